@@ -1,0 +1,62 @@
+#include "CliCommand.h"
+
+#include <iostream>
+#include <map>
+#include <utility>
+
+namespace {
+
+struct Entry {
+    CliHandler handler;
+    std::string usage;
+};
+
+std::map<std::string, Entry>& Registry() {
+    static std::map<std::string, Entry> registry;
+    return registry;
+}
+
+void PrintUsage(std::ostream& os) {
+    os << "usage: scrivane-cli COMMAND [ARGUMENTS]\ncommands:\n";
+    for (const auto& [name, entry] : Registry())
+        os << "  " << entry.usage << "\n";
+}
+
+} // namespace
+
+CliRegistration::CliRegistration(const char* name, CliHandler handler, const char* usage) {
+    Registry()[name] = Entry{handler, usage};
+}
+
+bool ParseUnsigned(const std::string& text, unsigned long max, unsigned long& value) {
+    if (text.empty() || text.size() > 12) return false;
+    unsigned long v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + static_cast<unsigned long>(c - '0');
+    }
+    if (v > max) return false;
+    value = v;
+    return true;
+}
+
+int UsageError(std::ostream& err, const std::string& message) {
+    err << "scrivane-cli: " << message << "\n";
+    return 2;
+}
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    CliArgs args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? 2 : 0;
+    }
+    auto it = Registry().find(args[0]);
+    if (it == Registry().end())
+        return UsageError(std::cerr, "unknown command '" + args[0] + "' (see --help)");
+    args.erase(args.begin());
+    int status = it->second.handler(args, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,137 @@
+#include "Archive.h"
+
+#include "Exceptions.h"
+#include "TextCodec.h"
+
+#include <cstring>
+
+CArchive::CArchive() : mode_(store) {}
+
+CArchive::CArchive(std::string bytes, std::string fileName)
+    : mode_(load), data_(std::move(bytes)), fileName_(std::move(fileName)) {}
+
+void CArchive::RequireMode(Mode m) const {
+    if (mode_ != m)
+        throw CArchiveException(m == store ? CArchiveException::readOnly : CArchiveException::writeOnly,
+                                fileName_);
+}
+
+void CArchive::Require(uint64_t n) const {
+    if (n > data_.size() - pos_) throw CArchiveException(CArchiveException::endOfFile, fileName_);
+}
+
+void CArchive::WriteByte(uint8_t v) {
+    RequireMode(store);
+    data_.push_back(static_cast<char>(v));
+}
+
+void CArchive::WriteWord(uint16_t v) {
+    WriteByte(static_cast<uint8_t>(v));
+    WriteByte(static_cast<uint8_t>(v >> 8));
+}
+
+void CArchive::WriteDWord(uint32_t v) {
+    WriteWord(static_cast<uint16_t>(v));
+    WriteWord(static_cast<uint16_t>(v >> 16));
+}
+
+void CArchive::Write(const void* data, size_t n) {
+    RequireMode(store);
+    data_.append(static_cast<const char*>(data), n);
+}
+
+void CArchive::WriteString(std::string_view s) {
+    const size_t n = s.size();
+    if (n < 255) {
+        WriteByte(static_cast<uint8_t>(n));
+    } else if (n < 0xFFFE) {
+        WriteByte(0xFF);
+        WriteWord(static_cast<uint16_t>(n));
+    } else {
+        WriteByte(0xFF);
+        WriteWord(0xFFFF);
+        WriteDWord(static_cast<uint32_t>(n));
+    }
+    Write(s.data(), n);
+}
+
+void CArchive::WriteCount(uint32_t c) {
+    if (c < 0xFFFF) {
+        WriteWord(static_cast<uint16_t>(c));
+    } else {
+        WriteWord(0xFFFF);
+        WriteDWord(c);
+    }
+}
+
+uint8_t CArchive::ReadByte() {
+    RequireMode(load);
+    Require(1);
+    return static_cast<uint8_t>(data_[pos_++]);
+}
+
+uint16_t CArchive::ReadWord() {
+    uint16_t lo = ReadByte();
+    uint16_t hi = ReadByte();
+    return static_cast<uint16_t>(lo | (hi << 8));
+}
+
+uint32_t CArchive::ReadDWord() {
+    uint32_t lo = ReadWord();
+    uint32_t hi = ReadWord();
+    return lo | (hi << 16);
+}
+
+void CArchive::Read(void* data, size_t n) {
+    RequireMode(load);
+    Require(n);
+    if (n) std::memcpy(data, data_.data() + pos_, n);
+    pos_ += n;
+}
+
+namespace {
+
+// The three length forms shared by the narrow and the wide string.
+uint32_t ReadStringLength(CArchive& ar, bool& wide) {
+    wide = false;
+    uint8_t b = ar.ReadByte();
+    if (b != 0xFF) return b;
+    uint16_t w = ar.ReadWord();
+    if (w == 0xFFFE) {
+        wide = true;
+        return 0;
+    }
+    if (w == 0xFFFF) return ar.ReadDWord();
+    return w;
+}
+
+} // namespace
+
+std::string CArchive::ReadString() {
+    bool wide = false;
+    uint32_t n = ReadStringLength(*this, wide);
+    if (wide) {
+        // The second prefix has the length steps only: 0xFFFE is a length here.
+        uint8_t b = ReadByte();
+        n = b;
+        if (b == 0xFF) {
+            uint16_t w = ReadWord();
+            n = w == 0xFFFF ? ReadDWord() : w;
+        }
+        Require(uint64_t(n) * 2);
+        std::u16string text(n, u'\0');
+        for (uint32_t i = 0; i < n; ++i)
+            text[i] = static_cast<char16_t>(ReadWord());
+        return Utf16ToUtf8(text);
+    }
+    Require(n);
+    std::string s(data_, pos_, n);
+    pos_ += n;
+    return s;
+}
+
+uint32_t CArchive::ReadCount() {
+    uint16_t w = ReadWord();
+    if (w != 0xFFFF) return w;
+    return ReadDWord();
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// A flat little-endian byte stream in one direction: storing builds the bytes
+// of a file in memory, loading reads them back. Files are read whole and
+// written whole (FileAccess.h), so a damaged file can never be half-written.
+class CArchive {
+public:
+    enum Mode { store, load };
+
+    // A storing archive.
+    CArchive();
+    // A loading archive over a copy of bytes; fileName only labels errors.
+    explicit CArchive(std::string bytes, std::string fileName = {});
+
+    bool IsLoading() const { return mode_ == load; }
+    bool IsStoring() const { return mode_ == store; }
+    const std::string& FileName() const { return fileName_; }
+
+    void WriteByte(uint8_t v);
+    void WriteWord(uint16_t v);
+    void WriteDWord(uint32_t v);
+    void WriteShort(int16_t v) { WriteWord(static_cast<uint16_t>(v)); }
+    void WriteLong(int32_t v) { WriteDWord(static_cast<uint32_t>(v)); }
+    void WriteString(std::string_view s);
+    void WriteCount(uint32_t c);
+    void Write(const void* data, size_t n);
+
+    uint8_t ReadByte();
+    uint16_t ReadWord();
+    uint32_t ReadDWord();
+    int16_t ReadShort() { return static_cast<int16_t>(ReadWord()); }
+    int32_t ReadLong() { return static_cast<int32_t>(ReadDWord()); }
+    std::string ReadString();
+    uint32_t ReadCount();
+    void Read(void* data, size_t n);
+
+    // Throws the end-of-file error unless n more bytes can be read; callers
+    // check a stored element count with it before allocating for it.
+    void Require(uint64_t n) const;
+    size_t Remaining() const { return data_.size() - pos_; }
+    size_t Position() const { return pos_; }
+
+    // The bytes stored so far (storing) or the whole input (loading).
+    const std::string& Bytes() const { return data_; }
+
+private:
+    void RequireMode(Mode m) const;
+
+    Mode mode_;
+    std::string data_;
+    size_t pos_ = 0;
+    std::string fileName_;
+};

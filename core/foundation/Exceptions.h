@@ -1,0 +1,41 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+// Errors raised while a file is read or written. They carry the cause that
+// decides which message the user sees (ErrorMessages.h).
+class CArchiveException : public std::runtime_error {
+public:
+    enum Cause { none, genericException, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
+    explicit CArchiveException(Cause cause, std::string fileName = {});
+    Cause cause;
+    std::string fileName;
+};
+
+class CFileException : public std::runtime_error {
+public:
+    enum Cause {
+        none,
+        genericException,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile
+    };
+    CFileException(Cause cause, std::string fileName, int osError = 0);
+    // Maps an errno value to the cause the user is told about.
+    static Cause CauseFromErrno(int err);
+    static CFileException FromErrno(int err, const std::string& fileName);
+    Cause cause;
+    std::string fileName;
+    int osError;
+};

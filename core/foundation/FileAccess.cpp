@@ -1,0 +1,157 @@
+#include "FileAccess.h"
+
+#include "Exceptions.h"
+#include "TextCodec.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::optional<uint64_t> FileSize(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return static_cast<uint64_t>(st.st_size);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    if (path.empty()) throw CFileException(CFileException::badPath, path);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw CFileException::FromErrno(errno, path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        throw CFileException::FromErrno(err, path);
+    }
+    std::string data;
+    data.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            throw CFileException::FromErrno(err, path);
+        }
+        if (n == 0) break;
+        data.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return data;
+}
+
+bool IsReadOnly(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR);
+}
+
+void SetReadOnly(const std::string& path, bool readOnly) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) throw CFileException::FromErrno(errno, path);
+    mode_t mode = st.st_mode & 07777;
+    if (readOnly)
+        mode &= ~(S_IWUSR | S_IWGRP | S_IWOTH);
+    else
+        mode |= S_IWUSR;
+    if (::chmod(path.c_str(), mode) != 0) throw CFileException::FromErrno(errno, path);
+}
+
+void SaveFileAtomic(const std::string& path, std::string_view bytes) {
+    if (path.empty()) throw CFileException(CFileException::badPath, path);
+    struct stat old {};
+    bool existed = ::stat(path.c_str(), &old) == 0;
+    if (existed && S_ISDIR(old.st_mode)) throw CFileException(CFileException::invalidFile, path, EISDIR);
+    // Renaming over a read-only file would succeed; the user asked for it to stay.
+    if (existed && !(old.st_mode & S_IWUSR)) throw CFileException(CFileException::accessDenied, path, EACCES);
+
+    std::string tmp = path + ".tmp-XXXXXX";
+    int fd = ::mkstemp(tmp.data());
+    if (fd < 0) throw CFileException::FromErrno(errno, path);
+    auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        throw CFileException::FromErrno(err, path);
+    };
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(errno);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0) fail(errno);
+    mode_t mode = existed ? (old.st_mode & 07777) : 0666;
+    if (!existed) {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    if (::fchmod(fd, mode) != 0) fail(errno);
+    if (::close(fd) != 0) {
+        int err = errno;
+        ::unlink(tmp.c_str());
+        throw CFileException::FromErrno(err, path);
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        ::unlink(tmp.c_str());
+        throw CFileException::FromErrno(err, path);
+    }
+}
+
+std::string KeepAside(const std::string& path) {
+    std::string target = path + ".damaged";
+    for (int i = 2; i < 1000 && ::access(target.c_str(), F_OK) == 0; ++i)
+        target = path + ".damaged" + std::to_string(i);
+    if (::rename(path.c_str(), target.c_str()) != 0) return {};
+    return target;
+}
+
+std::string JoinStem(const std::string& baseDirectory, std::string_view stem) {
+    std::string s(stem);
+    for (char& c : s)
+        if (c == '\\') c = '/';
+    if (baseDirectory.empty()) return s;
+    std::string base = baseDirectory;
+    while (base.size() > 1 && base.back() == '/')
+        base.pop_back();
+    if (!s.empty() && s.front() == '/') return base == "/" ? s : base + s;
+    return base == "/" ? "/" + s : base + "/" + s;
+}
+
+std::string FileNameOf(std::string_view path) {
+    size_t slash = path.find_last_of('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string FileTitle(std::string_view path) {
+    std::string name = FileNameOf(path);
+    size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string LowerExtension(std::string_view path) {
+    std::string name = FileNameOf(path);
+    size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? std::string() : ToLowerAscii(name.substr(dot + 1));
+}
+
+std::string CompleteTemplateExtension(std::string_view path) {
+    std::string p(path);
+    if (LowerExtension(p) == "vnt") p = p.substr(0, p.size() - 3) + "vntpl";
+    return p;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// File access for the documents. Errors are CFileException with the cause the
+// user is told about; the file name in them is the path as given.
+
+// A file-status query: true when path names an existing regular file.
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+std::optional<uint64_t> FileSize(const std::string& path);
+
+// Reads the whole file.
+std::string ReadWholeFile(const std::string& path);
+
+// Writes bytes to a temporary file beside path, flushes it to disk and renames
+// it over path: the old file survives any failure during the write. A file
+// that is read-only for its owner is refused with accessDenied.
+void SaveFileAtomic(const std::string& path, std::string_view bytes);
+
+// Moves a file that failed to load out of the way (path + ".damaged", or
+// ".damaged2" … when that exists), so that nothing new overwrites it. Returns
+// the new path, or empty when the file could not be moved.
+std::string KeepAside(const std::string& path);
+
+// Joins the base directory and a stored stem in its backslash form
+// ("\Bob (John Smith)\Bob") into a native path.
+std::string JoinStem(const std::string& baseDirectory, std::string_view stem);
+
+// The file's name without directory and without extension ("Default" of
+// "/x/Default.vntpl"), its name with extension, and its extension in lower
+// case without the dot.
+std::string FileTitle(std::string_view path);
+std::string FileNameOf(std::string_view path);
+std::string LowerExtension(std::string_view path);
+
+// Completes the short extension ".vnt" to ".vntpl"; other paths unchanged.
+std::string CompleteTemplateExtension(std::string_view path);
+
+// Writable bits for the owner, group and others on (false) or off (true).
+void SetReadOnly(const std::string& path, bool readOnly);
+bool IsReadOnly(const std::string& path);

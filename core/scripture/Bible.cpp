@@ -1,0 +1,202 @@
+#include "Bible.h"
+
+#include "CanonTables.h"
+#include "Verse.h"
+#include "foundation/Archive.h"
+
+#include <cstring>
+
+void CBible::BuildCanon() {
+    uint16_t counter = 0;
+    size_t cursor = 0;
+    size_t untitled = 0;
+    reserved = 0;
+    for (size_t i = 0; std::strcmp(kBookNames[i], kEndMarker) != 0; ++i) {
+        CBook book;
+        book.name = kBookNames[i];
+        book.category = kBookCategories[i];
+        const bool psalms = book.name == "Psalms";
+        for (uint16_t j = 0; j < kChapterCounts[i]; ++j) {
+            book.chapterStart.push_back(counter);
+            uint16_t last = kVerseTable[cursor++];
+            counter = static_cast<uint16_t>(counter + last);
+            book.lastVerse.push_back(static_cast<uint8_t>(last));
+            uint8_t first = 1;
+            if (psalms) {
+                while (untitled < std::size(kUntitledPsalms) && kUntitledPsalms[untitled] < j + 1)
+                    ++untitled;
+                bool isUntitled = untitled < std::size(kUntitledPsalms) && kUntitledPsalms[untitled] == j + 1;
+                if (!isUntitled) {
+                    first = 0;
+                    counter = static_cast<uint16_t>(counter + 1);
+                }
+            }
+            book.firstVerse.push_back(first);
+        }
+        if (books.size() <= i) books.resize(i + 1);
+        books[i] = std::move(book);
+    }
+}
+
+void CBible::ClearCanon() {
+    for (CBook& b : books)
+        b.Clear();
+    books.clear();
+}
+
+void CBible::RebuildCanon() {
+    ClearCanon();
+    BuildCanon();
+}
+
+bool CBible::IsValidChapter(uint16_t b, uint16_t c) const {
+    return IsValidBook(b) && c != 0 && c <= books[b - 1u].GetChapterCount();
+}
+
+bool CBible::IsValidVerse(uint16_t b, uint16_t c, uint16_t v) const {
+    if (!IsValidChapter(b, c)) return false;
+    const CBook& book = books[b - 1u];
+    return book.GetFirstVerse(c) <= v && v <= book.GetLastVerse(c);
+}
+
+std::string CBible::GetBookName(uint16_t b) const {
+    return IsValidBook(b) ? books[b - 1u].name : kInvalidBookIndex;
+}
+
+std::string CBible::GetBookShortName(uint16_t b) const {
+    if (!IsValidBook(b)) return kInvalidBookIndex;
+    std::string s = books[b - 1u].name.substr(0, 5);
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
+uint16_t CBible::FindBook(const std::string& name) const {
+    for (size_t i = 0; i < books.size(); ++i)
+        if (books[i].name == name) return static_cast<uint16_t>(i + 1);
+    return 0;
+}
+
+uint8_t CBible::GetBookCategory(uint16_t b) const {
+    return IsValidBook(b) ? books[b - 1u].category : 0;
+}
+
+uint16_t CBible::GetChapterCount(uint16_t b) const {
+    if (b == 0) {
+        uint16_t sum = 0;
+        for (const CBook& book : books)
+            sum = static_cast<uint16_t>(sum + book.GetChapterCount());
+        return sum;
+    }
+    return IsValidBook(b) ? books[b - 1u].GetChapterCount() : 0;
+}
+
+uint16_t CBible::GetFirstVerse(uint16_t b, uint16_t c) const {
+    return IsValidChapter(b, c) ? books[b - 1u].GetFirstVerse(c) : 9999;
+}
+
+uint16_t CBible::GetLastVerse(uint16_t b, uint16_t c) const {
+    return IsValidChapter(b, c) ? books[b - 1u].GetLastVerse(c) : 0;
+}
+
+uint16_t CBible::GetVerseSlotCount(uint16_t b, uint16_t c) const {
+    if (!IsValidChapter(b, c)) return 0;
+    const CBook& book = books[b - 1u];
+    return static_cast<uint16_t>(book.GetLastVerse(c) + (book.GetFirstVerse(c) == 0 ? 1 : 0));
+}
+
+uint16_t CBible::GetBookVerseCount(uint16_t b) const {
+    if (b == 0) {
+        uint16_t sum = 0;
+        for (uint16_t i = 1; i <= GetBookCount(); ++i)
+            sum = static_cast<uint16_t>(sum + GetBookVerseCount(i));
+        return sum;
+    }
+    if (!IsValidBook(b)) return 0;
+    uint16_t sum = 0;
+    for (uint16_t c = 1; c <= books[b - 1u].GetChapterCount(); ++c)
+        sum = static_cast<uint16_t>(sum + GetVerseSlotCount(b, c));
+    return sum;
+}
+
+uint16_t CBible::GetTotalVerseCount() {
+    if (totalVerseCount == 0) totalVerseCount = GetBookVerseCount(0);
+    return totalVerseCount;
+}
+
+uint16_t CBible::GetChapterStart(uint16_t b, uint16_t c) const {
+    return IsValidChapter(b, c) ? books[b - 1u].GetChapterStart(c) : 0;
+}
+
+uint16_t CBible::GetVerseIndex(uint16_t b, uint16_t c, uint16_t v) const {
+    if (!IsValidChapter(b, c)) return static_cast<uint16_t>(v - 1);
+    const CBook& book = books[b - 1u];
+    return static_cast<uint16_t>(book.GetChapterStart(c) + v - book.GetFirstVerse(c));
+}
+
+uint16_t CBible::GetVerseIndex(const CVerse& r) const {
+    return GetVerseIndex(r.GetBook(), r.GetChapter(), r.GetVerse());
+}
+
+CVerse CBible::GetVerseAt(uint16_t i) {
+    CVerse r;
+    if (!IsValidVerseIndex(i)) return r;
+    uint16_t b = GetBookCount();
+    while (b > 1 && i < GetChapterStart(b, 1))
+        --b;
+    uint16_t c = GetChapterCount(b);
+    while (c > 1 && i < GetChapterStart(b, c))
+        --c;
+    uint16_t v = static_cast<uint16_t>(i - GetChapterStart(b, c) + GetFirstVerse(b, c));
+    r.SetReference(b, c, v);
+    return r;
+}
+
+std::string CBible::GetVerseNumberText(uint16_t b, uint16_t c, uint16_t v) const {
+    return IsValidVerse(b, c, v) ? std::to_string(v) : kInvalidVerseIndex;
+}
+
+std::string CBible::GetChapterVerseText(uint16_t b, uint16_t c, uint16_t v) const {
+    if (!IsValidVerse(b, c, v)) return kInvalidVerseIndex;
+    if (GetChapterCount(b) == 1) return std::to_string(v);
+    return std::to_string(c) + ":" + std::to_string(v);
+}
+
+std::string CBible::GetReferenceText(uint16_t b, uint16_t c, uint16_t v) const {
+    if (!IsValidVerse(b, c, v)) return kInvalidVerseIndex;
+    return GetBookName(b) + " " + GetChapterVerseText(b, c, v);
+}
+
+std::string CBible::GetVerseNumberText(const CVerse& r) const {
+    return GetVerseNumberText(r.GetBook(), r.GetChapter(), r.GetVerse());
+}
+std::string CBible::GetChapterVerseText(const CVerse& r) const {
+    return GetChapterVerseText(r.GetBook(), r.GetChapter(), r.GetVerse());
+}
+std::string CBible::GetReferenceText(const CVerse& r) const {
+    return GetReferenceText(r.GetBook(), r.GetChapter(), r.GetVerse());
+}
+
+void CBible::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteDWord(reserved);
+        ar.WriteCount(static_cast<uint32_t>(books.size()));
+        for (CBook& b : books)
+            b.Serialize(ar);
+    } else {
+        reserved = ar.ReadDWord();
+        uint32_t n = ar.ReadCount();
+        // Each stored book takes at least eight bytes.
+        ar.Require(uint64_t(n) * 8);
+        books.assign(n, CBook());
+        for (CBook& b : books)
+            b.Serialize(ar);
+        totalVerseCount = 0;
+    }
+}
+
+CBible& TheBible() {
+    static CBible bible;
+    if (bible.GetBookCount() == 0 || bible.GetTotalVerseCount() == 0) bible.RebuildCanon();
+    return bible;
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include "Book.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CArchive;
+class CVerse;
+
+inline constexpr const char* kInvalidBookIndex = "Invalid Book Index";
+inline constexpr const char* kInvalidVerseIndex = "Invalid Verse Index";
+
+// The canon: 66 books in canon order with their chapters and verses. Lookups
+// never fail: invalid arguments give fixed answers.
+class CBible {
+public:
+    void BuildCanon();
+    void ClearCanon();
+    void RebuildCanon();
+
+    uint16_t GetBookCount() const { return static_cast<uint16_t>(books.size()); }
+    bool IsValidBook(uint16_t b) const { return b != 0 && b <= GetBookCount(); }
+    bool IsValidChapter(uint16_t b, uint16_t c) const;
+    bool IsValidVerse(uint16_t b, uint16_t c, uint16_t v) const;
+
+    std::string GetBookName(uint16_t b) const;
+    std::string GetBookShortName(uint16_t b) const;
+    uint16_t FindBook(const std::string& name) const;
+    uint8_t GetBookCategory(uint16_t b) const;
+    uint16_t GetChapterCount(uint16_t b) const;
+    uint16_t GetFirstVerse(uint16_t b, uint16_t c) const;
+    uint16_t GetLastVerse(uint16_t b, uint16_t c) const;
+    uint16_t GetVerseSlotCount(uint16_t b, uint16_t c) const;
+    uint16_t GetBookVerseCount(uint16_t b) const;
+    uint16_t GetTotalVerseCount();
+    // 0 for an invalid chapter.
+    uint16_t GetChapterStart(uint16_t b, uint16_t c) const;
+
+    // Absolute verse indices: 0 = Genesis 1:1, every position counted,
+    // psalm titles included.
+    uint16_t GetVerseIndex(uint16_t b, uint16_t c, uint16_t v) const;
+    uint16_t GetVerseIndex(const CVerse& r) const;
+    CVerse GetVerseAt(uint16_t i);
+    bool IsValidVerseIndex(uint16_t i) { return i < GetTotalVerseCount(); }
+
+    std::string GetVerseNumberText(uint16_t b, uint16_t c, uint16_t v) const;
+    std::string GetChapterVerseText(uint16_t b, uint16_t c, uint16_t v) const;
+    std::string GetReferenceText(uint16_t b, uint16_t c, uint16_t v) const;
+    std::string GetVerseNumberText(const CVerse& r) const;
+    std::string GetChapterVerseText(const CVerse& r) const;
+    std::string GetReferenceText(const CVerse& r) const;
+
+    const CBook& GetBook(uint16_t b) const { return books[b - 1u]; }
+
+    void Serialize(CArchive& ar);
+
+private:
+    uint32_t reserved = 0;
+    std::vector<CBook> books;
+    uint16_t totalVerseCount = 0;
+};
+
+// The one canon of the program, built on first use.
+CBible& TheBible();

@@ -1,0 +1,51 @@
+#include "RunCli.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Cli, VerseCommands) {
+    struct Case {
+        std::string args;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"verse '1 John 3:16'", 0, "30711\t1John 3:16\n"},
+        {"verse Jude 'Psalms 3'", 0, "30789\tJude 1\n13958\tPsalms 3:0\n"},
+        {"verse --index 0 31217 31218 13958", 0,
+         "0\t0\tGenesis 1:1\n31217\t31217\tRevelation 22:21\n31218\t0\tGenesis 1:1\n13958\t13958\tPsalms "
+         "3:0\n"},
+        {"verse --index 65536", 2, ""},
+        {"verse --index -1", 2, ""},
+        {"verse --index 12 x", 2, ""},
+        {"verse", 2, ""},
+        {"verse --index", 2, ""},
+    };
+    for (const Case& c : cases) {
+        CliResult r = RunCli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+}
+
+TEST(Cli, DateCommands) {
+    struct Case {
+        std::string args, env;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"date 2000-1-1 2001-13-1", "", 0, "2451545\t7\tSat 01/01/2000\n2452276\t3\tTue 01/01/2002\n"},
+        {"date today", "SCRIVANE_TODAY=2026-12-07", 0, "2461382\t2\tMon 12/07/2026\n"},
+        {"date 2001-02-30", "", 0, "2451971\t6\tFri 03/02/2001\n"},
+        {"date 2001/1/1", "", 2, ""},
+        {"date", "", 2, ""},
+        {"nonsense", "", 2, ""},
+    };
+    for (const Case& c : cases) {
+        CliResult r = RunCli(c.args, c.env);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+}
+
+} // namespace

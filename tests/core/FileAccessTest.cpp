@@ -1,0 +1,103 @@
+#include "foundation/FileAccess.h"
+#include "TempDir.h"
+#include "foundation/Exceptions.h"
+#include "foundation/TextCodec.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+TEST(FileAccess, AtomicSaveReplacesAndKeepsMode) {
+    TempDir dir;
+    std::string path = dir.Path("plan.vnpln");
+    SaveFileAtomic(path, "first");
+    EXPECT_EQ(ReadWholeFile(path), "first");
+    ::chmod(path.c_str(), 0640);
+    SaveFileAtomic(path, std::string("sec\0ond", 7));
+    EXPECT_EQ(ReadWholeFile(path), std::string("sec\0ond", 7));
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"plan.vnpln"}); // no temporary left behind
+}
+
+TEST(FileAccess, FailuresKeepTheOldFile) {
+    TempDir dir;
+    std::string path = dir.Path("t.vntpl");
+    SaveFileAtomic(path, "old");
+    SetReadOnly(path, true);
+    EXPECT_TRUE(IsReadOnly(path));
+    try {
+        SaveFileAtomic(path, "new");
+        ADD_FAILURE();
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.cause, CFileException::accessDenied);
+    }
+    EXPECT_EQ(ReadWholeFile(path), "old");
+    SetReadOnly(path, false);
+    EXPECT_FALSE(IsReadOnly(path));
+
+    try {
+        SaveFileAtomic(dir.Path("missing/x"), "new");
+        ADD_FAILURE();
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.cause, CFileException::fileNotFound);
+    }
+    try {
+        ReadWholeFile(dir.Path("nothing"));
+        ADD_FAILURE();
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.cause, CFileException::fileNotFound);
+    }
+}
+
+TEST(FileAccess, KeepAsideNeverOverwritesAnEarlierCopy) {
+    TempDir dir;
+    std::string path = dir.Path("Scrivane.vnrdr");
+    SaveFileAtomic(path, "one");
+    EXPECT_EQ(KeepAside(path), path + ".damaged");
+    SaveFileAtomic(path, "two");
+    EXPECT_EQ(KeepAside(path), path + ".damaged2");
+    EXPECT_EQ(ReadWholeFile(path + ".damaged"), "one");
+    EXPECT_EQ(ReadWholeFile(path + ".damaged2"), "two");
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(KeepAside(path), "");
+}
+
+TEST(FileAccess, PathPieces) {
+    struct Case {
+        std::string base, stem, joined;
+    } joins[] = {
+        {"/home/a/Scrivane", "\\Bob (John Smith)\\Bob", "/home/a/Scrivane/Bob (John Smith)/Bob"},
+        {"/home/a/Scrivane/", "\\Ann\\Ann", "/home/a/Scrivane/Ann/Ann"},
+        {"/", "\\Ann\\Ann", "/Ann/Ann"},
+        {"", "\\Ann\\Ann", "/Ann/Ann"},
+    };
+    for (const Case& c : joins)
+        EXPECT_EQ(JoinStem(c.base, c.stem), c.joined);
+    EXPECT_EQ(FileTitle("/x/y/Default.vntpl"), "Default");
+    EXPECT_EQ(FileTitle("noext"), "noext");
+    EXPECT_EQ(FileNameOf("/x/y/a.b.txt"), "a.b.txt");
+    EXPECT_EQ(LowerExtension("/x/A.TXT"), "txt");
+    EXPECT_EQ(LowerExtension("/x.d/A"), "");
+    EXPECT_EQ(CompleteTemplateExtension("/x/Plan.VNT"), "/x/Plan.vntpl");
+    EXPECT_EQ(CompleteTemplateExtension("/x/Plan.txt"), "/x/Plan.txt");
+}
+
+TEST(TextCodec, EncodingsAndLineBreaks) {
+    EXPECT_TRUE(IsValidUtf8("plain"));
+    EXPECT_TRUE(IsValidUtf8("caf\xC3\xA9"));
+    EXPECT_FALSE(IsValidUtf8("caf\xE9"));
+    EXPECT_FALSE(IsValidUtf8("\xC0\x80"));     // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));     // cut
+    EXPECT_EQ(ToUtf8("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(ToUtf8("caf\xC3\xA9"), "caf\xC3\xA9");
+    EXPECT_EQ(ToCrLf("a\nb\r\nc"), "a\r\nb\r\nc");
+    EXPECT_EQ(FromCrLf("a\r\nb\rc\r\n"), "a\nb\rc\n");
+    EXPECT_EQ(Trim(" \t x y \r\n"), "x y");
+    EXPECT_EQ(ToLowerAscii("DaYs"), "days");
+}
+
+} // namespace
