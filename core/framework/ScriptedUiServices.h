@@ -1,0 +1,31 @@
+#pragma once
+#include "UiServices.h"
+
+#include <deque>
+#include <vector>
+
+// Answers the core's questions from queues of prepared answers and records
+// every question, for tests and for the command line. An empty queue gives
+// the cautious answer: Cancel, No, no file, no reading.
+class CScriptedUiServices : public IUiServices {
+public:
+    std::deque<int> messageBoxAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<std::optional<ExtraReading>> extraReadingAnswers;
+    std::pair<int, int> clientSize{800, 600};
+
+    std::vector<MessageBoxRequest> messageBoxes;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<int> extraReadingModesOffered;
+    std::vector<std::string> progressFileNames;
+    std::vector<std::string> planPropertiesShown;
+    int progressMaxSeen = 0;
+    int progressPositions = 0;
+
+    int MessageBox(const MessageBoxRequest& request) override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    std::optional<ExtraReading> EnterExtraReading(int mode) override;
+    std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) override;
+    void ShowPlanProperties(const std::string& text) override;
+    std::pair<int, int> MainFrameClientSize() override { return clientSize; }
+};

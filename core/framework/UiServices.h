@@ -1,0 +1,64 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+// Message box answers, as the framework numbers them.
+enum MbResult { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
+enum class MbButtons { ok, okCancel, yesNo, yesNoCancel, retryCancel, abortRetryIgnore };
+enum class MbIcon { none, question, exclamation, information, stop };
+
+struct MessageBoxRequest {
+    std::string text;
+    MbButtons buttons = MbButtons::ok;
+    MbIcon icon = MbIcon::none;
+    int defaultButton = 0; // 0 = first button, 1 = second, 2 = third
+};
+
+// A file-open or file-save choice. filter is in the framework's form
+// "Name (*.ext)|*.ext|...||".
+struct FileDialogRequest {
+    bool open = true;
+    std::string defaultExtension;
+    std::string defaultFileName;
+    std::string filter;
+    std::string startDirectory;
+    std::string title;
+};
+
+struct ExtraReading {
+    uint16_t start = 0;
+    uint16_t end = 0;
+    int mode = 0;
+};
+
+// Progress of a long task (plan generation): range 1 … max.
+class IProgress {
+public:
+    virtual ~IProgress() = default;
+    virtual void SetRange(int max) = 0;
+    virtual void SetPos(int position) = 0;
+};
+
+// Everything the core asks of the user. The GUI answers with real dialogs,
+// tests with scripted answers.
+class IUiServices {
+public:
+    virtual ~IUiServices() = default;
+    virtual int MessageBox(const MessageBoxRequest& request) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+    // The Enter Extra Reading dialog, preselecting mode; nothing on Cancel.
+    virtual std::optional<ExtraReading> EnterExtraReading(int mode) = 0;
+    // The plan-load progress dialog, shown with the file's name until destroyed.
+    virtual std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) = 0;
+    // The Reading Plan Properties dialog with its read-only text.
+    virtual void ShowPlanProperties(const std::string& text) = 0;
+    // Width and height of the main frame's client area.
+    virtual std::pair<int, int> MainFrameClientSize() = 0;
+};
+
+// Shows an error message with the exclamation icon and an OK button.
+void ReportError(IUiServices& ui, const std::string& text);
