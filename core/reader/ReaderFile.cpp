@@ -36,16 +36,21 @@ std::string ReaderFilePath(const std::string& baseDirectory) {
     return JoinStem(baseDirectory, kReaderFileStem);
 }
 
+void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers) {
+    if (baseDirectory.empty()) return;
+    const std::string path = ReaderFilePath(baseDirectory);
+    auto size = FileSize(path);
+    if (!size || *size == 0) return;
+    ReadReaderBytes(ReadWholeFile(path), FileNameOf(path), lastReader, readers);
+}
+
 ReaderFileLoad LoadReaderFile(const std::string& baseDirectory, std::string& lastReader,
                               CReaderArray& readers) {
     ReaderFileLoad result;
-    if (baseDirectory.empty()) return result;
-    const std::string path = ReaderFilePath(baseDirectory);
-    auto size = FileSize(path);
-    if (!size || *size == 0) return result;
     try {
-        ReadReaderBytes(ReadWholeFile(path), FileNameOf(path), lastReader, readers);
+        ReadReaderFile(baseDirectory, lastReader, readers);
     } catch (const std::exception& e) {
+        const std::string path = ReaderFilePath(baseDirectory);
         result.ok = false;
         result.message = LoadErrorMessage(e, FileNameOf(path));
         result.keptAside = KeepAside(path);

@@ -20,6 +20,11 @@ struct ReaderFileLoad {
     std::string keptAside;
 };
 
+// Reads the reader file of baseDirectory as LoadReaderFile does, but throws
+// the load error (CArchiveException, CFileException) and moves nothing: for
+// looking at a reader file without taking it over.
+void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers);
+
 // Reads the reader file of baseDirectory into lastReader and appends its
 // records to readers. A missing or empty file, or an empty base directory,
 // reads nothing and is no failure. A file that cannot be read changes neither
