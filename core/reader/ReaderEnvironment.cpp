@@ -1,5 +1,7 @@
 #include "ReaderEnvironment.h"
 
+#include "ReaderFile.h"
+
 #include "foundation/FileAccess.h"
 #include "foundation/TextCodec.h"
 #include "framework/UiServices.h"
@@ -48,7 +50,7 @@ bool StartsWith(const std::string& s, const std::string& prefix) {
 } // namespace
 
 std::string CReaderEnvironment::ReaderFilePath() const {
-    return JoinStem(BaseDirectory(), "\\Scrivane.vnrdr");
+    return ::ReaderFilePath(BaseDirectory());
 }
 
 std::string CReaderEnvironment::FullPath(const std::string& relative) const {
