@@ -403,11 +403,11 @@ void CReadingPlanDoc::OnPlanProperties() {
     Ui().ShowPlanProperties(GetPropertiesText());
 }
 
-void CReadingPlanDoc::NewPlan() {
+bool CReadingPlanDoc::NewPlan() {
     const uint32_t total = CountPlanVerses();
     if (total != 0 && CountPlanVersesRead() != total &&
         Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
-        return;
+        return false;
     FileDialogRequest request;
     request.open = true;
     request.defaultExtension = kTemplateDefaultExtension;
@@ -415,8 +415,8 @@ void CReadingPlanDoc::NewPlan() {
     request.filter = kTemplateFilter;
     request.startDirectory = reader_.baseDirectory;
     auto path = Ui().ChooseFile(request);
-    if (!path) return;
-    NewPlanFromFile(*path);
+    if (!path) return false;
+    return NewPlanFromFile(*path);
 }
 
 bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
