@@ -15,6 +15,7 @@
 #include "scripture/Verse.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -39,6 +40,8 @@ CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)
     MapCommand(Cmd::ResetLifetimeReadings, [this] { OnResetLifetimeReadings(); });
     MapCommand(Cmd::PlanProperties, [this] { OnPlanProperties(); });
     MapCommand(Cmd::SaveReadingPlan, [this] { SaveDirtyFiles(); });
+    // Ctrl+S in the plan window saves the reader's own files rather than asking for a new name.
+    MapCommand(Cmd::FileSave, [this] { SaveDirtyFiles(); });
     MapCommand(Cmd::CloseDocumentWindow, [] {});
     // The view runs these two; whether they may run is the plan's to say.
     MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) { ui.Enable(GetPlanState() != 1); });
@@ -86,6 +89,14 @@ bool CReadingPlanDoc::OnNewDocument() {
     TheBible();
     planDirty = historyDirty = false;
     planFileLocked_ = historyFileLocked_ = false;
+    if (reader_.fileStem.empty()) {
+        // No environment to keep files in: the document holds an empty plan and writes nothing.
+        InitialiseEmptyPlan();
+        InitialiseEmptyHistory();
+        setUp_ = false;
+        SetTitle(TitleFor(reader_.displayName));
+        return true;
+    }
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
     if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
@@ -120,6 +131,11 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
             Serialize(ar);
         else
             SerializeHistory(ar);
+        // A reader directory removed while the environment was open is made again.
+        const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+        std::error_code ec;
+        if (!parent.empty() && !std::filesystem::exists(parent, ec))
+            std::filesystem::create_directory(parent, ec);
         SaveFileAtomic(path, ar.Bytes());
         // Only a completed write clears the flag.
         (plan ? planDirty : historyDirty) = false;
