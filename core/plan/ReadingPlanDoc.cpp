@@ -19,6 +19,11 @@
 
 namespace {
 
+// A count that has reached the top stays there rather than wrapping to "never read".
+void CountOnce(uint16_t& c) {
+    if (c != UINT16_MAX) ++c;
+}
+
 // Smallest stored assignment: two dates and an empty range count.
 constexpr uint64_t kMinElementBytes = 8 + 8 + 4;
 constexpr uint64_t kMinLogBytes = 8 + 4;
@@ -159,6 +164,12 @@ void CReadingPlanDoc::DeleteContents() {
     SaveDirtyFiles();
 }
 
+void CReadingPlanDoc::OnCloseDocument() {
+    CDocument::OnCloseDocument();
+    // Closed: a later call must not write this plan under another reader's name.
+    setUp_ = false;
+}
+
 void CReadingPlanDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         planVersion = 1;
@@ -256,7 +267,7 @@ void CReadingPlanDoc::MarkVerseRead(uint16_t v) {
         readInPlan[v] = 1;
         planDirty = true;
     } else if (v < lifetimeCounts.size()) {
-        ++lifetimeCounts[v];
+        CountOnce(lifetimeCounts[v]);
         historyDirty = true;
     }
 }
@@ -338,13 +349,13 @@ void CReadingPlanDoc::FinishElement(uint16_t i) {
 
 void CReadingPlanDoc::AddLifetimeReading(uint16_t start, uint16_t end) {
     for (uint32_t v = start; v <= end; ++v)
-        if (v < lifetimeCounts.size()) ++lifetimeCounts[v];
+        if (v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
     historyDirty = true;
 }
 
 void CReadingPlanDoc::FoldPlanIntoLifetime() {
     for (size_t v = 0; v < readInPlan.size(); ++v) {
-        if (readInPlan[v] != 0 && v < lifetimeCounts.size()) ++lifetimeCounts[v];
+        if (readInPlan[v] != 0 && v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
         readInPlan[v] = 0;
     }
     readingLog.clear();
@@ -383,7 +394,7 @@ void CReadingPlanDoc::OnEnterReading() {
     if (result->mode == 1) {
         MarkRangeRead(result->start, result->end);
         UpdateAllViews(nullptr);
-    } else {
+    } else if (result->mode == 0) {
         AddLifetimeReading(result->start, result->end);
     }
 }
