@@ -11,6 +11,7 @@
 #include "framework/Document.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "planview/PlanDialogs.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
 
@@ -32,6 +33,13 @@ CScrivaneApp::CScrivaneApp() {
         if (!mainFrame_) return std::pair<int, int>{800, 600};
         QSize s = mainFrame_->MdiArea()->viewport()->size();
         return std::pair<int, int>{s.width(), s.height()};
+    };
+    ui_.enterExtraReading = [this](int mode) { return RunEnterExtraReadingDialog(ui_.ParentWidget(), mode); };
+    ui_.showLoadProgress = [this](const std::string& fileName) {
+        return ShowPlanLoadProgressDialog(ui_.ParentWidget(), fileName);
+    };
+    ui_.showPlanProperties = [this](const std::string& text) {
+        RunPlanPropertiesDialog(ui_.ParentWidget(), text);
     };
     MapCommands();
 }
