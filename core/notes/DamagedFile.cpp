@@ -1,0 +1,23 @@
+#include "DamagedFile.h"
+
+#include "foundation/ErrorMessages.h"
+#include "foundation/Exceptions.h"
+#include "foundation/FileAccess.h"
+#include "framework/UiServices.h"
+
+bool ReportAndKeepAside(IUiServices& ui, const std::exception& error, const std::string& path) {
+    std::string aside = FileExists(path) ? KeepAside(path) : std::string();
+    std::string text = LoadErrorMessage(error, path);
+    if (!aside.empty())
+        text += "\n\nThe file has been kept as " + aside + ".";
+    else if (FileExists(path))
+        text += "\n\nThe file could not be moved aside; it will not be overwritten.";
+    ReportError(ui, text);
+    return aside.empty() ? !FileExists(path) : true;
+}
+
+bool MoveDamagedFileBeforeWriting(IUiServices& ui, const std::string& path) {
+    if (!FileExists(path) || !KeepAside(path).empty()) return true;
+    ReportError(ui, SaveErrorMessage(CFileException(CFileException::accessDenied, path), path));
+    return false;
+}
