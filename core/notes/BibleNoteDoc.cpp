@@ -14,7 +14,10 @@
 CBibleNoteDoc::CBibleNoteDoc(IUiServices& ui, CReaderContext& context) : CDocument(ui), context_(context) {
     MapCommand(Cmd::SaveVerseNotes, [this] { SaveVerseNotes(); });
     // Ctrl+S is the framework's save: it stores the notes whether changed or not.
-    MapCommand(Cmd::FileSave, [this] { Write(false); });
+    MapCommand(Cmd::FileSave, [this] {
+        CommitViews();
+        Write(false);
+    });
     MapCommand(Cmd::CloseDocumentWindow, [] {});
 }
 
@@ -57,9 +60,13 @@ bool CBibleNoteDoc::OnNewDocument() {
     return true;
 }
 
-void CBibleNoteDoc::OnCloseDocument() {
+void CBibleNoteDoc::CommitViews() {
     for (CView* v : GetViews())
         if (auto* noteView = dynamic_cast<CBibleNoteViewBase*>(v)) noteView->CommitNote();
+}
+
+void CBibleNoteDoc::OnCloseDocument() {
+    CommitViews();
     CDocument::OnCloseDocument();
 }
 
@@ -68,6 +75,8 @@ void CBibleNoteDoc::DeleteContents() {
 }
 
 bool CBibleNoteDoc::SaveVerseNotes() {
+    // The note being typed is saved too, not only those the user moved away from.
+    CommitViews();
     return Write(true);
 }
 

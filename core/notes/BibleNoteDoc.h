@@ -31,8 +31,10 @@ public:
     void OnCloseDocument() override;
     // Writes the file if changed; the notes stay in memory.
     void DeleteContents() override;
-    // Save Verse Notes. False when the file could not be written.
+    // Save Verse Notes: what the views show goes into the notes, then the
+    // file is written if changed. False when it could not be written.
     bool SaveVerseNotes();
+    void CommitViews();
     void Serialize(CArchive& ar) override;
 
 private:

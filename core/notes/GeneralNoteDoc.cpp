@@ -99,6 +99,12 @@ bool CGeneralNoteDoc::OnNewDocument() {
 }
 
 bool CGeneralNoteDoc::OnOpenDocument(const std::string& path) {
+    // The environment opening its own notes: a file that cannot be read must
+    // not keep the environment from opening.
+    if (GetPathName().empty() && path == context_.generalNotesPath) {
+        OpenForEnvironment();
+        return true;
+    }
     try {
         std::string bytes = ReadNotesFile(path);
         CArchive ar(std::move(bytes), FileNameOf(path));

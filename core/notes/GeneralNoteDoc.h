@@ -26,6 +26,8 @@ public:
     // reported and kept aside; the notes then start empty.
     void OpenForEnvironment();
     bool OnNewDocument() override;
+    // Reads path into the editor and attaches it. The first opening of the
+    // environment's own file goes the way of OpenForEnvironment.
     bool OnOpenDocument(const std::string& path) override;
     // Saves changed notes before the document goes.
     void OnCloseDocument() override;

@@ -1,6 +1,5 @@
 #include "BibleNoteView.h"
 
-#include "VerseNavigationBar.h"
 #include "notes/BibleNoteDoc.h"
 
 #include <QComboBox>
@@ -8,22 +7,22 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, QWidget* parent)
-    : CNoteEditView<CBibleNoteViewBase>(parent), bar_(new CVerseNavigationBar(this)) {
+CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, QWidget* parent)
+    : CNoteEditView<CBibleNoteViewBase>(parent), bar_(bar) {
     editor_->setObjectName("verseNoteEditor");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar_);
-    layout->addWidget(editor_, 1);
+    layout->addWidget(editor_);
     setFocusProxy(editor_);
 
-    connect(bar_, &CVerseNavigationBar::selectionChanged, this, [this] {
-        OnSelectionChanged(bar_->BookList()->currentIndex(), bar_->ChapterList()->currentIndex(),
-                           bar_->VerseList()->currentIndex());
-    });
-    connect(bar_, &CVerseNavigationBar::previousClicked, this, [this] { OnCmdMsg(NoteBar::kPrevious); });
-    connect(bar_, &CVerseNavigationBar::nextClicked, this, [this] { OnCmdMsg(NoteBar::kNext); });
+    // activated is sent for the user's choices only, never for the view's own.
+    for (QComboBox* list : {bar_.books, bar_.chapters, bar_.verses})
+        connect(list, &QComboBox::activated, this, [this] {
+            OnSelectionChanged(bar_.books->currentIndex(), bar_.chapters->currentIndex(),
+                               bar_.verses->currentIndex());
+        });
+    connect(bar_.previous, &QPushButton::clicked, this, [this] { OnCmdMsg(NoteBar::kPrevious); });
+    connect(bar_.next, &QPushButton::clicked, this, [this] { OnCmdMsg(NoteBar::kNext); });
 
     doc.AddView(this);
     OnInitialUpdate();
@@ -35,13 +34,16 @@ CBibleNoteView::~CBibleNoteView() {
 }
 
 void CBibleNoteView::UpdateBar() {
-    for (int id : {NoteBar::kChapterList, NoteBar::kPrevious, NoteBar::kNext}) {
+    struct {
+        int id;
+        QWidget* control;
+    } const controls[] = {{NoteBar::kChapterList, bar_.chapters},
+                          {NoteBar::kPrevious, bar_.previous},
+                          {NoteBar::kNext, bar_.next}};
+    for (const auto& c : controls) {
         CCmdUI ui;
-        OnUpdateCmdUI(id, ui);
-        QWidget* control = id == NoteBar::kChapterList ? static_cast<QWidget*>(bar_->ChapterList())
-                           : id == NoteBar::kPrevious  ? static_cast<QWidget*>(bar_->PreviousButton())
-                                                       : static_cast<QWidget*>(bar_->NextButton());
-        control->setEnabled(ui.enabled);
+        OnUpdateCmdUI(c.id, ui);
+        c.control->setEnabled(ui.enabled);
     }
 }
 
@@ -53,8 +55,19 @@ void CBibleNoteView::SetEditorText(const std::string& text) {
     editor_->setPlainText(QString::fromStdString(text));
 }
 
+QComboBox* CBibleNoteView::List(int listId) const {
+    switch (listId) {
+    case NoteBar::kBookList:
+        return bar_.books;
+    case NoteBar::kChapterList:
+        return bar_.chapters;
+    default:
+        return bar_.verses;
+    }
+}
+
 void CBibleNoteView::Fill(int listId, const std::vector<std::string>& entries) {
-    QComboBox* list = bar_->List(listId);
+    QComboBox* list = List(listId);
     QSignalBlocker block(list);
     list->clear();
     QStringList items;
@@ -78,7 +91,7 @@ void CBibleNoteView::FillVerseList(const std::vector<std::string>& entries) {
 }
 
 void CBibleNoteView::SelectEntry(int listId, int entry) {
-    QComboBox* list = bar_->List(listId);
+    QComboBox* list = List(listId);
     QSignalBlocker block(list);
     list->setCurrentIndex(entry >= 0 && entry < list->count() ? entry : -1);
 }

@@ -3,16 +3,26 @@
 #include "notes/BibleNoteViewBase.h"
 
 class CBibleNoteDoc;
-class CVerseNavigationBar;
+class QComboBox;
+class QPushButton;
 
-// The verse notes window's content: the navigation bar above the editor of
-// the current verse's note. Built on its document, which it shows at once.
+// The controls of the verse navigation bar, which the verse notes window
+// holds and this view fills and answers.
+struct VerseBarControls {
+    QComboBox* books = nullptr;    // 1125
+    QComboBox* chapters = nullptr; // 1127
+    QComboBox* verses = nullptr;   // 1128
+    QPushButton* previous = nullptr;
+    QPushButton* next = nullptr;
+};
+
+// The editor of the current verse's note. Built on its document and the
+// window's navigation bar, which it fills at once.
 class CBibleNoteView : public CNoteEditView<CBibleNoteViewBase> {
 public:
-    explicit CBibleNoteView(CBibleNoteDoc& doc, QWidget* parent = nullptr);
+    CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, QWidget* parent = nullptr);
     ~CBibleNoteView() override;
 
-    CVerseNavigationBar* NavigationBar() const { return bar_; }
     // Brings the bar's enabled states up to date.
     void UpdateBar();
 
@@ -26,7 +36,8 @@ protected:
     void BarStateChanged() override { UpdateBar(); }
 
 private:
+    QComboBox* List(int listId) const;
     void Fill(int listId, const std::vector<std::string>& entries);
 
-    CVerseNavigationBar* bar_;
+    VerseBarControls bar_;
 };

@@ -1,6 +1,8 @@
 #include "notes/BibleNoteView.h"
 #include "notes/GeneralNoteView.h"
-#include "notes/VerseNavigationBar.h"
+#include "shell/BibleNoteChildFrame.h"
+#include "shell/DocumentTypes.h"
+#include "shell/MainFrame.h"
 
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
@@ -8,6 +10,7 @@
 #include "framework/ScriptedUiServices.h"
 #include "notes/BibleNoteDoc.h"
 #include "notes/GeneralNoteDoc.h"
+#include "reader/ReaderEnvironment.h"
 #include "scripture/Bible.h"
 
 #include <QApplication>
@@ -15,6 +18,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
@@ -51,6 +56,34 @@ class TestNotes : public QObject {
     CReaderContext context;
     CScriptedUiServices ui;
 
+    // An open environment for Anna with the program's document types.
+    struct Environment {
+        CReaderEnvironment env;
+        std::vector<std::unique_ptr<CDocTemplate>> types;
+        QMdiArea area;
+        Environment(CScriptedUiServices& ui, const std::string& base) : env(ui) {
+            env.SetBaseDirectory(base);
+            int i = env.CreateReader({"Anna", "Lee", "Anna"}, {});
+            env.SelectReader(i);
+            types = MakeDocumentTypes(ui, env);
+            area.resize(800, 500);
+        }
+        CDocTemplate& Type(int resourceId) {
+            for (auto& t : types)
+                if (t->ResourceId() == resourceId) return *t;
+            throw std::logic_error("no such type");
+        }
+        // Opens a document as the environment does; returns its frame.
+        CMdiChildFrame* Open(int resourceId, const std::string& path = "") {
+            CDocument* doc = Type(resourceId).OpenDocumentFile(path, &area, true);
+            return doc ? Type(resourceId).FrameOf(doc) : nullptr;
+        }
+        void Close(int resourceId) {
+            for (CDocument* d : Type(resourceId).Documents())
+                Type(resourceId).CloseDocument(d);
+        }
+    };
+
     std::string Path(const std::string& name) {
         return dir.filePath(QString::fromStdString(name)).toStdString();
     }
@@ -69,13 +102,17 @@ private slots:
 
     void verseNotesFollowTheBar() {
         CBible& bible = TheBible();
-        auto doc = std::make_unique<CBibleNoteDoc>(ui, context);
-        doc->OnNewDocument();
-        auto view = std::make_unique<CBibleNoteView>(*doc);
-        view->resize(720, 360);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        CVerseNavigationBar* bar = view->NavigationBar();
+        Environment environment(ui, dir.path().toStdString());
+        auto* frame = static_cast<CBibleNoteChildFrame*>(environment.Open(131));
+        QVERIFY(frame);
+        auto* doc = static_cast<CBibleNoteDoc*>(frame->Document());
+        auto* view = dynamic_cast<CBibleNoteView*>(frame->View());
+        QVERIFY(view);
+        QCOMPARE(frame->windowTitle(), QString("Anna's Bible Verse Keyed Notes"));
+        frame->resize(720, 360);
+        environment.area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&environment.area));
+        CBibleNoteChildFrame* bar = frame;
 
         // A new environment: the canon's first verse, nothing to go to.
         QCOMPARE(bar->BookList()->currentText(), QString("Genesis"));
@@ -83,7 +120,7 @@ private slots:
         QCOMPARE(bar->VerseList()->currentText(), QString("1"));
         QVERIFY(!bar->PreviousButton()->isEnabled());
         QVERIFY(!bar->NextButton()->isEnabled());
-        Shot(*view, "verse-notes-new");
+        Shot(*frame, "verse-notes-new");
 
         // Typing alone does not store; moving with the lists does.
         view->Editor()->setFocus();
@@ -102,7 +139,7 @@ private slots:
         view->Editor()->appendPlainText(
             "that he gave his only begotten Son, that whosoever believeth in him should not "
             "perish, but have everlasting life. A long line wraps in the editor.");
-        Shot(*view, "verse-notes-john");
+        Shot(*frame, "verse-notes-john");
 
         // Previous goes back and shows the stored note; Next returns.
         QTest::mouseClick(bar->PreviousButton(), Qt::LeftButton);
@@ -139,11 +176,10 @@ private slots:
         QVERIFY(!bar->PreviousButton()->isEnabled());
         QVERIFY(bar->NextButton()->isEnabled());
 
-        // Closing the environment: the window goes, then the document writes its file.
+        // Closing the environment writes the file, with what was typed last.
         QTest::keyClicks(view->Editor(), "last words");
-        view.reset();
-        doc->OnCloseDocument();
-        CBibleNoteDoc reopened(ui, context);
+        environment.Close(131);
+        CBibleNoteDoc reopened(ui, environment.env.Context());
         reopened.OnNewDocument();
         QCOMPARE(reopened.GetNote(1), std::string("last words"));
         QVERIFY(reopened.GetNote(bible.GetVerseIndex(43, 3, 16)).find("\r\nthat he gave") !=
@@ -152,15 +188,17 @@ private slots:
     }
 
     void damagedNotesFileStillOpens() {
-        std::string file = JoinStem(context.baseDirectory, context.fileStem + ".vnnot");
+        Environment environment(ui, dir.path().toStdString());
+        std::string file =
+            JoinStem(environment.env.BaseDirectory(), environment.env.CurrentReader().GetFileStem()) +
+            ".vnnot";
         SaveFileAtomic(file, "\x05");
-        CBibleNoteDoc doc(ui, context);
-        QVERIFY(doc.OnNewDocument());
-        CBibleNoteView view(doc);
+        CMdiChildFrame* frame = environment.Open(131);
+        QVERIFY(frame);
         QCOMPARE(ui.messageBoxes.size(), size_t(1));
         QVERIFY(QString::fromStdString(ui.messageBoxes[0].text).startsWith("Unexpected file format."));
         QVERIFY(FileExists(file + ".damaged"));
-        QCOMPARE(view.CurrentVerse(), uint16_t(0));
+        QCOMPARE(dynamic_cast<CBibleNoteView*>(frame->View())->CurrentVerse(), uint16_t(0));
     }
 
     void editCommands() {
@@ -260,40 +298,92 @@ private slots:
         }
 
         // Save As: the new file is the environment's general notes, also after a restart.
-        auto doc = std::make_unique<CGeneralNoteDoc>(ui, context);
-        doc->OpenForEnvironment();
-        auto view = std::make_unique<CGeneralNoteView>(*doc);
-        view->Editor()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(view->Editor(), " and more");
+        Environment environment(ui, dir.path().toStdString());
+        CReaderEnvironment& env = environment.env;
+        CMdiChildFrame* frame = environment.Open(132);
+        QVERIFY(frame);
+        QCOMPARE(frame->windowTitle(), QString("Anna's General Notes: Anna.txt"));
+        auto* view = dynamic_cast<CGeneralNoteView*>(frame->View());
+        QTest::keyClicks(view->Editor(), "written before Save As");
         ui.fileAnswers.push_back(Path("Renamed.txt"));
-        QVERIFY(RouteCommand({view.get(), doc.get()}, Cmd::FileSaveAs));
-        QCOMPARE(doc->GetTitle(), std::string("Anna's General Notes: Renamed.txt"));
-        QCOMPARE(context.generalNotesPath, Path("Renamed.txt"));
+        QVERIFY(environment.Type(132).Documents().front()->OnCmdMsg(Cmd::FileSaveAs));
+        QCOMPARE(frame->windowTitle(), QString("Anna's General Notes: Renamed.txt"));
+        QCOMPARE(env.Context().generalNotesPath, Path("Renamed.txt"));
         view->Editor()->moveCursor(QTextCursor::End);
         QTest::keyClicks(view->Editor(), "!");
-        view.reset(); // closing with changes writes them without a question
-        doc->OnCloseDocument();
-        QCOMPARE(ReadWholeFile(Path("Renamed.txt")), std::string("other text\r\nsecond line and more!"));
+        environment.Close(132); // closing with changes writes them without a question
+        env.FinishClose();
+        QCOMPARE(ReadWholeFile(Path("Renamed.txt")), std::string("written before Save As!"));
 
-        CGeneralNoteDoc restarted(ui, context);
-        restarted.OpenForEnvironment();
-        CGeneralNoteView shown(restarted);
-        QCOMPARE(shown.Editor()->toPlainText(), QString("other text\nsecond line and more!"));
-        shown.resize(600, 300);
-        shown.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&shown));
-        Shot(shown, "general-notes");
-        QCOMPARE(QString::fromStdString(shown.PrintHeader()), QString("Anna - Renamed.txt"));
+        QVERIFY(env.SelectReader(env.Readers().FindDisplayName("Anna")));
+        QVERIFY(env.GeneralNotesFileExists());
+        frame = environment.Open(132, env.Context().generalNotesPath);
+        QVERIFY(frame);
+        auto* shown = dynamic_cast<CGeneralNoteView*>(frame->View());
+        QCOMPARE(shown->Editor()->toPlainText(), QString("written before Save As!"));
+        frame->resize(600, 300);
+        environment.area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&environment.area));
+        Shot(*frame, "general-notes");
+        QCOMPARE(QString::fromStdString(shown->PrintHeader()), QString("Anna - Renamed.txt"));
+    }
+
+    // Both notes windows in the main window: the menus follow the active
+    // window and its commands reach the view through the shell's route.
+    void notesWindowsInTheMainFrame() {
+        CReaderEnvironment env(ui);
+        env.SetBaseDirectory(dir.path().toStdString());
+        env.SelectReader(env.CreateReader({"James", "Hart", "James"}, {}));
+        auto types = MakeDocumentTypes(ui, env);
+        CMainFrame main;
+        main.resize(900, 600);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        CDocTemplate* general = nullptr;
+        CDocTemplate* verses = nullptr;
+        for (auto& t : types) {
+            if (t->ResourceId() == 132) general = t.get();
+            if (t->ResourceId() == 131) verses = t.get();
+        }
+        CDocument* generalDoc = general->OpenDocumentFile("", main.MdiArea(), true);
+        CDocument* verseDoc = verses->OpenDocumentFile("", main.MdiArea(), true);
+        QVERIFY(generalDoc && verseDoc);
+        general->FrameOf(generalDoc)->setGeometry(20, 20, 560, 300);
+        verses->FrameOf(verseDoc)->setGeometry(120, 160, 680, 320);
+        main.MdiArea()->setActiveSubWindow(verses->FrameOf(verseDoc));
+        QCOMPARE(main.CurrentMenu(), 131);
+        auto* view = dynamic_cast<CBibleNoteView*>(verses->FrameOf(verseDoc)->View());
+        QTest::keyClicks(view->Editor(), "In the beginning God created the heaven and the earth.");
+        view->Editor()->selectAll();
+        main.UpdateCommandUi();
+        QVERIFY(main.FindAction(Cmd::EditCut) && main.FindAction(Cmd::EditCut)->isEnabled());
+        QVERIFY(main.OnCommand(Cmd::EditCopy));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString("In the beginning God created the heaven and the earth."));
+        QVERIFY(main.OnCommand(Cmd::SaveVerseNotes));
+        QVERIFY(FileExists(JoinStem(env.BaseDirectory(), env.CurrentReader().GetFileStem()) + ".vnnot"));
+        Shot(main, "main-window-verse-notes");
+
+        main.MdiArea()->setActiveSubWindow(general->FrameOf(generalDoc));
+        QCOMPARE(main.CurrentMenu(), 132);
+        QCOMPARE(general->FrameOf(generalDoc)->windowTitle(), QString("James' General Notes: James.txt"));
+        QVERIFY(main.OnCommand(Cmd::EditFind));
+        auto* generalView = dynamic_cast<CGeneralNoteView*>(general->FrameOf(generalDoc)->View());
+        QVERIFY(generalView->Editor()->FindDialog());
+        generalView->Editor()->FindDialog()->close();
+        Shot(main, "main-window-general-notes");
+        general->CloseAllDocuments();
+        verses->CloseAllDocuments();
     }
 
     void printedPages() {
-        CBibleNoteDoc doc(ui, context);
-        doc.OnNewDocument();
-        CBibleNoteView view(doc);
+        Environment environment(ui, dir.path().toStdString());
+        auto* frame = static_cast<CBibleNoteChildFrame*>(environment.Open(131));
+        CBibleNoteView& view = *dynamic_cast<CBibleNoteView*>(frame->View());
         CBible& bible = TheBible();
-        Choose(view.NavigationBar()->BookList(), 42);
-        Choose(view.NavigationBar()->ChapterList(), 2);
-        Choose(view.NavigationBar()->VerseList(), 15);
+        Choose(frame->BookList(), 42);
+        Choose(frame->ChapterList(), 2);
+        Choose(frame->VerseList(), 15);
         QString text;
         for (int i = 1; i <= 120; ++i)
             text +=
