@@ -250,6 +250,16 @@ TEST_F(BibleNoteViewTest, ClosingCommitsAndWrites) {
     EXPECT_EQ(reopened.GetNote(Index(43, 3, 16)), "typed, never moved away");
 }
 
+TEST_F(BibleNoteViewTest, SaveVerseNotesKeepsTheNoteBeingTyped) {
+    Open();
+    view.editor = "typed, still on screen";
+    EXPECT_TRUE(doc.OnCmdMsg(Cmd::SaveVerseNotes));
+    EXPECT_FALSE(doc.IsModified());
+    CBibleNoteDoc reopened(env.ui, env.context);
+    reopened.OnNewDocument();
+    EXPECT_EQ(reopened.GetNote(0), "typed, still on screen");
+}
+
 TEST_F(BibleNoteViewTest, EightBitNotesKeepTheirBytesUntilEdited) {
     doc.SetNote(0, "caf\xE9");
     doc.AddView(&view);

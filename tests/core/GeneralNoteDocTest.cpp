@@ -201,6 +201,20 @@ TEST_F(GeneralNoteTest, UnreadableFileIsKeptAsideAndTheEnvironmentOpens) {
     EXPECT_EQ(*FileSize(path + ".damaged"), kMaxGeneralNotesBytes + 1);
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_EQ(view.editor, "");
+
+    // The same through the framework's open, as the environment opens an existing file.
+    SaveFileAtomic(path, "x");
+    std::filesystem::resize_file(path, kMaxGeneralNotesBytes + 1);
+    CGeneralNoteDoc again(ui, context);
+    EXPECT_TRUE(again.OnOpenDocument(path));
+    EXPECT_EQ(*FileSize(path + ".damaged2"), kMaxGeneralNotesBytes + 1);
+    EXPECT_EQ(again.GetTitle(), "Anna's General Notes: Anna.txt");
+    // Any other file that cannot be read is refused and changes nothing.
+    SaveFileAtomic(dir.Path("Big.txt"), "x");
+    std::filesystem::resize_file(dir.Path("Big.txt"), kMaxGeneralNotesBytes + 1);
+    EXPECT_FALSE(again.OnOpenDocument(dir.Path("Big.txt")));
+    EXPECT_EQ(again.GetPathName(), path);
+    EXPECT_TRUE(FileExists(dir.Path("Big.txt")));
 }
 
 TEST_F(GeneralNoteTest, EightBitTextLoadsAndSavesItsCharacters) {

@@ -120,6 +120,7 @@ private slots:
         QCOMPARE(bar->VerseList()->currentText(), QString("1"));
         QVERIFY(!bar->PreviousButton()->isEnabled());
         QVERIFY(!bar->NextButton()->isEnabled());
+        QVERIFY(bar->PreviousButton()->whatsThis().contains("earlier verse that has a note"));
         Shot(*frame, "verse-notes-new");
 
         // Typing alone does not store; moving with the lists does.
