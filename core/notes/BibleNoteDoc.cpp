@@ -52,7 +52,8 @@ bool CBibleNoteDoc::OnNewDocument() {
             Serialize(ar);
         } catch (const std::exception& e) {
             map_.Reset();
-            damagedFileInPlace_ = !ReportAndKeepAside(Ui(), e, path);
+            damagedFileInPlace_ =
+                !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path, "the verse notes start empty");
         }
     }
     SetTitle(MakeTitle());

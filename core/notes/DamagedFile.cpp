@@ -5,11 +5,12 @@
 #include "foundation/FileAccess.h"
 #include "framework/UiServices.h"
 
-bool ReportAndKeepAside(IUiServices& ui, const std::exception& error, const std::string& path) {
+bool ReportAndKeepAside(IUiServices& ui, const std::string& message, const std::string& path,
+                        const std::string& afterwards) {
     std::string aside = FileExists(path) ? KeepAside(path) : std::string();
-    std::string text = LoadErrorMessage(error, path);
+    std::string text = message;
     if (!aside.empty())
-        text += "\n\nThe file has been kept as " + aside + ".";
+        text += "\n\nThe file has been kept as " + aside + "; " + afterwards + ".";
     else if (FileExists(path))
         text += "\n\nThe file could not be moved aside; it will not be overwritten.";
     ReportError(ui, text);

@@ -132,15 +132,8 @@ void CGeneralNoteDoc::OpenForEnvironment() {
         Attach(path);
     } catch (const std::exception& e) {
         OnNewDocument();
-        std::string aside = FileExists(path) ? KeepAside(path) : std::string();
-        std::string text = LoadMessage(e, path);
-        if (!aside.empty()) {
-            text += "\n\nThe file has been kept as " + aside + "; the general notes start empty.";
-        } else if (FileExists(path)) {
-            text += "\n\nThe file could not be moved aside; it will not be overwritten.";
+        if (!ReportAndKeepAside(Ui(), LoadMessage(e, path), path, "the general notes start empty"))
             damagedPath_ = path;
-        }
-        ReportError(Ui(), text);
     }
 }
 
