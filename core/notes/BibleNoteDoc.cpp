@@ -1,7 +1,7 @@
 #include "BibleNoteDoc.h"
 
 #include "BibleNoteViewBase.h"
-#include "DamagedFile.h"
+#include "NoteFiles.h"
 #include "NoteText.h"
 #include "foundation/Archive.h"
 #include "foundation/ErrorMessages.h"
@@ -91,6 +91,7 @@ bool CBibleNoteDoc::Write(bool onlyIfModified) {
     try {
         CArchive ar;
         Serialize(ar);
+        RemakeReaderDirectory(context_, path);
         SaveFileAtomic(path, ar.Bytes());
         SetModifiedFlag(false);
         return true;

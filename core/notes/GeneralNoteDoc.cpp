@@ -1,7 +1,7 @@
 #include "GeneralNoteDoc.h"
 
-#include "DamagedFile.h"
 #include "GeneralNoteViewBase.h"
+#include "NoteFiles.h"
 #include "NoteText.h"
 #include "foundation/Archive.h"
 #include "foundation/ErrorMessages.h"
@@ -144,6 +144,7 @@ bool CGeneralNoteDoc::SaveTo(const std::string& path) {
         damagedPath_.clear();
     }
     try {
+        RemakeReaderDirectory(context_, path);
         SaveFileAtomic(path, StoredTextFromEditor(GetText()));
     } catch (const std::exception& e) {
         ReportError(Ui(), SaveErrorMessage(e, path));

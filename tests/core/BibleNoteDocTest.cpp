@@ -71,6 +71,17 @@ TEST(BibleNoteDoc, WritesOnlyWhenChanged) {
     EXPECT_TRUE(env.ui.messageBoxes.empty());
 }
 
+TEST(BibleNoteDoc, ReaderDirectoryRemovedWhileOpenIsMadeAgain) {
+    Environment env;
+    CBibleNoteDoc doc(env.ui, env.context);
+    doc.OnNewDocument();
+    doc.SetNote(2, "kept");
+    std::filesystem::remove_all(env.dir.Path("Anna (Anna Lee)"));
+    doc.OnCloseDocument();
+    EXPECT_TRUE(env.ui.messageBoxes.empty());
+    EXPECT_TRUE(FileExists(env.NotesFile()));
+}
+
 TEST(BibleNoteDoc, DamagedFileIsReportedKeptAsideAndNotOverwritten) {
     Environment env;
     std::string damaged("\x02\x00\x05\x00\x09\x00\x05\x00\x04"

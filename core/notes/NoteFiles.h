@@ -2,6 +2,7 @@
 #include <string>
 
 class IUiServices;
+struct CReaderContext;
 
 // A document file that failed to load: the user is told why (message) and
 // what follows (afterwards, e.g. "the notes start empty"), and the file is
@@ -15,3 +16,7 @@ bool ReportAndKeepAside(IUiServices& ui, const std::string& message, const std::
 // not be moved then: tries again. False (with the save message shown) when
 // the file is still in the way.
 bool MoveDamagedFileBeforeWriting(IUiServices& ui, const std::string& path);
+
+// Makes the reader's directory again when it went away while the environment
+// was open and path lies in it, so that the notes can still be written.
+void RemakeReaderDirectory(const CReaderContext& context, const std::string& path);
