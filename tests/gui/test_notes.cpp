@@ -1,3 +1,4 @@
+#include "Screenshots.h"
 #include "notes/BibleNoteView.h"
 #include "notes/GeneralNoteView.h"
 #include "shell/BibleNoteChildFrame.h"
@@ -28,13 +29,6 @@
 #include <memory>
 
 namespace {
-
-// Where the pictures of the windows go when someone wants to look at them.
-void Shot(QWidget& w, const QString& name) {
-    QString dir = qEnvironmentVariable("SCRIVANE_SCREENSHOT_DIR");
-    if (dir.isEmpty()) return;
-    w.grab().save(dir + "/" + name + ".png");
-}
 
 // A user's choice in one of the bar's lists.
 void Choose(QComboBox* list, int entry) {
@@ -121,7 +115,7 @@ private slots:
         QVERIFY(!bar->PreviousButton()->isEnabled());
         QVERIFY(!bar->NextButton()->isEnabled());
         QVERIFY(bar->PreviousButton()->whatsThis().contains("earlier verse that has a note"));
-        Shot(*frame, "verse-notes-new");
+        SaveScreenshot(frame, "verse-notes-new");
 
         // Typing alone does not store; moving with the lists does.
         view->Editor()->setFocus();
@@ -140,7 +134,7 @@ private slots:
         view->Editor()->appendPlainText(
             "that he gave his only begotten Son, that whosoever believeth in him should not "
             "perish, but have everlasting life. A long line wraps in the editor.");
-        Shot(*frame, "verse-notes-john");
+        SaveScreenshot(frame, "verse-notes-john");
 
         // Previous goes back and shows the stored note; Next returns.
         QTest::mouseClick(bar->PreviousButton(), Qt::LeftButton);
@@ -233,7 +227,7 @@ private slots:
         CFindReplaceDialog* find = editor->FindDialog();
         QVERIFY(find && find->isVisible() && !find->IsReplace());
         find->findChild<QLineEdit*>()->setText("alpha");
-        Shot(*find, "find-dialog");
+        SaveScreenshot(find, "find-dialog");
         QPushButton* findNext = nullptr;
         for (QPushButton* b : find->findChildren<QPushButton*>())
             if (b->text() == "&Find Next") findNext = b;
@@ -249,7 +243,7 @@ private slots:
         view.OnCmdMsg(Cmd::EditReplace);
         CFindReplaceDialog* replace = editor->FindDialog();
         QVERIFY(replace && replace->IsReplace());
-        Shot(*replace, "replace-dialog");
+        SaveScreenshot(replace, "replace-dialog");
         QCOMPARE(editor->ReplaceAll({"ALPHA", true, false, true}, "x"), 0);
         QCOMPARE(editor->ReplaceAll({"alph", false, true, true}, "x"), 0);
         editor->moveCursor(QTextCursor::Start);
@@ -325,7 +319,7 @@ private slots:
         frame->resize(600, 300);
         environment.area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&environment.area));
-        Shot(*frame, "general-notes");
+        SaveScreenshot(frame, "general-notes");
         QCOMPARE(QString::fromStdString(shown->PrintHeader()), QString("Anna - Renamed.txt"));
     }
 
@@ -363,7 +357,7 @@ private slots:
                  QString("In the beginning God created the heaven and the earth."));
         QVERIFY(main.OnCommand(Cmd::SaveVerseNotes));
         QVERIFY(FileExists(JoinStem(env.BaseDirectory(), env.CurrentReader().GetFileStem()) + ".vnnot"));
-        Shot(main, "main-window-verse-notes");
+        SaveScreenshot(&main, "main-window-verse-notes");
 
         main.MdiArea()->setActiveSubWindow(general->FrameOf(generalDoc));
         QCOMPARE(main.CurrentMenu(), 132);
@@ -372,7 +366,7 @@ private slots:
         auto* generalView = dynamic_cast<CGeneralNoteView*>(general->FrameOf(generalDoc)->View());
         QVERIFY(generalView->Editor()->FindDialog());
         generalView->Editor()->FindDialog()->close();
-        Shot(main, "main-window-general-notes");
+        SaveScreenshot(&main, "main-window-general-notes");
         general->CloseAllDocuments();
         verses->CloseAllDocuments();
     }
@@ -397,7 +391,7 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         QString pdf = dir.filePath("verse-note.pdf");
-        QString shots = qEnvironmentVariable("SCRIVANE_SCREENSHOT_DIR");
+        QString shots = qEnvironmentVariable("SCRIVANE_SCREENSHOTS");
         if (!shots.isEmpty()) pdf = shots + "/verse-note.pdf";
         printer.setOutputFileName(pdf);
         view.PrintTo(printer);
