@@ -11,6 +11,7 @@
 #include "framework/Document.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "notes/NotePrinting.h"
 #include "planview/PlanDialogs.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
@@ -49,6 +50,7 @@ CScrivaneApp::~CScrivaneApp() {
         t->CloseAllDocuments();
     if (splashFilter_) qApp->removeEventFilter(splashFilter_);
     delete mainFrame_;
+    SetNotesPrinter({});
 }
 
 bool CScrivaneApp::InitInstance(const QStringList& args) {
@@ -70,7 +72,8 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     env_.SetBaseDirectory(FromQ(base));
     LoadReaderFile();
 
-    types_ = MakeDocumentTypes(ui_, env_);
+    types_ = MakeDocumentTypes(ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); });
+    SetNotesPrinter([this]() -> QPrinter& { return Printer(); });
 
     mainFrame_ = new CMainFrame;
     mainFrame_->SetAppTarget(&target_);

@@ -341,7 +341,8 @@ private slots:
         QStringList titles;
         for (QMdiSubWindow* w : windows)
             titles << w->windowTitle();
-        QCOMPARE(titles, (QStringList{"General Notes", "Bible Verse Notes", "Bob's Reading Plan"}));
+        QCOMPARE(titles, (QStringList{"Bob's General Notes: Bob.txt", "Bob's Bible Verse Keyed Notes",
+                                      "Bob's Reading Plan"}));
         const CReaderData& r = app_->Environment().CurrentReader();
         WindowPlacement plan = r.GetPlacement(kReadingPlanSlot);
         QCOMPARE(windows[2]->geometry(),
