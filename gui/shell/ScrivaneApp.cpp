@@ -9,6 +9,7 @@
 #include "foundation/ErrorMessages.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
+#include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
 #include "notes/NotePrinting.h"
@@ -221,6 +222,8 @@ void CScrivaneApp::AddToRecentFiles(const QString& path) {
 void CScrivaneApp::OnMainFrameClose() {
     if (env_.IsOpen()) CloseReaderEnvironment();
     SaveReaderFile();
+    // The help window would keep the program running on its own.
+    if (QTextBrowser* help = CHelpService::Instance().Browser()) help->close();
     if (settings_) settings_->sync();
 }
 
