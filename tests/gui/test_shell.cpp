@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -409,6 +410,28 @@ private slots:
         windows[0]->showNormal();
         QCOMPARE(windows[0]->geometry().topLeft(), QPoint(25, 25));
         QCOMPARE(windows[2]->geometry(), QRect(30, 40, 300, 200));
+
+        // The Window menu lists the open windows.
+        Frame()->MdiArea()->setActiveSubWindow(windows[2]);
+        QMenu* windowMenu = nullptr;
+        for (QAction* a : Frame()->menuBar()->actions())
+            if (a->text() == "&Window") windowMenu = a->menu();
+        QVERIFY(windowMenu);
+        emit windowMenu->aboutToShow();
+        QStringList listed;
+        for (QAction* a : windowMenu->actions())
+            if (a->property("windowList").toBool() && !a->isSeparator()) listed << a->text();
+        QCOMPARE(listed.size(), 3);
+        QCOMPARE(listed[2], QString("&3 Bob's Reading Plan"));
+
+        // Open Reader Environment closes the open one first; Cancel leaves none open.
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            QVERIFY(!app_->Environment().IsOpen());
+            Button(d, 2)->click();
+        });
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+        QCOMPARE(Frame()->CurrentMenu(), 128);
     }
 
     void exitWritesTheReaderFileAndRestartPreselects() {
