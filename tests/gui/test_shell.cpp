@@ -1,6 +1,7 @@
 #include "framework/CommandIds.h"
 #include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
+#include "framework/QtUiServices.h"
 #include "reader/ReaderFile.h"
 #include "shell/BibleNoteChildFrame.h"
 #include "shell/MainFrame.h"
@@ -558,6 +559,7 @@ private slots:
         QCOMPARE(page, QString("qrc:/help/200aa.html"));
         QTextBrowser* help = CHelpService::Instance().Browser();
         QVERIFY(help && help->toPlainText().contains("Choosing a reader"));
+        Shot(help, "help");
         Exit();
         QVERIFY(!CHelpService::Instance().Browser() || !CHelpService::Instance().Browser()->isVisible());
     }
@@ -580,6 +582,52 @@ private slots:
         CSplashWindow::HideSplash();
         QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 1);
         QCOMPARE(app_->RecentFiles(), QStringList{base_.filePath("notes.txt")});
+    }
+
+    void uiServicesAnswerWithQtDialogs() {
+        QCOMPARE(CQtUiServices::NameFilters("Scrivane Reading Plan  (*.vnpln)|*.vnpln|All Files (*.*)|*.*||"),
+                 (QStringList{"Scrivane Reading Plan  (*.vnpln)", "All Files (*.*)"}));
+        QCOMPARE(CQtUiServices::NameFilters("Texts|*.txt;*.doc||"), QStringList{"Texts (*.txt *.doc)"});
+        QCOMPARE(CQtUiServices::NameFilters(""), QStringList{});
+        QCOMPARE(CQtUiServices::WithDefaultExtension("/a/plan", ".vnpln"), std::string("/a/plan.vnpln"));
+        QCOMPARE(CQtUiServices::WithDefaultExtension("/a/plan.txt", ".vnpln"), std::string("/a/plan.txt"));
+
+        struct {
+            MbButtons buttons;
+            MbIcon icon;
+            int defaultButton;
+            QMessageBox::StandardButton expectedDefault, press;
+            QMessageBox::Icon expectedIcon;
+            int answer;
+        } cases[] = {
+            {MbButtons::yesNo, MbIcon::question, 1, QMessageBox::No, QMessageBox::Yes, QMessageBox::Question,
+             IDYES},
+            {MbButtons::okCancel, MbIcon::question, 0, QMessageBox::Ok, QMessageBox::Cancel,
+             QMessageBox::Question, IDCANCEL},
+            {MbButtons::ok, MbIcon::exclamation, 0, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Warning,
+             IDOK},
+            {MbButtons::yesNoCancel, MbIcon::stop, 2, QMessageBox::Cancel, QMessageBox::No,
+             QMessageBox::Critical, IDNO},
+        };
+        CQtUiServices ui;
+        for (auto c : cases) {
+            QString title, text;
+            QMessageBox::StandardButton shownDefault = QMessageBox::NoButton;
+            QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                title = box->windowTitle();
+                text = box->text();
+                shownDefault = box->standardButton(box->defaultButton());
+                shownIcon = box->icon();
+                box->button(c.press)->click();
+            });
+            QCOMPARE(ui.MessageBox({"Line one\nLine two", c.buttons, c.icon, c.defaultButton}), c.answer);
+            QCOMPARE(title, QString("Scrivane"));
+            QCOMPARE(text, QString("Line one\nLine two"));
+            QCOMPARE(shownDefault, c.expectedDefault);
+            QCOMPARE(shownIcon, c.expectedIcon);
+        }
     }
 
     void aboutDialog() {
