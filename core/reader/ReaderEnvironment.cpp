@@ -197,7 +197,8 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     std::string oldFull = oldDir.empty() ? std::string() : FullPath(oldDir);
 
     if (oldFull != newFull) {
-        if (!oldFull.empty() && IsRealDirectory(oldFull)) {
+        // A link in place of the directory is renamed itself, never followed.
+        if (!oldFull.empty() && EntryExists(oldFull)) {
             if (EntryExists(newFull)) {
                 ReportError(ui_, "The reader's directory cannot be renamed to\n" + newFull +
                                      "\nbecause something of that name exists already. The reader was not "

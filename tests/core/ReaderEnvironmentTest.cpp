@@ -211,6 +211,25 @@ TEST(ReaderEnvironment, ModifyRenamesTheDirectoryAndTheFiles) {
     EXPECT_EQ(f.env.Readers().At(0), before);
 }
 
+TEST(ReaderEnvironment, ModifyRenamesALinkedDirectoryAsALink) {
+    Fixture f;
+    TempDir outside;
+    Touch(outside.Path("Bob.vnpln"), "plan");
+    ASSERT_EQ(::symlink(outside.Path().c_str(), f.dir.Path("Bob (John Smith)").c_str()), 0);
+    EXPECT_EQ(f.Create("Bob", "John", "Smith"), -1); // a link is not taken for the reader's directory
+    CReaderData linked;
+    linked.SetNickname("Bob");
+    linked.SetFirstName("John");
+    linked.SetLastName("Smith");
+    linked.SetFileStem("\\Bob (John Smith)\\Bob");
+    f.env.Readers().AddReader(linked);
+    f.ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Bob", {"John", "Smith", "Rob"}), 0);
+    EXPECT_TRUE(fs::is_symlink(f.dir.Path("Rob (John Smith)")));
+    EXPECT_EQ(ReadWholeFile(f.dir.Path("Rob (John Smith)/Rob.vnpln")), "plan");
+    EXPECT_EQ(outside.List(), std::vector<std::string>{"Rob.vnpln"});
+}
+
 TEST(ReaderEnvironment, RefusedModifyLosesNoRecord) {
     Fixture f;
     f.Create("Bob", "John", "Smith");
