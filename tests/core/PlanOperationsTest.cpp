@@ -433,3 +433,30 @@ TEST_F(PlanOperations, TheLongestPlanStillFitsItsFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlanOperations, NewPlanOverShortFlagArraysCoversTheWholeCanon) {
+    CArchive plan;
+    plan.WriteDWord(1);
+    for (int i = 0; i < 3; ++i)
+        plan.WriteString("");
+    for (int i = 0; i < 11; ++i)
+        plan.WriteDWord(0);
+    CJJulian().Serialize(plan);
+    plan.WriteWord(0);
+    plan.WriteWord(2);
+    plan.Write("\1\1", 2);
+    plan.WriteWord(0);
+    SaveFileAtomic(PlanPath(), plan.Bytes());
+    CReadingPlanDoc& d = Open();
+    SaveFileAtomic(dir.Path("t.vntpl"), TemplateBytes(0, 1, 0, 0, 5, {1, 1, 1, 1, 1, 1, 1}, Only(66)));
+    ASSERT_TRUE(d.NewPlanFromFile(dir.Path("t.vntpl")));
+    EXPECT_EQ(d.InPlan().size(), TheBible().GetTotalVerseCount());
+    EXPECT_EQ(d.CountPlanVerses(), TheBible().GetBookVerseCount(66));
+    for (uint16_t i = 0; i < d.GetElementCount(); ++i)
+        d.FinishElement(i);
+    EXPECT_EQ(d.CountPlanVersesRead(), d.CountPlanVerses());
+}
+
+} // namespace
