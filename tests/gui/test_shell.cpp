@@ -1,3 +1,4 @@
+#include "Screenshots.h"
 #include "framework/CommandIds.h"
 #include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
@@ -62,13 +63,6 @@ void AnswerMessageBox(QMessageBox::StandardButton button, QStringList* texts = n
     });
 }
 
-void Shot(QWidget* w, const QString& name) {
-    QString dir = qEnvironmentVariable("SCRIVANE_SCREENSHOTS");
-    if (dir.isEmpty()) return;
-    QDir().mkpath(dir);
-    w->grab().save(dir + "/" + name + ".png");
-}
-
 QPushButton* Button(QWidget* dialog, int id) {
     return dialog->findChild<QPushButton*>(QString::number(id));
 }
@@ -83,7 +77,7 @@ void FillReaderDialog(const QString& first, const QString& last, const QString& 
         d->LastName()->setText(last);
         d->Nickname()->setText(nick);
         d->findChild<QCheckBox*>("1042")->setChecked(verseNotes);
-        if (!shot.isEmpty()) Shot(d, shot);
+        if (!shot.isEmpty()) SaveScreenshot(d, shot);
         Button(d, 1)->click();
     });
 }
@@ -157,7 +151,7 @@ private slots:
         CSplashWindow* splash = CSplashWindow::Current();
         QVERIFY(splash);
         QCOMPARE(splash->size(), QSize(519, 317));
-        Shot(splash, "splash");
+        SaveScreenshot(splash, "splash");
         QTest::mouseMove(Frame(), QPoint(50, 50));
         QVERIFY(CSplashWindow::Current());
         // The first key press removes the splash and does nothing else.
@@ -188,7 +182,7 @@ private slots:
         QCOMPARE(Frame()->FindAction(Cmd::OpenReaderEnvironment)->shortcut(), QKeySequence("Ctrl+O"));
         Frame()->resize(760, 520);
         QApplication::processEvents();
-        Shot(Frame(), "mainwindow");
+        SaveScreenshot(Frame(), "mainwindow");
 
         // Exit with no environment open writes only the reader file.
         Exit();
@@ -200,7 +194,7 @@ private slots:
         Start();
         QStringList lists;
         WithSelectReader([&](CSelectReaderDialog* d) {
-            Shot(d, "selectreader-empty");
+            SaveScreenshot(d, "selectreader-empty");
             QVERIFY(!Button(d, 1)->isEnabled()); // nothing to open yet
             FillReaderDialog(" John ", "Smith", "Bob", false, "newreader");
             Button(d, 1046)->click();
@@ -209,7 +203,7 @@ private slots:
             Button(d, 1046)->click();
             lists << Items(d->ReaderList()).join("|");
             lists << d->ReaderList()->currentText();
-            Shot(d, "selectreader");
+            SaveScreenshot(d, "selectreader");
             Button(d, 2)->click();
         });
         QCOMPARE(lists, (QStringList{"Bob", "Bob (Jim Jones)|Bob (John Smith)", "Bob (Jim Jones)"}));
@@ -232,7 +226,7 @@ private slots:
                 AnswerMessageBox(QMessageBox::Ok, &texts);
                 Button(nd, 1)->click();
                 // Still open after the refusal, with the names as typed.
-                QTimer::singleShot(50, nd, [nd] {
+                QTimer::singleSaveScreenshot(50, nd, [nd] {
                     QVERIFY(nd->isVisible());
                     QCOMPARE(nd->Nickname()->text(), QString("../up"));
                     Button(nd, 2)->click();
@@ -264,7 +258,7 @@ private slots:
             OnNextModal([&](QWidget* w) {
                 auto* ed = qobject_cast<CReaderDialog*>(w);
                 shownNick = ed->Nickname()->text();
-                Shot(ed, "editreader");
+                SaveScreenshot(ed, "editreader");
                 ed->Nickname()->setText("Rob");
                 AnswerMessageBox(QMessageBox::Yes, &texts);
                 Button(ed, 1)->click();
@@ -366,7 +360,7 @@ private slots:
         QCOMPARE(ShortcutCommand(Frame(), QKeySequence(Qt::Key_PageUp)), Cmd::PreviousReading);
         Frame()->UpdateCommandUi();
         QVERIFY(Frame()->FindAction(Cmd::CloseReaderEnvironment)->isEnabled());
-        Shot(Frame(), "environment");
+        SaveScreenshot(Frame(), "environment");
 
         Frame()->MdiArea()->setActiveSubWindow(windows[0]);
         QCOMPARE(Frame()->CurrentMenu(), 132);
@@ -559,7 +553,7 @@ private slots:
         QCOMPARE(page, QString("qrc:/help/200aa.html"));
         QTextBrowser* help = CHelpService::Instance().Browser();
         QVERIFY(help && help->toPlainText().contains("Choosing a reader"));
-        Shot(help, "help");
+        SaveScreenshot(help, "help");
         Exit();
         QVERIFY(!CHelpService::Instance().Browser() || !CHelpService::Instance().Browser()->isVisible());
     }
@@ -636,7 +630,7 @@ private slots:
         OnNextModal([&](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("About Scrivane"));
             version = w->findChild<QLabel*>("version")->text();
-            Shot(w, "about");
+            SaveScreenshot(w, "about");
             Button(w, 1)->click();
         });
         Frame()->OnCommand(Cmd::AppAbout);
