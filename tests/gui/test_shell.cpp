@@ -226,7 +226,7 @@ private slots:
                 AnswerMessageBox(QMessageBox::Ok, &texts);
                 Button(nd, 1)->click();
                 // Still open after the refusal, with the names as typed.
-                QTimer::singleSaveScreenshot(50, nd, [nd] {
+                QTimer::singleShot(50, nd, [nd] {
                     QVERIFY(nd->isVisible());
                     QCOMPARE(nd->Nickname()->text(), QString("../up"));
                     Button(nd, 2)->click();
