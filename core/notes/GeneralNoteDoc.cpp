@@ -11,6 +11,9 @@
 #include "framework/ReaderContext.h"
 #include "framework/UiServices.h"
 
+#include <stdexcept>
+#include <utility>
+
 namespace {
 
 constexpr const char* kTextFilter = "Text File (*.txt)|*.txt||";

@@ -12,6 +12,7 @@
 #include "notes/BibleNoteDoc.h"
 #include "notes/GeneralNoteDoc.h"
 #include "reader/ReaderEnvironment.h"
+#include "reader/ReaderFile.h"
 #include "scripture/Bible.h"
 
 #include <QApplication>
@@ -55,10 +56,9 @@ class TestNotes : public QObject {
         CReaderEnvironment env;
         std::vector<std::unique_ptr<CDocTemplate>> types;
         QMdiArea area;
-        Environment(CScriptedUiServices& ui, const std::string& base) : env(ui) {
+        Environment(CScriptedUiServices& ui, const std::string& base, bool createAnna = true) : env(ui) {
             env.SetBaseDirectory(base);
-            int i = env.CreateReader({"Anna", "Lee", "Anna"}, {});
-            env.SelectReader(i);
+            if (createAnna) env.SelectReader(env.CreateReader({"Anna", "Lee", "Anna"}, {}));
             types = MakeDocumentTypes(ui, env);
             area.resize(800, 500);
         }
@@ -238,6 +238,8 @@ private slots:
         QCOMPARE(editor->textCursor().selectionStart(), 11);
         view.OnCmdMsg(Cmd::EditRepeat);
         QCOMPARE(editor->textCursor().selectionStart(), 0);
+        QVERIFY(editor->FindNext({"alpha", false, false, false})); // upwards, around the start
+        QCOMPARE(editor->textCursor().selectionStart(), 11);
 
         // Replace: one, then all, as one undoable step; whole words and case.
         view.OnCmdMsg(Cmd::EditReplace);
@@ -310,15 +312,21 @@ private slots:
         env.FinishClose();
         QCOMPARE(ReadWholeFile(Path("Renamed.txt")), std::string("written before Save As!"));
 
-        QVERIFY(env.SelectReader(env.Readers().FindDisplayName("Anna")));
-        QVERIFY(env.GeneralNotesFileExists());
-        frame = environment.Open(132, env.Context().generalNotesPath);
+        // A restart: the reader file is written at exit and read by the next start.
+        SaveReaderFile(env.BaseDirectory(), env.LastReader(), env.Readers());
+        Environment restarted(ui, dir.path().toStdString(), false);
+        CReaderEnvironment& next = restarted.env;
+        QVERIFY(LoadReaderFile(next.BaseDirectory(), next.LastReader(), next.Readers()).ok);
+        QVERIFY(next.SelectReader(next.LastReaderIndex()));
+        QVERIFY(next.GeneralNotesFileExists());
+        QCOMPARE(next.Context().generalNotesPath, Path("Renamed.txt"));
+        frame = restarted.Open(132, next.Context().generalNotesPath);
         QVERIFY(frame);
         auto* shown = dynamic_cast<CGeneralNoteView*>(frame->View());
         QCOMPARE(shown->Editor()->toPlainText(), QString("written before Save As!"));
         frame->resize(600, 300);
-        environment.area.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&environment.area));
+        restarted.area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&restarted.area));
         SaveScreenshot(frame, "general-notes");
         QCOMPARE(QString::fromStdString(shown->PrintHeader()), QString("Anna - Renamed.txt"));
     }
