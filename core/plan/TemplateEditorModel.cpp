@@ -333,7 +333,7 @@ void CTemplateEditorModel::LoadTemplate(IUiServices& ui) {
 CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices& ui,
                                                                     const std::string& daysText) {
     // A value the user has just been told is wrong is never written.
-    if (!TakeDays(ui, daysText)) return SaveResult::cancelled;
+    if (!TakeDays(ui, daysText)) return SaveResult::invalidDays;
     for (;;) {
         FileDialogRequest request;
         request.open = false;

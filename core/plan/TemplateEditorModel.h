@@ -45,7 +45,7 @@ struct CTemplateTreeNode {
 // template. The dialog shows this state and hands it the user's clicks.
 class CTemplateEditorModel {
 public:
-    enum class SaveResult { saved, cancelled, notWritten, failed };
+    enum class SaveResult { saved, cancelled, invalidDays, notWritten, failed };
 
     explicit CTemplateEditorModel(int includeApocrypha = 0);
 

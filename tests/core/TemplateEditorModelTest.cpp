@@ -289,7 +289,7 @@ TEST(TemplateEditorModel, InvalidDaysStopTheSaveBeforeAnyFileIsChosen) {
     CTemplateEditorModel m;
     CScriptedUiServices ui;
     ui.fileAnswers.push_back("/nonexistent/never.vntpl");
-    EXPECT_EQ(m.SaveTemplate(ui, "2001"), CTemplateEditorModel::SaveResult::cancelled);
+    EXPECT_EQ(m.SaveTemplate(ui, "2001"), CTemplateEditorModel::SaveResult::invalidDays);
     EXPECT_TRUE(ui.fileRequests.empty());
     EXPECT_EQ(m.tmpl.planDays, 0);
 }
