@@ -25,7 +25,8 @@ struct CPlanTemplate {
     // The editor's defaults: one year, every day, chapters, every book in section 1.
     static CPlanTemplate EditorDefaults();
 
-    // 365 × years + 30 × months + days.
-    int32_t PlanLengthDays() const { return 365 * planYears + 30 * planMonths + planDays; }
+    // 365 × years + 30 × months + days; values read from a damaged file must
+    // not overflow, so the sum is held within the 32-bit range.
+    int32_t PlanLengthDays() const;
     bool operator==(const CPlanTemplate&) const = default;
 };

@@ -1,0 +1,494 @@
+#include "ReadingPlanDoc.h"
+
+#include "PlanGenerator.h"
+#include "PlanTemplate.h"
+#include "foundation/Archive.h"
+#include "foundation/Clock.h"
+#include "foundation/ErrorMessages.h"
+#include "foundation/Exceptions.h"
+#include "foundation/FileAccess.h"
+#include "framework/CommandIds.h"
+#include "framework/UiServices.h"
+#include "scripture/Bible.h"
+#include "scripture/Verse.h"
+
+#include <algorithm>
+
+namespace {
+
+// Smallest stored assignment: two dates and an empty range count.
+constexpr uint64_t kMinElementBytes = 8 + 8 + 4;
+constexpr uint64_t kMinLogBytes = 8 + 4;
+
+} // namespace
+
+std::string RangeText(uint16_t start, uint16_t end) {
+    CBible& bible = TheBible();
+    std::string text = bible.GetReferenceText(bible.GetVerseAt(start));
+    if (start == end) return text;
+    return text + " through " + bible.GetReferenceText(bible.GetVerseAt(end));
+}
+
+CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)
+    : CDocument(ui), reader_(reader) {
+    MapCommand(Cmd::EnterReading, [this] { OnEnterReading(); });
+    MapCommand(
+        Cmd::ResetPlan, [this] { OnResetPlan(); }, [this] { return GetPlanState() != 1; });
+    MapCommand(Cmd::ResetLifetimeReadings, [this] { OnResetLifetimeReadings(); });
+    MapCommand(Cmd::PlanProperties, [this] { OnPlanProperties(); });
+    MapCommand(Cmd::SaveReadingPlan, [this] { SaveDirtyFiles(); });
+    MapCommand(Cmd::CloseDocumentWindow, [] {});
+    // The view runs these two; whether they may run is the plan's to say.
+    MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) { ui.Enable(GetPlanState() != 1); });
+    MapUpdate(Cmd::SynchronizeDates, [this](CCmdUI& ui) { ui.Enable(GetPlanState() != 1); });
+}
+
+std::string CReadingPlanDoc::TitleFor(const std::string& displayName) {
+    const bool endsInS = !displayName.empty() && (displayName.back() == 's' || displayName.back() == 'S');
+    return displayName + (endsInS ? "'" : "'s") + " Reading Plan";
+}
+
+std::string CReadingPlanDoc::PlanFilePath() const {
+    return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpln";
+}
+
+std::string CReadingPlanDoc::HistoryFilePath() const {
+    return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpro";
+}
+
+// --- files -----------------------------------------------------------------
+
+void CReadingPlanDoc::InitialiseEmptyPlan() {
+    const uint16_t verses = TheBible().GetTotalVerseCount();
+    templateTitle.clear();
+    templateFormat.clear();
+    templateDescription.clear();
+    repeatBooks = planLengthDays = sectionCount = divideBy = 0;
+    readOnWeekday.fill(0);
+    startDate = CJJulian();
+    elements.clear();
+    inPlan.assign(verses, 0);
+    readInPlan.assign(verses, 0);
+    planDirty = true;
+}
+
+void CReadingPlanDoc::InitialiseEmptyHistory() {
+    readingLog.clear();
+    extraReadingMode = 0;
+    lifetimeCounts.assign(TheBible().GetTotalVerseCount(), 0);
+    historyDirty = true;
+}
+
+bool CReadingPlanDoc::OnNewDocument() {
+    if (!CDocument::OnNewDocument()) return false;
+    TheBible();
+    planDirty = historyDirty = false;
+    planFileLocked_ = historyFileLocked_ = false;
+    const std::string planPath = PlanFilePath();
+    const std::string historyPath = HistoryFilePath();
+    if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
+    if (!FileExists(historyPath) || !LoadFile(historyPath, false)) InitialiseEmptyHistory();
+    setUp_ = true;
+    SetTitle(TitleFor(reader_.displayName));
+    UpdateAllViews(nullptr);
+    return true;
+}
+
+bool CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
+    try {
+        CArchive ar(ReadWholeFile(path), path);
+        if (plan)
+            Serialize(ar);
+        else
+            SerializeHistory(ar);
+        return true;
+    } catch (const std::exception& e) {
+        ReportError(Ui(), LoadErrorMessage(e, path));
+        // A file that cannot be moved aside is never written over.
+        bool locked = FileExists(path) && KeepAside(path).empty();
+        (plan ? planFileLocked_ : historyFileLocked_) = locked;
+        return false;
+    }
+}
+
+bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
+    try {
+        CArchive ar;
+        if (plan)
+            Serialize(ar);
+        else
+            SerializeHistory(ar);
+        SaveFileAtomic(path, ar.Bytes());
+        // Only a completed write clears the flag.
+        (plan ? planDirty : historyDirty) = false;
+        return true;
+    } catch (const std::exception& e) {
+        (plan ? planDirty : historyDirty) = true;
+        ReportError(Ui(), SaveErrorMessage(e, path));
+        return false;
+    }
+}
+
+bool CReadingPlanDoc::SaveDirtyFiles() {
+    if (!setUp_) return true;
+    bool ok = true;
+    if (planDirty && !planFileLocked_) ok = WriteFile(PlanFilePath(), true) && ok;
+    if (historyDirty && !historyFileLocked_) ok = WriteFile(HistoryFilePath(), false) && ok;
+    return ok;
+}
+
+void CReadingPlanDoc::DeleteContents() {
+    SaveDirtyFiles();
+}
+
+void CReadingPlanDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        planVersion = 1;
+        ar.WriteDWord(static_cast<uint32_t>(planVersion));
+        ar.WriteString(templateTitle);
+        ar.WriteString(templateFormat);
+        ar.WriteString(templateDescription);
+        ar.WriteDWord(static_cast<uint32_t>(repeatBooks));
+        for (int32_t f : readOnWeekday)
+            ar.WriteDWord(static_cast<uint32_t>(f));
+        ar.WriteDWord(static_cast<uint32_t>(planLengthDays));
+        ar.WriteDWord(static_cast<uint32_t>(sectionCount));
+        ar.WriteDWord(static_cast<uint32_t>(divideBy));
+        startDate.Serialize(ar);
+        ar.WriteWord(static_cast<uint16_t>(inPlan.size()));
+        ar.Write(inPlan.data(), inPlan.size());
+        ar.WriteWord(static_cast<uint16_t>(readInPlan.size()));
+        ar.Write(readInPlan.data(), readInPlan.size());
+        ar.WriteWord(static_cast<uint16_t>(elements.size()));
+        for (const CPlanElement& e : elements) {
+            CPlanElement copy = e;
+            copy.Serialize(ar);
+        }
+    } else {
+        planVersion = static_cast<int32_t>(ar.ReadDWord());
+        inPlan.clear();
+        readInPlan.clear();
+        elements.clear();
+        templateTitle = ar.ReadString();
+        templateFormat = ar.ReadString();
+        templateDescription = ar.ReadString();
+        repeatBooks = ar.ReadLong();
+        for (int32_t& f : readOnWeekday)
+            f = ar.ReadLong();
+        planLengthDays = ar.ReadLong();
+        sectionCount = ar.ReadLong();
+        divideBy = ar.ReadLong();
+        startDate.Serialize(ar);
+        uint16_t k = ar.ReadWord();
+        ar.Require(k);
+        inPlan.resize(k);
+        ar.Read(inPlan.data(), k);
+        uint16_t r = ar.ReadWord();
+        ar.Require(r);
+        readInPlan.resize(r);
+        ar.Read(readInPlan.data(), r);
+        uint16_t a = ar.ReadWord();
+        ar.Require(a * kMinElementBytes);
+        elements.resize(a);
+        for (CPlanElement& e : elements) {
+            CPlanElement temp;
+            temp.Serialize(ar);
+            e = temp;
+        }
+    }
+    planDirty = false;
+}
+
+void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
+    if (ar.IsStoring()) {
+        historyVersion = 1;
+        ar.WriteDWord(static_cast<uint32_t>(historyVersion));
+        ar.WriteDWord(static_cast<uint32_t>(extraReadingMode));
+        ar.WriteWord(static_cast<uint16_t>(lifetimeCounts.size()));
+        for (uint16_t c : lifetimeCounts)
+            ar.WriteWord(c);
+        ar.WriteWord(static_cast<uint16_t>(readingLog.size()));
+        for (CLogElement& e : readingLog)
+            e.Serialize(ar);
+    } else {
+        historyVersion = static_cast<int32_t>(ar.ReadDWord());
+        lifetimeCounts.clear();
+        readingLog.clear();
+        extraReadingMode = ar.ReadLong();
+        uint16_t n = ar.ReadWord();
+        ar.Require(uint64_t(n) * 2);
+        lifetimeCounts.resize(n);
+        for (uint16_t& c : lifetimeCounts)
+            c = ar.ReadWord();
+        uint16_t m = ar.ReadWord();
+        ar.Require(m * kMinLogBytes);
+        for (uint16_t i = 0; i < m; ++i) {
+            CLogElement e;
+            e.Serialize(ar);
+            readingLog.push_back(std::move(e));
+        }
+    }
+    historyDirty = false;
+}
+
+// --- reading and progress ----------------------------------------------------
+
+void CReadingPlanDoc::MarkVerseRead(uint16_t v) {
+    if (v < inPlan.size() && inPlan[v] != 0 && v < readInPlan.size() && readInPlan[v] == 0) {
+        readInPlan[v] = 1;
+        planDirty = true;
+    } else if (v < lifetimeCounts.size()) {
+        ++lifetimeCounts[v];
+        historyDirty = true;
+    }
+}
+
+void CReadingPlanDoc::MarkRangeRead(uint16_t a, uint16_t b) {
+    if (a > b) std::swap(a, b);
+    for (uint32_t v = a; v <= b; ++v)
+        MarkVerseRead(static_cast<uint16_t>(v));
+}
+
+void CReadingPlanDoc::MarkVerseInPlan(uint16_t v) {
+    if (v >= inPlan.size()) return;
+    inPlan[v] = 1;
+    planDirty = true;
+}
+
+void CReadingPlanDoc::MarkRangeInPlan(uint16_t a, uint16_t b) {
+    if (a > b) std::swap(a, b);
+    for (uint32_t v = a; v <= b; ++v)
+        MarkVerseInPlan(static_cast<uint16_t>(v));
+}
+
+bool CReadingPlanDoc::IsVerseInPlan(uint16_t v) const {
+    return v < inPlan.size() && inPlan[v] != 0;
+}
+
+bool CReadingPlanDoc::IsRangeRead(uint16_t a, uint16_t b) const {
+    if (b < a) return true;
+    for (uint32_t v = a; v <= b; ++v)
+        if (v >= readInPlan.size() || readInPlan[v] == 0) return false;
+    return true;
+}
+
+bool CReadingPlanDoc::IsElementFinished(uint16_t i) const {
+    if (!IsValidElementIndex(i)) return false;
+    for (const VerseRange& r : elements[i].Ranges())
+        if (!IsRangeRead(r.start, r.end)) return false;
+    return true;
+}
+
+CPlanElement CReadingPlanDoc::GetElement(uint16_t i) const {
+    return IsValidElementIndex(i) ? elements[i] : CPlanElement();
+}
+
+int CReadingPlanDoc::GetPlanState() const {
+    if (elements.empty()) return 1;
+    return elements.size() == 1 ? 6 : 0;
+}
+
+uint32_t CReadingPlanDoc::CountPlanVerses() const {
+    return static_cast<uint32_t>(
+        std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
+}
+
+uint32_t CReadingPlanDoc::CountPlanVersesRead() const {
+    uint32_t n = 0;
+    const size_t both = std::min(inPlan.size(), readInPlan.size());
+    for (size_t v = 0; v < both; ++v)
+        n += inPlan[v] != 0 && readInPlan[v] != 0;
+    return n;
+}
+
+uint16_t CReadingPlanDoc::CountLifetimeVersesRead() const {
+    return static_cast<uint16_t>(
+        std::count_if(lifetimeCounts.begin(), lifetimeCounts.end(), [](uint16_t c) { return c != 0; }));
+}
+
+void CReadingPlanDoc::SetExtraReadingMode(int mode) {
+    if (mode == 0 || mode == 1) extraReadingMode = mode;
+}
+
+void CReadingPlanDoc::FinishElement(uint16_t i) {
+    if (!IsValidElementIndex(i)) return;
+    const CPlanElement e = elements[i];
+    for (const VerseRange& r : e.Ranges())
+        MarkRangeRead(r.start, r.end);
+    UpdateAllViews(nullptr);
+}
+
+void CReadingPlanDoc::AddLifetimeReading(uint16_t start, uint16_t end) {
+    for (uint32_t v = start; v <= end; ++v)
+        if (v < lifetimeCounts.size()) ++lifetimeCounts[v];
+    historyDirty = true;
+}
+
+void CReadingPlanDoc::FoldPlanIntoLifetime() {
+    for (size_t v = 0; v < readInPlan.size(); ++v) {
+        if (readInPlan[v] != 0 && v < lifetimeCounts.size()) ++lifetimeCounts[v];
+        readInPlan[v] = 0;
+    }
+    readingLog.clear();
+    historyDirty = true;
+    planDirty = true;
+    UpdateAllViews(nullptr);
+}
+
+void CReadingPlanDoc::SynchronizeDates() {
+    const PlanSettings s = Settings();
+    const bool anyDay =
+        std::any_of(readOnWeekday.begin(), readOnWeekday.end(), [](int32_t f) { return f != 0; });
+    CJJulian date = Today();
+    size_t i = 0;
+    // Each reading day first steps over finished assignments, then dates the
+    // unfinished one it stopped on; finished ones keep their dates.
+    while (anyDay && i < elements.size()) {
+        if (s.readOnWeekday[static_cast<size_t>(date.GetWeekday() - 1)] != 0) {
+            while (i < elements.size() && IsElementFinished(static_cast<uint16_t>(i)))
+                ++i;
+            if (i >= elements.size()) break;
+            elements[i].SetScheduledDate(date);
+            ++i;
+        }
+        date = date.NextDay();
+    }
+    planDirty = true;
+}
+
+// --- commands ----------------------------------------------------------------
+
+void CReadingPlanDoc::OnEnterReading() {
+    auto result = Ui().EnterExtraReading(extraReadingMode);
+    if (!result) return;
+    SetExtraReadingMode(result->mode);
+    if (result->mode == 1) {
+        MarkRangeRead(result->start, result->end);
+        UpdateAllViews(nullptr);
+    } else {
+        AddLifetimeReading(result->start, result->end);
+    }
+}
+
+void CReadingPlanDoc::OnResetPlan() {
+    if (Ui().MessageBox({kResetPlanQuestion, MbButtons::okCancel, MbIcon::question, 1}) != IDOK) return;
+    FoldPlanIntoLifetime();
+}
+
+void CReadingPlanDoc::OnResetLifetimeReadings() {
+    if (Ui().MessageBox({kResetLifetimeQuestion, MbButtons::okCancel, MbIcon::question, 1}) == IDOK) {
+        readingLog.clear();
+        std::fill(lifetimeCounts.begin(), lifetimeCounts.end(), 0);
+        historyDirty = true;
+    }
+    UpdateAllViews(nullptr);
+}
+
+std::array<std::string, 3> CReadingPlanDoc::GetPropertiesLines() const {
+    const uint32_t total = CountPlanVerses();
+    if (total == 0) return {kNoReadingPlanSelected, "", ""};
+    std::string third = templateDescription;
+    if (CountPlanVersesRead() == total) third += std::string("\r\n\r\n") + kReadingPlanCompleted;
+    return {templateTitle, templateFormat, third};
+}
+
+std::string CReadingPlanDoc::GetPropertiesText() const {
+    auto lines = GetPropertiesLines();
+    return lines[0] + "\r\n\r\n" + lines[1] + "\r\n\r\n" + lines[2];
+}
+
+void CReadingPlanDoc::OnPlanProperties() {
+    Ui().ShowPlanProperties(GetPropertiesText());
+}
+
+void CReadingPlanDoc::NewPlan() {
+    const uint32_t total = CountPlanVerses();
+    if (total != 0 && CountPlanVersesRead() != total &&
+        Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
+        return;
+    FileDialogRequest request;
+    request.open = true;
+    request.defaultExtension = "vntpl";
+    request.defaultFileName = "Default.vntpl";
+    request.filter = kTemplateFilter;
+    request.startDirectory = reader_.baseDirectory;
+    auto path = Ui().ChooseFile(request);
+    if (!path) return;
+    NewPlanFromFile(*path);
+}
+
+bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
+    const std::string path = CompleteTemplateExtension(chosen);
+    const std::string ext = LowerExtension(path);
+    if (!FileExists(path)) return false;
+    // The whole file is read and understood before the old plan is emptied,
+    // so an unreadable template leaves the plan as it was.
+    std::string bytes;
+    CPlanTemplate t;
+    try {
+        bytes = ReadWholeFile(path);
+        if (ext == "vntpl") {
+            CArchive ar(bytes, path);
+            t = ReadGeneratorTemplate(ar);
+        }
+    } catch (const std::exception& e) {
+        ReportError(Ui(), LoadErrorMessage(e, path));
+        return false;
+    }
+
+    FoldPlanIntoLifetime();
+    std::fill(inPlan.begin(), inPlan.end(), 0);
+    elements.clear();
+    startDate = Today();
+    planDirty = true;
+    {
+        auto progress = Ui().ShowLoadProgress(FileNameOf(path));
+        if (ext == "vntpl") GenerateFromTemplate(t, progress.get());
+    }
+    UpdateAllViews(nullptr);
+    return true;
+}
+
+// --- generation ----------------------------------------------------------------
+
+PlanSettings CReadingPlanDoc::Settings() const {
+    PlanSettings s;
+    s.repeatBooks = repeatBooks;
+    s.divideBy = divideBy;
+    s.planLengthDays = planLengthDays;
+    s.readOnWeekday = readOnWeekday;
+    s.startDate = startDate;
+    return s;
+}
+
+void CReadingPlanDoc::AppendGenerated(std::vector<CPlanElement>&& made) {
+    for (CPlanElement& e : made) {
+        if (elements.size() >= kMaxAssignments) break;
+        for (const VerseRange& r : e.Ranges())
+            MarkRangeInPlan(r.start, r.end);
+        elements.push_back(std::move(e));
+    }
+    planDirty = true;
+}
+
+void CReadingPlanDoc::BuildPlan(const SectionBooks& sectionBooks, IProgress* progress) {
+    AppendGenerated(::BuildPlan(Settings(), sectionBooks, progress));
+}
+
+void CReadingPlanDoc::GenerateFromTemplate(const CPlanTemplate& t, IProgress* progress) {
+    templateTitle = t.templateTitle;
+    templateFormat = t.templateFormat;
+    templateDescription = t.templateDescription;
+    repeatBooks = t.repeatBooks;
+    sectionCount = t.sectionCount;
+    divideBy = t.divideBy;
+    readOnWeekday = t.readOnWeekday;
+    const int64_t days = int64_t(t.planDays) + 365 * int64_t(t.planYears) + 30 * int64_t(t.planMonths);
+    planLengthDays = static_cast<int32_t>(std::clamp<int64_t>(days, INT32_MIN, INT32_MAX));
+    if (progress) {
+        progress->SetRange(static_cast<int>(t.bookSection.size()));
+        progress->SetPos(1);
+    }
+    BuildPlan(SectionBooksFrom(t.bookSection), progress);
+    planDirty = true;
+}

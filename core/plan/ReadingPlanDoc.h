@@ -1,0 +1,166 @@
+#pragma once
+#include "PlanElement.h"
+#include "PlanGenerator.h"
+#include "foundation/JJulian.h"
+#include "framework/Document.h"
+#include "framework/ReaderContext.h"
+
+#include <array>
+#include <cstdint>
+#include <list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CArchive;
+struct CPlanTemplate;
+
+inline constexpr const char* kResetPlanQuestion =
+    "Resetting reading plan.\n\nPress OK to delete all reading history for the current reading plan.\n(To "
+    "delete lifetime reading history, use READING PLAN - RESET LIFETIME READINGS)\n\nPress CANCEL to retain "
+    "reading history.";
+inline constexpr const char* kResetLifetimeQuestion =
+    "Resetting lifetime reading history.\n\nPress OK to delete all reading history except the current "
+    "reading plan.\n(To delete current reading plan reading history, use READING PLAN - RESET PLAN)\n\nPress "
+    "CANCEL to retain reading history.";
+inline constexpr const char* kNewPlanQuestion =
+    "Loading a new plan.\n\nAre you sure you want to close this plan and open a new one?";
+inline constexpr const char* kTemplateFilter = "Plan Template (*.vntpl)|*.vntpl|Text Import (*.txt)|*.txt||";
+inline constexpr const char* kNoReadingPlanSelected = "No Reading Plan Selected";
+inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
+
+// The text of one reading as the plan window shows it: "Genesis 1:1 through
+// Genesis 3:24", or one verse alone.
+std::string RangeText(uint16_t start, uint16_t end);
+
+// The reader's current plan and lifetime reading history, kept in the plan
+// file (stem + ".vnpln") and the history file (stem + ".vnpro"). Both are
+// loaded when the document is set up and written when it closes, each only
+// when its dirty flag is set; the user is never asked to save.
+class CReadingPlanDoc : public CDocument {
+public:
+    CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader);
+
+    // Loads both files, or starts empty (and dirty) for a missing one. A file
+    // that fails to load is reported, moved aside and replaced by the empty
+    // state, so the damaged bytes are never overwritten.
+    bool OnNewDocument() override;
+    // Writes whichever file is dirty; it does not empty the document.
+    void DeleteContents() override;
+    // The plan file layout.
+    void Serialize(CArchive& ar) override;
+    void SerializeHistory(CArchive& ar);
+    // Writes the dirty files; false (and the user told) when one could not be
+    // written, whose dirty flag then stays set.
+    bool SaveDirtyFiles();
+
+    std::string PlanFilePath() const;
+    std::string HistoryFilePath() const;
+    static std::string TitleFor(const std::string& displayName);
+
+    bool GetPlanDirty() const { return planDirty; }
+    bool SetPlanDirty(bool v) { return planDirty = v; }
+    bool GetHistoryDirty() const { return historyDirty; }
+    bool SetHistoryDirty(bool v) { return historyDirty = v; }
+
+    // Reading and progress.
+    void MarkVerseRead(uint16_t v);
+    void MarkRangeRead(uint16_t a, uint16_t b);
+    void MarkVerseInPlan(uint16_t v);
+    void MarkRangeInPlan(uint16_t a, uint16_t b);
+    bool IsVerseInPlan(uint16_t v) const;
+    bool IsRangeRead(uint16_t a, uint16_t b) const;
+    bool IsElementFinished(uint16_t i) const;
+    bool IsValidElementIndex(uint16_t i) const { return i < elements.size(); }
+    CPlanElement GetElement(uint16_t i) const;
+    uint16_t GetElementCount() const { return static_cast<uint16_t>(elements.size()); }
+    int GetPlanState() const;
+    uint32_t CountPlanVerses() const;
+    uint32_t CountPlanVersesRead() const;
+    uint16_t CountLifetimeVersesRead() const;
+    uint16_t GetLifetimeVerseTotal() const { return static_cast<uint16_t>(lifetimeCounts.size()); }
+    int GetExtraReadingMode() const { return extraReadingMode; }
+    void SetExtraReadingMode(int mode);
+    uint16_t GetLifetimeCount(uint16_t v) const { return v < lifetimeCounts.size() ? lifetimeCounts[v] : 0; }
+    bool IsVerseReadInPlan(uint16_t v) const { return v < readInPlan.size() && readInPlan[v] != 0; }
+
+    // Finished Reading on assignment i: every range read, views redrawn.
+    void FinishElement(uint16_t i);
+    void FoldPlanIntoLifetime();
+    void SynchronizeDates();
+    // Mode 0 of Enter Reading: every verse from start to end counts once more
+    // in the lifetime history, whatever the plan says.
+    void AddLifetimeReading(uint16_t start, uint16_t end);
+
+    // The commands the document answers itself (the view calls NewPlan).
+    void OnEnterReading();
+    void OnResetPlan();
+    void OnResetLifetimeReadings();
+    void OnPlanProperties();
+    void NewPlan();
+    // New Plan from a chosen file, without the questions: false when the file
+    // could not be read, in which case the current plan is untouched.
+    bool NewPlanFromFile(const std::string& path);
+    // The three lines of Plan Properties.
+    std::array<std::string, 3> GetPropertiesLines() const;
+    std::string GetPropertiesText() const;
+
+    // Generation: the plan becomes the template's or import's, from startDate.
+    void GenerateFromTemplate(const CPlanTemplate& t, IProgress* progress);
+    void ImportTextPlan(std::string_view bytes, IProgress* progress);
+    void BuildPlan(const SectionBooks& sectionBooks, IProgress* progress);
+
+    // Read access for the view, the command line and the checks.
+    const std::vector<CPlanElement>& Elements() const { return elements; }
+    const std::vector<uint8_t>& InPlan() const { return inPlan; }
+    const std::vector<uint8_t>& ReadInPlan() const { return readInPlan; }
+    const std::vector<uint16_t>& LifetimeCounts() const { return lifetimeCounts; }
+    const std::list<CLogElement>& ReadingLog() const { return readingLog; }
+    CJJulian GetStartDate() const { return startDate; }
+    void SetStartDate(const CJJulian& d) { startDate = d; }
+    PlanSettings Settings() const;
+    const std::string& GetTemplateTitle() const { return templateTitle; }
+    const std::string& GetTemplateFormat() const { return templateFormat; }
+    const std::string& GetTemplateDescription() const { return templateDescription; }
+    int32_t GetDivideBy() const { return divideBy; }
+    int32_t GetPlanLengthDays() const { return planLengthDays; }
+    int32_t GetReadOnWeekday(int weekday) const {
+        return weekday >= 1 && weekday <= 7 ? readOnWeekday[weekday - 1] : 0;
+    }
+
+private:
+    void InitialiseEmptyPlan();
+    void InitialiseEmptyHistory();
+    // Loads one file; false (user told, file moved aside) when it failed.
+    bool LoadFile(const std::string& path, bool plan);
+    bool WriteFile(const std::string& path, bool plan);
+    void ClearPlan();
+    void ApplySettings(const PlanSettings& s);
+    void AppendGenerated(std::vector<CPlanElement>&& made);
+
+    const CReaderContext& reader_;
+    bool setUp_ = false;
+    // Set when a damaged file could not be moved aside: it is then never written over.
+    bool planFileLocked_ = false;
+    bool historyFileLocked_ = false;
+
+    int32_t historyVersion = 1;
+    std::list<CLogElement> readingLog;
+    std::vector<uint16_t> lifetimeCounts;
+    int32_t extraReadingMode = 0;
+    int32_t planVersion = 1;
+    std::vector<CPlanElement> elements;
+    std::vector<uint8_t> inPlan;
+    std::vector<uint8_t> readInPlan;
+    CJJulian startDate;
+    std::string templateTitle;
+    std::string templateFormat;
+    std::string templateDescription;
+    int32_t repeatBooks = 0;
+    int32_t sectionCount = 0;
+    int32_t divideBy = 0;
+    int32_t planLengthDays = 0;
+    std::array<int32_t, 7> readOnWeekday{};
+    bool planDirty = false;
+    bool historyDirty = false;
+};
