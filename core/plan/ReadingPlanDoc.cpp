@@ -2,6 +2,7 @@
 
 #include "PlanGenerator.h"
 #include "PlanTemplate.h"
+#include "TemplateFile.h"
 #include "foundation/Archive.h"
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"

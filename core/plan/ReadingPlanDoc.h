@@ -25,7 +25,6 @@ inline constexpr const char* kResetLifetimeQuestion =
     "CANCEL to retain reading history.";
 inline constexpr const char* kNewPlanQuestion =
     "Loading a new plan.\n\nAre you sure you want to close this plan and open a new one?";
-inline constexpr const char* kTemplateFilter = "Plan Template (*.vntpl)|*.vntpl|Text Import (*.txt)|*.txt||";
 inline constexpr const char* kNoReadingPlanSelected = "No Reading Plan Selected";
 inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 

@@ -1,6 +1,7 @@
 #include "PlanDocFixture.h"
 #include "framework/CommandIds.h"
 #include "plan/PlanTemplate.h"
+#include "plan/TemplateFile.h"
 
 namespace {
 
