@@ -43,15 +43,6 @@ constexpr std::array<FolderEntry, kCategoryCount> kFolders{{
 constexpr int kFoldersBeforeBooks = 16;
 constexpr const char* kBookBeforeLateFolders = "James";
 
-// Reading and writing the template files belongs to the template file code;
-// these two are where the editor reaches it.
-CPlanTemplate ReadEditorTemplateFile(const std::string& path) {
-    throw CFileException(CFileException::genericException, path);
-}
-void WriteEditorTemplateFile(const std::string& path, CPlanTemplate&) {
-    throw CFileException(CFileException::genericException, path);
-}
-
 std::string DirectoryOf(const std::string& path) {
     size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -296,38 +287,34 @@ void CTemplateEditorModel::LoadTemplate(IUiServices& ui) {
         return;
     FileDialogRequest request;
     request.open = true;
-    request.defaultExtension = "vntpl";
-    request.defaultFileName = "Default.vntpl";
+    request.defaultExtension = kTemplateDefaultExtension;
+    request.defaultFileName = kTemplateDefaultFileName;
     request.filter = kTemplateFilter;
     request.startDirectory = templateDirectory;
     std::optional<std::string> chosen = ui.ChooseFile(request);
     if (!chosen || chosen->empty()) return;
 
-    std::string path = CompleteTemplateExtension(*chosen);
-    std::string extension = LowerExtension(path);
     // Nothing in the dialog changes until the file has been read: a file that
     // cannot be read leaves the template, its name and its directory alone.
-    CPlanTemplate loaded;
-    bool fileReadOnly = false;
+    std::string path = CompleteTemplateExtension(*chosen);
+    LoadedTemplate loaded;
     try {
-        // Tells a missing file, a directory or a file without access apart.
+        // Tells a missing file, a directory or a file without access apart
+        // before anything else is said about it.
         if (!FileExists(path)) ReadWholeFile(path);
-        fileReadOnly = IsReadOnly(path);
-        if (extension == "txt") {
+        if (TemplateFormOf(path) == TemplateForm::text)
             ui.MessageBox({kCustomTemplateWarning, MbButtons::okCancel, MbIcon::exclamation, 0});
-            loaded = ReadEditorTemplateFile(path);
-        } else if (extension == "vntpl") {
-            loaded = ReadEditorTemplateFile(path);
-        }
+        loaded = LoadTemplateFile(path);
+        if (loaded.form == TemplateForm::other) loaded.readOnly = IsReadOnly(path);
     } catch (const std::exception& e) {
         ReportError(ui, LoadErrorMessage(e, path));
         return;
     }
-    templateFileName = FileNameOf(path);
-    templateDirectory = DirectoryOf(path);
-    readOnly = fileReadOnly;
-    readOnlyBoxEnabled = !fileReadOnly;
-    if (extension == "txt" || extension == "vntpl") ApplyLoaded(loaded);
+    templateFileName = FileNameOf(loaded.path);
+    templateDirectory = DirectoryOf(loaded.path);
+    readOnly = loaded.readOnly;
+    readOnlyBoxEnabled = !loaded.readOnly;
+    if (loaded.form != TemplateForm::other) ApplyLoaded(loaded.fields);
 }
 
 CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices& ui,
@@ -337,7 +324,7 @@ CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices&
     for (;;) {
         FileDialogRequest request;
         request.open = false;
-        request.defaultExtension = "vntpl";
+        request.defaultExtension = kTemplateDefaultExtension;
         request.defaultFileName = templateFileName;
         request.filter = kTemplateFilter;
         request.startDirectory = templateDirectory;
@@ -345,7 +332,7 @@ CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices&
         if (!chosen || chosen->empty() || chosen->back() == '/') return SaveResult::cancelled;
 
         std::string path = *chosen;
-        if (LowerExtension(path).empty()) path += ".vntpl";
+        if (LowerExtension(path).empty()) path += std::string(".") + kTemplateDefaultExtension;
         path = CompleteTemplateExtension(path);
         if (FileExists(path) && IsReadOnly(path)) {
             if (ui.MessageBox({path + kFileMayNotBeModified, MbButtons::okCancel, MbIcon::question, 0}) ==
@@ -353,21 +340,17 @@ CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices&
                 continue;
             return SaveResult::cancelled;
         }
-        std::string extension = LowerExtension(path);
         templateDirectory = DirectoryOf(path);
         templateFileName = FileNameOf(path);
-        if (extension != "txt" && extension != "vntpl") return SaveResult::notWritten;
+        if (TemplateFormOf(path) == TemplateForm::other) return SaveResult::notWritten;
         try {
-            WriteEditorTemplateFile(path, tmpl);
-            templateModified = false;
-            if (readOnly) {
-                SetReadOnly(path, true);
-                readOnlyBoxEnabled = false;
-            }
+            SaveTemplateFile(path, tmpl, readOnly);
         } catch (const std::exception& e) {
             ReportError(ui, SaveErrorMessage(e, path));
             return SaveResult::failed;
         }
+        templateModified = false;
+        if (readOnly) readOnlyBoxEnabled = false;
         return SaveResult::saved;
     }
 }

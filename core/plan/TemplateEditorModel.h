@@ -1,5 +1,6 @@
 #pragma once
 #include "PlanTemplate.h"
+#include "TemplateFile.h"
 
 #include <array>
 #include <string>
@@ -21,7 +22,6 @@ inline constexpr int kCategoryCount = 18;
 inline constexpr int kMinPlanDays = 0;
 inline constexpr int kMaxPlanDays = 2000;
 
-inline constexpr const char* kTemplateFilter = "Plan Template (*.vntpl)|*.vntpl|Text Import (*.txt)|*.txt||";
 inline constexpr const char* kLoseTemplateQuestion =
     "Scrivane can modify only one template at a time.\nYou will lose the current template settings if you "
     "load a different template.\nDo you still wish to load a different template?";
