@@ -399,6 +399,7 @@ void CTemplateEditorDialog::RefreshImages() {
 void CTemplateEditorDialog::FillControls() {
     const CPlanTemplate& t = model_.tmpl;
     directoryEdit_->setText(QString::fromStdString(model_.templateDirectory));
+    directoryEdit_->setToolTip(directoryEdit_->text());
     fileNameEdit_->setText(QString::fromStdString(model_.templateFileName));
     readOnlyBox_->setChecked(model_.readOnly);
     readOnlyBox_->setEnabled(model_.readOnlyBoxEnabled);

@@ -1,5 +1,7 @@
+#include "foundation/FileAccess.h"
 #include "framework/ScriptedUiServices.h"
 #include "plan/TemplateEditorDialog.h"
+#include "plan/TemplateFile.h"
 #include "scripture/Bible.h"
 
 #include <QCheckBox>
@@ -7,8 +9,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -65,6 +69,10 @@ class TestTemplateEditor : public QObject {
     }
     void CheckItemShows(QTreeWidgetItem* item, int image) {
         QCOMPARE(ImageOf(item->icon(0)), ImageOf(dlg->Image(image)));
+    }
+    // On the box itself: a click beside a wide check box's label misses it.
+    static void ClickBox(QCheckBox* box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
     }
     QStringList SectionLabels() {
         QStringList labels;
@@ -211,7 +219,7 @@ private slots:
 
     void controlsMarkTheTemplateModified() {
         QVERIFY(!dlg->Model().templateModified);
-        QTest::mouseClick(Control<QCheckBox>("Tuesday"), Qt::LeftButton);
+        ClickBox(Control<QCheckBox>("Tuesday"));
         QCOMPARE(dlg->Model().tmpl.readOnWeekday[2], 0);
         QVERIFY(dlg->Model().templateModified);
         QTest::mouseClick(Control<QPushButton>("resetButton"), Qt::LeftButton);
@@ -261,6 +269,131 @@ private slots:
         }
         QCOMPARE(CTemplateEditorDialog::HelpContextFor(1016), 0x200B3);
         QCOMPARE(CTemplateEditorDialog::HelpContextFor(1024), 0x200B3);
+    }
+
+    void savedTemplateHoldsTheDialogsFields() {
+        QTemporaryDir dir;
+        std::string base = dir.path().toStdString() + "/";
+        // Set up through the controls as a user would.
+        ClickBox(Control<QCheckBox>("Sunday"));
+        ClickBox(Control<QCheckBox>("repeatBooksBox"));
+        Control<QComboBox>("yearsList")->setCurrentIndex(2);
+        emit Control<QComboBox>("yearsList")->activated(2);
+        Control<QComboBox>("monthsList")->setCurrentIndex(3);
+        emit Control<QComboBox>("monthsList")->activated(3);
+        Control<QComboBox>("divideByList")->setCurrentIndex(1);
+        emit Control<QComboBox>("divideByList")->activated(1);
+        Control<QLineEdit>("daysEdit")->selectAll();
+        QTest::keyClicks(Control<QLineEdit>("daysEdit"), "77");
+        QTest::mouseClick(Control<QPushButton>("addSectionButton"), Qt::LeftButton);
+        SelectSection(2);
+        ClickItem(FolderItem("Letters"), Qt::RightButton);
+        SelectSection(1);
+        ClickItem(FolderItem("Prophecy"), Qt::RightButton);
+
+        // A name without extension becomes a plan template in the archive form.
+        ui.fileAnswers.push_back(base + "Mine");
+        QTest::mouseClick(Control<QPushButton>("saveButton"), Qt::LeftButton);
+        QVERIFY(ui.messageBoxes.empty());
+        QString path = dir.path() + "/Mine.vntpl";
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(Control<QLineEdit>("fileNameEdit")->text(), QString("Mine.vntpl"));
+        QCOMPARE(Control<QLineEdit>("directoryEdit")->text(), dir.path() + "/");
+        LoadedTemplate back = LoadTemplateFile(path.toStdString());
+        QVERIFY(back.form == TemplateForm::archive);
+        const CPlanTemplate& t = back.fields;
+        QCOMPARE(t.templateTitle, std::string("Mine"));
+        QCOMPARE(t.readOnWeekday, (std::array<int32_t, 7>{0, 1, 1, 1, 1, 1, 1}));
+        QCOMPARE(t.repeatBooks, 1);
+        QCOMPARE(t.planYears, 2);
+        QCOMPARE(t.planMonths, 3);
+        QCOMPARE(t.planDays, 77);
+        QCOMPARE(t.divideBy, 1);
+        QCOMPARE(t.sectionCount, 2);
+        for (int b = 1; b <= 66; ++b) {
+            int expected = b >= 23 && b <= 39 ? 0 : b >= 45 && b <= 65 ? 2 : 1;
+            QCOMPARE(t.bookSection[b - 1], expected);
+        }
+        QCOMPARE(t, dlg->Model().tmpl);
+
+        // Loading it into a fresh editor shows the same fields.
+        ui = CScriptedUiServices();
+        CTemplateEditorDialog other(ui, 0);
+        other.resize(900, 620);
+        other.show();
+        ui.fileAnswers.push_back(path.toStdString());
+        QTest::mouseClick(other.findChild<QPushButton*>("loadButton"), Qt::LeftButton);
+        QVERIFY(ui.messageBoxes.empty());
+        QCOMPARE(other.Model().tmpl, t);
+        QCOMPARE(other.findChild<QComboBox*>("yearsList")->currentText(), QString("2"));
+        QCOMPARE(other.findChild<QComboBox*>("monthsList")->currentText(), QString("3"));
+        QCOMPARE(other.findChild<QLineEdit*>("daysEdit")->text(), QString("77"));
+        QCOMPARE(other.findChild<QComboBox*>("divideByList")->currentText(), QString("Verses"));
+        QVERIFY(!other.findChild<QCheckBox*>("Sunday")->isChecked());
+        QVERIFY(other.findChild<QCheckBox*>("repeatBooksBox")->isChecked());
+        QCOMPARE(other.SectionTree()->topLevelItemCount(), 2);
+        QVERIFY(other.SectionTree()->selectedItems().isEmpty());
+        QCOMPARE(other.Model().SelectedSection(), 0);
+        other.CategoryTree()->expandAll();
+        Shoot(other, "editor-loaded-no-section-selected");
+        // No section chosen yet: a right click changes nothing.
+        QTreeWidgetItem* genesis = other.ItemOfNode(other.Model().BookNode(1));
+        QTest::mouseClick(other.CategoryTree()->viewport(), Qt::RightButton, {},
+                          other.CategoryTree()->visualItemRect(genesis).center());
+        QCOMPARE(other.Model().tmpl, t);
+        QVERIFY(!other.Model().templateModified);
+    }
+
+    void textFormsBringAWarningAndReadOnlyFilesARefusal() {
+        QTemporaryDir dir;
+        std::string txt = dir.path().toStdString() + "/Custom.txt";
+        SaveFileAtomic(txt, "<ALLDA = 1>\r\n<SECTI = 2>\r\n<BOOKS = 1,2,1>\r\n/ [Genesis 1]");
+        ui.fileAnswers.push_back(txt);
+        QTest::mouseClick(Control<QPushButton>("loadButton"), Qt::LeftButton);
+        QCOMPARE(ui.messageBoxes.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(ui.messageBoxes[0].text),
+                 QString("When modifying a custom template, you may lose some functionality not supported by "
+                         "this template editor."));
+        QCOMPARE(SectionLabels(), (QStringList{"Section 1", "Section 2"}));
+        CheckItemShows(BookItem("Exodus"), kBookImage + 2);
+        CheckItemShows(BookItem("Numbers"), kBookImage);
+        QCOMPARE(Control<QComboBox>("divideByList")->currentText(), QString("Verses"));
+        QCOMPARE(Control<QLineEdit>("daysEdit")->text(), QString("999"));
+
+        // Saved with Read Only: the file is read-only and the box locked; saving there again is refused.
+        ui = CScriptedUiServices();
+        ClickBox(Control<QCheckBox>("readOnlyBox"));
+        std::string locked = dir.path().toStdString() + "/Locked.vntpl";
+        ui.fileAnswers.push_back(locked);
+        QTest::mouseClick(Control<QPushButton>("saveButton"), Qt::LeftButton);
+        QVERIFY(ui.messageBoxes.empty());
+        QVERIFY(IsReadOnly(locked));
+        QVERIFY(!QFileInfo(QString::fromStdString(locked)).isWritable() || ::geteuid() == 0);
+        QVERIFY(Control<QCheckBox>("readOnlyBox")->isChecked());
+        QVERIFY(!Control<QCheckBox>("readOnlyBox")->isEnabled());
+        std::string before = ReadWholeFile(locked);
+        ui.fileAnswers.push_back(locked);
+        ui.messageBoxAnswers.push_back(IDCANCEL);
+        QTest::mouseClick(Control<QPushButton>("saveButton"), Qt::LeftButton);
+        QCOMPARE(ui.messageBoxes.size(), size_t(1));
+        QCOMPARE(
+            QString::fromStdString(ui.messageBoxes[0].text),
+            QString::fromStdString(locked) +
+                "\n\nThe selected file may not be modified.\nSelect \"Ok\" to select another file name.");
+        QCOMPARE(ReadWholeFile(locked), before);
+        Shoot(*dlg, "editor-read-only-saved");
+
+        // Loading the read-only file keeps the box checked and locked; Reset frees it.
+        ui = CScriptedUiServices();
+        ui.fileAnswers.push_back(locked);
+        QTest::mouseClick(Control<QPushButton>("loadButton"), Qt::LeftButton);
+        QVERIFY(ui.messageBoxes.empty());
+        QVERIFY(!Control<QCheckBox>("readOnlyBox")->isEnabled());
+        QTest::mouseClick(Control<QPushButton>("resetButton"), Qt::LeftButton);
+        QVERIFY(Control<QCheckBox>("readOnlyBox")->isEnabled());
+        QVERIFY(!Control<QCheckBox>("readOnlyBox")->isChecked());
+        QCOMPARE(Control<QLineEdit>("fileNameEdit")->text(), QString());
+        SetReadOnly(locked, false);
     }
 
     void abortAndExitClosesWithoutAsking() {
