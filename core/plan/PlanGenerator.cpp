@@ -1,7 +1,5 @@
 #include "PlanGenerator.h"
 
-#include "PlanTemplate.h"
-#include "foundation/Archive.h"
 #include "framework/UiServices.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
@@ -220,26 +218,4 @@ void DateAssignments(std::vector<CPlanElement>& elements, const PlanSettings& s,
         elements[i].SetScheduledDate(date);
         if (progress) progress->SetPos(static_cast<int>(i + 1));
     }
-}
-
-CPlanTemplate ReadGeneratorTemplate(CArchive& ar) {
-    CPlanTemplate t;
-    ar.ReadDWord();
-    t.templateTitle = ar.ReadString();
-    t.templateFormat = ar.ReadString();
-    t.templateDescription = ar.ReadString();
-    ar.ReadDWord();
-    t.includeApocrypha = 0;
-    t.repeatBooks = ar.ReadLong();
-    t.sectionCount = ar.ReadLong();
-    t.divideBy = ar.ReadLong();
-    t.planYears = ar.ReadLong();
-    t.planMonths = ar.ReadLong();
-    t.planDays = ar.ReadLong();
-    for (int32_t& f : t.readOnWeekday)
-        f = ar.ReadLong();
-    t.bookSection.resize(TheBible().GetBookCount());
-    for (int32_t& s : t.bookSection)
-        s = ar.ReadLong();
-    return t;
 }

@@ -41,8 +41,3 @@ std::vector<CPlanElement> BuildPlan(const PlanSettings& s, const SectionBooks& s
 // Puts successive reading days from the start date on the assignments, as
 // both their original and scheduled dates. Nothing changes without a reading day.
 void DateAssignments(std::vector<CPlanElement>& elements, const PlanSettings& s, IProgress* progress);
-
-class CArchive;
-// The archive form of a template as the generator reads it; the archive's
-// end-of-file error when the file ends early.
-CPlanTemplate ReadGeneratorTemplate(CArchive& ar);

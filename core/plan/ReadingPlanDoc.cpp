@@ -3,6 +3,7 @@
 #include "PlanGenerator.h"
 #include "PlanTemplate.h"
 #include "TemplateFile.h"
+#include "TemplateText.h"
 #include "foundation/Archive.h"
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
@@ -402,25 +403,25 @@ void CReadingPlanDoc::OnPlanProperties() {
     Ui().ShowPlanProperties(GetPropertiesText());
 }
 
-void CReadingPlanDoc::NewPlan() {
+bool CReadingPlanDoc::NewPlan() {
     const uint32_t total = CountPlanVerses();
     if (total != 0 && CountPlanVersesRead() != total &&
         Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
-        return;
+        return false;
     FileDialogRequest request;
     request.open = true;
-    request.defaultExtension = "vntpl";
-    request.defaultFileName = "Default.vntpl";
+    request.defaultExtension = kTemplateDefaultExtension;
+    request.defaultFileName = kTemplateDefaultFileName;
     request.filter = kTemplateFilter;
     request.startDirectory = reader_.baseDirectory;
     auto path = Ui().ChooseFile(request);
-    if (!path) return;
-    NewPlanFromFile(*path);
+    if (!path) return false;
+    return NewPlanFromFile(*path);
 }
 
 bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     const std::string path = CompleteTemplateExtension(chosen);
-    const std::string ext = LowerExtension(path);
+    const TemplateForm form = TemplateFormOf(path);
     if (!FileExists(path)) return false;
     // The whole file is read and understood before the old plan is emptied,
     // so an unreadable template leaves the plan as it was.
@@ -428,10 +429,7 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     CPlanTemplate t;
     try {
         bytes = ReadWholeFile(path);
-        if (ext == "vntpl") {
-            CArchive ar(bytes, path);
-            t = ReadGeneratorTemplate(ar);
-        }
+        if (form == TemplateForm::archive) t = ReadTemplateArchive(bytes, path);
     } catch (const std::exception& e) {
         ReportError(Ui(), LoadErrorMessage(e, path));
         return false;
@@ -444,7 +442,10 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     planDirty = true;
     {
         auto progress = Ui().ShowLoadProgress(FileNameOf(path));
-        if (ext == "vntpl") GenerateFromTemplate(t, progress.get());
+        if (form == TemplateForm::text)
+            ImportTextPlan(bytes, progress.get());
+        else if (form == TemplateForm::archive)
+            GenerateFromTemplate(t, progress.get());
     }
     UpdateAllViews(nullptr);
     return true;
@@ -476,7 +477,7 @@ void CReadingPlanDoc::BuildPlan(const SectionBooks& sectionBooks, IProgress* pro
     AppendGenerated(::BuildPlan(Settings(), sectionBooks, progress));
 }
 
-void CReadingPlanDoc::GenerateFromTemplate(const CPlanTemplate& t, IProgress* progress) {
+void CReadingPlanDoc::ApplyTemplateFields(const CPlanTemplate& t) {
     templateTitle = t.templateTitle;
     templateFormat = t.templateFormat;
     templateDescription = t.templateDescription;
@@ -486,6 +487,26 @@ void CReadingPlanDoc::GenerateFromTemplate(const CPlanTemplate& t, IProgress* pr
     readOnWeekday = t.readOnWeekday;
     const int64_t days = int64_t(t.planDays) + 365 * int64_t(t.planYears) + 30 * int64_t(t.planMonths);
     planLengthDays = static_cast<int32_t>(std::clamp<int64_t>(days, INT32_MIN, INT32_MAX));
+}
+
+void CReadingPlanDoc::ImportTextPlan(std::string_view bytes, IProgress* progress) {
+    TextImport import = ParseTextImport(bytes, progress);
+    ApplyTemplateFields(import.fields);
+    if (import.hasSectionTable) {
+        if (progress) {
+            progress->SetRange(static_cast<int>(import.fields.bookSection.size()));
+            progress->SetPos(1);
+        }
+        BuildPlan(SectionBooksFrom(import.fields.bookSection), progress);
+    } else {
+        DateAssignments(import.assignments, Settings(), progress);
+        AppendGenerated(std::move(import.assignments));
+    }
+    planDirty = true;
+}
+
+void CReadingPlanDoc::GenerateFromTemplate(const CPlanTemplate& t, IProgress* progress) {
+    ApplyTemplateFields(t);
     if (progress) {
         progress->SetRange(static_cast<int>(t.bookSection.size()));
         progress->SetPos(1);

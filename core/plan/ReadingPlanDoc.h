@@ -96,7 +96,8 @@ public:
     void OnResetPlan();
     void OnResetLifetimeReadings();
     void OnPlanProperties();
-    void NewPlan();
+    // True when a new plan was made.
+    bool NewPlan();
     // New Plan from a chosen file, without the questions: false when the file
     // could not be read, in which case the current plan is untouched.
     bool NewPlanFromFile(const std::string& path);
@@ -134,7 +135,7 @@ private:
     bool LoadFile(const std::string& path, bool plan);
     bool WriteFile(const std::string& path, bool plan);
     void ClearPlan();
-    void ApplySettings(const PlanSettings& s);
+    void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);
 
     const CReaderContext& reader_;

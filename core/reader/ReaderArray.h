@@ -22,6 +22,9 @@ public:
     CReaderData& At(int index) { return readers_.at(static_cast<size_t>(index)); }
     const CReaderData& At(int index) const { return readers_.at(static_cast<size_t>(index)); }
 
+    // Appends a copy at the end, as loading does; AddReader keeps the order.
+    void Append(const CReaderData& record) { readers_.push_back(record); }
+
     // Storing: an int count, then the records. Loading appends.
     void Serialize(CArchive& ar);
 

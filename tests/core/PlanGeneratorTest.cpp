@@ -63,7 +63,9 @@ void CheckWholePlan(const std::vector<CPlanElement>& plan, const PlanSettings& s
         EXPECT_EQ(e.GetOriginalDate(), e.GetScheduledDate());
         EXPECT_EQ(e.GetOriginalDate().GetTimeOfDay(), s.startDate.GetTimeOfDay());
         EXPECT_NE(s.readOnWeekday[e.GetOriginalDate().GetWeekday() - 1], 0);
-        if (d > 0) EXPECT_LT(plan[d - 1].GetOriginalDate(), e.GetOriginalDate());
+        if (d > 0) {
+            EXPECT_LT(plan[d - 1].GetOriginalDate(), e.GetOriginalDate());
+        }
         for (const VerseRange& r : e.Ranges()) {
             ASSERT_EQ(BookOf(r.start), BookOf(r.end)) << "day " << d;
             size_t sec = sectionOfBook[BookOf(r.start)];
@@ -80,7 +82,9 @@ void CheckWholePlan(const std::vector<CPlanElement>& plan, const PlanSettings& s
         }
     }
     for (size_t i = 1; i <= 6; ++i)
-        if (!rows[i].empty()) EXPECT_EQ(lastEnd[i], LastOfBook(rows[i].back())) << "section " << i;
+        if (!rows[i].empty()) {
+            EXPECT_EQ(lastEnd[i], LastOfBook(rows[i].back())) << "section " << i;
+        }
     for (size_t v = 0; v < seen.size(); ++v)
         EXPECT_EQ(seen[v], sectionOfBook.count(BookOf(static_cast<uint16_t>(v))) ? 1 : 0) << "verse " << v;
 }
@@ -221,7 +225,9 @@ TEST(PlanGenerator, RepeatingSectionsStartAgain) {
         for (size_t d = 0; d < plan.size(); ++d) {
             const bool expectJude = repeat == 1 || d == 0;
             ASSERT_EQ(plan[d].GetRangeCount(), expectJude ? 1 : 0) << "repeat " << repeat << " day " << d;
-            if (expectJude) EXPECT_EQ(plan[d].GetRangeStart(0), FirstOfBook(65));
+            if (expectJude) {
+                EXPECT_EQ(plan[d].GetRangeStart(0), FirstOfBook(65));
+            }
         }
     }
     // Two short books beside a long one: the short section starts over from its first book.

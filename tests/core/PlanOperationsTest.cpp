@@ -306,3 +306,75 @@ TEST_F(PlanOperations, GeneratedPlanFileHasTheTemplateSettingsInItsOwnOrder) {
 }
 
 } // namespace
+
+namespace {
+
+using TextImportPlans = PlanOperations;
+
+TEST_F(TextImportPlans, ExplicitReadingsAreDatedOnReadingDays) {
+    SetTodayOverride(today); // Saturday
+    CReadingPlanDoc& d = Open();
+    const std::string text = "! readings for the week\r\n<TITLE = Week><WEEKD = 1><DIVIS = 1>\r\n"
+                             "/[Genesis 1:1-2:3]/[Genesis 2:4-3:24][Psalms 23]/[]/[Jude 3]";
+    SaveFileAtomic(dir.Path("week.txt"), text);
+    ui.fileAnswers = {dir.Path("week.txt")};
+    d.NewPlan();
+    ASSERT_EQ(d.GetElementCount(), 4); // the empty day counts; the last one is still open at the end
+    CBible& bible = TheBible();
+    const CJJulian monday = CJJulian::Day(2026, 12, 7);
+    for (uint16_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(d.Elements()[i].GetOriginalDate(), monday.AddDays(int16_t(i)));
+        EXPECT_EQ(d.Elements()[i].GetScheduledDate(), monday.AddDays(int16_t(i)));
+    }
+    EXPECT_EQ(RangeText(d.Elements()[0].GetRangeStart(0), d.Elements()[0].GetRangeEnd(0)),
+              "Genesis 1:1 through Genesis 2:3");
+    EXPECT_EQ(d.Elements()[1].GetRangeCount(), 2);
+    EXPECT_EQ(RangeText(d.Elements()[1].GetRangeStart(1), d.Elements()[1].GetRangeEnd(1)),
+              "Psalms 23:0 through Psalms 23:6");
+    EXPECT_EQ(d.Elements()[2].GetRangeCount(), 0);
+    EXPECT_EQ(RangeText(d.Elements()[3].GetRangeStart(0), d.Elements()[3].GetRangeEnd(0)), "Jude 3");
+    const uint32_t expected = bible.GetVerseIndex(1, 3, 24) + 1u + bible.GetVerseSlotCount(19, 23) + 1u;
+    EXPECT_EQ(d.CountPlanVerses(), expected);
+    EXPECT_EQ(d.GetTemplateTitle(), "Week");
+    for (uint16_t i = 0; i < 4; ++i)
+        d.FinishElement(i);
+    EXPECT_EQ(d.CountPlanVersesRead(), d.CountPlanVerses());
+}
+
+TEST_F(TextImportPlans, WithoutReadingDaysTheReadingsKeepDefaultDates) {
+    SetTodayOverride(today);
+    CReadingPlanDoc& d = Open();
+    SaveFileAtomic(dir.Path("x.txt"), "<DIVIS = 0>/[Genesis 3]/[Exodus 40]");
+    EXPECT_TRUE(d.NewPlanFromFile(dir.Path("x.txt")));
+    ASSERT_EQ(d.GetElementCount(), 2);
+    // A chapter without a verse in chapter mode runs to the end of the book.
+    EXPECT_EQ(RangeText(d.Elements()[0].GetRangeStart(0), d.Elements()[0].GetRangeEnd(0)),
+              "Genesis 3:1 through Genesis 50:26");
+    EXPECT_EQ(d.Elements()[1].GetOriginalDate(), CJJulian());
+    // The last, still open assignment is in the plan too, so the plan can be completed.
+    d.FinishElement(0);
+    d.FinishElement(1);
+    EXPECT_EQ(d.CountPlanVersesRead(), d.CountPlanVerses());
+}
+
+TEST_F(TextImportPlans, SectionTableBuildsAWholePlan) {
+    SetTodayOverride(today);
+    CReadingPlanDoc& d = Open();
+    // Genesis and Exodus in section 1, Matthew in section 2, 60 days, weekdays, verses.
+    SaveFileAtomic(dir.Path("s.txt"), "<REPEA = F><DAYS = 60><WEEKD = 1><BOOKS = 1,1,0,0,0,0,0,0,0,0,"
+                                      "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2>/[Rev 1]");
+    EXPECT_TRUE(d.NewPlanFromFile(dir.Path("s.txt")));
+    const PlanSettings s = d.Settings();
+    EXPECT_EQ(s.planLengthDays, 60);
+    EXPECT_EQ(d.GetElementCount(), CountReadingDays(s));
+    CBible& bible = TheBible();
+    EXPECT_EQ(d.CountPlanVerses(), uint32_t(bible.GetBookVerseCount(1) + bible.GetBookVerseCount(2) +
+                                            bible.GetBookVerseCount(40)));
+    const CPlanElement last = d.Elements().back();
+    EXPECT_EQ(RangeText(last.GetRangeEnd(0), last.GetRangeEnd(0)), "Exodus 40:38");
+    EXPECT_EQ(RangeText(last.GetRangeEnd(1), last.GetRangeEnd(1)), "Matthew 28:20");
+    for (const CPlanElement& e : d.Elements())
+        EXPECT_NE(e.GetOriginalDate().GetWeekday(), 1);
+}
+
+} // namespace

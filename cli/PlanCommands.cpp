@@ -1,0 +1,135 @@
+#include "CliCommand.h"
+#include "CliText.h"
+#include "CliUiServices.h"
+
+#include "foundation/FileAccess.h"
+#include "framework/CommandIds.h"
+#include "plan/FormatPercent.h"
+#include "plan/ReadingPlanDoc.h"
+#include "scripture/Bible.h"
+#include "scripture/Verse.h"
+
+#include <ostream>
+
+namespace {
+
+const char* const kPlanUsage =
+    "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
+    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
+    "(each with --yes to answer the plan's questions yes)";
+
+// An absolute verse index, or a reference text such as "John 3:16".
+bool ParseVerse(const std::string& text, uint16_t& index) {
+    unsigned long n = 0;
+    if (ParseUnsigned(text, 65535, n)) {
+        index = static_cast<uint16_t>(n);
+        return true;
+    }
+    if (text.empty()) return false;
+    CVerse r;
+    r.SetFromText(text);
+    index = r.GetIndex();
+    return true;
+}
+
+bool Enabled(const CReadingPlanDoc& doc, int id) {
+    CCmdUI ui;
+    return doc.OnUpdateCmdUI(id, ui) && ui.enabled;
+}
+
+void Show(const CReadingPlanDoc& doc, std::ostream& out) {
+    for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
+        const CPlanElement& e = doc.Elements()[i];
+        out << i << '\t' << e.GetScheduledDate().GetDateText() << '\t' << e.GetOriginalDate().GetDateText()
+            << '\t' << (doc.IsElementFinished(i) ? 1 : 0) << '\t';
+        for (uint16_t r = 0; r < e.GetRangeCount(); ++r)
+            out << (r ? "; " : "") << RangeText(e.GetRangeStart(r), e.GetRangeEnd(r));
+        out << '\n';
+    }
+    // As the progress bars show them: never more read than there is.
+    auto row = [&out](uint32_t read, uint32_t total) {
+        const auto t = static_cast<uint16_t>(total);
+        const auto r = static_cast<uint16_t>(std::min(read, total));
+        std::string pct = FormatPercent(r, t);
+        pct.erase(0, pct.find_first_not_of(' '));
+        out << '\t' << r << '\t' << t << '\t' << pct;
+    };
+    out << "progress";
+    row(doc.CountPlanVersesRead(), doc.CountPlanVerses());
+    row(doc.CountLifetimeVersesRead(), doc.GetLifetimeVerseTotal());
+    out << '\n';
+}
+
+int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    CliArgs args;
+    bool yes = false, lifetimeOnly = false;
+    for (const std::string& a : input) {
+        if (a == "--yes")
+            yes = true;
+        else if (a == "--lifetime-only")
+            lifetimeOnly = true;
+        else
+            args.push_back(a);
+    }
+    if (args.size() < 2) return UsageError(err, kPlanUsage);
+    const std::string& sub = args[0];
+    const size_t wanted = sub == "new" || sub == "finish" ? 3 : sub == "read" ? 4 : 2;
+    const bool known = sub == "new" || sub == "show" || sub == "finish" || sub == "read" || sub == "sync" ||
+                       sub == "reset" || sub == "reset-lifetime" || sub == "properties";
+    if (!known) return UsageError(err, "unknown plan command '" + sub + "'; " + kPlanUsage);
+    if (args.size() != wanted) return UsageError(err, "wrong arguments; " + std::string(kPlanUsage));
+    if (lifetimeOnly && sub != "read") return UsageError(err, "--lifetime-only belongs to plan read");
+
+    unsigned long index = 0;
+    uint16_t from = 0, to = 0;
+    if (sub == "finish" && !ParseUnsigned(args[2], 65535, index))
+        return UsageError(err, "'" + args[2] + "' is not an assignment index");
+    if (sub == "read" && (!ParseVerse(args[2], from) || !ParseVerse(args[3], to)))
+        return UsageError(err, "FROM and TO are verse indices or references");
+    if (sub == "new" && !FileExists(CompleteTemplateExtension(args[2]))) {
+        err << "scrivane-cli: " << CliMessage(args[2] + "\nCannot find this file.") << "\n";
+        return 1;
+    }
+
+    CReaderContext reader;
+    reader.fileStem = args[1];
+    reader.displayName = FileTitle(args[1]);
+    CCliUiServices ui(err, yes);
+    CReadingPlanDoc doc(ui, reader);
+    doc.OnNewDocument();
+    // A damaged file has been moved aside and reported; nothing is written in its place here.
+    if (ui.ErrorShown()) return 1;
+
+    bool done = true;
+    if (sub == "new") {
+        ui.chosenFile = args[2];
+        done = doc.NewPlan();
+    } else if (sub == "show") {
+        Show(doc, out);
+    } else if (sub == "finish") {
+        if (!Enabled(doc, Cmd::FinishedReading) || !doc.IsValidElementIndex(static_cast<uint16_t>(index)))
+            return UsageError(err, "the plan has no assignment " + args[2]);
+        doc.FinishElement(static_cast<uint16_t>(index));
+    } else if (sub == "read") {
+        ui.extraReading = ExtraReading{from, to, lifetimeOnly ? 0 : 1};
+        RouteCommand({&doc}, Cmd::EnterReading);
+    } else if (sub == "sync") {
+        if (!Enabled(doc, Cmd::SynchronizeDates)) return UsageError(err, "the plan has no assignments");
+        doc.SynchronizeDates();
+    } else if (sub == "reset") {
+        if (!Enabled(doc, Cmd::ResetPlan)) return UsageError(err, "the plan has no assignments");
+        RouteCommand({&doc}, Cmd::ResetPlan);
+    } else if (sub == "reset-lifetime") {
+        RouteCommand({&doc}, Cmd::ResetLifetimeReadings);
+    } else if (sub == "properties") {
+        for (const std::string& line : doc.GetPropertiesLines())
+            out << CliField(line) << '\n';
+    }
+    if (ui.Declined()) return 1;
+    if (!doc.SaveDirtyFiles()) return 1;
+    return done && !ui.ErrorShown() ? 0 : 1;
+}
+
+CliRegistration planCommand("plan", Plan, kPlanUsage);
+
+} // namespace

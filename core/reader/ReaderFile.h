@@ -1,0 +1,41 @@
+#pragma once
+#include "ReaderArray.h"
+
+#include <string>
+
+// The reader file "Scrivane.vnrdr" in the base directory: the display name of
+// the reader closed last, then the reader collection.
+
+inline constexpr const char* kReaderFileStem = "\\Scrivane.vnrdr";
+
+std::string ReaderFilePath(const std::string& baseDirectory);
+
+struct ReaderFileLoad {
+    // False when a reader file was there but could not be read.
+    bool ok = true;
+    // The text to tell the user (the archive's load error messages).
+    std::string message;
+    // Where the unreadable file was moved, so that nothing overwrites it;
+    // empty when it could not be moved (SaveReaderFile then refuses to write).
+    std::string keptAside;
+};
+
+// Reads the reader file of baseDirectory as LoadReaderFile does, but throws
+// the load error (CArchiveException, CFileException) and moves nothing: for
+// looking at a reader file without taking it over.
+void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers);
+
+// Reads the reader file of baseDirectory into lastReader and appends its
+// records to readers. A missing or empty file, or an empty base directory,
+// reads nothing and is no failure. A file that cannot be read changes neither
+// lastReader nor readers, is kept aside, and the result says so.
+ReaderFileLoad LoadReaderFile(const std::string& baseDirectory, std::string& lastReader,
+                              CReaderArray& readers);
+
+// The bytes of the reader file.
+std::string ReaderFileBytes(const std::string& lastReader, CReaderArray& readers);
+
+// Writes the reader file atomically. A file in its place that does not read
+// back as a reader file is kept aside first; when that is impossible nothing
+// is written and CFileException is thrown. Write errors are CFileException.
+void SaveReaderFile(const std::string& baseDirectory, const std::string& lastReader, CReaderArray& readers);
