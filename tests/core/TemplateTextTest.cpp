@@ -302,6 +302,9 @@ TEST(TextImport, References) {
         {"",
          "[3 John 1:14 - Jude 2]",
          {{Index(64, 1, 14), EndOfBook(64)}, {Index(jude, 1, 1), Index(jude, 1, 2)}}},
+        // A second half that starts with a digit and a letter names a book.
+        {"", "[1John 5:20-2John 3]", {{Index(62, 5, 20), EndOfBook(62)}, {Index(63, 1, 1), Index(63, 1, 3)}}},
+        {"", "[1John 5:20-2]", {{Index(62, 5, 2), Index(62, 5, 20)}}},
         {"<DIVIS = 0>", "[Lev 1-Numbe 2]", {}},
         {"<DIVIS = 0>",
          "[Leviticus 27-Numbers 2]",
