@@ -1,4 +1,4 @@
-#include "shell/MainFrame.h"
+#include "shell/ScrivaneApp.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Scrivane");
     QApplication::setOrganizationName("Brennoch");
-    CMainFrame frame;
-    frame.show();
+    QApplication::setWindowIcon(QIcon(":/images/scrivane.png"));
+    CScrivaneApp scrivane;
+    if (!scrivane.InitInstance(QApplication::arguments().mid(1))) return 1;
     return app.exec();
 }

@@ -1,13 +1,306 @@
 #include "MainFrame.h"
 
+#include "framework/CommandIds.h"
+#include "framework/Document.h"
+#include "framework/HelpService.h"
+#include "framework/MdiChildFrame.h"
+#include "framework/TextConvert.h"
+#include "resources/CommandTable.h"
+#include "resources/Resources.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "SplashWindow.h"
+
+namespace {
+
+QString StatusText(int id) {
+    return QString::fromUtf8(CommandPrompt(id)).section('\n', 0, 0);
+}
+
+QString ToolTipText(int id) {
+    QString s = QString::fromUtf8(CommandPrompt(id));
+    return s.contains('\n') ? s.section('\n', 1) : s;
+}
+
+constexpr const char* kIdProperty = "commandId";
+
+} // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    InitScrivaneResources();
+    setObjectName("mainFrame");
     setWindowTitle("Scrivane");
-    QMenu* file = menuBar()->addMenu("&File");
-    QAction* exit = file->addAction("E&xit");
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    setWindowIcon(QIcon(":/images/scrivane.png"));
+    mdi_ = new QMdiArea;
+    mdi_->setObjectName("mdiArea");
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    CreateToolBar();
+    CreateStatusBar();
+    MapFrameCommands();
+    ShowMenu(128);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { OnActiveFrameChanged(); });
+    // Documents change under commands and dialogs; keep the toolbar's states fresh.
+    auto* idle = new QTimer(this);
+    idle->setInterval(250);
+    connect(idle, &QTimer::timeout, this, [this] { UpdateCommandUi(); });
+    idle->start();
     resize(800, 600);
+    CSplashWindow::ShowSplash(this);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::MakeAction(const QString& text, int id) {
+    auto* a = new QAction(text, this);
+    a->setProperty(kIdProperty, id);
+    a->setStatusTip(StatusText(id));
+    connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    return a;
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar("Toolbar", this);
+    toolBar_->setObjectName("59392");
+    toolBar_->setIconSize(QSize(16, 15));
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar_->setMovable(true);
+    QPixmap strip(":/images/toolbar.png");
+    int image = 0;
+    for (int id : ToolbarButtons()) {
+        if (id == 0) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QAction* a = MakeAction(ToolTipText(id), id);
+        a->setToolTip(ToolTipText(id));
+        a->setIcon(QIcon(strip.copy(image * 16, 0, 16, 15)));
+        ++image;
+        toolBar_->addAction(a);
+        toolBarActions_.push_back(a);
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("59393");
+    idleText_ = new QLabel(kIdleStatusText);
+    idleText_->setObjectName("messagePane");
+    bar->addWidget(idleText_, 1);
+    for (const char* key : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(key);
+        pane->setObjectName(key);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance("SCRL") + 10);
+        // Qt cannot tell the lock keys' states, so the panes show their names greyed.
+        pane->setEnabled(false);
+        bar->addPermanentWidget(pane);
+    }
+}
+
+void CMainFrame::MapFrameCommands() {
+    target_.MapCommand(Cmd::ViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
+    target_.MapUpdate(Cmd::ViewToolbar, [this](CCmdUI& ui) { ui.SetCheck(toolBar_->isVisible()); });
+    target_.MapCommand(Cmd::ViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    target_.MapUpdate(Cmd::ViewStatusBar, [this](CCmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
+    auto hasWindows = [this] { return !mdi_->subWindowList().isEmpty(); };
+    target_.MapCommand(
+        Cmd::WindowCascade, [this] { mdi_->cascadeSubWindows(); }, hasWindows);
+    target_.MapCommand(
+        Cmd::WindowTile, [this] { mdi_->tileSubWindows(); }, hasWindows);
+    target_.MapCommand(
+        Cmd::WindowArrange,
+        [this] {
+            // Lines the minimized windows up along the bottom edge.
+            int x = 0;
+            for (QMdiSubWindow* w : mdi_->subWindowList())
+                if (w->isMinimized()) {
+                    w->move(x, mdi_->viewport()->height() - w->height());
+                    x += w->width();
+                }
+        },
+        hasWindows);
+    target_.MapCommand(
+        Cmd::NextPane, [this] { mdi_->activateNextSubWindow(); }, hasWindows);
+    target_.MapCommand(
+        Cmd::PreviousPane, [this] { mdi_->activatePreviousSubWindow(); }, hasWindows);
+    target_.MapCommand(Cmd::HelpFinder, [] { CHelpService::Instance().ShowIndex(); });
+    target_.MapCommand(Cmd::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+    auto windowHelp = [this] {
+        CMdiChildFrame* f = ActiveFrame();
+        CHelpService::Instance().ShowTopic(HelpIdForResource(f ? f->ResourceId() : 128));
+    };
+    target_.MapCommand(Cmd::Help, windowHelp);
+    target_.MapCommand(Cmd::DefaultHelp, windowHelp);
+}
+
+QMenu* CMainFrame::BuildMenu(const MenuNode& popup, std::vector<QAction*>& actions) {
+    auto* menu = new QMenu(ToQ(popup.text), this);
+    for (const MenuNode& item : popup.children) {
+        if (item.IsSeparator()) {
+            menu->addSeparator();
+        } else if (item.IsPopup()) {
+            menu->addMenu(BuildMenu(item, actions));
+        } else if (item.id == Cmd::FileMru1) {
+            // Filled when the menu opens.
+            QAction* a = MakeAction(ToQ(item.text), item.id);
+            a->setObjectName("recentFiles");
+            menu->addAction(a);
+            actions.push_back(a);
+        } else {
+            QString text = ToQ(item.text);
+            QAction* a = MakeAction(text.section('\t', 0, 0), item.id);
+            if (text.contains('\t')) a->setShortcut(QKeySequence(text.section('\t', 1)));
+            if (item.id == Cmd::ViewToolbar || item.id == Cmd::ViewStatusBar) a->setCheckable(true);
+            menu->addAction(a);
+            actions.push_back(a);
+        }
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        FillRecentFiles(menu);
+        UpdateCommandUi();
+    });
+    return menu;
+}
+
+void CMainFrame::FillRecentFiles(QMenu* menu) {
+    QList<QAction*> items = menu->actions();
+    QAction* anchor = nullptr;
+    for (QAction* a : items) {
+        int id = a->property(kIdProperty).toInt();
+        if (id == Cmd::FileMru1 && a->objectName() == "recentFiles") anchor = a;
+        if (id > Cmd::FileMru1 && id <= Cmd::FileMru4) {
+            menu->removeAction(a);
+            a->deleteLater();
+        }
+    }
+    if (!anchor) return;
+    QStringList files = recentFiles ? recentFiles() : QStringList();
+    if (files.isEmpty()) {
+        anchor->setText("Recent File");
+        anchor->setVisible(true);
+        return;
+    }
+    anchor->setText(QString("&1 %1").arg(files[0]));
+    QAction* before = nullptr;
+    int index = items.indexOf(anchor);
+    if (index + 1 < items.size()) before = items[index + 1];
+    for (int i = 1; i < files.size() && i < 4; ++i) {
+        QAction* a = MakeAction(QString("&%1 %2").arg(i + 1).arg(files[i]), Cmd::FileMru1 + i);
+        menu->insertAction(before, a);
+    }
+}
+
+void CMainFrame::ShowMenu(int resourceId) {
+    if (resourceId == currentMenu_) return;
+    auto it = menuSets_.find(resourceId);
+    if (it == menuSets_.end()) {
+        MenuBarSet set;
+        for (const MenuNode& popup : MenuResource(resourceId))
+            set.menus.push_back(BuildMenu(popup, set.actions));
+        // Keys of the shortcut table that no item of this menu bar shows.
+        QList<QKeySequence> shown;
+        for (QAction* a : set.actions)
+            if (!a->shortcut().isEmpty()) shown << a->shortcut();
+        for (const Accelerator& acc : AcceleratorTable(resourceId == 129 ? 129 : 128)) {
+            QKeySequence key(acc.key);
+            if (shown.contains(key)) continue;
+            QAction* a = MakeAction(QString(), acc.id);
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+            set.accelerators.push_back(a);
+        }
+        it = menuSets_.emplace(resourceId, std::move(set)).first;
+    }
+    if (auto old = menuSets_.find(currentMenu_); old != menuSets_.end())
+        for (QAction* a : old->second.accelerators)
+            removeAction(a);
+    menuBar()->clear();
+    for (QMenu* m : it->second.menus)
+        menuBar()->addMenu(m);
+    for (QAction* a : it->second.accelerators)
+        addAction(a);
+    currentMenu_ = resourceId;
+}
+
+CMdiChildFrame* CMainFrame::ActiveFrame() const {
+    return qobject_cast<CMdiChildFrame*>(mdi_->currentSubWindow());
+}
+
+void CMainFrame::OnActiveFrameChanged() {
+    CMdiChildFrame* f = ActiveFrame();
+    ShowMenu(f ? f->ResourceId() : 128);
+    setWindowTitle(f ? "Scrivane - " + f->windowTitle() : QString("Scrivane"));
+    UpdateCommandUi();
+}
+
+bool CMainFrame::OnCommand(int id) {
+    CMdiChildFrame* f = ActiveFrame();
+    bool handled = RouteCommand({f ? f->View() : nullptr, f ? f->Document() : nullptr,
+                                 f ? f->Target() : nullptr, &target_, appTarget_},
+                                id);
+    // The command may have closed the window itself.
+    QTimer::singleShot(0, this, [this] { UpdateCommandUi(); });
+    return handled;
+}
+
+void CMainFrame::UpdateCommandUi() {
+    CMdiChildFrame* f = ActiveFrame();
+    auto update = [&](QAction* a) {
+        int id = a->property(kIdProperty).toInt();
+        if (id == 0) return;
+        CCmdUI ui;
+        bool handled = RouteUpdate({f ? f->View() : nullptr, f ? f->Document() : nullptr,
+                                    f ? f->Target() : nullptr, &target_, appTarget_},
+                                   id, ui);
+        a->setEnabled(handled && ui.enabled);
+        if (a->isCheckable()) a->setChecked(ui.checked);
+    };
+    for (QAction* a : toolBarActions_)
+        update(a);
+    if (auto it = menuSets_.find(currentMenu_); it != menuSets_.end()) {
+        for (QAction* a : it->second.actions)
+            update(a);
+        for (QAction* a : it->second.accelerators)
+            update(a);
+        for (QMenu* m : it->second.menus)
+            for (QAction* a : m->actions())
+                if (a->property(kIdProperty).toInt() > Cmd::FileMru1) update(a);
+    }
+    if (f) setWindowTitle("Scrivane - " + f->windowTitle());
+}
+
+QAction* CMainFrame::FindAction(int id) const {
+    if (auto it = menuSets_.find(currentMenu_); it != menuSets_.end()) {
+        for (QAction* a : it->second.actions)
+            if (a->property(kIdProperty).toInt() == id) return a;
+        for (QAction* a : it->second.accelerators)
+            if (a->property(kIdProperty).toInt() == id) return a;
+    }
+    return ToolBarAction(id);
+}
+
+QAction* CMainFrame::ToolBarAction(int id) const {
+    for (QAction* a : toolBarActions_)
+        if (a->property(kIdProperty).toInt() == id) return a;
+    return nullptr;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (onClose) onClose();
+    event->accept();
 }

@@ -1,9 +1,75 @@
 #pragma once
-#include <QMainWindow>
+#include "framework/CommandMap.h"
 
-// The program's main window.
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <vector>
+
+class CMdiChildFrame;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+struct MenuNode;
+
+// The main window: menu bar, toolbar, status bar and the client area that
+// holds the document windows. Commands from menus, toolbar and shortcuts go
+// to the active view, its document, its window, this window and the
+// application, in that order.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QMdiArea* MdiArea() const { return mdi_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    CMdiChildFrame* ActiveFrame() const;
+    // The menu bar shown: 128, or the active document type's.
+    int CurrentMenu() const { return currentMenu_; }
+    // The action of a command in the current menu bar, toolbar or shortcut table.
+    QAction* FindAction(int id) const;
+    QAction* ToolBarAction(int id) const;
+
+    // The application's command target, last in the route.
+    void SetAppTarget(CCmdTarget* target) { appTarget_ = target; }
+    // Run when the window is about to close (the environment closes, the
+    // reader file is written).
+    std::function<void()> onClose;
+    // The recent-file list shown in the general notes File menu.
+    std::function<QStringList()> recentFiles;
+
+    // Routes a command; false when nothing handles it.
+    bool OnCommand(int id);
+    // Asks the route for every visible command's state.
+    void UpdateCommandUi();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateToolBar();
+    void CreateStatusBar();
+    void ShowMenu(int resourceId);
+    QMenu* BuildMenu(const MenuNode& popup, std::vector<QAction*>& actions);
+    void FillRecentFiles(QMenu* menu);
+    void OnActiveFrameChanged();
+    void MapFrameCommands();
+    QAction* MakeAction(const QString& text, int id);
+
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* idleText_ = nullptr;
+    std::vector<QAction*> toolBarActions_;
+    struct MenuBarSet {
+        std::vector<QMenu*> menus;
+        std::vector<QAction*> actions;      // every command item, submenus included
+        std::vector<QAction*> accelerators; // keys no item shows
+    };
+    std::map<int, MenuBarSet> menuSets_;
+    int currentMenu_ = 0;
+    CCommandMap target_;
+    CCmdTarget* appTarget_ = nullptr;
 };

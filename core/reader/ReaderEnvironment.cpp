@@ -1,0 +1,332 @@
+#include "ReaderEnvironment.h"
+
+#include "ReaderFile.h"
+
+#include "foundation/FileAccess.h"
+#include "foundation/TextCodec.h"
+#include "framework/UiServices.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The longest name a directory entry may have here.
+constexpr size_t kMaxNameBytes = 255;
+
+bool Ask(IUiServices& ui, const std::string& text) {
+    return ui.MessageBox({text, MbButtons::yesNo, MbIcon::question, 0}) == IDYES;
+}
+
+// Without following a final symbolic link.
+bool EntryExists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool IsRealDirectory(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string DirectoryName(const ReaderNames& typed, const std::string& displayName) {
+    return "\\" + displayName + " (" + typed.firstName + " " + typed.lastName + ")";
+}
+
+// The part of a file stem after its last backslash: the name the reader's
+// files were given when the reader was created.
+std::string StemFileName(const std::string& stem) {
+    size_t slash = stem.find_last_of('\\');
+    return slash == std::string::npos ? stem : stem.substr(slash + 1);
+}
+
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
+}
+
+} // namespace
+
+std::string CReaderEnvironment::ReaderFilePath() const {
+    return ::ReaderFilePath(BaseDirectory());
+}
+
+std::string CReaderEnvironment::FullPath(const std::string& relative) const {
+    return JoinStem(BaseDirectory(), relative);
+}
+
+void CReaderEnvironment::SetCurrentGeneralNotesPath(const std::string& path) {
+    current_.SetGeneralNotesPath(path);
+    context_.generalNotesPath = path;
+}
+
+std::vector<std::string> CReaderEnvironment::ReaderList() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < readers_.GetCount(); ++i)
+        names.push_back(readers_.At(i).GetDisplayName());
+    return names;
+}
+
+int CReaderEnvironment::LastReaderIndex() const {
+    return readers_.FindDisplayName(lastReader_);
+}
+
+std::string CReaderEnvironment::CheckNames(const ReaderNames& names) {
+    if (Trim(names.nickname).empty()) return "Please enter a nick name for the reader.";
+    for (const std::string* s : {&names.firstName, &names.lastName, &names.nickname}) {
+        for (unsigned char c : *s) {
+            if (c == '/' || c == '\\')
+                return "A name may not contain a slash (/) or a backslash (\\), because the "
+                       "reader's files are kept in a directory named after the reader.";
+            if (c < 0x20 || c == 0x7f)
+                return "A name may not contain tabs, line breaks or other control characters.";
+        }
+        std::string t = Trim(*s);
+        if (t == "." || t == "..") return "\".\" and \"..\" cannot be used as names.";
+    }
+    CReaderData probe;
+    probe.SetFirstName(Trim(names.firstName));
+    probe.SetLastName(Trim(names.lastName));
+    probe.SetNickname(Trim(names.nickname));
+    // The longest display name the reader can be given is the qualified one.
+    std::string longest = probe.QualifiedName();
+    if (DirectoryName(names, longest).size() - 1 > kMaxNameBytes || longest.size() + 6 > kMaxNameBytes)
+        return "The names are too long to name the reader's directory. Please shorten them.";
+    return {};
+}
+
+int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptions& options) {
+    if (std::string why = CheckNames(names); !why.empty()) {
+        ReportError(ui_, why);
+        return -1;
+    }
+    CReaderData record;
+    record.SetFirstName(Trim(names.firstName));
+    record.SetLastName(Trim(names.lastName));
+    record.SetNickname(Trim(names.nickname));
+    record.ClearApocrypha();
+    if (readers_.FindReader(record) >= 0) {
+        ReportError(ui_, "There is already a reader with the nick name \"" + record.GetNickname() +
+                             "\", the first name \"" + record.GetFirstName() + "\" and the last name \"" +
+                             record.GetLastName() + "\".\nPlease change one of the names.");
+        return -1;
+    }
+
+    auto [w, h] = ui_.MainFrameClientSize();
+    const int32_t cw = 3 * w / 4, ch = 3 * h / 4;
+    auto slot = [&](bool shown, int32_t at) {
+        WindowPlacement p;
+        p.length = 44;
+        p.showCmd = shown ? SW_SHOWNORMAL : SW_SHOWMINNOACTIVE;
+        p.left = p.top = at;
+        p.right = at + cw;
+        p.bottom = at + ch;
+        return p;
+    };
+    record.SetPlacement(kGeneralNotesSlot, slot(options.generalNotes, 25));
+    record.SetPlacement(kPrayerBookSlot, slot(options.prayerBook, 0));
+    record.SetPlacement(kReadingPlanSlot, slot(options.readingPlan, 75));
+    record.SetPlacement(kVerseNotesSlot, slot(options.verseNotes, 50));
+
+    // Work on a copy so that a directory that cannot be made leaves the
+    // collection as it was.
+    CReaderArray trial = readers_;
+    std::string d = trial.AddReader(record);
+    std::string dir = DirectoryName(names, d);
+    std::string full = FullPath(dir);
+    if (!IsRealDirectory(full)) {
+        if (EntryExists(full) || ::mkdir(full.c_str(), 0777) != 0) {
+            ReportError(ui_,
+                        "The directory\n" + full + "\ncould not be created, so the reader was not added.");
+            return -1;
+        }
+    }
+    int i = trial.FindDisplayName(d);
+    std::string stem = dir + "\\" + d;
+    trial.At(i).SetFileStem(stem);
+    trial.At(i).SetGeneralNotesPath(FullPath(stem) + ".txt");
+    readers_ = std::move(trial);
+    return i;
+}
+
+std::string CReaderEnvironment::ReaderDirectoryOf(const CReaderData& r) const {
+    const std::string& stem = r.GetFileStem();
+    size_t slash = stem.find_last_of('\\');
+    if (slash == std::string::npos || slash == 0) return {};
+    std::string dir = stem.substr(0, slash);
+    // Only a single directory right below the base directory belongs to the reader.
+    if (dir[0] != '\\' || dir.find_first_of("\\/", 1) != std::string::npos) return {};
+    std::string name = dir.substr(1);
+    if (name.empty() || name == "." || name == "..") return {};
+    return dir;
+}
+
+int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& names) {
+    if (!Ask(ui_, "Are you sure you want to modify\nReader: " + n + "?")) return -1;
+    int index = readers_.FindDisplayName(n);
+    if (index < 0) return -1;
+    CReaderData r = readers_.GetReaderAt(index);
+    CReaderData t = r;
+    t.SetFirstName(Trim(names.firstName));
+    t.SetLastName(Trim(names.lastName));
+    t.SetNickname(Trim(names.nickname));
+    t.ClearApocrypha();
+    if (t.GetFirstName() == r.GetFirstName() && t.GetLastName() == r.GetLastName() &&
+        t.GetNickname() == r.GetNickname())
+        return -1;
+    if (std::string why = CheckNames(names); !why.empty()) {
+        ReportError(ui_, why);
+        return -1;
+    }
+    if (readers_.FindReader(t) >= 0) {
+        ReportError(ui_, "There is already a reader with the nick name \"" + t.GetNickname() +
+                             "\", the first name \"" + t.GetFirstName() + "\" and the last name \"" +
+                             t.GetLastName() + "\".\nThe reader was not changed.");
+        return -1;
+    }
+
+    CReaderArray trial = readers_;
+    trial.RemoveReader(n);
+    std::string d = trial.AddReader(t);
+    int i = trial.FindDisplayName(d);
+    std::string oldDir = ReaderDirectoryOf(r);
+    std::string newDir = DirectoryName(names, d);
+    std::string newFull = FullPath(newDir);
+    std::string oldFull = oldDir.empty() ? std::string() : FullPath(oldDir);
+
+    if (oldFull != newFull) {
+        if (!oldFull.empty() && IsRealDirectory(oldFull)) {
+            if (EntryExists(newFull)) {
+                ReportError(ui_, "The reader's directory cannot be renamed to\n" + newFull +
+                                     "\nbecause something of that name exists already. The reader was not "
+                                     "changed.");
+                return -1;
+            }
+            if (std::rename(oldFull.c_str(), newFull.c_str()) != 0) {
+                ReportError(ui_, "The directory\n" + oldFull + "\ncould not be renamed to\n" + newFull +
+                                     "\nThe reader was not changed.");
+                return -1;
+            }
+        } else if (!IsRealDirectory(newFull) && ::mkdir(newFull.c_str(), 0777) != 0) {
+            ReportError(ui_,
+                        "The directory\n" + newFull + "\ncould not be created. The reader was not changed.");
+            return -1;
+        }
+    }
+
+    // The files carry the name the reader had when they were made, which is
+    // not the display name once another reader with the same nick name came.
+    std::string oldName = StemFileName(r.GetFileStem());
+    if (!oldFull.empty() && StartsWith(r.GetGeneralNotesPath(), oldFull + "/")) {
+        std::string file = r.GetGeneralNotesPath().substr(oldFull.size() + 1);
+        if (file == oldName + ".txt" && d != oldName) file = d + ".txt";
+        trial.At(i).SetGeneralNotesPath(newFull + "/" + file);
+    }
+    trial.At(i).SetFileStem(newDir + "\\" + d);
+
+    std::string failed;
+    if (d != oldName && !oldName.empty()) {
+        for (const char* ext : {".vnnot", ".vnpln", ".vnpro", ".txt"}) {
+            std::string from = newFull + "/" + oldName + ext;
+            std::string to = newFull + "/" + d + ext;
+            if (!EntryExists(from)) continue;
+            if (EntryExists(to) || std::rename(from.c_str(), to.c_str()) != 0) failed += "\n" + oldName + ext;
+        }
+    }
+    readers_ = std::move(trial);
+    if (!failed.empty())
+        ReportError(ui_, "These files in\n" + newFull + "\ncould not be renamed to \"" + d + "\":" + failed);
+    return i;
+}
+
+bool CReaderEnvironment::DeleteReader(const std::string& n) {
+    if (!Ask(ui_, "Are you sure you want to delete\nReader: " + n + "?")) return false;
+    int index = readers_.FindDisplayName(n);
+    if (index < 0) return false;
+    std::string dir = ReaderDirectoryOf(readers_.At(index));
+    if (!dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?")) {
+        std::string full = FullPath(dir);
+        if (EntryExists(full) && !DeleteDirectoryTree(full))
+            ReportError(ui_, "Not everything in the directory\n" + full +
+                                 "\ncould be deleted; what is left was kept.");
+    }
+    readers_.RemoveReader(n);
+    return true;
+}
+
+bool CReaderEnvironment::DeleteDirectoryTree(const std::string& path) {
+    if (!IsRealDirectory(path)) return false;
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir) return false;
+    bool ok = true;
+    std::vector<std::string> names;
+    while (dirent* e = ::readdir(dir)) {
+        if (e->d_name[0] == '.') {
+            // Names beginning with a dot are kept, so the directory stays.
+            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") ok = false;
+            continue;
+        }
+        names.emplace_back(e->d_name);
+    }
+    ::closedir(dir);
+    for (const std::string& name : names) {
+        std::string full = path + "/" + name;
+        if (IsRealDirectory(full)) {
+            ok = DeleteDirectoryTree(full) && ok;
+        } else if (::unlink(full.c_str()) != 0) {
+            ok = false;
+        }
+    }
+    if (::rmdir(path.c_str()) != 0) ok = false;
+    return ok;
+}
+
+bool CReaderEnvironment::SelectReader(int index) {
+    if (index < 0 || index >= readers_.GetCount()) return false;
+    current_ = readers_.GetReaderAt(index);
+    currentDisplayName_ = current_.GetDisplayName();
+    context_.displayName = currentDisplayName_;
+    context_.fileStem = current_.GetFileStem();
+    context_.generalNotesPath = current_.GetGeneralNotesPath();
+    return true;
+}
+
+bool CReaderEnvironment::GeneralNotesFileExists() const {
+    return FileExists(context_.generalNotesPath);
+}
+
+int CReaderEnvironment::SlotForWindowTitle(const std::string& windowTitle) {
+    switch (windowTitle.size()) {
+    case 4:
+        return kReadingPlanSlot;
+    case 5:
+        return kVerseNotesSlot;
+    case 7:
+        return kGeneralNotesSlot;
+    default:
+        return 0;
+    }
+}
+
+void CReaderEnvironment::StorePlacement(int slot, const std::optional<WindowPlacement>& placement) {
+    current_.SetPlacement(slot, placement.value_or(WindowPlacement{}));
+}
+
+void CReaderEnvironment::StoreCurrentReader() {
+    if (!IsOpen()) return;
+    // The general notes document may have recorded a new path through the context.
+    current_.SetGeneralNotesPath(context_.generalNotesPath);
+    int i = readers_.FindDisplayName(currentDisplayName_);
+    if (i >= 0) readers_.At(i) = current_;
+}
+
+void CReaderEnvironment::FinishClose() {
+    StoreCurrentReader();
+    lastReader_ = currentDisplayName_;
+    currentDisplayName_.clear();
+    context_.displayName.clear();
+    context_.fileStem.clear();
+    context_.generalNotesPath.clear();
+}

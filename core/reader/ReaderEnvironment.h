@@ -1,0 +1,100 @@
+#pragma once
+#include "ReaderArray.h"
+#include "ReaderData.h"
+#include "framework/ReaderContext.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class IUiServices;
+
+// Which document windows a new reader starts with shown (the others start
+// minimized).
+struct ReaderOptions {
+    bool readingPlan = true;
+    bool verseNotes = true;
+    bool generalNotes = true;
+    bool prayerBook = true;
+};
+
+// The names as typed in the New or Edit Reader dialog.
+struct ReaderNames {
+    std::string firstName;
+    std::string lastName;
+    std::string nickname;
+};
+
+// The reader environments that outlive any window: all reader records, the
+// open environment's working copy, the reader closed last and the base
+// directory. The flows ask their questions through IUiServices.
+class CReaderEnvironment {
+public:
+    explicit CReaderEnvironment(IUiServices& ui) : ui_(ui) {}
+
+    CReaderArray& Readers() { return readers_; }
+    const CReaderArray& Readers() const { return readers_; }
+    std::string& LastReader() { return lastReader_; }
+    const std::string& LastReader() const { return lastReader_; }
+
+    const std::string& BaseDirectory() const { return context_.baseDirectory; }
+    void SetBaseDirectory(const std::string& dir) { context_.baseDirectory = dir; }
+    // The path of the reader file in the base directory.
+    std::string ReaderFilePath() const;
+
+    // Empty while no environment is open.
+    const std::string& CurrentDisplayName() const { return currentDisplayName_; }
+    bool IsOpen() const { return !currentDisplayName_.empty(); }
+    const CReaderData& CurrentReader() const { return current_; }
+    void SetCurrentGeneralNotesPath(const std::string& path);
+    // What the documents read; kept current by this object.
+    const CReaderContext& Context() const { return context_; }
+    CReaderContext& Context() { return context_; }
+    int ApocryphaPreference() const { return 0; }
+
+    // The Select Reader list: display names in collection order, and the item
+    // to preselect (the highest whose name is the last reader; -1 if none).
+    std::vector<std::string> ReaderList() const;
+    int LastReaderIndex() const;
+
+    // Why these names cannot make a reader directory; empty when they can.
+    static std::string CheckNames(const ReaderNames& names);
+
+    // Each returns the collection index to select afterwards, or -1 when
+    // nothing changed (refused, answered No, or failed; the user was told).
+    int CreateReader(const ReaderNames& names, const ReaderOptions& options);
+    int ModifyReader(const std::string& displayName, const ReaderNames& names);
+    // True when the record was removed.
+    bool DeleteReader(const std::string& displayName);
+
+    // Removes path and everything below it, except entries whose names begin
+    // with a dot. Symbolic links are removed, never followed. False when
+    // anything could not be removed.
+    static bool DeleteDirectoryTree(const std::string& path);
+
+    // OK in the Select Reader dialog: the record at index becomes the current
+    // reader. False (nothing opened) for an index outside the collection.
+    bool SelectReader(int index);
+    bool GeneralNotesFileExists() const;
+
+    // The close flow. The slot of a document window comes from the length of
+    // its type's window-title substring; 0 for none.
+    static int SlotForWindowTitle(const std::string& windowTitle);
+    // Stores a window's placement (the default one when it could not be read).
+    void StorePlacement(int slot, const std::optional<WindowPlacement>& placement);
+    // Copies the current reader back into the collection, remembers it as the
+    // last reader and leaves no environment open.
+    void FinishClose();
+    void StoreCurrentReader();
+
+private:
+    std::string ReaderDirectoryOf(const CReaderData& r) const;
+    std::string FullPath(const std::string& relative) const;
+
+    IUiServices& ui_;
+    CReaderArray readers_;
+    std::string lastReader_;
+    std::string currentDisplayName_;
+    CReaderData current_;
+    CReaderContext context_;
+};

@@ -1,0 +1,144 @@
+#include "HelpService.h"
+
+#include "framework/CommandIds.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTextBrowser>
+#include <QWhatsThis>
+#include <QWidget>
+#include <map>
+#include <set>
+
+namespace {
+
+const std::map<int, const char*>& PopupTexts() {
+    static const std::map<int, const char*> texts = {
+        {1, "Accepts what you entered and closes the dialog."},
+        {2, "Closes the dialog without changing anything."},
+        {1034, "The reader's first name. Together with the last name it tells apart readers who share a "
+               "nick name."},
+        {1035, "The reader's last name."},
+        {1036, "The name under which the reader is listed. The reader's files are named after it."},
+        {1041, "Tick to show the reading plan window when the environment opens; otherwise it starts "
+               "minimized."},
+        {1042, "Tick to show the verse notes window when the environment opens; otherwise it starts "
+               "minimized."},
+        {1044, "Tick to show the general notes window when the environment opens; otherwise it starts "
+               "minimized."},
+        {1045, "The readers of this computer. Choose whose plan and notes to open."},
+        {1046, "Adds a reader and makes a directory for the reader's files."},
+        {1048, "Removes the chosen reader from the list, and if you wish, the reader's files too."},
+        {1053, "How much of the whole Bible you have read, counted over every plan."},
+        {1055, "How much of the current plan you have read."},
+        {1065, "How much of the current plan you have read."},
+        {1066, "How much of the whole Bible you have read, counted over every plan."},
+        {1131, "The upper bar shows your progress in the current plan."},
+        {1132, "The lower bar shows your lifetime progress through the whole Bible."},
+    };
+    return texts;
+}
+
+int ControlIdOf(const QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        bool ok = false;
+        int id = w->objectName().toInt(&ok);
+        if (ok) return id;
+        if (w->isWindow()) break;
+    }
+    return 0;
+}
+
+class HelpKeyFilter : public QObject {
+public:
+    HelpKeyFilter(QObject* parent, int resourceId, std::set<int> popups)
+        : QObject(parent), resourceId_(resourceId), popups_(std::move(popups)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+        QWidget* focus = QApplication::focusWidget();
+        int id = ControlIdOf(focus);
+        if (popups_.count(id)) {
+            QPoint at = focus->mapToGlobal(QPoint(focus->width() / 2, focus->height()));
+            CHelpService::Instance().ShowPopup(HelpIdForControl(id), at);
+            return true;
+        }
+        if (resourceId_ == 0) return false; // a bar: the window's help takes it
+        (void)watched;
+        CHelpService::Instance().ShowTopic(HelpIdForResource(resourceId_));
+        return true;
+    }
+
+private:
+    int resourceId_;
+    std::set<int> popups_;
+};
+
+void SetWhatsThis(QWidget* root, const std::set<int>& ids) {
+    for (int id : ids)
+        for (QWidget* w : root->findChildren<QWidget*>(QString::number(id)))
+            w->setWhatsThis(CHelpService::PopupText(HelpIdForControl(id)));
+}
+
+} // namespace
+
+CHelpService& CHelpService::Instance() {
+    static CHelpService service;
+    return service;
+}
+
+QString CHelpService::PopupText(int helpId) {
+    auto it = PopupTexts().find(helpId - 0x10000);
+    return it == PopupTexts().end() ? QString() : QString::fromUtf8(it->second);
+}
+
+QString CHelpService::TopicPage(int helpId) {
+    QString page = QString(":/help/%1.html").arg(helpId, 0, 16);
+    return QFile::exists(page) ? page : QString(":/help/index.html");
+}
+
+void CHelpService::ShowPopup(int helpId, const QPoint& globalPos) {
+    QString text = PopupText(helpId);
+    if (text.isEmpty()) return;
+    QWhatsThis::showText(globalPos, text);
+}
+
+void CHelpService::ShowTopic(int helpId) {
+    if (!browser_) {
+        browser_ = new QTextBrowser;
+        browser_->setAttribute(Qt::WA_DeleteOnClose);
+        browser_->setObjectName("helpBrowser");
+        browser_->setWindowTitle("Scrivane Help");
+        browser_->setOpenLinks(true);
+        browser_->resize(520, 440);
+    }
+    browser_->setSource(QUrl("qrc" + TopicPage(helpId)));
+    browser_->show();
+    browser_->raise();
+    browser_->activateWindow();
+}
+
+void CHelpService::ShowIndex() {
+    ShowTopic(0);
+}
+
+void CHelpService::InstallDialogHelp(QDialog* dialog, int resourceId,
+                                     std::initializer_list<int> popupControls) {
+    std::set<int> ids(popupControls);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    dialog->installEventFilter(new HelpKeyFilter(dialog, resourceId, ids));
+    SetWhatsThis(dialog, ids);
+}
+
+void CHelpService::InstallControlHelp(QWidget* bar, std::initializer_list<int> popupControls) {
+    std::set<int> ids(popupControls);
+    auto* filter = new HelpKeyFilter(bar, 0, ids);
+    for (QWidget* w : bar->findChildren<QWidget*>())
+        w->installEventFilter(filter);
+    SetWhatsThis(bar, ids);
+}

@@ -1,0 +1,157 @@
+#include "QtUiServices.h"
+
+#include "TextConvert.h"
+#include "foundation/FileAccess.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace {
+
+struct ButtonAnswer {
+    QMessageBox::StandardButton button;
+    int answer;
+};
+
+std::vector<ButtonAnswer> ButtonsOf(MbButtons buttons) {
+    switch (buttons) {
+    case MbButtons::ok:
+        return {{QMessageBox::Ok, IDOK}};
+    case MbButtons::okCancel:
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+    case MbButtons::yesNo:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    case MbButtons::yesNoCancel:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+    case MbButtons::retryCancel:
+        return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
+    case MbButtons::abortRetryIgnore:
+        return {
+            {QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+    }
+    return {{QMessageBox::Ok, IDOK}};
+}
+
+QMessageBox::Icon IconOf(MbIcon icon) {
+    switch (icon) {
+    case MbIcon::question:
+        return QMessageBox::Question;
+    case MbIcon::exclamation:
+        return QMessageBox::Warning;
+    case MbIcon::information:
+        return QMessageBox::Information;
+    case MbIcon::stop:
+        return QMessageBox::Critical;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+class ProgressDialog : public IProgress {
+public:
+    explicit ProgressDialog(QWidget* parent, const QString& fileName)
+        : dialog_("Loading " + fileName, QString(), 0, 1, parent) {
+        dialog_.setWindowTitle("Scrivane");
+        dialog_.setCancelButton(nullptr);
+        dialog_.setMinimumDuration(0);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.show();
+    }
+    void SetRange(int max) override { dialog_.setRange(0, max); }
+    void SetPos(int position) override {
+        dialog_.setValue(position);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+} // namespace
+
+QWidget* CQtUiServices::Parent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parentWindow ? parentWindow() : nullptr;
+}
+
+int CQtUiServices::MessageBox(const MessageBoxRequest& request) {
+    QMessageBox box(IconOf(request.icon), "Scrivane", ToQ(request.text), QMessageBox::NoButton, Parent());
+    std::vector<ButtonAnswer> buttons = ButtonsOf(request.buttons);
+    for (const ButtonAnswer& b : buttons)
+        box.addButton(b.button);
+    size_t def = static_cast<size_t>(std::max(0, request.defaultButton));
+    if (def >= buttons.size()) def = 0;
+    box.setDefaultButton(buttons[def].button);
+    int escape = -1;
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i].answer == IDCANCEL || buttons[i].answer == IDNO) escape = static_cast<int>(i);
+    if (escape >= 0 || buttons.size() == 1)
+        box.setEscapeButton(buttons[escape >= 0 ? static_cast<size_t>(escape) : 0].button);
+    box.exec();
+    auto clicked = box.standardButton(box.clickedButton());
+    for (const ButtonAnswer& b : buttons)
+        if (b.button == clicked) return b.answer;
+    return buttons.size() == 1 ? buttons[0].answer : IDCANCEL;
+}
+
+QStringList CQtUiServices::NameFilters(const std::string& filter) {
+    QStringList parts = ToQ(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        QString pattern = parts[i + 1].trimmed();
+        if (name.isEmpty() || pattern.isEmpty()) break;
+        pattern.replace(';', ' ');
+        // Qt reads the patterns from the parentheses; keep a name that has them.
+        filters << (name.contains('(') ? name : name + " (" + pattern + ")");
+    }
+    return filters;
+}
+
+std::string CQtUiServices::WithDefaultExtension(const std::string& path, const std::string& extension) {
+    if (extension.empty() || !LowerExtension(path).empty()) return path;
+    return path + (extension[0] == '.' ? "" : ".") + extension;
+}
+
+std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& request) {
+    QFileDialog dialog(Parent(), ToQ(request.title));
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QStringList filters = NameFilters(request.filter);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (!request.startDirectory.empty()) dialog.setDirectory(ToQ(request.startDirectory));
+    if (!request.defaultFileName.empty()) dialog.selectFile(ToQ(request.defaultFileName));
+    if (!request.defaultExtension.empty()) {
+        std::string ext = request.defaultExtension;
+        dialog.setDefaultSuffix(ToQ(ext[0] == '.' ? ext.substr(1) : ext));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return FromQ(dialog.selectedFiles().front());
+}
+
+std::optional<ExtraReading> CQtUiServices::EnterExtraReading(int mode) {
+    if (enterExtraReading) return enterExtraReading(mode);
+    return std::nullopt;
+}
+
+std::unique_ptr<IProgress> CQtUiServices::ShowLoadProgress(const std::string& fileName) {
+    if (showLoadProgress) return showLoadProgress(fileName);
+    return std::make_unique<ProgressDialog>(Parent(), ToQ(fileName));
+}
+
+void CQtUiServices::ShowPlanProperties(const std::string& text) {
+    if (showPlanProperties) {
+        showPlanProperties(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, "Reading Plan Properties", ToQ(text), QMessageBox::Ok,
+                    Parent());
+    box.exec();
+}
+
+std::pair<int, int> CQtUiServices::MainFrameClientSize() {
+    return clientSize ? clientSize() : std::pair<int, int>{800, 600};
+}

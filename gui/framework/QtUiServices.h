@@ -1,0 +1,38 @@
+#pragma once
+#include "framework/UiServices.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// The core's questions answered with Qt dialogs. The dialogs of the reading
+// plan window (Enter Extra Reading, the load progress, Plan Properties) are
+// plugged in by that window's code through the hooks; until then a plain
+// stand-in is used.
+class CQtUiServices : public IUiServices {
+public:
+    // The window the dialogs belong to, and the size of the main frame's client area.
+    std::function<QWidget*()> parentWindow;
+    std::function<std::pair<int, int>()> clientSize;
+
+    std::function<std::optional<ExtraReading>(int mode)> enterExtraReading;
+    std::function<std::unique_ptr<IProgress>(const std::string& fileName)> showLoadProgress;
+    std::function<void(const std::string& text)> showPlanProperties;
+
+    int MessageBox(const MessageBoxRequest& request) override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    std::optional<ExtraReading> EnterExtraReading(int mode) override;
+    std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) override;
+    void ShowPlanProperties(const std::string& text) override;
+    std::pair<int, int> MainFrameClientSize() override;
+
+    // The framework's filter "Name (*.a)|*.a|Other|*.b||" as Qt's name filters.
+    static QStringList NameFilters(const std::string& filter);
+    // The file name with the default extension added when it has none.
+    static std::string WithDefaultExtension(const std::string& path, const std::string& extension);
+
+private:
+    QWidget* Parent() const;
+};

@@ -1,0 +1,10 @@
+#include "Resources.h"
+
+#include <QtGlobal>
+
+void InitScrivaneResources() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    Q_INIT_RESOURCE(resources);
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes the pictures and help pages linked into the program available; the
+// library's resource data is not pulled in by the linker otherwise.
+void InitScrivaneResources();

@@ -1,0 +1,9 @@
+#pragma once
+#include <QDialog>
+
+// About Scrivane (100): the program's icon, picture and version.
+class CAboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDialog(QWidget* parent = nullptr);
+};

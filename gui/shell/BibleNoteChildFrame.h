@@ -1,0 +1,31 @@
+#pragma once
+#include "framework/MdiChildFrame.h"
+
+class QComboBox;
+class QPushButton;
+
+// The verse notes window, with the verse navigation bar at the top. The bar
+// only holds the controls; the verse notes view fills and answers them.
+class CBibleNoteChildFrame : public CMdiChildFrame {
+    Q_OBJECT
+public:
+    CBibleNoteChildFrame();
+
+    QWidget* NavigationBar() const { return bar_; }
+    QComboBox* BookList() const { return books_; }       // 1125
+    QComboBox* ChapterList() const { return chapters_; } // 1127
+    QComboBox* VerseList() const { return verses_; }     // 1128
+    QPushButton* PreviousButton() const { return previous_; }
+    QPushButton* NextButton() const { return next_; }
+
+protected:
+    QWidget* WrapView(QWidget* view) override;
+
+private:
+    QWidget* bar_ = nullptr;
+    QComboBox* books_ = nullptr;
+    QComboBox* chapters_ = nullptr;
+    QComboBox* verses_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* next_ = nullptr;
+};

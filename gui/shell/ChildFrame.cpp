@@ -1,0 +1,3 @@
+#include "ChildFrame.h"
+
+CChildFrame::CChildFrame() : CMdiChildFrame(132, QIcon(":/images/generalnotes.png")) {}

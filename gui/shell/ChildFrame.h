@@ -1,0 +1,9 @@
+#pragma once
+#include "framework/MdiChildFrame.h"
+
+// The general notes window: a plain document window.
+class CChildFrame : public CMdiChildFrame {
+    Q_OBJECT
+public:
+    CChildFrame();
+};

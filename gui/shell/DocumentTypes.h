@@ -1,0 +1,20 @@
+#pragma once
+#include "framework/DocTemplate.h"
+
+#include <memory>
+
+class CReaderEnvironment;
+class IUiServices;
+
+// The three document types in the order they are registered: reading plan,
+// general notes, verse notes. Each names its document, frame and view.
+std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env);
+
+inline constexpr const char* kReadingPlanStrings =
+    "Plan\n\nScrivane Reading Plan File\nScrivane Reading Plan  (*.vnpln)\n.vnpln\nScrivane.ReadingPlan\n"
+    "Scrivane Reading Plan";
+inline constexpr const char* kGeneralNotesStrings =
+    "General\n\n\nGeneral Notes  (*.txt)\n.txt\nScrivane.GeneralNotes\nScrivane General Notes";
+inline constexpr const char* kVerseNotesStrings =
+    "Verse\n\nScrivane Verse Notes File\nScrivane Verse Notes  (*.vnnot)\n.vnnot\nScrivane.VerseNotes\n"
+    "Scrivane Verse Notes";

@@ -1,0 +1,97 @@
+#include "PlanChildFrame.h"
+
+#include "framework/HelpService.h"
+#include "plan/FormatPercent.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, QIcon(":/images/plan.png")) {
+    // Owned by the frame until the view is put in.
+    strip_ = new QWidget(this);
+    strip_->hide();
+    strip_->setObjectName("172");
+    auto* grid = new QGridLayout(strip_);
+    grid->setContentsMargins(6, 3, 6, 3);
+    grid->setVerticalSpacing(2);
+    struct {
+        int labelId, barId, boxId;
+        const char* text;
+        Row* row;
+    } rows[] = {{1131, 1065, 1055, "Reading Plan Completed", &plan_},
+                {1132, 1066, 1053, "Lifetime Bible Reading", &lifetime_}};
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    int line = 0;
+    for (auto& r : rows) {
+        auto* label = new QLabel(r.text);
+        label->setObjectName(QString::number(r.labelId));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* bar = new QProgressBar;
+        bar->setObjectName(QString::number(r.barId));
+        bar->setTextVisible(false);
+        bar->setRange(0, 100);
+        bar->setValue(0);
+        bar->setMinimumWidth(190);
+        bar->setMaximumHeight(14);
+        auto* box = new QLineEdit;
+        box->setObjectName(QString::number(r.boxId));
+        box->setReadOnly(true);
+        box->setFrame(false);
+        box->setFont(fixed);
+        box->setFixedWidth(QFontMetrics(fixed).horizontalAdvance("100.00%") + 8);
+        box->setStyleSheet("background: transparent;");
+        grid->addWidget(label, line, 0);
+        grid->addWidget(bar, line, 1);
+        grid->addWidget(box, line, 2);
+        r.row->bar = bar;
+        r.row->percent = box;
+        ++line;
+    }
+    grid->setColumnStretch(1, 1);
+    ShowRow(plan_, 0);
+    ShowRow(lifetime_, 0);
+}
+
+QWidget* CPlanChildFrame::WrapView(QWidget* view) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(view, 1);
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line);
+    layout->addWidget(strip_);
+    strip_->show();
+    CHelpService::InstallControlHelp(strip_, {1053, 1055, 1065, 1066, 1131, 1132});
+    return box;
+}
+
+void CPlanChildFrame::ShowRow(Row& row, uint16_t read) {
+    row.read = std::min(read, row.total);
+    row.percent->setText(QString::fromStdString(FormatPercent(row.read, row.total)));
+    row.percent->setCursorPosition(0);
+    if (row.total != 0) {
+        row.bar->setRange(0, row.total);
+        row.bar->setValue(row.read);
+    } else {
+        row.bar->setRange(0, 100);
+        row.bar->setValue(0);
+    }
+}
+
+void CPlanChildFrame::SetPlanProgress(uint16_t read, uint16_t total) {
+    plan_.total = total;
+    ShowRow(plan_, read);
+}
+
+void CPlanChildFrame::SetLifetimeProgress(uint16_t read, uint16_t total) {
+    lifetime_.total = total;
+    ShowRow(lifetime_, read);
+}

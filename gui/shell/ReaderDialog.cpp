@@ -1,0 +1,94 @@
+#include "ReaderDialog.h"
+
+#include "framework/HelpService.h"
+#include "framework/TextConvert.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CReaderDialog::CReaderDialog(Kind kind, const ReaderNames& names, QWidget* parent) : QDialog(parent) {
+    setObjectName(QString::number(kind));
+    setWindowTitle(kind == newReader ? "Scrivane - New Reader Environment"
+                                     : "Scrivane - Edit Reader Environment");
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    auto edit = [&](int id, const std::string& text) {
+        auto* e = new QLineEdit(ToQ(text));
+        e->setObjectName(QString::number(id));
+        e->setMinimumWidth(220);
+        return e;
+    };
+    first_ = edit(1034, names.firstName);
+    last_ = edit(1035, names.lastName);
+    nick_ = edit(1036, names.nickname);
+    form->addRow("&First Name", first_);
+    form->addRow("&Last Name", last_);
+    form->addRow("&Nick Name", nick_);
+    layout->addLayout(form);
+
+    auto* options = new QGroupBox("Reader Options To Activate");
+    auto* optionRows = new QVBoxLayout(options);
+    auto box = [&](int id, const char* text) {
+        auto* c = new QCheckBox(text);
+        c->setObjectName(QString::number(id));
+        c->setChecked(true);
+        optionRows->addWidget(c);
+        return c;
+    };
+    plan_ = box(1041, "Bible Reading Plan");
+    verseNotes_ = box(1042, "Bible Verse Notes");
+    generalNotes_ = box(1044, "General Notes");
+    prayerBook_ = box(1043, "Prayer Book");
+    prayerBook_->hide();
+    layout->addWidget(options);
+
+    // Kept for the dialog's shape; the canon has no Apocrypha to include.
+    auto* preference = new QGroupBox("Default Bible Prefrence");
+    auto* apocrypha = new QCheckBox("Include Apocrypha");
+    apocrypha->setObjectName("1016");
+    apocrypha->setChecked(false);
+    apocrypha->setEnabled(false);
+    (new QVBoxLayout(preference))->addWidget(apocrypha);
+    preference->hide();
+    layout->addWidget(preference);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("1");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("2");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    CHelpService::InstallDialogHelp(this, kind, {1, 2, 1034, 1035, 1036, 1041, 1042, 1044});
+}
+
+ReaderNames CReaderDialog::Names() const {
+    return {FromQ(first_->text()), FromQ(last_->text()), FromQ(nick_->text())};
+}
+
+ReaderOptions CReaderDialog::Options() const {
+    ReaderOptions o;
+    o.readingPlan = plan_->isChecked();
+    o.verseNotes = verseNotes_->isChecked();
+    o.generalNotes = generalNotes_->isChecked();
+    o.prayerBook = prayerBook_->isChecked();
+    return o;
+}
+
+void CReaderDialog::accept() {
+    // Names that cannot make a directory are refused here, so that the user
+    // keeps what was typed and can mend it.
+    std::string why = CReaderEnvironment::CheckNames(Names());
+    if (!why.empty()) {
+        QMessageBox::warning(this, "Scrivane", ToQ(why));
+        nick_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,235 @@
+#include "ScrivaneApp.h"
+
+#include "AboutDialog.h"
+#include "DocumentTypes.h"
+#include "MainFrame.h"
+#include "SelectReaderDialog.h"
+#include "SplashWindow.h"
+#include "TemplateEditorLauncher.h"
+#include "foundation/ErrorMessages.h"
+#include "framework/CommandIds.h"
+#include "framework/Document.h"
+#include "framework/MdiChildFrame.h"
+#include "framework/TextConvert.h"
+#include "reader/ReaderFile.h"
+#include "resources/Resources.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSettings>
+
+namespace {
+constexpr int kRecentFileCount = 4;
+}
+
+CScrivaneApp::CScrivaneApp() {
+    InitScrivaneResources();
+    ui_.parentWindow = [this]() -> QWidget* { return mainFrame_; };
+    ui_.clientSize = [this] {
+        if (!mainFrame_) return std::pair<int, int>{800, 600};
+        QSize s = mainFrame_->MdiArea()->viewport()->size();
+        return std::pair<int, int>{s.width(), s.height()};
+    };
+    MapCommands();
+}
+
+CScrivaneApp::~CScrivaneApp() {
+    for (auto& t : types_)
+        t->CloseAllDocuments();
+    if (splashFilter_) qApp->removeEventFilter(splashFilter_);
+    delete mainFrame_;
+}
+
+bool CScrivaneApp::InitInstance(const QStringList& args) {
+    CSplashWindow::EnableSplash(true);
+    splashFilter_ = new CSplashFilter(this);
+    qApp->installEventFilter(splashFilter_);
+
+    settings_ =
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
+    // Read, but the canon has no Apocrypha, so the preference stays 0.
+    (void)settings_->value("Settings/Apocrypha", 0).toInt();
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        QString f = settings_->value(QString("Recent File List/File%1").arg(i)).toString();
+        if (!f.isEmpty()) recent_ << f;
+    }
+
+    QString base = QDir::currentPath();
+    if (base.isEmpty()) base = settings_->value("Settings/Path").toString();
+    env_.SetBaseDirectory(FromQ(base));
+    LoadReaderFile();
+
+    types_ = MakeDocumentTypes(ui_, env_);
+
+    mainFrame_ = new CMainFrame;
+    mainFrame_->SetAppTarget(&target_);
+    mainFrame_->onClose = [this] { OnMainFrameClose(); };
+    mainFrame_->recentFiles = [this] { return recent_; };
+
+    for (const QString& arg : args) {
+        if (arg.startsWith('-')) continue;
+        if (!OpenDocumentFile(FromQ(arg))) return false;
+        break;
+    }
+    mainFrame_->show();
+    mainFrame_->repaint();
+    selectDialog_ = nullptr;
+    return true;
+}
+
+void CScrivaneApp::MapCommands() {
+    target_.MapCommand(Cmd::OpenReaderEnvironment, [this] { OpenReaderEnvironment(); });
+    target_.MapCommand(
+        Cmd::CloseReaderEnvironment, [this] { CloseReaderEnvironment(); }, [this] { return env_.IsOpen(); });
+    target_.MapCommand(Cmd::NewReadingPlanTemplate, [this] { NewReadingPlanTemplate(); });
+    target_.MapCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
+    auto exit = [this] {
+        if (mainFrame_) mainFrame_->close();
+    };
+    target_.MapCommand(Cmd::AppExitFramework, exit);
+    target_.MapCommand(Cmd::AppExit, exit);
+    target_.MapCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
+    target_.MapCommand(Cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    for (int i = 0; i < kRecentFileCount; ++i)
+        target_.MapCommand(
+            Cmd::FileMru1 + i,
+            [this, i] {
+                if (i < recent_.size()) OpenDocumentFile(FromQ(recent_[i]));
+            },
+            [this, i] { return i < recent_.size(); });
+}
+
+CDocTemplate* CScrivaneApp::DocumentType(int resourceId) const {
+    for (const auto& t : types_)
+        if (t->ResourceId() == resourceId) return t.get();
+    return nullptr;
+}
+
+QPrinter& CScrivaneApp::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
+void CScrivaneApp::OpenEnvironmentDocument(CDocTemplate& type, const std::string& path) {
+    CDocument* doc = type.OpenDocumentFile(path, mainFrame_->MdiArea(), true);
+    if (!doc) return;
+    if (!path.empty()) AddToRecentFiles(ToQ(path));
+    int slot = CReaderEnvironment::SlotForWindowTitle(type.GetDocString(CDocTemplate::windowTitle));
+    if (CMdiChildFrame* frame = type.FrameOf(doc); frame && slot)
+        frame->SetPlacement(env_.CurrentReader().GetPlacement(slot));
+}
+
+void CScrivaneApp::OpenReaderEnvironment() {
+    if (env_.IsOpen()) CloseReaderEnvironment();
+    CSelectReaderDialog dialog(env_, mainFrame_);
+    selectDialog_ = &dialog;
+    int result = dialog.exec();
+    selectDialog_ = nullptr;
+    if (result != QDialog::Accepted || !env_.IsOpen()) return;
+
+    CDocTemplate* general = DocumentType(132);
+    CDocTemplate* verses = DocumentType(131);
+    CDocTemplate* plan = DocumentType(129);
+    if (general)
+        OpenEnvironmentDocument(*general,
+                                env_.GeneralNotesFileExists() ? env_.Context().generalNotesPath : "");
+    if (verses) OpenEnvironmentDocument(*verses, "");
+    if (plan) OpenEnvironmentDocument(*plan, "");
+    mainFrame_->UpdateCommandUi();
+}
+
+void CScrivaneApp::CloseReaderEnvironment() {
+    for (const auto& type : types_) {
+        std::string title = type->GetDocString(CDocTemplate::windowTitle);
+        if (title.empty()) continue;
+        std::vector<CDocument*> docs = type->Documents();
+        if (docs.empty()) continue;
+        CMdiChildFrame* frame = type->FrameOf(docs.front());
+        if (int slot = CReaderEnvironment::SlotForWindowTitle(title))
+            env_.StorePlacement(slot, frame ? std::optional(frame->GetPlacement()) : std::nullopt);
+        type->CloseDocument(docs.front());
+    }
+    env_.FinishClose();
+    if (mainFrame_) mainFrame_->UpdateCommandUi();
+}
+
+void CScrivaneApp::NewReadingPlanTemplate() {
+    RunTemplateEditor(nullptr, env_.ApocryphaPreference());
+}
+
+void CScrivaneApp::OnAppAbout() {
+    CAboutDialog dialog(mainFrame_);
+    dialog.exec();
+}
+
+void CScrivaneApp::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&Printer(), mainFrame_);
+    dialog.exec();
+}
+
+void CScrivaneApp::OnFileOpen() {
+    FileDialogRequest request;
+    request.open = true;
+    for (const auto& t : types_)
+        request.filter +=
+            t->GetDocString(CDocTemplate::filterName) + "|*" + t->GetDocString(CDocTemplate::filterExt) + "|";
+    request.filter += "All Files (*.*)|*||";
+    request.startDirectory = env_.BaseDirectory();
+    if (std::optional<std::string> path = ui_.ChooseFile(request)) OpenDocumentFile(*path);
+}
+
+CDocument* CScrivaneApp::OpenDocumentFile(const std::string& path) {
+    for (const auto& t : types_) {
+        if (!t->MatchesFile(path)) continue;
+        CDocument* doc = t->OpenDocumentFile(path, mainFrame_->MdiArea(), true);
+        if (doc) AddToRecentFiles(ToQ(path));
+        return doc;
+    }
+    ReportError(ui_, path + "\nScrivane does not know how to open this kind of file.");
+    return nullptr;
+}
+
+void CScrivaneApp::AddToRecentFiles(const QString& path) {
+    QString full = QFileInfo(path).absoluteFilePath();
+    recent_.removeAll(full);
+    recent_.prepend(full);
+    while (recent_.size() > kRecentFileCount)
+        recent_.removeLast();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QString key = QString("Recent File List/File%1").arg(i + 1);
+        if (i < recent_.size())
+            settings_->setValue(key, recent_[i]);
+        else
+            settings_->remove(key);
+    }
+}
+
+void CScrivaneApp::OnMainFrameClose() {
+    if (env_.IsOpen()) CloseReaderEnvironment();
+    SaveReaderFile();
+    if (settings_) settings_->sync();
+}
+
+void CScrivaneApp::LoadReaderFile() {
+    ReaderFileLoad result = ::LoadReaderFile(env_.BaseDirectory(), env_.LastReader(), env_.Readers());
+    if (result.ok) return;
+    std::string next =
+        result.keptAside.empty()
+            ? "It could not be moved aside either, so Scrivane will not write over it. Readers "
+              "created now will not be kept."
+            : "It has been kept as\n" + result.keptAside + "\nScrivane starts with no readers.";
+    ReportError(ui_, result.message + "\n\n" + env_.ReaderFilePath() + " could not be read.\n" + next);
+}
+
+bool CScrivaneApp::SaveReaderFile() {
+    try {
+        ::SaveReaderFile(env_.BaseDirectory(), env_.LastReader(), env_.Readers());
+        return true;
+    } catch (const std::exception& e) {
+        ReportError(ui_, SaveErrorMessage(e, env_.ReaderFilePath()));
+        return false;
+    }
+}

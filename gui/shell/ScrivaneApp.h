@@ -1,0 +1,72 @@
+#pragma once
+#include "framework/CommandMap.h"
+#include "framework/DocTemplate.h"
+#include "framework/QtUiServices.h"
+#include "reader/ReaderEnvironment.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "MainFrame.h"
+class CSelectReaderDialog;
+class QPrinter;
+class QSettings;
+
+// The program's root: settings, the reader environments, the document types
+// and the main window, and the commands that belong to none of the windows.
+class CScrivaneApp : public QObject {
+    Q_OBJECT
+public:
+    CScrivaneApp();
+    ~CScrivaneApp() override;
+
+    // Start-up; args are the command line after the program's name. False
+    // when the program cannot start (the main window or the named file
+    // failed); the user was told why.
+    bool InitInstance(const QStringList& args);
+
+    CReaderEnvironment& Environment() { return env_; }
+    CQtUiServices& Ui() { return ui_; }
+    CMainFrame* MainFrame() const { return mainFrame_; }
+    const std::vector<std::unique_ptr<CDocTemplate>>& DocumentTypes() const { return types_; }
+    CDocTemplate* DocumentType(int resourceId) const;
+    QPrinter& Printer();
+    QSettings& Settings() { return *settings_; }
+    // The Select Reader dialog while it is up, else null.
+    CSelectReaderDialog* SelectReaderDialog() const { return selectDialog_; }
+
+    void OpenReaderEnvironment();
+    void CloseReaderEnvironment();
+    void NewReadingPlanTemplate();
+    void OnAppAbout();
+    void OnFilePrintSetup();
+    void OnFileOpen();
+    // Opens a file with the document type of its extension; null on failure.
+    CDocument* OpenDocumentFile(const std::string& path);
+
+    // The reader file in the base directory.
+    void LoadReaderFile();
+    bool SaveReaderFile();
+
+    QStringList RecentFiles() const { return recent_; }
+    void AddToRecentFiles(const QString& path);
+
+private:
+    void MapCommands();
+    void OnMainFrameClose();
+    void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
+
+    CQtUiServices ui_;
+    CReaderEnvironment env_{ui_};
+    std::unique_ptr<QSettings> settings_;
+    std::vector<std::unique_ptr<CDocTemplate>> types_;
+    QPointer<CMainFrame> mainFrame_;
+    std::unique_ptr<QPrinter> printer_;
+    CCommandMap target_;
+    CSelectReaderDialog* selectDialog_ = nullptr;
+    QStringList recent_;
+    QObject* splashFilter_ = nullptr;
+};

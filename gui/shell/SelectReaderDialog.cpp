@@ -1,0 +1,113 @@
+#include "SelectReaderDialog.h"
+
+#include "ReaderDialog.h"
+#include "framework/HelpService.h"
+#include "framework/TextConvert.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+std::function<void(QDialog&)> CSelectReaderDialog::readerDialogHook;
+
+CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* parent)
+    : QDialog(parent), env_(env) {
+    setObjectName("170");
+    setWindowTitle("Scrivane - Select Reader");
+    auto* layout = new QVBoxLayout(this);
+    auto* group = new QGroupBox("Select Reader");
+    auto* groupLayout = new QVBoxLayout(group);
+    list_ = new QComboBox;
+    list_->setObjectName("1045");
+    list_->setMinimumWidth(260);
+    list_->setInsertPolicy(QComboBox::NoInsert);
+    groupLayout->addWidget(list_);
+    layout->addWidget(group);
+
+    auto* row = new QHBoxLayout;
+    auto button = [&](int id, const char* text) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(QString::number(id));
+        b->setAutoDefault(false);
+        row->addWidget(b);
+        return b;
+    };
+    QPushButton* add = button(1046, "New Reader");
+    edit_ = button(1133, "Edit Reader");
+    delete_ = button(1048, "Delete Reader");
+    layout->addLayout(row);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName("1");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("2");
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(add, &QPushButton::clicked, this, &CSelectReaderDialog::OnNewReader);
+    connect(edit_, &QPushButton::clicked, this, &CSelectReaderDialog::OnEditReader);
+    connect(delete_, &QPushButton::clicked, this, &CSelectReaderDialog::OnDeleteReader);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QComboBox::currentIndexChanged, this, [this] { UpdateButtons(); });
+    CHelpService::InstallDialogHelp(this, 170, {1, 2, 1045, 1046, 1048});
+    FillReaderList();
+}
+
+void CSelectReaderDialog::FillReaderList(int select) {
+    list_->clear();
+    for (const std::string& name : env_.ReaderList())
+        list_->addItem(ToQ(name));
+    int index = select >= 0 && select < list_->count() ? select : env_.LastReaderIndex();
+    list_->setCurrentIndex(index);
+    UpdateButtons();
+}
+
+QString CSelectReaderDialog::SelectedText() const {
+    return list_->currentIndex() >= 0 ? list_->currentText() : QString();
+}
+
+void CSelectReaderDialog::UpdateButtons() {
+    // With no reader chosen there is nothing to open, edit or delete.
+    bool chosen = list_->currentIndex() >= 0;
+    edit_->setEnabled(chosen);
+    delete_->setEnabled(chosen);
+    ok_->setEnabled(chosen);
+}
+
+void CSelectReaderDialog::OnNewReader() {
+    CReaderDialog dialog(CReaderDialog::newReader, {}, this);
+    if (readerDialogHook) readerDialogHook(dialog);
+    if (dialog.exec() != QDialog::Accepted) return;
+    int i = env_.CreateReader(dialog.Names(), dialog.Options());
+    FillReaderList(i);
+}
+
+void CSelectReaderDialog::OnEditReader() {
+    int index = list_->currentIndex();
+    if (index < 0) return;
+    std::string name = FromQ(SelectedText());
+    CReaderData r = env_.Readers().GetReaderAt(env_.Readers().FindDisplayName(name));
+    CReaderDialog dialog(CReaderDialog::editReader, {r.GetFirstName(), r.GetLastName(), r.GetNickname()},
+                         this);
+    if (readerDialogHook) readerDialogHook(dialog);
+    if (dialog.exec() != QDialog::Accepted) return;
+    int i = env_.ModifyReader(name, dialog.Names());
+    FillReaderList(i >= 0 ? i : index);
+}
+
+void CSelectReaderDialog::OnDeleteReader() {
+    if (list_->currentIndex() < 0) return;
+    std::string name = FromQ(SelectedText());
+    if (name == env_.CurrentDisplayName()) return;
+    env_.DeleteReader(name);
+    FillReaderList();
+}
+
+void CSelectReaderDialog::accept() {
+    if (!env_.SelectReader(list_->currentIndex())) return;
+    QDialog::accept();
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+
+class CReaderEnvironment;
+class QComboBox;
+class QPushButton;
+
+// Scrivane - Select Reader (170): choose the reader whose environment opens,
+// and create, edit and delete readers.
+class CSelectReaderDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CSelectReaderDialog(CReaderEnvironment& env, QWidget* parent = nullptr);
+
+    // Lists the readers in collection order and selects the last reader (or
+    // select when it is an index of the list).
+    void FillReaderList(int select = -1);
+    QComboBox* ReaderList() const { return list_; }
+    QString SelectedText() const;
+
+    void OnNewReader();
+    void OnEditReader();
+    void OnDeleteReader();
+    void accept() override;
+
+    // Run with each reader dialog before it is shown (tests fill it in).
+    static std::function<void(QDialog&)> readerDialogHook;
+
+private:
+    void UpdateButtons();
+
+    CReaderEnvironment& env_;
+    QComboBox* list_;
+    QPushButton* edit_;
+    QPushButton* delete_;
+    QPushButton* ok_;
+};

@@ -1,0 +1,93 @@
+#include "SplashWindow.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+bool enabled = false;
+CSplashWindow* current = nullptr;
+} // namespace
+
+void CSplashWindow::EnableSplash(bool enable) {
+    enabled = enable;
+}
+
+CSplashWindow* CSplashWindow::Current() {
+    return current;
+}
+
+CSplashWindow::CSplashWindow(QWidget* owner, const QPixmap& picture)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint), picture_(picture), owner_(owner) {
+    setObjectName("splash");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::ArrowCursor);
+    setFixedSize(picture_.size());
+    QRect area = owner && owner->isVisible() ? owner->frameGeometry()
+                                             : (screen() ? screen()->availableGeometry() : QRect());
+    if (area.isValid()) move(area.center() - rect().center());
+    timer_.start(kTimeoutMs, this);
+}
+
+CSplashWindow::~CSplashWindow() {
+    if (current == this) current = nullptr;
+}
+
+void CSplashWindow::ShowSplash(QWidget* frame) {
+    if (!enabled || current) return;
+    QPixmap picture(":/images/splash.png");
+    if (picture.isNull()) return; // no picture, no splash
+    current = new CSplashWindow(frame, picture);
+    current->show();
+    current->raise();
+    current->repaint();
+}
+
+void CSplashWindow::HideSplash() {
+    if (!current) return;
+    CSplashWindow* s = current;
+    current = nullptr;
+    QPointer<QWidget> owner = s->owner_;
+    s->timer_.stop();
+    s->hide();
+    s->deleteLater();
+    if (owner) owner->update();
+}
+
+bool CSplashWindow::FilterMessage(QObject*, QEvent* event) {
+    if (!current) return false;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Claims the key so that no shortcut runs; the key press that follows hides the splash.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+        HideSplash();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) {
+            HideSplash();
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void CSplashWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture_);
+}
+
+void CSplashWindow::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == timer_.timerId()) HideSplash();
+}

@@ -1,0 +1,285 @@
+#include "reader/ReaderEnvironment.h"
+#include "TempDir.h"
+#include "foundation/FileAccess.h"
+#include "framework/ScriptedUiServices.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Touch(const std::string& path, const std::string& text = "x") {
+    std::ofstream(path) << text;
+}
+
+struct Fixture {
+    TempDir dir;
+    CScriptedUiServices ui;
+    CReaderEnvironment env{ui};
+    Fixture() {
+        env.SetBaseDirectory(dir.Path());
+        ui.clientSize = {800, 600};
+    }
+    int Create(const std::string& nick, const std::string& first, const std::string& last,
+               ReaderOptions options = {}) {
+        return env.CreateReader({first, last, nick}, options);
+    }
+};
+
+TEST(ReaderEnvironment, CreateMakesTheDirectoryAndRecordsThePaths) {
+    Fixture f;
+    ReaderOptions options;
+    options.verseNotes = false;
+    options.prayerBook = false;
+    EXPECT_EQ(f.Create("  Bob ", "John", "Smith", options), 0);
+    ASSERT_EQ(f.env.Readers().GetCount(), 1);
+    const CReaderData& r = f.env.Readers().At(0);
+    EXPECT_EQ(r.GetNickname(), "Bob");
+    EXPECT_EQ(r.GetDisplayName(), "Bob");
+    EXPECT_EQ(r.GetFileStem(), "\\Bob (John Smith)\\Bob");
+    EXPECT_EQ(r.GetGeneralNotesPath(), f.dir.Path("Bob (John Smith)/Bob.txt"));
+    EXPECT_TRUE(DirectoryExists(f.dir.Path("Bob (John Smith)")));
+    EXPECT_TRUE(fs::is_empty(f.dir.Path("Bob (John Smith)")));
+
+    struct {
+        int slot, at, showCmd;
+    } expected[] = {{kGeneralNotesSlot, 25, 1},
+                    {kPrayerBookSlot, 0, 7},
+                    {kReadingPlanSlot, 75, 1},
+                    {kVerseNotesSlot, 50, 7}};
+    for (auto e : expected) {
+        WindowPlacement p = r.GetPlacement(e.slot);
+        EXPECT_EQ(p.length, 44) << e.slot;
+        EXPECT_EQ(p.showCmd, e.showCmd) << e.slot;
+        EXPECT_EQ(p.left, e.at);
+        EXPECT_EQ(p.top, e.at);
+        EXPECT_EQ(p.right, e.at + 600);
+        EXPECT_EQ(p.bottom, e.at + 450);
+    }
+    EXPECT_TRUE(f.ui.messageBoxes.empty());
+}
+
+TEST(ReaderEnvironment, SecondReaderWithTheSameNicknameIsQualified) {
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    EXPECT_EQ(f.Create("Bob", "Jim", "Jones"), 0);
+    EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Bob (Jim Jones)", "Bob (John Smith)"}));
+    EXPECT_EQ(f.env.Readers().At(0).GetFileStem(), "\\Bob (Jim Jones) (Jim Jones)\\Bob (Jim Jones)");
+    EXPECT_EQ(f.env.Readers().At(1).GetFileStem(), "\\Bob (John Smith)\\Bob");
+    EXPECT_TRUE(DirectoryExists(f.dir.Path("Bob (Jim Jones) (Jim Jones)")));
+}
+
+TEST(ReaderEnvironment, NamesThatCannotNameADirectoryAreRefused) {
+    struct Case {
+        const char* nick;
+        const char* first;
+        const char* last;
+    } cases[] = {
+        {"", "John", "Smith"},
+        {"   ", "John", "Smith"},
+        {"Bo/b", "John", "Smith"},
+        {"Bob", "Jo\\hn", ""},
+        {"Bob", "", "../x"},
+        {"..", "John", "Smith"},
+        {".", "", ""},
+        {"Bob", "..", "Smith"},
+        {"Bob", "Jo\nhn", "Smith"},
+        {"Bo\tb", "John", "Smith"},
+        {"Bob", "John", "Sm\x7fith"},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        EXPECT_EQ(f.Create(c.nick, c.first, c.last), -1) << c.nick << "|" << c.first << "|" << c.last;
+        EXPECT_EQ(f.env.Readers().GetCount(), 0);
+        EXPECT_TRUE(f.dir.List().empty());
+        ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
+        EXPECT_EQ(f.ui.messageBoxes[0].icon, MbIcon::exclamation);
+    }
+    Fixture f;
+    std::string longName(200, 'a');
+    EXPECT_EQ(f.Create("Bob", longName, "Smith"), -1);
+    EXPECT_TRUE(f.dir.List().empty());
+}
+
+TEST(ReaderEnvironment, DuplicateAndUncreatableReadersChangeNothing) {
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    EXPECT_EQ(f.Create(" Bob", "John ", "Smith"), -1);
+    EXPECT_EQ(f.env.Readers().GetCount(), 1);
+    EXPECT_EQ(f.env.Readers().At(0).GetDisplayName(), "Bob"); // not qualified by the refused one
+    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Bob (John Smith)"});
+    ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
+
+    // A file where the directory should go.
+    Touch(f.dir.Path("Ann ( )"));
+    EXPECT_EQ(f.Create("Ann", "", ""), -1);
+    EXPECT_EQ(f.env.Readers().GetCount(), 1);
+    EXPECT_EQ(f.ui.messageBoxes.size(), 2u);
+}
+
+TEST(ReaderEnvironment, DeleteAsksTwiceAndKeepsOrRemovesTheDirectory) {
+    struct Case {
+        std::deque<int> answers;
+        bool removed, directoryKept;
+    } cases[] = {
+        {{IDNO}, false, true},
+        {{IDYES, IDNO}, true, true},
+        {{IDYES, IDYES}, true, false},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.Create("Bob", "John", "Smith");
+        Touch(f.dir.Path("Bob (John Smith)/Bob.vnpln"));
+        fs::create_directory(f.dir.Path("Bob (John Smith)/sub"));
+        Touch(f.dir.Path("Bob (John Smith)/sub/x"));
+        f.ui.messageBoxAnswers = c.answers;
+        EXPECT_EQ(f.env.DeleteReader("Bob"), c.removed);
+        EXPECT_EQ(f.env.Readers().GetCount(), c.removed ? 0 : 1);
+        EXPECT_EQ(DirectoryExists(f.dir.Path("Bob (John Smith)")), c.directoryKept);
+        EXPECT_EQ(f.ui.messageBoxes[0].text, "Are you sure you want to delete\nReader: Bob?");
+        EXPECT_EQ(f.ui.messageBoxes[0].icon, MbIcon::question);
+        if (c.answers.size() > 1) {
+            EXPECT_EQ(f.ui.messageBoxes[1].text,
+                      "Do you want to delete all the files in the directory\n\\Bob (John Smith)?");
+        }
+    }
+}
+
+TEST(ReaderEnvironment, DeleteNeverFollowsLinksNorLeavesTheBaseDirectory) {
+    Fixture f;
+    TempDir outside;
+    Touch(outside.Path("precious"));
+    f.Create("Bob", "John", "Smith");
+    std::string readerDir = f.dir.Path("Bob (John Smith)");
+    ASSERT_EQ(::symlink(outside.Path().c_str(), (readerDir + "/link").c_str()), 0);
+    Touch(readerDir + "/.hidden");
+    f.ui.messageBoxAnswers = {IDYES, IDYES};
+    EXPECT_TRUE(f.env.DeleteReader("Bob"));
+    EXPECT_TRUE(FileExists(outside.Path("precious")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(readerDir + "/link")));
+    EXPECT_TRUE(FileExists(readerDir + "/.hidden")); // dot names are kept, and so is the directory
+    EXPECT_EQ(f.ui.messageBoxes.size(), 3u);         // the user hears that something was left
+
+    // A record whose stem points elsewhere is removed without touching the disk.
+    Fixture g;
+    fs::create_directory(g.dir.Path("keep"));
+    CReaderData odd;
+    odd.SetNickname("Odd");
+    odd.SetFileStem("\\..\\keep\\Odd");
+    g.env.Readers().AddReader(odd);
+    g.ui.messageBoxAnswers = {IDYES, IDYES};
+    EXPECT_TRUE(g.env.DeleteReader("Odd"));
+    EXPECT_EQ(g.ui.messageBoxes.size(), 1u);
+    EXPECT_TRUE(DirectoryExists(g.dir.Path("keep")));
+
+    // The top of the tree itself being a link is not followed.
+    EXPECT_FALSE(CReaderEnvironment::DeleteDirectoryTree(readerDir + "/nonexistent"));
+    ASSERT_EQ(::symlink(outside.Path().c_str(), f.dir.Path("toplink").c_str()), 0);
+    EXPECT_FALSE(CReaderEnvironment::DeleteDirectoryTree(f.dir.Path("toplink")));
+    EXPECT_TRUE(FileExists(outside.Path("precious")));
+}
+
+TEST(ReaderEnvironment, ModifyRenamesTheDirectoryAndTheFiles) {
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    std::string old = f.dir.Path("Bob (John Smith)/");
+    for (const char* ext : {".vnpln", ".vnpro", ".vnnot", ".txt"})
+        Touch(old + "Bob" + ext, ext);
+    f.ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Bob", {"John", "Smith", "Rob"}), 0);
+    EXPECT_EQ(f.ui.messageBoxes.at(0).text, "Are you sure you want to modify\nReader: Bob?");
+    const CReaderData& r = f.env.Readers().At(0);
+    EXPECT_EQ(r.GetDisplayName(), "Rob");
+    EXPECT_EQ(r.GetFileStem(), "\\Rob (John Smith)\\Rob");
+    EXPECT_EQ(r.GetGeneralNotesPath(), f.dir.Path("Rob (John Smith)/Rob.txt"));
+    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Rob (John Smith)"});
+    for (const char* ext : {".vnpln", ".vnpro", ".vnnot", ".txt"})
+        EXPECT_EQ(ReadWholeFile(f.dir.Path("Rob (John Smith)/Rob") + ext), ext);
+
+    // Unchanged names change nothing although the question was asked.
+    f.ui.messageBoxAnswers = {IDYES};
+    CReaderData before = f.env.Readers().At(0);
+    EXPECT_EQ(f.env.ModifyReader("Rob", {" John", "Smith ", "Rob"}), -1);
+    EXPECT_EQ(f.env.Readers().At(0), before);
+    // No keeps everything.
+    EXPECT_EQ(f.env.ModifyReader("Rob", {"A", "B", "C"}), -1);
+    EXPECT_EQ(f.env.Readers().At(0), before);
+}
+
+TEST(ReaderEnvironment, RefusedModifyLosesNoRecord) {
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    f.Create("Ann", "Ann", "Lee");
+    f.ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Ann", {"John", "Smith", "Bob"}), -1); // would duplicate Bob
+    EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Ann", "Bob"}));
+    f.ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Ann", {"Ann", "Lee", "A/nn"}), -1);
+    EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Ann", "Bob"}));
+    // Something in the way of the new directory name.
+    Touch(f.dir.Path("Zed (Ann Lee)"));
+    f.ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Ann", {"Ann", "Lee", "Zed"}), -1);
+    EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Ann", "Bob"}));
+    EXPECT_TRUE(DirectoryExists(f.dir.Path("Ann (Ann Lee)")));
+    EXPECT_EQ(f.ui.messageBoxes.size(), 6u);
+}
+
+TEST(ReaderEnvironment, ModifyOfAQualifiedReaderKeepsItsFiles) {
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    f.Create("Bob", "Jim", "Jones");
+    Touch(f.dir.Path("Bob (John Smith)/Bob.vnpln"), "plan");
+    Touch(f.dir.Path("Bob (John Smith)/Bob.txt"), "notes");
+    f.ui.messageBoxAnswers = {IDYES};
+    int i = f.env.ModifyReader("Bob (John Smith)", {"John", "Smith", "Rob"});
+    ASSERT_GE(i, 0);
+    const CReaderData& r = f.env.Readers().At(i);
+    EXPECT_EQ(r.GetFileStem(), "\\Rob (John Smith)\\Rob");
+    EXPECT_EQ(ReadWholeFile(JoinStem(f.dir.Path(), r.GetFileStem()) + ".vnpln"), "plan");
+    EXPECT_EQ(ReadWholeFile(r.GetGeneralNotesPath()), "notes");
+}
+
+TEST(ReaderEnvironment, OpenAndCloseStorePlacementsAndTheLastReader) {
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    f.Create("Ann", "", "");
+    EXPECT_FALSE(f.env.SelectReader(2));
+    EXPECT_FALSE(f.env.IsOpen());
+    ASSERT_TRUE(f.env.SelectReader(1));
+    EXPECT_EQ(f.env.CurrentDisplayName(), "Bob");
+    EXPECT_EQ(f.env.Context().fileStem, "\\Bob (John Smith)\\Bob");
+    EXPECT_FALSE(f.env.GeneralNotesFileExists());
+
+    struct {
+        const char* title;
+        int slot;
+    } titles[] = {{"Plan", kReadingPlanSlot},
+                  {"Verse", kVerseNotesSlot},
+                  {"General", kGeneralNotesSlot},
+                  {"", 0},
+                  {"Prayer", 0}};
+    for (auto t : titles)
+        EXPECT_EQ(CReaderEnvironment::SlotForWindowTitle(t.title), t.slot) << t.title;
+
+    WindowPlacement maxed{44, 0, SW_SHOWMAXIMIZED, 0, 0, 0, 0, 10, 20, 310, 220};
+    f.env.StorePlacement(kReadingPlanSlot, maxed);
+    f.env.StorePlacement(kVerseNotesSlot, std::nullopt);
+    f.env.Context().generalNotesPath = "/elsewhere/notes.txt";
+    f.env.FinishClose();
+    EXPECT_FALSE(f.env.IsOpen());
+    EXPECT_EQ(f.env.LastReader(), "Bob");
+    EXPECT_EQ(f.env.LastReaderIndex(), 1);
+    const CReaderData& r = f.env.Readers().At(1);
+    EXPECT_EQ(r.GetPlacement(kReadingPlanSlot), maxed);
+    EXPECT_EQ(r.GetPlacement(kVerseNotesSlot), WindowPlacement{});
+    EXPECT_EQ(r.GetGeneralNotesPath(), "/elsewhere/notes.txt");
+    EXPECT_EQ(f.env.Readers().At(0).GetDisplayName(), "Ann");
+}
+
+} // namespace
