@@ -1,12 +1,12 @@
 #include "TemplateEditorDialog.h"
 
 #include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 #include "framework/UiServices.h"
+#include "resources/Resources.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,14 +19,9 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWhatsThis>
-
-static void InitEditorHelpResources() {
-    Q_INIT_RESOURCE(editor_help);
-}
 
 namespace {
 
@@ -205,7 +200,7 @@ int CTemplateEditorDialog::HelpContextFor(int controlId) {
 
 CTemplateEditorDialog::CTemplateEditorDialog(IUiServices& ui, int includeApocrypha, QWidget* parent)
     : QDialog(parent), ui_(ui), model_(includeApocrypha) {
-    InitEditorHelpResources();
+    InitScrivaneResources();
     setWindowTitle(kCaption);
     setObjectName("templateEditorDialog");
     for (int i = 0; i < kImageCount; ++i)
@@ -519,21 +514,5 @@ void CTemplateEditorDialog::RequestHelp(QWidget* focus) {
         QWhatsThis::showText(control->mapToGlobal(control->rect().center()), control->whatsThis(), control);
         return;
     }
-    QDialog help(this);
-    help.setWindowTitle("Scrivane Help");
-    auto* browser = new QTextBrowser(&help);
-    QFile page(":/help/template_editor.html");
-    if (page.open(QIODevice::ReadOnly)) browser->setHtml(QString::fromUtf8(page.readAll()));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &help);
-    connect(buttons, &QDialogButtonBox::rejected, &help, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&help);
-    layout->addWidget(browser);
-    layout->addWidget(buttons);
-    help.resize(520, 480);
-    help.exec();
-}
-
-void RunTemplateEditor(QWidget* parent, int includeApocrypha, IUiServices& ui) {
-    CTemplateEditorDialog dialog(ui, includeApocrypha, parent);
-    dialog.exec();
+    CHelpService::Instance().ShowTopic(context);
 }

@@ -37,7 +37,7 @@ public:
     // The help context of a control: its pop-up topic for the listed
     // controls, the dialog's topic for anything else.
     static int HelpContextFor(int controlId);
-    // Where a help request goes; by default the dialog's help page opens.
+    // Where a help request goes; by default the help service shows it.
     std::function<void(int context)> showHelp;
 
     void AssignToSectionAt(const QPoint& viewportPos);
@@ -89,6 +89,3 @@ private:
     QPushButton* saveAndExitButton_ = nullptr;
     QPushButton* abortAndExitButton_ = nullptr;
 };
-
-// New Reading Plan Template: runs the editor modally over parent.
-void RunTemplateEditor(QWidget* parent, int includeApocrypha, IUiServices& ui);

@@ -1,8 +1,10 @@
 #include "foundation/FileAccess.h"
+#include "framework/HelpService.h"
 #include "framework/ScriptedUiServices.h"
 #include "plan/TemplateEditorDialog.h"
 #include "plan/TemplateFile.h"
 #include "scripture/Bible.h"
+#include "shell/TemplateEditorLauncher.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -267,6 +269,15 @@ private slots:
             QTest::keyClick(w, Qt::Key_F1);
             QVERIFY2(!asked.empty() && asked.back() == c.context, c.control);
         }
+        // Anywhere else the help service opens the editor's page.
+        dlg->showHelp = nullptr;
+        if (QWidget* f = dlg->focusWidget()) f->clearFocus();
+        QTest::keyClick(dlg.get(), Qt::Key_F1);
+        QTextBrowser* browser = CHelpService::Instance().Browser();
+        QVERIFY(browser);
+        QCOMPARE(browser->source().toString(), QString("qrc:/help/200b3.html"));
+        QVERIFY(browser->toPlainText().contains("Add Section"));
+        browser->close();
         QCOMPARE(CTemplateEditorDialog::HelpContextFor(1016), 0x200B3);
         QCOMPARE(CTemplateEditorDialog::HelpContextFor(1024), 0x200B3);
     }
@@ -402,6 +413,31 @@ private slots:
         QVERIFY(!dlg->isVisible());
         QCOMPARE(dlg->result(), int(QDialog::Rejected));
         QVERIFY(ui.messageBoxes.empty() && ui.fileRequests.empty());
+    }
+
+    void theCommandOpensTheEditorModally() {
+        dlg.reset();
+        QString seen;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w) return;
+            seen = w->windowTitle();
+            modal = w->isModal();
+            // F1 outside the listed controls opens the dialog's own topic.
+            auto* editor = qobject_cast<CTemplateEditorDialog*>(w);
+            if (editor) {
+                std::vector<int> asked;
+                editor->showHelp = [&](int context) { asked.push_back(context); };
+                if (QWidget* f = editor->focusWidget()) f->clearFocus();
+                QTest::keyClick(editor, Qt::Key_F1);
+                if (asked != std::vector<int>{0x200B3}) seen += " (wrong help)";
+            }
+            w->close();
+        });
+        RunTemplateEditor(nullptr, 0);
+        QCOMPARE(seen, QString("Scrivane - Bible Reading Plan Template Editor"));
+        QVERIFY(modal);
     }
 
     void imagesAreDistinct() {
