@@ -98,6 +98,9 @@ public:
     bool TakeDays(IUiServices& ui, const std::string& daysText);
 
     void LoadTemplate(IUiServices& ui);
+    // The last step of a load: the trees are rebuilt for the fields read,
+    // with no section selected and nothing modified.
+    void ApplyLoaded(const CPlanTemplate& loaded);
     SaveResult SaveTemplate(IUiServices& ui, const std::string& daysText);
 
 private:
@@ -106,7 +109,6 @@ private:
     void RefreshImages();
     void ApplyBookRule(int book, int section);
     void CollectBooks(int node, std::vector<int>& books) const;
-    void ApplyLoaded(const CPlanTemplate& loaded);
 
     std::vector<CTemplateTreeNode> nodes_;
     std::array<int, kCategoryCount> folderNodes_{};
