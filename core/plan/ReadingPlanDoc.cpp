@@ -15,8 +15,14 @@
 #include "scripture/Verse.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
+
+// A count that has reached the top stays there rather than wrapping to "never read".
+void CountOnce(uint16_t& c) {
+    if (c != UINT16_MAX) ++c;
+}
 
 // Smallest stored assignment: two dates and an empty range count.
 constexpr uint64_t kMinElementBytes = 8 + 8 + 4;
@@ -39,6 +45,8 @@ CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)
     MapCommand(Cmd::ResetLifetimeReadings, [this] { OnResetLifetimeReadings(); });
     MapCommand(Cmd::PlanProperties, [this] { OnPlanProperties(); });
     MapCommand(Cmd::SaveReadingPlan, [this] { SaveDirtyFiles(); });
+    // Ctrl+S in the plan window saves the reader's own files rather than asking for a new name.
+    MapCommand(Cmd::FileSave, [this] { SaveDirtyFiles(); });
     MapCommand(Cmd::CloseDocumentWindow, [] {});
     // The view runs these two; whether they may run is the plan's to say.
     MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) { ui.Enable(GetPlanState() != 1); });
@@ -86,6 +94,14 @@ bool CReadingPlanDoc::OnNewDocument() {
     TheBible();
     planDirty = historyDirty = false;
     planFileLocked_ = historyFileLocked_ = false;
+    if (reader_.fileStem.empty()) {
+        // No environment to keep files in: the document holds an empty plan and writes nothing.
+        InitialiseEmptyPlan();
+        InitialiseEmptyHistory();
+        setUp_ = false;
+        SetTitle(TitleFor(reader_.displayName));
+        return true;
+    }
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
     if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
@@ -120,6 +136,11 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
             Serialize(ar);
         else
             SerializeHistory(ar);
+        // A reader directory removed while the environment was open is made again.
+        const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+        std::error_code ec;
+        if (!parent.empty() && !std::filesystem::exists(parent, ec))
+            std::filesystem::create_directory(parent, ec);
         SaveFileAtomic(path, ar.Bytes());
         // Only a completed write clears the flag.
         (plan ? planDirty : historyDirty) = false;
@@ -141,6 +162,12 @@ bool CReadingPlanDoc::SaveDirtyFiles() {
 
 void CReadingPlanDoc::DeleteContents() {
     SaveDirtyFiles();
+}
+
+void CReadingPlanDoc::OnCloseDocument() {
+    CDocument::OnCloseDocument();
+    // Closed: a later call must not write this plan under another reader's name.
+    setUp_ = false;
 }
 
 void CReadingPlanDoc::Serialize(CArchive& ar) {
@@ -240,7 +267,7 @@ void CReadingPlanDoc::MarkVerseRead(uint16_t v) {
         readInPlan[v] = 1;
         planDirty = true;
     } else if (v < lifetimeCounts.size()) {
-        ++lifetimeCounts[v];
+        CountOnce(lifetimeCounts[v]);
         historyDirty = true;
     }
 }
@@ -322,13 +349,13 @@ void CReadingPlanDoc::FinishElement(uint16_t i) {
 
 void CReadingPlanDoc::AddLifetimeReading(uint16_t start, uint16_t end) {
     for (uint32_t v = start; v <= end; ++v)
-        if (v < lifetimeCounts.size()) ++lifetimeCounts[v];
+        if (v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
     historyDirty = true;
 }
 
 void CReadingPlanDoc::FoldPlanIntoLifetime() {
     for (size_t v = 0; v < readInPlan.size(); ++v) {
-        if (readInPlan[v] != 0 && v < lifetimeCounts.size()) ++lifetimeCounts[v];
+        if (readInPlan[v] != 0 && v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
         readInPlan[v] = 0;
     }
     readingLog.clear();
@@ -367,7 +394,7 @@ void CReadingPlanDoc::OnEnterReading() {
     if (result->mode == 1) {
         MarkRangeRead(result->start, result->end);
         UpdateAllViews(nullptr);
-    } else {
+    } else if (result->mode == 0) {
         AddLifetimeReading(result->start, result->end);
     }
 }

@@ -46,6 +46,7 @@ public:
     bool OnNewDocument() override;
     // Writes whichever file is dirty; it does not empty the document.
     void DeleteContents() override;
+    void OnCloseDocument() override;
     // The plan file layout.
     void Serialize(CArchive& ar) override;
     void SerializeHistory(CArchive& ar);

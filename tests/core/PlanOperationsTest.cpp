@@ -378,3 +378,32 @@ TEST_F(TextImportPlans, SectionTableBuildsAWholePlan) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlanOperations, LifetimeCountsStopAtTheirTop) {
+    CArchive history;
+    history.WriteDWord(1);
+    history.WriteDWord(0);
+    history.WriteWord(3);
+    for (uint16_t c : {65535, 65534, 0})
+        history.WriteWord(c);
+    history.WriteWord(0);
+    SaveFileAtomic(HistoryPath(), history.Bytes());
+    CReadingPlanDoc& d = Open();
+    d.MarkRangeRead(0, 2);
+    d.AddLifetimeReading(0, 2);
+    EXPECT_EQ(d.GetLifetimeCount(0), 65535);
+    EXPECT_EQ(d.GetLifetimeCount(1), 65535);
+    EXPECT_EQ(d.GetLifetimeCount(2), 2);
+    EXPECT_EQ(d.CountLifetimeVersesRead(), 3);
+
+    // Once closed, the document writes nothing more, whoever the reader is by then.
+    d.OnCloseDocument();
+    std::remove(HistoryPath().c_str());
+    d.MarkVerseRead(0);
+    d.DeleteContents();
+    EXPECT_FALSE(FileExists(HistoryPath()));
+}
+
+} // namespace

@@ -164,3 +164,22 @@ TEST_F(PlanDocFiles, FailedSaveIsReportedAndStaysDirty) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlanDocFiles, MissingDirectoryIsMadeAgainAndEmptyStemWritesNothing) {
+    reader.fileStem = "\\Gone\\Bob";
+    CReadingPlanDoc& d = Open();
+    d.MarkVerseRead(3);
+    EXPECT_TRUE(RouteCommand({&d}, Cmd::FileSave));
+    EXPECT_TRUE(FileExists(dir.Path("Gone/Bob.vnpro")));
+    EXPECT_TRUE(ui.messageBoxes.empty());
+
+    reader.fileStem.clear();
+    CReadingPlanDoc& none = Open();
+    none.MarkVerseRead(3);
+    none.OnCloseDocument();
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"Gone"});
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+#include "foundation/Clock.h"
+#include "foundation/FileAccess.h"
+#include "framework/ScriptedUiServices.h"
+#include "plan/PlanGenerator.h"
+#include "plan/PlanTemplate.h"
+#include "plan/ReadingPlanDoc.h"
+#include "plan/TemplateFile.h"
+#include "scripture/Bible.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+// The longest plan the template editor allows: 5 years, 11 months and 2000
+// days, every day, six sections.
+CPlanTemplate LargestTemplate(int32_t divideBy) {
+    CPlanTemplate t = CPlanTemplate::EditorDefaults();
+    t.planYears = 5;
+    t.planMonths = 11;
+    t.planDays = 2000;
+    t.divideBy = divideBy;
+    t.sectionCount = 6;
+    for (size_t b = 0; b < t.bookSection.size(); ++b)
+        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
+    return t;
+}
+
+struct BenchDir {
+    BenchDir() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "scrivane-bench-XXXXXX").string();
+        path = ::mkdtemp(tmpl.data());
+        reader.baseDirectory = path;
+        reader.displayName = "Bench";
+        reader.fileStem = "\\Bench";
+    }
+    ~BenchDir() { std::filesystem::remove_all(path); }
+    std::string path;
+    CReaderContext reader;
+};
+
+void BM_BuildLargestPlan(benchmark::State& state) {
+    const CPlanTemplate t = LargestTemplate(static_cast<int32_t>(state.range(0)));
+    PlanSettings s;
+    s.divideBy = t.divideBy;
+    s.planLengthDays = t.PlanLengthDays();
+    s.readOnWeekday = t.readOnWeekday;
+    s.startDate = CJJulian::Day(2026, 12, 7);
+    const SectionBooks rows = SectionBooksFrom(t.bookSection);
+    size_t days = 0;
+    for (auto _ : state) {
+        auto plan = BuildPlan(s, rows, nullptr);
+        days = plan.size();
+        benchmark::DoNotOptimize(plan);
+    }
+    state.counters["days"] = static_cast<double>(days);
+}
+BENCHMARK(BM_BuildLargestPlan)->Arg(0)->Arg(1)->ArgName("divideBy")->Unit(benchmark::kMillisecond);
+
+// New Plan as the user runs it: template file read, old plan folded away,
+// plan generated, both files written.
+void BM_NewPlanFromTemplateToFiles(benchmark::State& state) {
+    BenchDir dir;
+    CPlanTemplate t = LargestTemplate(static_cast<int32_t>(state.range(0)));
+    const std::string templatePath = dir.path + "/Largest.vntpl";
+    SaveTemplateFile(templatePath, t);
+    SetTodayOverride(CJJulian::Day(2026, 12, 7));
+    CScriptedUiServices ui;
+    CReadingPlanDoc doc(ui, dir.reader);
+    doc.OnNewDocument();
+    for (auto _ : state) {
+        doc.NewPlanFromFile(templatePath);
+        doc.SaveDirtyFiles();
+    }
+    state.counters["assignments"] = doc.GetElementCount();
+    SetTodayOverride(std::nullopt);
+}
+BENCHMARK(BM_NewPlanFromTemplateToFiles)->Arg(0)->Arg(1)->ArgName("divideBy")->Unit(benchmark::kMillisecond);
+
+// Both files of the largest plan loaded, and written back.
+void BM_LoadAndSaveLargestPlanFiles(benchmark::State& state) {
+    BenchDir dir;
+    CPlanTemplate t = LargestTemplate(1);
+    const std::string templatePath = dir.path + "/Largest.vntpl";
+    SaveTemplateFile(templatePath, t);
+    CScriptedUiServices ui;
+    {
+        CReadingPlanDoc doc(ui, dir.reader);
+        doc.OnNewDocument();
+        doc.NewPlanFromFile(templatePath);
+        doc.SaveDirtyFiles();
+    }
+    const bool save = state.range(0) == 1;
+    CReadingPlanDoc doc(ui, dir.reader);
+    doc.OnNewDocument();
+    for (auto _ : state) {
+        if (save) {
+            doc.SetPlanDirty(true);
+            doc.SetHistoryDirty(true);
+            doc.SaveDirtyFiles();
+        } else {
+            doc.OnNewDocument();
+        }
+    }
+    state.counters["bytes"] =
+        static_cast<double>(*FileSize(doc.PlanFilePath()) + *FileSize(doc.HistoryFilePath()));
+}
+BENCHMARK(BM_LoadAndSaveLargestPlanFiles)->Arg(0)->Arg(1)->ArgName("save")->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,54 @@
+#pragma once
+#include "scripture/Verse.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// Asks for a stretch of Bible read outside the plan, from a start verse to an
+// end verse, and whether it also counts towards the current plan.
+class CEnterExtraReadingDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CEnterExtraReadingDialog(QWidget* parent = nullptr);
+
+    // Prepares both verses on the first verse of the canon and preselects mode.
+    void Init(int mode);
+
+    uint16_t StartIndex() const { return startIndex_; }
+    uint16_t EndIndex() const { return endIndex_; }
+    int Mode() const { return mode_; }
+    const CVerse& StartVerse() const { return startVerse_; }
+    const CVerse& EndVerse() const { return endVerse_; }
+
+    // Applied as if the Select Verse dialog had returned v after a Change.
+    void ChangeStart(const CVerse& v);
+    void ChangeEnd(const CVerse& v);
+
+    QPushButton* StartChangeButton() const { return changeStart_; }
+    QPushButton* EndChangeButton() const { return changeEnd_; }
+    QLineEdit* StartBox() const { return startText_; }
+    QLineEdit* EndBox() const { return endText_; }
+    QRadioButton* LifetimeOnlyButton() const { return lifetimeOnly_; }
+    QRadioButton* PlanTooButton() const { return planToo_; }
+
+    void accept() override;
+
+private:
+    void UpdateTexts();
+    void PickVerse(bool start);
+
+    CVerse startVerse_;
+    CVerse endVerse_;
+    uint16_t startIndex_ = 0;
+    uint16_t endIndex_ = 0;
+    int mode_ = -1;
+    QLineEdit* startText_;
+    QLineEdit* endText_;
+    QPushButton* changeStart_;
+    QPushButton* changeEnd_;
+    QRadioButton* lifetimeOnly_;
+    QRadioButton* planToo_;
+};

@@ -1,0 +1,33 @@
+#include "PlanPropertiesDialog.h"
+
+#include "DialogUnits.h"
+#include "framework/CommandIds.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+CPlanPropertiesDialog::CPlanPropertiesDialog(const QString& text, QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Reading Plan Properties");
+    SetHelpId(this, HelpIdForResource(183));
+    CDialogUnits du(this);
+    text_ = new QPlainTextEdit(this);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setPlainText(QString(text).replace("\r\n", "\n"));
+    text_->setObjectName("planPropertiesText");
+    SetHelpId(text_, HelpIdForControl(1138));
+    // The selection goes to the end and the caret is hidden.
+    text_->moveCursor(QTextCursor::End);
+    text_->ensureCursorVisible();
+    text_->setCursorWidth(0);
+    auto* ok = new QPushButton("OK", this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    resize(du.Size(200, 110));
+}

@@ -1,0 +1,206 @@
+#include "ReadingPlanView.h"
+
+#include "SelectDateDialog.h"
+#include "SelectVerseDialog.h"
+#include "foundation/Clock.h"
+#include "framework/CommandIds.h"
+#include "framework/UiServices.h"
+#include "plan/ReadingPlanDoc.h"
+#include "scripture/Bible.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+const QColor CReadingPlanView::kReadColour(51, 153, 102);
+const QColor CReadingPlanView::kOverdueColour(255, 102, 0);
+
+CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), navigator_(doc) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    setFocusPolicy(Qt::StrongFocus);
+    setWhatsThis("Your reading for the day. Double-click a reading to mark it read.");
+    doc.AddView(this);
+
+    auto redrawAfter = [this](auto move) {
+        return [this, move] {
+            move();
+            Redraw();
+        };
+    };
+    MapCommand(Cmd::FinishedReading, [this] { OnFinishedReading(); });
+    MapDocumentState(Cmd::FinishedReading);
+    MapCommand(
+        Cmd::ByDate, [this] { OnByDate(); }, [this] { return navigator_.HasAssignments(); });
+    MapCommand(
+        Cmd::ByVerse, [this] { OnByVerse(); }, [this] { return navigator_.HasAssignments(); });
+    MapCommand(Cmd::NextReading, redrawAfter([this] { navigator_.Next(); }),
+               [this] { return navigator_.CanNext(); });
+    MapCommand(Cmd::PreviousReading, redrawAfter([this] { navigator_.Previous(); }),
+               [this] { return navigator_.CanPrevious(); });
+    MapCommand(Cmd::FirstReading, redrawAfter([this] { navigator_.First(); }),
+               [this] { return navigator_.CanFirst(); });
+    MapCommand(Cmd::LastReading, redrawAfter([this] { navigator_.Last(); }),
+               [this] { return navigator_.CanLast(); });
+    MapCommand(Cmd::FirstUnfinishedReading, redrawAfter([this] { navigator_.GoToFirstUnfinished(); }),
+               [this] { return navigator_.HasAssignments(); });
+    MapCommand(Cmd::NewPlan, [this] { OnNewPlan(); });
+    MapCommand(Cmd::SynchronizeDates, [this] { OnSynchronizeDates(); });
+    MapDocumentState(Cmd::SynchronizeDates);
+    MapCommand(Cmd::EditCopy, [this] { OnCopy(); });
+    MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
+    MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
+}
+
+// The view runs these commands, but whether they may run is the plan's to say.
+void CReadingPlanView::MapDocumentState(int id) {
+    MapUpdate(id, [this, id](CCmdUI& ui) { doc_.OnUpdateCmdUI(id, ui); });
+}
+
+void CReadingPlanView::OnInitialUpdate() {
+    SendProgress();
+    navigator_.GoToFirstUnfinished();
+    update();
+}
+
+void CReadingPlanView::OnUpdate(CView*, long) {
+    SendProgress();
+    update();
+}
+
+void CReadingPlanView::Redraw() {
+    doc_.UpdateAllViews(nullptr);
+}
+
+void CReadingPlanView::SendProgress() {
+    if (planProgress)
+        planProgress(static_cast<uint16_t>(doc_.CountPlanVersesRead()),
+                     static_cast<uint16_t>(doc_.CountPlanVerses()));
+    if (lifetimeProgress) lifetimeProgress(doc_.CountLifetimeVersesRead(), doc_.GetLifetimeVerseTotal());
+}
+
+std::vector<CReadingPlanView::DrawnLine> CReadingPlanView::Layout(int lh, int cw, bool printing,
+                                                                  const QColor& textColour) const {
+    const int x0 = printing ? 8 * cw : 0;
+    const int y0 = printing ? 6 * lh : 0;
+    std::vector<DrawnLine> out;
+    for (const CPlanNavigator::Line& line : navigator_.Lines(Today())) {
+        QColor colour = textColour;
+        if (!printing && line.tone == CPlanNavigator::Tone::read) colour = kReadColour;
+        if (!printing && line.tone == CPlanNavigator::Tone::overdue) colour = kOverdueColour;
+        out.push_back({QPoint(x0, y0 + line.row * lh), QString::fromStdString(line.text), colour});
+    }
+    return out;
+}
+
+void CReadingPlanView::DrawPlan(QPainter& p, bool printing) {
+    SendProgress();
+    QFontMetrics fm = p.fontMetrics();
+    const int lh = fm.height() > 0 ? fm.height() : 10;
+    const int cw = fm.maxWidth() > 0 ? fm.maxWidth() : 10;
+    const QColor textColour = p.pen().color();
+    for (const DrawnLine& line : Layout(lh, cw, printing, textColour)) {
+        p.setPen(line.colour);
+        // Text is placed by its top-left corner.
+        p.drawText(QRect(line.position, QSize(100000, lh)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                   line.text);
+    }
+    p.setPen(textColour);
+}
+
+void CReadingPlanView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::Text));
+    DrawPlan(p, false);
+}
+
+void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    // The same font as the drawing, so that the row hit is the row drawn.
+    const int lh = fontMetrics().height() > 0 ? fontMetrics().height() : 10;
+    const int r = navigator_.ReadingAtRow(static_cast<int>(e->position().y()) / lh);
+    if (r < 0) return;
+    CPlanElement a = navigator_.Current();
+    doc_.MarkRangeRead(a.GetRangeStart(static_cast<uint16_t>(r)), a.GetRangeEnd(static_cast<uint16_t>(r)));
+    Redraw();
+}
+
+void CReadingPlanView::OnFinishedReading() {
+    CPlanElement a = navigator_.Current();
+    for (const VerseRange& r : a.Ranges())
+        doc_.MarkRangeRead(r.start, r.end);
+    Redraw();
+}
+
+void CReadingPlanView::OnByDate() {
+    const auto& elements = doc_.Elements();
+    if (elements.empty()) return;
+    CSelectDateDialog dlg(this);
+    dlg.earliestDate = elements.front().GetScheduledDate();
+    dlg.latestDate = elements.back().GetScheduledDate();
+    dlg.SetStartDate(navigator_.Current().GetScheduledDate());
+    if (dlg.exec() != QDialog::Accepted) return;
+    navigator_.GoToDate(dlg.GetChosenDate());
+    Redraw();
+}
+
+void CReadingPlanView::OnByVerse() {
+    CSelectVerseDialog dlg(this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    CBible& bible = TheBible();
+    uint16_t v = bible.GetVerseIndex(dlg.verse);
+    if (!navigator_.GoToVerse(v))
+        doc_.Ui().MessageBox({bible.GetReferenceText(dlg.verse) + " is not in the current reading plan.",
+                              MbButtons::ok, MbIcon::exclamation, 0});
+    Redraw();
+}
+
+void CReadingPlanView::OnCopy() {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (!clipboard) return;
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(navigator_.CopyText(Today())));
+    clipboard->setMimeData(data);
+}
+
+void CReadingPlanView::PrintTo(QPrinter& printer) {
+    QPainter p;
+    if (!p.begin(&printer)) return; // a printer that fails is left silent
+    p.setFont(font());
+    p.setPen(Qt::black);
+    DrawPlan(p, true);
+    p.end();
+}
+
+void CReadingPlanView::OnPrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dlg(&printer, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    PrintTo(printer);
+}
+
+void CReadingPlanView::OnPrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* pr) { PrintTo(*pr); });
+    preview.exec();
+}
+
+void CReadingPlanView::OnNewPlan() {
+    doc_.NewPlan();
+    navigator_.GoToFirstUnfinished();
+    Redraw();
+}
+
+void CReadingPlanView::OnSynchronizeDates() {
+    doc_.SynchronizeDates();
+    navigator_.GoToFirstUnfinished();
+    Redraw();
+}

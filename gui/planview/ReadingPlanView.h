@@ -1,0 +1,65 @@
+#pragma once
+#include "framework/Document.h"
+#include "plan/PlanNavigator.h"
+
+#include <QWidget>
+#include <functional>
+
+class CReadingPlanDoc;
+class QPainter;
+class QPrinter;
+
+// The reading plan window's view: the current assignment with its dates and
+// readings, navigation, Finished Reading, printing and copying.
+class CReadingPlanView : public QWidget, public CView {
+    Q_OBJECT
+public:
+    explicit CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent = nullptr);
+
+    // Where the view sends the counts of its frame's two progress bars.
+    std::function<void(uint16_t read, uint16_t total)> planProgress;
+    std::function<void(uint16_t read, uint16_t total)> lifetimeProgress;
+
+    // First showing: the progress bars, then the first unfinished assignment.
+    void OnInitialUpdate();
+    void OnUpdate(CView* sender, long hint) override;
+
+    CPlanNavigator& Navigator() { return navigator_; }
+    CReadingPlanDoc& Document() const { return doc_; }
+
+    // The lines drawn on screen (printing false) or paper, with their colours.
+    struct DrawnLine {
+        QPoint position;
+        QString text;
+        QColor colour;
+    };
+    std::vector<DrawnLine> Layout(int lineHeight, int charWidth, bool printing,
+                                  const QColor& textColour) const;
+    void DrawPlan(QPainter& p, bool printing);
+    // Renders the plan on printer, as Print does after its dialog.
+    void PrintTo(QPrinter& printer);
+
+    static const QColor kReadColour;
+    static const QColor kOverdueColour;
+
+    void OnFinishedReading();
+    void OnByDate();
+    void OnByVerse();
+    void OnCopy();
+    void OnPrint();
+    void OnPrintPreview();
+    void OnNewPlan();
+    void OnSynchronizeDates();
+    void Redraw();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void SendProgress();
+    void MapDocumentState(int id);
+
+    CReadingPlanDoc& doc_;
+    CPlanNavigator navigator_;
+};

@@ -1,0 +1,148 @@
+#include "SelectDateDialog.h"
+
+#include "DayButton.h"
+#include "DialogUnits.h"
+#include "framework/CommandIds.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const char* const kMonthNames[12] = {"January ",   "February ", "March ",    "April ",
+                                     "May ",       "June ",     "July ",     "August ",
+                                     "September ", "October ",  "November ", "December "};
+const char* const kDayHeads[7] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
+constexpr int kFirstCellId = 1076;
+} // namespace
+
+CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Scrivane - Select Date");
+    SetHelpId(this, HelpIdForResource(176));
+    earliestDate.SetDate(1900, 1, 1);
+    latestDate.SetDate(3000, 1, 1);
+    CDialogUnits du(this);
+    setFixedSize(du.Size(202, 170));
+
+    previous_ = new QPushButton("<<", this);
+    previous_->setGeometry(du.Rect(15, 10, 24, 14));
+    previous_->setAutoDefault(false);
+    previous_->setWhatsThis("Shows the previous month.");
+    SetHelpId(previous_, HelpIdForControl(1074));
+    next_ = new QPushButton(">>", this);
+    next_->setGeometry(du.Rect(165, 10, 24, 14));
+    next_->setAutoDefault(false);
+    next_->setWhatsThis("Shows the next month.");
+    SetHelpId(next_, HelpIdForControl(1075));
+    caption_ = new QLineEdit(this);
+    caption_->setReadOnly(true);
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setFocusPolicy(Qt::NoFocus);
+    caption_->setGeometry(du.Rect(45, 10, 114, 14));
+    caption_->setWhatsThis("The month and year the grid shows.");
+    SetHelpId(caption_, HelpIdForControl(1052));
+    for (int c = 0; c < 7; ++c) {
+        auto* head = new QLabel(kDayHeads[c], this);
+        head->setAlignment(Qt::AlignCenter);
+        head->setGeometry(du.Rect(15 + 25 * c, 32, 24, 10));
+    }
+    for (int k = 0; k < 42; ++k) {
+        auto* b = new CDayButton(this);
+        b->setGeometry(du.Rect(15 + 25 * (k % 7), 45 + 15 * (k / 7), 24, 14));
+        b->setObjectName(QString("day%1").arg(k));
+        b->setWhatsThis("A day of the month: click it to choose it. Grey days lie outside the plan.");
+        SetHelpId(b, HelpIdForControl(kFirstCellId + k));
+        connect(b, &QPushButton::clicked, this, [this, b] { DayPressed(b); });
+        cells_[static_cast<size_t>(k)] = b;
+    }
+    auto* ok = new QPushButton("OK", this);
+    ok->setGeometry(du.Rect(40, 145, 50, 14));
+    ok->setDefault(true);
+    SetHelpId(ok, HelpIdForControl(1));
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setGeometry(du.Rect(110, 145, 50, 14));
+    SetHelpId(cancel, HelpIdForControl(2));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(next_, &QPushButton::clicked, this, &CSelectDateDialog::OnNextMonth);
+    connect(previous_, &QPushButton::clicked, this, &CSelectDateDialog::OnPreviousMonth);
+    SetStartDate(earliestDate);
+}
+
+void CSelectDateDialog::SetStartDate(const CJJulian& start) {
+    CJJulian d = start;
+    if (d < earliestDate) d = earliestDate;
+    if (d > latestDate) d = latestDate;
+    selectedDay_ = d.GetDay();
+    monthStart_ = d;
+    monthStart_.SetDate(d.GetYear(), d.GetMonth(), 1);
+    firstWeekday_ = monthStart_.GetWeekday();
+    monthLength_ = monthStart_.AddMonths(1).AddDays(-1).GetDay();
+}
+
+void CSelectDateDialog::showEvent(QShowEvent* e) {
+    Refresh();
+    QDialog::showEvent(e);
+}
+
+QString CSelectDateDialog::Caption() const {
+    return caption_->text();
+}
+
+void CSelectDateDialog::Refresh() {
+    const int year = monthStart_.GetYear(), month = monthStart_.GetMonth();
+    const bool earliestMonth = year == earliestDate.GetYear() && month == earliestDate.GetMonth();
+    const bool latestMonth = year == latestDate.GetYear() && month == latestDate.GetMonth();
+    const int earliestDay = earliestDate.GetDay(), latestDay = latestDate.GetDay();
+    previous_->setEnabled(!earliestMonth);
+    next_->setEnabled(!latestMonth);
+    caption_->setText(QString(kMonthNames[month - 1]) + QString::number(year));
+    int day = 0;
+    for (int k = 0; k < 42; ++k) {
+        if (day == 0 && k >= 1 && k <= 7 && (k % 7) + 1 == firstWeekday_) day = 1;
+        CDayButton* b = cells_[static_cast<size_t>(k)];
+        if (day == 0 || day > monthLength_) {
+            b->Set(0, 1);
+        } else {
+            int state = day == selectedDay_ ? 3 : 2;
+            if ((earliestMonth && day < earliestDay) || (latestMonth && day > latestDay)) state = 1;
+            b->Set(state, day);
+            ++day;
+        }
+        b->setEnabled(b->GetState() == 2 || b->GetState() == 3);
+        b->update();
+    }
+}
+
+void CSelectDateDialog::ChangeMonth(int delta) {
+    CJJulian n = monthStart_.AddMonths(delta);
+    CJJulian d = n;
+    d.SetDate(n.GetYear(), n.GetMonth(), static_cast<int16_t>(selectedDay_));
+    while (d.GetMonth() != n.GetMonth())
+        d = d.AddDays(-1);
+    SetStartDate(d);
+    Refresh();
+}
+
+void CSelectDateDialog::OnNextMonth() {
+    ChangeMonth(1);
+}
+void CSelectDateDialog::OnPreviousMonth() {
+    ChangeMonth(-1);
+}
+
+void CSelectDateDialog::DayPressed(CDayButton* b) {
+    if (b->GetState() != 2) return;
+    for (CDayButton* c : cells_)
+        c->Unselect();
+    selectedDay_ = b->GetDay();
+    b->Set(3, selectedDay_);
+    b->repaint();
+}
+
+CJJulian CSelectDateDialog::GetChosenDate() const {
+    CJJulian d;
+    d.SetDateTime(monthStart_.GetYear(), monthStart_.GetMonth(), static_cast<int16_t>(selectedDay_), 1, 0, 0,
+                  0);
+    return d;
+}

@@ -1,0 +1,138 @@
+#include "SelectVerseDialog.h"
+
+#include "DialogUnits.h"
+#include "framework/CommandIds.h"
+#include "scripture/Bible.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+CSelectVerseDialog::CSelectVerseDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Scrivane - Select Verse");
+    SetHelpId(this, HelpIdForResource(177));
+    CDialogUnits du(this);
+    setFixedSize(du.Size(186, 62));
+    auto label = [&](const char* text, int x, int w) {
+        auto* l = new QLabel(text, this);
+        l->setGeometry(du.Rect(x, 7, w, 9));
+    };
+    label("Book", 7, 80);
+    label("Chapter", 92, 40);
+    label("Verse", 137, 40);
+    books_ = new QComboBox(this);
+    books_->setGeometry(du.Rect(7, 17, 80, 14));
+    books_->setMaxVisibleItems(20);
+    books_->setWhatsThis("The book of the verse.");
+    SetHelpId(books_, HelpIdForControl(1122));
+    chapters_ = new QComboBox(this);
+    chapters_->setGeometry(du.Rect(92, 17, 40, 14));
+    chapters_->setMaxVisibleItems(20);
+    chapters_->setWhatsThis("The chapter of the verse. Books of one chapter have no choice here.");
+    SetHelpId(chapters_, HelpIdForControl(1123));
+    verses_ = new QComboBox(this);
+    verses_->setGeometry(du.Rect(137, 17, 42, 14));
+    verses_->setMaxVisibleItems(20);
+    verses_->setWhatsThis("The verse. A psalm's title counts as verse 0.");
+    SetHelpId(verses_, HelpIdForControl(1124));
+    auto* ok = new QPushButton("OK", this);
+    ok->setGeometry(du.Rect(37, 40, 50, 14));
+    ok->setDefault(true);
+    SetHelpId(ok, HelpIdForControl(1));
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setGeometry(du.Rect(99, 40, 50, 14));
+    SetHelpId(cancel, HelpIdForControl(2));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(books_, &QComboBox::currentIndexChanged, this, [this] { OnBookChanged(); });
+    connect(chapters_, &QComboBox::currentIndexChanged, this, [this] { OnChapterChanged(); });
+}
+
+void CSelectVerseDialog::showEvent(QShowEvent* e) {
+    CBible& bible = TheBible();
+    {
+        QSignalBlocker b1(books_), b2(chapters_);
+        books_->clear();
+        for (uint16_t b = 1; b <= bible.GetBookCount(); ++b)
+            books_->addItem(QString::fromStdString(bible.GetBookName(b)));
+        books_->setCurrentIndex(verse.GetBook() - 1);
+        FillChapters(verse.GetBook());
+        chapters_->setEnabled(true);
+        chapters_->setCurrentIndex(verse.GetChapter() - 1);
+    }
+    uint16_t first = bible.GetFirstVerse(verse.GetBook(), verse.GetChapter());
+    FillVerses(verse.GetBook(), verse.GetChapter(), first == 1 ? verse.GetVerse() - 1 : verse.GetVerse());
+    QDialog::showEvent(e);
+}
+
+void CSelectVerseDialog::FillChapters(uint16_t book) {
+    QSignalBlocker block(chapters_);
+    chapters_->clear();
+    for (uint16_t c = 1; c <= TheBible().GetChapterCount(book); ++c)
+        chapters_->addItem(QString::number(c));
+}
+
+void CSelectVerseDialog::FillVerses(uint16_t book, uint16_t chapter, int select) {
+    CBible& bible = TheBible();
+    uint16_t first = bible.GetFirstVerse(book, chapter);
+    uint16_t slotCount = bible.GetVerseSlotCount(book, chapter);
+    QSignalBlocker block(verses_);
+    verses_->clear();
+    for (uint16_t i = 0; i < slotCount; ++i)
+        verses_->addItem(QString::number(first + i));
+    verses_->setCurrentIndex(select >= 0 && select < slotCount ? select : 0);
+}
+
+void CSelectVerseDialog::OnBookChanged() {
+    uint16_t book = static_cast<uint16_t>(books_->currentIndex() + 1);
+    uint16_t count = TheBible().GetChapterCount(book);
+    uint16_t chapter = 1;
+    int previousVerse = verses_->currentIndex() < 0 ? INT32_MAX : verses_->currentIndex();
+    if (count == 1) {
+        QSignalBlocker block(chapters_);
+        chapters_->setCurrentIndex(0);
+        chapters_->setEnabled(false);
+    } else {
+        chapters_->setEnabled(true);
+        chapter = static_cast<uint16_t>(chapters_->currentIndex() + 1);
+        if (chapter > count || chapter == 0) chapter = 1;
+        FillChapters(book);
+        QSignalBlocker block(chapters_);
+        chapters_->setCurrentIndex(chapter - 1);
+    }
+    FillVerses(book, chapter, previousVerse);
+}
+
+void CSelectVerseDialog::OnChapterChanged() {
+    uint16_t book = static_cast<uint16_t>(books_->currentIndex() + 1);
+    uint16_t count = TheBible().GetChapterCount(book);
+    uint16_t chapter = 1;
+    int previousVerse = verses_->currentIndex() < 0 ? INT32_MAX : verses_->currentIndex();
+    if (count == 1) {
+        QSignalBlocker block(chapters_);
+        chapters_->setCurrentIndex(0);
+        chapters_->setEnabled(false);
+    } else {
+        chapters_->setEnabled(true);
+        chapter = static_cast<uint16_t>(chapters_->currentIndex() + 1);
+        if (chapter > count || chapter == 0) {
+            FillChapters(book);
+            QSignalBlocker block(chapters_);
+            chapters_->setCurrentIndex(0);
+            chapter = 1;
+        }
+    }
+    FillVerses(book, chapter, previousVerse);
+}
+
+void CSelectVerseDialog::accept() {
+    uint16_t book = static_cast<uint16_t>(books_->currentIndex() + 1);
+    uint16_t chapter = static_cast<uint16_t>(chapters_->currentIndex() + 1);
+    uint16_t first = TheBible().GetFirstVerse(book, chapter);
+    // No verse entry selected gives an invalid number, which SetReference repairs.
+    uint16_t v =
+        verses_->currentIndex() < 0 ? 0xFFFF : static_cast<uint16_t>(verses_->currentIndex() + first);
+    verse.SetReference(book, chapter, v);
+    QDialog::accept();
+}

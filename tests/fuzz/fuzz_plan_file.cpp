@@ -1,0 +1,20 @@
+#include "FuzzPlanDoc.h"
+#include "foundation/Archive.h"
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzPlanDoc f;
+    try {
+        CArchive ar(std::string(reinterpret_cast<const char*>(data), size));
+        f.doc.Serialize(ar);
+    } catch (const std::exception&) {
+        return 0;
+    }
+    f.Exercise();
+    CArchive out;
+    f.doc.Serialize(out);
+    return 0;
+}

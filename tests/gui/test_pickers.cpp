@@ -1,0 +1,217 @@
+#include "Screenshots.h"
+#include "planview/DayButton.h"
+#include "planview/EnterExtraReadingDialog.h"
+#include "planview/PlanLoadProgressDialog.h"
+#include "planview/PlanPropertiesDialog.h"
+#include "planview/SelectDateDialog.h"
+#include "planview/SelectVerseDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+CJJulian Day(int y, int m, int d) {
+    return CJJulian::Day(int16_t(y), int16_t(m), int16_t(d));
+}
+
+// "state:day" for every cell, empty cells as "0".
+QStringList Grid(const CSelectDateDialog& dlg) {
+    QStringList cells;
+    for (int k = 0; k < 42; ++k) {
+        CDayButton* b = dlg.Cell(k);
+        cells << (b->GetState() == 0 ? QString("0") : QString("%1:%2").arg(b->GetState()).arg(b->GetDay()));
+    }
+    return cells;
+}
+
+} // namespace
+
+class TestPickers : public QObject {
+    Q_OBJECT
+private slots:
+    void monthGridPlacesTheFirstDayUnderItsWeekday() {
+        struct Case {
+            CJJulian start;
+            int firstCell, lastCell;
+            const char* caption;
+        } cases[] = {
+            {Day(2001, 4, 15), 7, 36, "April 2001"},    // begins on a Sunday: row 0 stays empty
+            {Day(2001, 2, 10), 4, 31, "February 2001"}, // begins on a Thursday
+            {Day(2000, 2, 10), 2, 30, "February 2000"}, // leap year, begins on a Tuesday
+        };
+        for (const Case& c : cases) {
+            CSelectDateDialog dlg;
+            dlg.SetStartDate(c.start);
+            dlg.show();
+            QStringList g = Grid(dlg);
+            QCOMPARE(dlg.Caption(), QString(c.caption));
+            for (int k = 0; k < 42; ++k) {
+                if (k < c.firstCell || k > c.lastCell) {
+                    QCOMPARE(g[k], QString("0"));
+                    QVERIFY(!dlg.Cell(k)->isEnabled());
+                } else {
+                    int day = k - c.firstCell + 1;
+                    QCOMPARE(dlg.Cell(k)->GetDay(), day);
+                    QCOMPARE(dlg.Cell(k)->GetState(), day == c.start.GetDay() ? 3 : 2);
+                }
+            }
+            if (c.start == Day(2001, 4, 15)) SaveScreenshot(&dlg, "select-date-april-2001");
+        }
+    }
+
+    void monthChangesClampTheSelectedDay() {
+        CSelectDateDialog dlg;
+        dlg.SetStartDate(Day(2001, 1, 31));
+        dlg.show();
+        dlg.NextButton()->click();
+        QCOMPARE(dlg.Caption(), QString("February 2001"));
+        QCOMPARE(dlg.SelectedDay(), 28);
+        dlg.SetStartDate(Day(2001, 3, 31));
+        dlg.PreviousButton()->click();
+        QCOMPARE(dlg.Caption(), QString("February 2001"));
+        QCOMPARE(dlg.GetChosenDate(), Day(2001, 2, 28));
+        dlg.PreviousButton()->click();
+        QCOMPARE(dlg.Caption(), QString("January 2001"));
+        QCOMPARE(dlg.SelectedDay(), 28); // the day number stays where the month has it
+    }
+
+    void limitsGreyOutDaysAndArrows() {
+        CSelectDateDialog dlg;
+        dlg.earliestDate = CJJulian(Day(2001, 3, 10).GetDayNumber(), 0);
+        dlg.latestDate = CJJulian(Day(2001, 5, 20).GetDayNumber(), 0);
+        dlg.SetStartDate(Day(2001, 3, 1));
+        dlg.show();
+        QCOMPARE(dlg.SelectedDay(), 10);
+        QVERIFY(!dlg.PreviousButton()->isEnabled());
+        QVERIFY(dlg.NextButton()->isEnabled());
+        // March 2001 begins on a Thursday: day 1 is cell 4.
+        for (int d = 1; d <= 9; ++d) {
+            QCOMPARE(dlg.Cell(3 + d)->GetState(), 1);
+            QVERIFY(!dlg.Cell(3 + d)->isEnabled());
+        }
+        QCOMPARE(dlg.Cell(13)->GetState(), 3);
+        SaveScreenshot(&dlg, "select-date-limited");
+        dlg.NextButton()->click();
+        dlg.NextButton()->click();
+        QCOMPARE(dlg.Caption(), QString("May 2001"));
+        QVERIFY(!dlg.NextButton()->isEnabled());
+        QCOMPARE(dlg.Cell(5 + 21)->GetState(), 1); // May 2001 begins on a Tuesday; day 21 is beyond the limit
+
+        CSelectDateDialog same;
+        same.earliestDate = CJJulian(Day(2001, 6, 3).GetDayNumber(), 0);
+        same.latestDate = CJJulian(Day(2001, 6, 20).GetDayNumber(), 0);
+        same.SetStartDate(Day(2001, 6, 25));
+        same.show();
+        QVERIFY(!same.PreviousButton()->isEnabled());
+        QVERIFY(!same.NextButton()->isEnabled());
+        QCOMPARE(same.SelectedDay(), 20);
+    }
+
+    void pressingDaysMovesTheMark() {
+        CSelectDateDialog dlg;
+        dlg.SetStartDate(Day(2001, 4, 15));
+        dlg.show();
+        const QStringList before = Grid(dlg);
+        dlg.Cell(7 + 14)->click(); // the selected day itself
+        QCOMPARE(Grid(dlg), before);
+        dlg.Cell(7 + 2)->click(); // 3 April
+        QCOMPARE(dlg.Cell(7 + 2)->GetState(), 3);
+        QCOMPARE(dlg.Cell(7 + 14)->GetState(), 2);
+        QCOMPARE(dlg.GetChosenDate(), Day(2001, 4, 3));
+        QCOMPARE(dlg.GetChosenDate().GetTimeOfDay(), CJJulian::kOneOClock);
+    }
+
+    void verseListsFollowBookAndChapter() {
+        CSelectVerseDialog dlg;
+        dlg.verse = CVerse(1, 50, 3);
+        dlg.show();
+        QCOMPARE(dlg.ChapterList()->currentIndex(), 49);
+        QCOMPARE(dlg.VerseList()->currentText(), QString("3"));
+        dlg.BookList()->setCurrentIndex(1); // Exodus has 40 chapters
+        QCOMPARE(dlg.ChapterList()->currentIndex(), 0);
+        QCOMPARE(dlg.ChapterList()->count(), 40);
+        dlg.BookList()->setCurrentIndex(64); // Jude, one chapter
+        QVERIFY(!dlg.ChapterList()->isEnabled());
+        dlg.BookList()->setCurrentIndex(18); // Psalms
+        QVERIFY(dlg.ChapterList()->isEnabled());
+        dlg.ChapterList()->setCurrentIndex(2);
+        QCOMPARE(dlg.VerseList()->count(), 9);
+        QCOMPARE(dlg.VerseList()->itemText(0), QString("0"));
+        QCOMPARE(dlg.VerseList()->itemText(8), QString("8"));
+        dlg.VerseList()->setCurrentIndex(0);
+        SaveScreenshot(&dlg, "select-verse-psalm-3");
+        dlg.accept();
+        QCOMPARE(dlg.verse, CVerse(19, 3, 0));
+
+        CSelectVerseDialog psalm1;
+        psalm1.verse = CVerse(19, 1, 6);
+        psalm1.show();
+        QCOMPARE(psalm1.VerseList()->count(), 6);
+        QCOMPARE(psalm1.VerseList()->currentText(), QString("6"));
+        psalm1.reject();
+        QCOMPARE(psalm1.verse, CVerse(19, 1, 6));
+    }
+
+    void extraReadingStartAndEndRules() {
+        CEnterExtraReadingDialog dlg;
+        dlg.Init(1);
+        dlg.show();
+        QVERIFY(dlg.PlanTooButton()->isChecked());
+        QCOMPARE(dlg.StartBox()->text(), QString("Genesis 1:1"));
+        SaveScreenshot(&dlg, "enter-extra-reading");
+        dlg.ChangeStart(CVerse(43, 3, 16));
+        QCOMPARE(dlg.EndBox()->text(), QString("John 3:16")); // the end follows a later start
+        dlg.ChangeStart(CVerse(43, 1, 1));
+        QCOMPARE(dlg.EndBox()->text(), QString("John 3:16")); // an earlier start leaves it
+        dlg.ChangeEnd(CVerse(1, 1, 1));                       // an end before the start is accepted
+        QVERIFY(dlg.EndIndex() < dlg.StartIndex());
+        dlg.LifetimeOnlyButton()->click();
+        dlg.accept();
+        QCOMPARE(dlg.Mode(), 0);
+
+        CEnterExtraReadingDialog untouched;
+        untouched.Init(0);
+        untouched.accept();
+        QCOMPARE(untouched.StartIndex(), uint16_t(0));
+        QCOMPARE(untouched.EndIndex(), uint16_t(0));
+        QCOMPARE(untouched.Mode(), 0);
+    }
+
+    void progressShowsTheFileName() {
+        CPlanLoadProgressDialog dlg;
+        dlg.SetFileName("D:\\x\\Year.vntpl");
+        QCOMPARE(dlg.FileNameShown(), QString("Year.vntpl"));
+        dlg.SetFileName("/home/ann/Scrivane/One Year.txt");
+        QCOMPARE(dlg.FileNameShown(), QString("One Year.txt"));
+        dlg.Create();
+        dlg.SetRange(70000); // low 16 bits kept
+        QCOMPARE(dlg.Bar()->maximum(), 70000 & 0xFFFF);
+        dlg.SetPos(2000);
+        QCOMPARE(dlg.Bar()->value(), 2000);
+        SaveScreenshot(&dlg, "plan-load-progress");
+        dlg.close();
+        QVERIFY(dlg.isVisible()); // no close box: only the caller ends it
+        dlg.hide();
+    }
+
+    void propertiesTextIsReadOnly() {
+        CPlanPropertiesDialog dlg(
+            "One Year\r\n\r\nFormat 1.0\r\n\r\nGenerated By Scrivane\r\n\r\nReading Plan Completed");
+        dlg.show();
+        QVERIFY(dlg.TextBox()->isReadOnly());
+        QCOMPARE(dlg.TextBox()->toPlainText(),
+                 QString("One Year\n\nFormat 1.0\n\nGenerated By Scrivane\n\nReading Plan Completed"));
+        QVERIFY(dlg.TextBox()->textCursor().atEnd());
+        SaveScreenshot(&dlg, "plan-properties");
+    }
+};
+
+QTEST_MAIN(TestPickers)
+#include "test_pickers.moc"
