@@ -88,6 +88,7 @@ CDocument* CDocTemplate::OpenDocumentFile(const std::string& path, QMdiArea* are
     title();
     doc->titleChanged = title;
     area->addSubWindow(frame);
+    frame->ApplyWindowFlags();
     if (makeVisible) frame->show();
     open_.push_back({std::move(doc), frame});
     return open_.back().document.get();

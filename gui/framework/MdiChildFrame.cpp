@@ -7,8 +7,7 @@
 
 CMdiChildFrame::CMdiChildFrame(int resourceId, const QIcon& icon) : resourceId_(resourceId) {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint);
+    ApplyWindowFlags();
     setWindowIcon(icon);
     if (QMenu* menu = systemMenu()) {
         for (QAction* a : menu->actions())
@@ -20,6 +19,12 @@ CMdiChildFrame::CMdiChildFrame(int resourceId, const QIcon& icon) : resourceId_(
 }
 
 CMdiChildFrame::~CMdiChildFrame() = default;
+
+void CMdiChildFrame::ApplyWindowFlags() {
+    // The title bar draws a close box wherever there is a system menu, so there is none.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinMaxButtonsHint);
+}
 
 void CMdiChildFrame::SetView(QWidget* widget, CView* view, CDocument* document) {
     viewWidget_ = widget;

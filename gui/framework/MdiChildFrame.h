@@ -32,6 +32,9 @@ public:
     WindowPlacement GetPlacement() const;
     void SetPlacement(const WindowPlacement& placement);
 
+    // Sets the title bar's buttons; the client area resets them when it takes the window.
+    void ApplyWindowFlags();
+
     // Closes the window for good (the environment is closing).
     void CloseFrame();
 

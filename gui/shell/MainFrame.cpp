@@ -44,6 +44,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(":/images/scrivane.png"));
     mdi_ = new QMdiArea;
     mdi_->setObjectName("mdiArea");
+    // Each window keeps the state its reader left it in.
+    mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);

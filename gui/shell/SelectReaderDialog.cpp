@@ -103,8 +103,7 @@ void CSelectReaderDialog::OnDeleteReader() {
     if (list_->currentIndex() < 0) return;
     std::string name = FromQ(SelectedText());
     if (name == env_.CurrentDisplayName()) return;
-    env_.DeleteReader(name);
-    FillReaderList();
+    if (env_.DeleteReader(name)) FillReaderList();
 }
 
 void CSelectReaderDialog::accept() {

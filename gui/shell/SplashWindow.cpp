@@ -9,6 +9,7 @@
 namespace {
 bool enabled = false;
 CSplashWindow* current = nullptr;
+bool swallowingKey = false;
 } // namespace
 
 void CSplashWindow::EnableSplash(bool enable) {
@@ -58,14 +59,31 @@ void CSplashWindow::HideSplash() {
 }
 
 bool CSplashWindow::FilterMessage(QObject*, QEvent* event) {
+    // The key that removed the splash is swallowed whole: the shortcut it may
+    // trigger and its press, in whichever order they come, up to its release.
+    if (swallowingKey) {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            event->accept();
+            return true;
+        case QEvent::Shortcut:
+        case QEvent::KeyPress:
+            return true;
+        case QEvent::KeyRelease:
+            swallowingKey = false;
+            return true;
+        default:
+            break;
+        }
+    }
     if (!current) return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        // Claims the key so that no shortcut runs; the key press that follows hides the splash.
-        event->accept();
-        return true;
+    case QEvent::Shortcut:
     case QEvent::KeyPress:
         HideSplash();
+        swallowingKey = true;
+        if (event->type() == QEvent::ShortcutOverride) event->accept();
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

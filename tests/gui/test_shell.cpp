@@ -1,0 +1,517 @@
+#include "framework/CommandIds.h"
+#include "framework/MdiChildFrame.h"
+#include "reader/ReaderFile.h"
+#include "shell/BibleNoteChildFrame.h"
+#include "shell/MainFrame.h"
+#include "shell/PlanChildFrame.h"
+#include "shell/ReaderDialog.h"
+#include "shell/ScrivaneApp.h"
+#include "shell/SelectReaderDialog.h"
+#include "shell/SplashWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// Runs f on the next modal window to come up, from inside its event loop.
+void OnNextModal(std::function<void(QWidget*)> f) {
+    // The windows up now; one that closes may leave its address to the next.
+    QList<QPointer<QWidget>> before;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) before << w;
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (!m || !m->isVisible()) return;
+        for (const QPointer<QWidget>& b : before)
+            if (b == m) return;
+        timer->stop();
+        timer->deleteLater();
+        f(m);
+    });
+    timer->start();
+}
+
+// Answers the next message box with button and records its text.
+void AnswerMessageBox(QMessageBox::StandardButton button, QStringList* texts = nullptr) {
+    OnNextModal([=](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        if (texts) *texts << box->text();
+        box->button(button)->click();
+    });
+}
+
+void Shot(QWidget* w, const QString& name) {
+    QString dir = qEnvironmentVariable("SCRIVANE_SCREENSHOTS");
+    if (dir.isEmpty()) return;
+    QDir().mkpath(dir);
+    w->grab().save(dir + "/" + name + ".png");
+}
+
+QPushButton* Button(QWidget* dialog, int id) {
+    return dialog->findChild<QPushButton*>(QString::number(id));
+}
+
+// Fills the New or Edit Reader dialog that comes up next and presses OK.
+void FillReaderDialog(const QString& first, const QString& last, const QString& nick, bool verseNotes = true,
+                      const QString& shot = {}) {
+    OnNextModal([=](QWidget* w) {
+        auto* d = qobject_cast<CReaderDialog*>(w);
+        QVERIFY(d);
+        d->FirstName()->setText(first);
+        d->LastName()->setText(last);
+        d->Nickname()->setText(nick);
+        d->findChild<QCheckBox*>("1042")->setChecked(verseNotes);
+        if (!shot.isEmpty()) Shot(d, shot);
+        Button(d, 1)->click();
+    });
+}
+
+QStringList Items(QComboBox* c) {
+    QStringList items;
+    for (int i = 0; i < c->count(); ++i)
+        items << c->itemText(i);
+    return items;
+}
+
+QStringList MenuTitles(QMainWindow* w) {
+    QStringList titles;
+    for (QAction* a : w->menuBar()->actions())
+        titles << a->text();
+    return titles;
+}
+
+// The command a shortcut of the window's own (not shown in a menu) runs; 0 if none.
+int ShortcutCommand(QWidget* w, const QKeySequence& key) {
+    for (QAction* a : w->actions())
+        if (a->shortcut() == key) return a->property("commandId").toInt();
+    return 0;
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir base_;
+    QTemporaryDir config_;
+    std::unique_ptr<CScrivaneApp> app_;
+
+    CScrivaneApp& Start(bool dismissSplash = true) {
+        app_ = std::make_unique<CScrivaneApp>();
+        bool ok = app_->InitInstance({});
+        [&] { QVERIFY(ok); }();
+        if (dismissSplash) CSplashWindow::HideSplash();
+        return *app_;
+    }
+    void Exit() {
+        app_->MainFrame()->close();
+        app_.reset();
+    }
+    CMainFrame* Frame() { return app_->MainFrame(); }
+    CSelectReaderDialog* Select(QWidget* w) { return qobject_cast<CSelectReaderDialog*>(w); }
+
+    // Opens the Select Reader dialog, runs script in it, and returns after it closed.
+    void WithSelectReader(std::function<void(CSelectReaderDialog*)> script) {
+        OnNextModal([this, script](QWidget* w) { script(Select(w)); });
+        Frame()->OnCommand(Cmd::OpenReaderEnvironment);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(base_.isValid() && config_.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
+        QDir::setCurrent(QDir::tempPath());
+        QDir(base_.path()).removeRecursively();
+        QDir().mkpath(base_.path());
+        QDir::setCurrent(base_.path());
+    }
+    void cleanup() {
+        if (app_) Exit();
+    }
+
+    void startsWithNoEnvironmentAndASplash() {
+        Start(false);
+        CSplashWindow* splash = CSplashWindow::Current();
+        QVERIFY(splash);
+        QCOMPARE(splash->size(), QSize(519, 317));
+        Shot(splash, "splash");
+        QTest::mouseMove(Frame(), QPoint(50, 50));
+        QVERIFY(CSplashWindow::Current());
+        // The first key press removes the splash and does nothing else.
+        QTest::keyClick(Frame(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(!CSplashWindow::Current());
+        QVERIFY(!QApplication::activeModalWidget());
+
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+        QCOMPARE(MenuTitles(Frame()), (QStringList{"&File", "&View", "&Help"}));
+        QCOMPARE(Frame()->ToolBar()->actions().size(), 15); // 11 buttons, 4 separators
+        QStringList tips;
+        for (QAction* a : Frame()->ToolBar()->actions())
+            if (!a->isSeparator()) tips << a->toolTip();
+        QCOMPARE(tips,
+                 (QStringList{"Open Reader Environment", "Print", "Cut", "Copy", "Paste", "First Reading",
+                              "Previous Reading", "Next Reading", "Last Reading", "About", "Help"}));
+        QCOMPARE(Frame()->statusBar()->findChild<QLabel*>("messagePane")->text(),
+                 QString("For Help, press F1"));
+        for (const char* pane : {"CAP", "NUM", "SCRL"})
+            QVERIFY(Frame()->statusBar()->findChild<QLabel*>(pane));
+        Frame()->UpdateCommandUi();
+        QVERIFY(Frame()->ToolBarAction(Cmd::OpenReaderEnvironment)->isEnabled());
+        QVERIFY(!Frame()->ToolBarAction(Cmd::EditCut)->isEnabled());
+        QVERIFY(!Frame()->ToolBarAction(Cmd::NextReading)->isEnabled());
+        QVERIFY(Frame()->ToolBarAction(Cmd::AppAbout)->isEnabled());
+        QCOMPARE(Frame()->FindAction(Cmd::NewReadingPlanTemplate)->shortcut(), QKeySequence("Ctrl+N"));
+        QCOMPARE(Frame()->FindAction(Cmd::OpenReaderEnvironment)->shortcut(), QKeySequence("Ctrl+O"));
+        Frame()->resize(760, 520);
+        QApplication::processEvents();
+        Shot(Frame(), "mainwindow");
+
+        // Exit with no environment open writes only the reader file.
+        Exit();
+        QCOMPARE(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"Scrivane.vnrdr"});
+    }
+
+    void newReadersAreListedAndQualified() {
+        Start();
+        QStringList lists;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            Shot(d, "selectreader-empty");
+            QVERIFY(!Button(d, 1)->isEnabled()); // nothing to open yet
+            FillReaderDialog(" John ", "Smith", "Bob", false, "newreader");
+            Button(d, 1046)->click();
+            lists << Items(d->ReaderList()).join("|");
+            FillReaderDialog("Jim", "Jones", "Bob");
+            Button(d, 1046)->click();
+            lists << Items(d->ReaderList()).join("|");
+            lists << d->ReaderList()->currentText();
+            Shot(d, "selectreader");
+            Button(d, 2)->click();
+        });
+        QCOMPARE(lists, (QStringList{"Bob", "Bob (Jim Jones)|Bob (John Smith)", "Bob (Jim Jones)"}));
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(QFileInfo(base_.filePath("Bob ( John  Smith)")).isDir());
+        QVERIFY(QFileInfo(base_.filePath("Bob (Jim Jones) (Jim Jones)")).isDir());
+        const CReaderData& john = app_->Environment().Readers().At(1);
+        QCOMPARE(QString::fromStdString(john.GetFirstName()), QString("John"));
+        QCOMPARE(john.GetPlacement(kVerseNotesSlot).showCmd, SW_SHOWMINNOACTIVE);
+        QCOMPARE(john.GetPlacement(kReadingPlanSlot).showCmd, SW_SHOWNORMAL);
+    }
+
+    void badNamesAreRefusedInTheDialog() {
+        Start();
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            OnNextModal([&](QWidget* w) {
+                auto* nd = qobject_cast<CReaderDialog*>(w);
+                nd->Nickname()->setText("../up");
+                AnswerMessageBox(QMessageBox::Ok, &texts);
+                Button(nd, 1)->click();
+                // Still open after the refusal, with the names as typed.
+                QTimer::singleShot(50, nd, [nd] {
+                    QVERIFY(nd->isVisible());
+                    QCOMPARE(nd->Nickname()->text(), QString("../up"));
+                    Button(nd, 2)->click();
+                });
+            });
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains("slash"));
+        QCOMPARE(app_->Environment().Readers().GetCount(), 0);
+        QVERIFY(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    void editRenamesDirectoryAndFiles() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        for (const char* ext : {".vnpln", ".vnpro", ".vnnot", ".txt"}) {
+            QFile f(base_.filePath(QString("Bob (John Smith)/Bob") + ext));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QStringList texts;
+        QString shownNick;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            OnNextModal([&](QWidget* w) {
+                auto* ed = qobject_cast<CReaderDialog*>(w);
+                shownNick = ed->Nickname()->text();
+                Shot(ed, "editreader");
+                ed->Nickname()->setText("Rob");
+                AnswerMessageBox(QMessageBox::Yes, &texts);
+                Button(ed, 1)->click();
+            });
+            QCOMPARE(d->ReaderList()->currentIndex(), -1); // no reader was opened yet
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1133)->click();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(shownNick, QString("Bob"));
+        QCOMPARE(texts, QStringList{"Are you sure you want to modify\nReader: Bob?"});
+        QCOMPARE(QDir(base_.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{"Rob (John Smith)"});
+        QCOMPARE(QDir(base_.filePath("Rob (John Smith)")).entryList(QDir::Files),
+                 (QStringList{"Rob.txt", "Rob.vnnot", "Rob.vnpln", "Rob.vnpro"}));
+        const CReaderData& r = app_->Environment().Readers().At(0);
+        QCOMPARE(QString::fromStdString(r.GetFileStem()), QString("\\Rob (John Smith)\\Rob"));
+        QCOMPARE(QString::fromStdString(r.GetGeneralNotesPath()), base_.filePath("Rob (John Smith)/Rob.txt"));
+    }
+
+    void deleteAsksAndHonoursBothAnswers() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            FillReaderDialog("Ann", "Lee", "Ann");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        QStringList texts;
+        QStringList afterNo, afterYes;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(1); // Bob
+            AnswerMessageBox(QMessageBox::No, &texts);
+            Button(d, 1048)->click();
+            afterNo = Items(d->ReaderList());
+            // Yes to the reader, No to its files.
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                texts << box->text();
+                AnswerMessageBox(QMessageBox::No, &texts);
+                box->button(QMessageBox::Yes)->click();
+            });
+            Button(d, 1048)->click();
+            afterYes = Items(d->ReaderList());
+            // Yes to both for Ann.
+            d->ReaderList()->setCurrentIndex(0);
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                AnswerMessageBox(QMessageBox::Yes);
+                box->button(QMessageBox::Yes)->click();
+            });
+            Button(d, 1048)->click();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(afterNo, (QStringList{"Ann", "Bob"}));
+        QCOMPARE(afterYes, QStringList{"Ann"});
+        QCOMPARE(texts,
+                 (QStringList{"Are you sure you want to delete\nReader: Bob?",
+                              "Are you sure you want to delete\nReader: Bob?",
+                              "Do you want to delete all the files in the directory\n\\Bob (John Smith)?"}));
+        QCOMPARE(app_->Environment().Readers().GetCount(), 0);
+        QCOMPARE(QDir(base_.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{"Bob (John Smith)"});
+    }
+
+    void openEnvironmentPlacesWindowsAndCloseStoresThem() {
+        Start();
+        Frame()->resize(900, 700);
+        QApplication::processEvents();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob", false);
+            Button(d, 1046)->click();
+            Button(d, 1)->click();
+        });
+        QVERIFY(app_->Environment().IsOpen());
+        QList<QMdiSubWindow*> windows = Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 3);
+        QStringList titles;
+        for (QMdiSubWindow* w : windows)
+            titles << w->windowTitle();
+        QCOMPARE(titles, (QStringList{"General Notes", "Bible Verse Notes", "Bible Reading Plan"}));
+        const CReaderData& r = app_->Environment().CurrentReader();
+        WindowPlacement plan = r.GetPlacement(kReadingPlanSlot);
+        QCOMPARE(windows[2]->geometry(),
+                 QRect(plan.left, plan.top, plan.right - plan.left, plan.bottom - plan.top));
+        QCOMPARE(plan.left, 75);
+        QVERIFY(windows[1]->isMinimized()); // verse notes was not ticked
+        QVERIFY(!windows[0]->isMinimized());
+
+        // The active document type brings its menu bar.
+        Frame()->MdiArea()->setActiveSubWindow(windows[2]);
+        QCOMPARE(Frame()->CurrentMenu(), 129);
+        QCOMPARE(MenuTitles(Frame()),
+                 (QStringList{"&File", "&Edit", "&View", "&Reading Plan", "&Window", "&Help"}));
+        QCOMPARE(Frame()->FindAction(Cmd::SaveReadingPlan)->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(ShortcutCommand(Frame(), QKeySequence(Qt::Key_PageDown)), Cmd::NextReading);
+        QCOMPARE(ShortcutCommand(Frame(), QKeySequence(Qt::Key_PageUp)), Cmd::PreviousReading);
+        Frame()->UpdateCommandUi();
+        QVERIFY(Frame()->FindAction(Cmd::CloseReaderEnvironment)->isEnabled());
+        Shot(Frame(), "environment");
+
+        Frame()->MdiArea()->setActiveSubWindow(windows[0]);
+        QCOMPARE(Frame()->CurrentMenu(), 132);
+        QCOMPARE(Frame()->FindAction(Cmd::EditCopy)->shortcut(), QKeySequence("Ctrl+C"));
+        QCOMPARE(Frame()->FindAction(Cmd::EditFind)->shortcut(), QKeySequence("Ctrl+F"));
+        QCOMPARE(Frame()->FindAction(Cmd::OpenReaderEnvironment)->shortcut(), QKeySequence("Ctrl+O"));
+        // Page keys stay with the notes editors.
+        QCOMPARE(ShortcutCommand(Frame(), QKeySequence(Qt::Key_PageDown)), 0);
+        QCOMPARE(ShortcutCommand(Frame(), QKeySequence("Ctrl+F4")), Cmd::CloseDocumentWindow);
+
+        // Document windows cannot be closed on their own.
+        windows[0]->close();
+        QTest::keyClick(windows[0], Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 3);
+
+        // Move the plan, maximize the general notes, then close.
+        windows[2]->showNormal();
+        windows[2]->setGeometry(QRect(30, 40, 300, 200));
+        windows[0]->showMaximized();
+        QApplication::processEvents();
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+        QCOMPARE(QString::fromStdString(app_->Environment().LastReader()), QString("Bob"));
+        const CReaderData& stored = app_->Environment().Readers().At(0);
+        WindowPlacement p = stored.GetPlacement(kReadingPlanSlot);
+        QCOMPARE(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), QRect(30, 40, 300, 200));
+        QCOMPARE(p.showCmd, SW_SHOWNORMAL);
+        WindowPlacement g = stored.GetPlacement(kGeneralNotesSlot);
+        QCOMPARE(g.showCmd, SW_SHOWMAXIMIZED);
+        QCOMPARE(g.left, 25); // the normal rectangle survives maximizing
+        QCOMPARE(stored.GetPlacement(kVerseNotesSlot).showCmd, SW_SHOWMINIMIZED);
+
+        // Reopen: the stored places come back.
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            QCOMPARE(d->ReaderList()->currentText(), QString("Bob"));
+            Button(d, 1)->click();
+        });
+        windows = Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 3);
+        QVERIFY(windows[0]->isMaximized());
+        windows[0]->showNormal();
+        QCOMPARE(windows[0]->geometry().topLeft(), QPoint(25, 25));
+        QCOMPARE(windows[2]->geometry(), QRect(30, 40, 300, 200));
+    }
+
+    void exitWritesTheReaderFileAndRestartPreselects() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            FillReaderDialog("Ann", "Lee", "Ann");
+            Button(d, 1046)->click();
+            d->ReaderList()->setCurrentIndex(1);
+            Button(d, 1)->click();
+        });
+        QVERIFY(app_->Environment().IsOpen());
+        Frame()->OnCommand(Cmd::AppExit);
+        QVERIFY(!Frame() || !Frame()->isVisible());
+        app_.reset();
+
+        std::string last;
+        CReaderArray readers;
+        ReadReaderFile(base_.path().toStdString(), last, readers);
+        QCOMPARE(QString::fromStdString(last), QString("Bob"));
+        QCOMPARE(readers.GetCount(), 2);
+
+        Start();
+        QString preselected;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            preselected = d->ReaderList()->currentText();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(preselected, QString("Bob"));
+    }
+
+    void damagedReaderFileIsReportedAndKept() {
+        QFile f(base_.filePath("Scrivane.vnrdr"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\x05garbage that is not a reader file at all");
+        f.close();
+        QStringList texts;
+        AnswerMessageBox(QMessageBox::Ok, &texts);
+        Start();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].startsWith("Unexpected file format."));
+        QVERIFY(texts[0].contains("no readers"));
+        QCOMPARE(app_->Environment().Readers().GetCount(), 0);
+        Exit();
+        QStringList files = QDir(base_.path()).entryList(QDir::Files);
+        QVERIFY(files.contains("Scrivane.vnrdr.damaged"));
+        QFile kept(base_.filePath("Scrivane.vnrdr.damaged"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY(kept.readAll().startsWith("\x05garbage"));
+    }
+
+    void progressStripShowsPercentages() {
+        CPlanChildFrame frame;
+        frame.SetView(new QLabel("view"), nullptr, nullptr);
+        auto* box = frame.findChild<QLineEdit*>("1055");
+        auto* bar = frame.findChild<QProgressBar*>("1065");
+        QVERIFY(box && bar);
+        struct {
+            uint16_t read, total;
+            const char* text;
+            int max, value;
+        } cases[] = {
+            {57, 100, " 56.99%", 100, 57},
+            {1, 3, " 33.33%", 3, 1},
+            {1, 4, " 25.00%", 4, 1},
+            {9999, 10000, " 99.99%", 10000, 9999},
+            {10000, 10000, "100.00%", 10000, 10000},
+            {12000, 10000, "100.00%", 10000, 10000},
+            {1, 10000, "  0.01%", 10000, 1},
+            {0, 7, "  0.00%", 7, 0},
+            {5, 0, "  0.00%", 100, 0},
+        };
+        for (auto c : cases) {
+            frame.SetPlanProgress(c.read, c.total);
+            QCOMPARE(box->text(), QString(c.text));
+            QCOMPARE(bar->maximum(), c.max);
+            QCOMPARE(bar->value(), c.value);
+        }
+        frame.SetLifetimeProgress(31102, 31102);
+        QCOMPARE(frame.findChild<QLineEdit*>("1053")->text(), QString("100.00%"));
+        QCOMPARE(frame.findChild<QLabel*>("1131")->text(), QString("Reading Plan Completed"));
+        QCOMPARE(frame.findChild<QLabel*>("1132")->text(), QString("Lifetime Bible Reading"));
+    }
+
+    void verseNotesFrameHasItsNavigationBar() {
+        CBibleNoteChildFrame frame;
+        frame.SetView(new QLabel("view"), nullptr, nullptr);
+        QCOMPARE(frame.PreviousButton()->text(), QString("Previous"));
+        QCOMPARE(frame.NextButton()->text(), QString("Next"));
+        QCOMPARE(frame.BookList()->objectName(), QString("1125"));
+        QCOMPARE(frame.VerseList()->objectName(), QString("1128"));
+    }
+
+    void aboutDialog() {
+        Start();
+        QString version;
+        OnNextModal([&](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("About Scrivane"));
+            version = w->findChild<QLabel*>("version")->text();
+            Shot(w, "about");
+            Button(w, 1)->click();
+        });
+        Frame()->OnCommand(Cmd::AppAbout);
+        QCOMPARE(version, QString("Version 1.00"));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
