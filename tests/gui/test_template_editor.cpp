@@ -277,6 +277,7 @@ private slots:
         QVERIFY(browser);
         QCOMPARE(browser->source().toString(), QString("qrc:/help/200b3.html"));
         QVERIFY(browser->toPlainText().contains("Add Section"));
+        Shoot(*browser, "editor-help");
         browser->close();
         QCOMPARE(CTemplateEditorDialog::HelpContextFor(1016), 0x200B3);
         QCOMPARE(CTemplateEditorDialog::HelpContextFor(1024), 0x200B3);
