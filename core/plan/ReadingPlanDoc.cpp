@@ -464,6 +464,11 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
 
     FoldPlanIntoLifetime();
     std::fill(inPlan.begin(), inPlan.end(), 0);
+    // The new plan is made from today's canon; flags of an older, shorter file
+    // would leave its verses out of the plan, and it could never be completed.
+    const size_t verses = TheBible().GetTotalVerseCount();
+    if (inPlan.size() < verses) inPlan.resize(verses, 0);
+    if (readInPlan.size() < verses) readInPlan.resize(verses, 0);
     elements.clear();
     startDate = Today();
     planDirty = true;

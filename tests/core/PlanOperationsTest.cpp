@@ -2,6 +2,7 @@
 #include "framework/CommandIds.h"
 #include "plan/PlanTemplate.h"
 #include "plan/TemplateFile.h"
+#include "scripture/Verse.h"
 
 namespace {
 
@@ -404,6 +405,58 @@ TEST_F(PlanOperations, LifetimeCountsStopAtTheirTop) {
     d.MarkVerseRead(0);
     d.DeleteContents();
     EXPECT_FALSE(FileExists(HistoryPath()));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlanOperations, TheLongestPlanStillFitsItsFile) {
+    // A length far beyond what a plan file can count is cut to the most
+    // assignments it can hold, and the file reads back whole.
+    SetTodayOverride(today);
+    CReadingPlanDoc& d = Open();
+    SaveFileAtomic(dir.Path("long.txt"),
+                   "<ALLDA><DIVIS = 0><DAYS = 99999999999><BOOKS = 0,0,0,0,0,0,0,0,0,0,1>");
+    ASSERT_TRUE(d.NewPlanFromFile(dir.Path("long.txt")));
+    EXPECT_EQ(d.GetElementCount(), 65535);
+    d.OnCloseDocument();
+    CReadingPlanDoc& again = Open();
+    EXPECT_TRUE(ui.messageBoxes.empty());
+    EXPECT_EQ(again.GetElementCount(), 65535);
+    // The section went round many times; its last day reads one whole chapter of it.
+    const CPlanElement last = again.Elements().back();
+    ASSERT_EQ(last.GetRangeCount(), 1);
+    EXPECT_EQ(TheBible().GetVerseAt(last.GetRangeStart(0)).GetBook(), 11);
+    EXPECT_EQ(TheBible().GetVerseAt(last.GetRangeEnd(0)).GetVerse(),
+              TheBible().GetVerseAt(last.GetRangeEnd(0)).GetLastVerseNumber());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlanOperations, NewPlanOverShortFlagArraysCoversTheWholeCanon) {
+    CArchive plan;
+    plan.WriteDWord(1);
+    for (int i = 0; i < 3; ++i)
+        plan.WriteString("");
+    for (int i = 0; i < 11; ++i)
+        plan.WriteDWord(0);
+    CJJulian().Serialize(plan);
+    plan.WriteWord(0);
+    plan.WriteWord(2);
+    plan.Write("\1\1", 2);
+    plan.WriteWord(0);
+    SaveFileAtomic(PlanPath(), plan.Bytes());
+    CReadingPlanDoc& d = Open();
+    SaveFileAtomic(dir.Path("t.vntpl"), TemplateBytes(0, 1, 0, 0, 5, {1, 1, 1, 1, 1, 1, 1}, Only(66)));
+    ASSERT_TRUE(d.NewPlanFromFile(dir.Path("t.vntpl")));
+    EXPECT_EQ(d.InPlan().size(), TheBible().GetTotalVerseCount());
+    EXPECT_EQ(d.CountPlanVerses(), TheBible().GetBookVerseCount(66));
+    for (uint16_t i = 0; i < d.GetElementCount(); ++i)
+        d.FinishElement(i);
+    EXPECT_EQ(d.CountPlanVersesRead(), d.CountPlanVerses());
 }
 
 } // namespace
