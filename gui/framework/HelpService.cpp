@@ -35,6 +35,11 @@ const std::map<int, const char*>& PopupTexts() {
         {1055, "How much of the current plan you have read."},
         {1065, "How much of the current plan you have read."},
         {1066, "How much of the whole Bible you have read, counted over every plan."},
+        {1125, "The book whose verses you write notes on."},
+        {1127, "The chapter of the book. A book of one chapter has nothing to choose here."},
+        {1128, "The verse whose note is shown below. A psalm with a title starts at verse 0, the title."},
+        {1129, "Goes back to the nearest earlier verse that has a note."},
+        {1130, "Goes on to the nearest later verse that has a note."},
         {1131, "The upper bar shows your progress in the current plan."},
         {1132, "The lower bar shows your lifetime progress through the whole Bible."},
     };

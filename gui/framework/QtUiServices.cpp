@@ -72,13 +72,14 @@ private:
 
 } // namespace
 
-QWidget* CQtUiServices::Parent() const {
+QWidget* CQtUiServices::ParentWidget() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return parentWindow ? parentWindow() : nullptr;
 }
 
 int CQtUiServices::MessageBox(const MessageBoxRequest& request) {
-    QMessageBox box(IconOf(request.icon), "Scrivane", ToQ(request.text), QMessageBox::NoButton, Parent());
+    QMessageBox box(IconOf(request.icon), "Scrivane", ToQ(request.text), QMessageBox::NoButton,
+                    ParentWidget());
     std::vector<ButtonAnswer> buttons = ButtonsOf(request.buttons);
     for (const ButtonAnswer& b : buttons)
         box.addButton(b.button);
@@ -117,7 +118,7 @@ std::string CQtUiServices::WithDefaultExtension(const std::string& path, const s
 }
 
 std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& request) {
-    QFileDialog dialog(Parent(), ToQ(request.title));
+    QFileDialog dialog(ParentWidget(), ToQ(request.title));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     QStringList filters = NameFilters(request.filter);
@@ -139,7 +140,7 @@ std::optional<ExtraReading> CQtUiServices::EnterExtraReading(int mode) {
 
 std::unique_ptr<IProgress> CQtUiServices::ShowLoadProgress(const std::string& fileName) {
     if (showLoadProgress) return showLoadProgress(fileName);
-    return std::make_unique<ProgressDialog>(Parent(), ToQ(fileName));
+    return std::make_unique<ProgressDialog>(ParentWidget(), ToQ(fileName));
 }
 
 void CQtUiServices::ShowPlanProperties(const std::string& text) {
@@ -148,7 +149,7 @@ void CQtUiServices::ShowPlanProperties(const std::string& text) {
         return;
     }
     QMessageBox box(QMessageBox::Information, "Reading Plan Properties", ToQ(text), QMessageBox::Ok,
-                    Parent());
+                    ParentWidget());
     box.exec();
 }
 

@@ -33,6 +33,6 @@ public:
     // The file name with the default extension added when it has none.
     static std::string WithDefaultExtension(const std::string& path, const std::string& extension);
 
-private:
-    QWidget* Parent() const;
+    // The window a dialog opened now belongs to: the modal dialog up, else the main window.
+    QWidget* ParentWidget() const;
 };

@@ -1,5 +1,7 @@
 #include "BibleNoteChildFrame.h"
 
+#include "framework/HelpService.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +34,7 @@ CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, QIcon(":/imag
     row->addWidget(previous_);
     row->addWidget(next_);
     row->addStretch(1);
+    CHelpService::InstallControlHelp(bar_, {1125, 1127, 1128, 1129, 1130});
 }
 
 QWidget* CBibleNoteChildFrame::WrapView(QWidget* view) {

@@ -4,31 +4,61 @@
 #include "ChildFrame.h"
 #include "PlanChildFrame.h"
 #include "framework/Document.h"
+#include "notes/BibleNoteDoc.h"
+#include "notes/BibleNoteView.h"
+#include "notes/GeneralNoteDoc.h"
+#include "notes/GeneralNoteView.h"
+#include "plan/ReadingPlanDoc.h"
+#include "planview/ReadingPlanView.h"
 #include "reader/ReaderEnvironment.h"
+
+namespace {
+
+ViewParts MakeReadingPlanView(CDocument& doc, CMdiChildFrame& frame) {
+    auto* view = new CReadingPlanView(static_cast<CReadingPlanDoc&>(doc));
+    auto* planFrame = static_cast<CPlanChildFrame*>(&frame);
+    view->planProgress = [planFrame](uint16_t read, uint16_t total) {
+        planFrame->SetPlanProgress(read, total);
+    };
+    view->lifetimeProgress = [planFrame](uint16_t read, uint16_t total) {
+        planFrame->SetLifetimeProgress(read, total);
+    };
+    view->OnInitialUpdate();
+    return {view, view};
+}
+
+} // namespace
 
 // Each type's document and view are made by one line here; a type whose
 // classes are not in the program yet shows a stand-in that stores nothing.
-std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env) {
-    (void)ui;
-    (void)env;
+std::vector<std::unique_ptr<CDocTemplate>>
+MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env,
+                  std::function<void(const std::string&)> addToRecentFiles) {
     std::vector<std::unique_ptr<CDocTemplate>> types;
     types.push_back(std::make_unique<CDocTemplate>(
-        129, kReadingPlanStrings, [] { return MakePlaceholderDocument("Bible Reading Plan"); },
-        [] { return new CPlanChildFrame; },
-        [](CDocument&, CMdiChildFrame&) {
-            return MakePlaceholderView("The reading plan will be shown here.");
-        }));
+        129, kReadingPlanStrings, [&] { return std::make_unique<CReadingPlanDoc>(ui, env.Context()); },
+        [] { return new CPlanChildFrame; }, MakeReadingPlanView));
     types.push_back(std::make_unique<CDocTemplate>(
-        132, kGeneralNotesStrings, [] { return MakePlaceholderDocument("General Notes"); },
+        132, kGeneralNotesStrings,
+        [&ui, &env, addToRecentFiles] {
+            auto doc = std::make_unique<CGeneralNoteDoc>(ui, env.Context());
+            doc->addToRecentFiles = addToRecentFiles;
+            return doc;
+        },
         [] { return new CChildFrame; },
-        [](CDocument&, CMdiChildFrame&) {
-            return MakePlaceholderView("The general notes will be shown here.");
+        [](CDocument& doc, CMdiChildFrame&) {
+            auto* view = new CGeneralNoteView(static_cast<CGeneralNoteDoc&>(doc));
+            return ViewParts{view, view};
         }));
     types.push_back(std::make_unique<CDocTemplate>(
-        131, kVerseNotesStrings, [] { return MakePlaceholderDocument("Bible Verse Notes"); },
+        131, kVerseNotesStrings, [&ui, &env] { return std::make_unique<CBibleNoteDoc>(ui, env.Context()); },
         [] { return new CBibleNoteChildFrame; },
-        [](CDocument&, CMdiChildFrame&) {
-            return MakePlaceholderView("The verse notes will be shown here.");
+        [](CDocument& doc, CMdiChildFrame& frame) {
+            auto& notesFrame = static_cast<CBibleNoteChildFrame&>(frame);
+            VerseBarControls bar{notesFrame.BookList(), notesFrame.ChapterList(), notesFrame.VerseList(),
+                                 notesFrame.PreviousButton(), notesFrame.NextButton()};
+            auto* view = new CBibleNoteView(static_cast<CBibleNoteDoc&>(doc), bar);
+            return ViewParts{view, view};
         }));
     return types;
 }

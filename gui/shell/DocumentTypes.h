@@ -1,14 +1,19 @@
 #pragma once
 #include "framework/DocTemplate.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class CReaderEnvironment;
 class IUiServices;
 
 // The three document types in the order they are registered: reading plan,
 // general notes, verse notes. Each names its document, frame and view.
-std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env);
+// addToRecentFiles hears of each path the general notes take.
+std::vector<std::unique_ptr<CDocTemplate>>
+MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env,
+                  std::function<void(const std::string&)> addToRecentFiles = {});
 
 inline constexpr const char* kReadingPlanStrings =
     "Plan\n\nScrivane Reading Plan File\nScrivane Reading Plan  (*.vnpln)\n.vnpln\nScrivane.ReadingPlan\n"

@@ -13,8 +13,10 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -172,11 +174,39 @@ QMenu* CMainFrame::BuildMenu(const MenuNode& popup, std::vector<QAction*>& actio
             actions.push_back(a);
         }
     }
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+    const bool windowMenu = std::any_of(popup.children.begin(), popup.children.end(),
+                                        [](const MenuNode& n) { return n.id == Cmd::WindowCascade; });
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, windowMenu] {
         FillRecentFiles(menu);
+        if (windowMenu) FillWindowList(menu);
         UpdateCommandUi();
     });
     return menu;
+}
+
+void CMainFrame::FillWindowList(QMenu* menu) {
+    for (QAction* a : menu->actions())
+        if (a->property("windowList").toBool()) {
+            menu->removeAction(a);
+            a->deleteLater();
+        }
+    QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    QAction* separator = menu->addSeparator();
+    separator->setProperty("windowList", true);
+    int n = 1;
+    for (QMdiSubWindow* w : windows) {
+        QAction* a = menu->addAction(QString("&%1 %2").arg(n++).arg(w->windowTitle()));
+        a->setProperty("windowList", true);
+        a->setCheckable(true);
+        a->setChecked(w == mdi_->currentSubWindow());
+        QPointer<QMdiSubWindow> target = w;
+        connect(a, &QAction::triggered, this, [this, target] {
+            if (!target) return;
+            if (target->isMinimized()) target->showNormal();
+            mdi_->setActiveSubWindow(target);
+        });
+    }
 }
 
 void CMainFrame::FillRecentFiles(QMenu* menu) {

@@ -55,6 +55,8 @@ private:
     void ShowMenu(int resourceId);
     QMenu* BuildMenu(const MenuNode& popup, std::vector<QAction*>& actions);
     void FillRecentFiles(QMenu* menu);
+    // The open document windows at the end of the Window menu.
+    void FillWindowList(QMenu* menu);
     void OnActiveFrameChanged();
     void MapFrameCommands();
     QAction* MakeAction(const QString& text, int id);

@@ -9,8 +9,11 @@
 #include "foundation/ErrorMessages.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
+#include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "notes/NotePrinting.h"
+#include "planview/PlanDialogs.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
 
@@ -33,6 +36,13 @@ CScrivaneApp::CScrivaneApp() {
         QSize s = mainFrame_->MdiArea()->viewport()->size();
         return std::pair<int, int>{s.width(), s.height()};
     };
+    ui_.enterExtraReading = [this](int mode) { return RunEnterExtraReadingDialog(ui_.ParentWidget(), mode); };
+    ui_.showLoadProgress = [this](const std::string& fileName) {
+        return ShowPlanLoadProgressDialog(ui_.ParentWidget(), fileName);
+    };
+    ui_.showPlanProperties = [this](const std::string& text) {
+        RunPlanPropertiesDialog(ui_.ParentWidget(), text);
+    };
     MapCommands();
 }
 
@@ -41,6 +51,7 @@ CScrivaneApp::~CScrivaneApp() {
         t->CloseAllDocuments();
     if (splashFilter_) qApp->removeEventFilter(splashFilter_);
     delete mainFrame_;
+    SetNotesPrinter({});
 }
 
 bool CScrivaneApp::InitInstance(const QStringList& args) {
@@ -62,7 +73,8 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     env_.SetBaseDirectory(FromQ(base));
     LoadReaderFile();
 
-    types_ = MakeDocumentTypes(ui_, env_);
+    types_ = MakeDocumentTypes(ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); });
+    SetNotesPrinter([this]() -> QPrinter& { return Printer(); });
 
     mainFrame_ = new CMainFrame;
     mainFrame_->SetAppTarget(&target_);
@@ -210,6 +222,8 @@ void CScrivaneApp::AddToRecentFiles(const QString& path) {
 void CScrivaneApp::OnMainFrameClose() {
     if (env_.IsOpen()) CloseReaderEnvironment();
     SaveReaderFile();
+    // The help window would keep the program running on its own.
+    if (QTextBrowser* help = CHelpService::Instance().Browser()) help->close();
     if (settings_) settings_->sync();
 }
 

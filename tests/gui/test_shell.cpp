@@ -1,4 +1,5 @@
 #include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "reader/ReaderFile.h"
 #include "shell/BibleNoteChildFrame.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -22,6 +24,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
 #include <functional>
@@ -138,6 +141,7 @@ private slots:
     void init() {
         QVERIFY(base_.isValid() && config_.isValid());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane").clear();
         QDir::setCurrent(QDir::tempPath());
         QDir(base_.path()).removeRecursively();
         QDir().mkpath(base_.path());
@@ -341,7 +345,8 @@ private slots:
         QStringList titles;
         for (QMdiSubWindow* w : windows)
             titles << w->windowTitle();
-        QCOMPARE(titles, (QStringList{"General Notes", "Bible Verse Notes", "Bible Reading Plan"}));
+        QCOMPARE(titles, (QStringList{"Bob's General Notes: Bob.txt", "Bob's Bible Verse Keyed Notes",
+                                      "Bob's Reading Plan"}));
         const CReaderData& r = app_->Environment().CurrentReader();
         WindowPlacement plan = r.GetPlacement(kReadingPlanSlot);
         QCOMPARE(windows[2]->geometry(),
@@ -405,6 +410,28 @@ private slots:
         windows[0]->showNormal();
         QCOMPARE(windows[0]->geometry().topLeft(), QPoint(25, 25));
         QCOMPARE(windows[2]->geometry(), QRect(30, 40, 300, 200));
+
+        // The Window menu lists the open windows.
+        Frame()->MdiArea()->setActiveSubWindow(windows[2]);
+        QMenu* windowMenu = nullptr;
+        for (QAction* a : Frame()->menuBar()->actions())
+            if (a->text() == "&Window") windowMenu = a->menu();
+        QVERIFY(windowMenu);
+        emit windowMenu->aboutToShow();
+        QStringList listed;
+        for (QAction* a : windowMenu->actions())
+            if (a->property("windowList").toBool() && !a->isSeparator()) listed << a->text();
+        QCOMPARE(listed.size(), 3);
+        QCOMPARE(listed[2], QString("&3 Bob's Reading Plan"));
+
+        // Open Reader Environment closes the open one first; Cancel leaves none open.
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            QVERIFY(!app_->Environment().IsOpen());
+            Button(d, 2)->click();
+        });
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+        QCOMPARE(Frame()->CurrentMenu(), 128);
     }
 
     void exitWritesTheReaderFileAndRestartPreselects() {
@@ -497,6 +524,62 @@ private slots:
         QCOMPARE(frame.NextButton()->text(), QString("Next"));
         QCOMPARE(frame.BookList()->objectName(), QString("1125"));
         QCOMPARE(frame.VerseList()->objectName(), QString("1128"));
+    }
+
+    void shownShortcutsRunTheirItems() {
+        Start();
+        QApplication::setActiveWindow(Frame());
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
+        bool selectShown = false;
+        OnNextModal([&](QWidget* w) {
+            selectShown = Select(w) != nullptr;
+            Button(w, 2)->click();
+        });
+        QTest::keyClick(Frame(), Qt::Key_O, Qt::ControlModifier);
+        QTRY_VERIFY(selectShown);
+    }
+
+    void helpByContextNumber() {
+        Start();
+        QVERIFY(!CHelpService::PopupText(HelpIdForControl(1045)).isEmpty());
+        QVERIFY(CHelpService::PopupText(HelpIdForControl(1133)).isEmpty());
+        QCOMPARE(CHelpService::TopicPage(HelpIdForResource(170)), QString(":/help/200aa.html"));
+        QCOMPARE(CHelpService::TopicPage(HelpIdForResource(999)), QString(":/help/index.html"));
+        QString page;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            // F1 on a control without a pop-up opens the dialog's topic.
+            Button(d, 1133)->setEnabled(true);
+            Button(d, 1133)->setFocus();
+            QTest::keyClick(Button(d, 1133), Qt::Key_F1);
+            QTextBrowser* help = CHelpService::Instance().Browser();
+            if (help) page = help->source().toString();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(page, QString("qrc:/help/200aa.html"));
+        QTextBrowser* help = CHelpService::Instance().Browser();
+        QVERIFY(help && help->toPlainText().contains("Choosing a reader"));
+        Exit();
+        QVERIFY(!CHelpService::Instance().Browser() || !CHelpService::Instance().Browser()->isVisible());
+    }
+
+    void commandLineFileOpensOrEndsStartUp() {
+        app_ = std::make_unique<CScrivaneApp>();
+        QStringList texts;
+        AnswerMessageBox(QMessageBox::Ok, &texts);
+        QVERIFY(!app_->InitInstance({base_.filePath("plan.unknown")}));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains("does not know how to open"));
+        app_.reset();
+
+        QFile notes(base_.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("Pray for Ann\r\n");
+        notes.close();
+        app_ = std::make_unique<CScrivaneApp>();
+        QVERIFY(app_->InitInstance({base_.filePath("notes.txt")}));
+        CSplashWindow::HideSplash();
+        QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 1);
+        QCOMPARE(app_->RecentFiles(), QStringList{base_.filePath("notes.txt")});
     }
 
     void aboutDialog() {

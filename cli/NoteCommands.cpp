@@ -1,0 +1,74 @@
+#include "CliCommand.h"
+#include "CliText.h"
+
+#include "foundation/Archive.h"
+#include "foundation/ErrorMessages.h"
+#include "foundation/FileAccess.h"
+#include "foundation/TextCodec.h"
+#include "notes/BibleNoteMap.h"
+#include "notes/NoteText.h"
+#include "scripture/Bible.h"
+#include "scripture/Verse.h"
+
+#include <ostream>
+
+namespace {
+
+// Loads a notes file; a missing file is an empty map. False (with the
+// message on err) when the file cannot be read; it is left as it is.
+bool LoadNotes(const std::string& path, CBibleNoteMap& map, std::ostream& err) {
+    if (!FileExists(path)) return true;
+    try {
+        CArchive ar(ReadWholeFile(path), FileNameOf(path));
+        map.Serialize(ar);
+        return true;
+    } catch (const std::exception& e) {
+        err << "scrivane-cli: " << CliMessage(LoadErrorMessage(e, path)) << "\n";
+        return false;
+    }
+}
+
+std::string Reference(uint16_t index) {
+    CBible& bible = TheBible();
+    return bible.IsValidVerseIndex(index) ? bible.GetReferenceText(bible.GetVerseAt(index)) : std::string();
+}
+
+int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    CBibleNoteMap map;
+    if (!LoadNotes(args[0], map, err)) return 1;
+    out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
+        << '\n';
+    for (uint16_t index : map.IterationOrder())
+        out << index << '\t' << Reference(index) << '\t' << CliField(ToUtf8(map.GetNote(index))) << '\n';
+    return 0;
+}
+
+int NotesSet(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    CVerse r;
+    r.SetFromText(args[1]);
+    uint16_t index = TheBible().GetVerseIndex(r);
+    CBibleNoteMap map;
+    if (!LoadNotes(args[0], map, err)) return 1;
+    map.SetNote(index, StoredTextFromEditor(args.size() > 2 ? args[2] : std::string()));
+    try {
+        CArchive ar;
+        map.Serialize(ar);
+        SaveFileAtomic(args[0], ar.Bytes());
+    } catch (const std::exception& e) {
+        err << "scrivane-cli: " << CliMessage(SaveErrorMessage(e, args[0])) << "\n";
+        return 1;
+    }
+    out << index << '\t' << Reference(index) << '\n';
+    return 0;
+}
+
+int Notes(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 2 && args[0] == "show") return NotesShow({args[1]}, out, err);
+    if ((args.size() == 3 || args.size() == 4) && args[0] == "set")
+        return NotesSet(CliArgs(args.begin() + 1, args.end()), out, err);
+    return UsageError(err, "notes show FILE | notes set FILE REFERENCE [TEXT]");
+}
+
+CliRegistration notesCommand("notes", Notes, "notes show FILE.vnnot | notes set FILE.vnnot REFERENCE [TEXT]");
+
+} // namespace

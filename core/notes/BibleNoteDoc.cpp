@@ -1,0 +1,106 @@
+#include "BibleNoteDoc.h"
+
+#include "BibleNoteViewBase.h"
+#include "NoteFiles.h"
+#include "NoteText.h"
+#include "foundation/Archive.h"
+#include "foundation/ErrorMessages.h"
+#include "foundation/FileAccess.h"
+#include "framework/CommandIds.h"
+#include "framework/ReaderContext.h"
+#include "framework/UiServices.h"
+#include "scripture/Bible.h"
+
+CBibleNoteDoc::CBibleNoteDoc(IUiServices& ui, CReaderContext& context) : CDocument(ui), context_(context) {
+    MapCommand(Cmd::SaveVerseNotes, [this] { SaveVerseNotes(); });
+    // Ctrl+S is the framework's save: it stores the notes whether changed or not.
+    MapCommand(Cmd::FileSave, [this] {
+        CommitViews();
+        Write(false);
+    });
+    MapCommand(Cmd::CloseDocumentWindow, [] {});
+}
+
+void CBibleNoteDoc::SetNote(uint16_t index, const std::string& text) {
+    map_.SetNote(index, text);
+    SetModifiedFlag(true);
+}
+
+void CBibleNoteDoc::DeleteNote(uint16_t index) {
+    if (map_.GetNote(index).empty()) return;
+    map_.SetNote(index, {});
+    SetModifiedFlag(true);
+}
+
+std::string CBibleNoteDoc::NotesPath() const {
+    return JoinStem(context_.baseDirectory, context_.fileStem + ".vnnot");
+}
+
+std::string CBibleNoteDoc::MakeTitle() const {
+    return Possessive(context_.displayName) + " Bible Verse Keyed Notes";
+}
+
+bool CBibleNoteDoc::OnNewDocument() {
+    CDocument::OnNewDocument();
+    std::string path = NotesPath();
+    SetPathName(path);
+    TheBible();
+    damagedFileInPlace_ = false;
+    if (FileExists(path)) {
+        try {
+            CArchive ar(ReadWholeFile(path), FileNameOf(path));
+            Serialize(ar);
+        } catch (const std::exception& e) {
+            map_.Reset();
+            damagedFileInPlace_ =
+                !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path, "the verse notes start empty");
+        }
+    }
+    SetTitle(MakeTitle());
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CBibleNoteDoc::CommitViews() {
+    for (CView* v : GetViews())
+        if (auto* noteView = dynamic_cast<CBibleNoteViewBase*>(v)) noteView->CommitNote();
+}
+
+void CBibleNoteDoc::OnCloseDocument() {
+    CommitViews();
+    CDocument::OnCloseDocument();
+}
+
+void CBibleNoteDoc::DeleteContents() {
+    Write(true);
+}
+
+bool CBibleNoteDoc::SaveVerseNotes() {
+    // The note being typed is saved too, not only those the user moved away from.
+    CommitViews();
+    return Write(true);
+}
+
+bool CBibleNoteDoc::Write(bool onlyIfModified) {
+    if (onlyIfModified && !IsModified()) return true;
+    std::string path = NotesPath();
+    if (damagedFileInPlace_) {
+        if (!MoveDamagedFileBeforeWriting(Ui(), path)) return false;
+        damagedFileInPlace_ = false;
+    }
+    try {
+        CArchive ar;
+        Serialize(ar);
+        RemakeReaderDirectory(context_, path);
+        SaveFileAtomic(path, ar.Bytes());
+        SetModifiedFlag(false);
+        return true;
+    } catch (const std::exception& e) {
+        ReportError(Ui(), SaveErrorMessage(e, path));
+        return false;
+    }
+}
+
+void CBibleNoteDoc::Serialize(CArchive& ar) {
+    map_.Serialize(ar);
+}

@@ -1,0 +1,210 @@
+#include "GeneralNoteDoc.h"
+
+#include "GeneralNoteViewBase.h"
+#include "NoteFiles.h"
+#include "NoteText.h"
+#include "foundation/Archive.h"
+#include "foundation/ErrorMessages.h"
+#include "foundation/Exceptions.h"
+#include "foundation/FileAccess.h"
+#include "framework/CommandIds.h"
+#include "framework/ReaderContext.h"
+#include "framework/UiServices.h"
+
+namespace {
+
+constexpr const char* kTextFilter = "Text File (*.txt)|*.txt||";
+
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {std::string(), path};
+    return {slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// Reads a general notes file, refusing one too large for the editor.
+std::string ReadNotesFile(const std::string& path) {
+    auto size = FileSize(path);
+    if (size && *size > kMaxGeneralNotesBytes)
+        throw std::length_error(path + " is too large to open as general notes (more than 16 MB).");
+    return ReadWholeFile(path);
+}
+
+std::string LoadMessage(const std::exception& e, const std::string& path) {
+    if (dynamic_cast<const std::length_error*>(&e)) return e.what();
+    return LoadErrorMessage(e, path);
+}
+
+} // namespace
+
+CGeneralNoteDoc::CGeneralNoteDoc(IUiServices& ui, CReaderContext& context)
+    : CDocument(ui), context_(context) {
+    MapCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
+    MapCommand(Cmd::FileSave, [this] { OnFileSave(); });
+    MapCommand(Cmd::FileSaveAs, [this] { OnFileSaveAs(); });
+    MapCommand(Cmd::CloseDocumentWindow, [] {});
+}
+
+CGeneralNoteViewBase* CGeneralNoteDoc::TextView() const {
+    for (CView* v : GetViews())
+        if (auto* textView = dynamic_cast<CGeneralNoteViewBase*>(v)) return textView;
+    return nullptr;
+}
+
+std::string CGeneralNoteDoc::GetText() const {
+    CGeneralNoteViewBase* view = TextView();
+    return view ? view->EditorText() : heldText_;
+}
+
+void CGeneralNoteDoc::SetText(const std::string& text) {
+    if (CGeneralNoteViewBase* view = TextView()) {
+        view->SetEditorText(text);
+        heldText_.clear();
+    } else {
+        heldText_ = text;
+    }
+}
+
+std::string CGeneralNoteDoc::TakeHeldText() {
+    return std::exchange(heldText_, std::string());
+}
+
+void CGeneralNoteDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        std::string bytes = StoredTextFromEditor(GetText());
+        ar.Write(bytes.data(), bytes.size());
+        return;
+    }
+    std::string bytes(ar.Remaining(), '\0');
+    ar.Read(bytes.data(), bytes.size());
+    SetText(EditorTextFromStored(bytes));
+}
+
+void CGeneralNoteDoc::Attach(const std::string& path) {
+    std::string title = Possessive(context_.displayName) + " General Notes: ";
+    SetPathName(path);
+    if (addToRecentFiles) addToRecentFiles(path);
+    context_.generalNotesPath = path;
+    SetModifiedFlag(false);
+    title += FileNameOf(path);
+    title_ = title;
+    SetTitle(title);
+    UpdateAllViews(nullptr);
+}
+
+bool CGeneralNoteDoc::OnNewDocument() {
+    CDocument::OnNewDocument();
+    SetText({});
+    Attach(context_.generalNotesPath);
+    return true;
+}
+
+bool CGeneralNoteDoc::OnOpenDocument(const std::string& path) {
+    // The environment opening its own notes: a file that cannot be read must
+    // not keep the environment from opening.
+    if (GetPathName().empty() && path == context_.generalNotesPath) {
+        OpenForEnvironment();
+        return true;
+    }
+    try {
+        std::string bytes = ReadNotesFile(path);
+        CArchive ar(std::move(bytes), FileNameOf(path));
+        Serialize(ar);
+    } catch (const std::exception& e) {
+        ReportError(Ui(), LoadMessage(e, path));
+        return false;
+    }
+    SetModifiedFlag(false);
+    Attach(path);
+    return true;
+}
+
+void CGeneralNoteDoc::OpenForEnvironment() {
+    const std::string path = context_.generalNotesPath;
+    if (!FileExists(path)) {
+        OnNewDocument();
+        return;
+    }
+    try {
+        std::string bytes = ReadNotesFile(path);
+        CArchive ar(std::move(bytes), FileNameOf(path));
+        Serialize(ar);
+        SetModifiedFlag(false);
+        Attach(path);
+    } catch (const std::exception& e) {
+        OnNewDocument();
+        if (!ReportAndKeepAside(Ui(), LoadMessage(e, path), path, "the general notes start empty"))
+            damagedPath_ = path;
+    }
+}
+
+bool CGeneralNoteDoc::SaveTo(const std::string& path) {
+    if (path.empty()) return false;
+    if (!damagedPath_.empty() && path == damagedPath_) {
+        if (!MoveDamagedFileBeforeWriting(Ui(), path)) return false;
+        damagedPath_.clear();
+    }
+    try {
+        RemakeReaderDirectory(context_, path);
+        SaveFileAtomic(path, StoredTextFromEditor(GetText()));
+    } catch (const std::exception& e) {
+        ReportError(Ui(), SaveErrorMessage(e, path));
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CGeneralNoteDoc::Save() {
+    return SaveTo(GetPathName());
+}
+
+bool CGeneralNoteDoc::SaveIfModified() {
+    return !IsModified() || Save();
+}
+
+void CGeneralNoteDoc::OnCloseDocument() {
+    SaveIfModified();
+    CDocument::OnCloseDocument();
+}
+
+void CGeneralNoteDoc::OnFileSaveAs() {
+    auto [dir, name] = SplitPath(GetPathName());
+    FileDialogRequest request;
+    request.open = false;
+    request.defaultExtension = "txt";
+    request.defaultFileName = name;
+    request.startDirectory = dir;
+    request.filter = kTextFilter;
+    auto chosen = Ui().ChooseFile(request);
+    if (!chosen) return;
+    // A failed write leaves the notes as they are, modified, on their old path.
+    if (!SaveTo(*chosen)) return;
+    SetModifiedFlag(false);
+    OnOpenDocument(*chosen);
+}
+
+void CGeneralNoteDoc::OnFileOpen() {
+    auto [dir, name] = SplitPath(GetPathName());
+    FileDialogRequest request;
+    request.open = true;
+    request.defaultExtension = "txt";
+    request.defaultFileName = name;
+    request.startDirectory = dir;
+    request.filter = kTextFilter;
+    auto chosen = Ui().ChooseFile(request);
+    if (!chosen) return;
+    auto size = FileSize(*chosen);
+    if (!size || *size == 0) return;
+
+    if (IsModified()) {
+        int answer =
+            Ui().MessageBox({"The current General Note file has been modified\nDo you wish to save it?",
+                             MbButtons::yesNo, MbIcon::question, 0});
+        // If the old notes could not be written, they are not given up for the new file.
+        if (answer == IDYES && !SaveTo(GetPathName())) return;
+    }
+    bool wasModified = IsModified();
+    SetModifiedFlag(false);
+    // The chosen file could not be read: the text on screen stays, and so does its mark.
+    if (!OnOpenDocument(*chosen)) SetModifiedFlag(wasModified);
+}

@@ -1,0 +1,34 @@
+#include "NoteText.h"
+
+#include "foundation/TextCodec.h"
+
+std::string EditorTextFromStored(std::string_view stored) {
+    return FromCrLf(ToUtf8(stored));
+}
+
+std::string StoredTextFromEditor(std::string_view editorText) {
+    return ToCrLf(editorText);
+}
+
+std::string Possessive(const std::string& displayName) {
+    bool endsInS = !displayName.empty() && (displayName.back() == 's' || displayName.back() == 'S');
+    return displayName + (endsInS ? "'" : "'s");
+}
+
+NotePageLayout LayoutNotePage(int left, int top, int right, int bottom, int w, int h) {
+    NotePageLayout l;
+    l.headerX = left + 8 * w;
+    l.headerY = top + 4 * h;
+    l.textLeft = left + 8 * w;
+    l.textTop = top + 6 * h;
+    l.textRight = right - 8 * w;
+    l.textBottom = bottom - 4 * h;
+    l.pageNumberX = left + 8 * w + (right - 8 * w - (left + 8 * w)) / 2 - w;
+    l.pageNumberY = bottom - 2 * h;
+    return l;
+}
+
+std::string PageNumberText(int page) {
+    std::string s = std::to_string(page);
+    return s.size() == 1 ? " " + s : s;
+}

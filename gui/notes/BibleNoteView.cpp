@@ -1,0 +1,97 @@
+#include "BibleNoteView.h"
+
+#include "notes/BibleNoteDoc.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, QWidget* parent)
+    : CNoteEditView<CBibleNoteViewBase>(parent), bar_(bar) {
+    editor_->setObjectName("verseNoteEditor");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor_);
+    setFocusProxy(editor_);
+
+    // activated is sent for the user's choices only, never for the view's own.
+    for (QComboBox* list : {bar_.books, bar_.chapters, bar_.verses})
+        connect(list, &QComboBox::activated, this, [this] {
+            OnSelectionChanged(bar_.books->currentIndex(), bar_.chapters->currentIndex(),
+                               bar_.verses->currentIndex());
+        });
+    connect(bar_.previous, &QPushButton::clicked, this, [this] { OnCmdMsg(NoteBar::kPrevious); });
+    connect(bar_.next, &QPushButton::clicked, this, [this] { OnCmdMsg(NoteBar::kNext); });
+
+    doc.AddView(this);
+    OnInitialUpdate();
+}
+
+CBibleNoteView::~CBibleNoteView() {
+    // What is on screen goes into the notes before the document is written.
+    if (GetDocument()) CommitNote();
+}
+
+void CBibleNoteView::UpdateBar() {
+    struct {
+        int id;
+        QWidget* control;
+    } const controls[] = {{NoteBar::kChapterList, bar_.chapters},
+                          {NoteBar::kPrevious, bar_.previous},
+                          {NoteBar::kNext, bar_.next}};
+    for (const auto& c : controls) {
+        CCmdUI ui;
+        OnUpdateCmdUI(c.id, ui);
+        c.control->setEnabled(ui.enabled);
+    }
+}
+
+std::string CBibleNoteView::EditorText() const {
+    return editor_->toPlainText().toStdString();
+}
+
+void CBibleNoteView::SetEditorText(const std::string& text) {
+    editor_->setPlainText(QString::fromStdString(text));
+}
+
+QComboBox* CBibleNoteView::List(int listId) const {
+    switch (listId) {
+    case NoteBar::kBookList:
+        return bar_.books;
+    case NoteBar::kChapterList:
+        return bar_.chapters;
+    default:
+        return bar_.verses;
+    }
+}
+
+void CBibleNoteView::Fill(int listId, const std::vector<std::string>& entries) {
+    QComboBox* list = List(listId);
+    QSignalBlocker block(list);
+    list->clear();
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& e : entries)
+        items << QString::fromStdString(e);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+}
+
+void CBibleNoteView::FillBookList(const std::vector<std::string>& entries) {
+    Fill(NoteBar::kBookList, entries);
+}
+
+void CBibleNoteView::FillChapterList(const std::vector<std::string>& entries) {
+    Fill(NoteBar::kChapterList, entries);
+}
+
+void CBibleNoteView::FillVerseList(const std::vector<std::string>& entries) {
+    Fill(NoteBar::kVerseList, entries);
+}
+
+void CBibleNoteView::SelectEntry(int listId, int entry) {
+    QComboBox* list = List(listId);
+    QSignalBlocker block(list);
+    list->setCurrentIndex(entry >= 0 && entry < list->count() ? entry : -1);
+}

@@ -1,0 +1,33 @@
+#include "GeneralNoteView.h"
+
+#include "notes/GeneralNoteDoc.h"
+
+#include <QVBoxLayout>
+
+CGeneralNoteView::CGeneralNoteView(CGeneralNoteDoc& doc, QWidget* parent)
+    : CNoteEditView<CGeneralNoteViewBase>(parent) {
+    editor_->setObjectName("generalNoteEditor");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor_);
+    setFocusProxy(editor_);
+    connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_ && GetDocument()) GetDocument()->SetModifiedFlag(true);
+    });
+    doc.AddView(this);
+    OnInitialUpdate();
+}
+
+CGeneralNoteView::~CGeneralNoteView() {
+    if (CGeneralNoteDoc* doc = GetNoteDoc()) doc->SaveIfModified();
+}
+
+std::string CGeneralNoteView::EditorText() const {
+    return editor_->toPlainText().toStdString();
+}
+
+void CGeneralNoteView::SetEditorText(const std::string& text) {
+    settingText_ = true;
+    editor_->setPlainText(QString::fromStdString(text));
+    settingText_ = false;
+}

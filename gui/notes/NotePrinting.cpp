@@ -1,0 +1,70 @@
+#include "NotePrinting.h"
+
+#include "notes/NoteText.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QTextOption>
+
+void PrintNotePages(QPrinter& printer, const QFont& font, const QString& header, const QString& text) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    QFont printFont(font);
+    painter.setFont(printFont);
+    QFontMetrics metrics(printFont, &printer);
+    const int w = metrics.maxWidth();
+    const int h = metrics.height();
+    const QRect page(0, 0, printer.width(), printer.height());
+    NotePageLayout layout = LayoutNotePage(page.left(), page.top(), page.right(), page.bottom(), w, h);
+    const QRect textRect(QPoint(layout.textLeft, layout.textTop),
+                         QPoint(layout.textRight, layout.textBottom));
+
+    QTextDocument doc;
+    doc.documentLayout()->setPaintDevice(&printer);
+    doc.setDefaultFont(printFont);
+    doc.setDocumentMargin(0);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(option);
+    doc.setPlainText(text);
+    doc.setPageSize(QSizeF(textRect.width(), textRect.height()));
+    const int pages = std::max(1, doc.pageCount());
+
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0) printer.newPage();
+        painter.drawText(QRect(layout.headerX, layout.headerY, page.width(), h), Qt::AlignLeft | Qt::AlignTop,
+                         header);
+        painter.save();
+        painter.translate(textRect.left(), textRect.top() - p * textRect.height());
+        QRectF clip(0, p * textRect.height(), textRect.width(), textRect.height());
+        painter.setClipRect(clip);
+        doc.drawContents(&painter, clip);
+        painter.restore();
+        painter.drawText(QRect(layout.pageNumberX, layout.pageNumberY, page.width(), h),
+                         Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(PageNumberText(p + 1)));
+    }
+    painter.end();
+}
+
+namespace {
+
+std::function<QPrinter&()>& PrinterSource() {
+    static std::function<QPrinter&()> source;
+    return source;
+}
+
+} // namespace
+
+QPrinter& NotesPrinter() {
+    if (PrinterSource()) return PrinterSource()();
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
+void SetNotesPrinter(std::function<QPrinter&()> printer) {
+    PrinterSource() = std::move(printer);
+}

@@ -1,0 +1,66 @@
+#include "RunCli.h"
+#include "TempDir.h"
+#include "foundation/FileAccess.h"
+#include "reader/ReaderFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReaderCli {
+    TempDir dir;
+    CliResult Run(const std::string& args) {
+        return RunCli("reader " + args + " --base '" + dir.Path() + "'");
+    }
+    std::vector<std::string> Names() {
+        std::string last;
+        CReaderArray readers;
+        ReadReaderFile(dir.Path(), last, readers);
+        std::vector<std::string> names;
+        for (int i = 0; i < readers.GetCount(); ++i)
+            names.push_back(readers.At(i).GetDisplayName());
+        return names;
+    }
+};
+
+TEST(CliReader, CreateEditDelete) {
+    ReaderCli cli;
+    CliResult made = cli.Run("new Bob John Smith --minimized verses");
+    EXPECT_EQ(made.status, 0);
+    EXPECT_EQ(made.out,
+              "Bob\t\\\\Bob (John Smith)\\\\Bob\t" + cli.dir.Path("Bob (John Smith)/Bob.txt") + "\n");
+    EXPECT_TRUE(DirectoryExists(cli.dir.Path("Bob (John Smith)")));
+    EXPECT_EQ(cli.Run("new Bob Jim Jones").status, 0);
+    EXPECT_EQ(cli.Names(), (std::vector<std::string>{"Bob (Jim Jones)", "Bob (John Smith)"}));
+
+    // Refusals change nothing and say why on stderr.
+    EXPECT_EQ(cli.Run("new Bob John Smith").status, 1);
+    EXPECT_EQ(cli.Run("new ../x John Smith").status, 1);
+    EXPECT_EQ(cli.Run("new Ann A B --minimized bogus").status, 2);
+    EXPECT_EQ(cli.Names().size(), 2u);
+
+    // Without --yes the question goes unanswered and nothing changes.
+    EXPECT_EQ(cli.Run("edit 'Bob (John Smith)' Rob John Smith").status, 1);
+    EXPECT_TRUE(DirectoryExists(cli.dir.Path("Bob (John Smith)")));
+    CliResult edited = cli.Run("edit 'Bob (John Smith)' Rob John Smith --yes");
+    EXPECT_EQ(edited.status, 0);
+    EXPECT_EQ(edited.out,
+              "Rob\t\\\\Rob (John Smith)\\\\Rob\t" + cli.dir.Path("Rob (John Smith)/Rob.txt") + "\n");
+    EXPECT_TRUE(DirectoryExists(cli.dir.Path("Rob (John Smith)")));
+
+    EXPECT_EQ(cli.Run("delete Rob --yes --keep-files").status, 0);
+    EXPECT_TRUE(DirectoryExists(cli.dir.Path("Rob (John Smith)")));
+    EXPECT_EQ(cli.Run("delete 'Bob (Jim Jones)' --yes").status, 0);
+    EXPECT_FALSE(DirectoryExists(cli.dir.Path("Bob (Jim Jones) (Jim Jones)")));
+    EXPECT_TRUE(cli.Names().empty());
+}
+
+TEST(CliReader, DamagedReaderFileIsLeftAlone) {
+    ReaderCli cli;
+    SaveFileAtomic(cli.dir.Path("Scrivane.vnrdr"), "\x09not a reader file");
+    EXPECT_EQ(cli.Run("new Bob John Smith").status, 1);
+    EXPECT_EQ(ReadWholeFile(cli.dir.Path("Scrivane.vnrdr")), "\x09not a reader file");
+    EXPECT_EQ(cli.dir.List(), std::vector<std::string>{"Scrivane.vnrdr"});
+}
+
+} // namespace
