@@ -1,8 +1,11 @@
 #include "TemplateEditorLauncher.h"
 
-#include <QMessageBox>
+#include "framework/QtUiServices.h"
+#include "plan/TemplateEditorDialog.h"
 
 void RunTemplateEditor(QWidget* owner, int includeApocrypha) {
-    (void)includeApocrypha;
-    QMessageBox::information(owner, "Scrivane", "The template editor is not part of this build yet.");
+    CQtUiServices ui;
+    CTemplateEditorDialog dialog(ui, includeApocrypha, owner);
+    ui.parentWindow = [&dialog] { return static_cast<QWidget*>(&dialog); };
+    dialog.exec();
 }
