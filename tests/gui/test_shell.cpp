@@ -1,3 +1,4 @@
+#include "ModalHelpers.h"
 #include "Screenshots.h"
 #include "framework/CommandIds.h"
 #include "framework/HelpService.h"
@@ -32,26 +33,6 @@
 #include <functional>
 
 namespace {
-
-// Runs f on the next modal window to come up, from inside its event loop.
-void OnNextModal(std::function<void(QWidget*)> f) {
-    // The windows up now; one that closes may leave its address to the next.
-    QList<QPointer<QWidget>> before;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible()) before << w;
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        QWidget* m = QApplication::activeModalWidget();
-        if (!m || !m->isVisible()) return;
-        for (const QPointer<QWidget>& b : before)
-            if (b == m) return;
-        timer->stop();
-        timer->deleteLater();
-        f(m);
-    });
-    timer->start();
-}
 
 // Answers the next message box with button and records its text.
 void AnswerMessageBox(QMessageBox::StandardButton button, QStringList* texts = nullptr) {
