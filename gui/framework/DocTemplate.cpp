@@ -10,35 +10,6 @@
 #include <QMdiArea>
 #include <algorithm>
 
-namespace {
-
-class CPlaceholderDocument : public CDocument {
-public:
-    CPlaceholderDocument() : CDocument(ui_) {}
-
-private:
-    static CQtUiServices ui_;
-};
-CQtUiServices CPlaceholderDocument::ui_;
-
-} // namespace
-
-std::unique_ptr<CDocument> MakePlaceholderDocument(const std::string& title) {
-    auto doc = std::make_unique<CPlaceholderDocument>();
-    doc->SetTitle(title);
-    return doc;
-}
-
-ViewParts MakePlaceholderView(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Base);
-    label->setObjectName("placeholderView");
-    return {label, nullptr};
-}
-
 CDocTemplate::CDocTemplate(int resourceId, std::string strings, DocumentFactory document, FrameFactory frame,
                            ViewFactory view)
     : resourceId_(resourceId), makeDocument_(std::move(document)), makeFrame_(std::move(frame)),
@@ -52,11 +23,7 @@ CDocTemplate::CDocTemplate(int resourceId, std::string strings, DocumentFactory 
     }
 }
 
-CDocTemplate::~CDocTemplate() {
-    // Windows belong to the main window's client area, which may be gone already.
-    for (Open& o : open_)
-        o.frame = nullptr;
-}
+CDocTemplate::~CDocTemplate() = default;
 
 std::string CDocTemplate::GetDocString(DocString which) const {
     size_t i = static_cast<size_t>(which);
@@ -82,8 +49,10 @@ CDocument* CDocTemplate::OpenDocumentFile(const std::string& path, QMdiArea* are
     ViewParts parts = makeView_(*doc, *frame);
     if (parts.view) doc->AddView(parts.view);
     frame->SetView(parts.widget, parts.view, doc.get());
-    auto title = [frame, d = doc.get(), fallback = GetDocString(windowTitle)] {
-        frame->setWindowTitle(ToQ(d->GetTitle().empty() ? fallback : d->GetTitle()));
+    // Windows belong to the main window's client area, which may go first.
+    auto title = [frame = QPointer<CMdiChildFrame>(frame), d = doc.get(),
+                  fallback = GetDocString(windowTitle)] {
+        if (frame) frame->setWindowTitle(ToQ(d->GetTitle().empty() ? fallback : d->GetTitle()));
     };
     title();
     doc->titleChanged = title;
@@ -99,13 +68,13 @@ void CDocTemplate::CloseDocument(CDocument* document) {
         std::find_if(open_.begin(), open_.end(), [&](const Open& o) { return o.document.get() == document; });
     if (it == open_.end()) return;
     std::unique_ptr<CDocument> doc = std::move(it->document);
-    CMdiChildFrame* frame = it->frame;
+    QPointer<CMdiChildFrame> frame = it->frame;
     open_.erase(it);
     doc->titleChanged = nullptr;
     doc->OnCloseDocument();
     if (frame) {
         frame->CloseFrame();
-        delete frame; // the view widgets go with it
+        delete frame.data(); // the view widgets go with it
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QIcon>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -63,7 +64,7 @@ public:
 private:
     struct Open {
         std::unique_ptr<CDocument> document;
-        CMdiChildFrame* frame = nullptr;
+        QPointer<CMdiChildFrame> frame;
     };
     int resourceId_;
     std::vector<std::string> strings_;
@@ -72,9 +73,3 @@ private:
     ViewFactory makeView_;
     std::vector<Open> open_;
 };
-
-// A stand-in for a document type whose document class is not part of the
-// program yet: it holds nothing and stores nothing.
-std::unique_ptr<CDocument> MakePlaceholderDocument(const std::string& title);
-// A stand-in view: a plain widget that says what will be shown here.
-ViewParts MakePlaceholderView(const QString& text);

@@ -2,11 +2,11 @@
 
 #include "TextConvert.h"
 #include "foundation/FileAccess.h"
+#include "planview/PlanDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 
 namespace {
@@ -49,26 +49,6 @@ QMessageBox::Icon IconOf(MbIcon icon) {
         return QMessageBox::NoIcon;
     }
 }
-
-class ProgressDialog : public IProgress {
-public:
-    explicit ProgressDialog(QWidget* parent, const QString& fileName)
-        : dialog_("Loading " + fileName, QString(), 0, 1, parent) {
-        dialog_.setWindowTitle("Scrivane");
-        dialog_.setCancelButton(nullptr);
-        dialog_.setMinimumDuration(0);
-        dialog_.setWindowModality(Qt::WindowModal);
-        dialog_.show();
-    }
-    void SetRange(int max) override { dialog_.setRange(0, max); }
-    void SetPos(int position) override {
-        dialog_.setValue(position);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-
-private:
-    QProgressDialog dialog_;
-};
 
 } // namespace
 
@@ -134,23 +114,15 @@ std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& re
 }
 
 std::optional<ExtraReading> CQtUiServices::EnterExtraReading(int mode) {
-    if (enterExtraReading) return enterExtraReading(mode);
-    return std::nullopt;
+    return RunEnterExtraReadingDialog(ParentWidget(), mode);
 }
 
 std::unique_ptr<IProgress> CQtUiServices::ShowLoadProgress(const std::string& fileName) {
-    if (showLoadProgress) return showLoadProgress(fileName);
-    return std::make_unique<ProgressDialog>(ParentWidget(), ToQ(fileName));
+    return ShowPlanLoadProgressDialog(ParentWidget(), fileName);
 }
 
 void CQtUiServices::ShowPlanProperties(const std::string& text) {
-    if (showPlanProperties) {
-        showPlanProperties(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Information, "Reading Plan Properties", ToQ(text), QMessageBox::Ok,
-                    ParentWidget());
-    box.exec();
+    RunPlanPropertiesDialog(ParentWidget(), text);
 }
 
 std::pair<int, int> CQtUiServices::MainFrameClientSize() {

@@ -7,19 +7,12 @@
 
 class QWidget;
 
-// The core's questions answered with Qt dialogs. The dialogs of the reading
-// plan window (Enter Extra Reading, the load progress, Plan Properties) are
-// plugged in by that window's code through the hooks; until then a plain
-// stand-in is used.
+// The core's questions answered with Qt dialogs.
 class CQtUiServices : public IUiServices {
 public:
     // The window the dialogs belong to, and the size of the main frame's client area.
     std::function<QWidget*()> parentWindow;
     std::function<std::pair<int, int>()> clientSize;
-
-    std::function<std::optional<ExtraReading>(int mode)> enterExtraReading;
-    std::function<std::unique_ptr<IProgress>(const std::string& fileName)> showLoadProgress;
-    std::function<void(const std::string& text)> showPlanProperties;
 
     int MessageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;

@@ -65,7 +65,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     CSplashWindow::ShowSplash(this);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Sub-windows closing while the frame goes away must not route commands
+    // to views and documents that are being destroyed.
+    disconnect(mdi_, nullptr, this, nullptr);
+}
 
 QAction* CMainFrame::MakeAction(const QString& text, int id) {
     auto* a = new QAction(text, this);

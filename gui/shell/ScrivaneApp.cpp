@@ -13,7 +13,6 @@
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
 #include "notes/NotePrinting.h"
-#include "planview/PlanDialogs.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
 
@@ -35,13 +34,6 @@ CScrivaneApp::CScrivaneApp() {
         if (!mainFrame_) return std::pair<int, int>{800, 600};
         QSize s = mainFrame_->MdiArea()->viewport()->size();
         return std::pair<int, int>{s.width(), s.height()};
-    };
-    ui_.enterExtraReading = [this](int mode) { return RunEnterExtraReadingDialog(ui_.ParentWidget(), mode); };
-    ui_.showLoadProgress = [this](const std::string& fileName) {
-        return ShowPlanLoadProgressDialog(ui_.ParentWidget(), fileName);
-    };
-    ui_.showPlanProperties = [this](const std::string& text) {
-        RunPlanPropertiesDialog(ui_.ParentWidget(), text);
     };
     MapCommands();
 }
@@ -194,6 +186,17 @@ void CScrivaneApp::OnFileOpen() {
 }
 
 CDocument* CScrivaneApp::OpenDocumentFile(const std::string& path) {
+    // A file that is open already gets its window back instead of a second
+    // document that would write over the first one's changes.
+    const QString wanted = QFileInfo(ToQ(path)).absoluteFilePath();
+    for (const auto& t : types_) {
+        for (CDocument* doc : t->Documents()) {
+            if (doc->GetPathName().empty() || QFileInfo(ToQ(doc->GetPathName())).absoluteFilePath() != wanted)
+                continue;
+            if (CMdiChildFrame* frame = t->FrameOf(doc)) mainFrame_->MdiArea()->setActiveSubWindow(frame);
+            return doc;
+        }
+    }
     for (const auto& t : types_) {
         if (!t->MatchesFile(path)) continue;
         CDocument* doc = t->OpenDocumentFile(path, mainFrame_->MdiArea(), true);

@@ -3,6 +3,7 @@
 #include "foundation/Clock.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/ScriptedUiServices.h"
 #include "plan/FormatPercent.h"
@@ -165,6 +166,33 @@ private slots:
         QApplication::processEvents();
         SaveScreenshot(frame, "environment-with-plan");
         frame->close();
+        app.reset();
+    }
+
+    // Opening a file that is already open, and losing the main window with
+    // windows still open, must neither double a document nor crash.
+    void openFilesAreNotOpenedTwiceAndTheFrameCanGoFirst() {
+        auto app = std::make_unique<CScrivaneApp>();
+        QVERIFY(app->InitInstance({}));
+        CSplashWindow::HideSplash();
+        QVERIFY(app->Environment().CreateReader({"Gus", "", "Gus"}, {}) >= 0);
+        app->Environment().LastReader() = "Gus";
+        OnNextModal([](QWidget* w) { w->findChild<QPushButton*>("1")->click(); });
+        app->MainFrame()->OnCommand(Cmd::OpenReaderEnvironment);
+        QVERIFY(app->Environment().IsOpen());
+        const std::string notes = app->Environment().CurrentReader().GetGeneralNotesPath();
+        SaveFileAtomic(notes, "text\r\n");
+        QCOMPARE(app->MainFrame()->MdiArea()->subWindowList().size(), 3);
+        CDocTemplate* general = app->DocumentType(132);
+        QVERIFY(general);
+        CDocument* first = app->OpenDocumentFile(notes);
+        QVERIFY(first);
+        CDocument* again = app->OpenDocumentFile(notes);
+        QCOMPARE(again, first);
+        QCOMPARE(general->Documents().size(), size_t(1));
+        QCOMPARE(app->MainFrame()->MdiArea()->subWindowList().size(), 3);
+        delete app->MainFrame(); // the windows go with it; nothing may be routed to them any more
+        QApplication::processEvents();
         app.reset();
     }
 };
