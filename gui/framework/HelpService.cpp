@@ -14,8 +14,8 @@
 
 namespace {
 
-const std::map<int, const char*>& PopupTexts() {
-    static const std::map<int, const char*> texts = {
+std::map<int, const char*> MakePopupTexts() {
+    std::map<int, const char*> texts = {
         {1, "Accepts what you entered and closes the dialog."},
         {2, "Closes the dialog without changing anything."},
         {1034, "The reader's first name. Together with the last name it tells apart readers who share a "
@@ -42,7 +42,28 @@ const std::map<int, const char*>& PopupTexts() {
         {1130, "Goes on to the nearest later verse that has a note."},
         {1131, "The upper bar shows your progress in the current plan."},
         {1132, "The lower bar shows your lifetime progress through the whole Bible."},
+        {1038, "The first verse of the reading."},
+        {1052, "The month and year the calendar shows."},
+        {1057, "Counts the reading in your lifetime reading only; the plan is left as it is."},
+        {1058, "Counts the reading in your lifetime reading and marks the verses of the current plan as "
+               "read."},
+        {1063, "The last verse of the reading."},
+        {1072, "Choose the first verse of the reading."},
+        {1073, "Choose the last verse of the reading."},
+        {1074, "Shows the previous month."},
+        {1075, "Shows the next month."},
+        {1122, "The book of the verse."},
+        {1123, "The chapter of the verse. A book of one chapter has nothing to choose here."},
+        {1124, "The verse. A psalm with a title starts at verse 0, the title."},
+        {1138, "The title, format and description of the template the plan was made from."},
     };
+    for (int id = 1076; id <= 1117; ++id)
+        texts[id] = "A day of the month: click it to choose it. Days in grey lie outside your plan.";
+    return texts;
+}
+
+const std::map<int, const char*>& PopupTexts() {
+    static const std::map<int, const char*> texts = MakePopupTexts();
     return texts;
 }
 
@@ -134,7 +155,10 @@ void CHelpService::ShowIndex() {
 
 void CHelpService::InstallDialogHelp(QDialog* dialog, int resourceId,
                                      std::initializer_list<int> popupControls) {
-    std::set<int> ids(popupControls);
+    InstallDialogHelp(dialog, resourceId, std::set<int>(popupControls));
+}
+
+void CHelpService::InstallDialogHelp(QDialog* dialog, int resourceId, const std::set<int>& ids) {
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     dialog->installEventFilter(new HelpKeyFilter(dialog, resourceId, ids));
     SetWhatsThis(dialog, ids);

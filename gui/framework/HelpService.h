@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTextBrowser>
 #include <initializer_list>
+#include <set>
 
 class QDialog;
 class QPoint;
@@ -31,6 +32,7 @@ public:
     // which are the widgets' object names) shows its pop-up, F1 anywhere else
     // the dialog's topic. The controls also get What's This texts.
     static void InstallDialogHelp(QDialog* dialog, int resourceId, std::initializer_list<int> popupControls);
+    static void InstallDialogHelp(QDialog* dialog, int resourceId, const std::set<int>& popupControls);
     // The same for a bar of controls inside a window: F1 on one of them shows
     // its pop-up, anything else goes on to the window.
     static void InstallControlHelp(QWidget* bar, std::initializer_list<int> popupControls);

@@ -24,7 +24,7 @@ private:
     double cy_;
 };
 
-// Help context number of a control or dialog, read by the help service.
-inline void SetHelpId(QWidget* w, int helpId) {
-    w->setProperty("helpContextId", helpId);
+// The help service knows a control by its id as object name.
+inline void SetControlId(QWidget* w, int id) {
+    w->setObjectName(QString::number(id));
 }

@@ -2,7 +2,7 @@
 
 #include "DialogUnits.h"
 #include "SelectVerseDialog.h"
-#include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 #include "scripture/Bible.h"
 
 #include <QButtonGroup>
@@ -13,7 +13,6 @@
 
 CEnterExtraReadingDialog::CEnterExtraReadingDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Scrivane - Enter Extra Reading");
-    SetHelpId(this, HelpIdForResource(174));
     CDialogUnits du(this);
     setFixedSize(du.Size(197, 136));
 
@@ -46,19 +45,12 @@ CEnterExtraReadingDialog::CEnterExtraReadingDialog(QWidget* parent) : QDialog(pa
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setGeometry(du.Rect(107, 114, 50, 14));
 
-    startText_->setWhatsThis("The first verse of the reading.");
-    endText_->setWhatsThis("The last verse of the reading.");
-    changeStart_->setWhatsThis("Choose the first verse of the reading.");
-    changeEnd_->setWhatsThis("Choose the last verse of the reading.");
-    lifetimeOnly_->setWhatsThis(
-        "Count the reading in your lifetime reading only; the plan is left as it is.");
-    planToo_->setWhatsThis(
-        "Count the reading in your lifetime reading and mark the verses of the current plan as read.");
     const std::pair<QWidget*, int> helpIds[] = {
         {ok, 1},          {cancel, 2},      {startText_, 1038},   {lifetimeOnly_, 1057},
         {planToo_, 1058}, {endText_, 1063}, {changeStart_, 1072}, {changeEnd_, 1073}};
     for (const auto& [w, id] : helpIds)
-        SetHelpId(w, HelpIdForControl(id));
+        SetControlId(w, id);
+    CHelpService::InstallDialogHelp(this, 174, {1, 2, 1038, 1057, 1058, 1063, 1072, 1073});
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

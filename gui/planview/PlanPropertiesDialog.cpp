@@ -1,7 +1,7 @@
 #include "PlanPropertiesDialog.h"
 
 #include "DialogUnits.h"
-#include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,15 +10,13 @@
 
 CPlanPropertiesDialog::CPlanPropertiesDialog(const QString& text, QWidget* parent) : QDialog(parent) {
     setWindowTitle("Reading Plan Properties");
-    SetHelpId(this, HelpIdForResource(183));
     CDialogUnits du(this);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setPlainText(QString(text).replace("\r\n", "\n"));
-    text_->setObjectName("planPropertiesText");
-    SetHelpId(text_, HelpIdForControl(1138));
+    SetControlId(text_, 1138);
     // The selection goes to the end and the caret is hidden.
     text_->moveCursor(QTextCursor::End);
     text_->ensureCursorVisible();
@@ -30,4 +28,5 @@ CPlanPropertiesDialog::CPlanPropertiesDialog(const QString& text, QWidget* paren
     layout->addWidget(text_);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     resize(du.Size(200, 110));
+    CHelpService::InstallDialogHelp(this, 183, {1138});
 }

@@ -2,7 +2,7 @@
 
 #include "DayButton.h"
 #include "DialogUnits.h"
-#include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +18,6 @@ constexpr int kFirstCellId = 1076;
 
 CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Scrivane - Select Date");
-    SetHelpId(this, HelpIdForResource(176));
     earliestDate.SetDate(1900, 1, 1);
     latestDate.SetDate(3000, 1, 1);
     CDialogUnits du(this);
@@ -27,20 +26,17 @@ CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
     previous_ = new QPushButton("<<", this);
     previous_->setGeometry(du.Rect(15, 10, 24, 14));
     previous_->setAutoDefault(false);
-    previous_->setWhatsThis("Shows the previous month.");
-    SetHelpId(previous_, HelpIdForControl(1074));
+    SetControlId(previous_, 1074);
     next_ = new QPushButton(">>", this);
     next_->setGeometry(du.Rect(165, 10, 24, 14));
     next_->setAutoDefault(false);
-    next_->setWhatsThis("Shows the next month.");
-    SetHelpId(next_, HelpIdForControl(1075));
+    SetControlId(next_, 1075);
     caption_ = new QLineEdit(this);
     caption_->setReadOnly(true);
     caption_->setAlignment(Qt::AlignCenter);
     caption_->setFocusPolicy(Qt::NoFocus);
     caption_->setGeometry(du.Rect(45, 10, 114, 14));
-    caption_->setWhatsThis("The month and year the grid shows.");
-    SetHelpId(caption_, HelpIdForControl(1052));
+    SetControlId(caption_, 1052);
     for (int c = 0; c < 7; ++c) {
         auto* head = new QLabel(kDayHeads[c], this);
         head->setAlignment(Qt::AlignCenter);
@@ -49,24 +45,26 @@ CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
     for (int k = 0; k < 42; ++k) {
         auto* b = new CDayButton(this);
         b->setGeometry(du.Rect(15 + 25 * (k % 7), 45 + 15 * (k / 7), 24, 14));
-        b->setObjectName(QString("day%1").arg(k));
-        b->setWhatsThis("A day of the month: click it to choose it. Grey days lie outside the plan.");
-        SetHelpId(b, HelpIdForControl(kFirstCellId + k));
+        SetControlId(b, kFirstCellId + k);
         connect(b, &QPushButton::clicked, this, [this, b] { DayPressed(b); });
         cells_[static_cast<size_t>(k)] = b;
     }
     auto* ok = new QPushButton("OK", this);
     ok->setGeometry(du.Rect(40, 145, 50, 14));
     ok->setDefault(true);
-    SetHelpId(ok, HelpIdForControl(1));
+    SetControlId(ok, 1);
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setGeometry(du.Rect(110, 145, 50, 14));
-    SetHelpId(cancel, HelpIdForControl(2));
+    SetControlId(cancel, 2);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(next_, &QPushButton::clicked, this, &CSelectDateDialog::OnNextMonth);
     connect(previous_, &QPushButton::clicked, this, &CSelectDateDialog::OnPreviousMonth);
     SetStartDate(earliestDate);
+    std::set<int> helpControls = {1, 2, 1052, 1074, 1075};
+    for (int k = 0; k < 42; ++k)
+        helpControls.insert(kFirstCellId + k);
+    CHelpService::InstallDialogHelp(this, 176, helpControls);
 }
 
 void CSelectDateDialog::SetStartDate(const CJJulian& start) {

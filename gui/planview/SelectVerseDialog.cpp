@@ -1,7 +1,7 @@
 #include "SelectVerseDialog.h"
 
 #include "DialogUnits.h"
-#include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 #include "scripture/Bible.h"
 
 #include <QComboBox>
@@ -11,7 +11,6 @@
 
 CSelectVerseDialog::CSelectVerseDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Scrivane - Select Verse");
-    SetHelpId(this, HelpIdForResource(177));
     CDialogUnits du(this);
     setFixedSize(du.Size(186, 62));
     auto label = [&](const char* text, int x, int w) {
@@ -24,25 +23,23 @@ CSelectVerseDialog::CSelectVerseDialog(QWidget* parent) : QDialog(parent) {
     books_ = new QComboBox(this);
     books_->setGeometry(du.Rect(7, 17, 80, 14));
     books_->setMaxVisibleItems(20);
-    books_->setWhatsThis("The book of the verse.");
-    SetHelpId(books_, HelpIdForControl(1122));
+    SetControlId(books_, 1122);
     chapters_ = new QComboBox(this);
     chapters_->setGeometry(du.Rect(92, 17, 40, 14));
     chapters_->setMaxVisibleItems(20);
-    chapters_->setWhatsThis("The chapter of the verse. Books of one chapter have no choice here.");
-    SetHelpId(chapters_, HelpIdForControl(1123));
+    SetControlId(chapters_, 1123);
     verses_ = new QComboBox(this);
     verses_->setGeometry(du.Rect(137, 17, 42, 14));
     verses_->setMaxVisibleItems(20);
-    verses_->setWhatsThis("The verse. A psalm's title counts as verse 0.");
-    SetHelpId(verses_, HelpIdForControl(1124));
+    SetControlId(verses_, 1124);
     auto* ok = new QPushButton("OK", this);
     ok->setGeometry(du.Rect(37, 40, 50, 14));
     ok->setDefault(true);
-    SetHelpId(ok, HelpIdForControl(1));
+    SetControlId(ok, 1);
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setGeometry(du.Rect(99, 40, 50, 14));
-    SetHelpId(cancel, HelpIdForControl(2));
+    SetControlId(cancel, 2);
+    CHelpService::InstallDialogHelp(this, 177, {1, 2, 1122, 1123, 1124});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(books_, &QComboBox::currentIndexChanged, this, [this] { OnBookChanged(); });

@@ -6,14 +6,19 @@
 #include "planview/SelectDateDialog.h"
 #include "planview/SelectVerseDialog.h"
 
+#include "framework/HelpService.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
+#include <set>
 
 namespace {
 
@@ -199,6 +204,37 @@ private slots:
         dlg.close();
         QVERIFY(dlg.isVisible()); // no close box: only the caller ends it
         dlg.hide();
+    }
+
+    void helpKnowsTheControlsAndTopics() {
+        struct Case {
+            int resource;
+            std::set<int> controls;
+            const char* topicText;
+        } cases[] = {{176, {1, 2, 1052, 1074, 1075, 1076, 1117}, "Select Date"},
+                     {177, {1, 2, 1122, 1123, 1124}, "Select Verse"},
+                     {174, {1, 2, 1038, 1057, 1058, 1063, 1072, 1073}, "Enter Extra Reading"}};
+        for (const Case& c : cases) {
+            std::unique_ptr<QDialog> dlg;
+            if (c.resource == 176) dlg = std::make_unique<CSelectDateDialog>();
+            if (c.resource == 177) dlg = std::make_unique<CSelectVerseDialog>();
+            if (c.resource == 174) dlg = std::make_unique<CEnterExtraReadingDialog>();
+            dlg->show();
+            for (int id : c.controls) {
+                QWidget* w = dlg->findChild<QWidget*>(QString::number(id));
+                QVERIFY2(w, qPrintable(QString("control %1 of dialog %2").arg(id).arg(c.resource)));
+                QVERIFY(!w->whatsThis().isEmpty());
+            }
+            // F1 elsewhere in the dialog opens its topic page.
+            dlg->setFocus();
+            QTest::keyClick(dlg.get(), Qt::Key_F1);
+            QTextBrowser* help = CHelpService::Instance().Browser();
+            QVERIFY(help);
+            QCOMPARE(help->source().toString(),
+                     QString("qrc:/help/%1.html").arg(0x20000 + c.resource, 0, 16));
+            QVERIFY(help->toPlainText().contains(c.topicText));
+            help->close();
+        }
     }
 
     void propertiesTextIsReadOnly() {
