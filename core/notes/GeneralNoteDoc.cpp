@@ -170,15 +170,19 @@ void CGeneralNoteDoc::OnCloseDocument() {
     CDocument::OnCloseDocument();
 }
 
-void CGeneralNoteDoc::OnFileSaveAs() {
+std::optional<std::string> CGeneralNoteDoc::ChooseNotesFile(bool open) {
     auto [dir, name] = SplitPath(GetPathName());
     FileDialogRequest request;
-    request.open = false;
+    request.open = open;
     request.defaultExtension = "txt";
     request.defaultFileName = name;
     request.startDirectory = dir;
     request.filter = kTextFilter;
-    auto chosen = Ui().ChooseFile(request);
+    return Ui().ChooseFile(request);
+}
+
+void CGeneralNoteDoc::OnFileSaveAs() {
+    auto chosen = ChooseNotesFile(false);
     if (!chosen) return;
     // A failed write leaves the notes as they are, modified, on their old path.
     if (!SaveTo(*chosen)) return;
@@ -187,14 +191,7 @@ void CGeneralNoteDoc::OnFileSaveAs() {
 }
 
 void CGeneralNoteDoc::OnFileOpen() {
-    auto [dir, name] = SplitPath(GetPathName());
-    FileDialogRequest request;
-    request.open = true;
-    request.defaultExtension = "txt";
-    request.defaultFileName = name;
-    request.startDirectory = dir;
-    request.filter = kTextFilter;
-    auto chosen = Ui().ChooseFile(request);
+    auto chosen = ChooseNotesFile(true);
     if (!chosen) return;
     auto size = FileSize(*chosen);
     if (!size || *size == 0) return;

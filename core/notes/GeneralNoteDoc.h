@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 struct CReaderContext;
@@ -54,6 +55,8 @@ public:
 
 private:
     CGeneralNoteViewBase* TextView() const;
+    // The file dialog of Open and Save As, starting at the current file.
+    std::optional<std::string> ChooseNotesFile(bool open);
 
     CReaderContext& context_;
     std::string title_;

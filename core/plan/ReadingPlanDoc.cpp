@@ -517,8 +517,7 @@ void CReadingPlanDoc::ApplyTemplateFields(const CPlanTemplate& t) {
     sectionCount = t.sectionCount;
     divideBy = t.divideBy;
     readOnWeekday = t.readOnWeekday;
-    const int64_t days = int64_t(t.planDays) + 365 * int64_t(t.planYears) + 30 * int64_t(t.planMonths);
-    planLengthDays = static_cast<int32_t>(std::clamp<int64_t>(days, INT32_MIN, INT32_MAX));
+    planLengthDays = t.PlanLengthDays();
 }
 
 void CReadingPlanDoc::ImportTextPlan(std::string_view bytes, IProgress* progress) {

@@ -42,8 +42,8 @@ CSelectVerseDialog::CSelectVerseDialog(QWidget* parent) : QDialog(parent) {
     CHelpService::InstallDialogHelp(this, 177, {1, 2, 1122, 1123, 1124});
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(books_, &QComboBox::currentIndexChanged, this, [this] { OnBookChanged(); });
-    connect(chapters_, &QComboBox::currentIndexChanged, this, [this] { OnChapterChanged(); });
+    connect(books_, &QComboBox::currentIndexChanged, this, [this] { OnSelectionChanged(true); });
+    connect(chapters_, &QComboBox::currentIndexChanged, this, [this] { OnSelectionChanged(false); });
 }
 
 void CSelectVerseDialog::showEvent(QShowEvent* e) {
@@ -81,7 +81,9 @@ void CSelectVerseDialog::FillVerses(uint16_t book, uint16_t chapter, int select)
     verses_->setCurrentIndex(select >= 0 && select < slotCount ? select : 0);
 }
 
-void CSelectVerseDialog::OnBookChanged() {
+// A new book refills the chapter list; a new chapter refills it only when the
+// list still belongs to another book. The verse list keeps its entry where it can.
+void CSelectVerseDialog::OnSelectionChanged(bool bookChanged) {
     uint16_t book = static_cast<uint16_t>(books_->currentIndex() + 1);
     uint16_t count = TheBible().GetChapterCount(book);
     uint16_t chapter = 1;
@@ -93,31 +95,12 @@ void CSelectVerseDialog::OnBookChanged() {
     } else {
         chapters_->setEnabled(true);
         chapter = static_cast<uint16_t>(chapters_->currentIndex() + 1);
-        if (chapter > count || chapter == 0) chapter = 1;
-        FillChapters(book);
-        QSignalBlocker block(chapters_);
-        chapters_->setCurrentIndex(chapter - 1);
-    }
-    FillVerses(book, chapter, previousVerse);
-}
-
-void CSelectVerseDialog::OnChapterChanged() {
-    uint16_t book = static_cast<uint16_t>(books_->currentIndex() + 1);
-    uint16_t count = TheBible().GetChapterCount(book);
-    uint16_t chapter = 1;
-    int previousVerse = verses_->currentIndex() < 0 ? INT32_MAX : verses_->currentIndex();
-    if (count == 1) {
-        QSignalBlocker block(chapters_);
-        chapters_->setCurrentIndex(0);
-        chapters_->setEnabled(false);
-    } else {
-        chapters_->setEnabled(true);
-        chapter = static_cast<uint16_t>(chapters_->currentIndex() + 1);
-        if (chapter > count || chapter == 0) {
+        const bool outOfRange = chapter > count || chapter == 0;
+        if (outOfRange) chapter = 1;
+        if (bookChanged || outOfRange) {
             FillChapters(book);
             QSignalBlocker block(chapters_);
-            chapters_->setCurrentIndex(0);
-            chapter = 1;
+            chapters_->setCurrentIndex(chapter - 1);
         }
     }
     FillVerses(book, chapter, previousVerse);

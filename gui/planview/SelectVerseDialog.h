@@ -26,8 +26,7 @@ protected:
 private:
     void FillChapters(uint16_t book);
     void FillVerses(uint16_t book, uint16_t chapter, int select);
-    void OnBookChanged();
-    void OnChapterChanged();
+    void OnSelectionChanged(bool bookChanged);
 
     QComboBox* books_;
     QComboBox* chapters_;
