@@ -3,6 +3,7 @@
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/HelpService.h"
+#include "framework/LockKeys.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
 #include "resources/CommandTable.h"
@@ -59,7 +60,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     // Documents change under commands and dialogs; keep the toolbar's states fresh.
     auto* idle = new QTimer(this);
     idle->setInterval(250);
-    connect(idle, &QTimer::timeout, this, [this] { UpdateCommandUi(); });
+    connect(idle, &QTimer::timeout, this, [this] {
+        UpdateCommandUi();
+        UpdateLockKeyPanes();
+    });
     idle->start();
     resize(800, 600);
     CSplashWindow::ShowSplash(this);
@@ -114,10 +118,17 @@ void CMainFrame::CreateStatusBar() {
         pane->setAlignment(Qt::AlignCenter);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance("SCRL") + 10);
-        // Qt cannot tell the lock keys' states, so the panes show their names greyed.
         pane->setEnabled(false);
+        lockPanes_.push_back(pane);
         bar->addPermanentWidget(pane);
     }
+}
+
+void CMainFrame::UpdateLockKeyPanes() {
+    // A lock key that is off, or a window system that does not say, shows its name greyed.
+    std::optional<std::array<bool, 3>> on = LockKeyStates();
+    for (size_t i = 0; i < lockPanes_.size() && i < 3; ++i)
+        lockPanes_[i]->setEnabled(on && (*on)[i]);
 }
 
 void CMainFrame::MapFrameCommands() {

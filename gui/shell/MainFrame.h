@@ -50,6 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void UpdateLockKeyPanes();
     void CreateToolBar();
     void CreateStatusBar();
     void ShowMenu(int resourceId);
@@ -64,6 +65,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* idleText_ = nullptr;
+    std::vector<QLabel*> lockPanes_;
     std::vector<QAction*> toolBarActions_;
     struct MenuBarSet {
         std::vector<QMenu*> menus;
