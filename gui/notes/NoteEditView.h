@@ -1,6 +1,7 @@
 #pragma once
 #include "NoteEditor.h"
 #include "NotePrinting.h"
+#include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 
 #include <QPrintDialog>
@@ -30,7 +31,7 @@ public:
         this->MapCommand(
             EditRepeat, [e] { e->RepeatFind(); }, [e] { return !e->document()->isEmpty(); });
         this->MapCommand(FilePrint, [this] { PrintWithDialog(); });
-        this->MapCommand(FilePrintDirect, [this] { PrintTo(NotesPrinter()); });
+        this->MapCommand(FilePrintDirect, [this] { PrintTo(ApplicationPrinter()); });
         this->MapCommand(FilePrintPreview, [this] { PrintPreview(); });
     }
 
@@ -40,11 +41,11 @@ public:
         editor_->Print(printer, QString::fromStdString(this->PrintHeader()));
     }
     void PrintWithDialog() {
-        QPrintDialog dialog(&NotesPrinter(), this);
-        if (dialog.exec() == QDialog::Accepted) PrintTo(NotesPrinter());
+        QPrintDialog dialog(&ApplicationPrinter(), this);
+        if (dialog.exec() == QDialog::Accepted) PrintTo(ApplicationPrinter());
     }
     void PrintPreview() {
-        QPrintPreviewDialog dialog(&NotesPrinter(), this);
+        QPrintPreviewDialog dialog(&ApplicationPrinter(), this);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
                          [this](QPrinter* printer) { PrintTo(*printer); });
         dialog.exec();

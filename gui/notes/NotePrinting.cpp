@@ -49,22 +49,3 @@ void PrintNotePages(QPrinter& printer, const QFont& font, const QString& header,
     }
     painter.end();
 }
-
-namespace {
-
-std::function<QPrinter&()>& PrinterSource() {
-    static std::function<QPrinter&()> source;
-    return source;
-}
-
-} // namespace
-
-QPrinter& NotesPrinter() {
-    if (PrinterSource()) return PrinterSource()();
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
-}
-
-void SetNotesPrinter(std::function<QPrinter&()> printer) {
-    PrinterSource() = std::move(printer);
-}

@@ -8,8 +8,3 @@ class QPrinter;
 // Prints a note: the header at the top of every page, the text wrapped
 // inside the margins, and the page number at the foot.
 void PrintNotePages(QPrinter& printer, const QFont& font, const QString& header, const QString& text);
-
-// The printer both notes windows print on: the one the print setup works on
-// once the application has said which that is.
-QPrinter& NotesPrinter();
-void SetNotesPrinter(std::function<QPrinter&()> printer);

@@ -3,6 +3,7 @@
 #include "SelectDateDialog.h"
 #include "SelectVerseDialog.h"
 #include "foundation/Clock.h"
+#include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
@@ -180,14 +181,14 @@ void CReadingPlanView::PrintTo(QPrinter& printer) {
 }
 
 void CReadingPlanView::OnPrint() {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = ApplicationPrinter();
     QPrintDialog dlg(&printer, this);
     if (dlg.exec() != QDialog::Accepted) return;
     PrintTo(printer);
 }
 
 void CReadingPlanView::OnPrintPreview() {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = ApplicationPrinter();
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* pr) { PrintTo(*pr); });
     preview.exec();

@@ -7,6 +7,7 @@
 #include "SplashWindow.h"
 #include "TemplateEditorLauncher.h"
 #include "foundation/ErrorMessages.h"
+#include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/HelpService.h"
@@ -43,7 +44,7 @@ CScrivaneApp::~CScrivaneApp() {
         t->CloseAllDocuments();
     if (splashFilter_) qApp->removeEventFilter(splashFilter_);
     delete mainFrame_;
-    SetNotesPrinter({});
+    SetApplicationPrinter({});
 }
 
 bool CScrivaneApp::InitInstance(const QStringList& args) {
@@ -66,7 +67,7 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     LoadReaderFile();
 
     types_ = MakeDocumentTypes(ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); });
-    SetNotesPrinter([this]() -> QPrinter& { return Printer(); });
+    SetApplicationPrinter([this]() -> QPrinter& { return Printer(); });
 
     mainFrame_ = new CMainFrame;
     mainFrame_->SetAppTarget(&target_);

@@ -1,0 +1,9 @@
+#pragma once
+#include <functional>
+
+class QPrinter;
+
+// The printer every window prints on: the one Print Setup works on, once the
+// application has said which that is (a plain one before).
+QPrinter& ApplicationPrinter();
+void SetApplicationPrinter(std::function<QPrinter&()> printer);
