@@ -117,6 +117,8 @@ std::string KeepAside(const std::string& path) {
     std::string target = path + ".damaged";
     for (int i = 2; i < 1000 && ::access(target.c_str(), F_OK) == 0; ++i)
         target = path + ".damaged" + std::to_string(i);
+    // Every name taken: the file stays where it is rather than replace an earlier copy.
+    if (::access(target.c_str(), F_OK) == 0) return {};
     if (::rename(path.c_str(), target.c_str()) != 0) return {};
     return target;
 }

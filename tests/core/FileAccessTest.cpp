@@ -63,6 +63,14 @@ TEST(FileAccess, KeepAsideNeverOverwritesAnEarlierCopy) {
     EXPECT_EQ(ReadWholeFile(path + ".damaged2"), "two");
     EXPECT_FALSE(FileExists(path));
     EXPECT_EQ(KeepAside(path), "");
+
+    // With every name of a copy taken, the file stays and no copy is replaced.
+    for (int i = 3; i < 1000; ++i)
+        SaveFileAtomic(path + ".damaged" + std::to_string(i), "old");
+    SaveFileAtomic(path, "last");
+    EXPECT_EQ(KeepAside(path), "");
+    EXPECT_EQ(ReadWholeFile(path), "last");
+    EXPECT_EQ(ReadWholeFile(path + ".damaged999"), "old");
 }
 
 TEST(FileAccess, PathPieces) {
