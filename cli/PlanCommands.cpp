@@ -125,9 +125,11 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
         for (const std::string& line : doc.GetPropertiesLines())
             out << CliField(line) << '\n';
     }
-    if (ui.Declined()) return 1;
+    // A question declined or a template that could not be read: the plan is as it was, and a
+    // fresh stem stays without files.
+    if (ui.Declined() || !done) return 1;
     if (!doc.SaveDirtyFiles()) return 1;
-    return done && !ui.ErrorShown() ? 0 : 1;
+    return ui.ErrorShown() ? 1 : 0;
 }
 
 CliRegistration planCommand("plan", Plan, kPlanUsage);

@@ -137,6 +137,12 @@ TEST_F(PlanCli, DailyUse) {
 }
 
 TEST_F(PlanCli, QuestionsAndBadFiles) {
+    // A template that cannot be read leaves a fresh stem without files.
+    SaveFileAtomic(dir.Path("short.vntpl"), "\1\0\0\0");
+    EXPECT_EQ(Run("plan new " + Stem() + " " + File("short.vntpl")).status, 1);
+    EXPECT_FALSE(FileExists(dir.Path("bob.vnpln")));
+    EXPECT_FALSE(FileExists(dir.Path("bob.vnpro")));
+
     SaveFileAtomic(dir.Path("t.txt"), "<ALLDA><DAYS = 10><BOOKS = 1>");
     ASSERT_EQ(Run("plan new " + Stem() + " " + File("t.txt")).status, 0);
     const std::string before = ReadWholeFile(dir.Path("bob.vnpln"));
@@ -144,7 +150,6 @@ TEST_F(PlanCli, QuestionsAndBadFiles) {
     EXPECT_EQ(Run("plan new " + Stem() + " " + File("t.txt")).status, 1);
     EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln")), before);
     EXPECT_EQ(Run("plan new " + Stem() + " " + File("none.vntpl") + " --yes").status, 1);
-    SaveFileAtomic(dir.Path("short.vntpl"), "\1\0\0\0");
     EXPECT_EQ(Run("plan new " + Stem() + " " + File("short.vntpl") + " --yes").status, 1);
     EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln")), before);
     EXPECT_EQ(Run("plan new " + Stem() + " " + File("t.txt") + " --yes").status, 0);
