@@ -106,6 +106,9 @@ bool CReadingPlanDoc::OnNewDocument() {
     const std::string historyPath = HistoryFilePath();
     if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
     if (!FileExists(historyPath) || !LoadFile(historyPath, false)) InitialiseEmptyHistory();
+    // A damaged file left in place is never written; only changes made from now on are at stake.
+    if (planFileLocked_) planDirty = false;
+    if (historyFileLocked_) historyDirty = false;
     setUp_ = true;
     SetTitle(TitleFor(reader_.displayName));
     UpdateAllViews(nullptr);
@@ -154,9 +157,15 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
 
 bool CReadingPlanDoc::SaveDirtyFiles() {
     if (!setUp_) return true;
+    // Changes that cannot go into a damaged file left in place are reported, never dropped silently.
+    auto save = [this](const std::string& path, bool plan) {
+        if (!(plan ? planFileLocked_ : historyFileLocked_)) return WriteFile(path, plan);
+        ReportError(Ui(), SaveErrorMessage(CFileException(CFileException::accessDenied, path), path));
+        return false;
+    };
     bool ok = true;
-    if (planDirty && !planFileLocked_) ok = WriteFile(PlanFilePath(), true) && ok;
-    if (historyDirty && !historyFileLocked_) ok = WriteFile(HistoryFilePath(), false) && ok;
+    if (planDirty) ok = save(PlanFilePath(), true) && ok;
+    if (historyDirty) ok = save(HistoryFilePath(), false) && ok;
     return ok;
 }
 

@@ -2,6 +2,7 @@
 #include "framework/CommandIds.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -145,6 +146,33 @@ TEST_F(PlanDocFiles, DamagedFilesAreReportedKeptAsideAndNeverOverwritten) {
     d.OnCloseDocument();
     EXPECT_TRUE(FileExists(PlanPath()));
     EXPECT_EQ(ReadWholeFile(PlanPath() + ".damaged"), plan);
+}
+
+TEST_F(PlanDocFiles, ChangesToADamagedFileThatStaysInPlaceAreNotDroppedSilently) {
+    // A name so long that its ".damaged" copy cannot be named: the damaged file stays in place.
+    const std::string name(246, 'B');
+    reader.fileStem = "\\" + name;
+    const std::string planPath = dir.Path(name + ".vnpln");
+    std::ofstream(planPath) << "broken";
+    CArchive history;
+    history.WriteDWord(1);
+    history.WriteDWord(0);
+    history.WriteWord(0);
+    history.WriteWord(0);
+    std::ofstream(dir.Path(name + ".vnpro")) << history.Bytes();
+    CReadingPlanDoc& d = Open();
+    ASSERT_EQ(ui.messageBoxes.size(), 1u);
+    EXPECT_EQ(ui.messageBoxes[0].text, "Unexpected file format.");
+    // Nothing changed yet: closing says nothing more.
+    EXPECT_TRUE(d.SaveDirtyFiles());
+    EXPECT_EQ(ui.messageBoxes.size(), 1u);
+    d.MarkVerseInPlan(3);
+    EXPECT_FALSE(d.SaveDirtyFiles());
+    ASSERT_EQ(ui.messageBoxes.size(), 2u);
+    EXPECT_EQ(ui.messageBoxes[1].text,
+              "Unable to write to " + planPath + ", it is read-only or opened by someone else.");
+    EXPECT_TRUE(d.GetPlanDirty());
+    EXPECT_EQ(ReadWholeFile(planPath), "broken");
 }
 
 TEST_F(PlanDocFiles, FailedSaveIsReportedAndStaysDirty) {
