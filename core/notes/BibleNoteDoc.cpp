@@ -34,6 +34,8 @@ void CBibleNoteDoc::DeleteNote(uint16_t index) {
 }
 
 std::string CBibleNoteDoc::NotesPath() const {
+    // Without a stem every such reader would share one ".vnnot" in the base directory.
+    if (context_.fileStem.empty()) return {};
     return JoinStem(context_.baseDirectory, context_.fileStem + ".vnnot");
 }
 
@@ -88,6 +90,10 @@ bool CBibleNoteDoc::Write(bool onlyIfModified) {
     std::string path = NotesPath();
     CArchive ar;
     Serialize(ar);
+    if (path.empty()) {
+        if (closing_) RescueUnsavedBytes(Ui(), path, ar.Bytes());
+        return false;
+    }
     if (damagedFileInPlace_) {
         if (!MoveDamagedFileBeforeWriting(Ui(), path)) {
             if (closing_) RescueUnsavedBytes(Ui(), path, ar.Bytes());

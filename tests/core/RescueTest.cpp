@@ -9,6 +9,7 @@
 #include "notes/GeneralNoteDoc.h"
 #include "plan/ReadingPlanDoc.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -85,6 +86,27 @@ TEST(Rescue, AnEarlierRescueIsNeverReplaced) {
     ASSERT_TRUE(RescueUnsavedBytes(ui, path, "two"));
     EXPECT_EQ(ReadWholeFile(path + ".unsaved"), "one");
     EXPECT_EQ(ReadWholeFile(path + ".unsaved2"), "two");
+}
+
+TEST(Rescue, NotesOfAReaderWithoutAStemGoNowhereShared) {
+    TempDir dir, home;
+    const char* oldHome = std::getenv("HOME");
+    const std::string saved = oldHome ? oldHome : "";
+    ::setenv("HOME", home.Path().c_str(), 1);
+    {
+        CScriptedUiServices ui;
+        CReaderContext context{dir.Path(), "Bob", "", ""};
+        CBibleNoteDoc doc(ui, context);
+        doc.OnNewDocument();
+        doc.SetNote(3, "mine");
+        doc.OnCloseDocument();
+    }
+    EXPECT_TRUE(dir.List().empty()); // no ".vnnot" that every such reader would share
+    EXPECT_EQ(home.List(), std::vector<std::string>{"Scrivane.unsaved"});
+    if (oldHome)
+        ::setenv("HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("HOME");
 }
 
 } // namespace
