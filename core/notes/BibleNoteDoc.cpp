@@ -8,6 +8,7 @@
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
 #include "framework/ReaderContext.h"
+#include "framework/RescueFile.h"
 #include "framework/UiServices.h"
 #include "scripture/Bible.h"
 
@@ -33,6 +34,8 @@ void CBibleNoteDoc::DeleteNote(uint16_t index) {
 }
 
 std::string CBibleNoteDoc::NotesPath() const {
+    // Without a stem every such reader would share one ".vnnot" in the base directory.
+    if (context_.fileStem.empty()) return {};
     return JoinStem(context_.baseDirectory, context_.fileStem + ".vnnot");
 }
 
@@ -68,6 +71,7 @@ void CBibleNoteDoc::CommitViews() {
 
 void CBibleNoteDoc::OnCloseDocument() {
     CommitViews();
+    closing_ = true;
     CDocument::OnCloseDocument();
 }
 
@@ -84,19 +88,28 @@ bool CBibleNoteDoc::SaveVerseNotes() {
 bool CBibleNoteDoc::Write(bool onlyIfModified) {
     if (onlyIfModified && !IsModified()) return true;
     std::string path = NotesPath();
+    CArchive ar;
+    Serialize(ar);
+    if (path.empty()) {
+        if (closing_) RescueUnsavedBytes(Ui(), path, ar.Bytes());
+        return false;
+    }
     if (damagedFileInPlace_) {
-        if (!MoveDamagedFileBeforeWriting(Ui(), path)) return false;
+        if (!MoveDamagedFileBeforeWriting(Ui(), path)) {
+            if (closing_) RescueUnsavedBytes(Ui(), path, ar.Bytes());
+            return false;
+        }
         damagedFileInPlace_ = false;
     }
     try {
-        CArchive ar;
-        Serialize(ar);
         RemakeReaderDirectory(context_, path);
         SaveFileAtomic(path, ar.Bytes());
         SetModifiedFlag(false);
         return true;
     } catch (const std::exception& e) {
         ReportError(Ui(), SaveErrorMessage(e, path));
+        // Closing: the notes go away, so they must be kept somewhere.
+        if (closing_) RescueUnsavedBytes(Ui(), path, ar.Bytes());
         return false;
     }
 }

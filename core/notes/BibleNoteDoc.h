@@ -43,4 +43,5 @@ private:
     CReaderContext& context_;
     CBibleNoteMap map_;
     bool damagedFileInPlace_ = false;
+    bool closing_ = false;
 };

@@ -9,6 +9,7 @@
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
 #include "framework/ReaderContext.h"
+#include "framework/RescueFile.h"
 #include "framework/UiServices.h"
 
 #include <stdexcept>
@@ -166,7 +167,8 @@ bool CGeneralNoteDoc::SaveIfModified() {
 }
 
 void CGeneralNoteDoc::OnCloseDocument() {
-    SaveIfModified();
+    // The window goes away with the text: what cannot be saved is kept elsewhere.
+    if (!SaveIfModified()) RescueUnsavedBytes(Ui(), GetPathName(), StoredTextFromEditor(GetText()));
     CDocument::OnCloseDocument();
 }
 

@@ -10,6 +10,7 @@
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
+#include "framework/RescueFile.h"
 #include "framework/UiServices.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
@@ -133,8 +134,8 @@ bool CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
 }
 
 bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
+    CArchive ar;
     try {
-        CArchive ar;
         if (plan)
             Serialize(ar);
         else
@@ -151,6 +152,8 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
     } catch (const std::exception& e) {
         (plan ? planDirty : historyDirty) = true;
         ReportError(Ui(), SaveErrorMessage(e, path));
+        // Closing: the document goes away, so its changes must go somewhere.
+        if (closing_ && !ar.Bytes().empty()) RescueUnsavedBytes(Ui(), path, ar.Bytes());
         return false;
     }
 }
@@ -174,6 +177,7 @@ void CReadingPlanDoc::DeleteContents() {
 }
 
 void CReadingPlanDoc::OnCloseDocument() {
+    closing_ = true;
     CDocument::OnCloseDocument();
     // Closed: a later call must not write this plan under another reader's name.
     setUp_ = false;

@@ -141,6 +141,7 @@ private:
 
     const CReaderContext& reader_;
     bool setUp_ = false;
+    bool closing_ = false;
     // Set when a damaged file could not be moved aside: it is then never written over.
     bool planFileLocked_ = false;
     bool historyFileLocked_ = false;

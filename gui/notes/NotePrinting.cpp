@@ -19,9 +19,10 @@ void PrintNotePages(QPrinter& printer, const QFont& font, const QString& header,
     const int w = metrics.maxWidth();
     const int h = metrics.height();
     const QRect page(0, 0, printer.width(), printer.height());
-    NotePageLayout layout = LayoutNotePage(page.left(), page.top(), page.right(), page.bottom(), w, h);
-    const QRect textRect(QPoint(layout.textLeft, layout.textTop),
-                         QPoint(layout.textRight, layout.textBottom));
+    // The layout takes right and bottom as the edges themselves, one past the last pixel.
+    NotePageLayout layout = LayoutNotePage(0, 0, page.width(), page.height(), w, h);
+    const QRect textRect(layout.textLeft, layout.textTop, layout.textRight - layout.textLeft,
+                         layout.textBottom - layout.textTop);
 
     QTextDocument doc;
     doc.documentLayout()->setPaintDevice(&printer);

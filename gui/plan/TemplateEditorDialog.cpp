@@ -102,8 +102,8 @@ QString WhatsThisFor(int controlId) {
     case idSectionTree:
         return "The sections of the plan. Select one to choose where right-clicked books go.";
     case idRemoveSection:
-        return "Removes the selected section. Its books leave the plan and the sections after it move up "
-               "one number.";
+        return "Removes the selected section. Its books leave the plan and the sections after it each take "
+               "the number one lower.";
     case idReadOnly:
         return "Saves the template file read-only, so that it cannot be saved over later.";
     default:

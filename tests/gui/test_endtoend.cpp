@@ -164,6 +164,8 @@ private slots:
         QVERIFY(box);
         QCOMPARE(box->text(), percent);
         QApplication::processEvents();
+        frame->UpdateCommandUi();
+        QVERIFY(frame->ToolBarAction(Cmd::OpenReaderEnvironment)->isEnabled());
         SaveScreenshot(frame, "environment-with-plan");
         frame->close();
         app.reset();
