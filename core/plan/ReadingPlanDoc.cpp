@@ -16,6 +16,7 @@
 #include "scripture/Verse.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 namespace {
@@ -140,6 +141,9 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
             Serialize(ar);
         else
             SerializeHistory(ar);
+        // A damaged file left in place is never written over; its changes fail like any other write.
+        if (plan ? planFileLocked_ : historyFileLocked_)
+            throw CFileException(CFileException::accessDenied, path, EACCES);
         // A reader directory removed while the environment was open is made again.
         const std::filesystem::path parent = std::filesystem::path(path).parent_path();
         std::error_code ec;
@@ -160,15 +164,9 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
 
 bool CReadingPlanDoc::SaveDirtyFiles() {
     if (!setUp_) return true;
-    // Changes that cannot go into a damaged file left in place are reported, never dropped silently.
-    auto save = [this](const std::string& path, bool plan) {
-        if (!(plan ? planFileLocked_ : historyFileLocked_)) return WriteFile(path, plan);
-        ReportError(Ui(), SaveErrorMessage(CFileException(CFileException::accessDenied, path), path));
-        return false;
-    };
     bool ok = true;
-    if (planDirty) ok = save(PlanFilePath(), true) && ok;
-    if (historyDirty) ok = save(HistoryFilePath(), false) && ok;
+    if (planDirty) ok = WriteFile(PlanFilePath(), true) && ok;
+    if (historyDirty) ok = WriteFile(HistoryFilePath(), false) && ok;
     return ok;
 }
 

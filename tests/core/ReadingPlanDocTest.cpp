@@ -172,6 +172,11 @@ TEST_F(PlanDocFiles, ChangesToADamagedFileThatStaysInPlaceAreNotDroppedSilently)
     EXPECT_EQ(ui.messageBoxes[1].text,
               "Unable to write to " + planPath + ", it is read-only or opened by someone else.");
     EXPECT_TRUE(d.GetPlanDirty());
+    // Closing tries to keep the changes elsewhere (no place takes a name this long) and says so.
+    d.OnCloseDocument();
+    ASSERT_EQ(ui.messageBoxes.size(), 4u);
+    EXPECT_EQ(ui.messageBoxes[3].text,
+              "The changes to " + planPath + " could not be written, nor kept anywhere else.");
     EXPECT_EQ(ReadWholeFile(planPath), "broken");
 }
 
