@@ -23,6 +23,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 constexpr int kRecentFileCount = 4;
@@ -121,6 +122,7 @@ QPrinter& CScrivaneApp::Printer() {
 void CScrivaneApp::OpenEnvironmentDocument(CDocTemplate& type, const std::string& path) {
     CDocument* doc = type.OpenDocumentFile(path, mainFrame_->MdiArea(), true);
     if (!doc) return;
+    environmentDocuments_.push_back(doc);
     if (!path.empty()) AddToRecentFiles(ToQ(path));
     int slot = CReaderEnvironment::SlotForWindowTitle(type.GetDocString(CDocTemplate::windowTitle));
     if (CMdiChildFrame* frame = type.FrameOf(doc); frame && slot)
@@ -152,11 +154,19 @@ void CScrivaneApp::CloseReaderEnvironment() {
         if (title.empty()) continue;
         std::vector<CDocument*> docs = type->Documents();
         if (docs.empty()) continue;
-        CMdiChildFrame* frame = type->FrameOf(docs.front());
+        // A file opened beside the environment may come first; the reader's
+        // slot is for the environment's own window.
+        auto own = std::find_first_of(docs.begin(), docs.end(), environmentDocuments_.begin(),
+                                      environmentDocuments_.end());
+        CMdiChildFrame* frame = type->FrameOf(own != docs.end() ? *own : docs.front());
         if (int slot = CReaderEnvironment::SlotForWindowTitle(title))
             env_.StorePlacement(slot, frame ? std::optional(frame->GetPlacement()) : std::nullopt);
-        type->CloseDocument(docs.front());
+        // Every document of the type goes: one left open would go on reading
+        // and writing the files of whichever reader opens next.
+        for (CDocument* doc : docs)
+            type->CloseDocument(doc);
     }
+    environmentDocuments_.clear();
     env_.FinishClose();
     if (mainFrame_) mainFrame_->UpdateCommandUi();
 }

@@ -557,6 +557,19 @@ private slots:
         CSplashWindow::HideSplash();
         QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 1);
         QCOMPARE(app_->RecentFiles(), QStringList{base_.filePath("notes.txt")});
+
+        // An environment opened beside that window closes all of its own: none
+        // may outlive it, and the reader keeps its own window's place.
+        Frame()->MdiArea()->subWindowList().front()->setGeometry(QRect(300, 10, 200, 150));
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 1)->click();
+        });
+        QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 4);
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+        QCOMPARE(app_->Environment().Readers().At(0).GetPlacement(kGeneralNotesSlot).left, 25);
     }
 
     void uiServicesAnswerWithQtDialogs() {
