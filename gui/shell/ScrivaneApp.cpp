@@ -152,18 +152,19 @@ void CScrivaneApp::CloseReaderEnvironment() {
     for (const auto& type : types_) {
         std::string title = type->GetDocString(CDocTemplate::windowTitle);
         if (title.empty()) continue;
-        std::vector<CDocument*> docs = type->Documents();
-        if (docs.empty()) continue;
-        // A file opened beside the environment may come first; the reader's
-        // slot is for the environment's own window.
-        auto own = std::find_first_of(docs.begin(), docs.end(), environmentDocuments_.begin(),
-                                      environmentDocuments_.end());
-        CMdiChildFrame* frame = type->FrameOf(own != docs.end() ? *own : docs.front());
+        // The environment's own documents, not a file opened beside it, which
+        // may come first; one of its own left open would go on reading and
+        // writing the files of whichever reader opens next.
+        std::vector<CDocument*> own;
+        for (CDocument* doc : type->Documents())
+            if (std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
+                environmentDocuments_.end())
+                own.push_back(doc);
+        if (own.empty()) continue;
+        CMdiChildFrame* frame = type->FrameOf(own.front());
         if (int slot = CReaderEnvironment::SlotForWindowTitle(title))
             env_.StorePlacement(slot, frame ? std::optional(frame->GetPlacement()) : std::nullopt);
-        // Every document of the type goes: one left open would go on reading
-        // and writing the files of whichever reader opens next.
-        for (CDocument* doc : docs)
+        for (CDocument* doc : own)
             type->CloseDocument(doc);
     }
     environmentDocuments_.clear();
