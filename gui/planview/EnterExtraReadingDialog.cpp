@@ -14,7 +14,7 @@
 CEnterExtraReadingDialog::CEnterExtraReadingDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Scrivane - Enter Extra Reading");
     CDialogUnits du(this);
-    setFixedSize(du.Size(197, 136));
+    setFixedSize(du.Size(197, 130));
 
     auto* startGroup = new QGroupBox("Starting At Verse:", this);
     startGroup->setGeometry(du.Rect(7, 5, 183, 34));
@@ -40,10 +40,10 @@ CEnterExtraReadingDialog::CEnterExtraReadingDialog(QWidget* parent) : QDialog(pa
     modes->addButton(lifetimeOnly_, 0);
     modes->addButton(planToo_, 1);
     auto* ok = new QPushButton("OK", this);
-    ok->setGeometry(du.Rect(40, 114, 50, 14));
+    ok->setGeometry(du.Rect(40, 110, 50, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton("Cancel", this);
-    cancel->setGeometry(du.Rect(107, 114, 50, 14));
+    cancel->setGeometry(du.Rect(107, 110, 50, 14));
 
     const std::pair<QWidget*, int> helpIds[] = {
         {ok, 1},          {cancel, 2},      {startText_, 1038},   {lifetimeOnly_, 1057},

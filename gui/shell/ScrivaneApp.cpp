@@ -23,6 +23,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <algorithm>
 
 namespace {
 constexpr int kRecentFileCount = 4;
@@ -121,6 +122,7 @@ QPrinter& CScrivaneApp::Printer() {
 void CScrivaneApp::OpenEnvironmentDocument(CDocTemplate& type, const std::string& path) {
     CDocument* doc = type.OpenDocumentFile(path, mainFrame_->MdiArea(), true);
     if (!doc) return;
+    environmentDocuments_.push_back(doc);
     if (!path.empty()) AddToRecentFiles(ToQ(path));
     int slot = CReaderEnvironment::SlotForWindowTitle(type.GetDocString(CDocTemplate::windowTitle));
     if (CMdiChildFrame* frame = type.FrameOf(doc); frame && slot)
@@ -150,13 +152,22 @@ void CScrivaneApp::CloseReaderEnvironment() {
     for (const auto& type : types_) {
         std::string title = type->GetDocString(CDocTemplate::windowTitle);
         if (title.empty()) continue;
-        std::vector<CDocument*> docs = type->Documents();
-        if (docs.empty()) continue;
-        CMdiChildFrame* frame = type->FrameOf(docs.front());
+        // The environment's own documents, not a file opened beside it, which
+        // may come first; one of its own left open would go on reading and
+        // writing the files of whichever reader opens next.
+        std::vector<CDocument*> own;
+        for (CDocument* doc : type->Documents())
+            if (std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
+                environmentDocuments_.end())
+                own.push_back(doc);
+        if (own.empty()) continue;
+        CMdiChildFrame* frame = type->FrameOf(own.front());
         if (int slot = CReaderEnvironment::SlotForWindowTitle(title))
             env_.StorePlacement(slot, frame ? std::optional(frame->GetPlacement()) : std::nullopt);
-        type->CloseDocument(docs.front());
+        for (CDocument* doc : own)
+            type->CloseDocument(doc);
     }
+    environmentDocuments_.clear();
     env_.FinishClose();
     if (mainFrame_) mainFrame_->UpdateCommandUi();
 }

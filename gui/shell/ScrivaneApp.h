@@ -67,6 +67,8 @@ private:
     std::unique_ptr<QPrinter> printer_;
     CCommandMap target_;
     CSelectReaderDialog* selectDialog_ = nullptr;
+    // The documents the open environment opened for itself.
+    std::vector<CDocument*> environmentDocuments_;
     QStringList recent_;
     QObject* splashFilter_ = nullptr;
 };

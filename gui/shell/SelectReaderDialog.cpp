@@ -70,6 +70,10 @@ QString CSelectReaderDialog::SelectedText() const {
     return list_->currentIndex() >= 0 ? list_->currentText() : QString();
 }
 
+std::string CSelectReaderDialog::SelectedName() const {
+    return env_.Readers().GetReaderAt(list_->currentIndex()).GetDisplayName();
+}
+
 void CSelectReaderDialog::UpdateButtons() {
     // With no reader chosen there is nothing to open, edit or delete.
     bool chosen = list_->currentIndex() >= 0;
@@ -89,7 +93,7 @@ void CSelectReaderDialog::OnNewReader() {
 void CSelectReaderDialog::OnEditReader() {
     int index = list_->currentIndex();
     if (index < 0) return;
-    std::string name = FromQ(SelectedText());
+    std::string name = SelectedName();
     CReaderData r = env_.Readers().GetReaderAt(env_.Readers().FindDisplayName(name));
     CReaderDialog dialog(CReaderDialog::editReader, {r.GetFirstName(), r.GetLastName(), r.GetNickname()},
                          this);
@@ -101,7 +105,7 @@ void CSelectReaderDialog::OnEditReader() {
 
 void CSelectReaderDialog::OnDeleteReader() {
     if (list_->currentIndex() < 0) return;
-    std::string name = FromQ(SelectedText());
+    std::string name = SelectedName();
     if (name == env_.CurrentDisplayName()) return;
     if (env_.DeleteReader(name)) FillReaderList();
 }

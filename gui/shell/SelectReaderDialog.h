@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <functional>
+#include <string>
 
 class CReaderEnvironment;
 class QComboBox;
@@ -29,6 +30,9 @@ public:
 
 private:
     void UpdateButtons();
+    // The selected reader's display name as stored: list index and collection
+    // index coincide, and the list's text need not turn back into those bytes.
+    std::string SelectedName() const;
 
     CReaderEnvironment& env_;
     QComboBox* list_;

@@ -260,6 +260,37 @@ private slots:
         QCOMPARE(QString::fromStdString(r.GetGeneralNotesPath()), base_.filePath("Rob (John Smith)/Rob.txt"));
     }
 
+    void readersNamedInTheOldCodePageCanBeEditedAndDeleted() {
+        // "José" and "Zoë" as an older reader file holds them, in Windows-1252.
+        CReaderArray readers;
+        for (const char* nick : {"Jos\xe9", "Zo\xeb"}) {
+            CReaderData r;
+            r.SetNickname(nick);
+            readers.AddReader(r);
+        }
+        ::SaveReaderFile(base_.path().toStdString(), "", readers);
+        Start();
+        QString editedName;
+        QStringList left;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            QCOMPARE(d->ReaderList()->currentText(), QString("José"));
+            OnNextModal([&](QWidget* w) {
+                editedName = qobject_cast<CReaderDialog*>(w)->Nickname()->text();
+                Button(w, 2)->click();
+            });
+            Button(d, 1133)->click();
+            d->ReaderList()->setCurrentIndex(1);
+            // No directory to ask about: these records name no files.
+            AnswerMessageBox(QMessageBox::Yes);
+            Button(d, 1048)->click();
+            left = Items(d->ReaderList());
+            Button(d, 2)->click();
+        });
+        QCOMPARE(editedName, QString("José"));
+        QCOMPARE(left, QStringList{"José"});
+    }
+
     void deleteAsksAndHonoursBothAnswers() {
         Start();
         WithSelectReader([&](CSelectReaderDialog* d) {
@@ -557,6 +588,20 @@ private slots:
         CSplashWindow::HideSplash();
         QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 1);
         QCOMPARE(app_->RecentFiles(), QStringList{base_.filePath("notes.txt")});
+
+        // An environment opened beside that window closes all of its own: none
+        // may outlive it, and the reader keeps its own window's place.
+        QMdiSubWindow* beside = Frame()->MdiArea()->subWindowList().front();
+        beside->setGeometry(QRect(300, 10, 200, 150));
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 1)->click();
+        });
+        QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 4);
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QCOMPARE(Frame()->MdiArea()->subWindowList(), QList<QMdiSubWindow*>{beside});
+        QCOMPARE(app_->Environment().Readers().At(0).GetPlacement(kGeneralNotesSlot).left, 25);
     }
 
     void uiServicesAnswerWithQtDialogs() {
