@@ -87,7 +87,8 @@ bool CBibleNoteDoc::SaveVerseNotes() {
 
 bool CBibleNoteDoc::Write(bool onlyIfModified) {
     if (onlyIfModified && !IsModified()) return true;
-    std::string path = NotesPath();
+    // A notes file opened by name is written back to itself, never over the reader's own.
+    std::string path = GetPathName().empty() ? NotesPath() : GetPathName();
     CArchive ar;
     Serialize(ar);
     if (path.empty()) {

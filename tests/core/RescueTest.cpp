@@ -109,4 +109,31 @@ TEST(Rescue, NotesOfAReaderWithoutAStemGoNowhereShared) {
         ::unsetenv("HOME");
 }
 
+TEST(BibleNoteDocFiles, ANotesFileOpenedByNameIsWrittenBackToItself) {
+    TempDir dir;
+    CScriptedUiServices ui;
+    CReaderContext context{dir.Path(), "Bob", "\\Bob", ""};
+    const std::string other = dir.Path("Other.vnnot");
+    {
+        CBibleNoteDoc doc(ui, context);
+        doc.OnNewDocument();
+        doc.SetNote(5, "other");
+        doc.SaveVerseNotes();
+        ASSERT_TRUE(std::filesystem::exists(dir.Path("Bob.vnnot")));
+        std::filesystem::rename(dir.Path("Bob.vnnot"), other);
+    }
+    SaveFileAtomic(dir.Path("Bob.vnnot"), ReadWholeFile(other));
+    const std::string bobBefore = ReadWholeFile(dir.Path("Bob.vnnot"));
+    CBibleNoteDoc doc(ui, context);
+    ASSERT_TRUE(doc.OnOpenDocument(other));
+    doc.SetPathName(other);
+    doc.SetNote(6, "added");
+    doc.OnCloseDocument();
+    EXPECT_EQ(ReadWholeFile(dir.Path("Bob.vnnot")), bobBefore); // the reader's own notes are untouched
+    CBibleNoteMap map;
+    CArchive ar(ReadWholeFile(other));
+    map.Serialize(ar);
+    EXPECT_EQ(map.GetNote(6), "added");
+}
+
 } // namespace
