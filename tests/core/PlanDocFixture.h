@@ -30,6 +30,18 @@ protected:
     std::string PlanPath() const { return dir.Path("Bob.vnpln"); }
     std::string HistoryPath() const { return dir.Path("Bob.vnpro"); }
 
+    // A plan file up to its flag arrays: version 1, empty texts, every setting 0, the default start date.
+    static CArchive EmptyPlanFields() {
+        CArchive plan;
+        plan.WriteDWord(1);
+        for (int i = 0; i < 3; ++i)
+            plan.WriteString("");
+        for (int i = 0; i < 11; ++i)
+            plan.WriteDWord(0);
+        CJJulian().Serialize(plan);
+        return plan;
+    }
+
     // A template in its archive form, fields in the file's order.
     static std::string TemplateBytes(int32_t repeat, int32_t divide, int32_t years, int32_t months,
                                      int32_t days, std::array<int32_t, 7> weekdays,

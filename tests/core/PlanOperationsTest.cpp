@@ -59,13 +59,7 @@ TEST_F(PlanOperations, MarkingVersesReadInAndOutsideThePlan) {
 }
 
 TEST_F(PlanOperations, ReadingBeyondTheReadFlagsCountsForTheLifetime) {
-    CArchive plan;
-    plan.WriteDWord(1);
-    for (int i = 0; i < 3; ++i)
-        plan.WriteString("");
-    for (int i = 0; i < 11; ++i)
-        plan.WriteDWord(0);
-    CJJulian().Serialize(plan);
+    CArchive plan = EmptyPlanFields();
     plan.WriteWord(10);
     plan.Write(std::string(10, '\1').data(), 10);
     plan.WriteWord(5);
@@ -169,13 +163,7 @@ TEST_F(PlanOperations, SynchronizeDatesFromASaturday) {
 }
 
 TEST_F(PlanOperations, SynchronizeWithoutReadingDaysEnds) {
-    CArchive plan;
-    plan.WriteDWord(1);
-    for (int i = 0; i < 3; ++i)
-        plan.WriteString("");
-    for (int i = 0; i < 11; ++i)
-        plan.WriteDWord(0);
-    CJJulian().Serialize(plan);
+    CArchive plan = EmptyPlanFields();
     plan.WriteWord(0);
     plan.WriteWord(0);
     plan.WriteWord(2);
@@ -437,13 +425,7 @@ TEST_F(PlanOperations, TheLongestPlanStillFitsItsFile) {
 namespace {
 
 TEST_F(PlanOperations, NewPlanOverShortFlagArraysCoversTheWholeCanon) {
-    CArchive plan;
-    plan.WriteDWord(1);
-    for (int i = 0; i < 3; ++i)
-        plan.WriteString("");
-    for (int i = 0; i < 11; ++i)
-        plan.WriteDWord(0);
-    CJJulian().Serialize(plan);
+    CArchive plan = EmptyPlanFields();
     plan.WriteWord(0);
     plan.WriteWord(2);
     plan.Write("\1\1", 2);
