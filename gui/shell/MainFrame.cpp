@@ -243,9 +243,11 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
         return;
     }
     anchor->setText(QString("&1 %1").arg(files[0]));
-    QAction* before = nullptr;
-    int index = items.indexOf(anchor);
-    if (index + 1 < items.size()) before = items[index + 1];
+    // The item after the first entry as the menu now stands: the entries of the
+    // last opening are gone, and one of them would put the new ones at the end.
+    QList<QAction*> remaining = menu->actions();
+    int index = remaining.indexOf(anchor);
+    QAction* before = index + 1 < remaining.size() ? remaining[index + 1] : nullptr;
     for (int i = 1; i < files.size() && i < 4; ++i) {
         QAction* a = MakeAction(QString("&%1 %2").arg(i + 1).arg(files[i]), Cmd::FileMru1 + i);
         menu->insertAction(before, a);

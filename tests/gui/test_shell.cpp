@@ -570,6 +570,26 @@ private slots:
         QVERIFY(!CHelpService::Instance().Browser() || !CHelpService::Instance().Browser()->isVisible());
     }
 
+    void recentFilesStayInPlaceEachTimeTheMenuOpens() {
+        QFile notes(base_.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("Pray for Ann\r\n");
+        notes.close();
+        app_ = std::make_unique<CScrivaneApp>();
+        QVERIFY(app_->InitInstance({base_.filePath("notes.txt")}));
+        CSplashWindow::HideSplash();
+        QCOMPARE(Frame()->CurrentMenu(), 132);
+        Frame()->recentFiles = [] { return QStringList{"a.txt", "b.txt"}; };
+        QMenu* file = Frame()->menuBar()->actions().front()->menu();
+        for (int opening = 0; opening < 2; ++opening) {
+            emit file->aboutToShow();
+            QStringList texts;
+            for (QAction* a : file->actions())
+                texts << (a->isSeparator() ? "-" : a->text());
+            QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"-", "&1 a.txt", "&2 b.txt", "-", "E&xit"}));
+        }
+    }
+
     void commandLineFileOpensOrEndsStartUp() {
         app_ = std::make_unique<CScrivaneApp>();
         QStringList texts;
