@@ -207,6 +207,8 @@ CTemplateEditorDialog::CTemplateEditorDialog(IUiServices& ui, int includeApocryp
         images_[i] = QIcon(DrawImage(i));
     BuildControls();
     FillControls();
+    // The plan's length is the first thing to set; the file boxes only show.
+    yearsList_->setFocus();
 }
 
 void CTemplateEditorDialog::BuildControls() {
@@ -218,6 +220,9 @@ void CTemplateEditorDialog::BuildControls() {
     fileNameEdit_ = new QLineEdit;
     fileNameEdit_->setReadOnly(true);
     Tag(fileNameEdit_, idFileName, "fileNameEdit");
+    // Shown for reading and copying, not for the Tab key to stop at.
+    directoryEdit_->setFocusPolicy(Qt::ClickFocus);
+    fileNameEdit_->setFocusPolicy(Qt::ClickFocus);
     readOnlyBox_ = new QCheckBox("Read Only");
     Tag(readOnlyBox_, idReadOnly, "readOnlyBox");
     apocryphaBox_ = new QCheckBox("Include Apocrypha");

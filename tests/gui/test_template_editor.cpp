@@ -120,6 +120,8 @@ private slots:
         QVERIFY(Control<QCheckBox>("Sunday")->isChecked() && Control<QCheckBox>("Saturday")->isChecked());
         QVERIFY(!Control<QCheckBox>("repeatBooksBox")->isChecked());
         QVERIFY(!Control<QCheckBox>("includeApocryphaBox")->isVisible());
+        // The first thing to set has the focus, not a box that only shows a file name.
+        QCOMPARE(dlg->focusWidget(), Control<QComboBox>("yearsList"));
         Shoot(*dlg, "editor-opening");
     }
 
