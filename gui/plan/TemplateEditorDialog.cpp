@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,7 +72,8 @@ QString WhatsThisFor(int controlId) {
     case idCategoryTree:
         return "The books of the Bible in their groups. Choose a section on the left, then right-click a "
                "book to put it in that section, or to take it out when it is there already. Right-clicking "
-               "a group does the same for each of its books. The colour shows the section: white is no "
+               "a group does the same for each of its books; the menu key does it for the selected item. The "
+               "colour shows the section: white is no "
                "section, a striped picture a group whose books are in several.";
     case idMonths:
         return "Months added to the length of the plan (a month counts as 30 days).";
@@ -296,6 +298,7 @@ void CTemplateEditorDialog::BuildControls() {
     categoryTree_->setContextMenuPolicy(Qt::PreventContextMenu);
     Tag(categoryTree_, idCategoryTree, "categoryTree");
     categoryTree_->viewport()->installEventFilter(this);
+    categoryTree_->installEventFilter(this);
 
     resetButton_ = new QPushButton("Reset Template");
     Tag(resetButton_, idReset, "resetButton");
@@ -427,7 +430,10 @@ void CTemplateEditorDialog::FolderExpandedChanged(QTreeWidgetItem* item, bool ex
 }
 
 void CTemplateEditorDialog::AssignToSectionAt(const QPoint& viewportPos) {
-    QTreeWidgetItem* item = categoryTree_->itemAt(viewportPos);
+    AssignToSection(categoryTree_->itemAt(viewportPos));
+}
+
+void CTemplateEditorDialog::AssignToSection(QTreeWidgetItem* item) {
     if (!item) return;
     model_.AssignToSection(item->data(0, kNodeRole).toInt());
     RefreshImages();
@@ -493,6 +499,13 @@ bool CTemplateEditorDialog::eventFilter(QObject* watched, QEvent* event) {
             AssignToSectionAt(mouse->position().toPoint());
             return true;
         }
+    }
+    // The menu key (or Shift+F10) does for the current item what a right click does,
+    // so that books can be given to sections without a mouse.
+    if (watched == categoryTree_ && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        AssignToSection(categoryTree_->currentItem());
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

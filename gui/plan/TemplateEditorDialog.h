@@ -41,6 +41,7 @@ public:
     std::function<void(int context)> showHelp;
 
     void AssignToSectionAt(const QPoint& viewportPos);
+    void AssignToSection(QTreeWidgetItem* item);
     void AddSection();
     void RemoveSection();
     void ResetTemplate();

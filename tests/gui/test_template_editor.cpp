@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -154,6 +155,17 @@ private slots:
         ClickItem(malachi, Qt::LeftButton);
         QCOMPARE(dlg->CategoryTree()->currentItem(), malachi);
         QCOMPARE(dlg->Model().BookValue(39), 0);
+    }
+
+    void theMenuKeyAssignsTheCurrentItem() {
+        QTreeWidgetItem* gospels = FolderItem("Gospels");
+        ShowItem(gospels);
+        dlg->CategoryTree()->setCurrentItem(gospels);
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
+        QApplication::sendEvent(dlg->CategoryTree(), &key);
+        for (int b = 40; b <= 43; ++b)
+            QCOMPARE(dlg->Model().BookValue(b), 0);
+        QCOMPARE(dlg->Model().BookValue(44), 1);
     }
 
     void sectionsAreAddedAndRemovedByTheRules() {
