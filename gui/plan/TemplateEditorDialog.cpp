@@ -484,8 +484,10 @@ void CTemplateEditorDialog::accept() {
         daysEdit_->selectAll();
         return;
     }
-    // A save that failed keeps the editor open, so that the template is not lost with it.
-    if (result == CTemplateEditorModel::SaveResult::failed) {
+    // A save that failed or was cancelled keeps the editor open, so that the
+    // template is not lost with it; Abort And Exit is the way out without saving.
+    if (result == CTemplateEditorModel::SaveResult::failed ||
+        result == CTemplateEditorModel::SaveResult::cancelled) {
         FillControls();
         return;
     }

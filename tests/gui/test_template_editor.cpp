@@ -258,6 +258,12 @@ private slots:
         QCOMPARE(QString::fromStdString(ui.messageBoxes.back().text), QString("Please enter an integer."));
         QVERIFY(dlg->isVisible());
         QVERIFY(ui.fileRequests.empty());
+        // Cancelling the file dialog of Save And Exit goes back to the template.
+        days->setText("5");
+        ui.fileAnswers.push_back(std::nullopt);
+        QTest::mouseClick(Control<QPushButton>("saveAndExitButton"), Qt::LeftButton);
+        QCOMPARE(ui.fileRequests.size(), size_t(1));
+        QVERIFY(dlg->isVisible());
     }
 
     void helpGoesByContextNumber() {
