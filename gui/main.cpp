@@ -1,3 +1,5 @@
+#include "framework/QuitOnSignal.h"
+#include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
 
 #include <QApplication>
@@ -28,5 +30,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(":/images/scrivane.png"));
     CScrivaneApp scrivane;
     if (!scrivane.InitInstance(QApplication::arguments().mid(1))) return 1;
+    CQuitOnSignal quitOnSignal([&scrivane] {
+        if (scrivane.MainFrame()) scrivane.MainFrame()->close();
+    });
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/MdiChildFrame.h"
+#include "framework/QuitOnSignal.h"
 #include "framework/ScriptedUiServices.h"
 #include "plan/FormatPercent.h"
 #include "plan/PlanTemplate.h"
@@ -26,6 +27,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -196,6 +198,16 @@ private slots:
         delete app->MainFrame(); // the windows go with it; nothing may be routed to them any more
         QApplication::processEvents();
         app.reset();
+    }
+
+    // A logout's SIGTERM closes the program as Exit does, on the event loop.
+    void terminationSignalsCloseLikeExit() {
+        for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            int closed = 0;
+            CQuitOnSignal quit([&closed] { ++closed; });
+            ::raise(signal);
+            QTRY_COMPARE(closed, 1);
+        }
     }
 };
 
