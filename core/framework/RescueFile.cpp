@@ -33,3 +33,15 @@ bool RescueUnsavedBytes(IUiServices& ui, const std::string& path, std::string_vi
     ReportError(ui, what + " could not be written, nor kept anywhere else.");
     return false;
 }
+
+bool ReportAndKeepAside(IUiServices& ui, const std::string& message, const std::string& path,
+                        const std::string& afterwards) {
+    std::string aside = FileExists(path) ? KeepAside(path) : std::string();
+    std::string text = message;
+    if (!aside.empty())
+        text += "\n\nThe file has been kept as " + aside + "; " + afterwards + ".";
+    else if (FileExists(path))
+        text += "\n\nThe file could not be moved aside; it will not be overwritten.";
+    ReportError(ui, text);
+    return aside.empty() ? !FileExists(path) : true;
+}

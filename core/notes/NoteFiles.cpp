@@ -8,18 +8,6 @@
 
 #include <filesystem>
 
-bool ReportAndKeepAside(IUiServices& ui, const std::string& message, const std::string& path,
-                        const std::string& afterwards) {
-    std::string aside = FileExists(path) ? KeepAside(path) : std::string();
-    std::string text = message;
-    if (!aside.empty())
-        text += "\n\nThe file has been kept as " + aside + "; " + afterwards + ".";
-    else if (FileExists(path))
-        text += "\n\nThe file could not be moved aside; it will not be overwritten.";
-    ReportError(ui, text);
-    return aside.empty() ? !FileExists(path) : true;
-}
-
 bool MoveDamagedFileBeforeWriting(IUiServices& ui, const std::string& path) {
     if (!FileExists(path) || !KeepAside(path).empty()) return true;
     ReportError(ui, SaveErrorMessage(CFileException(CFileException::accessDenied, path), path));

@@ -126,9 +126,10 @@ bool CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
             SerializeHistory(ar);
         return true;
     } catch (const std::exception& e) {
-        ReportError(Ui(), LoadErrorMessage(e, path));
         // A file that cannot be moved aside is never written over.
-        bool locked = FileExists(path) && KeepAside(path).empty();
+        const bool locked =
+            !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
+                                plan ? "the reading plan starts empty" : "the reading history starts empty");
         (plan ? planFileLocked_ : historyFileLocked_) = locked;
         return false;
     }

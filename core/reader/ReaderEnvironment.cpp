@@ -73,9 +73,14 @@ int CReaderEnvironment::LastReaderIndex() const {
     return readers_.FindDisplayName(lastReader_);
 }
 
-std::string CReaderEnvironment::CheckNames(const ReaderNames& names) {
+std::string CReaderEnvironment::CheckNames(const ReaderNames& names, int* field) {
+    int unused = 0;
+    int& which = field ? *field : unused;
+    which = 2;
     if (Trim(names.nickname).empty()) return "Please enter a nick name for the reader.";
-    for (const std::string* s : {&names.firstName, &names.lastName, &names.nickname}) {
+    const std::string* fields[] = {&names.firstName, &names.lastName, &names.nickname};
+    for (which = 0; which < 3; ++which) {
+        const std::string* s = fields[which];
         for (unsigned char c : *s) {
             if (c == '/' || c == '\\')
                 return "A name may not contain a slash (/) or a backslash (\\), because the "
@@ -86,6 +91,7 @@ std::string CReaderEnvironment::CheckNames(const ReaderNames& names) {
         std::string t = Trim(*s);
         if (t == "." || t == "..") return "\".\" and \"..\" cannot be used as names.";
     }
+    which = 2;
     CReaderData probe;
     probe.SetFirstName(Trim(names.firstName));
     probe.SetLastName(Trim(names.lastName));

@@ -58,7 +58,8 @@ public:
     int LastReaderIndex() const;
 
     // Why these names cannot make a reader directory; empty when they can.
-    static std::string CheckNames(const ReaderNames& names);
+    // field, when given, receives the name to mend: 0 first, 1 last, 2 nickname.
+    static std::string CheckNames(const ReaderNames& names, int* field = nullptr);
 
     // Each returns the collection index to select afterwards, or -1 when
     // nothing changed (refused, answered No, or failed; the user was told).

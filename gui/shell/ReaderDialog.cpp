@@ -84,10 +84,13 @@ ReaderOptions CReaderDialog::Options() const {
 void CReaderDialog::accept() {
     // Names that cannot make a directory are refused here, so that the user
     // keeps what was typed and can mend it.
-    std::string why = CReaderEnvironment::CheckNames(Names());
+    int field = 2;
+    std::string why = CReaderEnvironment::CheckNames(Names(), &field);
     if (!why.empty()) {
         QMessageBox::warning(this, "Scrivane", ToQ(why));
-        nick_->setFocus();
+        QLineEdit* edit = field == 0 ? first_ : field == 1 ? last_ : nick_;
+        edit->setFocus();
+        edit->selectAll();
         return;
     }
     QDialog::accept();

@@ -203,13 +203,15 @@ private slots:
         WithSelectReader([&](CSelectReaderDialog* d) {
             OnNextModal([&](QWidget* w) {
                 auto* nd = qobject_cast<CReaderDialog*>(w);
-                nd->Nickname()->setText("../up");
+                nd->LastName()->setText("../up");
+                nd->Nickname()->setText("Al");
                 AnswerMessageBox(QMessageBox::Ok, &texts);
                 Button(nd, 1)->click();
-                // Still open after the refusal, with the names as typed.
+                // Still open after the refusal, with the names as typed and the bad one to mend.
                 QTimer::singleShot(50, nd, [nd] {
                     QVERIFY(nd->isVisible());
-                    QCOMPARE(nd->Nickname()->text(), QString("../up"));
+                    QCOMPARE(nd->LastName()->text(), QString("../up"));
+                    QCOMPARE(nd->focusWidget(), nd->LastName());
                     Button(nd, 2)->click();
                 });
             });
