@@ -30,6 +30,7 @@ CEnterExtraReadingDialog::CEnterExtraReadingDialog(QWidget* parent) : QDialog(pa
     changeEnd_->setGeometry(du.Rect(135, 56, 48, 14));
     for (QLineEdit* box : {startText_, endText_}) {
         box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus); // nothing to type here: focus starts on Change
         box->setAlignment(Qt::AlignCenter);
     }
     lifetimeOnly_ = new QRadioButton("Update lifetime reading history only", this);

@@ -249,7 +249,7 @@ void CScrivaneApp::LoadReaderFile() {
         result.keptAside.empty()
             ? "It could not be moved aside either, so Scrivane will not write over it. Readers "
               "created now will not be kept."
-            : "It has been kept as\n" + result.keptAside + "\nScrivane starts with no readers.";
+            : "It has been kept as\n" + result.keptAside + ".\nScrivane starts with no readers.";
     ReportError(ui_, result.message + "\n\n" + env_.ReaderFilePath() + " could not be read.\n" + next);
 }
 
