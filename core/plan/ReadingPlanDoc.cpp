@@ -447,13 +447,7 @@ bool CReadingPlanDoc::NewPlan() {
     if (total != 0 && CountPlanVersesRead() != total &&
         Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
         return false;
-    FileDialogRequest request;
-    request.open = true;
-    request.defaultExtension = kTemplateDefaultExtension;
-    request.defaultFileName = kTemplateDefaultFileName;
-    request.filter = kTemplateFilter;
-    request.startDirectory = reader_.baseDirectory;
-    auto path = Ui().ChooseFile(request);
+    auto path = Ui().ChooseFile(TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory));
     if (!path) return false;
     return NewPlanFromFile(*path);
 }

@@ -285,13 +285,8 @@ void CTemplateEditorModel::LoadTemplate(IUiServices& ui) {
     if (templateModified &&
         ui.MessageBox({kLoseTemplateQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
         return;
-    FileDialogRequest request;
-    request.open = true;
-    request.defaultExtension = kTemplateDefaultExtension;
-    request.defaultFileName = kTemplateDefaultFileName;
-    request.filter = kTemplateFilter;
-    request.startDirectory = templateDirectory;
-    std::optional<std::string> chosen = ui.ChooseFile(request);
+    std::optional<std::string> chosen =
+        ui.ChooseFile(TemplateFileRequest(true, kTemplateDefaultFileName, templateDirectory));
     if (!chosen || chosen->empty()) return;
 
     // Nothing in the dialog changes until the file has been read: a file that
@@ -322,13 +317,8 @@ CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices&
     // A value the user has just been told is wrong is never written.
     if (!TakeDays(ui, daysText)) return SaveResult::invalidDays;
     for (;;) {
-        FileDialogRequest request;
-        request.open = false;
-        request.defaultExtension = kTemplateDefaultExtension;
-        request.defaultFileName = templateFileName;
-        request.filter = kTemplateFilter;
-        request.startDirectory = templateDirectory;
-        std::optional<std::string> chosen = ui.ChooseFile(request);
+        std::optional<std::string> chosen =
+            ui.ChooseFile(TemplateFileRequest(false, templateFileName, templateDirectory));
         if (!chosen || chosen->empty() || chosen->back() == '/') return SaveResult::cancelled;
 
         std::string path = *chosen;

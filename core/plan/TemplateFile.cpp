@@ -100,3 +100,13 @@ std::string SaveTemplateFile(const std::string& path, CPlanTemplate& tmpl, bool 
     tmpl = written;
     return completed;
 }
+
+FileDialogRequest TemplateFileRequest(bool open, const std::string& fileName, const std::string& directory) {
+    FileDialogRequest request;
+    request.open = open;
+    request.defaultExtension = kTemplateDefaultExtension;
+    request.defaultFileName = fileName;
+    request.filter = kTemplateFilter;
+    request.startDirectory = directory;
+    return request;
+}

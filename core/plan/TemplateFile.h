@@ -1,5 +1,6 @@
 #pragma once
 #include "PlanTemplate.h"
+#include "framework/UiServices.h"
 
 #include <string>
 #include <string_view>
@@ -13,6 +14,10 @@ class CArchive;
 inline constexpr const char* kTemplateFilter = "Plan Template (*.vntpl)|*.vntpl|Text Import (*.txt)|*.txt||";
 inline constexpr const char* kTemplateDefaultExtension = "vntpl";
 inline constexpr const char* kTemplateDefaultFileName = "Default.vntpl";
+
+// The file dialog that chooses a template to open (New Plan, Load Template)
+// or to save, with the template filter and default extension.
+FileDialogRequest TemplateFileRequest(bool open, const std::string& fileName, const std::string& directory);
 
 enum class TemplateForm { other, text, archive };
 
