@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CoverageCommands.h"
 #include "CliText.h"
 #include "CliUiServices.h"
 
@@ -16,7 +17,7 @@ namespace {
 const char* const kPlanUsage =
     "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
     "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
-    "(each with --yes to answer the plan's questions yes)";
+    "(each with --yes to answer the plan's questions yes) | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
 
 // An absolute verse index, or a reference text such as "John 3:16".
 bool ParseVerse(const std::string& text, uint16_t& index) {
@@ -58,9 +59,12 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
     row(doc.CountPlanVersesRead(), doc.CountPlanVerses());
     row(doc.CountLifetimeVersesRead(), doc.GetLifetimeVerseTotal());
     out << '\n';
+    ShowSchedule(doc, out);
 }
 
 int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    // Looks at the plan only, and writes a file of its own.
+    if (!input.empty() && input[0] == "gaps") return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
     CliArgs args;
     bool yes = false, lifetimeOnly = false;
     for (const std::string& a : input) {
