@@ -400,7 +400,14 @@ void CReadingPlanDoc::SynchronizeDates() {
 // --- commands ----------------------------------------------------------------
 
 void CReadingPlanDoc::OnEnterReading() {
-    auto result = Ui().EnterExtraReading(extraReadingMode);
+    ApplyExtraReading(Ui().EnterExtraReading(extraReadingMode));
+}
+
+void CReadingPlanDoc::OnEnterReadingOf(uint16_t start, uint16_t end) {
+    ApplyExtraReading(Ui().EnterExtraReadingOf(extraReadingMode, start, end));
+}
+
+void CReadingPlanDoc::ApplyExtraReading(const std::optional<ExtraReading>& result) {
     if (!result) return;
     SetExtraReadingMode(result->mode);
     if (result->mode == 1) {
@@ -442,11 +449,14 @@ void CReadingPlanDoc::OnPlanProperties() {
     Ui().ShowPlanProperties(GetPropertiesText());
 }
 
-bool CReadingPlanDoc::NewPlan() {
+bool CReadingPlanDoc::ConfirmNewPlan() {
     const uint32_t total = CountPlanVerses();
-    if (total != 0 && CountPlanVersesRead() != total &&
-        Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
-        return false;
+    return total == 0 || CountPlanVersesRead() == total ||
+           Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) == IDYES;
+}
+
+bool CReadingPlanDoc::NewPlan() {
+    if (!ConfirmNewPlan()) return false;
     auto path = Ui().ChooseFile(TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory));
     if (!path) return false;
     return NewPlanFromFile(*path);

@@ -8,11 +8,13 @@
 #include <array>
 #include <cstdint>
 #include <list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CArchive;
+struct ExtraReading;
 struct CPlanTemplate;
 
 inline constexpr const char* kResetPlanQuestion =
@@ -94,11 +96,15 @@ public:
 
     // The commands the document answers itself (the view calls NewPlan).
     void OnEnterReading();
+    // Enter Reading with the dialog's verses set to start and end.
+    void OnEnterReadingOf(uint16_t start, uint16_t end);
     void OnResetPlan();
     void OnResetLifetimeReadings();
     void OnPlanProperties();
     // True when a new plan was made.
     bool NewPlan();
+    // New Plan's first question: true when there is no unfinished plan or the user answers Yes.
+    bool ConfirmNewPlan();
     // New Plan from a chosen file, without the questions: false when the file
     // could not be read, in which case the current plan is untouched.
     bool NewPlanFromFile(const std::string& path);
@@ -130,6 +136,7 @@ public:
     }
 
 private:
+    void ApplyExtraReading(const std::optional<ExtraReading>& result);
     void InitialiseEmptyPlan();
     void InitialiseEmptyHistory();
     // Loads one file; false (user told, file moved aside) when it failed.
