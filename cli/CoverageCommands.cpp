@@ -17,7 +17,8 @@
 namespace {
 
 const char* const kCoverageUsage = "coverage STEM";
-const char* const kGapsUsage = "plan gaps STEM OUT.txt --days N --weekdays SMTWTFS (seven 0 or 1, Sunday first)";
+const char* const kGapsUsage =
+    "plan gaps STEM OUT.txt --days N --weekdays SMTWTFS (seven 0 or 1, Sunday first)";
 
 // A document that only looks: set up without a stem, it never writes.
 struct ReadOnlyPlan {

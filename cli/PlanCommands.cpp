@@ -1,7 +1,7 @@
 #include "CliCommand.h"
-#include "CoverageCommands.h"
 #include "CliText.h"
 #include "CliUiServices.h"
+#include "CoverageCommands.h"
 
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
@@ -17,7 +17,8 @@ namespace {
 const char* const kPlanUsage =
     "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
     "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
-    "(each with --yes to answer the plan's questions yes) | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
+    "(each with --yes to answer the plan's questions yes) | plan gaps STEM OUT.txt --days N --weekdays "
+    "SMTWTFS";
 
 // An absolute verse index, or a reference text such as "John 3:16".
 bool ParseVerse(const std::string& text, uint16_t& index) {
@@ -64,7 +65,8 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
 
 int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     // Looks at the plan only, and writes a file of its own.
-    if (!input.empty() && input[0] == "gaps") return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
+    if (!input.empty() && input[0] == "gaps")
+        return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
     CliArgs args;
     bool yes = false, lifetimeOnly = false;
     for (const std::string& a : input) {

@@ -36,11 +36,16 @@ CoverageLevel LevelOf(const ChapterCoverage& c) {
 
 const char* LevelName(CoverageLevel level) {
     switch (level) {
-    case CoverageLevel::none: return "Not read";
-    case CoverageLevel::part: return "Partly read";
-    case CoverageLevel::once: return "Read once";
-    case CoverageLevel::twice: return "Read twice";
-    case CoverageLevel::threePlus: return "Read three times or more";
+    case CoverageLevel::none:
+        return "Not read";
+    case CoverageLevel::part:
+        return "Partly read";
+    case CoverageLevel::once:
+        return "Read once";
+    case CoverageLevel::twice:
+        return "Read twice";
+    case CoverageLevel::threePlus:
+        return "Read three times or more";
     }
     return "";
 }
@@ -146,25 +151,28 @@ std::vector<const ChapterCoverage*> CCoverage::UnreadChapters() const {
 }
 
 std::string CoverageLine(const ChapterCoverage& c) {
-    return TheBible().GetBookName(c.book) + '\t' + std::to_string(c.chapter) + '\t' + std::to_string(c.verses) +
-           '\t' + std::to_string(c.read) + '\t' + std::to_string(c.minCount) + '\t' +
-           std::to_string(c.maxCount);
+    return TheBible().GetBookName(c.book) + '\t' + std::to_string(c.chapter) + '\t' +
+           std::to_string(c.verses) + '\t' + std::to_string(c.read) + '\t' + std::to_string(c.minCount) +
+           '\t' + std::to_string(c.maxCount);
 }
 
 std::string CoverageDescription(const ChapterCoverage& c) {
-    std::string text = ChapterName(c) + "\n" + std::to_string(c.read) + " of " + std::to_string(c.verses) +
-                       " verses read\n";
+    std::string text =
+        ChapterName(c) + "\n" + std::to_string(c.read) + " of " + std::to_string(c.verses) + " verses read\n";
     if (c.minLifetime == c.maxLifetime)
         text += "Lifetime count " + std::to_string(c.minLifetime);
     else
         text += "Lifetime counts " + std::to_string(c.minLifetime) + " to " + std::to_string(c.maxLifetime);
     switch (PlanMarkOf(c)) {
-    case PlanMark::notInPlan: break;
+    case PlanMark::notInPlan:
+        break;
     case PlanMark::toRead:
         text += "\nIn the current plan: " + std::to_string(c.readInPlan) + " of " + std::to_string(c.inPlan) +
                 " verses read";
         break;
-    case PlanMark::readInPlan: text += "\nRead in the current plan"; break;
+    case PlanMark::readInPlan:
+        text += "\nRead in the current plan";
+        break;
     }
     if (c.known < c.verses) text += "\nNot all of it is in the history file";
     return text;

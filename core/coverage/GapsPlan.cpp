@@ -23,8 +23,8 @@ std::string Reading(const ChapterCoverage& first, const ChapterCoverage& last) {
 
 } // namespace
 
-std::vector<std::vector<const ChapterCoverage*>> SpreadChapters(const std::vector<const ChapterCoverage*>& chapters,
-                                                                uint32_t readingDays) {
+std::vector<std::vector<const ChapterCoverage*>>
+SpreadChapters(const std::vector<const ChapterCoverage*>& chapters, uint32_t readingDays) {
     std::vector<std::vector<const ChapterCoverage*>> days;
     const size_t k = chapters.size();
     const size_t d = std::min<size_t>(readingDays, k);
@@ -53,7 +53,8 @@ std::string MakeGapsPlanText(const CCoverage& coverage, const GapsPlanRequest& r
     text += "<HEADE = " + std::to_string(unread.size()) + " chapters never read>" + crlf;
     text += "<DAYS = " + std::to_string(request.days) + ">" + crlf;
     for (int w = 0; w < 7; ++w)
-        if (request.readOnWeekday[static_cast<size_t>(w)]) text += std::string("<") + kWeekdayTags[w] + " = 1>" + crlf;
+        if (request.readOnWeekday[static_cast<size_t>(w)])
+            text += std::string("<") + kWeekdayTags[w] + " = 1>" + crlf;
     // Chapters are cut as whole chapters by reading them with verses on:
     // "[Genesis 3]" is then Genesis 3 alone, not Genesis 3 to the end of the book.
     text += "/" + crlf;

@@ -21,8 +21,8 @@ inline constexpr const char* kNoGapsReadingDay = "Choose at least one weekday to
 // The unread chapters handed out over the reading days: as many days as
 // there are reading days (or chapters, when fewer), each day's chapter count
 // differing from any other's by at most one, in canon order.
-std::vector<std::vector<const ChapterCoverage*>> SpreadChapters(const std::vector<const ChapterCoverage*>& chapters,
-                                                                uint32_t readingDays);
+std::vector<std::vector<const ChapterCoverage*>>
+SpreadChapters(const std::vector<const ChapterCoverage*>& chapters, uint32_t readingDays);
 
 // A text import with explicit readings: every chapter none of whose verses
 // has been read, once each, spread over the reading days of the request.

@@ -12,12 +12,14 @@ std::string UnreadPlanPath(const std::string& baseDirectory, const std::string& 
     return (planBase.parent_path() / (std::string(kGapsPlanTitle) + ".txt")).string();
 }
 
-bool NewPlanFromUnreadChapters(CReadingPlanDoc& doc, const GapsPlanRequest& request, const std::string& path) {
+bool NewPlanFromUnreadChapters(CReadingPlanDoc& doc, const GapsPlanRequest& request,
+                               const std::string& path) {
     const CCoverage coverage = CCoverage::FromDocument(doc);
     const bool nothing = coverage.UnreadChapters().empty();
     const std::string text = nothing ? std::string() : MakeGapsPlanText(coverage, request);
     if (text.empty()) {
-        doc.Ui().MessageBox({nothing ? kNothingUnread : kNoGapsReadingDay, MbButtons::ok, MbIcon::information, 0});
+        doc.Ui().MessageBox(
+            {nothing ? kNothingUnread : kNoGapsReadingDay, MbButtons::ok, MbIcon::information, 0});
         return false;
     }
     if (!doc.ConfirmNewPlan()) return false;

@@ -6,6 +6,8 @@
 #include "SelectReaderDialog.h"
 #include "SplashWindow.h"
 #include "TemplateEditorLauncher.h"
+#include "coverage/CoverageCommands.h"
+#include "coverage/CoverageFrame.h"
 #include "foundation/ErrorMessages.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
@@ -14,6 +16,7 @@
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
 #include "notes/NotePrinting.h"
+#include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
 
@@ -99,6 +102,21 @@ void CScrivaneApp::MapCommands() {
     target_.MapCommand(Cmd::AppExit, exit);
     target_.MapCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
     target_.MapCommand(Cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    // Both work on the open environment's plan, from whichever window is active.
+    auto hasPlan = [this] { return EnvironmentPlan() != nullptr; };
+    target_.MapCommand(
+        Cmd::ViewBibleCoverage,
+        [this] {
+            if (CReadingPlanDoc* plan = EnvironmentPlan()) ShowBibleCoverage(mainFrame_->MdiArea(), *plan);
+        },
+        hasPlan);
+    target_.MapCommand(
+        Cmd::NewPlanFromUnreadChapters,
+        [this] {
+            if (CReadingPlanDoc* plan = EnvironmentPlan())
+                RunNewPlanFromUnreadChapters(mainFrame_, *plan, env_.Context());
+        },
+        hasPlan);
     for (int i = 0; i < kRecentFileCount; ++i)
         target_.MapCommand(
             Cmd::FileMru1 + i,
@@ -148,7 +166,19 @@ void CScrivaneApp::OpenReaderEnvironment() {
     mainFrame_->UpdateCommandUi();
 }
 
+CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
+    CDocTemplate* type = DocumentType(129);
+    if (!type || !env_.IsOpen() || !mainFrame_) return nullptr;
+    for (CDocument* doc : type->Documents())
+        if (std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
+            environmentDocuments_.end())
+            return static_cast<CReadingPlanDoc*>(doc);
+    return nullptr;
+}
+
 void CScrivaneApp::CloseReaderEnvironment() {
+    // The windows that show the environment's plan go before it does.
+    if (mainFrame_) CCoverageFrame::CloseAll(mainFrame_->MdiArea());
     for (const auto& type : types_) {
         std::string title = type->GetDocString(CDocTemplate::windowTitle);
         if (title.empty()) continue;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MainFrame.h"
+class CReadingPlanDoc;
 class CSelectReaderDialog;
 class QPrinter;
 class QSettings;
@@ -56,6 +57,8 @@ public:
 
 private:
     void MapCommands();
+    // The plan document of the open environment; null when none is open.
+    CReadingPlanDoc* EnvironmentPlan() const;
     void OnMainFrameClose();
     void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
 

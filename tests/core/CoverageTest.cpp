@@ -1,5 +1,5 @@
-#include "PlanDocFixture.h"
 #include "coverage/Coverage.h"
+#include "PlanDocFixture.h"
 #include "coverage/CoverageSource.h"
 #include "coverage/GapsPlan.h"
 #include "coverage/PlanSchedule.h"
@@ -54,11 +54,11 @@ protected:
 
 TEST_F(CoverageTest, ChapterStatisticsFromTheHistoryFile) {
     std::vector<uint16_t> counts(total, 0);
-    Set(counts, 1, 1, 1, 10, 1);   // Genesis 1: a third read
-    Set(counts, 19, 3, 0, 0, 1);   // Psalm 3: its title only
-    Set(counts, 19, 4, 1, 8, 2);   // Psalm 4: every verse but the title, twice
-    Set(counts, 19, 23, 0, 6, 1);  // Psalm 23: title and verses
-    Set(counts, 43, 3, 1, 36, 5);  // John 3: five times, one verse seven
+    Set(counts, 1, 1, 1, 10, 1);  // Genesis 1: a third read
+    Set(counts, 19, 3, 0, 0, 1);  // Psalm 3: its title only
+    Set(counts, 19, 4, 1, 8, 2);  // Psalm 4: every verse but the title, twice
+    Set(counts, 19, 23, 0, 6, 1); // Psalm 23: title and verses
+    Set(counts, 43, 3, 1, 36, 5); // John 3: five times, one verse seven
     Set(counts, 43, 3, 16, 16, 7);
     Set(counts, 66, 22, 1, 21, 2); // Revelation 22: twice, the canon's last chapter
     std::string inPlan(total, '\0'), readInPlan(total, '\0');
@@ -215,8 +215,9 @@ class ScheduleTest : public CoverageTest {
 protected:
     CReadingPlanDoc& MakePlan() {
         SetTodayOverride(CJJulian::Day(2026, 12, 7));
-        SaveFileAtomic(dir.Path("ten.txt"), "<WEEKD = 1>/[Genesis 1]/[Genesis 2]/[Genesis 3]/[Genesis 4]/[Genesis 5]/"
-                                            "[Genesis 6]/[Genesis 7]/[Genesis 8]/[Genesis 9]/[Genesis 10]/");
+        SaveFileAtomic(dir.Path("ten.txt"),
+                       "<WEEKD = 1>/[Genesis 1]/[Genesis 2]/[Genesis 3]/[Genesis 4]/[Genesis 5]/"
+                       "[Genesis 6]/[Genesis 7]/[Genesis 8]/[Genesis 9]/[Genesis 10]/");
         CReadingPlanDoc& d = Open();
         EXPECT_TRUE(d.NewPlanFromFile(dir.Path("ten.txt")));
         EXPECT_EQ(d.GetElementCount(), 10u);
@@ -382,7 +383,8 @@ TEST(GapsPlanText, ReadingsParseBackToTheirChapters) {
         const ChapterCoverage& c = cov.Chapters()[i];
         ASSERT_EQ(import.assignments[i].GetRangeCount(), 1u) << i;
         EXPECT_EQ(import.assignments[i].GetRangeStart(0), c.firstIndex) << c.book << " " << c.chapter;
-        EXPECT_EQ(import.assignments[i].GetRangeEnd(0), c.firstIndex + c.verses - 1) << c.book << " " << c.chapter;
+        EXPECT_EQ(import.assignments[i].GetRangeEnd(0), c.firstIndex + c.verses - 1)
+            << c.book << " " << c.chapter;
     }
     // Neighbouring chapters of a book are one reading.
     request.days = 66;
