@@ -48,12 +48,12 @@ CellColours Colours(const QImage& image, const CCoverageLayout& layout, uint16_t
             image.pixelColor(cell.center().x(), cell.bottom())};
 }
 
-// Writes a history file whose every verse has the given count.
-void WriteHistory(const CReaderContext& context, uint16_t count) {
+// Writes a history file whose every verse (or the first length) has the given count.
+void WriteHistory(const CReaderContext& context, uint16_t count, uint16_t length = 0) {
     CArchive ar;
     ar.WriteDWord(1);
     ar.WriteDWord(0);
-    const uint16_t n = TheBible().GetTotalVerseCount();
+    const uint16_t n = length ? length : TheBible().GetTotalVerseCount();
     ar.WriteWord(n);
     for (uint16_t i = 0; i < n; ++i)
         ar.WriteWord(count);
@@ -79,7 +79,10 @@ private slots:
         struct Case {
             const char* name;
             int history; // 0 none, 1 half-read plan, 2 twice
-        } cases[] = {{"coverage-empty", 0}, {"coverage-half-plan", 1}, {"coverage-twice", 2}};
+        } cases[] = {{"coverage-empty", 0},
+                     {"coverage-half-plan", 1},
+                     {"coverage-twice", 2},
+                     {"coverage-short-history", 3}};
         for (const Case& c : cases) {
             PlanFixture f;
             if (c.history == 1) {
@@ -98,6 +101,8 @@ private slots:
                 f.Load(elements, read);
             } else {
                 if (c.history == 2) WriteHistory(f.context, 2);
+                // An old or damaged file: counts for Genesis 1 and nine verses of Genesis 2 only.
+                if (c.history == 3) WriteHistory(f.context, 3, 40);
                 f.doc = std::make_unique<CReadingPlanDoc>(f.ui, f.context);
                 f.doc->OnNewDocument();
             }
@@ -130,6 +135,11 @@ private slots:
                            {19, 3, CoverageLevel::twice, Level(CoverageLevel::twice)},
                            {65, 1, CoverageLevel::twice, Level(CoverageLevel::twice)},
                            {66, 22, CoverageLevel::twice, Level(CoverageLevel::twice)}};
+            if (c.history == 3)
+                expects = {{1, 1, CoverageLevel::threePlus, Level(CoverageLevel::threePlus)},
+                           {1, 2, CoverageLevel::part, Level(CoverageLevel::part)},
+                           {1, 3, CoverageLevel::none, none},
+                           {66, 22, CoverageLevel::none, none}};
             for (const Expect& e : expects) {
                 const CellColours got = Colours(image, layout, e.book, e.chapter);
                 const QString where = QString("%1 %2:%3").arg(c.name).arg(e.book).arg(e.chapter);
