@@ -71,6 +71,9 @@ int PlanGaps(const CliArgs& input, std::ostream& out, std::ostream& err) {
         }
     }
     if (args.size() != 2 || !haveDays) return UsageError(err, kGapsUsage);
+    // Only a text import: a slip of the arguments must not write over a plan, notes or template.
+    if (LowerExtension(args[1]) != "txt")
+        return UsageError(err, "OUT must be a .txt file; " + std::string(kGapsUsage));
     ReadOnlyPlan p(err);
     if (!Load(p, args[0], err)) return 1;
     GapsPlanRequest request;

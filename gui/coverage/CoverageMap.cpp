@@ -337,9 +337,11 @@ bool CCoverageMap::SaveAs(const std::string& path, bool svg) const {
 void CCoverageMap::PrintTo(QPrinter& printer) const {
     QPainter p;
     if (!p.begin(&printer)) return; // a printer that fails is left silent
-    // Drawn at the export size and scaled onto the page, keeping its shape.
-    const QSize size = ExportSize();
+    // Drawn 1280 wide and as tall as the page's shape asks, then scaled onto the whole page.
     const QRect page = p.viewport();
+    const int width = 1280;
+    const int height = page.width() > 0 ? std::max(width * page.height() / page.width(), 600) : 900;
+    const QSize size(width, height);
     const double scale = std::min(page.width() / double(size.width()), page.height() / double(size.height()));
     p.scale(scale, scale);
     CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);

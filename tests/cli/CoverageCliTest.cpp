@@ -73,10 +73,13 @@ TEST(CoverageCli, PlanOfTheGaps) {
         {"plan gaps STEM OUT --days 10 --weekdays 0000000", 2},
         {"plan gaps STEM OUT --days 10 --weekdays 01", 2},
         {"plan gaps STEM --days 10", 2},
+        {"plan gaps STEM STEM.vnpln --days 10", 2},
     };
     for (const Case& c : cases) {
         std::string args = c.args;
         args.replace(args.find("STEM"), 4, stem);
+        if (args.find("STEM.vnpln") != std::string::npos)
+            args.replace(args.find("STEM.vnpln"), 10, "'" + dir.Path("bob.vnpln") + "'");
         if (args.find("OUT") != std::string::npos) args.replace(args.find("OUT"), 3, out);
         EXPECT_EQ(RunCli(args, kMonday).status, c.status) << c.args;
         if (c.status != 0) continue;

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -330,6 +331,16 @@ private slots:
         printer.setOutputFileName(base.filePath("map.pdf"));
         map->PrintTo(printer);
         QVERIFY(QFileInfo(base.filePath("map.pdf")).size() > 1000);
+        bool previewed = false;
+        OnNextModal([&](QWidget* w) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+            QVERIFY(preview);
+            previewed = true;
+            SaveScreenshot(preview, "coverage-print-preview");
+            preview->reject();
+        });
+        frame->OnCommand(Cmd::FilePrintPreview);
+        QVERIFY(previewed);
 
         // The close box closes it; asked for again it comes back, and the environment closes it.
         QVERIFY(coverage->close());
