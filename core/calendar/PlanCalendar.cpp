@@ -1,0 +1,111 @@
+#include "PlanCalendar.h"
+
+#include "foundation/FileAccess.h"
+#include "plan/ReadingPlanDoc.h"
+#include "rhythm/TodayStatus.h"
+
+#include <cstdio>
+#include <libical/ical.h>
+#include <memory>
+
+namespace {
+
+uint64_t Fnv1a(const std::string& text) {
+    uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+icaltimetype DateOf(const CJJulian& d) {
+    icaltimetype t = icaltime_null_date();
+    t.year = d.GetYear();
+    t.month = d.GetMonth();
+    t.day = d.GetDay();
+    t.is_date = 1;
+    return t;
+}
+
+std::string UidFor(const std::string& identity, uint16_t index, const CPlanElement& e) {
+    const unsigned first = e.GetRangeCount() ? e.GetRangeStart(0) : 0u;
+    return identity + "-" + std::to_string(index) + "-" + std::to_string(first) + "@scrivane.brennoch";
+}
+
+// One spelling of a stem whichever way it was typed, so that the command line
+// and the program give the same UIDs.
+std::string NormalStem(std::string stem) {
+    for (char& c : stem)
+        if (c == '/') c = '\\';
+    if (stem.empty() || stem.front() != '\\') stem.insert(stem.begin(), '\\');
+    return stem;
+}
+
+struct ComponentFree {
+    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+
+} // namespace
+
+std::string PlanIdentity(const CReadingPlanDoc& doc, const std::string& readerStem) {
+    const std::string made = NormalStem(readerStem) + '\n' + doc.GetTemplateTitle() + '\n' +
+                             std::to_string(doc.GetStartDate().GetDayNumber());
+    char buf[20];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(Fnv1a(made)));
+    return buf;
+}
+
+std::string AssignmentUid(const CReadingPlanDoc& doc, const std::string& readerStem, uint16_t index) {
+    return UidFor(PlanIdentity(doc, readerStem), index, doc.Elements().at(index));
+}
+
+std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptions& options) {
+    std::unique_ptr<icalcomponent, ComponentFree> cal(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Brennoch//Scrivane 1.0//EN"));
+    icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
+    if (!options.calendarName.empty()) {
+        icalproperty* name = icalproperty_new_x(options.calendarName.c_str());
+        icalproperty_set_x_name(name, "X-WR-CALNAME");
+        icalcomponent_add_property(cal.get(), name);
+    }
+    const std::time_t when = options.stamp ? options.stamp : std::time(nullptr);
+    const icaltimetype stamp = icaltime_from_timet_with_zone(when, 0, icaltimezone_get_utc_timezone());
+    const std::string identity = PlanIdentity(doc, options.readerStem);
+
+    for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
+        const CPlanElement& e = doc.Elements()[i];
+        const bool finished = doc.IsElementFinished(i);
+        std::string summary = AssignmentReadings(doc, i);
+        std::string description;
+        for (const VerseRange& r : e.Ranges())
+            description += RangeText(r.start, r.end) + "\n";
+        if (finished) {
+            summary = kFinishedPrefix + summary;
+            description += "Finished.\n";
+        }
+        description += "Reading " + std::to_string(i + 1) + " of " + std::to_string(doc.GetElementCount()) +
+                       ", planned for " + e.GetOriginalDate().GetDateText() + ".";
+        const std::string uid = UidFor(identity, i, e);
+
+        icalcomponent* event = icalcomponent_new_vevent();
+        icalcomponent_add_property(event, icalproperty_new_uid(uid.c_str()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+        icalcomponent_add_property(event, icalproperty_new_dtstart(DateOf(e.GetScheduledDate())));
+        icalcomponent_add_property(event, icalproperty_new_dtend(DateOf(e.GetScheduledDate().NextDay())));
+        icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
+        icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(cal.get(), event);
+    }
+    char* text = icalcomponent_as_ical_string_r(cal.get());
+    std::string result = text ? text : "";
+    std::free(text);
+    return result;
+}
+
+void ExportPlanCalendar(const CReadingPlanDoc& doc, const PlanCalendarOptions& options,
+                        const std::string& path) {
+    SaveFileAtomic(path, PlanCalendarText(doc, options));
+}
