@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <libical/ical.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -74,34 +75,46 @@ std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptio
     const icaltimetype stamp = icaltime_from_timet_with_zone(when, 0, icaltimezone_get_utc_timezone());
     const std::string identity = PlanIdentity(doc, options.readerStem);
 
+    // Each event is written by libical as soon as it is made and freed again, and the events go
+    // between the calendar's own lines: a plan of years is never held as one tree of thousands
+    // of components, which costs more in memory handling than in writing.
+    std::string events;
+    std::vector<std::string> texts;
     for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
         const CPlanElement& e = doc.Elements()[i];
-        const bool finished = doc.IsElementFinished(i);
-        std::string summary = AssignmentReadings(doc, i);
-        std::string description;
+        texts.clear();
         for (const VerseRange& r : e.Ranges())
-            description += RangeText(r.start, r.end) + "\n";
-        if (finished) {
-            summary = kFinishedPrefix + summary;
-            description += "Finished.\n";
+            texts.push_back(RangeText(r.start, r.end));
+        std::string summary = doc.IsElementFinished(i) ? kFinishedPrefix : "";
+        std::string description;
+        for (size_t k = 0; k < texts.size(); ++k) {
+            summary += (k ? "; " : "") + texts[k];
+            description += texts[k] + "\n";
         }
+        if (doc.IsElementFinished(i)) description += "Finished.\n";
         description += "Reading " + std::to_string(i + 1) + " of " + std::to_string(doc.GetElementCount()) +
                        ", planned for " + e.GetOriginalDate().GetDateText() + ".";
         const std::string uid = UidFor(identity, i, e);
 
-        icalcomponent* event = icalcomponent_new_vevent();
-        icalcomponent_add_property(event, icalproperty_new_uid(uid.c_str()));
-        icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-        icalcomponent_add_property(event, icalproperty_new_dtstart(DateOf(e.GetScheduledDate())));
-        icalcomponent_add_property(event, icalproperty_new_dtend(DateOf(e.GetScheduledDate().NextDay())));
-        icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
-        icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
-        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        icalcomponent_add_component(cal.get(), event);
+        std::unique_ptr<icalcomponent, ComponentFree> event(icalcomponent_new_vevent());
+        icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.c_str()));
+        icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(stamp));
+        icalcomponent_add_property(event.get(), icalproperty_new_dtstart(DateOf(e.GetScheduledDate())));
+        icalcomponent_add_property(event.get(),
+                                   icalproperty_new_dtend(DateOf(e.GetScheduledDate().NextDay())));
+        icalcomponent_add_property(event.get(), icalproperty_new_summary(summary.c_str()));
+        icalcomponent_add_property(event.get(), icalproperty_new_description(description.c_str()));
+        icalcomponent_add_property(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        char* text = icalcomponent_as_ical_string_r(event.get());
+        if (text) events += text;
+        std::free(text);
     }
+
     char* text = icalcomponent_as_ical_string_r(cal.get());
     std::string result = text ? text : "";
     std::free(text);
+    const size_t end = result.rfind("END:VCALENDAR");
+    result.insert(end == std::string::npos ? result.size() : end, events);
     return result;
 }
 
