@@ -1,5 +1,6 @@
 #include "PlanDocFixture.h"
 #include "foundation/Clock.h"
+#include "rhythm/Autostart.h"
 #include "rhythm/PlanSnapshot.h"
 #include "rhythm/Reminder.h"
 #include "rhythm/TodayStatus.h"
@@ -144,6 +145,46 @@ TEST(ReminderTime, ParsesAndFormatsHoursAndMinutes) {
     EXPECT_EQ(FormatReminderTime(1439), "23:59");
     EXPECT_EQ(FormatReminderTime(1440), "");
     EXPECT_EQ(FormatReminderTime(-1), "");
+}
+
+} // namespace
+
+namespace {
+
+TEST(Autostart, EntryPathFollowsXdgConfigHomeAndTheEntryQuotesItsExec) {
+    struct Case {
+        const char* xdg;
+        const char* home;
+        std::string path;
+    } cases[] = {
+        {"/cfg", "/home/ann", "/cfg/autostart/scrivane.desktop"},
+        {nullptr, "/home/ann", "/home/ann/.config/autostart/scrivane.desktop"},
+        {"", "/home/ann", "/home/ann/.config/autostart/scrivane.desktop"},
+        {"relative/cfg", "/home/ann",
+         "/home/ann/.config/autostart/scrivane.desktop"}, // not absolute: ignored
+        {nullptr, nullptr, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AutostartPath(c.xdg, c.home), c.path) << (c.xdg ? c.xdg : "(unset)");
+
+    const std::string entry = AutostartEntry("/opt/My Bible/scrivane", "/home/ann/.local/share/Scrivane");
+    EXPECT_NE(entry.find("\nExec=\"/opt/My Bible/scrivane\" --autostart\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("\nPath=/home/ann/.local/share/Scrivane\n"), std::string::npos);
+    EXPECT_EQ(entry.rfind("[Desktop Entry]\nType=Application\n", 0), 0u);
+    // Characters the Exec key gives a meaning to are escaped, then the backslashes once more for the value.
+    EXPECT_NE(AutostartEntry("/a$b\"c\\d", "/x").find("Exec=\"/a\\\\$b\\\\\"c\\\\\\\\d\" --autostart\n"),
+              std::string::npos)
+        << AutostartEntry("/a$b\"c\\d", "/x");
+
+    TempDir dir;
+    const std::string path = AutostartPath(dir.Path("cfg").c_str(), nullptr);
+    EXPECT_FALSE(AutostartEnabled(path));
+    SetAutostart(path, true, entry); // the autostart directory is made
+    EXPECT_TRUE(AutostartEnabled(path));
+    EXPECT_EQ(ReadWholeFile(path), entry);
+    SetAutostart(path, false, entry);
+    EXPECT_FALSE(AutostartEnabled(path));
+    SetAutostart(path, false, entry); // already gone: no error
 }
 
 } // namespace
