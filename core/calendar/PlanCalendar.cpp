@@ -34,13 +34,16 @@ std::string UidFor(const std::string& identity, uint16_t index, const CPlanEleme
     return identity + "-" + std::to_string(index) + "-" + std::to_string(first) + "@scrivane.brennoch";
 }
 
-// One spelling of a stem whichever way it was typed, so that the command line
-// and the program give the same UIDs.
-std::string NormalStem(std::string stem) {
-    for (char& c : stem)
+// The reader's part of a stem whichever way it was given: the reader directory and the file
+// title ("\\Bob (John Smith)\\Bob" in the reader file, "/home/.../Bob (John Smith)/Bob" on the
+// command line), so that the program and the command line give the same UIDs.
+std::string ReaderPartOfStem(const std::string& stem) {
+    std::string s = stem;
+    for (char& c : s)
         if (c == '/') c = '\\';
-    if (stem.empty() || stem.front() != '\\') stem.insert(stem.begin(), '\\');
-    return stem;
+    size_t cut = s.rfind('\\');
+    if (cut != std::string::npos && cut > 0) cut = s.rfind('\\', cut - 1);
+    return cut == std::string::npos ? s : s.substr(cut + 1);
 }
 
 struct ComponentFree {
@@ -50,7 +53,7 @@ struct ComponentFree {
 } // namespace
 
 std::string PlanIdentity(const CReadingPlanDoc& doc, const std::string& readerStem) {
-    const std::string made = NormalStem(readerStem) + '\n' + doc.GetTemplateTitle() + '\n' +
+    const std::string made = ReaderPartOfStem(readerStem) + '\n' + doc.GetTemplateTitle() + '\n' +
                              std::to_string(doc.GetStartDate().GetDayNumber());
     char buf[20];
     std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(Fnv1a(made)));

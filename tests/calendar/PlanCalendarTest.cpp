@@ -121,6 +121,9 @@ TEST_F(PlanCalendar, UidsStayWhenThePlanIsRedatedAndChangeWithANewPlan) {
     // Another reader with the same plan does not share events; a new plan replaces them.
     EXPECT_NE(AssignmentUid(d, "\\Ann", 1), after[1].uid);
     EXPECT_EQ(AssignmentUid(d, "/Bob", 1), after[1].uid);
+    // The reader file's stem and the command line's path name the same reader.
+    EXPECT_EQ(AssignmentUid(d, "\\Ann (A B)\\Ann", 1), AssignmentUid(d, "/srv/plans/Ann (A B)/Ann", 1));
+    EXPECT_NE(AssignmentUid(d, "\\Ann (A B)\\Ann", 1), AssignmentUid(d, "\\Ann (A C)\\Ann", 1));
     SetTodayOverride(CJJulian::Day(2027, 1, 4));
     ASSERT_TRUE(d.NewPlanFromFile(dir.Path("w.txt")));
     for (const Event& e : ParseBack(PlanCalendarText(d, Options())))

@@ -2,6 +2,7 @@
 #include "Screenshots.h"
 #include "foundation/Clock.h"
 #include "foundation/FileAccess.h"
+#include "framework/HelpService.h"
 #include "plan/ReadingPlanDoc.h"
 #include "rhythm/Autostart.h"
 #include "rhythm/DailyRhythm.h"
@@ -113,6 +114,11 @@ private slots:
         QCOMPARE(reminder->text(), QString("Re&minder..."));
         QVERIFY(exportAction->isEnabled());
         QVERIFY(reminder->isEnabled());
+        QCOMPARE(exportAction->statusTip(),
+                 QString("Write the plan as a calendar file that follows the plan"));
+        // Both have help pages of their own.
+        QCOMPARE(CHelpService::TopicPage(0x20000 + kReminderDialogResource), QString(":/help/28510.html"));
+        QCOMPARE(CHelpService::TopicPage(0x20000 + kCalendarExportResource), QString(":/help/28511.html"));
     }
 
     void exportFollowsThePlanAndStopsOnceWhenItCannotWrite() {
