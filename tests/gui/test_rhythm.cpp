@@ -116,6 +116,12 @@ private slots:
         QVERIFY(reminder->isEnabled());
         QCOMPARE(exportAction->statusTip(),
                  QString("Write the plan as a calendar file that follows the plan"));
+        for (QAction* a : {exportAction, reminder})
+            for (QObject* o : a->associatedObjects())
+                if (auto* menu = qobject_cast<QMenu*>(o)) {
+                    menu->adjustSize();
+                    SaveScreenshot(menu, a == reminder ? "reading_plan_menu" : "file_menu");
+                }
         // Both have help pages of their own.
         QCOMPARE(CHelpService::TopicPage(0x20000 + kReminderDialogResource), QString(":/help/28510.html"));
         QCOMPARE(CHelpService::TopicPage(0x20000 + kCalendarExportResource), QString(":/help/28511.html"));
