@@ -2,19 +2,25 @@
 
 #include "plan/ReadingPlanDoc.h"
 
+#include <cstdint>
 #include <cstdio>
 
 int CountReadingDays(const CReadingPlanDoc& doc, const CJJulian& from, const CJJulian& to) {
-    bool anyDay = false;
+    int perWeek = 0;
     for (int w = 1; w <= 7; ++w)
-        anyDay = anyDay || doc.GetReadOnWeekday(w) != 0;
-    int count = 0;
-    // Day numbers, not dates, so that a plan many years behind is counted without 16-bit steps.
-    for (int32_t d = from.GetDayNumber(); d < to.GetDayNumber(); ++d) {
-        const int weekday = (d + 1) % 7 + 1;
+        perWeek += doc.GetReadOnWeekday(w) != 0;
+    const bool anyDay = perWeek != 0;
+    if (!anyDay) perWeek = 7;
+    const int64_t days = int64_t(to.GetDayNumber()) - from.GetDayNumber();
+    if (days <= 0) return 0;
+    // Whole weeks at once: a plan file may hold any date at all, and a loop over the days
+    // between year 1 and today would keep a login script waiting.
+    int64_t count = days / 7 * perWeek;
+    for (int64_t d = to.GetDayNumber() - days % 7; d < to.GetDayNumber(); ++d) {
+        const int weekday = int((d + 1) % 7 + 7) % 7 + 1;
         if (!anyDay || doc.GetReadOnWeekday(weekday) != 0) ++count;
     }
-    return count;
+    return count > INT32_MAX ? INT32_MAX : int(count);
 }
 
 std::string AssignmentReadings(const CReadingPlanDoc& doc, uint16_t i) {

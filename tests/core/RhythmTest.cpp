@@ -56,6 +56,24 @@ TEST_F(Rhythm, TodayStatusCountsReadingDaysOnly) {
         EXPECT_EQ(s.readings, c.readings) << c.today;
     }
 
+    // Counted by whole weeks and the days left over, so any date a file holds is answered at once.
+    struct Span {
+        CJJulian from, to;
+        int days;
+    } spans[] = {
+        {CJJulian::Day(2026, 12, 7), CJJulian::Day(2026, 12, 7), 0},
+        {CJJulian::Day(2026, 12, 14), CJJulian::Day(2026, 12, 7), 0},
+        {CJJulian::Day(2026, 12, 5), CJJulian::Day(2026, 12, 7), 0},  // Saturday, Sunday
+        {CJJulian::Day(2026, 12, 4), CJJulian::Day(2026, 12, 7), 1},  // Friday
+        {CJJulian::Day(2026, 12, 6), CJJulian::Day(2026, 12, 12), 5}, // Sunday to Friday
+        {CJJulian::Day(2026, 12, 7), CJJulian::Day(2027, 12, 7), 261},
+    };
+    for (const Span& s : spans)
+        EXPECT_EQ(CountReadingDays(d, s.from, s.to), s.days) << s.from.GetDayNumber();
+    // Five of every seven days back to the earliest day number there is.
+    const int64_t span = int64_t(CJJulian::Day(2026, 12, 7).GetDayNumber()) - INT32_MIN;
+    EXPECT_NEAR(CountReadingDays(d, CJJulian(INT32_MIN, 0), CJJulian::Day(2026, 12, 7)), span * 5 / 7, 5);
+
     // No plan at all.
     CReadingPlanDoc empty(ui, reader);
     EXPECT_EQ(StatusWord(ComputeTodayStatus(empty, CJJulian::Day(2026, 12, 7))), "none");
