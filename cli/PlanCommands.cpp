@@ -1,3 +1,4 @@
+#include "CalendarCommands.h"
 #include "CliCommand.h"
 #include "CliText.h"
 #include "CliUiServices.h"
@@ -61,6 +62,7 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
 }
 
 int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
     CliArgs args;
     bool yes = false, lifetimeOnly = false;
     for (const std::string& a : input) {

@@ -14,8 +14,11 @@
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
 #include "notes/NotePrinting.h"
+#include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
+#include "rhythm/Autostart.h"
+#include "rhythm/DailyRhythm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,12 +78,21 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     mainFrame_->onClose = [this] { OnMainFrameClose(); };
     mainFrame_->recentFiles = [this] { return recent_; };
 
+    rhythm_ = std::make_unique<CDailyRhythm>(*this);
+    rhythm_->MapCommands(target_);
+
     for (const QString& arg : args) {
         if (arg.startsWith('-')) continue;
         if (!OpenDocumentFile(FromQ(arg))) return false;
         break;
     }
-    mainFrame_->show();
+    // Started with the desktop session: minimised, with the last reader's plan open.
+    if (args.contains(kAutostartArgument)) {
+        mainFrame_->showMinimized();
+        OpenLastReaderEnvironment();
+    } else {
+        mainFrame_->show();
+    }
     mainFrame_->repaint();
     selectDialog_ = nullptr;
     return true;
@@ -136,7 +148,24 @@ void CScrivaneApp::OpenReaderEnvironment() {
     int result = dialog.exec();
     selectDialog_ = nullptr;
     if (result != QDialog::Accepted || !env_.IsOpen()) return;
+    OpenEnvironmentDocuments();
+}
 
+bool CScrivaneApp::OpenLastReaderEnvironment() {
+    if (env_.IsOpen()) CloseReaderEnvironment();
+    const int last = env_.LastReaderIndex();
+    if (last < 0 || !env_.SelectReader(last)) return false;
+    OpenEnvironmentDocuments();
+    return true;
+}
+
+CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
+    for (CDocument* doc : environmentDocuments_)
+        if (auto* plan = dynamic_cast<CReadingPlanDoc*>(doc)) return plan;
+    return nullptr;
+}
+
+void CScrivaneApp::OpenEnvironmentDocuments() {
     CDocTemplate* general = DocumentType(132);
     CDocTemplate* verses = DocumentType(131);
     CDocTemplate* plan = DocumentType(129);
@@ -145,6 +174,7 @@ void CScrivaneApp::OpenReaderEnvironment() {
                                 env_.GeneralNotesFileExists() ? env_.Context().generalNotesPath : "");
     if (verses) OpenEnvironmentDocument(*verses, "");
     if (plan) OpenEnvironmentDocument(*plan, "");
+    if (rhythm_) rhythm_->EnvironmentOpened(EnvironmentPlan());
     mainFrame_->UpdateCommandUi();
 }
 
@@ -168,6 +198,7 @@ void CScrivaneApp::CloseReaderEnvironment() {
             type->CloseDocument(doc);
     }
     environmentDocuments_.clear();
+    if (rhythm_) rhythm_->EnvironmentClosed();
     env_.FinishClose();
     if (mainFrame_) mainFrame_->UpdateCommandUi();
 }

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "MainFrame.h"
+class CDailyRhythm;
+class CReadingPlanDoc;
 class CSelectReaderDialog;
 class QPrinter;
 class QSettings;
@@ -39,6 +41,11 @@ public:
     CSelectReaderDialog* SelectReaderDialog() const { return selectDialog_; }
 
     void OpenReaderEnvironment();
+    // Opens the environment of the reader closed last, without asking (start with the desktop session).
+    bool OpenLastReaderEnvironment();
+    // The open environment's reading plan, or null.
+    CReadingPlanDoc* EnvironmentPlan() const;
+    CDailyRhythm* DailyRhythm() const { return rhythm_.get(); }
     void CloseReaderEnvironment();
     void NewReadingPlanTemplate();
     void OnAppAbout();
@@ -58,6 +65,7 @@ private:
     void MapCommands();
     void OnMainFrameClose();
     void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
+    void OpenEnvironmentDocuments();
 
     CQtUiServices ui_;
     CReaderEnvironment env_{ui_};
@@ -71,4 +79,5 @@ private:
     std::vector<CDocument*> environmentDocuments_;
     QStringList recent_;
     QObject* splashFilter_ = nullptr;
+    std::unique_ptr<CDailyRhythm> rhythm_;
 };
