@@ -1,3 +1,4 @@
+#include "CalendarCommands.h"
 #include "CliCommand.h"
 #include "CliText.h"
 #include "CliUiServices.h"
@@ -67,6 +68,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     // Looks at the plan only, and writes a file of its own.
     if (!input.empty() && input[0] == "gaps")
         return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
+    if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
     CliArgs args;
     bool yes = false, lifetimeOnly = false;
     for (const std::string& a : input) {

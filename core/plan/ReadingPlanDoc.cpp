@@ -166,8 +166,10 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
 bool CReadingPlanDoc::SaveDirtyFiles() {
     if (!setUp_) return true;
     bool ok = true;
-    if (planDirty) ok = WriteFile(PlanFilePath(), true) && ok;
+    const bool planWritten = planDirty && WriteFile(PlanFilePath(), true);
+    ok = (planWritten || !planDirty) && ok;
     if (historyDirty) ok = WriteFile(HistoryFilePath(), false) && ok;
+    if (planWritten && planWritten_) planWritten_(*this);
     return ok;
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <optional>
 #include <string>
@@ -55,6 +56,11 @@ public:
     // Writes the dirty files; false (and the user told) when one could not be
     // written, whose dirty flag then stays set.
     bool SaveDirtyFiles();
+    // Told after each write of the plan file, so that what mirrors the plan
+    // elsewhere (the calendar export) follows it.
+    void SetPlanWrittenObserver(std::function<void(const CReadingPlanDoc&)> observer) {
+        planWritten_ = std::move(observer);
+    }
 
     std::string PlanFilePath() const;
     std::string HistoryFilePath() const;
@@ -147,6 +153,7 @@ private:
     void AppendGenerated(std::vector<CPlanElement>&& made);
 
     const CReaderContext& reader_;
+    std::function<void(const CReadingPlanDoc&)> planWritten_;
     bool setUp_ = false;
     bool closing_ = false;
     // Set when a damaged file could not be moved aside: it is then never written over.

@@ -1,6 +1,8 @@
 #include "CommandTable.h"
 
 #include "framework/CommandIds.h"
+#include "rhythm/RhythmCommandIds.h"
+#include "rhythm/RhythmMenus.h"
 
 #include <unordered_map>
 
@@ -160,7 +162,8 @@ std::vector<N> MenuCoverage() {
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
-    static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(), m132 = Menu132();
+    static const std::vector<N> m128 = Menu128(), m129 = WithDailyRhythm(Menu129()), m131 = Menu131(),
+                                m132 = Menu132();
     static const std::vector<N> coverage = MenuCoverage();
     switch (resourceId) {
     case kCoverageMenu:
@@ -227,6 +230,9 @@ const char* CommandPrompt(int id) {
         {Cmd::ByVerse, "Go to the reading that holds a verse\nBy Verse"},
         {Cmd::FinishedReading, "Mark the current reading as read\nFinished Reading"},
         {Cmd::PlanProperties, "Show how the plan was made\nPlan Properties"},
+        {RhythmCmd::ExportPlanToCalendar,
+         "Write the plan as a calendar file that follows the plan\nExport Plan to Calendar"},
+        {RhythmCmd::Reminder, "Choose when to be reminded of the day's reading\nReminder"},
         {Cmd::FileOpen, "Open a general notes file\nOpen"},
         {Cmd::FileSave, "Save the general notes\nSave"},
         {Cmd::FileSaveAs, "Save the general notes under a new name\nSave As"},

@@ -19,6 +19,8 @@
 #include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
+#include "rhythm/Autostart.h"
+#include "rhythm/DailyRhythm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,12 +80,21 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     mainFrame_->onClose = [this] { OnMainFrameClose(); };
     mainFrame_->recentFiles = [this] { return recent_; };
 
+    rhythm_ = std::make_unique<CDailyRhythm>(*this);
+    rhythm_->MapCommands(target_);
+
     for (const QString& arg : args) {
         if (arg.startsWith('-')) continue;
         if (!OpenDocumentFile(FromQ(arg))) return false;
         break;
     }
-    mainFrame_->show();
+    // Started with the desktop session: minimised, with the last reader's plan open.
+    if (args.contains(kAutostartArgument)) {
+        mainFrame_->showMinimized();
+        OpenLastReaderEnvironment();
+    } else {
+        mainFrame_->show();
+    }
     mainFrame_->repaint();
     selectDialog_ = nullptr;
     return true;
@@ -107,7 +118,8 @@ void CScrivaneApp::MapCommands() {
     target_.MapCommand(
         Cmd::ViewBibleCoverage,
         [this] {
-            if (CReadingPlanDoc* plan = EnvironmentPlan()) ShowBibleCoverage(mainFrame_->MdiArea(), *plan);
+            CReadingPlanDoc* plan = EnvironmentPlan();
+            if (plan && mainFrame_) ShowBibleCoverage(mainFrame_->MdiArea(), *plan);
         },
         hasPlan);
     target_.MapCommand(
@@ -154,7 +166,30 @@ void CScrivaneApp::OpenReaderEnvironment() {
     int result = dialog.exec();
     selectDialog_ = nullptr;
     if (result != QDialog::Accepted || !env_.IsOpen()) return;
+    OpenEnvironmentDocuments();
+}
 
+bool CScrivaneApp::OpenLastReaderEnvironment() {
+    if (env_.IsOpen()) CloseReaderEnvironment();
+    const int last = env_.LastReaderIndex();
+    if (last < 0 || !env_.SelectReader(last)) return false;
+    OpenEnvironmentDocuments();
+    return true;
+}
+
+CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
+    // Asked while the environment closes too (the command states follow every window that goes),
+    // when the list may still name documents already closed: only a live plan document is looked at.
+    CDocTemplate* type = DocumentType(129);
+    if (!type) return nullptr;
+    for (CDocument* doc : type->Documents())
+        if (std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
+            environmentDocuments_.end())
+            return static_cast<CReadingPlanDoc*>(doc);
+    return nullptr;
+}
+
+void CScrivaneApp::OpenEnvironmentDocuments() {
     CDocTemplate* general = DocumentType(132);
     CDocTemplate* verses = DocumentType(131);
     CDocTemplate* plan = DocumentType(129);
@@ -163,17 +198,8 @@ void CScrivaneApp::OpenReaderEnvironment() {
                                 env_.GeneralNotesFileExists() ? env_.Context().generalNotesPath : "");
     if (verses) OpenEnvironmentDocument(*verses, "");
     if (plan) OpenEnvironmentDocument(*plan, "");
+    if (rhythm_) rhythm_->EnvironmentOpened(EnvironmentPlan());
     mainFrame_->UpdateCommandUi();
-}
-
-CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
-    CDocTemplate* type = DocumentType(129);
-    if (!type || !env_.IsOpen() || !mainFrame_) return nullptr;
-    for (CDocument* doc : type->Documents())
-        if (std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
-            environmentDocuments_.end())
-            return static_cast<CReadingPlanDoc*>(doc);
-    return nullptr;
 }
 
 void CScrivaneApp::CloseReaderEnvironment() {
@@ -198,6 +224,7 @@ void CScrivaneApp::CloseReaderEnvironment() {
             type->CloseDocument(doc);
     }
     environmentDocuments_.clear();
+    if (rhythm_) rhythm_->EnvironmentClosed();
     env_.FinishClose();
     if (mainFrame_) mainFrame_->UpdateCommandUi();
 }

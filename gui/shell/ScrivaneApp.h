@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MainFrame.h"
+class CDailyRhythm;
 class CReadingPlanDoc;
 class CSelectReaderDialog;
 class QPrinter;
@@ -40,6 +41,11 @@ public:
     CSelectReaderDialog* SelectReaderDialog() const { return selectDialog_; }
 
     void OpenReaderEnvironment();
+    // Opens the environment of the reader closed last, without asking (start with the desktop session).
+    bool OpenLastReaderEnvironment();
+    // The open environment's reading plan, or null.
+    CReadingPlanDoc* EnvironmentPlan() const;
+    CDailyRhythm* DailyRhythm() const { return rhythm_.get(); }
     void CloseReaderEnvironment();
     void NewReadingPlanTemplate();
     void OnAppAbout();
@@ -57,10 +63,9 @@ public:
 
 private:
     void MapCommands();
-    // The plan document of the open environment; null when none is open.
-    CReadingPlanDoc* EnvironmentPlan() const;
     void OnMainFrameClose();
     void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
+    void OpenEnvironmentDocuments();
 
     CQtUiServices ui_;
     CReaderEnvironment env_{ui_};
@@ -74,4 +79,5 @@ private:
     std::vector<CDocument*> environmentDocuments_;
     QStringList recent_;
     QObject* splashFilter_ = nullptr;
+    std::unique_ptr<CDailyRhythm> rhythm_;
 };
