@@ -126,7 +126,7 @@ void CScrivaneApp::MapCommands() {
         Cmd::NewPlanFromUnreadChapters,
         [this] {
             if (CReadingPlanDoc* plan = EnvironmentPlan())
-                RunNewPlanFromUnreadChapters(mainFrame_, *plan, env_.Context());
+                RunNewPlanFromUnreadChapters(mainFrame_, *plan, env_.Context(), *settings_);
         },
         hasPlan);
     for (int i = 0; i < kRecentFileCount; ++i)

@@ -281,6 +281,21 @@ private slots:
         QCOMPARE(planFrame->ScheduleStatus()->text(), QString("on schedule"));
         QVERIFY(planFrame->SynchronizeButton()->isHidden());
 
+        // The dialog offers the reader's last choice again.
+        int daysOffered = 0;
+        bool saturdayOffered = true;
+        OnNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CUnreadPlanDialog*>(w);
+            QVERIFY(d);
+            daysOffered = d->DaysBox()->value();
+            saturdayOffered = d->WeekdayBox(7)->isChecked();
+            d->reject();
+        });
+        frame->OnCommand(Cmd::NewPlanFromUnreadChapters);
+        QCOMPARE(daysOffered, 28);
+        QVERIFY(!saturdayOffered);
+        QCOMPARE(doc.GetElementCount(), uint16_t(20));
+
         // The coverage window, once however often it is asked for.
         frame->UpdateCommandUi();
         QVERIFY(frame->FindAction(Cmd::ViewBibleCoverage)->isEnabled());
