@@ -16,7 +16,8 @@ namespace {
 
 const char* const kPlanUsage =
     "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
-    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
+    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM | "
+    "plan ics STEM OUT "
     "(each with --yes to answer the plan's questions yes)";
 
 // An absolute verse index, or a reference text such as "John 3:16".
