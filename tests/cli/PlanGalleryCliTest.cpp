@@ -14,7 +14,7 @@ std::string Quote(const std::string& s) {
     return "'" + s + "'";
 }
 
-const fs::path kPlans = fs::path(__FILE__).parent_path() / ".." / ".." / "plans";
+const fs::path kPlans = SCRIVANE_PLANS_SOURCE_DIR;
 
 // The shipped templates are exactly what their recipes make with the
 // template editor's steps, so that they never drift from the editor.
