@@ -83,6 +83,7 @@ GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin,
     GeneratedPlan plan;
     try {
         const std::string bytes = ReadWholeFile(path);
+        e.notATemplate = form == TemplateForm::text && bytes.find_first_of("<[") == std::string::npos;
         plan = GeneratePlan(bytes, form, path, startDate);
     } catch (const std::exception& ex) {
         e.readable = false;
@@ -163,8 +164,10 @@ std::vector<GalleryEntry> ListGallery(const std::string& shippedDirectory,
         std::string key = fs::weakly_canonical(dir, ec).string();
         if (dir.empty() || std::find(done.begin(), done.end(), key) != done.end()) continue;
         done.push_back(key);
-        for (const std::string& f : filesOf(dir))
-            all.push_back(DescribeTemplateFile(f, GalleryOrigin::reader, startDate));
+        for (const std::string& f : filesOf(dir)) {
+            GalleryEntry e = DescribeTemplateFile(f, GalleryOrigin::reader, startDate);
+            if (!e.notATemplate) all.push_back(std::move(e));
+        }
     }
     return all;
 }

@@ -23,6 +23,9 @@ struct GalleryEntry {
     // is shown but never offered.
     bool readable = true;
     std::string reason;
+    // A text file with neither a tag nor a reading: some other text (general
+    // notes, a letter), not a template at all.
+    bool notATemplate = false;
 
     std::string title;
     std::string description;
@@ -58,8 +61,9 @@ GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin,
 std::string ShippedPlansDirectory();
 
 // The shipped templates in title order, then the reader's own files (*.vntpl
-// and *.txt of each directory in readerDirectories, by file name). A
-// directory that is missing or unreadable adds nothing.
+// and *.txt of each directory in readerDirectories, by file name; text files
+// that are not templates at all are left out). A directory that is missing or
+// unreadable adds nothing.
 std::vector<GalleryEntry> ListGallery(const std::string& shippedDirectory,
                                       const std::vector<std::string>& readerDirectories,
                                       const CJJulian& startDate);

@@ -82,4 +82,31 @@ TEST(CliPlanGallery, ImportListWritesATextImportThatPlanNewReads) {
               "1\tTue 01/05/2027\tTue 01/05/2027\t0\tGenesis 3:1 through Genesis 3:24\n");
 }
 
+// A plan shown with "plan show", its readings written as a list and
+// imported, gives a plan that shows the same, day for day.
+TEST(CliPlanGallery, ShownPlanImportedAsAListShowsTheSame) {
+    const std::string today = "SCRIVANE_TODAY=2027-01-04";
+    for (const char* name :
+         {"Gospels and Acts in 30 days.txt", "Bible in one year, three readings a day.txt"}) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        ASSERT_EQ(
+            RunCli("plan new " + Quote(dir.Path("A")) + " " + Quote((kPlans / name).string()), today).status,
+            0);
+        const std::string shown = RunCli("plan show " + Quote(dir.Path("A"))).out;
+        std::istringstream lines(shown);
+        std::string list;
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("progress", 0) != 0) list += line.substr(line.rfind('\t') + 1) + "\r\n";
+        SaveFileAtomic(dir.Path("list.txt"), list);
+        ASSERT_EQ(
+            RunCli("plan import-list " + Quote(dir.Path("list.txt")) + " " + Quote(dir.Path("again.txt")))
+                .status,
+            0);
+        ASSERT_EQ(
+            RunCli("plan new " + Quote(dir.Path("B")) + " " + Quote(dir.Path("again.txt")), today).status, 0);
+        EXPECT_EQ(RunCli("plan show " + Quote(dir.Path("B"))).out, shown);
+    }
+}
+
 } // namespace

@@ -120,9 +120,12 @@ TEST_F(ShippedPlans, TheReadersDamagedFilesAreListedAndLeftAlone) {
     SaveFileAtomic(letter, "Dear Bob,\r\nsee you soon.\r\n");
     SaveFileAtomic(good, TemplateBytes(0, 0, 0, 0, 10, {1, 1, 1, 1, 1, 1, 1}, {1}));
     SaveFileAtomic(own.Path("notes.vnnot"), "x");
+    // Tags, but no plan: a template gone wrong, shown as such.
+    SaveFileAtomic(own.Path("tagged.txt"), "<TITLE = Half done>\r\n");
     const std::vector<GalleryEntry> entries =
         ListGallery("", {own.Path(), own.Path() + "/."}, CJJulian::Day(2027, 1, 4));
-    ASSERT_EQ(entries.size(), 3u); // the same directory twice is listed once
+    // The same directory twice is listed once; the letter is no template at all.
+    ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].fileName, "Broken.vntpl");
     EXPECT_FALSE(entries[0].readable);
     EXPECT_EQ(entries[0].reason, kUnexpectedFileFormat);
@@ -132,13 +135,13 @@ TEST_F(ShippedPlans, TheReadersDamagedFilesAreListedAndLeftAlone) {
     EXPECT_EQ(entries[1].origin, GalleryOrigin::reader);
     EXPECT_EQ(entries[1].readingDays, 10u);
     EXPECT_EQ(entries[1].chapters, 50u); // Genesis alone
-    EXPECT_EQ(entries[2].fileName, "letter.txt");
+    EXPECT_EQ(entries[2].fileName, "tagged.txt");
     EXPECT_FALSE(entries[2].readable);
     EXPECT_EQ(entries[2].reason, "This file holds no reading plan.");
     EXPECT_EQ(ReadWholeFile(damaged), std::string("\x01\x00\x00", 3));
     EXPECT_EQ(ReadWholeFile(letter), "Dear Bob,\r\nsee you soon.\r\n");
-    EXPECT_EQ(own.List(),
-              (std::vector<std::string>{"Broken.vntpl", "Mine.vntpl", "letter.txt", "notes.vnnot"}));
+    EXPECT_EQ(own.List(), (std::vector<std::string>{"Broken.vntpl", "Mine.vntpl", "letter.txt", "notes.vnnot",
+                                                    "tagged.txt"}));
 }
 
 } // namespace
