@@ -544,6 +544,12 @@ std::string DescribeProblems(const std::vector<ReadingListProblem>& problems, si
 
 long ImportReadingList(IUiServices& ui, const std::string& inPath, const std::string& outPath,
                        std::optional<bool> keepEmptyDays, bool skipBad) {
+    // New Plan reads explicit readings only from the text form.
+    if (LowerExtension(outPath) != "txt") {
+        ReportError(ui,
+                    outPath + "\nA plan made from a reading list is saved as a text import, ending in .txt.");
+        return -1;
+    }
     std::string bytes;
     try {
         bytes = ReadWholeFile(inPath);

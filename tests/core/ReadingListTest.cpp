@@ -251,6 +251,10 @@ TEST_F(ReadingListImport, BadLinesAreListedAndNothingWrittenUnlessSkipped) {
     EXPECT_EQ(ui.messageBoxes.size(), told + 1);
     EXPECT_EQ(ReadWholeFile(dir.Path("gaps.txt")), "Day 1: Genesis 1\nDay 2:\nDay 3: Genesis 2\n");
 
+    // Only the text form carries explicit readings.
+    EXPECT_EQ(ImportReadingList(ui, dir.Path("gaps.txt"), dir.Path("gaps.vntpl"), false, true), -1);
+    EXPECT_FALSE(FileExists(dir.Path("gaps.vntpl")));
+
     // Nothing readable: nothing written, the user told.
     SaveFileAtomic(dir.Path("none.txt"), "Hello\n");
     EXPECT_EQ(ImportReadingList(ui, dir.Path("none.txt"), dir.Path("none-out.txt"), false, true), -1);
