@@ -48,6 +48,7 @@ std::vector<N> FileHead() {
             kSep,
             {"&Open Reader Environment...\tCtrl+O", Cmd::OpenReaderEnvironment},
             {"&Close Reader Environment", Cmd::CloseReaderEnvironment},
+            {"&Import Reading List...", Cmd::ImportReadingList},
             kSep};
 }
 
@@ -70,6 +71,7 @@ std::vector<N> Menu128() {
              {{"&New Reading Plan Template...\tCtrl+N", Cmd::NewReadingPlanTemplate},
               kSep,
               {"&Open Reader Environment...\tCtrl+O", Cmd::OpenReaderEnvironment},
+              {"&Import Reading List...", Cmd::ImportReadingList},
               kSep,
               {"P&rint Setup...", Cmd::FilePrintSetup},
               kSep,
@@ -93,6 +95,7 @@ std::vector<N> Menu129() {
     N plan{"&Reading Plan",
            0,
            {{"&New Plan", Cmd::NewPlan},
+            {"New Plan from &Gallery...", Cmd::NewPlanFromGallery},
             kSep,
             {"&Plan Properties", Cmd::PlanProperties},
             kSep,
@@ -184,6 +187,8 @@ const char* CommandPrompt(int id) {
         {Cmd::SaveReadingPlan, "Save the reading plan\nSave Reading Plan"},
         {Cmd::SaveVerseNotes, "Save the verse notes\nSave Verse Notes"},
         {Cmd::NewPlan, "Make a new plan from a template\nNew Plan"},
+        {Cmd::NewPlanFromGallery, "Make a new plan from a ready template\nNew Plan from Gallery"},
+        {Cmd::ImportReadingList, "Make a day-by-day reading list into a plan file\nImport Reading List"},
         {Cmd::EnterReading, "Record a reading outside the plan\nEnter Reading"},
         {Cmd::NextReading, "Go to the next reading\nNext Reading"},
         {Cmd::SynchronizeDates, "Move the unfinished readings onto new dates\nSynchronize Dates"},
