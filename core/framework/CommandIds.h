@@ -27,6 +27,10 @@ inline constexpr int ByVerse = 32846;
 inline constexpr int FinishedReading = 32847;
 inline constexpr int PlanProperties = 32859;
 
+// Plan gallery and reading lists: a block of their own, clear of the framework's.
+inline constexpr int NewPlanFromGallery = 0x8600;
+inline constexpr int ImportReadingList = 0x8601;
+
 // The framework's standard commands
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;

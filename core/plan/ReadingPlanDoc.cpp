@@ -457,9 +457,14 @@ bool CReadingPlanDoc::ConfirmNewPlan() {
            Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) == IDYES;
 }
 
-bool CReadingPlanDoc::NewPlan() {
+bool CReadingPlanDoc::NewPlan(bool fromGallery) {
     if (!ConfirmNewPlan()) return false;
-    auto path = Ui().ChooseFile(TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory));
+    FileDialogRequest request = TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory);
+    request.gallery = fromGallery ? 2 : 1;
+    // The reader's own templates: beside the reader's files and in the base directory.
+    request.galleryDirectories = {std::filesystem::path(PlanFilePath()).parent_path().string(),
+                                  reader_.baseDirectory};
+    auto path = Ui().ChooseFile(request);
     if (!path) return false;
     return NewPlanFromFile(*path);
 }

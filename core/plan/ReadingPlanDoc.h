@@ -107,8 +107,9 @@ public:
     void OnResetPlan();
     void OnResetLifetimeReadings();
     void OnPlanProperties();
-    // True when a new plan was made.
-    bool NewPlan();
+    // True when a new plan was made. fromGallery: the template is chosen in
+    // the plan gallery rather than the file dialog (which offers it too).
+    bool NewPlan(bool fromGallery = false);
     // New Plan's first question: true when there is no unfinished plan or the user answers Yes.
     bool ConfirmNewPlan();
     // New Plan from a chosen file, without the questions: false when the file

@@ -53,6 +53,7 @@ std::vector<N> FileHead() {
             kSep,
             {"&Open Reader Environment...\tCtrl+O", Cmd::OpenReaderEnvironment},
             {"&Close Reader Environment", Cmd::CloseReaderEnvironment},
+            {"&Import Reading List...", Cmd::ImportReadingList},
             kSep};
 }
 
@@ -75,6 +76,7 @@ std::vector<N> Menu128() {
              {{"&New Reading Plan Template...\tCtrl+N", Cmd::NewReadingPlanTemplate},
               kSep,
               {"&Open Reader Environment...\tCtrl+O", Cmd::OpenReaderEnvironment},
+              {"&Import Reading List...", Cmd::ImportReadingList},
               kSep,
               {"P&rint Setup...", Cmd::FilePrintSetup},
               kSep,
@@ -98,6 +100,7 @@ std::vector<N> Menu129() {
     N plan{"&Reading Plan",
            0,
            {{"&New Plan", Cmd::NewPlan},
+            {"New Plan from &Gallery...", Cmd::NewPlanFromGallery},
             {"New Plan from &Unread Chapters...", Cmd::NewPlanFromUnreadChapters},
             kSep,
             {"&Plan Properties", Cmd::PlanProperties},
@@ -212,6 +215,8 @@ const char* CommandPrompt(int id) {
         {Cmd::SaveReadingPlan, "Save the reading plan\nSave Reading Plan"},
         {Cmd::SaveVerseNotes, "Save the verse notes\nSave Verse Notes"},
         {Cmd::NewPlan, "Make a new plan from a template\nNew Plan"},
+        {Cmd::NewPlanFromGallery, "Make a new plan from a ready template\nNew Plan from Gallery"},
+        {Cmd::ImportReadingList, "Make a day-by-day reading list into a plan file\nImport Reading List"},
         {Cmd::ViewBibleCoverage, "Show how often each chapter of the Bible has been read\nBible Coverage"},
         {Cmd::NewPlanFromUnreadChapters,
          "Make a new plan of the chapters never read\nNew Plan from Unread Chapters"},

@@ -9,12 +9,14 @@
 #include "coverage/CoverageCommands.h"
 #include "coverage/CoverageFrame.h"
 #include "foundation/ErrorMessages.h"
+#include "foundation/FileAccess.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "gallery/ReadingList.h"
 #include "notes/NotePrinting.h"
 #include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
@@ -79,6 +81,7 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     mainFrame_->SetAppTarget(&target_);
     mainFrame_->onClose = [this] { OnMainFrameClose(); };
     mainFrame_->recentFiles = [this] { return recent_; };
+    mainFrame_->showFirstSteps = [this] { return env_.Readers().GetCount() == 0; };
 
     rhythm_ = std::make_unique<CDailyRhythm>(*this);
     rhythm_->MapCommands(target_);
@@ -113,6 +116,7 @@ void CScrivaneApp::MapCommands() {
     target_.MapCommand(Cmd::AppExit, exit);
     target_.MapCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
     target_.MapCommand(Cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    target_.MapCommand(Cmd::ImportReadingList, [this] { OnImportReadingList(); });
     // Both work on the open environment's plan, from whichever window is active.
     auto hasPlan = [this] { return EnvironmentPlan() != nullptr; };
     target_.MapCommand(
@@ -318,4 +322,18 @@ bool CScrivaneApp::SaveReaderFile() {
         ReportError(ui_, SaveErrorMessage(e, env_.ReaderFilePath()));
         return false;
     }
+}
+
+void CScrivaneApp::OnImportReadingList() {
+    const std::string dir = env_.BaseDirectory();
+    FileDialogRequest open{true, "", "", kReadingListFilter, dir, "Import Reading List"};
+    std::optional<std::string> in = ui_.ChooseFile(open);
+    if (!in || in->empty()) return;
+    // Saved where New Plan from Gallery finds the reader's own plans.
+    FileDialogRequest save{
+        false, "txt", FileTitle(*in) + " plan.txt", "Text Import (*.txt)|*.txt||", dir, "Save the Plan As"};
+    std::optional<std::string> out = ui_.ChooseFile(save);
+    if (!out || out->empty()) return;
+    long days = ::ImportReadingList(ui_, *in, *out, std::nullopt, false);
+    if (days > 0) ui_.MessageBox({ImportedListMessage(days, *out), MbButtons::ok, MbIcon::information, 0});
 }

@@ -51,6 +51,8 @@ public:
     void OnAppAbout();
     void OnFilePrintSetup();
     void OnFileOpen();
+    // File > Import Reading List: a day-by-day list made into a text import.
+    void OnImportReadingList();
     // Opens a file with the document type of its extension; null on failure.
     CDocument* OpenDocumentFile(const std::string& path);
 
