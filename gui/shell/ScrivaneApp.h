@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/DirectoryLock.h"
 #include "framework/CommandMap.h"
 #include "framework/DocTemplate.h"
 #include "framework/QtUiServices.h"
@@ -71,4 +72,7 @@ private:
     std::vector<CDocument*> environmentDocuments_;
     QStringList recent_;
     QObject* splashFilter_ = nullptr;
+    // Held from start-up to exit, and while an environment is open.
+    CDirectoryLock baseLock_;
+    CDirectoryLock readerLock_;
 };

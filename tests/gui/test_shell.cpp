@@ -221,7 +221,9 @@ private slots:
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains("slash"));
         QCOMPARE(app_->Environment().Readers().GetCount(), 0);
-        QVERIFY(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        // Only the note saying which program holds the base directory while it runs.
+        QCOMPARE(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{CDirectoryLock::kHolderFileName});
     }
 
     void editRenamesDirectoryAndFiles() {
@@ -590,6 +592,27 @@ private slots:
                 texts << (a->isSeparator() ? "-" : a->text());
             QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"-", "&1 a.txt", "&2 b.txt", "-", "E&xit"}));
         }
+    }
+
+    // One program at a time in a base directory: a second one is told which
+    // holds it and does not start; once that one ends, it starts.
+    void secondProgramOnTheSameBaseIsRefused() {
+        auto first = std::make_unique<CDirectoryLock>();
+        QVERIFY(first->Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "Scrivane"));
+        app_ = std::make_unique<CScrivaneApp>();
+        QStringList texts;
+        AnswerMessageBox(QMessageBox::Ok, &texts);
+        QVERIFY(!app_->InitInstance({}));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(
+            texts[0].contains("Scrivane (process " + QString::number(QCoreApplication::applicationPid())),
+            qPrintable(texts[0]));
+        app_.reset();
+        first.reset();
+        Start();
+        // While it runs, the readers' files are its own.
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "x"));
     }
 
     void commandLineFileOpensOrEndsStartUp() {
