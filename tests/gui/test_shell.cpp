@@ -601,7 +601,13 @@ private slots:
         QVERIFY(first->Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "Scrivane"));
         app_ = std::make_unique<CScrivaneApp>();
         QStringList texts;
-        AnswerMessageBox(QMessageBox::Ok, &texts);
+        OnNextModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            texts << box->text();
+            SaveScreenshot(box, "base-in-use");
+            box->button(QMessageBox::Ok)->click();
+        });
         QVERIFY(!app_->InitInstance({}));
         QCOMPARE(texts.size(), 1);
         QVERIFY2(
@@ -613,6 +619,47 @@ private slots:
         // While it runs, the readers' files are its own.
         CDirectoryLock other;
         QVERIFY(!other.Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "x"));
+    }
+
+    // A reader whose files another program is changing is not opened; once
+    // it has finished, the environment opens and holds them until it closes.
+    void readerInUseElsewhereIsNotOpened() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        const std::string readerDir = base_.filePath("Bob (John Smith)").toStdString();
+        auto cli = std::make_unique<CDirectoryLock>();
+        QVERIFY(cli->Acquire(readerDir, std::chrono::milliseconds(0), "scrivane-cli"));
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                texts << box->text();
+                SaveScreenshot(box, "reader-in-use");
+                box->button(QMessageBox::Ok)->click();
+            });
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains("being changed by scrivane-cli"), qPrintable(texts[0]));
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+
+        cli.reset();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QVERIFY(app_->Environment().IsOpen());
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
     }
 
     void commandLineFileOpensOrEndsStartUp() {
