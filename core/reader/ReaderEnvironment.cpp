@@ -290,6 +290,12 @@ bool CReaderEnvironment::DeleteReader(const std::string& n) {
     std::string dir = ReaderDirectoryOf(readers_.At(index));
     if (!dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?")) {
         std::string full = FullPath(dir);
+        // Never pulled from under a program that is saving into it.
+        CDirectoryLock directoryLock;
+        if (IsRealDirectory(full) && !directoryLock.Acquire(full, std::chrono::seconds(3), std::string())) {
+            ReportError(ui_, directoryLock.RefusalMessage(full) + "\nThe reader was not deleted.");
+            return false;
+        }
         if (EntryExists(full) && !DeleteDirectoryTree(full))
             ReportError(ui_, "Not everything in the directory\n" + full +
                                  "\ncould be deleted; what is left was kept.");

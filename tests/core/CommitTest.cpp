@@ -162,4 +162,28 @@ TEST(Commit, InterruptedEditReaderIsFinishedBeforeTheReaderFileIsRead) {
     EXPECT_GT(kills, 5);
 }
 
+// Delete Reader waits for a program saving into the reader's directory, and
+// keeps reader and files when it does not finish.
+TEST(Commit, DeleteReaderLeavesADirectoryInUseAlone) {
+    TempDir dir;
+    CScriptedUiServices ui;
+    CReaderEnvironment env(ui);
+    env.SetBaseDirectory(dir.Path());
+    ASSERT_EQ(env.CreateReader({"John", "Smith", "Bob"}, {}), 0);
+    std::ofstream(dir.Path("Bob (John Smith)/Bob.vnpln")) << "plan";
+    CDirectoryLock other;
+    ASSERT_TRUE(other.Acquire(dir.Path("Bob (John Smith)"), std::chrono::milliseconds(0), "scrivane-cli"));
+    ui.messageBoxAnswers = {IDYES, IDYES, IDOK};
+    EXPECT_FALSE(env.DeleteReader("Bob"));
+    EXPECT_EQ(env.Readers().GetCount(), 1);
+    EXPECT_TRUE(FileExists(dir.Path("Bob (John Smith)/Bob.vnpln")));
+    ASSERT_EQ(ui.messageBoxes.size(), 3u);
+    EXPECT_NE(ui.messageBoxes[2].text.find("The reader was not deleted."), std::string::npos);
+
+    other.Release();
+    ui.messageBoxAnswers = {IDYES, IDYES};
+    EXPECT_TRUE(env.DeleteReader("Bob"));
+    EXPECT_FALSE(fs::exists(dir.Path("Bob (John Smith)")));
+}
+
 } // namespace
