@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliLock.h"
 #include "CliText.h"
 #include "CliUiServices.h"
 
@@ -63,6 +64,13 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CReaderCliUi ui(err, yes, keepFiles);
     CReaderEnvironment env(ui);
     env.SetBaseDirectory(base);
+    // The reader file and the reader directories change under the base directory's lock.
+    CDirectoryLock lock;
+    if (!LockForCommand(lock, base, true, err)) return 1;
+    if (std::string why; !RecoverReaderCommit(base, &why)) {
+        err << "scrivane-cli: " << CliMessage(why) << "\n";
+        return 1;
+    }
     try {
         // A damaged reader file is left alone: nothing is written over it.
         ReadReaderFile(base, env.LastReader(), env.Readers());

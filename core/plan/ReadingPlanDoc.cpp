@@ -9,6 +9,7 @@
 #include "foundation/ErrorMessages.h"
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
+#include "foundation/FileTransaction.h"
 #include "framework/CommandIds.h"
 #include "framework/RescueFile.h"
 #include "framework/UiServices.h"
@@ -68,6 +69,10 @@ std::string CReadingPlanDoc::HistoryFilePath() const {
     return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpro";
 }
 
+std::string CReadingPlanDoc::CommitRecordPath() const {
+    return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".commit";
+}
+
 // --- files -----------------------------------------------------------------
 
 void CReadingPlanDoc::InitialiseEmptyPlan() {
@@ -106,6 +111,9 @@ bool CReadingPlanDoc::OnNewDocument() {
     }
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
+    // A save of both files that a crash interrupted is finished before either is read.
+    if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
+        ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
     if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
     if (!FileExists(historyPath) || !LoadFile(historyPath, false)) InitialiseEmptyHistory();
     // A damaged file left in place is never written; only changes made from now on are at stake.
@@ -163,8 +171,60 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
     }
 }
 
+bool CReadingPlanDoc::WriteBothFiles() {
+    const std::string planPath = PlanFilePath();
+    const std::string historyPath = HistoryFilePath();
+    CArchive plan, history;
+    Serialize(plan);
+    SerializeHistory(history);
+    planDirty = historyDirty = true;
+    auto fail = [&](const std::exception& e, const std::string& path) {
+        ReportError(Ui(), SaveErrorMessage(e, path));
+    };
+    bool ok = true;
+    // Each file in the way is reported, as when they are written one by one.
+    for (const std::string* path : {&planPath, &historyPath}) {
+        try {
+            CheckSaveTarget(*path);
+        } catch (const std::exception& e) {
+            fail(e, *path);
+            ok = false;
+        }
+    }
+    if (ok) {
+        try {
+            const std::filesystem::path parent = std::filesystem::path(planPath).parent_path();
+            std::error_code ec;
+            if (!parent.empty() && !std::filesystem::exists(parent, ec))
+                std::filesystem::create_directory(parent, ec);
+            // New Plan moves the plan's readings into the history: the two files change as one.
+            CFileTransaction commit(CommitRecordPath());
+            commit.Write(planPath, plan.Bytes());
+            commit.Write(historyPath, history.Bytes());
+            commit.Commit();
+            planDirty = historyDirty = false;
+            return true;
+        } catch (const std::exception& e) {
+            const auto* f = dynamic_cast<const CFileException*>(&e);
+            fail(e, f && f->fileName == historyPath ? historyPath : planPath);
+        }
+    }
+    // Neither file was written, so both must be kept somewhere when the document goes away.
+    if (closing_) {
+        RescueUnsavedBytes(Ui(), planPath, plan.Bytes());
+        RescueUnsavedBytes(Ui(), historyPath, history.Bytes());
+    }
+    return false;
+}
+
 bool CReadingPlanDoc::SaveDirtyFiles() {
     if (!setUp_) return true;
+    // A damaged file left in place is never written; WriteFile reports that one by one.
+    if (planDirty && historyDirty && !planFileLocked_ && !historyFileLocked_) {
+        const bool written = WriteBothFiles();
+        if (written && planWritten_) planWritten_(*this);
+        return written;
+    }
     bool ok = true;
     const bool planWritten = planDirty && WriteFile(PlanFilePath(), true);
     ok = (planWritten || !planDirty) && ok;

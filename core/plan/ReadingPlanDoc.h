@@ -62,6 +62,8 @@ public:
 
     std::string PlanFilePath() const;
     std::string HistoryFilePath() const;
+    // Beside the two files while a save of both is under way (FileTransaction.h).
+    std::string CommitRecordPath() const;
     static std::string TitleFor(const std::string& displayName);
 
     bool GetPlanDirty() const { return planDirty; }
@@ -142,6 +144,7 @@ private:
     // Loads one file; false (user told, file moved aside) when it failed.
     bool LoadFile(const std::string& path, bool plan);
     bool WriteFile(const std::string& path, bool plan);
+    bool WriteBothFiles();
     void ClearPlan();
     void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);

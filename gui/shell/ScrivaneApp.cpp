@@ -70,6 +70,15 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     QString base = QDir::currentPath();
     if (base.isEmpty()) base = settings_->value("Settings/Path").toString();
     env_.SetBaseDirectory(FromQ(base));
+    // One program at a time changes the reader file and the readers' directories.
+    if (!baseLock_.Acquire(env_.BaseDirectory(), std::chrono::seconds(3), "Scrivane") &&
+        !baseLock_.Holder().empty()) {
+        ReportError(ui_, "Scrivane cannot start in\n" + env_.BaseDirectory() + "\nbecause " +
+                             baseLock_.Holder() +
+                             " is using the readers kept there. Close it first, then start Scrivane again.");
+        return false;
+    }
+    if (std::string why; !RecoverReaderCommit(env_.BaseDirectory(), &why)) ReportError(ui_, why);
     LoadReaderFile();
 
     types_ = MakeDocumentTypes(ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); });
@@ -152,13 +161,28 @@ void CScrivaneApp::OpenReaderEnvironment() {
     int result = dialog.exec();
     selectDialog_ = nullptr;
     if (result != QDialog::Accepted || !env_.IsOpen()) return;
+    if (!LockCurrentReader()) return;
     OpenEnvironmentDocuments();
+}
+
+bool CScrivaneApp::LockCurrentReader() {
+    // The reader's files are this program's until the environment closes.
+    const std::string directory = ParentDirectory(JoinStem(env_.BaseDirectory(), env_.Context().fileStem));
+    if (!readerLock_.Acquire(directory, std::chrono::seconds(3), "Scrivane") &&
+        !readerLock_.Holder().empty()) {
+        ReportError(ui_, readerLock_.RefusalMessage(directory) + "\nThe reader environment was not opened.");
+        env_.FinishClose();
+        mainFrame_->UpdateCommandUi();
+        return false;
+    }
+    return true;
 }
 
 bool CScrivaneApp::OpenLastReaderEnvironment() {
     if (env_.IsOpen()) CloseReaderEnvironment();
     const int last = env_.LastReaderIndex();
     if (last < 0 || !env_.SelectReader(last)) return false;
+    if (!LockCurrentReader()) return false;
     OpenEnvironmentDocuments();
     return true;
 }
@@ -204,6 +228,7 @@ void CScrivaneApp::CloseReaderEnvironment() {
     environmentDocuments_.clear();
     if (rhythm_) rhythm_->EnvironmentClosed();
     env_.FinishClose();
+    readerLock_.Release();
     if (mainFrame_) mainFrame_->UpdateCommandUi();
 }
 

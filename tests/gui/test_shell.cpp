@@ -221,7 +221,9 @@ private slots:
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains("slash"));
         QCOMPARE(app_->Environment().Readers().GetCount(), 0);
-        QVERIFY(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        // Only the note saying which program holds the base directory while it runs.
+        QCOMPARE(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{CDirectoryLock::kHolderFileName});
     }
 
     void editRenamesDirectoryAndFiles() {
@@ -590,6 +592,74 @@ private slots:
                 texts << (a->isSeparator() ? "-" : a->text());
             QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"-", "&1 a.txt", "&2 b.txt", "-", "E&xit"}));
         }
+    }
+
+    // One program at a time in a base directory: a second one is told which
+    // holds it and does not start; once that one ends, it starts.
+    void secondProgramOnTheSameBaseIsRefused() {
+        auto first = std::make_unique<CDirectoryLock>();
+        QVERIFY(first->Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "Scrivane"));
+        app_ = std::make_unique<CScrivaneApp>();
+        QStringList texts;
+        OnNextModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            texts << box->text();
+            SaveScreenshot(box, "base-in-use");
+            box->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(!app_->InitInstance({}));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(
+            texts[0].contains("Scrivane (process " + QString::number(QCoreApplication::applicationPid())),
+            qPrintable(texts[0]));
+        app_.reset();
+        first.reset();
+        Start();
+        // While it runs, the readers' files are its own.
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "x"));
+    }
+
+    // A reader whose files another program is changing is not opened; once
+    // it has finished, the environment opens and holds them until it closes.
+    void readerInUseElsewhereIsNotOpened() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        const std::string readerDir = base_.filePath("Bob (John Smith)").toStdString();
+        auto cli = std::make_unique<CDirectoryLock>();
+        QVERIFY(cli->Acquire(readerDir, std::chrono::milliseconds(0), "scrivane-cli"));
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                texts << box->text();
+                SaveScreenshot(box, "reader-in-use");
+                box->button(QMessageBox::Ok)->click();
+            });
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains("being changed by scrivane-cli"), qPrintable(texts[0]));
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+
+        cli.reset();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QVERIFY(app_->Environment().IsOpen());
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
     }
 
     void commandLineFileOpensOrEndsStartUp() {
