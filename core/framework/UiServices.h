@@ -26,6 +26,9 @@ struct FileDialogRequest {
     std::string filter;
     std::string startDirectory;
     std::string title;
+    // Off where the program asks about an existing file itself, so that the
+    // user is not asked twice.
+    bool confirmOverwrite = true;
 };
 
 struct ExtraReading {

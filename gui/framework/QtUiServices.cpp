@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr QSize kFileDialogSize(820, 480);
+
 struct ButtonAnswer {
     QMessageBox::StandardButton button;
     int answer;
@@ -109,6 +111,9 @@ std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& re
         std::string ext = request.defaultExtension;
         dialog.setDefaultSuffix(ToQ(ext[0] == '.' ? ext.substr(1) : ext));
     }
+    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Wide enough for the name, size and date columns side by side.
+    dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FromQ(dialog.selectedFiles().front());
 }
