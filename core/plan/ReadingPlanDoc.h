@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+struct TextImport;
+
 class CArchive;
 struct CPlanTemplate;
 
@@ -25,6 +27,15 @@ inline constexpr const char* kResetLifetimeQuestion =
     "CANCEL to retain reading history.";
 inline constexpr const char* kNewPlanQuestion =
     "Loading a new plan.\n\nAre you sure you want to close this plan and open a new one?";
+// Told, after the file's name, when a file would make a plan without readings.
+inline constexpr const char* kNoReadingDayMessage =
+    "\nThis plan has no reading day: no day of the week is chosen, so it gives no readings.\nThe "
+    "current reading plan has not been changed.";
+inline constexpr const char* kNoBooksMessage =
+    "\nThis plan puts no book into any of its sections, so it gives no readings.\nThe current reading "
+    "plan has not been changed.";
+inline constexpr const char* kNoReadingsMessage =
+    "\nNo readings could be made from this file, so the new reading plan is empty.";
 inline constexpr const char* kNoReadingPlanSelected = "No Reading Plan Selected";
 inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 
@@ -56,6 +67,8 @@ public:
 
     std::string PlanFilePath() const;
     std::string HistoryFilePath() const;
+    // Set up for an environment, the plan holds its plan and history files.
+    std::vector<std::string> HeldFiles() const override;
     static std::string TitleFor(const std::string& displayName);
 
     bool GetPlanDirty() const { return planDirty; }
@@ -109,6 +122,7 @@ public:
     // Generation: the plan becomes the template's or import's, from startDate.
     void GenerateFromTemplate(const CPlanTemplate& t, IProgress* progress);
     void ImportTextPlan(std::string_view bytes, IProgress* progress);
+    void ImportParsedPlan(TextImport import, IProgress* progress);
     void BuildPlan(const SectionBooks& sectionBooks, IProgress* progress);
 
     // Read access for the view, the command line and the checks.
