@@ -58,6 +58,12 @@ private:
     void MapCommands();
     void OnMainFrameClose();
     void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
+    bool IsEnvironmentDocument(const CDocument* doc) const;
+    // The files every open document but except holds.
+    std::vector<std::string> FilesHeldByOthers(const CDocument* except) const;
+    // Documents opened beside the environment that hold one of its files
+    // close (and save) before the environment opens its own.
+    void CloseDocumentsInTheWay();
 
     CQtUiServices ui_;
     CReaderEnvironment env_{ui_};
