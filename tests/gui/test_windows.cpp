@@ -353,6 +353,9 @@ private slots:
         OpenEnvironment();
         CMdiChildFrame* plan = EnvironmentFrame(129);
         QVERIFY(plan);
+        // Active, the main window's shortcuts see the keys first.
+        Frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Frame()));
         Activate(plan);
         for (int id : {1053, 1055, 1065, 1066, 1131, 1132}) {
             auto* control = plan->findChild<QWidget*>(QString::number(id));
