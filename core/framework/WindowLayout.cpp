@@ -17,16 +17,33 @@ std::vector<WindowRect> TileWindows(const std::vector<WindowSize>& minimums, Win
     if (n == 0) return rects;
     const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
     const int rows = (n + columns - 1) / columns;
-    for (int i = 0; i < n; ++i) {
-        const int row = i / columns;
-        const int inRow = row == rows - 1 ? n - row * columns : columns;
-        const int column = i % columns;
-        WindowRect r;
-        r.x = area.width * column / inRow;
-        r.width = area.width * (column + 1) / inRow - r.x;
-        r.y = area.height * row / rows;
-        r.height = area.height * (row + 1) / rows - r.y;
-        rects.push_back(FitInside(r, minimums[static_cast<size_t>(i)], area));
+    for (int row = 0; row < rows; ++row) {
+        const int first = row * columns;
+        const int inRow = std::min(columns, n - first);
+        // A row whose minimums fit shares out what is left over them, so that a
+        // wide window does not cover its neighbour; otherwise the widths are equal.
+        int minimumSum = 0;
+        for (int i = first; i < first + inRow; ++i)
+            minimumSum += minimums[static_cast<size_t>(i)].width;
+        const bool share = minimumSum <= area.width;
+        int x = 0;
+        for (int column = 0; column < inRow; ++column) {
+            const int i = first + column;
+            WindowRect r;
+            if (share) {
+                const int extra = area.width - minimumSum;
+                r.x = x;
+                r.width = minimums[static_cast<size_t>(i)].width + extra * (column + 1) / inRow -
+                          extra * column / inRow;
+                x += r.width;
+            } else {
+                r.x = area.width * column / inRow;
+                r.width = area.width * (column + 1) / inRow - r.x;
+            }
+            r.y = area.height * row / rows;
+            r.height = area.height * (row + 1) / rows - r.y;
+            rects.push_back(FitInside(r, minimums[static_cast<size_t>(i)], area));
+        }
     }
     return rects;
 }

@@ -53,6 +53,10 @@ TEST(WindowLayout, TileAndCascadeStayInsideAndKeepMinimums) {
     EXPECT_EQ(tiled[0], (WindowRect{0, 0, 400, 300}));
     EXPECT_EQ(tiled[1], (WindowRect{400, 0, 400, 300}));
     EXPECT_EQ(tiled[2], (WindowRect{0, 300, 800, 300}));
+    // Where the minimums fit, a wide window takes its width without covering its neighbour.
+    const auto shared = TileWindows({{100, 60}, {400, 60}, {100, 60}}, {640, 400});
+    EXPECT_EQ(shared[0], (WindowRect{0, 0, 170, 200}));
+    EXPECT_EQ(shared[1], (WindowRect{170, 0, 470, 200}));
     const auto cascaded = CascadeWindows({{100, 60}, {100, 60}, {100, 60}}, {800, 600}, 24);
     EXPECT_EQ(cascaded[2], (WindowRect{48, 48, 752, 552}));
     EXPECT_TRUE(TileWindows({}, {800, 600}).empty());

@@ -423,15 +423,20 @@ private slots:
         QList<QMdiSubWindow*> windows = area->subWindowList();
         QCOMPARE(windows.size(), qsizetype(3));
 
-        for (int tile : {1, 0}) {
-            Frame()->OnCommand(tile ? Cmd::WindowTile : Cmd::WindowCascade);
+        for (QSize size : {QSize(640, 480), QSize(800, 600)}) {
+            Frame()->resize(size);
             QCoreApplication::processEvents();
-            for (QMdiSubWindow* w : windows)
-                QVERIFY2(InsideArea(w), qPrintable(w->windowTitle()));
-            // Cascading leaves the plan window room for its text, not only its bars.
-            CMdiChildFrame* plan = EnvironmentFrame(129);
-            QVERIFY(plan->height() > plan->minimumSizeHint().height() + 100);
-            SaveScreenshot(Frame(), tile ? "window-tile" : "window-cascade");
+            for (int tile : {1, 0}) {
+                Frame()->OnCommand(tile ? Cmd::WindowTile : Cmd::WindowCascade);
+                QCoreApplication::processEvents();
+                for (QMdiSubWindow* w : windows)
+                    QVERIFY2(InsideArea(w), qPrintable(w->windowTitle()));
+                // Cascading leaves the plan window room for its text, not only its bars.
+                CMdiChildFrame* plan = EnvironmentFrame(129);
+                if (!tile) QVERIFY(plan->height() > plan->minimumSizeHint().height() + 100);
+                SaveScreenshot(Frame(),
+                               QString(tile ? "window-tile-%1" : "window-cascade-%1").arg(size.width()));
+            }
         }
 
         // Placements from the reader file far outside the area are brought back in.
