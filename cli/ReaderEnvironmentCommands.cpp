@@ -7,6 +7,7 @@
 #include "reader/ReaderEnvironment.h"
 #include "reader/ReaderFile.h"
 
+#include <filesystem>
 #include <ostream>
 #include <unistd.h>
 
@@ -40,6 +41,18 @@ std::string WorkingDirectory() {
     return buf.c_str();
 }
 
+// The reader file keeps full general notes paths, which must not depend on
+// the directory a later program starts in.
+std::string AbsoluteBase(const std::string& base) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(base, ec).lexically_normal();
+    if (ec) return base;
+    std::string s = p.string();
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
+    return s;
+}
+
 int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CliArgs words;
     std::string base = WorkingDirectory(), minimized;
@@ -57,6 +70,7 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
         }
     }
     if (words.empty() || base.empty()) return UsageError(err, kUsage);
+    base = AbsoluteBase(base);
     const std::string& verb = words[0];
     const size_t wanted = verb == "new" ? 4 : verb == "edit" ? 5 : verb == "delete" ? 2 : 0;
     if (wanted == 0 || words.size() != wanted) return UsageError(err, kUsage);

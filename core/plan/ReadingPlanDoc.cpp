@@ -61,6 +61,11 @@ std::string CReadingPlanDoc::TitleFor(const std::string& displayName) {
     return displayName + (endsInS ? "'" : "'s") + " Reading Plan";
 }
 
+std::vector<std::string> CReadingPlanDoc::HeldFiles() const {
+    if (!setUp_) return CDocument::HeldFiles();
+    return {PlanFilePath(), HistoryFilePath()};
+}
+
 std::string CReadingPlanDoc::PlanFilePath() const {
     return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpln";
 }
@@ -465,12 +470,12 @@ void CReadingPlanDoc::OnEnterReading() {
     auto result = Ui().EnterExtraReading(extraReadingMode);
     if (!result) return;
     SetExtraReadingMode(result->mode);
-    if (result->mode == 1) {
+    if (result->mode == 1)
         MarkRangeRead(result->start, result->end);
-        UpdateAllViews(nullptr);
-    } else if (result->mode == 0) {
+    else if (result->mode == 0)
         AddLifetimeReading(result->start, result->end);
-    }
+    // Either way the lifetime bar has changed.
+    UpdateAllViews(nullptr);
 }
 
 void CReadingPlanDoc::OnResetPlan() {
@@ -504,6 +509,29 @@ void CReadingPlanDoc::OnPlanProperties() {
     Ui().ShowPlanProperties(GetPropertiesText());
 }
 
+namespace {
+
+bool NoBooks(const std::vector<int32_t>& bookSection) {
+    const SectionBooks rows = SectionBooksFrom(bookSection);
+    return std::all_of(rows.begin(), rows.end(), [](const auto& row) { return row.empty(); });
+}
+
+// Why a template or import can give no readings, known before the plan is
+// touched; null when it may give some.
+const char* EmptyPlanReason(TemplateForm form, const CPlanTemplate& t, const TextImport& import) {
+    if (form == TemplateForm::archive) {
+        if (std::none_of(t.readOnWeekday.begin(), t.readOnWeekday.end(), [](int32_t f) { return f != 0; }))
+            return kNoReadingDayMessage;
+        if (NoBooks(t.bookSection)) return kNoBooksMessage;
+    } else if (form == TemplateForm::text && import.hasSectionTable) {
+        if (!import.AnyWeekday()) return kNoReadingDayMessage;
+        if (NoBooks(import.fields.bookSection)) return kNoBooksMessage;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 bool CReadingPlanDoc::NewPlan(bool fromGallery) {
     const uint32_t total = CountPlanVerses();
     if (total != 0 && CountPlanVersesRead() != total &&
@@ -535,6 +563,17 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
         return false;
     }
 
+    // The long part (reading a text import) runs under the progress dialog,
+    // and a file that can give no readings is refused before anything changes.
+    auto progress = Ui().ShowLoadProgress(FileNameOf(path));
+    TextImport import;
+    if (form == TemplateForm::text) import = ParseTextImport(bytes, progress.get());
+    if (const char* why = EmptyPlanReason(form, t, import)) {
+        progress.reset();
+        Ui().MessageBox({path + why, MbButtons::ok, MbIcon::exclamation, 0});
+        return false;
+    }
+
     FoldPlanIntoLifetime();
     std::fill(inPlan.begin(), inPlan.end(), 0);
     // The new plan is made from today's canon; flags of an older, shorter file
@@ -545,14 +584,14 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     elements.clear();
     startDate = Today();
     planDirty = true;
-    {
-        auto progress = Ui().ShowLoadProgress(FileNameOf(path));
-        if (form == TemplateForm::text)
-            ImportTextPlan(bytes, progress.get());
-        else if (form == TemplateForm::archive)
-            GenerateFromTemplate(t, progress.get());
-    }
+    if (form == TemplateForm::text)
+        ImportParsedPlan(std::move(import), progress.get());
+    else if (form == TemplateForm::archive)
+        GenerateFromTemplate(t, progress.get());
+    progress.reset();
     UpdateAllViews(nullptr);
+    // Whatever else left the plan empty is said, so that it is not taken for a fault.
+    if (elements.empty()) Ui().MessageBox({path + kNoReadingsMessage, MbButtons::ok, MbIcon::exclamation, 0});
     return true;
 }
 
@@ -594,7 +633,10 @@ void CReadingPlanDoc::ApplyTemplateFields(const CPlanTemplate& t) {
 }
 
 void CReadingPlanDoc::ImportTextPlan(std::string_view bytes, IProgress* progress) {
-    TextImport import = ParseTextImport(bytes, progress);
+    ImportParsedPlan(ParseTextImport(bytes, progress), progress);
+}
+
+void CReadingPlanDoc::ImportParsedPlan(TextImport import, IProgress* progress) {
     ApplyTemplateFields(import.fields);
     if (import.hasSectionTable) {
         if (progress) {

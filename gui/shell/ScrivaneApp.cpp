@@ -11,6 +11,7 @@
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
+#include "framework/DocumentFiles.h"
 #include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
@@ -81,7 +82,9 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     if (std::string why; !RecoverReaderCommit(env_.BaseDirectory(), &why)) ReportError(ui_, why);
     LoadReaderFile();
 
-    types_ = MakeDocumentTypes(ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); });
+    types_ = MakeDocumentTypes(
+        ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); },
+        [this](const CDocument* doc) { return FilesHeldByOthers(doc); });
     SetApplicationPrinter([this]() -> QPrinter& { return Printer(); });
 
     mainFrame_ = new CMainFrame;
@@ -154,6 +157,34 @@ void CScrivaneApp::OpenEnvironmentDocument(CDocTemplate& type, const std::string
         frame->SetPlacement(env_.CurrentReader().GetPlacement(slot));
 }
 
+bool CScrivaneApp::IsEnvironmentDocument(const CDocument* doc) const {
+    return std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
+           environmentDocuments_.end();
+}
+
+std::vector<std::string> CScrivaneApp::FilesHeldByOthers(const CDocument* except) const {
+    std::vector<std::string> files;
+    for (const auto& t : types_)
+        for (CDocument* doc : t->Documents())
+            if (doc != except)
+                for (std::string& f : doc->HeldFiles())
+                    files.push_back(std::move(f));
+    return files;
+}
+
+void CScrivaneApp::CloseDocumentsInTheWay() {
+    std::vector<std::pair<CDocTemplate*, CDocument*>> beside;
+    std::vector<std::string> paths;
+    for (const auto& t : types_)
+        for (CDocument* doc : t->Documents())
+            if (!IsEnvironmentDocument(doc)) {
+                beside.emplace_back(t.get(), doc);
+                paths.push_back(doc->GetPathName());
+            }
+    for (size_t i : DocumentsInTheWay(paths, EnvironmentFiles(env_.Context())))
+        beside[i].first->CloseDocument(beside[i].second);
+}
+
 void CScrivaneApp::OpenReaderEnvironment() {
     if (env_.IsOpen()) CloseReaderEnvironment();
     CSelectReaderDialog dialog(env_, mainFrame_);
@@ -194,6 +225,7 @@ CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
 }
 
 void CScrivaneApp::OpenEnvironmentDocuments() {
+    CloseDocumentsInTheWay();
     CDocTemplate* general = DocumentType(132);
     CDocTemplate* verses = DocumentType(131);
     CDocTemplate* plan = DocumentType(129);
@@ -260,19 +292,26 @@ void CScrivaneApp::OnFileOpen() {
 CDocument* CScrivaneApp::OpenDocumentFile(const std::string& path) {
     // A file that is open already gets its window back instead of a second
     // document that would write over the first one's changes.
-    const QString wanted = QFileInfo(ToQ(path)).absoluteFilePath();
     for (const auto& t : types_) {
         for (CDocument* doc : t->Documents()) {
-            if (doc->GetPathName().empty() || QFileInfo(ToQ(doc->GetPathName())).absoluteFilePath() != wanted)
-                continue;
-            if (CMdiChildFrame* frame = t->FrameOf(doc)) mainFrame_->MdiArea()->setActiveSubWindow(frame);
+            if (!HoldsFile(doc->HeldFiles(), path)) continue;
+            if (CMdiChildFrame* frame = t->FrameOf(doc)) {
+                if (frame->isMinimized()) frame->showNormal();
+                mainFrame_->MdiArea()->setActiveSubWindow(frame);
+            }
             return doc;
         }
     }
     for (const auto& t : types_) {
         if (!t->MatchesFile(path)) continue;
         CDocument* doc = t->OpenDocumentFile(path, mainFrame_->MdiArea(), true);
-        if (doc) AddToRecentFiles(ToQ(path));
+        if (!doc) return nullptr;
+        AddToRecentFiles(ToQ(path));
+        // A window beside the environment is the user's to close.
+        if (CMdiChildFrame* frame = t->FrameOf(doc)) {
+            frame->SetClosable(true);
+            frame->onCloseRequest = [type = t.get(), doc] { type->CloseDocument(doc); };
+        }
         return doc;
     }
     ReportError(ui_, path + "\nScrivane does not know how to open this kind of file.");

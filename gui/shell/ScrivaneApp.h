@@ -71,6 +71,12 @@ private:
     void OpenEnvironmentDocuments();
     // Takes the current reader's directory for this program; false (the user told, nothing open) when another holds it.
     bool LockCurrentReader();
+    bool IsEnvironmentDocument(const CDocument* doc) const;
+    // The files every open document but except holds.
+    std::vector<std::string> FilesHeldByOthers(const CDocument* except) const;
+    // Documents opened beside the environment that hold one of its files
+    // close (and save) before the environment opens its own.
+    void CloseDocumentsInTheWay();
 
     CQtUiServices ui_;
     CReaderEnvironment env_{ui_};

@@ -392,9 +392,10 @@ private slots:
         QTest::keyClick(windows[0], Qt::Key_F4, Qt::ControlModifier);
         QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 3);
 
-        // Move the plan, maximize the general notes, then close.
+        // Move the plan (to a size it can take: a window is never made smaller
+        // than its minimum), maximize the general notes, then close.
         windows[2]->showNormal();
-        windows[2]->setGeometry(QRect(30, 40, 300, 200));
+        windows[2]->setGeometry(QRect(30, 40, 520, 260));
         windows[0]->showMaximized();
         QApplication::processEvents();
         Frame()->OnCommand(Cmd::CloseReaderEnvironment);
@@ -403,7 +404,7 @@ private slots:
         QCOMPARE(QString::fromStdString(app_->Environment().LastReader()), QString("Bob"));
         const CReaderData& stored = app_->Environment().Readers().At(0);
         WindowPlacement p = stored.GetPlacement(kReadingPlanSlot);
-        QCOMPARE(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), QRect(30, 40, 300, 200));
+        QCOMPARE(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), QRect(30, 40, 520, 260));
         QCOMPARE(p.showCmd, SW_SHOWNORMAL);
         WindowPlacement g = stored.GetPlacement(kGeneralNotesSlot);
         QCOMPARE(g.showCmd, SW_SHOWMAXIMIZED);
@@ -420,7 +421,7 @@ private slots:
         QVERIFY(windows[0]->isMaximized());
         windows[0]->showNormal();
         QCOMPARE(windows[0]->geometry().topLeft(), QPoint(25, 25));
-        QCOMPARE(windows[2]->geometry(), QRect(30, 40, 300, 200));
+        QCOMPARE(windows[2]->geometry(), QRect(30, 40, 520, 260));
 
         // The Window menu lists the open windows.
         Frame()->MdiArea()->setActiveSubWindow(windows[2]);
