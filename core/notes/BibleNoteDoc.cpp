@@ -44,6 +44,10 @@ std::string CBibleNoteDoc::MakeTitle() const {
     return Possessive(context_.displayName) + " Bible Verse Keyed Notes";
 }
 
+uint64_t CBibleNoteDoc::MaxFileBytes() const {
+    return kMaxNotesFileBytes;
+}
+
 bool CBibleNoteDoc::OnNewDocument() {
     CDocument::OnNewDocument();
     std::string path = NotesPath();
@@ -53,7 +57,7 @@ bool CBibleNoteDoc::OnNewDocument() {
     std::string bytes;
     bool present = true;
     try {
-        bytes = ReadWholeFile(path, kMaxNotesFileBytes);
+        bytes = ReadWholeFile(path, MaxFileBytes());
     } catch (const CFileException& e) {
         present = false;
         if (e.cause != CFileException::fileNotFound) {
