@@ -250,6 +250,19 @@ TEST_F(GeneralNoteTest, EightBitTextLoadsAndSavesItsCharacters) {
     EXPECT_EQ(ReadWholeFile(dir.Path("Anna.txt")), "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D\r\nline!");
 }
 
+TEST_F(GeneralNoteTest, CarriageReturnsBeforeALineBreakSurviveSaves) {
+    // Found by fuzzing: each save used to drop one of these CRs.
+    const std::string stored = "a\r\r\r\nb\rc\r\n";
+    SaveFileAtomic(dir.Path("Anna.txt"), stored);
+    for (int round = 0; round < 3; ++round) {
+        FakeGeneralNoteView view;
+        auto doc = Open(view);
+        EXPECT_EQ(view.editor, "a\r\r\nb\rc\n");
+        doc->Save();
+        EXPECT_EQ(ReadWholeFile(dir.Path("Anna.txt")), stored) << round;
+    }
+}
+
 TEST_F(GeneralNoteTest, TextReadBeforeAViewIsHeldForIt) {
     SaveFileAtomic(dir.Path("Anna.txt"), "held");
     CGeneralNoteDoc doc(ui, context);
