@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FuzzDir dir;
     const std::string stored(reinterpret_cast<const char*>(data), size);
     const std::string file = dir.path + "/Anna.txt";
-    SaveFileAtomic(file, stored);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << stored;
 
     CScriptedUiServices ui;
     CReaderContext context{dir.path, "Anna", "\\Anna (A B)\\Anna", file};
