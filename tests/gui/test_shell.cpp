@@ -298,6 +298,42 @@ private slots:
                  (QStringList{"Jo (Mary Ann Lee)", "Mae (Mary Ann Lee)"}));
     }
 
+    void unreadableFilesKeepTheirWindowsClosed() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        // A directory where the plan file belongs: said with its name and reason, nothing moved,
+        // and the plan window stays closed while the notes windows open.
+        const QString plan = base_.filePath("Bob (John Smith)/Bob.vnpln");
+        QVERIFY(QDir().mkdir(plan));
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                texts << box->text();
+                box->button(QMessageBox::Ok)->click();
+            });
+            Button(d, 1)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains(plan));
+        QVERIFY(texts[0].contains("Is a directory"));
+        QStringList titles;
+        for (QMdiSubWindow* w : Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            titles << w->windowTitle();
+        QCOMPARE(titles, (QStringList{"Bob's General Notes: Bob.txt", "Bob's Bible Verse Keyed Notes"}));
+        QCOMPARE(QDir(base_.filePath("Bob (John Smith)")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Bob.vnpln"});
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(QFileInfo(plan).isDir());
+        QVERIFY(!QFileInfo::exists(plan + ".damaged"));
+    }
+
     void editRenamesDirectoryAndFiles() {
         Start();
         WithSelectReader([&](CSelectReaderDialog* d) {
