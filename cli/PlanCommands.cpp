@@ -52,10 +52,10 @@ bool ParseVerse(const std::string& text, uint16_t& index) {
         index = static_cast<uint16_t>(n);
         return true;
     }
-    if (text.empty()) return false;
-    CVerse r;
-    r.SetFromText(text);
-    index = r.GetIndex();
+    // An unknown book is refused, never read as Genesis.
+    std::optional<CVerse> r = ParseCanonReference(text);
+    if (!r) return false;
+    index = r->GetIndex();
     return true;
 }
 
@@ -114,7 +114,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     if (sub == "finish" && !ParseUnsigned(args[2], 65535, index))
         return UsageError(err, "'" + args[2] + "' is not an assignment index");
     if (sub == "read" && (!ParseVerse(args[2], from) || !ParseVerse(args[3], to)))
-        return UsageError(err, "FROM and TO are verse indices or references");
+        return UsageError(err, "FROM and TO are verse indices or references to a book of the Bible");
     if (sub == "new" && !FileExists(CompleteTemplateExtension(args[2]))) {
         err << "scrivane-cli: " << CliMessage(args[2] + "\nCannot find this file.") << "\n";
         return 1;
@@ -129,9 +129,11 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
         return 1;
     CCliUiServices ui(err, yes);
     CReadingPlanDoc doc(ui, reader);
-    doc.OnNewDocument();
-    // A damaged file has been moved aside and reported; nothing is written in its place here.
-    if (ui.ErrorShown()) return 1;
+    // Showing creates, moves and changes no file.
+    doc.SetLookOnly(sub == "show" || sub == "properties");
+    // A file that could not be read, or a damaged one (moved aside), has been reported; nothing is
+    // written in its place here.
+    if (!doc.OnNewDocument() || ui.ErrorShown()) return 1;
 
     bool done = true;
     if (sub == "new") {

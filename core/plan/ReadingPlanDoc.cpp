@@ -119,8 +119,12 @@ bool CReadingPlanDoc::OnNewDocument() {
     // A save of both files that a crash interrupted is finished before either is read.
     if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
         ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
-    if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
-    if (!FileExists(historyPath) || !LoadFile(historyPath, false)) InitialiseEmptyHistory();
+    const Load plan = LoadFile(planPath, true);
+    if (plan == Load::unreadable) return false;
+    if (plan != Load::loaded) InitialiseEmptyPlan();
+    const Load history = LoadFile(historyPath, false);
+    if (history == Load::unreadable) return false;
+    if (history != Load::loaded) InitialiseEmptyHistory();
     // A damaged file left in place is never written; only changes made from now on are at stake.
     if (planFileLocked_) planDirty = false;
     if (historyFileLocked_) historyDirty = false;
@@ -130,21 +134,34 @@ bool CReadingPlanDoc::OnNewDocument() {
     return true;
 }
 
-bool CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
+CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
+    std::string bytes;
     try {
-        CArchive ar(ReadWholeFile(path), path);
+        bytes = ReadWholeFile(path, kMaxPlanFileBytes);
+    } catch (const CFileException& e) {
+        if (e.cause == CFileException::fileNotFound) return Load::missing;
+        // Not read is not damaged: the file stays as it is, and so does everything else.
+        ReportError(Ui(), LoadErrorMessage(e, path));
+        return Load::unreadable;
+    }
+    try {
+        CArchive ar(std::move(bytes), path);
         if (plan)
             Serialize(ar);
         else
             SerializeHistory(ar);
-        return true;
+        return Load::loaded;
     } catch (const std::exception& e) {
+        if (lookOnly_) {
+            ReportError(Ui(), LoadErrorMessage(e, path));
+            return Load::unreadable;
+        }
         // A file that cannot be moved aside is never written over.
         const bool locked =
             !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
                                 plan ? "the reading plan starts empty" : "the reading history starts empty");
         (plan ? planFileLocked_ : historyFileLocked_) = locked;
-        return false;
+        return Load::damaged;
     }
 }
 
@@ -223,7 +240,7 @@ bool CReadingPlanDoc::WriteBothFiles() {
 }
 
 bool CReadingPlanDoc::SaveDirtyFiles() {
-    if (!setUp_) return true;
+    if (!setUp_ || lookOnly_) return true;
     // A damaged file left in place is never written; WriteFile reports that one by one.
     if (planDirty && historyDirty && !planFileLocked_ && !historyFileLocked_) {
         const bool written = WriteBothFiles();
@@ -556,7 +573,7 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     std::string bytes;
     CPlanTemplate t;
     try {
-        bytes = ReadWholeFile(path);
+        bytes = ReadWholeFile(path, kMaxTemplateFileBytes);
         if (form == TemplateForm::archive) t = ReadTemplateArchive(bytes, path);
     } catch (const std::exception& e) {
         ReportError(Ui(), LoadErrorMessage(e, path));

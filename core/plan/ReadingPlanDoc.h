@@ -55,7 +55,12 @@ public:
     // Loads both files, or starts empty (and dirty) for a missing one. A file
     // that fails to load is reported, moved aside and replaced by the empty
     // state, so the damaged bytes are never overwritten.
+    // A file that cannot be read at all is reported and nothing is opened
+    // (false); it is neither moved nor written.
     bool OnNewDocument() override;
+    // For commands that only look: a damaged file is reported and left where
+    // it is, and nothing is ever written.
+    void SetLookOnly(bool lookOnly) { lookOnly_ = lookOnly; }
     // Writes whichever file is dirty; it does not empty the document.
     void DeleteContents() override;
     void OnCloseDocument() override;
@@ -155,8 +160,11 @@ public:
 private:
     void InitialiseEmptyPlan();
     void InitialiseEmptyHistory();
-    // Loads one file; false (user told, file moved aside) when it failed.
-    bool LoadFile(const std::string& path, bool plan);
+    // Loads one file: loaded, missing (nothing there), damaged (read whole but
+    // not understood: user told, file moved aside) or unreadable (no access,
+    // an I/O error, too large, not a regular file: user told, nothing moved).
+    enum class Load { loaded, missing, damaged, unreadable };
+    Load LoadFile(const std::string& path, bool plan);
     bool WriteFile(const std::string& path, bool plan);
     bool WriteBothFiles();
     void ClearPlan();
@@ -168,6 +176,7 @@ private:
     bool setUp_ = false;
     bool closing_ = false;
     // Set when a damaged file could not be moved aside: it is then never written over.
+    bool lookOnly_ = false;
     bool planFileLocked_ = false;
     bool historyFileLocked_ = false;
 

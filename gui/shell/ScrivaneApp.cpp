@@ -343,9 +343,15 @@ void CScrivaneApp::OnMainFrameClose() {
 
 void CScrivaneApp::LoadReaderFile() {
     ReaderFileLoad result = ::LoadReaderFile(env_.BaseDirectory(), env_.LastReader(), env_.Readers());
-    if (result.ok) return;
+    if (result.ok) {
+        env_.MakeDisplayNamesUnique();
+        return;
+    }
     std::string next =
-        result.keptAside.empty()
+        result.unreadable
+            ? "Nothing was moved or changed, and Scrivane will not write over it. Scrivane starts with no "
+              "readers; readers created now will not be kept."
+        : result.keptAside.empty()
             ? "It could not be moved aside either, so Scrivane will not write over it. Readers "
               "created now will not be kept."
             : "It has been kept as\n" + result.keptAside + ".\nScrivane starts with no readers.";
