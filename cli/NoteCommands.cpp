@@ -38,8 +38,15 @@ int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!LoadNotes(args[0], map, err)) return 1;
     out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
         << '\n';
-    for (uint16_t index : map.IterationOrder())
-        out << index << '\t' << Reference(index) << '\t' << CliField(ToUtf8(map.GetNote(index))) << '\n';
+    for (uint16_t index : map.IterationOrder()) {
+        out << index << '\t' << Reference(index) << '\t';
+        const std::string& note = map.GetNote(index);
+        if (IsValidUtf8(note))
+            PutCliField(out, note);
+        else
+            PutCliField(out, Windows1252ToUtf8(note));
+        out << '\n';
+    }
     return 0;
 }
 

@@ -45,6 +45,8 @@ public:
     bool OnCommand(int id);
     // Asks the route for every visible command's state.
     void UpdateCommandUi();
+    // One update after the current event, however many commands asked for it.
+    void ScheduleCommandUiUpdate();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +68,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* idleText_ = nullptr;
     std::vector<QLabel*> lockPanes_;
+    bool commandUiPending_ = false;
     std::vector<QAction*> toolBarActions_;
     struct MenuBarSet {
         std::vector<QMenu*> menus;
