@@ -1,39 +1,39 @@
 #pragma once
-#include <algorithm>
-#include <ostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 // A stored text as one TAB-separated field on one line: backslash, TAB, CR
-// and LF are written as \\, \t, \r and \n. Runs without them go out whole.
-inline void PutCliField(std::ostream& out, std::string_view text) {
+// and LF are written as \\, \t, \r and \n. Runs without them are copied whole.
+inline void AppendCliField(std::string& out, std::string_view text) {
     for (;;) {
-        const size_t special = text.find_first_of("\\\t\r\n");
-        out.write(text.data(), static_cast<std::streamsize>(std::min(special, text.size())));
-        if (special == std::string_view::npos) return;
+        size_t special = 0;
+        while (special < text.size() && text[special] != '\\' && text[special] != '\t' &&
+               text[special] != '\r' && text[special] != '\n')
+            ++special;
+        out.append(text.substr(0, special));
+        if (special == text.size()) return;
         switch (text[special]) {
         case '\\':
-            out << "\\\\";
+            out += "\\\\";
             break;
         case '\t':
-            out << "\\t";
+            out += "\\t";
             break;
         case '\r':
-            out << "\\r";
+            out += "\\r";
             break;
         default:
-            out << "\\n";
+            out += "\\n";
         }
         text.remove_prefix(special + 1);
     }
 }
 
 inline std::string CliField(std::string_view text) {
-    if (text.find_first_of("\\\t\r\n") == std::string_view::npos) return std::string(text);
-    std::ostringstream out;
-    PutCliField(out, text);
-    return out.str();
+    std::string out;
+    out.reserve(text.size());
+    AppendCliField(out, text);
+    return out;
 }
 
 // A multi-line message as one line of stderr.
