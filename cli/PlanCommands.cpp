@@ -65,14 +65,24 @@ bool Enabled(const CReadingPlanDoc& doc, int id) {
 }
 
 void Show(const CReadingPlanDoc& doc, std::ostream& out) {
+    // The assignments as one write: the largest plan has thousands of lines.
+    std::string text;
+    text.reserve(size_t(doc.GetElementCount()) * 96);
     for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
         const CPlanElement& e = doc.Elements()[i];
-        out << i << '\t' << e.GetScheduledDate().GetDateText() << '\t' << e.GetOriginalDate().GetDateText()
-            << '\t' << (doc.IsElementFinished(i) ? 1 : 0) << '\t';
-        for (uint16_t r = 0; r < e.GetRangeCount(); ++r)
-            out << (r ? "; " : "") << RangeText(e.GetRangeStart(r), e.GetRangeEnd(r));
-        out << '\n';
+        text += std::to_string(i);
+        text += '\t';
+        text += e.GetScheduledDate().GetDateText();
+        text += '\t';
+        text += e.GetOriginalDate().GetDateText();
+        text += doc.IsElementFinished(i) ? "\t1\t" : "\t0\t";
+        for (uint16_t r = 0; r < e.GetRangeCount(); ++r) {
+            if (r) text += "; ";
+            text += RangeText(e.GetRangeStart(r), e.GetRangeEnd(r));
+        }
+        text += '\n';
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     // As the progress bars show them: never more read than there is.
     auto row = [&out](uint32_t read, uint32_t total) {
         const auto t = static_cast<uint16_t>(total);

@@ -91,6 +91,7 @@ void CReadingPlanDoc::InitialiseEmptyPlan() {
     elements.clear();
     inPlan.assign(verses, 0);
     readInPlan.assign(verses, 0);
+    planVerseCount_ = planReadCount_ = 0;
     planDirty = true;
 }
 
@@ -98,6 +99,7 @@ void CReadingPlanDoc::InitialiseEmptyHistory() {
     readingLog.clear();
     extraReadingMode = 0;
     lifetimeCounts.assign(TheBible().GetTotalVerseCount(), 0);
+    lifetimeReadCount_ = 0;
     historyDirty = true;
 }
 
@@ -290,6 +292,11 @@ void CReadingPlanDoc::Serialize(CArchive& ar) {
             copy.Serialize(ar);
         }
     } else {
+        // Whatever part was read, the counts describe the flags as they now are.
+        struct Recount {
+            CReadingPlanDoc* doc;
+            ~Recount() { doc->RecountPlan(); }
+        } recount{this};
         planVersion = static_cast<int32_t>(ar.ReadDWord());
         inPlan.clear();
         readInPlan.clear();
@@ -336,6 +343,10 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
         for (CLogElement& e : readingLog)
             e.Serialize(ar);
     } else {
+        struct Recount {
+            CReadingPlanDoc* doc;
+            ~Recount() { doc->RecountLifetime(); }
+        } recount{this};
         historyVersion = static_cast<int32_t>(ar.ReadDWord());
         lifetimeCounts.clear();
         readingLog.clear();
@@ -356,13 +367,29 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
     historyDirty = false;
 }
 
+void CReadingPlanDoc::RecountPlan() {
+    planVerseCount_ =
+        static_cast<uint32_t>(std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
+    planReadCount_ = 0;
+    const size_t both = std::min(inPlan.size(), readInPlan.size());
+    for (size_t v = 0; v < both; ++v)
+        planReadCount_ += inPlan[v] != 0 && readInPlan[v] != 0;
+}
+
+void CReadingPlanDoc::RecountLifetime() {
+    lifetimeReadCount_ = static_cast<uint32_t>(
+        std::count_if(lifetimeCounts.begin(), lifetimeCounts.end(), [](uint16_t c) { return c != 0; }));
+}
+
 // --- reading and progress ----------------------------------------------------
 
 void CReadingPlanDoc::MarkVerseRead(uint16_t v) {
     if (v < inPlan.size() && inPlan[v] != 0 && v < readInPlan.size() && readInPlan[v] == 0) {
         readInPlan[v] = 1;
+        ++planReadCount_;
         planDirty = true;
     } else if (v < lifetimeCounts.size()) {
+        if (lifetimeCounts[v] == 0) ++lifetimeReadCount_;
         CountOnce(lifetimeCounts[v]);
         historyDirty = true;
     }
@@ -376,6 +403,10 @@ void CReadingPlanDoc::MarkRangeRead(uint16_t a, uint16_t b) {
 
 void CReadingPlanDoc::MarkVerseInPlan(uint16_t v) {
     if (v >= inPlan.size()) return;
+    if (inPlan[v] == 0) {
+        ++planVerseCount_;
+        if (v < readInPlan.size() && readInPlan[v] != 0) ++planReadCount_;
+    }
     inPlan[v] = 1;
     planDirty = true;
 }
@@ -413,24 +444,6 @@ int CReadingPlanDoc::GetPlanState() const {
     return elements.size() == 1 ? 6 : 0;
 }
 
-uint32_t CReadingPlanDoc::CountPlanVerses() const {
-    return static_cast<uint32_t>(
-        std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
-}
-
-uint32_t CReadingPlanDoc::CountPlanVersesRead() const {
-    uint32_t n = 0;
-    const size_t both = std::min(inPlan.size(), readInPlan.size());
-    for (size_t v = 0; v < both; ++v)
-        n += inPlan[v] != 0 && readInPlan[v] != 0;
-    return n;
-}
-
-uint16_t CReadingPlanDoc::CountLifetimeVersesRead() const {
-    return static_cast<uint16_t>(
-        std::count_if(lifetimeCounts.begin(), lifetimeCounts.end(), [](uint16_t c) { return c != 0; }));
-}
-
 void CReadingPlanDoc::SetExtraReadingMode(int mode) {
     if (mode == 0 || mode == 1) extraReadingMode = mode;
 }
@@ -444,8 +457,11 @@ void CReadingPlanDoc::FinishElement(uint16_t i) {
 }
 
 void CReadingPlanDoc::AddLifetimeReading(uint16_t start, uint16_t end) {
-    for (uint32_t v = start; v <= end; ++v)
-        if (v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
+    for (uint32_t v = start; v <= end; ++v) {
+        if (v >= lifetimeCounts.size()) continue;
+        if (lifetimeCounts[v] == 0) ++lifetimeReadCount_;
+        CountOnce(lifetimeCounts[v]);
+    }
     historyDirty = true;
 }
 
@@ -454,6 +470,8 @@ void CReadingPlanDoc::FoldPlanIntoLifetime() {
         if (readInPlan[v] != 0 && v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
         readInPlan[v] = 0;
     }
+    RecountPlan();
+    RecountLifetime();
     readingLog.clear();
     historyDirty = true;
     planDirty = true;
@@ -504,6 +522,7 @@ void CReadingPlanDoc::OnResetLifetimeReadings() {
     if (Ui().MessageBox({kResetLifetimeQuestion, MbButtons::okCancel, MbIcon::question, 1}) == IDOK) {
         readingLog.clear();
         std::fill(lifetimeCounts.begin(), lifetimeCounts.end(), 0);
+        lifetimeReadCount_ = 0;
         historyDirty = true;
     }
     UpdateAllViews(nullptr);
@@ -598,6 +617,7 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     const size_t verses = TheBible().GetTotalVerseCount();
     if (inPlan.size() < verses) inPlan.resize(verses, 0);
     if (readInPlan.size() < verses) readInPlan.resize(verses, 0);
+    RecountPlan();
     elements.clear();
     startDate = Today();
     planDirty = true;

@@ -101,9 +101,10 @@ public:
     CPlanElement GetElement(uint16_t i) const;
     uint16_t GetElementCount() const { return static_cast<uint16_t>(elements.size()); }
     int GetPlanState() const;
-    uint32_t CountPlanVerses() const;
-    uint32_t CountPlanVersesRead() const;
-    uint16_t CountLifetimeVersesRead() const;
+    // Kept as the flags change, so that drawing and enabled-state checks cost nothing.
+    uint32_t CountPlanVerses() const { return planVerseCount_; }
+    uint32_t CountPlanVersesRead() const { return planReadCount_; }
+    uint16_t CountLifetimeVersesRead() const { return static_cast<uint16_t>(lifetimeReadCount_); }
     uint16_t GetLifetimeVerseTotal() const { return static_cast<uint16_t>(lifetimeCounts.size()); }
     int GetExtraReadingMode() const { return extraReadingMode; }
     void SetExtraReadingMode(int mode);
@@ -170,6 +171,9 @@ private:
     void ClearPlan();
     void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);
+    // Counts the flags again after a change to many of them at once.
+    void RecountPlan();
+    void RecountLifetime();
 
     const CReaderContext& reader_;
     std::function<void(const CReadingPlanDoc&)> planWritten_;
@@ -199,4 +203,7 @@ private:
     std::array<int32_t, 7> readOnWeekday{};
     bool planDirty = false;
     bool historyDirty = false;
+    uint32_t planVerseCount_ = 0;
+    uint32_t planReadCount_ = 0;
+    uint32_t lifetimeReadCount_ = 0;
 };
