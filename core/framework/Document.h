@@ -1,6 +1,7 @@
 #pragma once
 #include "CmdTarget.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -53,8 +54,14 @@ public:
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
     virtual void Serialize(CArchive& ar);
+    // The largest file OnOpenDocument reads; a larger one is refused unread.
+    virtual uint64_t MaxFileBytes() const;
 
     IUiServices& Ui() const { return ui_; }
+
+    // The files this document reads and writes: no other document may hold
+    // one of them at the same time.
+    virtual std::vector<std::string> HeldFiles() const;
 
     // Called when the title changes, so that frames can follow it.
     std::function<void()> titleChanged;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct CReaderContext;
 class CGeneralNoteViewBase;
@@ -23,9 +24,10 @@ public:
     const std::string& GetStoredTitle() const { return title_; }
 
     // The environment's way in: opens the reader's general notes file if it
-    // exists, else starts empty at that path. A file that cannot be read is
-    // reported and kept aside; the notes then start empty.
-    void OpenForEnvironment();
+    // exists, else starts empty at that path. A file that cannot be read (no
+    // access, an I/O error, too large, not a regular file) is reported and
+    // nothing is opened (false); it is not moved.
+    bool OpenForEnvironment();
     bool OnNewDocument() override;
     // Reads path into the editor and attaches it. The first opening of the
     // environment's own file goes the way of OpenForEnvironment.
@@ -52,14 +54,21 @@ public:
 
     // Told each path the document takes, for the recent-file list.
     std::function<void(const std::string&)> addToRecentFiles;
+    // The files the other open documents hold, which this one may not take.
+    std::function<std::vector<std::string>()> filesHeldElsewhere;
+    // Whether these are the open environment's notes, whose path the reader keeps.
+    bool IsEnvironmentNotes() const { return environmentNotes_; }
 
 private:
     CGeneralNoteViewBase* TextView() const;
     // The file dialog of Open and Save As, starting at the current file.
     std::optional<std::string> ChooseNotesFile(bool open);
+    // False, after telling the user why, when path may not become this document's file.
+    bool MayTake(const std::string& path, bool saving);
 
     CReaderContext& context_;
     std::string title_;
     std::string heldText_;
     std::string damagedPath_; // a file that failed to load and is still in place
+    bool environmentNotes_ = false;
 };

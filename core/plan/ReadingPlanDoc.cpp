@@ -9,6 +9,7 @@
 #include "foundation/ErrorMessages.h"
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
+#include "foundation/FileTransaction.h"
 #include "framework/CommandIds.h"
 #include "framework/RescueFile.h"
 #include "framework/UiServices.h"
@@ -60,12 +61,21 @@ std::string CReadingPlanDoc::TitleFor(const std::string& displayName) {
     return displayName + (endsInS ? "'" : "'s") + " Reading Plan";
 }
 
+std::vector<std::string> CReadingPlanDoc::HeldFiles() const {
+    if (!setUp_) return CDocument::HeldFiles();
+    return {PlanFilePath(), HistoryFilePath()};
+}
+
 std::string CReadingPlanDoc::PlanFilePath() const {
     return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpln";
 }
 
 std::string CReadingPlanDoc::HistoryFilePath() const {
     return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpro";
+}
+
+std::string CReadingPlanDoc::CommitRecordPath() const {
+    return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".commit";
 }
 
 // --- files -----------------------------------------------------------------
@@ -81,6 +91,7 @@ void CReadingPlanDoc::InitialiseEmptyPlan() {
     elements.clear();
     inPlan.assign(verses, 0);
     readInPlan.assign(verses, 0);
+    planVerseCount_ = planReadCount_ = 0;
     planDirty = true;
 }
 
@@ -88,6 +99,7 @@ void CReadingPlanDoc::InitialiseEmptyHistory() {
     readingLog.clear();
     extraReadingMode = 0;
     lifetimeCounts.assign(TheBible().GetTotalVerseCount(), 0);
+    lifetimeReadCount_ = 0;
     historyDirty = true;
 }
 
@@ -106,8 +118,15 @@ bool CReadingPlanDoc::OnNewDocument() {
     }
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
-    if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
-    if (!FileExists(historyPath) || !LoadFile(historyPath, false)) InitialiseEmptyHistory();
+    // A save of both files that a crash interrupted is finished before either is read.
+    if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
+        ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
+    const Load plan = LoadFile(planPath, true);
+    if (plan == Load::unreadable) return false;
+    if (plan != Load::loaded) InitialiseEmptyPlan();
+    const Load history = LoadFile(historyPath, false);
+    if (history == Load::unreadable) return false;
+    if (history != Load::loaded) InitialiseEmptyHistory();
     // A damaged file left in place is never written; only changes made from now on are at stake.
     if (planFileLocked_) planDirty = false;
     if (historyFileLocked_) historyDirty = false;
@@ -117,21 +136,34 @@ bool CReadingPlanDoc::OnNewDocument() {
     return true;
 }
 
-bool CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
+CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
+    std::string bytes;
     try {
-        CArchive ar(ReadWholeFile(path), path);
+        bytes = ReadWholeFile(path, kMaxPlanFileBytes);
+    } catch (const CFileException& e) {
+        if (e.cause == CFileException::fileNotFound) return Load::missing;
+        // Not read is not damaged: the file stays as it is, and so does everything else.
+        ReportError(Ui(), LoadErrorMessage(e, path));
+        return Load::unreadable;
+    }
+    try {
+        CArchive ar(std::move(bytes), path);
         if (plan)
             Serialize(ar);
         else
             SerializeHistory(ar);
-        return true;
+        return Load::loaded;
     } catch (const std::exception& e) {
+        if (lookOnly_) {
+            ReportError(Ui(), LoadErrorMessage(e, path));
+            return Load::unreadable;
+        }
         // A file that cannot be moved aside is never written over.
         const bool locked =
             !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
                                 plan ? "the reading plan starts empty" : "the reading history starts empty");
         (plan ? planFileLocked_ : historyFileLocked_) = locked;
-        return false;
+        return Load::damaged;
     }
 }
 
@@ -163,8 +195,60 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
     }
 }
 
+bool CReadingPlanDoc::WriteBothFiles() {
+    const std::string planPath = PlanFilePath();
+    const std::string historyPath = HistoryFilePath();
+    CArchive plan, history;
+    Serialize(plan);
+    SerializeHistory(history);
+    planDirty = historyDirty = true;
+    auto fail = [&](const std::exception& e, const std::string& path) {
+        ReportError(Ui(), SaveErrorMessage(e, path));
+    };
+    bool ok = true;
+    // Each file in the way is reported, as when they are written one by one.
+    for (const std::string* path : {&planPath, &historyPath}) {
+        try {
+            CheckSaveTarget(*path);
+        } catch (const std::exception& e) {
+            fail(e, *path);
+            ok = false;
+        }
+    }
+    if (ok) {
+        try {
+            const std::filesystem::path parent = std::filesystem::path(planPath).parent_path();
+            std::error_code ec;
+            if (!parent.empty() && !std::filesystem::exists(parent, ec))
+                std::filesystem::create_directory(parent, ec);
+            // New Plan moves the plan's readings into the history: the two files change as one.
+            CFileTransaction commit(CommitRecordPath());
+            commit.Write(planPath, plan.Bytes());
+            commit.Write(historyPath, history.Bytes());
+            commit.Commit();
+            planDirty = historyDirty = false;
+            return true;
+        } catch (const std::exception& e) {
+            const auto* f = dynamic_cast<const CFileException*>(&e);
+            fail(e, f && f->fileName == historyPath ? historyPath : planPath);
+        }
+    }
+    // Neither file was written, so both must be kept somewhere when the document goes away.
+    if (closing_) {
+        RescueUnsavedBytes(Ui(), planPath, plan.Bytes());
+        RescueUnsavedBytes(Ui(), historyPath, history.Bytes());
+    }
+    return false;
+}
+
 bool CReadingPlanDoc::SaveDirtyFiles() {
-    if (!setUp_) return true;
+    if (!setUp_ || lookOnly_) return true;
+    // A damaged file left in place is never written; WriteFile reports that one by one.
+    if (planDirty && historyDirty && !planFileLocked_ && !historyFileLocked_) {
+        const bool written = WriteBothFiles();
+        if (written && planWritten_) planWritten_(*this);
+        return written;
+    }
     bool ok = true;
     const bool planWritten = planDirty && WriteFile(PlanFilePath(), true);
     ok = (planWritten || !planDirty) && ok;
@@ -208,6 +292,11 @@ void CReadingPlanDoc::Serialize(CArchive& ar) {
             copy.Serialize(ar);
         }
     } else {
+        // Whatever part was read, the counts describe the flags as they now are.
+        struct Recount {
+            CReadingPlanDoc* doc;
+            ~Recount() { doc->RecountPlan(); }
+        } recount{this};
         planVersion = static_cast<int32_t>(ar.ReadDWord());
         inPlan.clear();
         readInPlan.clear();
@@ -254,6 +343,10 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
         for (CLogElement& e : readingLog)
             e.Serialize(ar);
     } else {
+        struct Recount {
+            CReadingPlanDoc* doc;
+            ~Recount() { doc->RecountLifetime(); }
+        } recount{this};
         historyVersion = static_cast<int32_t>(ar.ReadDWord());
         lifetimeCounts.clear();
         readingLog.clear();
@@ -274,13 +367,29 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
     historyDirty = false;
 }
 
+void CReadingPlanDoc::RecountPlan() {
+    planVerseCount_ =
+        static_cast<uint32_t>(std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
+    planReadCount_ = 0;
+    const size_t both = std::min(inPlan.size(), readInPlan.size());
+    for (size_t v = 0; v < both; ++v)
+        planReadCount_ += inPlan[v] != 0 && readInPlan[v] != 0;
+}
+
+void CReadingPlanDoc::RecountLifetime() {
+    lifetimeReadCount_ = static_cast<uint32_t>(
+        std::count_if(lifetimeCounts.begin(), lifetimeCounts.end(), [](uint16_t c) { return c != 0; }));
+}
+
 // --- reading and progress ----------------------------------------------------
 
 void CReadingPlanDoc::MarkVerseRead(uint16_t v) {
     if (v < inPlan.size() && inPlan[v] != 0 && v < readInPlan.size() && readInPlan[v] == 0) {
         readInPlan[v] = 1;
+        ++planReadCount_;
         planDirty = true;
     } else if (v < lifetimeCounts.size()) {
+        if (lifetimeCounts[v] == 0) ++lifetimeReadCount_;
         CountOnce(lifetimeCounts[v]);
         historyDirty = true;
     }
@@ -294,6 +403,10 @@ void CReadingPlanDoc::MarkRangeRead(uint16_t a, uint16_t b) {
 
 void CReadingPlanDoc::MarkVerseInPlan(uint16_t v) {
     if (v >= inPlan.size()) return;
+    if (inPlan[v] == 0) {
+        ++planVerseCount_;
+        if (v < readInPlan.size() && readInPlan[v] != 0) ++planReadCount_;
+    }
     inPlan[v] = 1;
     planDirty = true;
 }
@@ -331,24 +444,6 @@ int CReadingPlanDoc::GetPlanState() const {
     return elements.size() == 1 ? 6 : 0;
 }
 
-uint32_t CReadingPlanDoc::CountPlanVerses() const {
-    return static_cast<uint32_t>(
-        std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
-}
-
-uint32_t CReadingPlanDoc::CountPlanVersesRead() const {
-    uint32_t n = 0;
-    const size_t both = std::min(inPlan.size(), readInPlan.size());
-    for (size_t v = 0; v < both; ++v)
-        n += inPlan[v] != 0 && readInPlan[v] != 0;
-    return n;
-}
-
-uint16_t CReadingPlanDoc::CountLifetimeVersesRead() const {
-    return static_cast<uint16_t>(
-        std::count_if(lifetimeCounts.begin(), lifetimeCounts.end(), [](uint16_t c) { return c != 0; }));
-}
-
 void CReadingPlanDoc::SetExtraReadingMode(int mode) {
     if (mode == 0 || mode == 1) extraReadingMode = mode;
 }
@@ -362,8 +457,11 @@ void CReadingPlanDoc::FinishElement(uint16_t i) {
 }
 
 void CReadingPlanDoc::AddLifetimeReading(uint16_t start, uint16_t end) {
-    for (uint32_t v = start; v <= end; ++v)
-        if (v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
+    for (uint32_t v = start; v <= end; ++v) {
+        if (v >= lifetimeCounts.size()) continue;
+        if (lifetimeCounts[v] == 0) ++lifetimeReadCount_;
+        CountOnce(lifetimeCounts[v]);
+    }
     historyDirty = true;
 }
 
@@ -372,6 +470,8 @@ void CReadingPlanDoc::FoldPlanIntoLifetime() {
         if (readInPlan[v] != 0 && v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
         readInPlan[v] = 0;
     }
+    RecountPlan();
+    RecountLifetime();
     readingLog.clear();
     historyDirty = true;
     planDirty = true;
@@ -412,12 +512,12 @@ void CReadingPlanDoc::OnEnterReadingOf(uint16_t start, uint16_t end) {
 void CReadingPlanDoc::ApplyExtraReading(const std::optional<ExtraReading>& result) {
     if (!result) return;
     SetExtraReadingMode(result->mode);
-    if (result->mode == 1) {
+    if (result->mode == 1)
         MarkRangeRead(result->start, result->end);
-        UpdateAllViews(nullptr);
-    } else if (result->mode == 0) {
+    else if (result->mode == 0)
         AddLifetimeReading(result->start, result->end);
-    }
+    // Either way the lifetime bar has changed.
+    UpdateAllViews(nullptr);
 }
 
 void CReadingPlanDoc::OnResetPlan() {
@@ -429,6 +529,7 @@ void CReadingPlanDoc::OnResetLifetimeReadings() {
     if (Ui().MessageBox({kResetLifetimeQuestion, MbButtons::okCancel, MbIcon::question, 1}) == IDOK) {
         readingLog.clear();
         std::fill(lifetimeCounts.begin(), lifetimeCounts.end(), 0);
+        lifetimeReadCount_ = 0;
         historyDirty = true;
     }
     UpdateAllViews(nullptr);
@@ -450,6 +551,29 @@ std::string CReadingPlanDoc::GetPropertiesText() const {
 void CReadingPlanDoc::OnPlanProperties() {
     Ui().ShowPlanProperties(GetPropertiesText());
 }
+
+namespace {
+
+bool NoBooks(const std::vector<int32_t>& bookSection) {
+    const SectionBooks rows = SectionBooksFrom(bookSection);
+    return std::all_of(rows.begin(), rows.end(), [](const auto& row) { return row.empty(); });
+}
+
+// Why a template or import can give no readings, known before the plan is
+// touched; null when it may give some.
+const char* EmptyPlanReason(TemplateForm form, const CPlanTemplate& t, const TextImport& import) {
+    if (form == TemplateForm::archive) {
+        if (std::none_of(t.readOnWeekday.begin(), t.readOnWeekday.end(), [](int32_t f) { return f != 0; }))
+            return kNoReadingDayMessage;
+        if (NoBooks(t.bookSection)) return kNoBooksMessage;
+    } else if (form == TemplateForm::text && import.hasSectionTable) {
+        if (!import.AnyWeekday()) return kNoReadingDayMessage;
+        if (NoBooks(import.fields.bookSection)) return kNoBooksMessage;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 bool CReadingPlanDoc::ConfirmNewPlan() {
     const uint32_t total = CountPlanVerses();
@@ -478,10 +602,21 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     std::string bytes;
     CPlanTemplate t;
     try {
-        bytes = ReadWholeFile(path);
+        bytes = ReadWholeFile(path, kMaxTemplateFileBytes);
         if (form == TemplateForm::archive) t = ReadTemplateArchive(bytes, path);
     } catch (const std::exception& e) {
         ReportError(Ui(), LoadErrorMessage(e, path));
+        return false;
+    }
+
+    // The long part (reading a text import) runs under the progress dialog,
+    // and a file that can give no readings is refused before anything changes.
+    auto progress = Ui().ShowLoadProgress(FileNameOf(path));
+    TextImport import;
+    if (form == TemplateForm::text) import = ParseTextImport(bytes, progress.get());
+    if (const char* why = EmptyPlanReason(form, t, import)) {
+        progress.reset();
+        Ui().MessageBox({path + why, MbButtons::ok, MbIcon::exclamation, 0});
         return false;
     }
 
@@ -492,17 +627,18 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     const size_t verses = TheBible().GetTotalVerseCount();
     if (inPlan.size() < verses) inPlan.resize(verses, 0);
     if (readInPlan.size() < verses) readInPlan.resize(verses, 0);
+    RecountPlan();
     elements.clear();
     startDate = Today();
     planDirty = true;
-    {
-        auto progress = Ui().ShowLoadProgress(FileNameOf(path));
-        if (form == TemplateForm::text)
-            ImportTextPlan(bytes, progress.get());
-        else if (form == TemplateForm::archive)
-            GenerateFromTemplate(t, progress.get());
-    }
+    if (form == TemplateForm::text)
+        ImportParsedPlan(std::move(import), progress.get());
+    else if (form == TemplateForm::archive)
+        GenerateFromTemplate(t, progress.get());
+    progress.reset();
     UpdateAllViews(nullptr);
+    // Whatever else left the plan empty is said, so that it is not taken for a fault.
+    if (elements.empty()) Ui().MessageBox({path + kNoReadingsMessage, MbButtons::ok, MbIcon::exclamation, 0});
     return true;
 }
 
@@ -544,7 +680,10 @@ void CReadingPlanDoc::ApplyTemplateFields(const CPlanTemplate& t) {
 }
 
 void CReadingPlanDoc::ImportTextPlan(std::string_view bytes, IProgress* progress) {
-    TextImport import = ParseTextImport(bytes, progress);
+    ImportParsedPlan(ParseTextImport(bytes, progress), progress);
+}
+
+void CReadingPlanDoc::ImportParsedPlan(TextImport import, IProgress* progress) {
     ApplyTemplateFields(import.fields);
     if (import.hasSectionTable) {
         if (progress) {

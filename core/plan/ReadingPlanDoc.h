@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+struct TextImport;
+
 class CArchive;
 struct ExtraReading;
 struct CPlanTemplate;
@@ -28,6 +30,15 @@ inline constexpr const char* kResetLifetimeQuestion =
     "CANCEL to retain reading history.";
 inline constexpr const char* kNewPlanQuestion =
     "Loading a new plan.\n\nAre you sure you want to close this plan and open a new one?";
+// Told, after the file's name, when a file would make a plan without readings.
+inline constexpr const char* kNoReadingDayMessage =
+    "\nThis plan has no reading day: no day of the week is chosen, so it gives no readings.\nThe "
+    "current reading plan has not been changed.";
+inline constexpr const char* kNoBooksMessage =
+    "\nThis plan puts no book into any of its sections, so it gives no readings.\nThe current reading "
+    "plan has not been changed.";
+inline constexpr const char* kNoReadingsMessage =
+    "\nNo readings could be made from this file, so the new reading plan is empty.";
 inline constexpr const char* kNoReadingPlanSelected = "No Reading Plan Selected";
 inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 
@@ -46,7 +57,12 @@ public:
     // Loads both files, or starts empty (and dirty) for a missing one. A file
     // that fails to load is reported, moved aside and replaced by the empty
     // state, so the damaged bytes are never overwritten.
+    // A file that cannot be read at all is reported and nothing is opened
+    // (false); it is neither moved nor written.
     bool OnNewDocument() override;
+    // For commands that only look: a damaged file is reported and left where
+    // it is, and nothing is ever written.
+    void SetLookOnly(bool lookOnly) { lookOnly_ = lookOnly; }
     // Writes whichever file is dirty; it does not empty the document.
     void DeleteContents() override;
     void OnCloseDocument() override;
@@ -64,6 +80,10 @@ public:
 
     std::string PlanFilePath() const;
     std::string HistoryFilePath() const;
+    // Beside the two files while a save of both is under way (FileTransaction.h).
+    std::string CommitRecordPath() const;
+    // Set up for an environment, the plan holds its plan and history files.
+    std::vector<std::string> HeldFiles() const override;
     static std::string TitleFor(const std::string& displayName);
 
     bool GetPlanDirty() const { return planDirty; }
@@ -83,9 +103,10 @@ public:
     CPlanElement GetElement(uint16_t i) const;
     uint16_t GetElementCount() const { return static_cast<uint16_t>(elements.size()); }
     int GetPlanState() const;
-    uint32_t CountPlanVerses() const;
-    uint32_t CountPlanVersesRead() const;
-    uint16_t CountLifetimeVersesRead() const;
+    // Kept as the flags change, so that drawing and enabled-state checks cost nothing.
+    uint32_t CountPlanVerses() const { return planVerseCount_; }
+    uint32_t CountPlanVersesRead() const { return planReadCount_; }
+    uint16_t CountLifetimeVersesRead() const { return static_cast<uint16_t>(lifetimeReadCount_); }
     uint16_t GetLifetimeVerseTotal() const { return static_cast<uint16_t>(lifetimeCounts.size()); }
     int GetExtraReadingMode() const { return extraReadingMode; }
     void SetExtraReadingMode(int mode);
@@ -122,6 +143,7 @@ public:
     // Generation: the plan becomes the template's or import's, from startDate.
     void GenerateFromTemplate(const CPlanTemplate& t, IProgress* progress);
     void ImportTextPlan(std::string_view bytes, IProgress* progress);
+    void ImportParsedPlan(TextImport import, IProgress* progress);
     void BuildPlan(const SectionBooks& sectionBooks, IProgress* progress);
 
     // Read access for the view, the command line and the checks.
@@ -146,18 +168,26 @@ private:
     void ApplyExtraReading(const std::optional<ExtraReading>& result);
     void InitialiseEmptyPlan();
     void InitialiseEmptyHistory();
-    // Loads one file; false (user told, file moved aside) when it failed.
-    bool LoadFile(const std::string& path, bool plan);
+    // Loads one file: loaded, missing (nothing there), damaged (read whole but
+    // not understood: user told, file moved aside) or unreadable (no access,
+    // an I/O error, too large, not a regular file: user told, nothing moved).
+    enum class Load { loaded, missing, damaged, unreadable };
+    Load LoadFile(const std::string& path, bool plan);
     bool WriteFile(const std::string& path, bool plan);
+    bool WriteBothFiles();
     void ClearPlan();
     void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);
+    // Counts the flags again after a change to many of them at once.
+    void RecountPlan();
+    void RecountLifetime();
 
     const CReaderContext& reader_;
     std::function<void(const CReadingPlanDoc&)> planWritten_;
     bool setUp_ = false;
     bool closing_ = false;
     // Set when a damaged file could not be moved aside: it is then never written over.
+    bool lookOnly_ = false;
     bool planFileLocked_ = false;
     bool historyFileLocked_ = false;
 
@@ -180,4 +210,7 @@ private:
     std::array<int32_t, 7> readOnWeekday{};
     bool planDirty = false;
     bool historyDirty = false;
+    uint32_t planVerseCount_ = 0;
+    uint32_t planReadCount_ = 0;
+    uint32_t lifetimeReadCount_ = 0;
 };

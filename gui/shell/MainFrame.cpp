@@ -6,6 +6,7 @@
 #include "framework/LockKeys.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "framework/WindowLayout.h"
 #include "resources/CommandTable.h"
 #include "resources/Resources.h"
 
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -95,6 +97,8 @@ CMainFrame::~CMainFrame() {
 QAction* CMainFrame::MakeAction(const QString& text, int id) {
     auto* a = new QAction(text, this);
     a->setProperty(kIdProperty, id);
+    // The id again where the enabled-state updates read it often: data() is a plain member.
+    a->setData(id);
     a->setStatusTip(StatusText(id));
     connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
     return a;
@@ -155,9 +159,9 @@ void CMainFrame::MapFrameCommands() {
     target_.MapUpdate(Cmd::ViewStatusBar, [this](CCmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
     auto hasWindows = [this] { return !mdi_->subWindowList().isEmpty(); };
     target_.MapCommand(
-        Cmd::WindowCascade, [this] { mdi_->cascadeSubWindows(); }, hasWindows);
+        Cmd::WindowCascade, [this] { ArrangeWindows(false); }, hasWindows);
     target_.MapCommand(
-        Cmd::WindowTile, [this] { mdi_->tileSubWindows(); }, hasWindows);
+        Cmd::WindowTile, [this] { ArrangeWindows(true); }, hasWindows);
     target_.MapCommand(
         Cmd::WindowArrange,
         [this] {
@@ -182,6 +186,30 @@ void CMainFrame::MapFrameCommands() {
     };
     target_.MapCommand(Cmd::Help, windowHelp);
     target_.MapCommand(Cmd::DefaultHelp, windowHelp);
+}
+
+void CMainFrame::ArrangeWindows(bool tile) {
+    // Qt's own tiling and cascading ignore the windows' minimum sizes and push
+    // them out of the client area, or shrink the plan window to its bars.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::StackingOrder))
+        if (!w->isMinimized() && w->isVisible()) windows << w;
+    std::vector<WindowSize> minimums;
+    for (QMdiSubWindow* w : windows) {
+        if (w->isMaximized()) w->showNormal();
+        QSize m = w->minimumSize().expandedTo(w->minimumSizeHint());
+        minimums.push_back({m.width(), m.height()});
+    }
+    const QSize area = mdi_->viewport()->size();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.value(0));
+    const std::vector<WindowRect> rects = tile
+                                              ? TileWindows(minimums, {area.width(), area.height()})
+                                              : CascadeWindows(minimums, {area.width(), area.height()}, step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const WindowRect& r = rects[static_cast<size_t>(i)];
+        windows[i]->setGeometry(r.x, r.y, r.width, r.height);
+    }
+    if (!tile && !windows.isEmpty()) mdi_->setActiveSubWindow(windows.back());
 }
 
 QMenu* CMainFrame::BuildMenu(const MenuNode& popup, std::vector<QAction*>& actions) {
@@ -310,24 +338,59 @@ CMdiChildFrame* CMainFrame::ActiveFrame() const {
 void CMainFrame::OnActiveFrameChanged() {
     CMdiChildFrame* f = ActiveFrame();
     ShowMenu(f ? f->ResourceId() : 128);
-    setWindowTitle(f ? "Scrivane - " + f->windowTitle() : QString("Scrivane"));
+    UpdateTitle();
     UpdateCommandUi();
+}
+
+QString CMainFrame::WantedTitle() const {
+    CMdiChildFrame* f = ActiveFrame();
+    return f ? "Scrivane - " + f->windowTitle() : QString("Scrivane");
+}
+
+void CMainFrame::UpdateTitle() {
+    if (windowTitle() != WantedTitle()) setWindowTitle(WantedTitle());
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A maximized document window writes its own title into this one's
+    // ("... - [title]"), which would name it twice, or name a window that is
+    // no longer the active one.
+    if (event->type() == QEvent::WindowTitleChange && mdi_ && !settingTitle_) {
+        settingTitle_ = true;
+        UpdateTitle();
+        settingTitle_ = false;
+    }
 }
 
 bool CMainFrame::OnCommand(int id) {
     CMdiChildFrame* f = ActiveFrame();
+    // Ctrl+F4 closes a window opened beside the environment; the environment's own ignore it.
+    if (id == Cmd::CloseDocumentWindow && f && f->Closable()) {
+        f->close();
+        return true;
+    }
     bool handled = RouteCommand({f ? f->View() : nullptr, f ? f->Document() : nullptr,
                                  f ? f->Target() : nullptr, &target_, appTarget_},
                                 id);
     // The command may have closed the window itself.
-    QTimer::singleShot(0, this, [this] { UpdateCommandUi(); });
+    ScheduleCommandUiUpdate();
     return handled;
+}
+
+void CMainFrame::ScheduleCommandUiUpdate() {
+    if (commandUiPending_) return;
+    commandUiPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        commandUiPending_ = false;
+        UpdateCommandUi();
+    });
 }
 
 void CMainFrame::UpdateCommandUi() {
     CMdiChildFrame* f = ActiveFrame();
     auto update = [&](QAction* a) {
-        int id = a->property(kIdProperty).toInt();
+        int id = a->data().toInt();
         if (id == 0) return;
         CCmdUI ui;
         bool handled = RouteUpdate({f ? f->View() : nullptr, f ? f->Document() : nullptr,
@@ -345,9 +408,9 @@ void CMainFrame::UpdateCommandUi() {
             update(a);
         for (QMenu* m : it->second.menus)
             for (QAction* a : m->actions())
-                if (a->property(kIdProperty).toInt() > Cmd::FileMru1) update(a);
+                if (a->data().toInt() > Cmd::FileMru1) update(a);
     }
-    if (f) setWindowTitle("Scrivane - " + f->windowTitle());
+    UpdateTitle();
     UpdateFirstSteps();
 }
 

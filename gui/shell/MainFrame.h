@@ -48,13 +48,22 @@ public:
     bool OnCommand(int id);
     // Asks the route for every visible command's state.
     void UpdateCommandUi();
+    // One update after the current event, however many commands asked for it.
+    void ScheduleCommandUiUpdate();
+
+    // The one title: the program's and the active document window's.
+    QString WantedTitle() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void UpdateLockKeyPanes();
+    void UpdateTitle();
+    // Window > Tile and Window > Cascade, inside the client area.
+    void ArrangeWindows(bool tile);
     void CreateToolBar();
     void CreateStatusBar();
     void ShowMenu(int resourceId);
@@ -72,6 +81,7 @@ private:
     QLabel* firstSteps_ = nullptr;
     void UpdateFirstSteps();
     std::vector<QLabel*> lockPanes_;
+    bool commandUiPending_ = false;
     std::vector<QAction*> toolBarActions_;
     struct MenuBarSet {
         std::vector<QMenu*> menus;
@@ -82,4 +92,5 @@ private:
     int currentMenu_ = 0;
     CCommandMap target_;
     CCmdTarget* appTarget_ = nullptr;
+    bool settingTitle_ = false;
 };

@@ -43,6 +43,7 @@ CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* paren
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setObjectName("1");
+    ok_->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("2");
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -66,6 +67,9 @@ void CSelectReaderDialog::FillReaderList(int select) {
     int index = select >= 0 && select < list_->count() ? select : env_.LastReaderIndex();
     list_->setCurrentIndex(index);
     UpdateButtons();
+    // Emptying the list disabled the button that had the focus, which passed
+    // it on to Cancel: Enter would then cancel instead of opening.
+    if (isVisible()) list_->setFocus();
 }
 
 QString CSelectReaderDialog::SelectedText() const {
@@ -86,6 +90,9 @@ void CSelectReaderDialog::UpdateButtons() {
 
 void CSelectReaderDialog::OnNewReader() {
     CReaderDialog dialog(CReaderDialog::newReader, {}, this);
+    dialog.check = [this](const ReaderNames& names, int* field) {
+        return env_.CheckReaderNames(names, {}, field);
+    };
     if (readerDialogHook) readerDialogHook(dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     int i = env_.CreateReader(dialog.Names(), dialog.Options());
@@ -96,9 +103,13 @@ void CSelectReaderDialog::OnEditReader() {
     int index = list_->currentIndex();
     if (index < 0) return;
     std::string name = SelectedName();
+    if (!env_.CanEditReader(name)) return;
     CReaderData r = env_.Readers().GetReaderAt(env_.Readers().FindDisplayName(name));
     CReaderDialog dialog(CReaderDialog::editReader, {r.GetFirstName(), r.GetLastName(), r.GetNickname()},
                          this);
+    dialog.check = [this, name](const ReaderNames& names, int* field) {
+        return env_.CheckReaderNames(names, name, field);
+    };
     if (readerDialogHook) readerDialogHook(dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     int i = env_.ModifyReader(name, dialog.Names());

@@ -157,10 +157,12 @@ TEST_F(PlanCli, QuestionsAndBadFiles) {
     EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln")), before);
     EXPECT_EQ(Run("plan new " + Stem() + " " + File("t.txt") + " --yes").status, 0);
 
-    // A damaged plan file is kept aside and reported.
+    // A damaged plan file is reported; show leaves it where it is, a change keeps it aside.
     SaveFileAtomic(dir.Path("bob.vnpln"), "broken");
     CliResult r = Run("plan show " + Stem());
     EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln")), "broken");
+    EXPECT_EQ(Run("plan read " + Stem() + " 0 0").status, 1);
     EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln.damaged")), "broken");
     EXPECT_EQ(Run("plan show " + Stem()).status, 0);
     EXPECT_EQ(Run("plan").status, 2);

@@ -221,7 +221,122 @@ private slots:
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains("slash"));
         QCOMPARE(app_->Environment().Readers().GetCount(), 0);
-        QVERIFY(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        // Only the note saying which program holds the base directory while it runs.
+        QCOMPARE(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{CDirectoryLock::kHolderFileName});
+    }
+
+    void duplicateReadersAreRefusedInTheDialog() {
+        Start();
+        QStringList texts;
+        bool stillOpen = false;
+        QString keptFirst, keptNick;
+        QWidget* focused = nullptr;
+        QLineEdit* nickField = nullptr;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("Mary", "Ann Lee", "Jo");
+            Button(d, 1046)->click();
+            // "Jo (Mary Ann Lee)" a second time: refused with the dialog still open.
+            OnNextModal([&](QWidget* w) {
+                auto* nd = qobject_cast<CReaderDialog*>(w);
+                nd->FirstName()->setText("Mary Ann");
+                nd->LastName()->setText("Lee");
+                nd->Nickname()->setText("Jo");
+                AnswerMessageBox(QMessageBox::Ok, &texts);
+                Button(nd, 1)->click();
+                QTimer::singleShot(50, nd, [&, nd] {
+                    stillOpen = nd->isVisible();
+                    keptFirst = nd->FirstName()->text();
+                    keptNick = nd->Nickname()->text();
+                    focused = nd->focusWidget();
+                    nickField = nd->Nickname();
+                    SaveScreenshot(nd, "newreader-duplicate-refused");
+                    // Mending the nick name is accepted.
+                    nd->Nickname()->setText("Mae");
+                    Button(nd, 1)->click();
+                });
+            });
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains("\"Jo (Mary Ann Lee)\""));
+        QVERIFY(stillOpen);
+        QCOMPARE(keptFirst, QString("Mary Ann"));
+        QCOMPARE(keptNick, QString("Jo"));
+        QCOMPARE(focused, nickField);
+        QCOMPARE(QString::fromStdString(app_->Environment().ReaderList().at(0)), QString("Jo"));
+        QCOMPARE(QString::fromStdString(app_->Environment().ReaderList().at(1)), QString("Mae"));
+        QCOMPARE(QString::fromStdString(app_->Environment().Readers().At(0).GetFileStem()),
+                 QString("\\Jo (Mary Ann Lee)\\Jo"));
+
+        // The same in Edit: refused before the question is asked, and the dialog keeps the names.
+        texts.clear();
+        stillOpen = false;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(1); // Mae
+            OnNextModal([&](QWidget* w) {
+                auto* ed = qobject_cast<CReaderDialog*>(w);
+                ed->Nickname()->setText("Jo");
+                AnswerMessageBox(QMessageBox::Ok, &texts);
+                Button(ed, 1)->click();
+                QTimer::singleShot(50, ed, [&, ed] {
+                    stillOpen = ed->isVisible();
+                    keptNick = ed->Nickname()->text();
+                    focused = ed->focusWidget();
+                    nickField = ed->Nickname();
+                    Button(ed, 2)->click();
+                });
+            });
+            Button(d, 1133)->click();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains("\"Jo (Mary Ann Lee)\""));
+        QVERIFY(stillOpen);
+        QCOMPARE(keptNick, QString("Jo"));
+        QCOMPARE(focused, nickField);
+        QCOMPARE(QDir(base_.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"Jo (Mary Ann Lee)", "Mae (Mary Ann Lee)"}));
+    }
+
+    void unreadableFilesKeepTheirWindowsClosed() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        // A directory where the plan file belongs: said with its name and reason, nothing moved,
+        // and the plan window stays closed while the notes windows open.
+        const QString plan = base_.filePath("Bob (John Smith)/Bob.vnpln");
+        QVERIFY(QDir().mkdir(plan));
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                texts << box->text();
+                box->button(QMessageBox::Ok)->click();
+            });
+            Button(d, 1)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains(plan));
+        QVERIFY(texts[0].contains("Is a directory"));
+        QStringList titles;
+        for (QMdiSubWindow* w : Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            titles << w->windowTitle();
+        QCOMPARE(titles, (QStringList{"Bob's General Notes: Bob.txt", "Bob's Bible Verse Keyed Notes"}));
+        // Nothing beside the directory but the open environment's lock.
+        QStringList entries =
+            QDir(base_.filePath("Bob (John Smith)")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        entries.removeAll("Scrivane.lock");
+        QCOMPARE(entries, QStringList{"Bob.vnpln"});
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(QFileInfo(plan).isDir());
+        QVERIFY(!QFileInfo::exists(plan + ".damaged"));
     }
 
     void editRenamesDirectoryAndFiles() {
@@ -390,9 +505,10 @@ private slots:
         QTest::keyClick(windows[0], Qt::Key_F4, Qt::ControlModifier);
         QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 3);
 
-        // Move the plan, maximize the general notes, then close.
+        // Move the plan (to a size it can take: a window is never made smaller
+        // than its minimum), maximize the general notes, then close.
         windows[2]->showNormal();
-        windows[2]->setGeometry(QRect(30, 40, 300, 200));
+        windows[2]->setGeometry(QRect(30, 40, 520, 260));
         windows[0]->showMaximized();
         QApplication::processEvents();
         Frame()->OnCommand(Cmd::CloseReaderEnvironment);
@@ -401,7 +517,7 @@ private slots:
         QCOMPARE(QString::fromStdString(app_->Environment().LastReader()), QString("Bob"));
         const CReaderData& stored = app_->Environment().Readers().At(0);
         WindowPlacement p = stored.GetPlacement(kReadingPlanSlot);
-        QCOMPARE(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), QRect(30, 40, 300, 200));
+        QCOMPARE(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), QRect(30, 40, 520, 260));
         QCOMPARE(p.showCmd, SW_SHOWNORMAL);
         WindowPlacement g = stored.GetPlacement(kGeneralNotesSlot);
         QCOMPARE(g.showCmd, SW_SHOWMAXIMIZED);
@@ -418,7 +534,7 @@ private slots:
         QVERIFY(windows[0]->isMaximized());
         windows[0]->showNormal();
         QCOMPARE(windows[0]->geometry().topLeft(), QPoint(25, 25));
-        QCOMPARE(windows[2]->geometry(), QRect(30, 40, 300, 200));
+        QCOMPARE(windows[2]->geometry(), QRect(30, 40, 520, 260));
 
         // The Window menu lists the open windows.
         Frame()->MdiArea()->setActiveSubWindow(windows[2]);
@@ -590,6 +706,74 @@ private slots:
                 texts << (a->isSeparator() ? "-" : a->text());
             QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"-", "&1 a.txt", "&2 b.txt", "-", "E&xit"}));
         }
+    }
+
+    // One program at a time in a base directory: a second one is told which
+    // holds it and does not start; once that one ends, it starts.
+    void secondProgramOnTheSameBaseIsRefused() {
+        auto first = std::make_unique<CDirectoryLock>();
+        QVERIFY(first->Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "Scrivane"));
+        app_ = std::make_unique<CScrivaneApp>();
+        QStringList texts;
+        OnNextModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            texts << box->text();
+            SaveScreenshot(box, "base-in-use");
+            box->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(!app_->InitInstance({}));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(
+            texts[0].contains("Scrivane (process " + QString::number(QCoreApplication::applicationPid())),
+            qPrintable(texts[0]));
+        app_.reset();
+        first.reset();
+        Start();
+        // While it runs, the readers' files are its own.
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "x"));
+    }
+
+    // A reader whose files another program is changing is not opened; once
+    // it has finished, the environment opens and holds them until it closes.
+    void readerInUseElsewhereIsNotOpened() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        const std::string readerDir = base_.filePath("Bob (John Smith)").toStdString();
+        auto cli = std::make_unique<CDirectoryLock>();
+        QVERIFY(cli->Acquire(readerDir, std::chrono::milliseconds(0), "scrivane-cli"));
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                texts << box->text();
+                SaveScreenshot(box, "reader-in-use");
+                box->button(QMessageBox::Ok)->click();
+            });
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains("being changed by scrivane-cli"), qPrintable(texts[0]));
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+
+        cli.reset();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QVERIFY(app_->Environment().IsOpen());
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
     }
 
     void commandLineFileOpensOrEndsStartUp() {
