@@ -56,9 +56,8 @@ TEST(Commit, PlanIsNotSavedWithoutItsHistory) {
     EXPECT_EQ(ReadWholeFile(dir.Path("Bob.vnpln")), planBefore);
     EXPECT_TRUE(doc.GetPlanDirty() && doc.GetHistoryDirty());
     ASSERT_EQ(ui.messageBoxes.size(), 1u);
-    // The message names the file and the reason after its first line.
-    EXPECT_EQ(ui.messageBoxes[0].text,
-              "Failed to save document.\n" + dir.Path("Bob.vnpro") + ": Is a directory.");
+    // The failure names the file that could not be written.
+    EXPECT_EQ(ui.messageBoxes[0].text, "Failed to save document.\n" + dir.Path("Bob.vnpro") + ": Is a directory.");
 
     fs::remove(dir.Path("Bob.vnpro"));
     EXPECT_TRUE(doc.SaveDirtyFiles());

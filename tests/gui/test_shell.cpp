@@ -329,7 +329,7 @@ private slots:
         for (QMdiSubWindow* w : Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder))
             titles << w->windowTitle();
         QCOMPARE(titles, (QStringList{"Bob's General Notes: Bob.txt", "Bob's Bible Verse Keyed Notes"}));
-        // Nothing beside the directory but the open environment's lock.
+        // Only the note of this program holding the directory is beside it.
         QStringList entries =
             QDir(base_.filePath("Bob (John Smith)")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         entries.removeAll("Scrivane.lock");
