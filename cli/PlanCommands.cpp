@@ -3,6 +3,7 @@
 #include "CliLock.h"
 #include "CliText.h"
 #include "CliUiServices.h"
+#include "CoverageCommands.h"
 
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
@@ -20,7 +21,7 @@ const char* const kPlanUsage =
     "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
     "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM | "
     "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
-    "[--skip-bad] [--keep-empty-days]";
+    "[--skip-bad] [--keep-empty-days] | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
 
 // A day-by-day list made into a text import that New Plan reads.
 int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
@@ -95,9 +96,13 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
     row(doc.CountPlanVersesRead(), doc.CountPlanVerses());
     row(doc.CountLifetimeVersesRead(), doc.GetLifetimeVerseTotal());
     out << '\n';
+    ShowSchedule(doc, out);
 }
 
 int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    // Looks at the plan only, and writes a file of its own.
+    if (!input.empty() && input[0] == "gaps")
+        return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
     if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
     if (!input.empty() && input[0] == "import-list") return ImportList(input, out, err);
     CliArgs args;

@@ -69,6 +69,12 @@ inline constexpr int NextPane = 57680;
 inline constexpr int PreviousPane = 57681;
 inline constexpr int ViewToolbar = 59392;
 inline constexpr int ViewStatusBar = 59393;
+
+// Bible Coverage and plans of the unread chapters: a block of our own.
+inline constexpr int ViewBibleCoverage = 0x8700;
+inline constexpr int NewPlanFromUnreadChapters = 0x8701;
+inline constexpr int SaveCoverageAsPng = 0x8702;
+inline constexpr int SaveCoverageAsSvg = 0x8703;
 } // namespace Cmd
 
 // Help context numbers: a control's pop-up and a dialog's or window's topic.

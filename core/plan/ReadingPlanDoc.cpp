@@ -502,7 +502,14 @@ void CReadingPlanDoc::SynchronizeDates() {
 // --- commands ----------------------------------------------------------------
 
 void CReadingPlanDoc::OnEnterReading() {
-    auto result = Ui().EnterExtraReading(extraReadingMode);
+    ApplyExtraReading(Ui().EnterExtraReading(extraReadingMode));
+}
+
+void CReadingPlanDoc::OnEnterReadingOf(uint16_t start, uint16_t end) {
+    ApplyExtraReading(Ui().EnterExtraReadingOf(extraReadingMode, start, end));
+}
+
+void CReadingPlanDoc::ApplyExtraReading(const std::optional<ExtraReading>& result) {
     if (!result) return;
     SetExtraReadingMode(result->mode);
     if (result->mode == 1)
@@ -568,11 +575,14 @@ const char* EmptyPlanReason(TemplateForm form, const CPlanTemplate& t, const Tex
 
 } // namespace
 
-bool CReadingPlanDoc::NewPlan(bool fromGallery) {
+bool CReadingPlanDoc::ConfirmNewPlan() {
     const uint32_t total = CountPlanVerses();
-    if (total != 0 && CountPlanVersesRead() != total &&
-        Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
-        return false;
+    return total == 0 || CountPlanVersesRead() == total ||
+           Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) == IDYES;
+}
+
+bool CReadingPlanDoc::NewPlan(bool fromGallery) {
+    if (!ConfirmNewPlan()) return false;
     FileDialogRequest request = TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory);
     request.gallery = fromGallery ? 2 : 1;
     // The reader's own templates: beside the reader's files and in the base directory.

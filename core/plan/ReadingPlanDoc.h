@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 struct TextImport;
 
 class CArchive;
+struct ExtraReading;
 struct CPlanTemplate;
 
 inline constexpr const char* kResetPlanQuestion =
@@ -121,12 +123,16 @@ public:
 
     // The commands the document answers itself (the view calls NewPlan).
     void OnEnterReading();
+    // Enter Reading with the dialog's verses set to start and end.
+    void OnEnterReadingOf(uint16_t start, uint16_t end);
     void OnResetPlan();
     void OnResetLifetimeReadings();
     void OnPlanProperties();
     // True when a new plan was made. fromGallery: the template is chosen in
     // the plan gallery rather than the file dialog (which offers it too).
     bool NewPlan(bool fromGallery = false);
+    // New Plan's first question: true when there is no unfinished plan or the user answers Yes.
+    bool ConfirmNewPlan();
     // New Plan from a chosen file, without the questions: false when the file
     // could not be read, in which case the current plan is untouched.
     bool NewPlanFromFile(const std::string& path);
@@ -159,6 +165,7 @@ public:
     }
 
 private:
+    void ApplyExtraReading(const std::optional<ExtraReading>& result);
     void InitialiseEmptyPlan();
     void InitialiseEmptyHistory();
     // Loads one file: loaded, missing (nothing there), damaged (read whole but
