@@ -58,6 +58,11 @@ CDocument* CDocTemplate::OpenDocumentFile(const std::string& path, QMdiArea* are
     doc->titleChanged = title;
     area->addSubWindow(frame);
     frame->ApplyWindowFlags();
+    // Until a placement of its own is given, a window takes a useful share of
+    // the client area rather than the few lines its view asks for.
+    const QSize client = area->viewport()->size();
+    if (client.width() > 0 && client.height() > 0)
+        frame->resize(frame->size().expandedTo(client * 2 / 3).boundedTo(client));
     if (makeVisible) frame->show();
     open_.push_back({std::move(doc), frame});
     return open_.back().document.get();
