@@ -310,9 +310,9 @@ std::string NoModuleMessage() {
 std::string ModuleGoneMessage(const std::string& module) {
     std::string package = DebianPackageOf(module);
     if (!package.empty())
-        return "The translation " + module + " is no longer installed: install the package " + package +
-               " again or choose another translation.";
+        return "The translation " + module + " is not installed: install the package " + package +
+               " or choose another translation.";
     return "The translation " + module +
-           " is no longer installed: install its SWORD module again (system-wide or in ~/.sword) or choose "
-           "another translation.";
+           " is not installed: install its SWORD module (system-wide or in ~/.sword) or choose another "
+           "translation.";
 }

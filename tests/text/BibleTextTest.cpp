@@ -234,8 +234,8 @@ TEST(BibleText, NoModuleOrAGoneModuleIsOneSentenceNamingThePackage) {
     EXPECT_TRUE(none.GetVerse(0).missing);
 
     CPassage gone = none.GetPassage(0, 10, kWeb);
-    EXPECT_EQ(gone.problem, "The translation engWEB2015eb is no longer installed: install the package "
-                            "sword-text-web again or choose another translation.");
+    EXPECT_EQ(gone.problem, "The translation engWEB2015eb is not installed: install the package "
+                            "sword-text-web or choose another translation.");
 
     // Removed after the library was opened.
     TempDir dir;
