@@ -27,6 +27,11 @@ inline constexpr int ByVerse = 32846;
 inline constexpr int FinishedReading = 32847;
 inline constexpr int PlanProperties = 32859;
 
+// The passage window (ids of our own, clear of the ranges above)
+inline constexpr int ReadAssignment = 34101;
+inline constexpr int PassageZoomIn = 34102;
+inline constexpr int PassageZoomOut = 34103;
+
 // The framework's standard commands
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;
