@@ -17,7 +17,9 @@ std::map<std::string, Entry>& Registry() {
 }
 
 void PrintUsage(std::ostream& os) {
-    os << "usage: scrivane-cli COMMAND [ARGUMENTS]\ncommands:\n";
+    os << "usage: scrivane-cli COMMAND [ARGUMENTS]\n"
+          "       scrivane-cli --help | -h | --version\n"
+          "commands:\n";
     for (const auto& [name, entry] : Registry())
         os << "  " << entry.usage << "\n";
 }
@@ -51,6 +53,10 @@ int main(int argc, char** argv) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         PrintUsage(args.empty() ? std::cerr : std::cout);
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "scrivane-cli " SCRIVANE_VERSION "\n";
+        return 0;
     }
     auto it = Registry().find(args[0]);
     if (it == Registry().end())

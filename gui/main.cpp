@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -20,6 +21,18 @@ bool HasDisplay() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that they work without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("scrivane " SCRIVANE_VERSION "\n");
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf(
+            "usage: scrivane [FILE]\n"
+            "       scrivane --help | --version\n"
+            "Opens FILE (.vnpln, .vnnot or .txt) when given; the working directory is the base directory.\n");
+        return 0;
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "scrivane: no display to open a window on (DISPLAY is not set)\n");
         return 1;
