@@ -1,5 +1,7 @@
 #include "PassageView.h"
 
+#include "PassageSettings.h"
+
 #include "foundation/Clock.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
@@ -34,16 +36,10 @@ namespace {
 
 constexpr int kMinZoom = -5;
 constexpr int kMaxZoom = 12;
-constexpr const char* kModuleKey = "Passage/Module";
-constexpr const char* kZoomKey = "Passage/Zoom";
 constexpr const char* kMissingText = "(This verse is not in this translation.)";
 
 QString Html(const std::string& text) {
     return ToQ(text).toHtmlEscaped();
-}
-
-QSettings UserSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
 }
 
 } // namespace
@@ -152,8 +148,8 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
     QSettings settings = UserSettings();
     if (QString group = SettingsGroup(); !group.isEmpty()) {
         settings.beginGroup(group);
-        module_ = settings.value(kModuleKey).toString();
-        zoom_ = std::clamp(settings.value(kZoomKey, 0).toInt(), kMinZoom, kMaxZoom);
+        module_ = settings.value(kPassageModuleKey).toString();
+        zoom_ = std::clamp(settings.value(kPassageZoomKey, 0).toInt(), kMinZoom, kMaxZoom);
     }
     FillTranslations();
     connect(translations_, &QComboBox::activated, this,
@@ -166,12 +162,7 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
 CPassageView::~CPassageView() = default;
 
 QString CPassageView::SettingsGroup() const {
-    if (!plan_) return {};
-    QString stem = ToQ(plan_->Document().Reader().fileStem);
-    while (stem.startsWith('\\'))
-        stem.remove(0, 1);
-    // QSettings separates groups with '/'; the stem's own backslashes say the same.
-    return stem.replace('\\', '/');
+    return plan_ ? ReaderSettingsGroup(plan_->Document().Reader().fileStem) : QString();
 }
 
 void CPassageView::Remember(const QString& key, const QVariant& value) const {
@@ -191,7 +182,7 @@ void CPassageView::FillTranslations() {
 
 void CPassageView::ChooseModule(const QString& name) {
     module_ = name;
-    Remember(kModuleKey, name);
+    Remember(kPassageModuleKey, name);
     Refresh();
 }
 
@@ -204,7 +195,7 @@ void CPassageView::ApplyZoom() {
 
 void CPassageView::SetZoom(int steps) {
     zoom_ = std::clamp(steps, kMinZoom, kMaxZoom);
-    Remember(kZoomKey, zoom_);
+    Remember(kPassageZoomKey, zoom_);
     ApplyZoom();
 }
 

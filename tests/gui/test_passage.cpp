@@ -2,6 +2,7 @@
 #include "Screenshots.h"
 #include "framework/CommandIds.h"
 #include "framework/MdiChildFrame.h"
+#include "notes/BibleNoteView.h"
 #include "plan/PlanTemplate.h"
 #include "planview/ReadingPlanView.h"
 #include "reader/ReaderEnvironment.h"
@@ -9,7 +10,9 @@
 #include "shell/MainFrame.h"
 #include "text/BibleTextSource.h"
 #include "text/PassageFrame.h"
+#include "text/PassageSettings.h"
 #include "text/PassageView.h"
+#include "text/VerseTextPane.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -262,6 +265,36 @@ private slots:
         printer.setOutputFileName(out.filePath("passage.pdf"));
         view->PrintTo(printer);
         QVERIFY(QFileInfo(out.filePath("passage.pdf")).size() > 1000);
+    }
+
+    void verseNotesShowTheVerseAboveTheNote() {
+        CDocTemplate* verses = nullptr;
+        for (auto& t : types_)
+            if (t->ResourceId() == 131) verses = t.get();
+        CDocument* doc = verses->OpenDocumentFile("", main_->MdiArea(), true);
+        QVERIFY(doc);
+        verses->FrameOf(doc)->setGeometry(430, 0, 600, 300);
+        auto* view = dynamic_cast<CBibleNoteView*>(verses->FrameOf(doc)->View());
+        auto* pane = view->findChild<CVerseTextPane*>();
+        QVERIFY(pane);
+        QVERIFY(pane->isReadOnly());
+        QCOMPARE(pane->toPlainText(),
+                 QString("Genesis 1:1  In the beginning God created the heaven and the earth."));
+        // Psalms 3 in the lists: its title is verse 0.
+        view->OnSelectionChanged(18, 2, 0);
+        QCOMPARE(pane->ShownVerse(), uint16_t(13958));
+        QCOMPARE(pane->toPlainText(),
+                 QString("Psalms 3:0  A Psalm of David, when he fled from Absalom his son."));
+        // The reader's translation, as the passage window remembers it.
+        UserSettings().setValue(ReaderSettingsGroup(env_->CurrentReader().GetFileStem()) + "/Passage/Module",
+                                kWeb);
+        view->OnSelectionChanged(42, 2, 15);
+        QVERIFY(pane->toPlainText().startsWith("John 3:16  For God so loved the world, that he gave"));
+        QVERIFY(pane->toPlainText().contains("only born Son"));
+        QTest::keyClicks(view->Editor(), "A note.");
+        QCOMPARE(view->Editor()->toPlainText(), QString("A note."));
+        SaveScreenshot(verses->FrameOf(doc), "verse-notes-with-text");
+        verses->CloseDocument(doc);
     }
 
     void doubleClickOnTheAssignmentLineAndClosingWithTheEnvironment() {
