@@ -6,6 +6,7 @@
 #include "plan/PlanTemplate.h"
 #include "planview/ReadingPlanView.h"
 #include "reader/ReaderEnvironment.h"
+#include "scripture/Verse.h"
 #include "shell/DocumentTypes.h"
 #include "shell/MainFrame.h"
 #include "text/BibleTextSource.h"
@@ -265,6 +266,27 @@ private slots:
         printer.setOutputFileName(out.filePath("passage.pdf"));
         view->PrintTo(printer);
         QVERIFY(QFileInfo(out.filePath("passage.pdf")).size() > 1000);
+    }
+
+    void psalmTitlesStandApartBeforeTheirPsalm() {
+        CVerse psalm3;
+        psalm3.SetFromText("Psalms 3:1");
+        QVERIFY(PlanView()->Navigator().GoToVerse(psalm3.GetIndex()));
+        Plan().UpdateAllViews(nullptr);
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        const QString text = Shown(view);
+        QVERIFY(
+            text.contains("\nPsalms 3\nA Psalm of David, when he fled from Absalom his son.\n1 LORD, how are "
+                          "they increased that trouble me!"));
+        QVERIFY(text.contains(
+            "\nPsalms 4\nTo the chief Musician on Neginoth, A Psalm of David.\n1 Hear me when I "
+            "call"));
+        view->ChooseModule(kWeb);
+        QVERIFY(Shown(view).contains(
+            "\nPsalms 3\nA Psalm by David, when he fled from Absalom his son.\n1 Yahweh, "
+            "how my adversaries have increased!\nMany are those"));
+        SaveScreenshot(main_.get(), "passage-psalms");
     }
 
     void verseNotesShowTheVerseAboveTheNote() {
