@@ -41,7 +41,23 @@ struct Rendered {
 
 } // namespace
 
+// Verses are named by number, never by a localised book name, so SWORD's
+// built-in English is enough; loading every installed locale would be most of
+// the time it takes to open. It must be in place before the first VerseKey,
+// which keeps a pointer into the locale manager.
+struct UseBuiltInLocale {
+    UseBuiltInLocale() {
+        static const bool done = [] {
+            sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
+            sword::LocaleMgr::setSystemLocaleMgr(new sword::LocaleMgr(""));
+            return true;
+        }();
+        (void)done;
+    }
+};
+
 struct CBibleTextSource::Impl {
+    UseBuiltInLocale locale;
     std::string libraryPath;
     // Declared before the manager, which holds pointers to it, so that it outlives it.
     CKeepWordBreaks keepWordBreaks;
@@ -51,15 +67,6 @@ struct CBibleTextSource::Impl {
 
     sword::SWMgr& Manager() {
         if (!mgr) {
-            sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
-            // Verses are named by number, never by a localised book name, so
-            // SWORD's built-in English is enough; loading every installed
-            // locale would be most of the time it takes to open.
-            static bool localesSet = false;
-            if (!localesSet) {
-                sword::LocaleMgr::setSystemLocaleMgr(new sword::LocaleMgr(""));
-                localesSet = true;
-            }
             auto* markup = new sword::MarkupFilterMgr(sword::FMT_PLAIN);
             if (libraryPath.empty())
                 mgr = std::make_unique<sword::SWMgr>(markup);

@@ -32,7 +32,9 @@ struct CPassage {
 // read. Verses are named by the canon's absolute indices and looked up in a
 // module's own versification with SWORD's mapping: a verse the module numbers
 // differently is found where it is, a verse it lacks is reported missing.
-// Psalm titles come back as verse 0 of their psalm.
+// Psalm titles come back as verse 0 of their psalm. The first source made
+// settles SWORD's locale for the process, so it must come before any other
+// use of SWORD.
 class CBibleTextSource {
 public:
     // libraryPath: a SWORD library (a directory with mods.d) to use alone;

@@ -48,6 +48,8 @@ std::map<std::string, std::string> Snapshot(const std::string& dir) {
 // with SWORD itself; it has only the verses given.
 void WriteLibrary(const std::string& root, const std::string& name,
                   const std::map<std::string, std::string>& verses, const std::string& v11n = "KJV") {
+    // The text source settles SWORD's locale before any key exists, as in the program.
+    Source();
     const std::string data = root + "/modules/texts/rawtext/" + name + "/";
     std::filesystem::create_directories(data);
     std::filesystem::create_directories(root + "/mods.d");
