@@ -1,9 +1,11 @@
+#include "CalendarCommands.h"
 #include "CliCommand.h"
 #include "CliText.h"
 #include "CliUiServices.h"
 
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
+#include "gallery/ReadingList.h"
 #include "plan/FormatPercent.h"
 #include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
@@ -15,8 +17,32 @@ namespace {
 
 const char* const kPlanUsage =
     "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
-    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
-    "(each with --yes to answer the plan's questions yes)";
+    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM | "
+    "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
+    "[--skip-bad] [--keep-empty-days]";
+
+// A day-by-day list made into a text import that New Plan reads.
+int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    CliArgs args;
+    bool skipBad = false;
+    bool keepEmptyDays = false;
+    for (size_t i = 1; i < input.size(); ++i) {
+        if (input[i] == "--skip-bad")
+            skipBad = true;
+        else if (input[i] == "--keep-empty-days")
+            keepEmptyDays = true;
+        else
+            args.push_back(input[i]);
+    }
+    if (args.size() != 2) return UsageError(err, "plan import-list needs IN and OUT.txt");
+    if (LowerExtension(args[1]) != "txt")
+        return UsageError(err, "OUT must end in .txt, the text import form");
+    CCliUiServices ui(err, false);
+    long days = ImportReadingList(ui, args[0], args[1], keepEmptyDays, skipBad);
+    if (days < 0) return 1;
+    out << "imported\t" << args[1] << '\t' << days << '\n';
+    return 0;
+}
 
 // An absolute verse index, or a reference text such as "John 3:16".
 bool ParseVerse(const std::string& text, uint16_t& index) {
@@ -61,6 +87,8 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
 }
 
 int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
+    if (!input.empty() && input[0] == "import-list") return ImportList(input, out, err);
     CliArgs args;
     bool yes = false, lifetimeOnly = false;
     for (const std::string& a : input) {

@@ -56,6 +56,10 @@ int TemplateEdit(const CliArgs& args, std::ostream& out, std::ostream& err) {
             m.LoadTemplate(ui);
             if (ui.Declined() || ui.ErrorShown()) return 1;
             daysText = std::to_string(m.tmpl.planDays);
+        } else if ((key == "title" || key == "description") && eq != std::string::npos) {
+            // The template's own texts; only the text form keeps them as given.
+            (key == "title" ? m.tmpl.templateTitle : m.tmpl.templateDescription) = value;
+            m.templateModified = true;
         } else if (key == "years" && ParseUnsigned(value, 5, n)) {
             m.SetPlanYears(static_cast<int>(n));
         } else if (key == "months" && ParseUnsigned(value, 11, n)) {
@@ -98,6 +102,6 @@ CliRegistration templateEditCommand(
     "template-edit", TemplateEdit,
     "template-edit OUT [load=FILE] [years=N] [months=N] [days=N] [divide=chapters|verses] "
     "[repeat=on|off] [weekdays=SMTWTFS as 0/1] [add-section] [remove-section] [select=N] "
-    "[click=NAME|PARENT/NAME] [read-only=on|off] [reset] ...");
+    "[click=NAME|PARENT/NAME] [read-only=on|off] [title=TEXT] [description=TEXT] [reset] ...");
 
 } // namespace

@@ -27,10 +27,14 @@ inline constexpr int ByVerse = 32846;
 inline constexpr int FinishedReading = 32847;
 inline constexpr int PlanProperties = 32859;
 
+// Plan gallery and reading lists: a block of their own, clear of the framework's.
+inline constexpr int NewPlanFromGallery = 0x8600;
+inline constexpr int ImportReadingList = 0x8601;
+
 // The passage window (ids of our own, clear of the ranges above)
-inline constexpr int ReadAssignment = 34101;
-inline constexpr int PassageZoomIn = 34102;
-inline constexpr int PassageZoomOut = 34103;
+inline constexpr int ReadAssignment = 0x8700;
+inline constexpr int PassageZoomIn = 0x8701;
+inline constexpr int PassageZoomOut = 0x8702;
 
 // The framework's standard commands
 inline constexpr int FileNew = 57600;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 // Message box answers, as the framework numbers them.
 enum MbResult { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
@@ -26,6 +27,11 @@ struct FileDialogRequest {
     std::string filter;
     std::string startDirectory;
     std::string title;
+    // Choosing a plan template: 1 offers the plan gallery beside browsing for a
+    // file, 2 shows the gallery alone; it lists the shipped templates and those
+    // in galleryDirectories.
+    int gallery = 0;
+    std::vector<std::string> galleryDirectories{};
 };
 
 struct ExtraReading {

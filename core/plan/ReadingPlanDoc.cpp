@@ -166,8 +166,10 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
 bool CReadingPlanDoc::SaveDirtyFiles() {
     if (!setUp_) return true;
     bool ok = true;
-    if (planDirty) ok = WriteFile(PlanFilePath(), true) && ok;
+    const bool planWritten = planDirty && WriteFile(PlanFilePath(), true);
+    ok = (planWritten || !planDirty) && ok;
     if (historyDirty) ok = WriteFile(HistoryFilePath(), false) && ok;
+    if (planWritten && planWritten_) planWritten_(*this);
     return ok;
 }
 
@@ -442,12 +444,17 @@ void CReadingPlanDoc::OnPlanProperties() {
     Ui().ShowPlanProperties(GetPropertiesText());
 }
 
-bool CReadingPlanDoc::NewPlan() {
+bool CReadingPlanDoc::NewPlan(bool fromGallery) {
     const uint32_t total = CountPlanVerses();
     if (total != 0 && CountPlanVersesRead() != total &&
         Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
         return false;
-    auto path = Ui().ChooseFile(TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory));
+    FileDialogRequest request = TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory);
+    request.gallery = fromGallery ? 2 : 1;
+    // The reader's own templates: beside the reader's files and in the base directory.
+    request.galleryDirectories = {std::filesystem::path(PlanFilePath()).parent_path().string(),
+                                  reader_.baseDirectory};
+    auto path = Ui().ChooseFile(request);
     if (!path) return false;
     return NewPlanFromFile(*path);
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <string>
 #include <string_view>
@@ -53,6 +54,11 @@ public:
     // Writes the dirty files; false (and the user told) when one could not be
     // written, whose dirty flag then stays set.
     bool SaveDirtyFiles();
+    // Told after each write of the plan file, so that what mirrors the plan
+    // elsewhere (the calendar export) follows it.
+    void SetPlanWrittenObserver(std::function<void(const CReadingPlanDoc&)> observer) {
+        planWritten_ = std::move(observer);
+    }
 
     std::string PlanFilePath() const;
     std::string HistoryFilePath() const;
@@ -97,8 +103,9 @@ public:
     void OnResetPlan();
     void OnResetLifetimeReadings();
     void OnPlanProperties();
-    // True when a new plan was made.
-    bool NewPlan();
+    // True when a new plan was made. fromGallery: the template is chosen in
+    // the plan gallery rather than the file dialog (which offers it too).
+    bool NewPlan(bool fromGallery = false);
     // New Plan from a chosen file, without the questions: false when the file
     // could not be read, in which case the current plan is untouched.
     bool NewPlanFromFile(const std::string& path);
@@ -141,6 +148,7 @@ private:
     void AppendGenerated(std::vector<CPlanElement>&& made);
 
     const CReaderContext& reader_;
+    std::function<void(const CReadingPlanDoc&)> planWritten_;
     bool setUp_ = false;
     bool closing_ = false;
     // Set when a damaged file could not be moved aside: it is then never written over.

@@ -2,10 +2,12 @@
 
 #include "TextConvert.h"
 #include "foundation/FileAccess.h"
+#include "gallery/PlanGalleryDialog.h"
 #include "planview/PlanDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -98,7 +100,22 @@ std::string CQtUiServices::WithDefaultExtension(const std::string& path, const s
 }
 
 std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& request) {
+    if (request.gallery == 2) return RunPlanGalleryDialog(ParentWidget(), request.galleryDirectories);
     QFileDialog dialog(ParentWidget(), ToQ(request.title));
+    // The gallery is offered beside browsing for a template: its button ends
+    // the file dialog with a result of its own and the gallery takes over.
+    constexpr int kGalleryChosen = 2;
+    if (request.gallery == 1) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            auto* gallery = new QPushButton("From &Gallery...");
+            gallery->setObjectName("galleryButton");
+            gallery->setAutoDefault(false);
+            grid->addWidget(gallery, grid->rowCount(), 0);
+            QObject::connect(gallery, &QPushButton::clicked, &dialog,
+                             [&dialog] { static_cast<QDialog&>(dialog).done(kGalleryChosen); });
+        }
+    }
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     QStringList filters = NameFilters(request.filter);
@@ -109,7 +126,10 @@ std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& re
         std::string ext = request.defaultExtension;
         dialog.setDefaultSuffix(ToQ(ext[0] == '.' ? ext.substr(1) : ext));
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const int result = dialog.exec();
+    if (request.gallery == 1 && result == kGalleryChosen)
+        return RunPlanGalleryDialog(ParentWidget(), request.galleryDirectories);
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FromQ(dialog.selectedFiles().front());
 }
 

@@ -53,6 +53,7 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     MapCommand(Cmd::FirstUnfinishedReading, redrawAfter([this] { navigator_.GoToFirstUnfinished(); }),
                [this] { return navigator_.HasAssignments(); });
     MapCommand(Cmd::NewPlan, [this] { OnNewPlan(); });
+    MapCommand(Cmd::NewPlanFromGallery, [this] { OnNewPlan(true); });
     MapCommand(Cmd::SynchronizeDates, [this] { OnSynchronizeDates(); });
     MapDocumentState(Cmd::SynchronizeDates);
     MapCommand(Cmd::EditCopy, [this] { OnCopy(); });
@@ -203,8 +204,8 @@ void CReadingPlanView::OnPrintPreview() {
     preview.exec();
 }
 
-void CReadingPlanView::OnNewPlan() {
-    doc_.NewPlan();
+void CReadingPlanView::OnNewPlan(bool fromGallery) {
+    doc_.NewPlan(fromGallery);
     navigator_.GoToFirstUnfinished();
     Redraw();
 }

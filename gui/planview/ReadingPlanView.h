@@ -48,7 +48,7 @@ public:
     void OnCopy();
     void OnPrint();
     void OnPrintPreview();
-    void OnNewPlan();
+    void OnNewPlan(bool fromGallery = false);
     void OnSynchronizeDates();
     void Redraw();
 

@@ -1,6 +1,8 @@
 #include "CommandTable.h"
 
 #include "framework/CommandIds.h"
+#include "rhythm/RhythmCommandIds.h"
+#include "rhythm/RhythmMenus.h"
 
 #include <unordered_map>
 
@@ -46,6 +48,7 @@ std::vector<N> FileHead() {
             kSep,
             {"&Open Reader Environment...\tCtrl+O", Cmd::OpenReaderEnvironment},
             {"&Close Reader Environment", Cmd::CloseReaderEnvironment},
+            {"&Import Reading List...", Cmd::ImportReadingList},
             kSep};
 }
 
@@ -68,6 +71,7 @@ std::vector<N> Menu128() {
              {{"&New Reading Plan Template...\tCtrl+N", Cmd::NewReadingPlanTemplate},
               kSep,
               {"&Open Reader Environment...\tCtrl+O", Cmd::OpenReaderEnvironment},
+              {"&Import Reading List...", Cmd::ImportReadingList},
               kSep,
               {"P&rint Setup...", Cmd::FilePrintSetup},
               kSep,
@@ -91,6 +95,7 @@ std::vector<N> Menu129() {
     N plan{"&Reading Plan",
            0,
            {{"&New Plan", Cmd::NewPlan},
+            {"New Plan from &Gallery...", Cmd::NewPlanFromGallery},
             kSep,
             {"&Plan Properties", Cmd::PlanProperties},
             kSep,
@@ -136,7 +141,8 @@ std::vector<N> Menu132() {
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
-    static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(), m132 = Menu132();
+    static const std::vector<N> m128 = Menu128(), m129 = WithDailyRhythm(Menu129()), m131 = Menu131(),
+                                m132 = Menu132();
     switch (resourceId) {
     case 129:
         return m129;
@@ -182,6 +188,8 @@ const char* CommandPrompt(int id) {
         {Cmd::SaveReadingPlan, "Save the reading plan\nSave Reading Plan"},
         {Cmd::SaveVerseNotes, "Save the verse notes\nSave Verse Notes"},
         {Cmd::NewPlan, "Make a new plan from a template\nNew Plan"},
+        {Cmd::NewPlanFromGallery, "Make a new plan from a ready template\nNew Plan from Gallery"},
+        {Cmd::ImportReadingList, "Make a day-by-day reading list into a plan file\nImport Reading List"},
         {Cmd::EnterReading, "Record a reading outside the plan\nEnter Reading"},
         {Cmd::NextReading, "Go to the next reading\nNext Reading"},
         {Cmd::SynchronizeDates, "Move the unfinished readings onto new dates\nSynchronize Dates"},
@@ -195,6 +203,9 @@ const char* CommandPrompt(int id) {
         {Cmd::ByVerse, "Go to the reading that holds a verse\nBy Verse"},
         {Cmd::FinishedReading, "Mark the current reading as read\nFinished Reading"},
         {Cmd::PlanProperties, "Show how the plan was made\nPlan Properties"},
+        {RhythmCmd::ExportPlanToCalendar,
+         "Write the plan as a calendar file that follows the plan\nExport Plan to Calendar"},
+        {RhythmCmd::Reminder, "Choose when to be reminded of the day's reading\nReminder"},
         {Cmd::ReadAssignment, "Show the text of the current assignment\nRead Assignment"},
         {Cmd::PassageZoomIn, "Show the passage larger\nZoom In"},
         {Cmd::PassageZoomOut, "Show the passage smaller\nZoom Out"},

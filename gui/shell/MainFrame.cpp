@@ -39,6 +39,15 @@ QString ToolTipText(int id) {
 
 constexpr const char* kIdProperty = "commandId";
 
+constexpr const char* kFirstStepsText =
+    "<h2 align=\"center\">Welcome to Scrivane</h2>"
+    "<p>Two steps, and you can start reading:</p>"
+    "<ol><li>Choose <b>File &gt; Open Reader Environment</b>, then <b>New Reader</b>, and give your "
+    "name.</li>"
+    "<li>Choose <b>Reading Plan &gt; New Plan from Gallery</b> and pick a plan, such as "
+    "<i>Bible in one year</i>.</li></ol>"
+    "<p>Today's reading then waits for you in the plan window.</p>";
+
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
@@ -53,6 +62,13 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    firstSteps_ = new QLabel(kFirstStepsText, mdi_->viewport());
+    firstSteps_->setObjectName("firstSteps");
+    firstSteps_->setTextFormat(Qt::RichText);
+    firstSteps_->setWordWrap(true);
+    firstSteps_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    firstSteps_->hide();
+    mdi_->viewport()->installEventFilter(this);
     CreateToolBar();
     CreateStatusBar();
     MapFrameCommands();
@@ -74,6 +90,7 @@ CMainFrame::~CMainFrame() {
     // Sub-windows closing while the frame goes away must not route commands
     // to views and documents that are being destroyed.
     disconnect(mdi_, nullptr, this, nullptr);
+    mdi_->viewport()->removeEventFilter(this);
 }
 
 QAction* CMainFrame::MakeAction(const QString& text, int id) {
@@ -335,6 +352,26 @@ void CMainFrame::UpdateCommandUi() {
                 if (a->property(kIdProperty).toInt() > Cmd::FileMru1) update(a);
     }
     if (f) setWindowTitle("Scrivane - " + f->windowTitle());
+    UpdateFirstSteps();
+}
+
+void CMainFrame::UpdateFirstSteps() {
+    const bool show = showFirstSteps && mdi_->subWindowList().isEmpty() && showFirstSteps();
+    if (show) {
+        // A readable column in the middle of the empty client area.
+        const QRect area = mdi_->viewport()->rect();
+        const int width = std::min(area.width() - 40, 560);
+        firstSteps_->setFixedWidth(std::max(width, 100));
+        firstSteps_->adjustSize();
+        firstSteps_->move((area.width() - firstSteps_->width()) / 2,
+                          std::max(0, (area.height() - firstSteps_->height()) / 3));
+    }
+    firstSteps_->setVisible(show);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize) UpdateFirstSteps();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* CMainFrame::FindAction(int id) const {

@@ -40,6 +40,9 @@ public:
     std::function<void()> onClose;
     // The recent-file list shown in the general notes File menu.
     std::function<QStringList()> recentFiles;
+    // True while there is no reader yet: the empty client area then shows the first steps.
+    std::function<bool()> showFirstSteps;
+    QLabel* FirstStepsText() const { return firstSteps_; }
 
     // Routes a command; false when nothing handles it.
     bool OnCommand(int id);
@@ -48,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void UpdateLockKeyPanes();
@@ -65,6 +69,8 @@ private:
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* idleText_ = nullptr;
+    QLabel* firstSteps_ = nullptr;
+    void UpdateFirstSteps();
     std::vector<QLabel*> lockPanes_;
     std::vector<QAction*> toolBarActions_;
     struct MenuBarSet {

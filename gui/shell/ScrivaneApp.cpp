@@ -7,15 +7,20 @@
 #include "SplashWindow.h"
 #include "TemplateEditorLauncher.h"
 #include "foundation/ErrorMessages.h"
+#include "foundation/FileAccess.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "gallery/ReadingList.h"
 #include "notes/NotePrinting.h"
+#include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
+#include "rhythm/Autostart.h"
+#include "rhythm/DailyRhythm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,13 +79,23 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     mainFrame_->SetAppTarget(&target_);
     mainFrame_->onClose = [this] { OnMainFrameClose(); };
     mainFrame_->recentFiles = [this] { return recent_; };
+    mainFrame_->showFirstSteps = [this] { return env_.Readers().GetCount() == 0; };
+
+    rhythm_ = std::make_unique<CDailyRhythm>(*this);
+    rhythm_->MapCommands(target_);
 
     for (const QString& arg : args) {
         if (arg.startsWith('-')) continue;
         if (!OpenDocumentFile(FromQ(arg))) return false;
         break;
     }
-    mainFrame_->show();
+    // Started with the desktop session: minimised, with the last reader's plan open.
+    if (args.contains(kAutostartArgument)) {
+        mainFrame_->showMinimized();
+        OpenLastReaderEnvironment();
+    } else {
+        mainFrame_->show();
+    }
     mainFrame_->repaint();
     selectDialog_ = nullptr;
     return true;
@@ -99,6 +114,7 @@ void CScrivaneApp::MapCommands() {
     target_.MapCommand(Cmd::AppExit, exit);
     target_.MapCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
     target_.MapCommand(Cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
+    target_.MapCommand(Cmd::ImportReadingList, [this] { OnImportReadingList(); });
     for (int i = 0; i < kRecentFileCount; ++i)
         target_.MapCommand(
             Cmd::FileMru1 + i,
@@ -136,7 +152,24 @@ void CScrivaneApp::OpenReaderEnvironment() {
     int result = dialog.exec();
     selectDialog_ = nullptr;
     if (result != QDialog::Accepted || !env_.IsOpen()) return;
+    OpenEnvironmentDocuments();
+}
 
+bool CScrivaneApp::OpenLastReaderEnvironment() {
+    if (env_.IsOpen()) CloseReaderEnvironment();
+    const int last = env_.LastReaderIndex();
+    if (last < 0 || !env_.SelectReader(last)) return false;
+    OpenEnvironmentDocuments();
+    return true;
+}
+
+CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
+    for (CDocument* doc : environmentDocuments_)
+        if (auto* plan = dynamic_cast<CReadingPlanDoc*>(doc)) return plan;
+    return nullptr;
+}
+
+void CScrivaneApp::OpenEnvironmentDocuments() {
     CDocTemplate* general = DocumentType(132);
     CDocTemplate* verses = DocumentType(131);
     CDocTemplate* plan = DocumentType(129);
@@ -145,6 +178,7 @@ void CScrivaneApp::OpenReaderEnvironment() {
                                 env_.GeneralNotesFileExists() ? env_.Context().generalNotesPath : "");
     if (verses) OpenEnvironmentDocument(*verses, "");
     if (plan) OpenEnvironmentDocument(*plan, "");
+    if (rhythm_) rhythm_->EnvironmentOpened(EnvironmentPlan());
     mainFrame_->UpdateCommandUi();
 }
 
@@ -168,6 +202,7 @@ void CScrivaneApp::CloseReaderEnvironment() {
             type->CloseDocument(doc);
     }
     environmentDocuments_.clear();
+    if (rhythm_) rhythm_->EnvironmentClosed();
     env_.FinishClose();
     if (mainFrame_) mainFrame_->UpdateCommandUi();
 }
@@ -261,4 +296,18 @@ bool CScrivaneApp::SaveReaderFile() {
         ReportError(ui_, SaveErrorMessage(e, env_.ReaderFilePath()));
         return false;
     }
+}
+
+void CScrivaneApp::OnImportReadingList() {
+    const std::string dir = env_.BaseDirectory();
+    FileDialogRequest open{true, "", "", kReadingListFilter, dir, "Import Reading List"};
+    std::optional<std::string> in = ui_.ChooseFile(open);
+    if (!in || in->empty()) return;
+    // Saved where New Plan from Gallery finds the reader's own plans.
+    FileDialogRequest save{
+        false, "txt", FileTitle(*in) + " plan.txt", "Text Import (*.txt)|*.txt||", dir, "Save the Plan As"};
+    std::optional<std::string> out = ui_.ChooseFile(save);
+    if (!out || out->empty()) return;
+    long days = ::ImportReadingList(ui_, *in, *out, std::nullopt, false);
+    if (days > 0) ui_.MessageBox({ImportedListMessage(days, *out), MbButtons::ok, MbIcon::information, 0});
 }

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "MainFrame.h"
+class CDailyRhythm;
+class CReadingPlanDoc;
 class CSelectReaderDialog;
 class QPrinter;
 class QSettings;
@@ -39,11 +41,18 @@ public:
     CSelectReaderDialog* SelectReaderDialog() const { return selectDialog_; }
 
     void OpenReaderEnvironment();
+    // Opens the environment of the reader closed last, without asking (start with the desktop session).
+    bool OpenLastReaderEnvironment();
+    // The open environment's reading plan, or null.
+    CReadingPlanDoc* EnvironmentPlan() const;
+    CDailyRhythm* DailyRhythm() const { return rhythm_.get(); }
     void CloseReaderEnvironment();
     void NewReadingPlanTemplate();
     void OnAppAbout();
     void OnFilePrintSetup();
     void OnFileOpen();
+    // File > Import Reading List: a day-by-day list made into a text import.
+    void OnImportReadingList();
     // Opens a file with the document type of its extension; null on failure.
     CDocument* OpenDocumentFile(const std::string& path);
 
@@ -58,6 +67,7 @@ private:
     void MapCommands();
     void OnMainFrameClose();
     void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
+    void OpenEnvironmentDocuments();
 
     CQtUiServices ui_;
     CReaderEnvironment env_{ui_};
@@ -71,4 +81,5 @@ private:
     std::vector<CDocument*> environmentDocuments_;
     QStringList recent_;
     QObject* splashFilter_ = nullptr;
+    std::unique_ptr<CDailyRhythm> rhythm_;
 };

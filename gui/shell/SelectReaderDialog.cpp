@@ -55,6 +55,8 @@ CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* paren
     connect(list_, &QComboBox::currentIndexChanged, this, [this] { UpdateButtons(); });
     CHelpService::InstallDialogHelp(this, 170, {1, 2, 1045, 1046, 1048});
     FillReaderList();
+    // With nobody to choose yet, the first thing to do is to make a reader.
+    if (list_->count() == 0) add->setFocus();
 }
 
 void CSelectReaderDialog::FillReaderList(int select) {

@@ -1,0 +1,50 @@
+// New Plan from Gallery: every template read and its plan generated for the
+// preview, then the dialog shown (offscreen platform).
+#include "foundation/Clock.h"
+#include "gallery/PlanGallery.h"
+#include "gallery/PlanGalleryDialog.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void GalleryEntries(benchmark::State& state) {
+    const std::string shipped = ShippedPlansDirectory();
+    size_t entries = 0;
+    for (auto _ : state) {
+        std::vector<GalleryEntry> all = ListGallery(shipped, {}, Today());
+        entries = all.size();
+        benchmark::DoNotOptimize(all);
+    }
+    state.counters["templates"] = static_cast<double>(entries);
+}
+BENCHMARK(GalleryEntries)->Unit(benchmark::kMillisecond);
+
+// What the reader waits for: from the command to the dialog on screen.
+void GalleryDialogOpens(benchmark::State& state) {
+    const std::string shipped = ShippedPlansDirectory();
+    for (auto _ : state) {
+        CPlanGalleryDialog dialog(ListGallery(shipped, {}, Today()));
+        dialog.show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        dialog.hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(GalleryDialogOpens)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

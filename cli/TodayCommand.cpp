@@ -1,0 +1,81 @@
+#include "CliCommand.h"
+#include "CliText.h"
+
+#include "foundation/Clock.h"
+#include "foundation/ErrorMessages.h"
+#include "reader/ReaderFile.h"
+#include "rhythm/PlanSnapshot.h"
+#include "rhythm/TodayStatus.h"
+
+#include <algorithm>
+#include <ostream>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kUsage = "today [--base DIR] [READER...]";
+
+std::string CurrentDirectory() {
+    std::string buf(4096, '\0');
+    if (!::getcwd(buf.data(), buf.size())) return {};
+    return buf.c_str();
+}
+
+// One line a reader: name, due date, status, readings. Only reads: a damaged
+// plan file is reported and left exactly where and as it is.
+int TodayLines(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    std::string base = CurrentDirectory();
+    CliArgs names;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--base") {
+            if (i + 1 >= args.size()) return UsageError(err, kUsage);
+            base = args[++i];
+        } else {
+            names.push_back(args[i]);
+        }
+    }
+    if (base.empty()) return UsageError(err, kUsage);
+
+    std::string lastReader;
+    CReaderArray readers;
+    try {
+        ReadReaderFile(base, lastReader, readers);
+    } catch (const std::exception& e) {
+        err << "scrivane-cli: " << CliMessage(LoadErrorMessage(e, ReaderFilePath(base))) << "\n";
+        return 1;
+    }
+
+    int status = 0;
+    for (const std::string& name : names) {
+        bool known = false;
+        for (int i = 0; i < readers.GetCount(); ++i)
+            known = known || readers.At(i).GetDisplayName() == name;
+        if (!known) {
+            err << "scrivane-cli: no reader named " << CliMessage(name) << "\n";
+            status = 1;
+        }
+    }
+    const CJJulian today = ::Today();
+    for (int i = 0; i < readers.GetCount(); ++i) {
+        const CReaderData& r = readers.At(i);
+        if (!names.empty() && std::find(names.begin(), names.end(), r.GetDisplayName()) == names.end())
+            continue;
+        const CPlanSnapshot plan(base, r.GetFileStem(), r.GetDisplayName());
+        out << CliField(r.GetDisplayName()) << '\t';
+        if (plan.GetState() == CPlanSnapshot::State::damaged) {
+            out << "\tdamaged\t" << CliField(plan.GetPath()) << '\n';
+            err << "scrivane-cli: " << CliMessage(plan.GetMessage()) << "\n";
+            status = 1;
+            continue;
+        }
+        const TodayStatus s = ComputeTodayStatus(plan.Doc(), today);
+        const bool dated = s.kind == TodayStatus::Kind::due || s.kind == TodayStatus::Kind::overdue;
+        out << (dated ? IsoDate(s.dueDate) : "") << '\t' << StatusWord(s) << '\t' << CliField(s.readings)
+            << '\n';
+    }
+    return status;
+}
+
+CliRegistration todayCommand("today", TodayLines, kUsage);
+
+} // namespace

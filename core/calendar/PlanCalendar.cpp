@@ -1,0 +1,129 @@
+#include "PlanCalendar.h"
+
+#include "foundation/FileAccess.h"
+#include "plan/ReadingPlanDoc.h"
+#include "rhythm/TodayStatus.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <libical/ical.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+uint64_t Fnv1a(const std::string& text) {
+    uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+icaltimetype DateOf(const CJJulian& d) {
+    icaltimetype t = icaltime_null_date();
+    t.year = d.GetYear();
+    t.month = d.GetMonth();
+    t.day = d.GetDay();
+    t.is_date = 1;
+    return t;
+}
+
+std::string UidFor(const std::string& identity, uint16_t index, const CPlanElement& e) {
+    const unsigned first = e.GetRangeCount() ? e.GetRangeStart(0) : 0u;
+    return identity + "-" + std::to_string(index) + "-" + std::to_string(first) + "@scrivane.brennoch";
+}
+
+// The reader's part of a stem whichever way it was given: the reader directory and the file
+// title ("\\Bob (John Smith)\\Bob" in the reader file, "/home/.../Bob (John Smith)/Bob" on the
+// command line), so that the program and the command line give the same UIDs.
+std::string ReaderPartOfStem(const std::string& stem) {
+    std::string s = stem;
+    for (char& c : s)
+        if (c == '/') c = '\\';
+    size_t cut = s.rfind('\\');
+    if (cut != std::string::npos && cut > 0) cut = s.rfind('\\', cut - 1);
+    return cut == std::string::npos ? s : s.substr(cut + 1);
+}
+
+struct ComponentFree {
+    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+
+} // namespace
+
+std::string PlanIdentity(const CReadingPlanDoc& doc, const std::string& readerStem) {
+    const std::string made = ReaderPartOfStem(readerStem) + '\n' + doc.GetTemplateTitle() + '\n' +
+                             std::to_string(doc.GetStartDate().GetDayNumber());
+    char buf[20];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(Fnv1a(made)));
+    return buf;
+}
+
+std::string AssignmentUid(const CReadingPlanDoc& doc, const std::string& readerStem, uint16_t index) {
+    return UidFor(PlanIdentity(doc, readerStem), index, doc.Elements().at(index));
+}
+
+std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptions& options) {
+    std::unique_ptr<icalcomponent, ComponentFree> cal(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Brennoch//Scrivane 1.0//EN"));
+    icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
+    if (!options.calendarName.empty()) {
+        icalproperty* name = icalproperty_new_x(options.calendarName.c_str());
+        icalproperty_set_x_name(name, "X-WR-CALNAME");
+        icalcomponent_add_property(cal.get(), name);
+    }
+    const std::time_t when = options.stamp ? options.stamp : std::time(nullptr);
+    const icaltimetype stamp = icaltime_from_timet_with_zone(when, 0, icaltimezone_get_utc_timezone());
+    const std::string identity = PlanIdentity(doc, options.readerStem);
+
+    // Each event is written by libical as soon as it is made and freed again, and the events go
+    // between the calendar's own lines: a plan of years is never held as one tree of thousands
+    // of components, which costs more in memory handling than in writing.
+    char* calendarText = icalcomponent_as_ical_string_r(cal.get());
+    const std::string frame = calendarText ? calendarText : "";
+    std::free(calendarText);
+    const size_t tail = std::min(frame.rfind("END:VCALENDAR"), frame.size());
+    std::string result = frame.substr(0, tail);
+    // About 500 bytes an event: one allocation instead of a dozen growing copies of megabytes.
+    result.reserve(frame.size() + size_t(doc.GetElementCount()) * 560);
+    std::vector<std::string> texts;
+    for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
+        const CPlanElement& e = doc.Elements()[i];
+        texts.clear();
+        for (const VerseRange& r : e.Ranges())
+            texts.push_back(RangeText(r.start, r.end));
+        std::string summary = doc.IsElementFinished(i) ? kFinishedPrefix : "";
+        std::string description;
+        for (size_t k = 0; k < texts.size(); ++k) {
+            summary += (k ? "; " : "") + texts[k];
+            description += texts[k] + "\n";
+        }
+        if (doc.IsElementFinished(i)) description += "Finished.\n";
+        description += "Reading " + std::to_string(i + 1) + " of " + std::to_string(doc.GetElementCount()) +
+                       ", planned for " + e.GetOriginalDate().GetDateText() + ".";
+        const std::string uid = UidFor(identity, i, e);
+
+        std::unique_ptr<icalcomponent, ComponentFree> event(icalcomponent_new_vevent());
+        icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.c_str()));
+        icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(stamp));
+        icalcomponent_add_property(event.get(), icalproperty_new_dtstart(DateOf(e.GetScheduledDate())));
+        icalcomponent_add_property(event.get(),
+                                   icalproperty_new_dtend(DateOf(e.GetScheduledDate().NextDay())));
+        icalcomponent_add_property(event.get(), icalproperty_new_summary(summary.c_str()));
+        icalcomponent_add_property(event.get(), icalproperty_new_description(description.c_str()));
+        icalcomponent_add_property(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        char* text = icalcomponent_as_ical_string_r(event.get());
+        if (text) result += text;
+        std::free(text);
+    }
+    result.append(frame, tail);
+    return result;
+}
+
+void ExportPlanCalendar(const CReadingPlanDoc& doc, const PlanCalendarOptions& options,
+                        const std::string& path) {
+    SaveFileAtomic(path, PlanCalendarText(doc, options));
+}

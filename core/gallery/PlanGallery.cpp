@@ -1,0 +1,205 @@
+#include "PlanGallery.h"
+
+#include "foundation/ErrorMessages.h"
+#include "foundation/FileAccess.h"
+#include "plan/PlanGenerator.h"
+#include "plan/ReadingPlanDoc.h"
+#include "plan/TemplateText.h"
+#include "scripture/Bible.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+#ifndef SCRIVANE_SOURCE_PLANS_DIR
+#define SCRIVANE_SOURCE_PLANS_DIR ""
+#endif
+
+namespace {
+
+PlanSettings SettingsOf(const CPlanTemplate& t, const CJJulian& startDate) {
+    PlanSettings s;
+    s.repeatBooks = t.repeatBooks;
+    s.divideBy = t.divideBy;
+    s.planLengthDays = t.PlanLengthDays();
+    s.readOnWeekday = t.readOnWeekday;
+    s.startDate = startDate;
+    return s;
+}
+
+bool IsDirectory(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_directory(p, ec);
+}
+
+std::string ExecutableDirectory() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+std::string ToLower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+} // namespace
+
+GeneratedPlan GeneratePlan(std::string_view bytes, TemplateForm form, const std::string& path,
+                           const CJJulian& startDate) {
+    GeneratedPlan plan;
+    if (form == TemplateForm::archive) {
+        plan.fields = ReadTemplateArchive(std::string(bytes), path);
+        plan.elements =
+            BuildPlan(SettingsOf(plan.fields, startDate), SectionBooksFrom(plan.fields.bookSection), nullptr);
+    } else if (form == TemplateForm::text) {
+        TextImport import = ParseTextImport(bytes);
+        plan.fields = import.fields;
+        if (import.hasSectionTable) {
+            plan.elements = BuildPlan(SettingsOf(plan.fields, startDate),
+                                      SectionBooksFrom(plan.fields.bookSection), nullptr);
+        } else {
+            plan.explicitReadings = true;
+            DateAssignments(import.assignments, SettingsOf(plan.fields, startDate), nullptr);
+            plan.elements = std::move(import.assignments);
+        }
+    }
+    // The document keeps no more assignments than its file can count.
+    if (plan.elements.size() > kMaxAssignments) plan.elements.resize(kMaxAssignments);
+    return plan;
+}
+
+GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin, const CJJulian& startDate) {
+    GalleryEntry e;
+    e.path = path;
+    e.fileName = FileNameOf(path);
+    e.origin = origin;
+    e.title = FileTitle(path);
+    const TemplateForm form = TemplateFormOf(path);
+    GeneratedPlan plan;
+    try {
+        const std::string bytes = ReadWholeFile(path);
+        e.notATemplate = form == TemplateForm::text && bytes.find_first_of("<[") == std::string::npos;
+        plan = GeneratePlan(bytes, form, path, startDate);
+    } catch (const std::exception& ex) {
+        e.readable = false;
+        e.reason = LoadErrorMessage(ex, path);
+        return e;
+    }
+    if (plan.elements.empty()) {
+        e.readable = false;
+        e.reason = form == TemplateForm::text ? "This file holds no reading plan."
+                                              : "This template gives no reading day.";
+        return e;
+    }
+    const CPlanTemplate& t = plan.fields;
+    if (!t.templateTitle.empty() && t.templateTitle != "d") e.title = t.templateTitle;
+    if (t.templateDescription != "d") e.description = t.templateDescription;
+    e.lengthDays = t.PlanLengthDays();
+    e.readingDays = static_cast<uint32_t>(plan.elements.size());
+    e.explicitReadings = plan.explicitReadings;
+    e.byChapters = t.divideBy == 0;
+    e.repeats = !plan.explicitReadings && t.repeatBooks != 0;
+    if (!plan.explicitReadings) {
+        for (int32_t s : t.bookSection)
+            if (s >= 1 && s <= 6) e.sections = std::max(e.sections, s);
+        e.sections = std::max(e.sections, 1);
+    }
+    // What the plan reads: every verse once, however often it comes round.
+    CBible& bible = TheBible();
+    std::vector<uint8_t> seen(bible.GetTotalVerseCount(), 0);
+    for (const CPlanElement& el : plan.elements)
+        for (const VerseRange& r : el.Ranges())
+            for (uint32_t v = r.start; v <= r.end && v < seen.size(); ++v)
+                seen[v] = 1;
+    e.verses = static_cast<uint32_t>(std::count(seen.begin(), seen.end(), 1));
+    for (uint16_t b = 1; b <= bible.GetBookCount(); ++b)
+        for (uint16_t c = 1; c <= bible.GetChapterCount(b); ++c)
+            if (seen[bible.GetVerseIndex(b, c, bible.GetLastVerse(b, c))]) ++e.chapters;
+    const size_t shown = std::min(plan.elements.size(), kGalleryPreviewDays);
+    e.preview.assign(plan.elements.begin(), plan.elements.begin() + static_cast<std::ptrdiff_t>(shown));
+    return e;
+}
+
+std::string ShippedPlansDirectory() {
+    if (const char* env = std::getenv("SCRIVANE_PLANS_DIR"); env && *env) return IsDirectory(env) ? env : "";
+    const std::string exe = ExecutableDirectory();
+    if (!exe.empty()) {
+        fs::path installed = fs::path(exe) / ".." / "share" / "scrivane" / "plans";
+        if (IsDirectory(installed)) return fs::weakly_canonical(installed).string();
+    }
+    if (IsDirectory(SCRIVANE_SOURCE_PLANS_DIR)) return SCRIVANE_SOURCE_PLANS_DIR;
+    return {};
+}
+
+std::vector<GalleryEntry> ListGallery(const std::string& shippedDirectory,
+                                      const std::vector<std::string>& readerDirectories,
+                                      const CJJulian& startDate) {
+    auto filesOf = [](const std::string& dir) {
+        std::vector<std::string> files;
+        std::error_code ec;
+        if (dir.empty() || !IsDirectory(dir)) return files;
+        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string ext = LowerExtension(it->path().string());
+            if ((ext == "vntpl" || ext == "txt") && it->is_regular_file(ec))
+                files.push_back(it->path().string());
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    std::vector<GalleryEntry> shipped;
+    for (const std::string& f : filesOf(shippedDirectory))
+        shipped.push_back(DescribeTemplateFile(f, GalleryOrigin::shipped, startDate));
+    std::stable_sort(shipped.begin(), shipped.end(), [](const GalleryEntry& a, const GalleryEntry& b) {
+        return ToLower(a.title) < ToLower(b.title);
+    });
+    std::vector<GalleryEntry> all = std::move(shipped);
+    std::vector<std::string> done;
+    for (const std::string& dir : readerDirectories) {
+        std::error_code ec;
+        std::string key = fs::weakly_canonical(dir, ec).string();
+        if (dir.empty() || std::find(done.begin(), done.end(), key) != done.end()) continue;
+        done.push_back(key);
+        for (const std::string& f : filesOf(dir)) {
+            GalleryEntry e = DescribeTemplateFile(f, GalleryOrigin::reader, startDate);
+            if (!e.notATemplate) all.push_back(std::move(e));
+        }
+    }
+    return all;
+}
+
+std::string LengthText(int32_t days) {
+    auto plural = [](int32_t n, const char* one) {
+        return std::to_string(n) + " " + one + (n == 1 ? "" : "s");
+    };
+    if (days > 0 && days % 365 == 0) return plural(days / 365, "year") + " (" + plural(days, "day") + ")";
+    return plural(days, "day");
+}
+
+std::string SummaryText(const GalleryEntry& e) {
+    if (!e.readable) return "Cannot be used: " + e.reason;
+    std::string s = e.explicitReadings ? "A list of readings" : LengthText(e.lengthDays);
+    s += ", " + std::to_string(e.readingDays) + (e.readingDays == 1 ? " reading day" : " reading days");
+    if (!e.explicitReadings)
+        s += ", " + std::to_string(e.sections) + (e.sections == 1 ? " section" : " sections side by side");
+    s += ", " + std::to_string(e.chapters) + " chapters (" + std::to_string(e.verses) + " verses)";
+    if (!e.explicitReadings) s += e.byChapters ? ", whole chapters" : ", divided by verses";
+    if (e.repeats) s += ", repeats";
+    return s;
+}
+
+std::vector<std::string> PreviewLines(const GalleryEntry& e) {
+    std::vector<std::string> lines;
+    for (const CPlanElement& el : e.preview) {
+        std::string line = el.GetScheduledDate().GetDateText() + ": ";
+        if (el.Ranges().empty()) line += "(no reading)";
+        for (size_t i = 0; i < el.Ranges().size(); ++i)
+            line += (i ? "; " : "") + RangeText(el.Ranges()[i].start, el.Ranges()[i].end);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}

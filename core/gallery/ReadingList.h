@@ -1,0 +1,79 @@
+#pragma once
+#include "plan/PlanElement.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IUiServices;
+
+// A day-by-day reading list from elsewhere, one day a line:
+//   Genesis 1-3; Matthew 1
+//   Day 2: Genesis 4-6, Matthew 2
+//   2027-01-04, Gen 7:1-8:22
+//   4=Gen.9-11;Matt.4        (a properties list, OSIS abbreviations)
+// turned into the tagged text form with explicit readings, which New Plan
+// reads as any text import.
+
+struct ReadingListDay {
+    size_t line = 0; // 1-based line of the list
+    std::vector<VerseRange> ranges;
+};
+
+struct ReadingListProblem {
+    size_t line = 0;
+    std::string text;   // the line as read (UTF-8, shortened)
+    std::string reason; // why it cannot be read
+};
+
+struct ReadingList {
+    std::vector<ReadingListDay> days;
+    std::vector<ReadingListProblem> problems;
+    // Day lines that named no reading; kept as days only when asked for.
+    size_t emptyDays = 0;
+};
+
+struct ReadingListOptions {
+    bool keepEmptyDays = false;
+};
+
+// Reads the list: UTF-8 (with or without a byte order mark) or Windows-1252,
+// lines ended by LF, CR LF or CR. Blank lines and lines starting with "#",
+// "!" or "//" are not days. Never throws.
+ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& options = {});
+
+// One reference, such as "Genesis 1-3", "1 Sam 3:1-4:22", "Gen.1.1-Gen.2.3" or
+// "Jude 1 through Jude 25", added to ranges as one range per book. bookOfLine
+// is the book of the reference before it on the same line (used and updated).
+// Returns the reason it cannot be read, empty on success.
+std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges);
+
+// The book of a name or abbreviation ("Genesis", "gen", "1 Sam", "Song of
+// Solomon", "Matt"); 0 when none or more than one book fits.
+uint16_t FindListBook(std::string_view name);
+
+// The text-import file of the list: its title and description tags, every
+// day a reading day, and each day's readings as explicit references.
+std::string WriteReadingListImport(const ReadingList& list, std::string_view title,
+                                   std::string_view description);
+
+// "Line 3: unknown book "Genisis"" lines, at most maxLines of them, then how many more.
+std::string DescribeProblems(const std::vector<ReadingListProblem>& problems, size_t maxLines = 20);
+
+inline constexpr const char* kReadingListFilter =
+    "Reading List (*.txt *.csv *.properties)|*.txt;*.csv;*.properties|All Files (*.*)|*.*||";
+
+// The whole import: reads inPath, and when some lines cannot be read lists
+// them in one message and asks whether to skip them (skipBad answers yes
+// without asking). Days without a reading are kept as such when
+// keepEmptyDays says so; without an answer the user is asked. Writes outPath
+// atomically; nothing is written when the user declines, when no day is left
+// or when the list cannot be read. Returns the number of days written, or -1
+// when nothing was written.
+long ImportReadingList(IUiServices& ui, const std::string& inPath, const std::string& outPath,
+                       std::optional<bool> keepEmptyDays, bool skipBad);
+
+// What the user is told after an import: where the plan went and how to start it.
+std::string ImportedListMessage(long days, const std::string& outPath);

@@ -1,0 +1,165 @@
+#include "PlanGalleryDialog.h"
+
+#include "foundation/Clock.h"
+#include "foundation/FileAccess.h"
+#include "framework/TextConvert.h"
+
+#include <QDialogButtonBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kEntryRole = Qt::UserRole + 1;
+
+QListWidgetItem* Heading(const QString& text) {
+    auto* item = new QListWidgetItem(text);
+    QFont f = item->font();
+    f.setBold(true);
+    item->setFont(f);
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setData(kEntryRole, -1);
+    return item;
+}
+
+} // namespace
+
+CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidget* parent)
+    : QDialog(parent), entries_(std::move(entries)) {
+    setObjectName("planGallery");
+    setWindowTitle("Scrivane - New Plan from Gallery");
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    list_ = new QListWidget;
+    list_->setObjectName("galleryList");
+    list_->setMinimumWidth(300);
+    row->addWidget(list_, 2);
+
+    auto* details = new QGroupBox("About this plan");
+    auto* detailsLayout = new QVBoxLayout(details);
+    title_ = new QLabel;
+    title_->setObjectName("galleryTitle");
+    QFont bold = title_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    title_->setFont(bold);
+    summary_ = new QLabel;
+    summary_->setObjectName("gallerySummary");
+    summary_->setWordWrap(true);
+    description_ = new QLabel;
+    description_->setObjectName("galleryDescription");
+    description_->setWordWrap(true);
+    preview_ = new QLabel;
+    preview_->setObjectName("galleryPreview");
+    preview_->setWordWrap(true);
+    preview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* l : {title_, summary_, description_})
+        detailsLayout->addWidget(l);
+    detailsLayout->addSpacing(8);
+    detailsLayout->addWidget(new QLabel("The first week, starting today:"));
+    detailsLayout->addWidget(preview_);
+    detailsLayout->addStretch(1);
+    details->setMinimumWidth(460);
+    row->addWidget(details, 3);
+    layout->addLayout(row);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName("1");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("2");
+    layout->addWidget(buttons);
+
+    bool shipped = false, own = false;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const GalleryEntry& e = entries_[i];
+        if (e.origin == GalleryOrigin::shipped && !shipped) {
+            list_->addItem(Heading("Ready plans"));
+            shipped = true;
+        } else if (e.origin == GalleryOrigin::reader && !own) {
+            list_->addItem(Heading("Your own templates"));
+            own = true;
+        }
+        QString text = ToQ(e.title);
+        if (e.origin == GalleryOrigin::reader && e.title != FileTitle(e.fileName))
+            text += "  (" + ToQ(e.fileName) + ")";
+        auto* item = new QListWidgetItem(e.readable ? text : ToQ(e.fileName) + " - cannot be used");
+        item->setData(kEntryRole, static_cast<int>(i));
+        item->setToolTip(ToQ(SummaryText(e)));
+        // Shown so that the reader knows about it, but never offered.
+        if (!e.readable) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+        list_->addItem(item);
+    }
+    if (entries_.empty()) list_->addItem(Heading("No plan templates were found."));
+
+    connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
+        if (ok_->isEnabled()) accept();
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The first usable plan is chosen to begin with.
+    for (int r = 0; r < list_->count(); ++r) {
+        int index = list_->item(r)->data(kEntryRole).toInt();
+        if (index >= 0 && entries_[static_cast<size_t>(index)].readable) {
+            list_->setCurrentRow(r);
+            break;
+        }
+    }
+    ShowSelected();
+    list_->setFocus();
+    resize(900, 460);
+}
+
+const GalleryEntry* CPlanGalleryDialog::Selected() const {
+    QListWidgetItem* item = list_->currentItem();
+    if (!item) return nullptr;
+    int index = item->data(kEntryRole).toInt();
+    return index >= 0 ? &entries_[static_cast<size_t>(index)] : nullptr;
+}
+
+void CPlanGalleryDialog::ShowSelected() {
+    const GalleryEntry* e = Selected();
+    ok_->setEnabled(e && e->readable);
+    if (!e) {
+        for (QLabel* l : {title_, summary_, description_, preview_})
+            l->clear();
+        return;
+    }
+    title_->setText(ToQ(e->readable ? e->title : e->fileName));
+    summary_->setText(ToQ(SummaryText(*e)));
+    description_->setText(ToQ(e->description));
+    QStringList lines;
+    for (const std::string& line : PreviewLines(*e))
+        lines << ToQ(line);
+    preview_->setText(lines.join('\n'));
+}
+
+bool CPlanGalleryDialog::SelectTitle(const QString& title) {
+    for (int r = 0; r < list_->count(); ++r) {
+        int index = list_->item(r)->data(kEntryRole).toInt();
+        if (index < 0) continue;
+        const GalleryEntry& e = entries_[static_cast<size_t>(index)];
+        if (e.readable && ToQ(e.title) == title) {
+            list_->setCurrentRow(r);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string CPlanGalleryDialog::ChosenPath() const {
+    const GalleryEntry* e = Selected();
+    return e && e->readable ? e->path : std::string();
+}
+
+std::optional<std::string> RunPlanGalleryDialog(QWidget* parent,
+                                                const std::vector<std::string>& directories) {
+    CPlanGalleryDialog dialog(ListGallery(ShippedPlansDirectory(), directories, Today()), parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().empty()) return std::nullopt;
+    return dialog.ChosenPath();
+}

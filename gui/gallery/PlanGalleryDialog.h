@@ -1,0 +1,44 @@
+#pragma once
+#include "gallery/PlanGallery.h"
+
+#include <QDialog>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// New Plan from Gallery: the shipped templates and the reader's own, each
+// with its length, reading days and the first week of readings as a plan
+// made today would have them. Files that cannot be used are listed with the
+// reason and cannot be chosen.
+class CPlanGalleryDialog : public QDialog {
+    Q_OBJECT
+public:
+    CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidget* parent = nullptr);
+
+    QListWidget* List() const { return list_; }
+    // Selects the usable entry of that title; false when there is none.
+    bool SelectTitle(const QString& title);
+    // The chosen file, once accepted.
+    std::string ChosenPath() const;
+    const std::vector<GalleryEntry>& Entries() const { return entries_; }
+
+private:
+    void ShowSelected();
+    const GalleryEntry* Selected() const;
+
+    std::vector<GalleryEntry> entries_;
+    QListWidget* list_;
+    QLabel* title_;
+    QLabel* summary_;
+    QLabel* description_;
+    QLabel* preview_;
+    QPushButton* ok_;
+};
+
+// The dialog over the shipped templates and those of directories, previews
+// dated from today; the chosen file, or nothing on Cancel.
+std::optional<std::string> RunPlanGalleryDialog(QWidget* parent, const std::vector<std::string>& directories);

@@ -1,0 +1,193 @@
+#include "DailyRhythm.h"
+
+#include "ReminderDialog.h"
+#include "RhythmCommandIds.h"
+#include "RhythmSettings.h"
+#include "calendar/PlanCalendar.h"
+#include "foundation/Clock.h"
+#include "foundation/ErrorMessages.h"
+#include "framework/CommandIds.h"
+#include "framework/CommandMap.h"
+#include "framework/MdiChildFrame.h"
+#include "framework/TextConvert.h"
+#include "framework/UiServices.h"
+#include "plan/ReadingPlanDoc.h"
+#include "rhythm/Autostart.h"
+#include "rhythm/Reminder.h"
+#include "rhythm/TodayStatus.h"
+#include "shell/MainFrame.h"
+#include "shell/ScrivaneApp.h"
+
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <cstdlib>
+
+CDailyRhythm::CDailyRhythm(CScrivaneApp& app)
+    : app_(app), reminders_(std::make_unique<CReminderService>(app.Settings(), notifier_, this)) {
+    connect(&notifier_, &CDesktopNotifier::Clicked, this, &CDailyRhythm::BringPlanForward);
+
+    trayMenu_ = std::make_unique<QMenu>();
+    trayMenu_->addAction("&Open", this, &CDailyRhythm::BringPlanForward);
+    finishAction_ = trayMenu_->addAction("&Finished Reading", this, &CDailyRhythm::FinishTodaysReading);
+    trayMenu_->addSeparator();
+    trayMenu_->addAction("E&xit", this, [this] {
+        if (app_.MainFrame()) app_.MainFrame()->close();
+    });
+    connect(trayMenu_.get(), &QMenu::aboutToShow, this, &CDailyRhythm::UpdateTray);
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray_ = new QSystemTrayIcon(QIcon(":/images/scrivane.png"), this);
+        tray_->setContextMenu(trayMenu_.get());
+        connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
+            if (why == QSystemTrayIcon::Trigger) BringPlanForward();
+        });
+        tray_->show();
+    }
+    // Today's reading changes at midnight and when the plan changes; once a minute catches both.
+    trayTimer_.setInterval(60 * 1000);
+    connect(&trayTimer_, &QTimer::timeout, this, &CDailyRhythm::UpdateTray);
+    trayTimer_.start();
+    UpdateTray();
+}
+
+CDailyRhythm::~CDailyRhythm() = default;
+
+void CDailyRhythm::MapCommands(CCommandMap& target) {
+    auto open = [this] { return reminders_->Plan() != nullptr; };
+    target.MapCommand(
+        RhythmCmd::ExportPlanToCalendar, [this] { ExportPlanToCalendar(); }, open);
+    target.MapCommand(
+        RhythmCmd::Reminder, [this] { EditReminder(); }, open);
+}
+
+void CDailyRhythm::EnvironmentOpened(CReadingPlanDoc* plan) {
+    const CReaderContext& reader = app_.Environment().Context();
+    const std::string stem = reader.fileStem;
+    const std::string title = CReadingPlanDoc::TitleFor(reader.displayName);
+    if (plan)
+        plan->SetPlanWrittenObserver(
+            [this, stem, title](const CReadingPlanDoc& doc) { RewriteCalendar(doc, stem, title); });
+    reminders_->SetPlan(plan, stem);
+    UpdateTray();
+}
+
+void CDailyRhythm::EnvironmentClosed() {
+    reminders_->SetPlan(nullptr, {});
+    UpdateTray();
+}
+
+void CDailyRhythm::RewriteCalendar(const CReadingPlanDoc& doc, const std::string& fileStem,
+                                   const std::string& title) {
+    QSettings& settings = app_.Settings();
+    const QString path = LoadRhythmSettings(settings, fileStem).calendarPath;
+    if (path.isEmpty()) return;
+    PlanCalendarOptions options;
+    options.readerStem = fileStem;
+    options.calendarName = title;
+    try {
+        ExportPlanCalendar(doc, options, FromQ(path));
+    } catch (const std::exception& e) {
+        // Switched off first: the message is shown once, whatever is written next.
+        SaveCalendarPath(settings, fileStem, {});
+        ReportError(app_.Ui(), SaveErrorMessage(e, FromQ(path)) +
+                                   "\n\nThe calendar is no longer kept up to date. Choose Export Plan to "
+                                   "Calendar again to write it somewhere else.");
+    }
+}
+
+void CDailyRhythm::ExportPlanToCalendar() {
+    CReadingPlanDoc* plan = reminders_->Plan();
+    if (!plan) return;
+    const CReaderContext& reader = app_.Environment().Context();
+    const QString remembered = LoadRhythmSettings(app_.Settings(), reader.fileStem).calendarPath;
+    FileDialogRequest request;
+    request.open = false;
+    request.defaultExtension = "ics";
+    request.defaultFileName = remembered.isEmpty() ? reader.displayName + ".ics" : FromQ(remembered);
+    request.filter = "iCalendar (*.ics)|*.ics||";
+    request.title = "Export Plan to Calendar";
+    request.startDirectory = app_.Environment().BaseDirectory();
+    const std::optional<std::string> path = app_.Ui().ChooseFile(request);
+    if (!path) return;
+    PlanCalendarOptions options;
+    options.readerStem = reader.fileStem;
+    options.calendarName = CReadingPlanDoc::TitleFor(reader.displayName);
+    try {
+        ExportPlanCalendar(*plan, options, *path);
+    } catch (const std::exception& e) {
+        ReportError(app_.Ui(), SaveErrorMessage(e, *path) + "\n\nThe calendar was not exported.");
+        return;
+    }
+    SaveCalendarPath(app_.Settings(), reader.fileStem, ToQ(*path));
+}
+
+void CDailyRhythm::EditReminder() {
+    if (!reminders_->Plan()) return;
+    const std::string stem = reminders_->FileStem();
+    const ReaderRhythmSettings current = LoadRhythmSettings(app_.Settings(), stem);
+    const std::string autostart = AutostartFile();
+    CReminderDialog dialog(current.reminder, AutostartEnabled(autostart), notifier_.Available(),
+                           app_.MainFrame());
+    if (dialog.exec() != QDialog::Accepted) return;
+    SaveReminderSettings(app_.Settings(), stem, dialog.Reminder());
+    reminders_->Reload();
+    if (dialog.StartWithSession() != AutostartEnabled(autostart)) {
+        try {
+            SetAutostart(autostart, dialog.StartWithSession(),
+                         AutostartEntry(FromQ(QCoreApplication::applicationFilePath()),
+                                        app_.Environment().BaseDirectory()));
+        } catch (const std::exception& e) {
+            ReportError(app_.Ui(), SaveErrorMessage(e, autostart));
+        }
+    }
+}
+
+void CDailyRhythm::BringPlanForward() {
+    CMainFrame* frame = app_.MainFrame();
+    if (!frame) return;
+    if (frame->isMinimized()) frame->showNormal();
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
+    CReadingPlanDoc* plan = reminders_->Plan();
+    CDocTemplate* type = app_.DocumentType(129);
+    if (!plan || !type) return;
+    if (CMdiChildFrame* child = type->FrameOf(plan)) {
+        if (child->isMinimized()) child->showNormal();
+        frame->MdiArea()->setActiveSubWindow(child);
+    }
+}
+
+void CDailyRhythm::FinishTodaysReading() {
+    CReadingPlanDoc* plan = reminders_->Plan();
+    if (!plan) return;
+    const CJJulian today = Today();
+    const TodayStatus s = ComputeTodayStatus(*plan, today);
+    if (!IsDueByToday(s, today)) return;
+    plan->FinishElement(s.index);
+    if (app_.MainFrame()) app_.MainFrame()->UpdateCommandUi();
+    UpdateTray();
+}
+
+QString CDailyRhythm::TrayToolTip() const {
+    const CReadingPlanDoc* plan = reminders_->Plan();
+    if (!plan) return "Scrivane: no reader environment open";
+    return QString::fromStdString(TodayTooltip(*plan, Today()));
+}
+
+void CDailyRhythm::UpdateTray() {
+    const CReadingPlanDoc* plan = reminders_->Plan();
+    bool due = false;
+    if (plan) {
+        const CJJulian today = Today();
+        due = IsDueByToday(ComputeTodayStatus(*plan, today), today);
+    }
+    finishAction_->setEnabled(due);
+    if (tray_) tray_->setToolTip(TrayToolTip());
+}
+
+std::string CDailyRhythm::AutostartFile() {
+    return AutostartPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include "resources/CommandTable.h"
+
+#include <vector>
+
+// The plan window's menu bar with the daily rhythm's items: File > Export Plan
+// to Calendar… after Save Reading Plan, and Reading Plan > Reminder… at the end.
+std::vector<MenuNode> WithDailyRhythm(std::vector<MenuNode> menus);

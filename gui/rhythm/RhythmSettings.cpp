@@ -1,0 +1,46 @@
+#include "RhythmSettings.h"
+
+#include <QSettings>
+
+QString ReaderSettingsGroup(const std::string& fileStem) {
+    // QSettings takes both slashes as group separators: the stem's parts become nested groups.
+    QString stem = QString::fromStdString(fileStem);
+    stem.replace('\\', '/');
+    while (stem.startsWith('/'))
+        stem.remove(0, 1);
+    return "Readers/" + stem;
+}
+
+ReaderRhythmSettings LoadRhythmSettings(QSettings& settings, const std::string& fileStem) {
+    ReaderRhythmSettings r;
+    settings.beginGroup(ReaderSettingsGroup(fileStem));
+    r.reminder.enabled = settings.value("Reminder/Enabled", false).toBool();
+    if (auto m = ParseReminderTime(settings.value("Reminder/Time", "08:00").toString().toStdString()))
+        r.reminder.minuteOfDay = *m;
+    bool ok = false;
+    const int day = settings.value("Reminder/LastShown").toInt(&ok);
+    if (ok) r.reminderLastShownDay = day;
+    r.calendarPath = settings.value("Calendar/ExportPath").toString();
+    settings.endGroup();
+    return r;
+}
+
+void SaveReminderSettings(QSettings& settings, const std::string& fileStem,
+                          const ReminderSettings& reminder) {
+    settings.beginGroup(ReaderSettingsGroup(fileStem));
+    settings.setValue("Reminder/Enabled", reminder.enabled);
+    settings.setValue("Reminder/Time", QString::fromStdString(FormatReminderTime(reminder.minuteOfDay)));
+    settings.endGroup();
+}
+
+void SaveReminderShown(QSettings& settings, const std::string& fileStem, int32_t dayNumber) {
+    settings.setValue(ReaderSettingsGroup(fileStem) + "/Reminder/LastShown", dayNumber);
+}
+
+void SaveCalendarPath(QSettings& settings, const std::string& fileStem, const QString& path) {
+    const QString key = ReaderSettingsGroup(fileStem) + "/Calendar/ExportPath";
+    if (path.isEmpty())
+        settings.remove(key);
+    else
+        settings.setValue(key, path);
+}
