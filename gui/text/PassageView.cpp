@@ -321,8 +321,10 @@ QString CPassageView::CopyText() const {
     QString text = selection ? cursor.selectedText() : browser_->document()->toPlainText();
     text.replace(QChar::ParagraphSeparator, '\n').replace(QChar::LineSeparator, '\n');
     text = text.trimmed();
-    const int start = selection ? cursor.selectionStart() : 0;
-    const int end = selection ? cursor.selectionEnd() : browser_->document()->characterCount();
+    // The whole passage carries its references in its reading headings.
+    if (!selection) return text;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
     int first = -1, last = -1;
     for (const auto& [position, verse] : verseStarts_) {
         if (position <= start || first < 0) first = verse;

@@ -42,8 +42,8 @@ public:
 
     void OnFinishedReading();
     void OnCopy();
-    // The text Copy puts on the clipboard: the selection (or everything) and
-    // the reference of the verses it covers.
+    // The text Copy puts on the clipboard: the selection and the reference of
+    // the verses it covers, or the whole passage with its reading headings.
     QString CopyText() const;
     void OnPrint();
     void OnPrintPreview();

@@ -257,6 +257,10 @@ private slots:
             QApplication::clipboard()->text(),
             QString("Thus the heavens and the earth were finished, and all the host of them\n(Genesis 2:1, "
                     "engKJV2006eb)"));
+        // Nothing selected: the whole passage, headed by its readings.
+        c.clearSelection();
+        view->Browser()->setTextCursor(c);
+        QCOMPARE(view->CopyText(), Shown(view).trimmed());
         QVERIFY(!view->FindNext("no such words anywhere"));
         QVERIFY(!view->FindField()->styleSheet().isEmpty());
 
