@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliLock.h"
 #include "CliText.h"
 
 #include "foundation/Archive.h"
@@ -34,6 +35,8 @@ std::string Reference(uint16_t index) {
 }
 
 int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    CDirectoryLock lock;
+    if (!LockForCommand(lock, ParentDirectory(args[0]), false, err)) return 1;
     CBibleNoteMap map;
     if (!LoadNotes(args[0], map, err)) return 1;
     out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
@@ -47,6 +50,8 @@ int NotesSet(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CVerse r;
     r.SetFromText(args[1]);
     uint16_t index = TheBible().GetVerseIndex(r);
+    CDirectoryLock lock;
+    if (!LockForCommand(lock, ParentDirectory(args[0]), true, err)) return 1;
     CBibleNoteMap map;
     if (!LoadNotes(args[0], map, err)) return 1;
     map.SetNote(index, StoredTextFromEditor(args.size() > 2 ? args[2] : std::string()));

@@ -1,5 +1,6 @@
 #include "CalendarCommands.h"
 #include "CliCommand.h"
+#include "CliLock.h"
 #include "CliText.h"
 #include "CliUiServices.h"
 
@@ -122,6 +123,10 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CReaderContext reader;
     reader.fileStem = args[1];
     reader.displayName = FileTitle(args[1]);
+    CDirectoryLock lock;
+    const bool writes = sub != "show" && sub != "properties";
+    if (!LockForCommand(lock, ParentDirectory(JoinStem(reader.baseDirectory, reader.fileStem)), writes, err))
+        return 1;
     CCliUiServices ui(err, yes);
     CReadingPlanDoc doc(ui, reader);
     doc.OnNewDocument();

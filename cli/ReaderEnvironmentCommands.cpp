@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliLock.h"
 #include "CliText.h"
 #include "CliUiServices.h"
 
@@ -6,6 +7,7 @@
 #include "reader/ReaderEnvironment.h"
 #include "reader/ReaderFile.h"
 
+#include <filesystem>
 #include <ostream>
 #include <unistd.h>
 
@@ -39,6 +41,18 @@ std::string WorkingDirectory() {
     return buf.c_str();
 }
 
+// The reader file keeps full general notes paths, which must not depend on
+// the directory a later program starts in.
+std::string AbsoluteBase(const std::string& base) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(base, ec).lexically_normal();
+    if (ec) return base;
+    std::string s = p.string();
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
+    return s;
+}
+
 int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CliArgs words;
     std::string base = WorkingDirectory(), minimized;
@@ -56,6 +70,7 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
         }
     }
     if (words.empty() || base.empty()) return UsageError(err, kUsage);
+    base = AbsoluteBase(base);
     const std::string& verb = words[0];
     const size_t wanted = verb == "new" ? 4 : verb == "edit" ? 5 : verb == "delete" ? 2 : 0;
     if (wanted == 0 || words.size() != wanted) return UsageError(err, kUsage);
@@ -63,6 +78,13 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CReaderCliUi ui(err, yes, keepFiles);
     CReaderEnvironment env(ui);
     env.SetBaseDirectory(base);
+    // The reader file and the reader directories change under the base directory's lock.
+    CDirectoryLock lock;
+    if (!LockForCommand(lock, base, true, err)) return 1;
+    if (std::string why; !RecoverReaderCommit(base, &why)) {
+        err << "scrivane-cli: " << CliMessage(why) << "\n";
+        return 1;
+    }
     try {
         // A damaged reader file is left alone: nothing is written over it.
         ReadReaderFile(base, env.LastReader(), env.Readers());

@@ -4,6 +4,7 @@
 #include "plan/TemplateEditorModel.h"
 
 #include <ostream>
+#include <string_view>
 
 namespace {
 
@@ -30,10 +31,25 @@ bool OnOff(const std::string& value, bool& on) {
     return true;
 }
 
+// OUT named on the command line is the user's choice of file, made knowing
+// it exists: the question about replacing it is answered yes. Every other
+// question goes unanswered.
+class CTemplateEditUi : public CCliUiServices {
+public:
+    using CCliUiServices::CCliUiServices;
+    int MessageBox(const MessageBoxRequest& request) override {
+        const std::string_view replace(kReplaceFileQuestion);
+        if (request.text.size() >= replace.size() &&
+            request.text.compare(request.text.size() - replace.size(), replace.size(), replace) == 0)
+            return IDYES;
+        return CCliUiServices::MessageBox(request);
+    }
+};
+
 // The editor driven step by step, as a user clicks it, then Save Template to OUT.
 int TemplateEdit(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) return UsageError(err, "template-edit needs OUT");
-    CCliUiServices ui(err, false);
+    CTemplateEditUi ui(err, false);
     CTemplateEditorModel m;
     // What the Days box would hold: the template's days until a days= step.
     std::string daysText = std::to_string(m.tmpl.planDays);

@@ -1,24 +1,12 @@
+#include "framework/DisplayCheck.h"
 #include "framework/QuitOnSignal.h"
 #include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-
-namespace {
-
-// Qt aborts with a long message when no display can be opened; say it in one line instead.
-bool HasDisplay() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return true;
-    const char* x = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x && *x) || (wayland && *wayland);
-}
-
-} // namespace
+#include <string>
 
 int main(int argc, char** argv) {
     // Answered before Qt starts, so that they work without a display.
@@ -33,8 +21,8 @@ int main(int argc, char** argv) {
             "Opens FILE (.vnpln, .vnnot or .txt) when given; the working directory is the base directory.\n");
         return 0;
     }
-    if (!HasDisplay()) {
-        std::fprintf(stderr, "scrivane: no display to open a window on (DISPLAY is not set)\n");
+    if (std::string why = NoDisplayReason(); !why.empty()) {
+        std::fprintf(stderr, "scrivane: %s\n", why.c_str());
         return 1;
     }
     QApplication app(argc, argv);

@@ -3,10 +3,15 @@
 #include "Exceptions.h"
 #include "TextCodec.h"
 
+#include <cctype>
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 bool FileExists(const std::string& path) {
     struct stat st {};
@@ -68,17 +73,90 @@ void SetReadOnly(const std::string& path, bool readOnly) {
     if (::chmod(path.c_str(), mode) != 0) throw CFileException::FromErrno(errno, path);
 }
 
-void SaveFileAtomic(const std::string& path, std::string_view bytes) {
+namespace {
+
+long& CrashLimit() {
+    // Read once: the crash tests give each run of a program its own number.
+    static long limit = [] {
+        const char* v = std::getenv("SCRIVANE_CRASH_AFTER_FILE_OPS");
+        return v ? std::strtol(v, nullptr, 10) : 0L;
+    }();
+    return limit;
+}
+
+long fileOperations = 0;
+
+} // namespace
+
+void SetCrashAfterFileOperations(long n) {
+    CrashLimit() = n;
+    fileOperations = 0;
+}
+
+void NoteFileOperation() {
+    const long limit = CrashLimit();
+    if (limit > 0 && ++fileOperations >= limit) ::raise(SIGKILL);
+}
+
+void SyncDirectory(const std::string& directory) {
+    int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    // Some file systems cannot sync a directory; the rename itself has happened either way.
+    (void)::fsync(fd);
+    ::close(fd);
+    NoteFileOperation();
+}
+
+std::string ParentDirectory(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool IsTemporaryName(std::string_view entry, std::string_view fileName) {
+    constexpr std::string_view kTmp = ".tmp-";
+    if (entry.size() != fileName.size() + kTmp.size() + 6) return false;
+    if (entry.substr(0, fileName.size()) != fileName || entry.substr(fileName.size(), kTmp.size()) != kTmp)
+        return false;
+    for (char c : entry.substr(fileName.size() + kTmp.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::string dir = ParentDirectory(path);
+    const std::string name = FileNameOf(path);
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    std::vector<std::string> stale;
+    while (dirent* e = ::readdir(d))
+        if (IsTemporaryName(e->d_name, name)) stale.emplace_back(e->d_name);
+    ::closedir(d);
+    for (const std::string& entry : stale) {
+        const std::string full = dir + "/" + entry;
+        struct stat st {};
+        // Only what a save could have left: a plain file, never a link or directory.
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(full.c_str()) == 0)
+            NoteFileOperation();
+    }
+}
+
+void CheckSaveTarget(const std::string& path) {
     if (path.empty()) throw CFileException(CFileException::badPath, path);
     struct stat old {};
-    bool existed = ::stat(path.c_str(), &old) == 0;
-    if (existed && S_ISDIR(old.st_mode)) throw CFileException(CFileException::invalidFile, path, EISDIR);
+    if (::stat(path.c_str(), &old) != 0) return;
+    if (S_ISDIR(old.st_mode)) throw CFileException(CFileException::invalidFile, path, EISDIR);
     // Renaming over a read-only file would succeed; the user asked for it to stay.
-    if (existed && !(old.st_mode & S_IWUSR)) throw CFileException(CFileException::accessDenied, path, EACCES);
+    if (!(old.st_mode & S_IWUSR)) throw CFileException(CFileException::accessDenied, path, EACCES);
+}
 
+std::string WriteTemporary(const std::string& path, std::string_view bytes) {
+    struct stat old {};
+    bool existed = ::stat(path.c_str(), &old) == 0;
     std::string tmp = path + ".tmp-XXXXXX";
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) throw CFileException::FromErrno(errno, path);
+    NoteFileOperation();
     auto fail = [&](int err) {
         ::close(fd);
         ::unlink(tmp.c_str());
@@ -92,8 +170,10 @@ void SaveFileAtomic(const std::string& path, std::string_view bytes) {
             fail(errno);
         }
         done += static_cast<size_t>(n);
+        NoteFileOperation();
     }
     if (::fsync(fd) != 0) fail(errno);
+    NoteFileOperation();
     mode_t mode = existed ? (old.st_mode & 07777) : 0666;
     if (!existed) {
         mode_t mask = ::umask(0);
@@ -106,11 +186,28 @@ void SaveFileAtomic(const std::string& path, std::string_view bytes) {
         ::unlink(tmp.c_str());
         throw CFileException::FromErrno(err, path);
     }
+    return tmp;
+}
+
+void SaveFileAtomic(const std::string& path, std::string_view bytes) {
+    CheckSaveTarget(path);
+    RemoveStaleTemporaries(path);
+    std::string tmp = WriteTemporary(path, bytes);
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());
         throw CFileException::FromErrno(err, path);
     }
+    NoteFileOperation();
+    // Without this a power loss could still bring back the old file.
+    SyncDirectory(ParentDirectory(path));
+}
+
+bool MakeDirectory(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) != 0) return false;
+    NoteFileOperation();
+    SyncDirectory(ParentDirectory(path));
+    return true;
 }
 
 std::string KeepAside(const std::string& path) {

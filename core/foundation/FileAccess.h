@@ -17,8 +17,34 @@ std::string ReadWholeFile(const std::string& path);
 
 // Writes bytes to a temporary file beside path, flushes it to disk and renames
 // it over path: the old file survives any failure during the write. A file
-// that is read-only for its owner is refused with accessDenied.
+// that is read-only for its owner is refused with accessDenied. Temporary
+// files an earlier crash left beside path are removed first, and the
+// directory is synced after the rename.
 void SaveFileAtomic(const std::string& path, std::string_view bytes);
+
+// The pieces of an atomic save, for saves that change several files at once
+// (FileTransaction.h). CheckSaveTarget throws what SaveFileAtomic would for a
+// directory or a read-only file in the way; WriteTemporary writes and syncs
+// path + ".tmp-XXXXXX" (with path's permissions) and returns its name;
+// errors name path.
+void CheckSaveTarget(const std::string& path);
+std::string WriteTemporary(const std::string& path, std::string_view bytes);
+// Removes the path + ".tmp-XXXXXX" files a crash left behind.
+void RemoveStaleTemporaries(const std::string& path);
+bool IsTemporaryName(std::string_view entry, std::string_view fileName);
+// fsync of a directory, so that renames in it survive a power loss.
+void SyncDirectory(const std::string& directory);
+// The directory part of a path ("." when there is none).
+std::string ParentDirectory(const std::string& path);
+// mkdir with mode 0777 (less the umask), the parent synced; false on failure (errno set).
+bool MakeDirectory(const std::string& path);
+
+// Called after every write, sync, rename, unlink and mkdir of the file layer.
+// For the crash tests: SCRIVANE_CRASH_AFTER_FILE_OPS=N kills the process with
+// SIGKILL right after its N-th such operation.
+void NoteFileOperation();
+// The same from within a test process (0 turns it off); counting starts again.
+void SetCrashAfterFileOperations(long n);
 
 // Moves a file that failed to load out of the way (path + ".damaged", or
 // ".damaged2" … when that exists), so that nothing new overwrites it. Returns

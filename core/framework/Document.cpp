@@ -84,3 +84,8 @@ void CDocument::OnCloseDocument() {
 }
 
 void CDocument::Serialize(CArchive&) {}
+
+std::vector<std::string> CDocument::HeldFiles() const {
+    if (pathName_.empty()) return {};
+    return {pathName_};
+}

@@ -56,6 +56,10 @@ public:
 
     IUiServices& Ui() const { return ui_; }
 
+    // The files this document reads and writes: no other document may hold
+    // one of them at the same time.
+    virtual std::vector<std::string> HeldFiles() const;
+
     // Called when the title changes, so that frames can follow it.
     std::function<void()> titleChanged;
 

@@ -32,6 +32,9 @@ struct FileDialogRequest {
     // in galleryDirectories.
     int gallery = 0;
     std::vector<std::string> galleryDirectories{};
+    // Off where the program asks about an existing file itself, so that the
+    // user is not asked twice.
+    bool confirmOverwrite = true;
 };
 
 struct ExtraReading {

@@ -8,6 +8,7 @@
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
+#include "framework/DocumentFiles.h"
 #include "framework/ReaderContext.h"
 #include "framework/RescueFile.h"
 #include "framework/UiServices.h"
@@ -84,10 +85,13 @@ void CGeneralNoteDoc::Serialize(CArchive& ar) {
 }
 
 void CGeneralNoteDoc::Attach(const std::string& path) {
-    std::string title = Possessive(context_.displayName) + " General Notes: ";
+    // Notes opened beside the environment are no reader's: their path is not
+    // the reader's, and their title names no reader.
+    std::string title =
+        environmentNotes_ ? Possessive(context_.displayName) + " General Notes: " : "General Notes: ";
     SetPathName(path);
     if (addToRecentFiles) addToRecentFiles(path);
-    context_.generalNotesPath = path;
+    if (environmentNotes_) context_.generalNotesPath = path;
     SetModifiedFlag(false);
     title += FileNameOf(path);
     title_ = title;
@@ -97,6 +101,7 @@ void CGeneralNoteDoc::Attach(const std::string& path) {
 
 bool CGeneralNoteDoc::OnNewDocument() {
     CDocument::OnNewDocument();
+    environmentNotes_ = true;
     SetText({});
     Attach(context_.generalNotesPath);
     return true;
@@ -105,7 +110,7 @@ bool CGeneralNoteDoc::OnNewDocument() {
 bool CGeneralNoteDoc::OnOpenDocument(const std::string& path) {
     // The environment opening its own notes: a file that cannot be read must
     // not keep the environment from opening.
-    if (GetPathName().empty() && path == context_.generalNotesPath) {
+    if (GetPathName().empty() && !context_.displayName.empty() && path == context_.generalNotesPath) {
         OpenForEnvironment();
         return true;
     }
@@ -123,6 +128,7 @@ bool CGeneralNoteDoc::OnOpenDocument(const std::string& path) {
 }
 
 void CGeneralNoteDoc::OpenForEnvironment() {
+    environmentNotes_ = true;
     const std::string path = context_.generalNotesPath;
     if (!FileExists(path)) {
         OnNewDocument();
@@ -180,12 +186,27 @@ std::optional<std::string> CGeneralNoteDoc::ChooseNotesFile(bool open) {
     request.defaultFileName = name;
     request.startDirectory = dir;
     request.filter = kTextFilter;
+    // Save As asks about an existing file itself, after it has made sure the file may be taken.
+    request.confirmOverwrite = open;
     return Ui().ChooseFile(request);
+}
+
+bool CGeneralNoteDoc::MayTake(const std::string& path, bool saving) {
+    const std::vector<std::string> held =
+        filesHeldElsewhere ? filesHeldElsewhere() : std::vector<std::string>();
+    const std::string why = RefuseFileForText(path, GetPathName(), held, saving);
+    if (why.empty()) return true;
+    Ui().MessageBox({why, MbButtons::ok, MbIcon::exclamation, 0});
+    return false;
 }
 
 void CGeneralNoteDoc::OnFileSaveAs() {
     auto chosen = ChooseNotesFile(false);
-    if (!chosen) return;
+    if (!chosen || !MayTake(*chosen, true)) return;
+    if (FileExists(*chosen) && !SameFile(*chosen, GetPathName()) &&
+        Ui().MessageBox(
+            {FileNameOf(*chosen) + kReplaceFileQuestion, MbButtons::yesNo, MbIcon::exclamation, 1}) != IDYES)
+        return;
     // A failed write leaves the notes as they are, modified, on their old path.
     if (!SaveTo(*chosen)) return;
     SetModifiedFlag(false);
@@ -194,7 +215,7 @@ void CGeneralNoteDoc::OnFileSaveAs() {
 
 void CGeneralNoteDoc::OnFileOpen() {
     auto chosen = ChooseNotesFile(true);
-    if (!chosen) return;
+    if (!chosen || !MayTake(*chosen, false)) return;
     auto size = FileSize(*chosen);
     if (!size || *size == 0) return;
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct CReaderContext;
 class CGeneralNoteViewBase;
@@ -52,14 +53,21 @@ public:
 
     // Told each path the document takes, for the recent-file list.
     std::function<void(const std::string&)> addToRecentFiles;
+    // The files the other open documents hold, which this one may not take.
+    std::function<std::vector<std::string>()> filesHeldElsewhere;
+    // Whether these are the open environment's notes, whose path the reader keeps.
+    bool IsEnvironmentNotes() const { return environmentNotes_; }
 
 private:
     CGeneralNoteViewBase* TextView() const;
     // The file dialog of Open and Save As, starting at the current file.
     std::optional<std::string> ChooseNotesFile(bool open);
+    // False, after telling the user why, when path may not become this document's file.
+    bool MayTake(const std::string& path, bool saving);
 
     CReaderContext& context_;
     std::string title_;
     std::string heldText_;
     std::string damagedPath_; // a file that failed to load and is still in place
+    bool environmentNotes_ = false;
 };

@@ -9,6 +9,7 @@
 #include "foundation/ErrorMessages.h"
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
+#include "foundation/FileTransaction.h"
 #include "framework/CommandIds.h"
 #include "framework/RescueFile.h"
 #include "framework/UiServices.h"
@@ -60,12 +61,21 @@ std::string CReadingPlanDoc::TitleFor(const std::string& displayName) {
     return displayName + (endsInS ? "'" : "'s") + " Reading Plan";
 }
 
+std::vector<std::string> CReadingPlanDoc::HeldFiles() const {
+    if (!setUp_) return CDocument::HeldFiles();
+    return {PlanFilePath(), HistoryFilePath()};
+}
+
 std::string CReadingPlanDoc::PlanFilePath() const {
     return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpln";
 }
 
 std::string CReadingPlanDoc::HistoryFilePath() const {
     return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".vnpro";
+}
+
+std::string CReadingPlanDoc::CommitRecordPath() const {
+    return JoinStem(reader_.baseDirectory, reader_.fileStem) + ".commit";
 }
 
 // --- files -----------------------------------------------------------------
@@ -106,6 +116,9 @@ bool CReadingPlanDoc::OnNewDocument() {
     }
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
+    // A save of both files that a crash interrupted is finished before either is read.
+    if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
+        ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
     if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
     if (!FileExists(historyPath) || !LoadFile(historyPath, false)) InitialiseEmptyHistory();
     // A damaged file left in place is never written; only changes made from now on are at stake.
@@ -163,8 +176,60 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
     }
 }
 
+bool CReadingPlanDoc::WriteBothFiles() {
+    const std::string planPath = PlanFilePath();
+    const std::string historyPath = HistoryFilePath();
+    CArchive plan, history;
+    Serialize(plan);
+    SerializeHistory(history);
+    planDirty = historyDirty = true;
+    auto fail = [&](const std::exception& e, const std::string& path) {
+        ReportError(Ui(), SaveErrorMessage(e, path));
+    };
+    bool ok = true;
+    // Each file in the way is reported, as when they are written one by one.
+    for (const std::string* path : {&planPath, &historyPath}) {
+        try {
+            CheckSaveTarget(*path);
+        } catch (const std::exception& e) {
+            fail(e, *path);
+            ok = false;
+        }
+    }
+    if (ok) {
+        try {
+            const std::filesystem::path parent = std::filesystem::path(planPath).parent_path();
+            std::error_code ec;
+            if (!parent.empty() && !std::filesystem::exists(parent, ec))
+                std::filesystem::create_directory(parent, ec);
+            // New Plan moves the plan's readings into the history: the two files change as one.
+            CFileTransaction commit(CommitRecordPath());
+            commit.Write(planPath, plan.Bytes());
+            commit.Write(historyPath, history.Bytes());
+            commit.Commit();
+            planDirty = historyDirty = false;
+            return true;
+        } catch (const std::exception& e) {
+            const auto* f = dynamic_cast<const CFileException*>(&e);
+            fail(e, f && f->fileName == historyPath ? historyPath : planPath);
+        }
+    }
+    // Neither file was written, so both must be kept somewhere when the document goes away.
+    if (closing_) {
+        RescueUnsavedBytes(Ui(), planPath, plan.Bytes());
+        RescueUnsavedBytes(Ui(), historyPath, history.Bytes());
+    }
+    return false;
+}
+
 bool CReadingPlanDoc::SaveDirtyFiles() {
     if (!setUp_) return true;
+    // A damaged file left in place is never written; WriteFile reports that one by one.
+    if (planDirty && historyDirty && !planFileLocked_ && !historyFileLocked_) {
+        const bool written = WriteBothFiles();
+        if (written && planWritten_) planWritten_(*this);
+        return written;
+    }
     bool ok = true;
     const bool planWritten = planDirty && WriteFile(PlanFilePath(), true);
     ok = (planWritten || !planDirty) && ok;
@@ -405,12 +470,12 @@ void CReadingPlanDoc::OnEnterReading() {
     auto result = Ui().EnterExtraReading(extraReadingMode);
     if (!result) return;
     SetExtraReadingMode(result->mode);
-    if (result->mode == 1) {
+    if (result->mode == 1)
         MarkRangeRead(result->start, result->end);
-        UpdateAllViews(nullptr);
-    } else if (result->mode == 0) {
+    else if (result->mode == 0)
         AddLifetimeReading(result->start, result->end);
-    }
+    // Either way the lifetime bar has changed.
+    UpdateAllViews(nullptr);
 }
 
 void CReadingPlanDoc::OnResetPlan() {
@@ -444,6 +509,29 @@ void CReadingPlanDoc::OnPlanProperties() {
     Ui().ShowPlanProperties(GetPropertiesText());
 }
 
+namespace {
+
+bool NoBooks(const std::vector<int32_t>& bookSection) {
+    const SectionBooks rows = SectionBooksFrom(bookSection);
+    return std::all_of(rows.begin(), rows.end(), [](const auto& row) { return row.empty(); });
+}
+
+// Why a template or import can give no readings, known before the plan is
+// touched; null when it may give some.
+const char* EmptyPlanReason(TemplateForm form, const CPlanTemplate& t, const TextImport& import) {
+    if (form == TemplateForm::archive) {
+        if (std::none_of(t.readOnWeekday.begin(), t.readOnWeekday.end(), [](int32_t f) { return f != 0; }))
+            return kNoReadingDayMessage;
+        if (NoBooks(t.bookSection)) return kNoBooksMessage;
+    } else if (form == TemplateForm::text && import.hasSectionTable) {
+        if (!import.AnyWeekday()) return kNoReadingDayMessage;
+        if (NoBooks(import.fields.bookSection)) return kNoBooksMessage;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 bool CReadingPlanDoc::NewPlan(bool fromGallery) {
     const uint32_t total = CountPlanVerses();
     if (total != 0 && CountPlanVersesRead() != total &&
@@ -475,6 +563,17 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
         return false;
     }
 
+    // The long part (reading a text import) runs under the progress dialog,
+    // and a file that can give no readings is refused before anything changes.
+    auto progress = Ui().ShowLoadProgress(FileNameOf(path));
+    TextImport import;
+    if (form == TemplateForm::text) import = ParseTextImport(bytes, progress.get());
+    if (const char* why = EmptyPlanReason(form, t, import)) {
+        progress.reset();
+        Ui().MessageBox({path + why, MbButtons::ok, MbIcon::exclamation, 0});
+        return false;
+    }
+
     FoldPlanIntoLifetime();
     std::fill(inPlan.begin(), inPlan.end(), 0);
     // The new plan is made from today's canon; flags of an older, shorter file
@@ -485,14 +584,14 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     elements.clear();
     startDate = Today();
     planDirty = true;
-    {
-        auto progress = Ui().ShowLoadProgress(FileNameOf(path));
-        if (form == TemplateForm::text)
-            ImportTextPlan(bytes, progress.get());
-        else if (form == TemplateForm::archive)
-            GenerateFromTemplate(t, progress.get());
-    }
+    if (form == TemplateForm::text)
+        ImportParsedPlan(std::move(import), progress.get());
+    else if (form == TemplateForm::archive)
+        GenerateFromTemplate(t, progress.get());
+    progress.reset();
     UpdateAllViews(nullptr);
+    // Whatever else left the plan empty is said, so that it is not taken for a fault.
+    if (elements.empty()) Ui().MessageBox({path + kNoReadingsMessage, MbButtons::ok, MbIcon::exclamation, 0});
     return true;
 }
 
@@ -534,7 +633,10 @@ void CReadingPlanDoc::ApplyTemplateFields(const CPlanTemplate& t) {
 }
 
 void CReadingPlanDoc::ImportTextPlan(std::string_view bytes, IProgress* progress) {
-    TextImport import = ParseTextImport(bytes, progress);
+    ImportParsedPlan(ParseTextImport(bytes, progress), progress);
+}
+
+void CReadingPlanDoc::ImportParsedPlan(TextImport import, IProgress* progress) {
     ApplyTemplateFields(import.fields);
     if (import.hasSectionTable) {
         if (progress) {

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+struct TextImport;
+
 class CArchive;
 struct CPlanTemplate;
 
@@ -26,6 +28,15 @@ inline constexpr const char* kResetLifetimeQuestion =
     "CANCEL to retain reading history.";
 inline constexpr const char* kNewPlanQuestion =
     "Loading a new plan.\n\nAre you sure you want to close this plan and open a new one?";
+// Told, after the file's name, when a file would make a plan without readings.
+inline constexpr const char* kNoReadingDayMessage =
+    "\nThis plan has no reading day: no day of the week is chosen, so it gives no readings.\nThe "
+    "current reading plan has not been changed.";
+inline constexpr const char* kNoBooksMessage =
+    "\nThis plan puts no book into any of its sections, so it gives no readings.\nThe current reading "
+    "plan has not been changed.";
+inline constexpr const char* kNoReadingsMessage =
+    "\nNo readings could be made from this file, so the new reading plan is empty.";
 inline constexpr const char* kNoReadingPlanSelected = "No Reading Plan Selected";
 inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 
@@ -62,6 +73,10 @@ public:
 
     std::string PlanFilePath() const;
     std::string HistoryFilePath() const;
+    // Beside the two files while a save of both is under way (FileTransaction.h).
+    std::string CommitRecordPath() const;
+    // Set up for an environment, the plan holds its plan and history files.
+    std::vector<std::string> HeldFiles() const override;
     static std::string TitleFor(const std::string& displayName);
 
     bool GetPlanDirty() const { return planDirty; }
@@ -116,6 +131,7 @@ public:
     // Generation: the plan becomes the template's or import's, from startDate.
     void GenerateFromTemplate(const CPlanTemplate& t, IProgress* progress);
     void ImportTextPlan(std::string_view bytes, IProgress* progress);
+    void ImportParsedPlan(TextImport import, IProgress* progress);
     void BuildPlan(const SectionBooks& sectionBooks, IProgress* progress);
 
     // Read access for the view, the command line and the checks.
@@ -143,6 +159,7 @@ private:
     // Loads one file; false (user told, file moved aside) when it failed.
     bool LoadFile(const std::string& path, bool plan);
     bool WriteFile(const std::string& path, bool plan);
+    bool WriteBothFiles();
     void ClearPlan();
     void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);

@@ -321,24 +321,25 @@ CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices&
             ui.ChooseFile(TemplateFileRequest(false, templateFileName, templateDirectory));
         if (!chosen || chosen->empty() || chosen->back() == '/') return SaveResult::cancelled;
 
-        std::string path = *chosen;
-        if (LowerExtension(path).empty()) path += std::string(".") + kTemplateDefaultExtension;
-        path = CompleteTemplateExtension(path);
+        const std::string path = TemplateSaveName(*chosen);
         if (FileExists(path) && IsReadOnly(path)) {
             if (ui.MessageBox({path + kFileMayNotBeModified, MbButtons::okCancel, MbIcon::question, 0}) ==
                 IDOK)
                 continue;
             return SaveResult::cancelled;
         }
-        templateDirectory = DirectoryOf(path);
-        templateFileName = FileNameOf(path);
-        if (TemplateFormOf(path) == TemplateForm::other) return SaveResult::notWritten;
+        if (FileExists(path) && ui.MessageBox({FileNameOf(path) + kReplaceFileQuestion, MbButtons::yesNo,
+                                               MbIcon::exclamation, 1}) != IDYES)
+            continue;
         try {
             SaveTemplateFile(path, tmpl, readOnly);
         } catch (const std::exception& e) {
             ReportError(ui, SaveErrorMessage(e, path));
             return SaveResult::failed;
         }
+        // The name shown is the one written, and only once it has been.
+        templateDirectory = DirectoryOf(path);
+        templateFileName = FileNameOf(path);
         templateModified = false;
         if (readOnly) readOnlyBoxEnabled = false;
         return SaveResult::saved;

@@ -1,6 +1,7 @@
 #pragma once
 #include "PlanTemplate.h"
 #include "TemplateFile.h"
+#include "framework/DocumentFiles.h"
 
 #include <array>
 #include <string>
@@ -45,7 +46,7 @@ struct CTemplateTreeNode {
 // template. The dialog shows this state and hands it the user's clicks.
 class CTemplateEditorModel {
 public:
-    enum class SaveResult { saved, cancelled, invalidDays, notWritten, failed };
+    enum class SaveResult { saved, cancelled, invalidDays, failed };
 
     explicit CTemplateEditorModel(int includeApocrypha = 0);
 

@@ -101,9 +101,17 @@ std::string SaveTemplateFile(const std::string& path, CPlanTemplate& tmpl, bool 
     return completed;
 }
 
+std::string TemplateSaveName(const std::string& chosen) {
+    const std::string ext = LowerExtension(chosen);
+    if (ext != "txt" && ext != "vntpl" && ext != "vnt") return chosen + "." + kTemplateDefaultExtension;
+    return CompleteTemplateExtension(chosen);
+}
+
 FileDialogRequest TemplateFileRequest(bool open, const std::string& fileName, const std::string& directory) {
     FileDialogRequest request;
     request.open = open;
+    // Saving, the editor asks about an existing file itself, under the name it really writes.
+    request.confirmOverwrite = open;
     request.defaultExtension = kTemplateDefaultExtension;
     request.defaultFileName = fileName;
     request.filter = kTemplateFilter;

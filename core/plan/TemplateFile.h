@@ -17,6 +17,10 @@ inline constexpr const char* kTemplateDefaultFileName = "Default.vntpl";
 
 // The file dialog that chooses a template to open (New Plan, Load Template)
 // or to save, with the template filter and default extension.
+// The name a template is saved under: a name whose extension is none of
+// txt, vntpl and vnt (a dot in a title is no extension) gets ".vntpl".
+std::string TemplateSaveName(const std::string& chosen);
+
 FileDialogRequest TemplateFileRequest(bool open, const std::string& fileName, const std::string& directory);
 
 enum class TemplateForm { other, text, archive };

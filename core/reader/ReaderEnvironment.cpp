@@ -2,7 +2,11 @@
 
 #include "ReaderFile.h"
 
+#include "foundation/DirectoryLock.h"
+#include "foundation/ErrorMessages.h"
+#include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
+#include "foundation/FileTransaction.h"
 #include "foundation/TextCodec.h"
 #include "framework/UiServices.h"
 
@@ -143,7 +147,7 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
     std::string dir = DirectoryName(names, d);
     std::string full = FullPath(dir);
     if (!IsRealDirectory(full)) {
-        if (EntryExists(full) || ::mkdir(full.c_str(), 0777) != 0) {
+        if (EntryExists(full) || !MakeDirectory(full)) {
             ReportError(ui_,
                         "The directory\n" + full + "\ncould not be created, so the reader was not added.");
             return -1;
@@ -202,24 +206,28 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     std::string newFull = FullPath(newDir);
     std::string oldFull = oldDir.empty() ? std::string() : FullPath(oldDir);
 
+    // The renames and the reader file that records them are one commit: a
+    // failure undoes the renames, a crash is finished at the next start.
+    CFileTransaction commit(ReaderCommitRecordPath(BaseDirectory()));
+    const bool movesDirectory = oldFull != newFull && !oldFull.empty() && EntryExists(oldFull);
+    bool madeDirectory = false;
     if (oldFull != newFull) {
         // A link in place of the directory is renamed itself, never followed.
-        if (!oldFull.empty() && EntryExists(oldFull)) {
+        if (movesDirectory) {
             if (EntryExists(newFull)) {
                 ReportError(ui_, "The reader's directory cannot be renamed to\n" + newFull +
                                      "\nbecause something of that name exists already. The reader was not "
                                      "changed.");
                 return -1;
             }
-            if (std::rename(oldFull.c_str(), newFull.c_str()) != 0) {
-                ReportError(ui_, "The directory\n" + oldFull + "\ncould not be renamed to\n" + newFull +
-                                     "\nThe reader was not changed.");
+            commit.Rename(oldFull, newFull);
+        } else if (!IsRealDirectory(newFull)) {
+            if (!MakeDirectory(newFull)) {
+                ReportError(ui_, "The directory\n" + newFull +
+                                     "\ncould not be created. The reader was not changed.");
                 return -1;
             }
-        } else if (!IsRealDirectory(newFull) && ::mkdir(newFull.c_str(), 0777) != 0) {
-            ReportError(ui_,
-                        "The directory\n" + newFull + "\ncould not be created. The reader was not changed.");
-            return -1;
+            madeDirectory = true;
         }
     }
 
@@ -235,12 +243,39 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
 
     std::string failed;
     if (d != oldName && !oldName.empty()) {
+        const std::string now = movesDirectory ? oldFull : newFull;
         for (const char* ext : {".vnnot", ".vnpln", ".vnpro", ".txt"}) {
-            std::string from = newFull + "/" + oldName + ext;
-            std::string to = newFull + "/" + d + ext;
-            if (!EntryExists(from)) continue;
-            if (EntryExists(to) || std::rename(from.c_str(), to.c_str()) != 0) failed += "\n" + oldName + ext;
+            if (!EntryExists(now + "/" + oldName + ext)) continue;
+            if (EntryExists(now + "/" + d + ext)) {
+                failed += "\n" + oldName + ext;
+                continue;
+            }
+            commit.Rename(newFull + "/" + oldName + ext, newFull + "/" + d + ext);
         }
+    }
+
+    // No other program may be saving into the directory while it moves.
+    CDirectoryLock directoryLock;
+    const std::string lockedDirectory = movesDirectory ? oldFull : newFull;
+    if (IsRealDirectory(lockedDirectory) &&
+        !directoryLock.Acquire(lockedDirectory, std::chrono::seconds(3), std::string())) {
+        if (madeDirectory) ::rmdir(newFull.c_str());
+        ReportError(ui_, directoryLock.RefusalMessage(lockedDirectory) + "\nThe reader was not changed.");
+        return -1;
+    }
+    const std::string readerFile = ReaderFilePath();
+    try {
+        if (!BaseDirectory().empty()) {
+            PrepareReaderFileSave(BaseDirectory());
+            commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
+        }
+        commit.Commit();
+    } catch (const std::exception& e) {
+        if (madeDirectory) ::rmdir(newFull.c_str());
+        const auto* f = dynamic_cast<const CFileException*>(&e);
+        ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) +
+                             "\nThe reader was not changed.");
+        return -1;
     }
     readers_ = std::move(trial);
     if (!failed.empty())
@@ -255,6 +290,12 @@ bool CReaderEnvironment::DeleteReader(const std::string& n) {
     std::string dir = ReaderDirectoryOf(readers_.At(index));
     if (!dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?")) {
         std::string full = FullPath(dir);
+        // Never pulled from under a program that is saving into it.
+        CDirectoryLock directoryLock;
+        if (IsRealDirectory(full) && !directoryLock.Acquire(full, std::chrono::seconds(3), std::string())) {
+            ReportError(ui_, directoryLock.RefusalMessage(full) + "\nThe reader was not deleted.");
+            return false;
+        }
         if (EntryExists(full) && !DeleteDirectoryTree(full))
             ReportError(ui_, "Not everything in the directory\n" + full +
                                  "\ncould be deleted; what is left was kept.");

@@ -4,6 +4,7 @@
 #include "foundation/ErrorMessages.h"
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
+#include "foundation/FileTransaction.h"
 
 namespace {
 
@@ -65,11 +66,25 @@ std::string ReaderFileBytes(const std::string& lastReader, CReaderArray& readers
     return ar.Bytes();
 }
 
-void SaveReaderFile(const std::string& baseDirectory, const std::string& lastReader, CReaderArray& readers) {
+void PrepareReaderFileSave(const std::string& baseDirectory) {
     const std::string path = ReaderFilePath(baseDirectory);
-    std::string bytes = ReaderFileBytes(lastReader, readers);
     auto size = FileSize(path);
     if (size && *size > 0 && !ReadsAsReaderFile(path) && KeepAside(path).empty())
         throw CFileException(CFileException::accessDenied, path);
+}
+
+void SaveReaderFile(const std::string& baseDirectory, const std::string& lastReader, CReaderArray& readers) {
+    const std::string path = ReaderFilePath(baseDirectory);
+    std::string bytes = ReaderFileBytes(lastReader, readers);
+    PrepareReaderFileSave(baseDirectory);
     SaveFileAtomic(path, bytes);
+}
+
+std::string ReaderCommitRecordPath(const std::string& baseDirectory) {
+    return ReaderFilePath(baseDirectory) + ".commit";
+}
+
+bool RecoverReaderCommit(const std::string& baseDirectory, std::string* error) {
+    if (baseDirectory.empty()) return true;
+    return CFileTransaction::Recover(ReaderCommitRecordPath(baseDirectory), error);
 }

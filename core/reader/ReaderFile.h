@@ -39,3 +39,14 @@ std::string ReaderFileBytes(const std::string& lastReader, CReaderArray& readers
 // back as a reader file is kept aside first; when that is impossible nothing
 // is written and CFileException is thrown. Write errors are CFileException.
 void SaveReaderFile(const std::string& baseDirectory, const std::string& lastReader, CReaderArray& readers);
+
+// What SaveReaderFile does before it writes: a file in the way that does not
+// read as a reader file is kept aside, or CFileException thrown.
+void PrepareReaderFileSave(const std::string& baseDirectory);
+
+// Edit Reader renames the reader's directory and files and writes the reader
+// file as one commit, recorded here while it is under way.
+std::string ReaderCommitRecordPath(const std::string& baseDirectory);
+// Finishes an Edit Reader that a crash interrupted; run before the reader
+// file is read. False (and error set) when it could not be finished.
+bool RecoverReaderCommit(const std::string& baseDirectory, std::string* error = nullptr);

@@ -84,18 +84,25 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
-        QWidget* focus = QApplication::focusWidget();
+        // A bar's controls get their own keys; a dialog sees those its controls pass on.
+        QWidget* focus = resourceId_ == 0 ? qobject_cast<QWidget*>(watched) : QApplication::focusWidget();
         int id = ControlIdOf(focus);
+        if (event->type() == QEvent::ShortcutOverride) {
+            // A control with a pop-up keeps F1 from the main window's help
+            // shortcut, which would otherwise take it first.
+            if (!popups_.count(id)) return false;
+            event->accept();
+            return true;
+        }
         if (popups_.count(id)) {
             QPoint at = focus->mapToGlobal(QPoint(focus->width() / 2, focus->height()));
             CHelpService::Instance().ShowPopup(HelpIdForControl(id), at);
             return true;
         }
         if (resourceId_ == 0) return false; // a bar: the window's help takes it
-        (void)watched;
         CHelpService::Instance().ShowTopic(HelpIdForResource(resourceId_));
         return true;
     }
@@ -103,6 +110,23 @@ protected:
 private:
     int resourceId_;
     std::set<int> popups_;
+};
+
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QWidget* window) : QObject(window), window_(window) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+        window_->close();
+        return true;
+    }
+
+private:
+    QWidget* window_;
 };
 
 void SetWhatsThis(QWidget* root, const std::set<int>& ids) {
@@ -131,6 +155,7 @@ QString CHelpService::TopicPage(int helpId) {
 void CHelpService::ShowPopup(int helpId, const QPoint& globalPos) {
     QString text = PopupText(helpId);
     if (text.isEmpty()) return;
+    lastPopup_ = helpId;
     QWhatsThis::showText(globalPos, text);
 }
 
@@ -142,6 +167,8 @@ void CHelpService::ShowTopic(int helpId) {
         browser_->setWindowTitle("Scrivane Help");
         browser_->setOpenLinks(true);
         browser_->resize(520, 440);
+        // Without a window manager there is no other way to close it.
+        browser_->installEventFilter(new EscapeCloses(browser_));
     }
     browser_->setSource(QUrl("qrc" + TopicPage(helpId)));
     browser_->show();

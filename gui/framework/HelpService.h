@@ -27,6 +27,8 @@ public:
     void ShowIndex();
     // The browser window, once a topic was shown.
     QTextBrowser* Browser() const { return browser_; }
+    // The help id of the pop-up shown last; 0 before any.
+    int LastPopup() const { return lastPopup_; }
 
     // Gives a dialog context help: F1 on one of popupControls (control ids,
     // which are the widgets' object names) shows its pop-up, F1 anywhere else
@@ -39,4 +41,5 @@ public:
 
 private:
     QPointer<QTextBrowser> browser_;
+    int lastPopup_ = 0;
 };

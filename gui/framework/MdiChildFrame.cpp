@@ -1,9 +1,11 @@
 #include "MdiChildFrame.h"
 
 #include "framework/CommandIds.h"
+#include "framework/WindowLayout.h"
 
 #include <QCloseEvent>
 #include <QMenu>
+#include <QTimer>
 
 CMdiChildFrame::CMdiChildFrame(int resourceId, const QIcon& icon) : resourceId_(resourceId) {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -11,8 +13,10 @@ CMdiChildFrame::CMdiChildFrame(int resourceId, const QIcon& icon) : resourceId_(
     setWindowIcon(icon);
     if (QMenu* menu = systemMenu()) {
         for (QAction* a : menu->actions())
-            if (a->shortcut() == QKeySequence(QKeySequence::Close) || a->text().contains("Close"))
-                menu->removeAction(a);
+            if (a->shortcut() == QKeySequence(QKeySequence::Close) || a->text().contains("Close")) {
+                closeAction_ = a;
+                a->setVisible(false);
+            }
     }
     // Ctrl+F4 is taken and ignored by every document window.
     target_.MapCommand(Cmd::CloseDocumentWindow, [] {});
@@ -21,9 +25,22 @@ CMdiChildFrame::CMdiChildFrame(int resourceId, const QIcon& icon) : resourceId_(
 CMdiChildFrame::~CMdiChildFrame() = default;
 
 void CMdiChildFrame::ApplyWindowFlags() {
-    // The title bar draws a close box wherever there is a system menu, so there is none.
-    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinMaxButtonsHint);
+    // The title bar draws a close box wherever there is a system menu, so an
+    // environment's window has none.
+    if (closable_)
+        setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    else
+        setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowMinMaxButtonsHint);
+}
+
+void CMdiChildFrame::SetClosable(bool closable) {
+    closable_ = closable;
+    if (closeAction_) closeAction_->setVisible(closable);
+    const bool visible = isVisible();
+    ApplyWindowFlags();
+    if (visible) show();
 }
 
 void CMdiChildFrame::SetView(QWidget* widget, CView* view, CDocument* document) {
@@ -34,10 +51,19 @@ void CMdiChildFrame::SetView(QWidget* widget, CView* view, CDocument* document) 
 }
 
 void CMdiChildFrame::closeEvent(QCloseEvent* event) {
-    if (closing_)
+    if (closing_) {
         QMdiSubWindow::closeEvent(event);
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    // The document closes the window itself, once this event is over.
+    if (closable_ && onCloseRequest)
+        QTimer::singleShot(0, this, [this] {
+            if (closing_ || !onCloseRequest) return;
+            // The request deletes this window; it must not run from a member.
+            std::function<void()> request = onCloseRequest;
+            request();
+        });
 }
 
 void CMdiChildFrame::CloseFrame() {
@@ -61,7 +87,21 @@ void CMdiChildFrame::resizeEvent(QResizeEvent* event) {
 
 void CMdiChildFrame::changeEvent(QEvent* event) {
     QMdiSubWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) RememberNormalGeometry();
+    if (event->type() != QEvent::WindowStateChange) return;
+    // Restored from maximized, a window may be larger than the client area is now.
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        QTimer::singleShot(0, this, [this] { FitIntoArea(); });
+    RememberNormalGeometry();
+}
+
+void CMdiChildFrame::FitIntoArea() {
+    QWidget* area = parentWidget();
+    if (!area || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) return;
+    const QSize m = minimumSize().expandedTo(minimumSizeHint());
+    const QRect g = geometry();
+    const WindowRect r = FitInside({g.x(), g.y(), g.width(), g.height()}, {m.width(), m.height()},
+                                   {area->width(), area->height()});
+    if (QRect(r.x, r.y, r.width, r.height) != g) setGeometry(r.x, r.y, r.width, r.height);
 }
 
 WindowPlacement CMdiChildFrame::GetPlacement() const {
@@ -88,7 +128,9 @@ void CMdiChildFrame::SetPlacement(const WindowPlacement& p) {
     QRect r(std::clamp(p.left, -w + 40, 10000), std::clamp(p.top, 0, 10000), w, h);
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) showNormal();
     setGeometry(r);
-    normal_ = r;
+    // A record made in a larger main window, or damaged, must not leave the window out of reach.
+    FitIntoArea();
+    normal_ = geometry();
     switch (p.showCmd) {
     case 2: // minimized
     case 6: // minimize

@@ -4,13 +4,17 @@
 
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <functional>
+
+class QAction;
 
 class CDocument;
 class CView;
 
-// A document window inside the main window. It has no working close box and
-// no Close command: the documents of an environment are closed by the
-// environment commands, which call CloseFrame.
+// A document window inside the main window. The windows of an environment
+// have no working close box and no Close command: they are closed by the
+// environment commands, which call CloseFrame. A window opened beside the
+// environment is closable: its close asks onCloseRequest to close its document.
 class CMdiChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
@@ -35,8 +39,17 @@ public:
     // Sets the title bar's buttons; the client area resets them when it takes the window.
     void ApplyWindowFlags();
 
+    // Moves and cuts the window into the client area, no smaller than its minimum.
+    void FitIntoArea();
+
     // Closes the window for good (the environment is closing).
     void CloseFrame();
+
+    // A closable window has a close box and a Close item in its window menu.
+    void SetClosable(bool closable);
+    bool Closable() const { return closable_; }
+    // Run, after the close was asked for, to close the document with its window.
+    std::function<void()> onCloseRequest;
 
 protected:
     // Wraps the view in the frame's own widget, with the frame's bars.
@@ -56,4 +69,6 @@ private:
     CCommandMap target_;
     QRect normal_;
     bool closing_ = false;
+    bool closable_ = false;
+    QPointer<QAction> closeAction_;
 };

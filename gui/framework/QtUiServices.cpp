@@ -6,12 +6,18 @@
 #include "planview/PlanDialogs.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace {
+
+constexpr QSize kFileDialogSize(820, 480);
 
 struct ButtonAnswer {
     QMessageBox::StandardButton button;
@@ -125,6 +131,18 @@ std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& re
     if (!request.defaultExtension.empty()) {
         std::string ext = request.defaultExtension;
         dialog.setDefaultSuffix(ToQ(ext[0] == '.' ? ext.substr(1) : ext));
+    }
+    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Wide enough for the name, size and date columns side by side.
+    dialog.resize(dialog.sizeHint().expandedTo(kFileDialogSize));
+    if (auto* view = dialog.findChild<QTreeView*>("treeView")) {
+        const QFontMetrics fm(view->font());
+        const QString date = QLocale().toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+        const int widths[] = {
+            240, fm.horizontalAdvance("999.9 KiB"), fm.horizontalAdvance("plain text document"),
+            std::max(fm.horizontalAdvance(date), fm.horizontalAdvance("31 Dec 2026 23:59:59"))};
+        for (int column = 0; column < 4; ++column)
+            view->header()->resizeSection(column, widths[column] + 24);
     }
     const int result = dialog.exec();
     if (request.gallery == 1 && result == kGalleryChosen)

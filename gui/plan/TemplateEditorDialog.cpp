@@ -484,10 +484,9 @@ void CTemplateEditorDialog::accept() {
         daysEdit_->selectAll();
         return;
     }
-    // A save that failed or was cancelled keeps the editor open, so that the
-    // template is not lost with it; Abort And Exit is the way out without saving.
-    if (result == CTemplateEditorModel::SaveResult::failed ||
-        result == CTemplateEditorModel::SaveResult::cancelled) {
+    // Only a save that happened closes the editor, so that the template is
+    // not lost with it; Abort And Exit is the way out without saving.
+    if (result != CTemplateEditorModel::SaveResult::saved) {
         FillControls();
         return;
     }
@@ -503,7 +502,16 @@ bool CTemplateEditorDialog::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     // The menu key (or Shift+F10) does for the current item what a right click does,
-    // so that books can be given to sections without a mouse.
+    // so that books can be given to sections without a mouse. The tree takes
+    // no context menu, so the keys are seen before they would become one.
+    if (watched == categoryTree_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier) ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            AssignToSection(categoryTree_->currentItem());
+            return true;
+        }
+    }
     if (watched == categoryTree_ && event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         AssignToSection(categoryTree_->currentItem());

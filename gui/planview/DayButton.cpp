@@ -3,7 +3,10 @@
 #include <QPainter>
 
 CDayButton::CDayButton(QWidget* parent) : QPushButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
+    // Days take the focus, so that a keyboard can pick one; Enter goes on to
+    // the dialog's OK instead of pressing the day.
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
     setFlat(true);
 }
 
@@ -30,4 +33,8 @@ void CDayButton::paintEvent(QPaintEvent*) {
         colour = QColor(0, 0, 255);
     p.setPen(colour);
     p.drawText(rect(), Qt::AlignHCenter | Qt::AlignVCenter, QString::number(day_));
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }

@@ -53,6 +53,9 @@ CEnterExtraReadingDialog::CEnterExtraReadingDialog(QWidget* parent) : QDialog(pa
         SetControlId(w, id);
     CHelpService::InstallDialogHelp(this, 174, {1, 2, 1038, 1057, 1058, 1063, 1072, 1073});
 
+    // Without this the dialog would put the focus on its default button, OK,
+    // and Space would record Genesis 1:1 at once.
+    changeStart_->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(changeStart_, &QPushButton::clicked, this, [this] { PickVerse(true); });

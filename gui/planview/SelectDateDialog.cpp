@@ -4,9 +4,11 @@
 #include "DialogUnits.h"
 #include "framework/HelpService.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 const char* const kMonthNames[12] = {"January ",   "February ", "March ",    "April ",
@@ -47,6 +49,7 @@ CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
         b->setGeometry(du.Rect(15 + 25 * (k % 7), 45 + 15 * (k / 7), 24, 14));
         SetControlId(b, kFirstCellId + k);
         connect(b, &QPushButton::clicked, this, [this, b] { DayPressed(b); });
+        b->installEventFilter(this);
         cells_[static_cast<size_t>(k)] = b;
     }
     auto* ok = new QPushButton("OK", this);
@@ -81,6 +84,42 @@ void CSelectDateDialog::SetStartDate(const CJJulian& start) {
 void CSelectDateDialog::showEvent(QShowEvent* e) {
     Refresh();
     QDialog::showEvent(e);
+    // The keyboard starts on the chosen day.
+    for (CDayButton* c : cells_)
+        if (c->GetState() == 3) c->setFocus();
+}
+
+bool CSelectDateDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* cell = qobject_cast<CDayButton*>(watched);
+    if (!cell || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    int step = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -7;
+        break;
+    case Qt::Key_Down:
+        step = 7;
+        break;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+    // The arrows choose the next day that can be chosen; at the month's ends they stay.
+    auto at = std::find(cells_.begin(), cells_.end(), cell);
+    for (int k = static_cast<int>(at - cells_.begin()) + step; k >= 0 && k < 42; k += step) {
+        CDayButton* next = cells_[static_cast<size_t>(k)];
+        if (next->GetState() == 0) break;
+        if (next->GetState() == 1) continue;
+        DayPressed(next);
+        next->setFocus();
+        break;
+    }
+    return true;
 }
 
 QString CSelectDateDialog::Caption() const {

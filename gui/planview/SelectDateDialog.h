@@ -34,6 +34,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Refresh();

@@ -1,40 +1,101 @@
 #include "BibleNoteChildFrame.h"
 
 #include "framework/HelpService.h"
+#include "scripture/Bible.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, QIcon(":/images/versenotes.png")) {
     // Owned by the frame until the view is put in.
     bar_ = new QWidget(this);
     bar_->hide();
     bar_->setObjectName("178");
-    auto* row = new QHBoxLayout(bar_);
-    row->setContentsMargins(6, 3, 6, 3);
-    row->addWidget(new QLabel("Bible Notes for"));
+    grid_ = new QGridLayout(bar_);
+    grid_->setContentsMargins(6, 3, 6, 3);
+    label_ = new QLabel("Bible Notes for");
     auto list = [&](int id, int width) {
         auto* c = new QComboBox;
         c->setObjectName(QString::number(id));
         c->setMinimumContentsLength(width);
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        row->addWidget(c);
         return c;
     };
-    books_ = list(1125, 14);
+    books_ = list(1125, 1);
     chapters_ = list(1127, 3);
     verses_ = list(1128, 3);
+    // The book list is as wide as its longest name, whatever the window's width.
+    int longest = 0;
+    CBible& bible = TheBible();
+    for (uint16_t b = 1; b <= bible.GetBookCount(); ++b)
+        longest = std::max(
+            longest, books_->fontMetrics().horizontalAdvance(QString::fromStdString(bible.GetBookName(b))));
+    QStyleOptionComboBox option;
+    option.initFrom(books_);
+    const QSize bookSize = books_->style()->sizeFromContents(
+        QStyle::CT_ComboBox, &option, QSize(longest, books_->fontMetrics().height()), books_);
+    books_->setMinimumWidth(bookSize.width());
+    books_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    for (QComboBox* c : {chapters_, verses_})
+        c->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     previous_ = new QPushButton("Previous");
     previous_->setObjectName("1129");
     next_ = new QPushButton("Next");
     next_->setObjectName("1130");
-    row->addWidget(previous_);
-    row->addWidget(next_);
-    row->addStretch(1);
+    ArrangeBar(false);
+    bar_->installEventFilter(this);
     CHelpService::InstallControlHelp(bar_, {1125, 1127, 1128, 1129, 1130});
+}
+
+int CBibleNoteChildFrame::RowWidth(std::initializer_list<QWidget*> widgets) const {
+    int width = grid_->contentsMargins().left() + grid_->contentsMargins().right();
+    const int spacing = grid_->horizontalSpacing() < 0 ? 6 : grid_->horizontalSpacing();
+    for (QWidget* w : widgets)
+        width += w->sizeHint().expandedTo(w->minimumSize()).width() + spacing;
+    return width;
+}
+
+void CBibleNoteChildFrame::ArrangeBar(bool twoRows) {
+    // Narrow, the Previous and Next buttons go below the lists, so that
+    // neither the text nor a book name is cut.
+    for (QWidget* w :
+         {static_cast<QWidget*>(label_), static_cast<QWidget*>(books_), static_cast<QWidget*>(chapters_),
+          static_cast<QWidget*>(verses_), static_cast<QWidget*>(previous_), static_cast<QWidget*>(next_)})
+        grid_->removeWidget(w);
+    grid_->addWidget(label_, 0, 0);
+    grid_->addWidget(books_, 0, 1);
+    grid_->addWidget(chapters_, 0, 2);
+    grid_->addWidget(verses_, 0, 3);
+    if (twoRows) {
+        grid_->addWidget(previous_, 1, 0, Qt::AlignLeft);
+        grid_->addWidget(next_, 1, 1, Qt::AlignLeft);
+    } else {
+        grid_->addWidget(previous_, 0, 4);
+        grid_->addWidget(next_, 0, 5);
+    }
+    for (int c = 0; c < 8; ++c)
+        grid_->setColumnStretch(c, 0);
+    grid_->setColumnStretch(7, 1);
+    twoRows_ = twoRows;
+    grid_->invalidate();
+    bar_->updateGeometry();
+    bar_->setMinimumWidth(RowWidth({label_, books_, chapters_, verses_}));
+}
+
+bool CBibleNoteChildFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == bar_ && event->type() == QEvent::Resize) {
+        const bool twoRows = bar_->width() < RowWidth({label_, books_, chapters_, verses_, previous_, next_});
+        if (twoRows != twoRows_) ArrangeBar(twoRows);
+    }
+    return CMdiChildFrame::eventFilter(watched, event);
 }
 
 QWidget* CBibleNoteChildFrame::WrapView(QWidget* view) {

@@ -1,7 +1,11 @@
 #pragma once
 #include "framework/MdiChildFrame.h"
 
+#include <initializer_list>
+
 class QComboBox;
+class QGridLayout;
+class QLabel;
 class QPushButton;
 
 // The verse notes window, with the verse navigation bar at the top. The bar
@@ -20,9 +24,16 @@ public:
 
 protected:
     QWidget* WrapView(QWidget* view) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ArrangeBar(bool twoRows);
+    int RowWidth(std::initializer_list<QWidget*> widgets) const;
+
     QWidget* bar_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+    QLabel* label_ = nullptr;
+    bool twoRows_ = false;
     QComboBox* books_ = nullptr;
     QComboBox* chapters_ = nullptr;
     QComboBox* verses_ = nullptr;

@@ -33,16 +33,19 @@ ViewParts MakeReadingPlanView(CDocument& doc, CMdiChildFrame& frame) {
 // classes are not in the program yet shows a stand-in that stores nothing.
 std::vector<std::unique_ptr<CDocTemplate>>
 MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env,
-                  std::function<void(const std::string&)> addToRecentFiles) {
+                  std::function<void(const std::string&)> addToRecentFiles,
+                  std::function<std::vector<std::string>(const CDocument*)> filesHeldByOthers) {
     std::vector<std::unique_ptr<CDocTemplate>> types;
     types.push_back(std::make_unique<CDocTemplate>(
         129, kReadingPlanStrings, [&] { return std::make_unique<CReadingPlanDoc>(ui, env.Context()); },
         [] { return new CPlanChildFrame; }, MakeReadingPlanView));
     types.push_back(std::make_unique<CDocTemplate>(
         132, kGeneralNotesStrings,
-        [&ui, &env, addToRecentFiles] {
+        [&ui, &env, addToRecentFiles, filesHeldByOthers] {
             auto doc = std::make_unique<CGeneralNoteDoc>(ui, env.Context());
             doc->addToRecentFiles = addToRecentFiles;
+            if (filesHeldByOthers)
+                doc->filesHeldElsewhere = [d = doc.get(), filesHeldByOthers] { return filesHeldByOthers(d); };
             return doc;
         },
         [] { return new CChildFrame; },

@@ -4,16 +4,20 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+class CDocument;
 class CReaderEnvironment;
 class IUiServices;
 
 // The three document types in the order they are registered: reading plan,
 // general notes, verse notes. Each names its document, frame and view.
 // addToRecentFiles hears of each path the general notes take.
+// filesHeldByOthers gives the files every open document but the one named holds.
 std::vector<std::unique_ptr<CDocTemplate>>
 MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env,
-                  std::function<void(const std::string&)> addToRecentFiles = {});
+                  std::function<void(const std::string&)> addToRecentFiles = {},
+                  std::function<std::vector<std::string>(const CDocument*)> filesHeldByOthers = {});
 
 inline constexpr const char* kReadingPlanStrings =
     "Plan\n\nScrivane Reading Plan File\nScrivane Reading Plan  (*.vnpln)\n.vnpln\nScrivane.ReadingPlan\n"

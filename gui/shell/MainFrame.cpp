@@ -6,6 +6,7 @@
 #include "framework/LockKeys.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "framework/WindowLayout.h"
 #include "resources/CommandTable.h"
 #include "resources/Resources.h"
 
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -159,9 +161,9 @@ void CMainFrame::MapFrameCommands() {
     target_.MapUpdate(Cmd::ViewStatusBar, [this](CCmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
     auto hasWindows = [this] { return !mdi_->subWindowList().isEmpty(); };
     target_.MapCommand(
-        Cmd::WindowCascade, [this] { mdi_->cascadeSubWindows(); }, hasWindows);
+        Cmd::WindowCascade, [this] { ArrangeWindows(false); }, hasWindows);
     target_.MapCommand(
-        Cmd::WindowTile, [this] { mdi_->tileSubWindows(); }, hasWindows);
+        Cmd::WindowTile, [this] { ArrangeWindows(true); }, hasWindows);
     target_.MapCommand(
         Cmd::WindowArrange,
         [this] {
@@ -186,6 +188,30 @@ void CMainFrame::MapFrameCommands() {
     };
     target_.MapCommand(Cmd::Help, windowHelp);
     target_.MapCommand(Cmd::DefaultHelp, windowHelp);
+}
+
+void CMainFrame::ArrangeWindows(bool tile) {
+    // Qt's own tiling and cascading ignore the windows' minimum sizes and push
+    // them out of the client area, or shrink the plan window to its bars.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::StackingOrder))
+        if (!w->isMinimized() && w->isVisible()) windows << w;
+    std::vector<WindowSize> minimums;
+    for (QMdiSubWindow* w : windows) {
+        if (w->isMaximized()) w->showNormal();
+        QSize m = w->minimumSize().expandedTo(w->minimumSizeHint());
+        minimums.push_back({m.width(), m.height()});
+    }
+    const QSize area = mdi_->viewport()->size();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.value(0));
+    const std::vector<WindowRect> rects = tile
+                                              ? TileWindows(minimums, {area.width(), area.height()})
+                                              : CascadeWindows(minimums, {area.width(), area.height()}, step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const WindowRect& r = rects[static_cast<size_t>(i)];
+        windows[i]->setGeometry(r.x, r.y, r.width, r.height);
+    }
+    if (!tile && !windows.isEmpty()) mdi_->setActiveSubWindow(windows.back());
 }
 
 QMenu* CMainFrame::BuildMenu(const MenuNode& popup, std::vector<QAction*>& actions) {
@@ -314,12 +340,38 @@ CMdiChildFrame* CMainFrame::ActiveFrame() const {
 void CMainFrame::OnActiveFrameChanged() {
     CMdiChildFrame* f = ActiveFrame();
     ShowMenu(f ? f->ResourceId() : 128);
-    setWindowTitle(f ? "Scrivane - " + f->windowTitle() : QString("Scrivane"));
+    UpdateTitle();
     UpdateCommandUi();
+}
+
+QString CMainFrame::WantedTitle() const {
+    CMdiChildFrame* f = ActiveFrame();
+    return f ? "Scrivane - " + f->windowTitle() : QString("Scrivane");
+}
+
+void CMainFrame::UpdateTitle() {
+    if (windowTitle() != WantedTitle()) setWindowTitle(WantedTitle());
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A maximized document window writes its own title into this one's
+    // ("... - [title]"), which would name it twice, or name a window that is
+    // no longer the active one.
+    if (event->type() == QEvent::WindowTitleChange && mdi_ && !settingTitle_) {
+        settingTitle_ = true;
+        UpdateTitle();
+        settingTitle_ = false;
+    }
 }
 
 bool CMainFrame::OnCommand(int id) {
     CMdiChildFrame* f = ActiveFrame();
+    // Ctrl+F4 closes a window opened beside the environment; the environment's own ignore it.
+    if (id == Cmd::CloseDocumentWindow && f && f->Closable()) {
+        f->close();
+        return true;
+    }
     bool handled = RouteCommand({f ? f->View() : nullptr, f ? f->Document() : nullptr,
                                  f ? f->Target() : nullptr, &target_, appTarget_},
                                 id);
@@ -351,7 +403,7 @@ void CMainFrame::UpdateCommandUi() {
             for (QAction* a : m->actions())
                 if (a->property(kIdProperty).toInt() > Cmd::FileMru1) update(a);
     }
-    if (f) setWindowTitle("Scrivane - " + f->windowTitle());
+    UpdateTitle();
     UpdateFirstSteps();
 }
 

@@ -49,12 +49,19 @@ public:
     // Asks the route for every visible command's state.
     void UpdateCommandUi();
 
+    // The one title: the program's and the active document window's.
+    QString WantedTitle() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void UpdateLockKeyPanes();
+    void UpdateTitle();
+    // Window > Tile and Window > Cascade, inside the client area.
+    void ArrangeWindows(bool tile);
     void CreateToolBar();
     void CreateStatusBar();
     void ShowMenu(int resourceId);
@@ -82,4 +89,5 @@ private:
     int currentMenu_ = 0;
     CCommandMap target_;
     CCmdTarget* appTarget_ = nullptr;
+    bool settingTitle_ = false;
 };

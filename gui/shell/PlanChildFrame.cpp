@@ -45,6 +45,9 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, QIcon(":/images/plan.pn
         box->setFont(fixed);
         box->setFixedWidth(QFontMetrics(fixed).horizontalAdvance("100.00%") + 8);
         box->setStyleSheet("background: transparent;");
+        // A click puts the focus on any of the strip's controls, so that F1 can ask about it.
+        label->setFocusPolicy(Qt::ClickFocus);
+        bar->setFocusPolicy(Qt::ClickFocus);
         grid->addWidget(label, line, 0);
         grid->addWidget(bar, line, 1);
         grid->addWidget(box, line, 2);

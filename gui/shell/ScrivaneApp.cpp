@@ -11,6 +11,7 @@
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
+#include "framework/DocumentFiles.h"
 #include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
@@ -70,9 +71,20 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     QString base = QDir::currentPath();
     if (base.isEmpty()) base = settings_->value("Settings/Path").toString();
     env_.SetBaseDirectory(FromQ(base));
+    // One program at a time changes the reader file and the readers' directories.
+    if (!baseLock_.Acquire(env_.BaseDirectory(), std::chrono::seconds(3), "Scrivane") &&
+        !baseLock_.Holder().empty()) {
+        ReportError(ui_, "Scrivane cannot start in\n" + env_.BaseDirectory() + "\nbecause " +
+                             baseLock_.Holder() +
+                             " is using the readers kept there. Close it first, then start Scrivane again.");
+        return false;
+    }
+    if (std::string why; !RecoverReaderCommit(env_.BaseDirectory(), &why)) ReportError(ui_, why);
     LoadReaderFile();
 
-    types_ = MakeDocumentTypes(ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); });
+    types_ = MakeDocumentTypes(
+        ui_, env_, [this](const std::string& path) { AddToRecentFiles(ToQ(path)); },
+        [this](const CDocument* doc) { return FilesHeldByOthers(doc); });
     SetApplicationPrinter([this]() -> QPrinter& { return Printer(); });
 
     mainFrame_ = new CMainFrame;
@@ -145,6 +157,34 @@ void CScrivaneApp::OpenEnvironmentDocument(CDocTemplate& type, const std::string
         frame->SetPlacement(env_.CurrentReader().GetPlacement(slot));
 }
 
+bool CScrivaneApp::IsEnvironmentDocument(const CDocument* doc) const {
+    return std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
+           environmentDocuments_.end();
+}
+
+std::vector<std::string> CScrivaneApp::FilesHeldByOthers(const CDocument* except) const {
+    std::vector<std::string> files;
+    for (const auto& t : types_)
+        for (CDocument* doc : t->Documents())
+            if (doc != except)
+                for (std::string& f : doc->HeldFiles())
+                    files.push_back(std::move(f));
+    return files;
+}
+
+void CScrivaneApp::CloseDocumentsInTheWay() {
+    std::vector<std::pair<CDocTemplate*, CDocument*>> beside;
+    std::vector<std::string> paths;
+    for (const auto& t : types_)
+        for (CDocument* doc : t->Documents())
+            if (!IsEnvironmentDocument(doc)) {
+                beside.emplace_back(t.get(), doc);
+                paths.push_back(doc->GetPathName());
+            }
+    for (size_t i : DocumentsInTheWay(paths, EnvironmentFiles(env_.Context())))
+        beside[i].first->CloseDocument(beside[i].second);
+}
+
 void CScrivaneApp::OpenReaderEnvironment() {
     if (env_.IsOpen()) CloseReaderEnvironment();
     CSelectReaderDialog dialog(env_, mainFrame_);
@@ -152,13 +192,28 @@ void CScrivaneApp::OpenReaderEnvironment() {
     int result = dialog.exec();
     selectDialog_ = nullptr;
     if (result != QDialog::Accepted || !env_.IsOpen()) return;
+    if (!LockCurrentReader()) return;
     OpenEnvironmentDocuments();
+}
+
+bool CScrivaneApp::LockCurrentReader() {
+    // The reader's files are this program's until the environment closes.
+    const std::string directory = ParentDirectory(JoinStem(env_.BaseDirectory(), env_.Context().fileStem));
+    if (!readerLock_.Acquire(directory, std::chrono::seconds(3), "Scrivane") &&
+        !readerLock_.Holder().empty()) {
+        ReportError(ui_, readerLock_.RefusalMessage(directory) + "\nThe reader environment was not opened.");
+        env_.FinishClose();
+        mainFrame_->UpdateCommandUi();
+        return false;
+    }
+    return true;
 }
 
 bool CScrivaneApp::OpenLastReaderEnvironment() {
     if (env_.IsOpen()) CloseReaderEnvironment();
     const int last = env_.LastReaderIndex();
     if (last < 0 || !env_.SelectReader(last)) return false;
+    if (!LockCurrentReader()) return false;
     OpenEnvironmentDocuments();
     return true;
 }
@@ -170,6 +225,7 @@ CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
 }
 
 void CScrivaneApp::OpenEnvironmentDocuments() {
+    CloseDocumentsInTheWay();
     CDocTemplate* general = DocumentType(132);
     CDocTemplate* verses = DocumentType(131);
     CDocTemplate* plan = DocumentType(129);
@@ -204,6 +260,7 @@ void CScrivaneApp::CloseReaderEnvironment() {
     environmentDocuments_.clear();
     if (rhythm_) rhythm_->EnvironmentClosed();
     env_.FinishClose();
+    readerLock_.Release();
     if (mainFrame_) mainFrame_->UpdateCommandUi();
 }
 
@@ -235,19 +292,26 @@ void CScrivaneApp::OnFileOpen() {
 CDocument* CScrivaneApp::OpenDocumentFile(const std::string& path) {
     // A file that is open already gets its window back instead of a second
     // document that would write over the first one's changes.
-    const QString wanted = QFileInfo(ToQ(path)).absoluteFilePath();
     for (const auto& t : types_) {
         for (CDocument* doc : t->Documents()) {
-            if (doc->GetPathName().empty() || QFileInfo(ToQ(doc->GetPathName())).absoluteFilePath() != wanted)
-                continue;
-            if (CMdiChildFrame* frame = t->FrameOf(doc)) mainFrame_->MdiArea()->setActiveSubWindow(frame);
+            if (!HoldsFile(doc->HeldFiles(), path)) continue;
+            if (CMdiChildFrame* frame = t->FrameOf(doc)) {
+                if (frame->isMinimized()) frame->showNormal();
+                mainFrame_->MdiArea()->setActiveSubWindow(frame);
+            }
             return doc;
         }
     }
     for (const auto& t : types_) {
         if (!t->MatchesFile(path)) continue;
         CDocument* doc = t->OpenDocumentFile(path, mainFrame_->MdiArea(), true);
-        if (doc) AddToRecentFiles(ToQ(path));
+        if (!doc) return nullptr;
+        AddToRecentFiles(ToQ(path));
+        // A window beside the environment is the user's to close.
+        if (CMdiChildFrame* frame = t->FrameOf(doc)) {
+            frame->SetClosable(true);
+            frame->onCloseRequest = [type = t.get(), doc] { type->CloseDocument(doc); };
+        }
         return doc;
     }
     ReportError(ui_, path + "\nScrivane does not know how to open this kind of file.");

@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/DirectoryLock.h"
 #include "framework/CommandMap.h"
 #include "framework/DocTemplate.h"
 #include "framework/QtUiServices.h"
@@ -68,6 +69,14 @@ private:
     void OnMainFrameClose();
     void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
     void OpenEnvironmentDocuments();
+    // Takes the current reader's directory for this program; false (the user told, nothing open) when another holds it.
+    bool LockCurrentReader();
+    bool IsEnvironmentDocument(const CDocument* doc) const;
+    // The files every open document but except holds.
+    std::vector<std::string> FilesHeldByOthers(const CDocument* except) const;
+    // Documents opened beside the environment that hold one of its files
+    // close (and save) before the environment opens its own.
+    void CloseDocumentsInTheWay();
 
     CQtUiServices ui_;
     CReaderEnvironment env_{ui_};
@@ -82,4 +91,7 @@ private:
     QStringList recent_;
     QObject* splashFilter_ = nullptr;
     std::unique_ptr<CDailyRhythm> rhythm_;
+    // Held from start-up to exit, and while an environment is open.
+    CDirectoryLock baseLock_;
+    CDirectoryLock readerLock_;
 };

@@ -43,6 +43,7 @@ CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* paren
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setObjectName("1");
+    ok_->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("2");
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -66,6 +67,9 @@ void CSelectReaderDialog::FillReaderList(int select) {
     int index = select >= 0 && select < list_->count() ? select : env_.LastReaderIndex();
     list_->setCurrentIndex(index);
     UpdateButtons();
+    // Emptying the list disabled the button that had the focus, which passed
+    // it on to Cancel: Enter would then cancel instead of opening.
+    if (isVisible()) list_->setFocus();
 }
 
 QString CSelectReaderDialog::SelectedText() const {

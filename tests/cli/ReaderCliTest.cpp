@@ -3,6 +3,7 @@
 #include "foundation/FileAccess.h"
 #include "reader/ReaderFile.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,3 +65,26 @@ TEST(CliReader, DamagedReaderFileIsLeftAlone) {
 }
 
 } // namespace
+
+TEST(CliReader, ARelativeBaseStoresFullPaths) {
+    TempDir dir;
+    ASSERT_TRUE(std::filesystem::create_directories(dir.Path("base3")));
+    struct Case {
+        std::string base;
+        std::string nick;
+    };
+    for (const Case& c : {Case{"base3", "Ann"}, Case{"./base3/", "Bea"}, Case{"x/../base3", "Cid"}}) {
+        const std::string expected = dir.Path("base3/" + c.nick + " (Anna Smith)/" + c.nick + ".txt");
+        CliResult made = RunCli("reader new " + c.nick + " Anna Smith --base '" + c.base + "'",
+                                "cd '" + dir.Path() + "' &&");
+        EXPECT_EQ(made.status, 0) << c.base;
+        EXPECT_EQ(made.out,
+                  c.nick + "\t\\\\" + c.nick + " (Anna Smith)\\\\" + c.nick + "\t" + expected + "\n");
+        std::string last;
+        CReaderArray readers;
+        ReadReaderFile(dir.Path("base3"), last, readers);
+        int i = readers.FindDisplayName(c.nick);
+        ASSERT_GE(i, 0) << c.base;
+        EXPECT_EQ(readers.At(i).GetGeneralNotesPath(), expected);
+    }
+}

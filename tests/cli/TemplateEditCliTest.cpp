@@ -3,6 +3,7 @@
 #include "foundation/FileAccess.h"
 #include "plan/TemplateFile.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,8 +58,15 @@ TEST(CliTemplateEdit, RefusalsWriteNothing) {
         EXPECT_EQ(r.status, c.status) << c.steps;
         EXPECT_TRUE(dir.List().empty()) << c.steps;
     }
-    EXPECT_EQ(RunCli("template-edit " + Quote(dir.Path("x.doc"))).status, 1);
-    EXPECT_TRUE(dir.List().empty());
+    // A name of another kind is saved with the template extension, as in the editor.
+    CliResult other = RunCli("template-edit " + Quote(dir.Path("x.doc")));
+    EXPECT_EQ(other.status, 0);
+    EXPECT_EQ(other.out.substr(0, other.out.find('\n')), "saved\t" + dir.Path("x.doc.vntpl"));
+    EXPECT_EQ(dir.List(), std::vector<std::string>{"x.doc.vntpl"});
+    // Named again, the file is replaced.
+    EXPECT_EQ(RunCli("template-edit " + Quote(dir.Path("x.doc")) + " years=4").status, 0);
+    EXPECT_EQ(LoadTemplateFile(dir.Path("x.doc.vntpl")).fields.planYears, 4);
+    std::filesystem::remove(dir.Path("x.doc.vntpl"));
 
     // A read-only template is saved read-only and then never replaced.
     EXPECT_EQ(RunCli("template-edit " + Quote(dir.Path("Locked.vntpl")) + " read-only=on").status, 0);

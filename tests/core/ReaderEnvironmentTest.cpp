@@ -2,6 +2,7 @@
 #include "TempDir.h"
 #include "foundation/FileAccess.h"
 #include "framework/ScriptedUiServices.h"
+#include "reader/ReaderFile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -197,7 +198,13 @@ TEST(ReaderEnvironment, ModifyRenamesTheDirectoryAndTheFiles) {
     EXPECT_EQ(r.GetDisplayName(), "Rob");
     EXPECT_EQ(r.GetFileStem(), "\\Rob (John Smith)\\Rob");
     EXPECT_EQ(r.GetGeneralNotesPath(), f.dir.Path("Rob (John Smith)/Rob.txt"));
-    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Rob (John Smith)"});
+    // The reader file is written with the renames, so that it never names a directory that is gone.
+    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Rob (John Smith)", "Scrivane.vnrdr"}));
+    std::string last;
+    CReaderArray stored;
+    ReadReaderFile(f.dir.Path(), last, stored);
+    ASSERT_EQ(stored.GetCount(), 1);
+    EXPECT_EQ(stored.At(0).GetFileStem(), "\\Rob (John Smith)\\Rob");
     for (const char* ext : {".vnpln", ".vnpro", ".vnnot", ".txt"})
         EXPECT_EQ(ReadWholeFile(f.dir.Path("Rob (John Smith)/Rob") + ext), ext);
 

@@ -185,11 +185,57 @@ TEST_F(TemplateEditorFiles, ChangesAreGivenUpOnlyWhenTheUserSaysYes) {
     EXPECT_FALSE(m.templateModified);
 }
 
+TEST_F(TemplateEditorFiles, UnknownExtensionsGetTheTemplateExtension) {
+    struct Case {
+        std::string typed;
+        std::string written;
+    };
+    // A dot in a title is no extension; only txt, vntpl and vnt name a form.
+    const std::vector<Case> cases = {
+        {"N.T. in 90 days", "N.T. in 90 days.vntpl"},
+        {"mywork.plan", "mywork.plan.vntpl"},
+        {"plan.doc", "plan.doc.vntpl"},
+        {"Psalms.TXT", "Psalms.TXT"},
+        {"Year.vnt", "Year.vntpl"},
+        {"trailing.", "trailing..vntpl"},
+    };
+    for (const Case& c : cases) {
+        CTemplateEditorModel m;
+        m.SetPlanYears(2);
+        ui = CScriptedUiServices();
+        EXPECT_EQ(Save(m, dir.Path(c.typed)), Result::saved) << c.typed;
+        EXPECT_TRUE(FileExists(dir.Path(c.written))) << c.typed;
+        EXPECT_EQ(m.templateFileName, c.written);
+        EXPECT_FALSE(m.templateModified);
+        EXPECT_EQ(LoadTemplateFile(dir.Path(c.written)).fields.planYears, 2) << c.typed;
+        EXPECT_TRUE(ui.messageBoxes.empty()) << c.typed;
+        EXPECT_FALSE(ui.fileRequests.back().confirmOverwrite);
+    }
+    // The program asks about an existing file under the name it writes; No
+    // asks for another name and leaves the file alone.
+    CTemplateEditorModel m;
+    m.SetPlanYears(4);
+    const std::string before = ReadWholeFile(dir.Path("mywork.plan.vntpl"));
+    const std::string shownName = m.templateFileName;
+    ui = CScriptedUiServices();
+    ui.fileAnswers = {dir.Path("mywork.plan"), std::nullopt};
+    ui.messageBoxAnswers = {IDNO};
+    EXPECT_EQ(m.SaveTemplate(ui, "0"), Result::cancelled);
+    ASSERT_EQ(ui.messageBoxes.size(), 1u);
+    EXPECT_EQ(ui.messageBoxes[0].text, "mywork.plan.vntpl already exists.\nDo you want to replace it?");
+    EXPECT_EQ(ReadWholeFile(dir.Path("mywork.plan.vntpl")), before);
+    EXPECT_TRUE(m.templateModified);
+    EXPECT_EQ(m.templateFileName, shownName);
+    ui = CScriptedUiServices();
+    ui.fileAnswers = {dir.Path("mywork.plan")};
+    ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(m.SaveTemplate(ui, "0"), Result::saved);
+    EXPECT_EQ(LoadTemplateFile(dir.Path("mywork.plan.vntpl")).fields.planYears, 4);
+}
+
 TEST_F(TemplateEditorFiles, OtherExtensionsAndUnwritablePlacesWriteNothing) {
     CTemplateEditorModel m;
     m.SetPlanYears(2);
-    EXPECT_EQ(Save(m, dir.Path("plan.doc")), Result::notWritten);
-    EXPECT_TRUE(m.templateModified);
     EXPECT_EQ(Save(m, dir.Path("nowhere/plan.vntpl")), Result::failed);
     ASSERT_EQ(ui.messageBoxes.size(), 1u);
     EXPECT_EQ(ui.messageBoxes[0].text,

@@ -221,7 +221,9 @@ private slots:
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains("slash"));
         QCOMPARE(app_->Environment().Readers().GetCount(), 0);
-        QVERIFY(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        // Only the note saying which program holds the base directory while it runs.
+        QCOMPARE(QDir(base_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{CDirectoryLock::kHolderFileName});
     }
 
     void editRenamesDirectoryAndFiles() {
@@ -390,9 +392,10 @@ private slots:
         QTest::keyClick(windows[0], Qt::Key_F4, Qt::ControlModifier);
         QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 3);
 
-        // Move the plan, maximize the general notes, then close.
+        // Move the plan (to a size it can take: a window is never made smaller
+        // than its minimum), maximize the general notes, then close.
         windows[2]->showNormal();
-        windows[2]->setGeometry(QRect(30, 40, 300, 200));
+        windows[2]->setGeometry(QRect(30, 40, 520, 260));
         windows[0]->showMaximized();
         QApplication::processEvents();
         Frame()->OnCommand(Cmd::CloseReaderEnvironment);
@@ -401,7 +404,7 @@ private slots:
         QCOMPARE(QString::fromStdString(app_->Environment().LastReader()), QString("Bob"));
         const CReaderData& stored = app_->Environment().Readers().At(0);
         WindowPlacement p = stored.GetPlacement(kReadingPlanSlot);
-        QCOMPARE(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), QRect(30, 40, 300, 200));
+        QCOMPARE(QRect(p.left, p.top, p.right - p.left, p.bottom - p.top), QRect(30, 40, 520, 260));
         QCOMPARE(p.showCmd, SW_SHOWNORMAL);
         WindowPlacement g = stored.GetPlacement(kGeneralNotesSlot);
         QCOMPARE(g.showCmd, SW_SHOWMAXIMIZED);
@@ -418,7 +421,7 @@ private slots:
         QVERIFY(windows[0]->isMaximized());
         windows[0]->showNormal();
         QCOMPARE(windows[0]->geometry().topLeft(), QPoint(25, 25));
-        QCOMPARE(windows[2]->geometry(), QRect(30, 40, 300, 200));
+        QCOMPARE(windows[2]->geometry(), QRect(30, 40, 520, 260));
 
         // The Window menu lists the open windows.
         Frame()->MdiArea()->setActiveSubWindow(windows[2]);
@@ -590,6 +593,74 @@ private slots:
                 texts << (a->isSeparator() ? "-" : a->text());
             QCOMPARE(texts.mid(texts.size() - 5), (QStringList{"-", "&1 a.txt", "&2 b.txt", "-", "E&xit"}));
         }
+    }
+
+    // One program at a time in a base directory: a second one is told which
+    // holds it and does not start; once that one ends, it starts.
+    void secondProgramOnTheSameBaseIsRefused() {
+        auto first = std::make_unique<CDirectoryLock>();
+        QVERIFY(first->Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "Scrivane"));
+        app_ = std::make_unique<CScrivaneApp>();
+        QStringList texts;
+        OnNextModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            texts << box->text();
+            SaveScreenshot(box, "base-in-use");
+            box->button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(!app_->InitInstance({}));
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(
+            texts[0].contains("Scrivane (process " + QString::number(QCoreApplication::applicationPid())),
+            qPrintable(texts[0]));
+        app_.reset();
+        first.reset();
+        Start();
+        // While it runs, the readers' files are its own.
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(base_.path().toStdString(), std::chrono::milliseconds(0), "x"));
+    }
+
+    // A reader whose files another program is changing is not opened; once
+    // it has finished, the environment opens and holds them until it closes.
+    void readerInUseElsewhereIsNotOpened() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        const std::string readerDir = base_.filePath("Bob (John Smith)").toStdString();
+        auto cli = std::make_unique<CDirectoryLock>();
+        QVERIFY(cli->Acquire(readerDir, std::chrono::milliseconds(0), "scrivane-cli"));
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                texts << box->text();
+                SaveScreenshot(box, "reader-in-use");
+                box->button(QMessageBox::Ok)->click();
+            });
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains("being changed by scrivane-cli"), qPrintable(texts[0]));
+        QVERIFY(!app_->Environment().IsOpen());
+        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+
+        cli.reset();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QVERIFY(app_->Environment().IsOpen());
+        CDirectoryLock other;
+        QVERIFY(!other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(other.Acquire(readerDir, std::chrono::milliseconds(0), "x"));
     }
 
     void commandLineFileOpensOrEndsStartUp() {

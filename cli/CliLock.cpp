@@ -1,0 +1,25 @@
+#include "CliLock.h"
+
+#include "CliText.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <ostream>
+#include <sys/stat.h>
+
+namespace {
+
+std::chrono::milliseconds Wait() {
+    if (const char* v = std::getenv("SCRIVANE_LOCK_WAIT_MS")) return std::chrono::milliseconds(std::atol(v));
+    return std::chrono::seconds(5);
+}
+
+} // namespace
+
+bool LockForCommand(CDirectoryLock& lock, const std::string& directory, bool writes, std::ostream& err) {
+    if (lock.Acquire(directory, Wait(), writes ? "scrivane-cli" : std::string())) return true;
+    struct stat st {};
+    if (lock.Holder().empty() && ::stat(directory.empty() ? "." : directory.c_str(), &st) != 0) return true;
+    err << "scrivane-cli: " << CliMessage(lock.RefusalMessage(directory)) << "\n";
+    return false;
+}

@@ -1,0 +1,218 @@
+#include "FileTransaction.h"
+
+#include "Exceptions.h"
+#include "FileAccess.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kHeader = "scrivane commit 1\n";
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool Move(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    NoteFileOperation();
+    return true;
+}
+
+void Remove(const std::string& path) {
+    if (::unlink(path.c_str()) == 0) NoteFileOperation();
+}
+
+// A path in the record: relative to the record's directory when it lies in
+// it ("r"), else as given ("a"); each with its length, so any byte may occur.
+std::string Field(const std::string& path, const std::string& recordDir) {
+    const std::string prefix = recordDir + "/";
+    if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0) {
+        std::string rel = path.substr(prefix.size());
+        return "r" + std::to_string(rel.size()) + ":" + rel;
+    }
+    return "a" + std::to_string(path.size()) + ":" + path;
+}
+
+bool ParseField(const std::string& text, size_t& at, const std::string& recordDir, std::string& out) {
+    if (at >= text.size() || (text[at] != 'r' && text[at] != 'a')) return false;
+    const bool relative = text[at++] == 'r';
+    size_t colon = text.find(':', at);
+    if (colon == std::string::npos || colon == at || colon - at > 9) return false;
+    size_t n = 0;
+    for (size_t i = at; i < colon; ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        n = n * 10 + static_cast<size_t>(text[i] - '0');
+    }
+    at = colon + 1;
+    if (n == 0 || text.size() - at < n) return false;
+    out = text.substr(at, n);
+    at += n;
+    if (relative) out = recordDir + "/" + out;
+    return true;
+}
+
+struct ParsedStep {
+    char kind;
+    std::string from;
+    std::string to;
+};
+
+bool ParseRecord(const std::string& text, const std::string& recordDir, std::vector<ParsedStep>& steps) {
+    const std::string header = kHeader;
+    if (text.compare(0, header.size(), header) != 0) return false;
+    size_t at = header.size();
+    while (at < text.size()) {
+        if (text.compare(at, 4, "end\n") == 0) return at + 4 == text.size();
+        ParsedStep s;
+        s.kind = text[at];
+        if ((s.kind != 'R' && s.kind != 'W') || at + 1 >= text.size() || text[at + 1] != ' ') return false;
+        at += 2;
+        if (!ParseField(text, at, recordDir, s.from) || at >= text.size() || text[at++] != ' ' ||
+            !ParseField(text, at, recordDir, s.to) || at >= text.size() || text[at++] != '\n')
+            return false;
+        steps.push_back(std::move(s));
+    }
+    return false;
+}
+
+void SyncDirectoriesOf(const std::vector<std::string>& paths) {
+    std::set<std::string> dirs;
+    for (const std::string& p : paths)
+        dirs.insert(ParentDirectory(p));
+    for (const std::string& d : dirs)
+        SyncDirectory(d);
+}
+
+} // namespace
+
+CFileTransaction::CFileTransaction(std::string recordPath) : recordPath_(std::move(recordPath)) {}
+
+void CFileTransaction::Rename(std::string from, std::string to) {
+    renames_.push_back({'R', std::move(from), std::move(to)});
+}
+
+void CFileTransaction::Write(std::string path, std::string bytes) {
+    writes_.emplace_back(std::move(path), std::move(bytes));
+}
+
+std::string CFileTransaction::RecordText(const std::vector<Step>& steps) const {
+    const std::string dir = ParentDirectory(recordPath_);
+    std::string text = kHeader;
+    for (const Step& s : steps)
+        text += std::string(1, s.kind) + " " + Field(s.from, dir) + " " + Field(s.to, dir) + "\n";
+    return text + "end\n";
+}
+
+void CFileTransaction::Commit() {
+    std::string error;
+    if (!Recover(recordPath_, &error)) throw CFileException(CFileException::accessDenied, recordPath_, EBUSY);
+
+    for (const auto& [path, bytes] : writes_)
+        CheckSaveTarget(path);
+    std::vector<Step> steps = renames_;
+    std::vector<std::string> temporaries;
+    auto dropTemporaries = [&] {
+        for (const std::string& t : temporaries)
+            Remove(t);
+    };
+    try {
+        for (const auto& [path, bytes] : writes_) {
+            RemoveStaleTemporaries(path);
+            temporaries.push_back(WriteTemporary(path, bytes));
+            steps.push_back({'W', temporaries.back(), path});
+        }
+    } catch (...) {
+        dropTemporaries();
+        throw;
+    }
+
+    // The commit point: once the record is on disk, the change is decided.
+    std::string record;
+    try {
+        CheckSaveTarget(recordPath_);
+        record = WriteTemporary(recordPath_, RecordText(steps));
+    } catch (...) {
+        dropTemporaries();
+        throw;
+    }
+    if (!Move(record, recordPath_)) {
+        int err = errno;
+        Remove(record);
+        dropTemporaries();
+        throw CFileException::FromErrno(err, recordPath_);
+    }
+    SyncDirectory(ParentDirectory(recordPath_));
+
+    std::vector<std::string> touched;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& s = steps[i];
+        touched.push_back(s.from);
+        touched.push_back(s.to);
+        // A rename never replaces anything: that would lose the file in the way.
+        int err = 0;
+        if (s.kind == 'R' && Exists(s.to))
+            err = EEXIST;
+        else if (!Move(s.from, s.to))
+            err = errno;
+        if (err == 0) continue;
+        if (s.kind == 'W') {
+            // Past the renames nothing can be undone; Recover finishes it at the next load.
+            throw CFileException::FromErrno(err, s.to);
+        }
+        // A rename failed: the earlier ones are undone and the commit is dropped.
+        // The record goes only once they are back, and the temporaries after it, so a crash
+        // on the way leaves a commit that Recover finishes or none at all.
+        for (size_t j = i; j-- > 0;)
+            Move(steps[j].to, steps[j].from);
+        SyncDirectoriesOf(touched);
+        Remove(recordPath_);
+        SyncDirectory(ParentDirectory(recordPath_));
+        dropTemporaries();
+        throw CFileException::FromErrno(err, s.from);
+    }
+    SyncDirectoriesOf(touched);
+    Remove(recordPath_);
+    SyncDirectory(ParentDirectory(recordPath_));
+}
+
+bool CFileTransaction::Recover(const std::string& recordPath, std::string* error) {
+    struct stat st {};
+    if (::lstat(recordPath.c_str(), &st) != 0) return true;
+    auto fail = [&](const std::string& why) {
+        if (error) *error = why;
+        return false;
+    };
+    std::vector<ParsedStep> steps;
+    std::string text;
+    try {
+        text = ReadWholeFile(recordPath);
+    } catch (const std::exception&) {
+        return fail(recordPath + " could not be read.");
+    }
+    if (!ParseRecord(text, ParentDirectory(recordPath), steps)) {
+        std::string aside = KeepAside(recordPath);
+        return fail(recordPath + " is not a commit record" +
+                    (aside.empty() ? std::string(".") : "; it has been kept as " + aside + "."));
+    }
+    std::vector<std::string> touched;
+    for (const ParsedStep& s : steps) {
+        touched.push_back(s.from);
+        touched.push_back(s.to);
+        // A step whose source is gone was done before the interruption.
+        if (!Exists(s.from)) continue;
+        if (s.kind == 'R' && Exists(s.to))
+            return fail("Both " + s.from + " and " + s.to +
+                        " exist, so an interrupted change cannot be finished.");
+        if (!Move(s.from, s.to)) return fail(s.from + " could not be renamed to " + s.to + ".");
+    }
+    SyncDirectoriesOf(touched);
+    Remove(recordPath);
+    SyncDirectory(ParentDirectory(recordPath));
+    return true;
+}

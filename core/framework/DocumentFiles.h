@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+#include <vector>
+
+struct CReaderContext;
+
+// Asked, after a file's name, before a save goes over a file the program did
+// not open; the file dialog is then told not to ask the same.
+inline constexpr const char* kReplaceFileQuestion = " already exists.\nDo you want to replace it?";
+
+// One open document per file: what the windows need to know to keep two
+// documents from writing the same file, the last one to save winning.
+
+// Whether a and b name one file: both made absolute, "." and ".." and links
+// resolved as far as the file exists.
+bool SameFile(const std::string& a, const std::string& b);
+// Whether files holds path.
+bool HoldsFile(const std::vector<std::string>& files, const std::string& path);
+
+// The reader's own data files (plan, history, verse notes, the reader file),
+// which no text document may take: saving text there would wreck them.
+bool IsReaderDataFile(const std::string& path);
+
+// The files an open reader environment holds: plan, history, verse notes and
+// general notes. Empty while none is open.
+std::vector<std::string> EnvironmentFiles(const CReaderContext& reader);
+
+// Why a text document holding ownPath may not take target as its file (Save
+// As, or Open into the same window); empty when it may. heldElsewhere: the
+// files the other open documents hold.
+std::string RefuseFileForText(const std::string& target, const std::string& ownPath,
+                              const std::vector<std::string>& heldElsewhere, bool saving);
+
+// Of the documents opened beside an environment (their files in order), the
+// indices of those that hold one of the environment's files: they are closed,
+// and save, before the environment opens its own.
+std::vector<size_t> DocumentsInTheWay(const std::vector<std::string>& openFiles,
+                                      const std::vector<std::string>& environmentFiles);

@@ -1,0 +1,64 @@
+#include "../core/TempDir.h"
+#include "RunCli.h"
+#include "foundation/DirectoryLock.h"
+#include "foundation/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the CLI and returns its exit status and what it wrote to stderr.
+CliResult RunCliErr(const std::string& args) {
+    std::string cmd = "SCRIVANE_LOCK_WAIT_MS=100 " SCRIVANE_CLI_PATH " " + args + " 2>&1 >/dev/null";
+    FILE* p = ::popen(cmd.c_str(), "r");
+    CliResult r{-1, {}};
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
+    int st = ::pclose(p);
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return r;
+}
+
+// While another program holds a directory, a command that would change its
+// files waits, gives up with exit status 1 naming the holder, and changes
+// nothing; once it is free the same command goes through.
+TEST(LockCli, CommandsWaitForTheDirectoryThenGiveUp) {
+    TempDir dir;
+    ASSERT_EQ(RunCli("reader new Bob John Smith --base '" + dir.Path() + "'").status, 0);
+    const std::string readerDir = dir.Path("Bob (John Smith)");
+    const std::string stem = "'" + readerDir + "/Bob'";
+    SaveFileAtomic(dir.Path("w.txt"), "<TITLE = Week><WEEKD = 1>/[Genesis 1]/[Genesis 2]");
+    ASSERT_EQ(RunCli("plan new " + stem + " '" + dir.Path("w.txt") + "' --yes").status, 0);
+
+    struct Case {
+        std::string args;
+        std::string lockedDirectory;
+        std::string changedFile;
+    };
+    const std::vector<Case> cases = {
+        {"plan read " + stem + " 0 5 --yes", readerDir, readerDir + "/Bob.vnpln"},
+        {"notes set '" + readerDir + "/Bob.vnnot' 'John 3:16' loved", readerDir, readerDir + "/Bob.vnnot"},
+        {"reader new Ann Mary Lee --base '" + dir.Path() + "'", dir.Path(), dir.Path("Scrivane.vnrdr")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const std::string before = FileExists(c.changedFile) ? ReadWholeFile(c.changedFile) : "";
+        CDirectoryLock other;
+        ASSERT_TRUE(other.Acquire(c.lockedDirectory, std::chrono::milliseconds(0), "Scrivane"));
+        CliResult refused = RunCliErr(c.args);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.out.find("are being changed by Scrivane (process " + std::to_string(::getpid())),
+                  std::string::npos)
+            << refused.out;
+        EXPECT_EQ(FileExists(c.changedFile) ? ReadWholeFile(c.changedFile) : "", before);
+        other.Release();
+        EXPECT_EQ(RunCliErr(c.args).status, 0);
+        EXPECT_NE(ReadWholeFile(c.changedFile), before);
+        // The holder's note goes with the command.
+        EXPECT_FALSE(FileExists(c.lockedDirectory + "/" + CDirectoryLock::kHolderFileName));
+    }
+}
+
+} // namespace

@@ -1,0 +1,210 @@
+// Kills scrivane-cli after each of its file operations in turn (through
+// SCRIVANE_CRASH_AFTER_FILE_OPS) on every path that saves, and checks after
+// each kill that the next load finds the complete old state or the complete
+// new one: no lost reading, no orphaned reader. Prints the totals.
+#include "foundation/FileAccess.h"
+#include "framework/ReaderContext.h"
+#include "framework/ScriptedUiServices.h"
+#include "plan/ReadingPlanDoc.h"
+#include "reader/ReaderFile.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using State = std::map<std::string, std::string>;
+
+std::string Get(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs the CLI; its exit status, or -signal when it was killed.
+int Cli(const std::vector<std::string>& args, long crashAfter) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setenv("SCRIVANE_TODAY", "2026-12-05", 1);
+        if (crashAfter > 0) ::setenv("SCRIVANE_CRASH_AFTER_FILE_OPS", std::to_string(crashAfter).c_str(), 1);
+        std::FILE* null = std::fopen("/dev/null", "w");
+        ::dup2(::fileno(null), 1);
+        ::dup2(::fileno(null), 2);
+        std::vector<char*> argv{const_cast<char*>(SCRIVANE_CLI_PATH)};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(SCRIVANE_CLI_PATH, argv.data());
+        ::_exit(127);
+    }
+    int st = 0;
+    ::waitpid(pid, &st, 0);
+    return WIFSIGNALED(st) ? -WTERMSIG(st) : WEXITSTATUS(st);
+}
+
+struct Loaded {
+    State files;
+    int orphans = 0;
+    int strayEmptyDirectories = 0;
+    std::string problem;
+};
+
+// What the next program sees: the reader file read after an interrupted Edit
+// Reader was finished, each reader's plan loaded as the plan window loads it
+// (which finishes an interrupted save of plan and history), and then every
+// file's bytes. Temporaries and the lock's holder note are no data.
+Loaded Load(const std::string& base) {
+    Loaded l;
+    if (std::string why; !RecoverReaderCommit(base, &why)) l.problem = why;
+    std::string last;
+    CReaderArray readers;
+    ReaderFileLoad r = LoadReaderFile(base, last, readers);
+    if (!r.ok) l.problem = r.message;
+    std::set<std::string> named;
+    for (int i = 0; i < readers.GetCount(); ++i) {
+        CReaderContext ctx;
+        ctx.baseDirectory = base;
+        ctx.fileStem = readers.At(i).GetFileStem();
+        ctx.displayName = readers.At(i).GetDisplayName();
+        const std::string dir = ParentDirectory(JoinStem(base, ctx.fileStem));
+        named.insert(fs::path(dir).filename().string());
+        if (!fs::is_directory(dir)) {
+            ++l.orphans; // a record whose files are gone
+            continue;
+        }
+        if (FileExists(JoinStem(base, ctx.fileStem) + ".vnpln")) {
+            CScriptedUiServices ui;
+            CReadingPlanDoc doc(ui, ctx);
+            doc.OnNewDocument();
+            if (!ui.messageBoxes.empty()) l.problem = ui.messageBoxes.front().text;
+        }
+    }
+    for (const auto& e : fs::directory_iterator(base)) {
+        if (!e.is_directory()) continue;
+        const std::string name = e.path().filename().string();
+        if (named.count(name)) continue;
+        if (fs::is_empty(e.path()))
+            ++l.strayEmptyDirectories; // made for a reader that was never recorded; holds nothing
+        else
+            ++l.orphans; // files no reader names
+    }
+    for (const auto& e : fs::recursive_directory_iterator(base)) {
+        const std::string name = e.path().filename().string();
+        if (name.find(".tmp-") != std::string::npos || name == "Scrivane.lock") continue;
+        if (e.is_directory() && fs::is_empty(e.path()) && !named.count(name)) continue;
+        l.files[fs::relative(e.path(), base).string()] = e.is_directory() ? "/" : Get(e.path().string());
+    }
+    return l;
+}
+
+void Reset(const std::string& golden, const std::string& base) {
+    fs::remove_all(base);
+    fs::copy(golden, base, fs::copy_options::recursive);
+}
+
+struct Path {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+} // namespace
+
+int main() {
+    char tmpl[] = "/tmp/scrivane-crash-XXXXXX";
+    const std::string root = ::mkdtemp(tmpl);
+    const std::string golden = root + "/golden", base = root + "/base";
+    fs::create_directory(golden);
+    {
+        std::ofstream(root + "/w1.txt")
+            << "<TITLE = Week><WEEKD = 1>/[Genesis 1]/[Genesis 2][Psalms 23]/[Jude 3]";
+        std::ofstream(root + "/w2.txt") << "<TITLE = Next><WEEKD = 1>/[Exodus 1]/[Exodus 2]";
+    }
+    const std::string stem = golden + "/Bob (John Smith)/Bob";
+    bool setUp = Cli({"reader", "new", "Bob", "John", "Smith", "--base", golden}, 0) == 0 &&
+                 Cli({"plan", "new", stem, root + "/w1.txt", "--yes"}, 0) == 0 &&
+                 Cli({"plan", "read", stem, "0", "40", "--yes"}, 0) == 0 &&
+                 Cli({"plan", "read", stem, "5000", "5100", "--lifetime-only", "--yes"}, 0) == 0 &&
+                 Cli({"notes", "set", stem + ".vnnot", "John 3:16", "so loved"}, 0) == 0;
+    if (!setUp) {
+        std::cerr << "could not set up the reader\n";
+        return 1;
+    }
+    const std::string runStem = base + "/Bob (John Smith)/Bob";
+    const std::vector<Path> paths = {
+        {"plan new", {"plan", "new", runStem, root + "/w2.txt", "--yes"}},
+        {"plan read", {"plan", "read", runStem, "20", "120", "--yes"}},
+        {"notes set", {"notes", "set", runStem + ".vnnot", "Genesis 1:1", "In the beginning"}},
+        {"reader new", {"reader", "new", "Ann", "Mary", "Lee", "--base", base}},
+        {"reader edit", {"reader", "edit", "Bob", "Rob", "John", "Smith", "--yes", "--base", base}},
+    };
+
+    int runs = 0, kills = 0, lost = 0, orphans = 0, strays = 0, failures = 0;
+    for (const Path& p : paths) {
+        Reset(golden, base);
+        const Loaded before = Load(base);
+        Reset(golden, base);
+        if (Cli(p.args, 0) != 0) {
+            std::cerr << p.name << ": the command fails without a crash\n";
+            ++failures;
+            continue;
+        }
+        const Loaded after = Load(base);
+        if (before.files == after.files) {
+            std::cerr << p.name << ": the command changed nothing\n";
+            ++failures;
+            continue;
+        }
+        int pathKills = 0, sawOld = 0, sawNew = 0;
+        for (long n = 1; n < 500; ++n) {
+            Reset(golden, base);
+            const int status = Cli(p.args, n);
+            ++runs;
+            const Loaded now = Load(base);
+            const bool isOld = now.files == before.files, isNew = now.files == after.files;
+            sawOld += isOld;
+            sawNew += isNew;
+            orphans += now.orphans;
+            strays += now.strayEmptyDirectories;
+            if (!isOld && !isNew) {
+                ++lost;
+                std::cerr << p.name << ": neither the old nor the new state after file operation " << n
+                          << "\n";
+            }
+            if (!now.problem.empty()) {
+                ++failures;
+                std::cerr << p.name << ": the next load reports: " << now.problem << "\n";
+            }
+            if (status == -SIGKILL) {
+                ++kills;
+                ++pathKills;
+                continue;
+            }
+            if (status != 0) {
+                ++failures;
+                std::cerr << p.name << ": exit status " << status << " at " << n << "\n";
+            }
+            break;
+        }
+        std::cout << p.name << ": " << pathKills << " kills, old state seen " << sawOld << ", new state seen "
+                  << sawNew << "\n";
+        if (pathKills < 3 || sawOld == 0 || sawNew < 2) {
+            std::cerr << p.name << ": too few kill points to mean anything\n";
+            ++failures;
+        }
+    }
+    std::cout << "runs " << runs << ", kills " << kills << ", lost " << lost << ", orphaned readers "
+              << orphans << ", stray empty directories " << strays << "\n";
+    fs::remove_all(root);
+    return lost == 0 && orphans == 0 && failures == 0 ? 0 : 1;
+}
