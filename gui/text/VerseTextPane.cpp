@@ -14,7 +14,10 @@ CVerseTextPane::CVerseTextPane(std::function<std::string()> fileStem, QWidget* p
     viewport()->setBackgroundRole(QPalette::Window);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // Four lines when there is room; down to one in a small window, which must
+    // still fit the main window's client area.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    setMinimumHeight(fontMetrics().lineSpacing() + 8);
     document()->setDocumentMargin(6);
 }
 

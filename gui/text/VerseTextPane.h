@@ -16,6 +16,9 @@ public:
     uint16_t ShownVerse() const { return shown_; }
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override {
+        return {QTextBrowser::minimumSizeHint().width(), minimumHeight()};
+    }
 
 private:
     std::function<std::string()> fileStem_;
