@@ -4,15 +4,28 @@
 #include "shell/ScrivaneApp.h"
 #include "shell/SplashWindow.h"
 
+#include "foundation/Clock.h"
+#include "framework/CommandIds.h"
+#include "framework/MdiChildFrame.h"
+#include "plan/PlanTemplate.h"
+#include "plan/ReadingPlanDoc.h"
+#include "plan/TemplateFile.h"
+#include "planview/ReadingPlanView.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <benchmark/benchmark.h>
 
@@ -104,6 +117,102 @@ void ScrivaneStartUp(benchmark::State& state) {
     }
 }
 BENCHMARK(ScrivaneStartUp)->Unit(benchmark::kMillisecond);
+
+// Clicks OK in the next modal dialog once it is up.
+void AcceptNextModal() {
+    auto* timer = new QTimer;
+    timer->setInterval(1);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        QWidget* m = QApplication::activeModalWidget();
+        if (!m || !m->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        if (auto* ok = m->findChild<QPushButton*>("1")) ok->click();
+    });
+    timer->start();
+}
+
+// Paging through the plan window: the Next Reading command routed, the plan
+// redrawn, the bars and the enabled states brought up to date.
+void PlanWindowNextReading(benchmark::State& state) {
+    App();
+    Sandbox sandbox;
+    SetTodayOverride(CJJulian::Day(2026, 12, 7));
+    const std::string templatePath = (sandbox.base.path() + "/Largest.vntpl").toStdString();
+    CPlanTemplate t = CPlanTemplate::EditorDefaults();
+    t.planYears = 5;
+    t.planMonths = 11;
+    t.planDays = 2000;
+    t.divideBy = 1;
+    t.sectionCount = 6;
+    for (size_t b = 0; b < t.bookSection.size(); ++b)
+        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
+    SaveTemplateFile(templatePath, t);
+
+    auto app = std::make_unique<CScrivaneApp>();
+    app->InitInstance({});
+    CSplashWindow::HideSplash();
+    CMainFrame* frame = app->MainFrame();
+    app->Environment().CreateReader({"Bea", "", "Bea"}, {});
+    app->Environment().LastReader() = "Bea";
+    AcceptNextModal();
+    frame->OnCommand(Cmd::OpenReaderEnvironment);
+    CReadingPlanView* view = nullptr;
+    for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
+        if (auto* child = qobject_cast<CMdiChildFrame*>(w))
+            if (auto* v = dynamic_cast<CReadingPlanView*>(child->View())) {
+                view = v;
+                frame->MdiArea()->setActiveSubWindow(w);
+            }
+    if (!view || !view->Document().NewPlanFromFile(templatePath)) {
+        state.SkipWithError("no plan window");
+        return;
+    }
+    QApplication::processEvents();
+    for (auto _ : state) {
+        frame->OnCommand(Cmd::NextReading);
+        QApplication::processEvents();
+    }
+    state.counters["assignments"] = view->Document().GetElementCount();
+    frame->close();
+    app.reset();
+    SetTodayOverride(std::nullopt);
+}
+BENCHMARK(PlanWindowNextReading)->Unit(benchmark::kMicrosecond);
+
+// The floor: a bare MDI window that steps an index and redraws four lines of text.
+class BarePager : public QWidget {
+public:
+    int index = 0;
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        for (int row = 0; row < 4; ++row)
+            p.drawText(QRect(0, row * 16, 600, 16), Qt::AlignLeft,
+                       QString("Reading %1 of the plan, Genesis 1:1 through Genesis 2:3").arg(index + row));
+    }
+};
+
+void BareWindowNext(benchmark::State& state) {
+    App();
+    QMainWindow w;
+    auto* mdi = new QMdiArea;
+    w.setCentralWidget(mdi);
+    auto* pager = new BarePager;
+    mdi->addSubWindow(pager)->resize(640, 400);
+    auto* bar = w.statusBar();
+    auto* progress = new QProgressBar;
+    bar->addPermanentWidget(progress);
+    w.resize(900, 650);
+    w.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        ++pager->index;
+        progress->setValue(50);
+        pager->update();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BareWindowNext)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -23,7 +23,8 @@ int CCliUiServices::MessageBox(const MessageBoxRequest& request) {
         if (yes_) return IDOK;
         break;
     default:
-        errorShown_ = true;
+        // Information is told, but is no failure of the command.
+        if (request.icon != MbIcon::information) errorShown_ = true;
         err_ << "scrivane-cli: " << CliMessage(request.text) << "\n";
         return IDOK;
     }

@@ -4,6 +4,7 @@
 
 #include "foundation/Archive.h"
 #include "foundation/ErrorMessages.h"
+#include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "foundation/TextCodec.h"
 #include "notes/BibleNoteMap.h"
@@ -18,11 +19,14 @@ namespace {
 // Loads a notes file; a missing file is an empty map. False (with the
 // message on err) when the file cannot be read; it is left as it is.
 bool LoadNotes(const std::string& path, CBibleNoteMap& map, std::ostream& err) {
-    if (!FileExists(path)) return true;
     try {
-        CArchive ar(ReadWholeFile(path), FileNameOf(path));
+        CArchive ar(ReadWholeFile(path, kMaxNotesFileBytes), FileNameOf(path));
         map.Serialize(ar);
         return true;
+    } catch (const CFileException& e) {
+        if (e.cause == CFileException::fileNotFound) return true;
+        err << "scrivane-cli: " << CliMessage(LoadErrorMessage(e, path)) << "\n";
+        return false;
     } catch (const std::exception& e) {
         err << "scrivane-cli: " << CliMessage(LoadErrorMessage(e, path)) << "\n";
         return false;
@@ -41,15 +45,28 @@ int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!LoadNotes(args[0], map, err)) return 1;
     out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
         << '\n';
-    for (uint16_t index : map.IterationOrder())
-        out << index << '\t' << Reference(index) << '\t' << CliField(ToUtf8(map.GetNote(index))) << '\n';
+    // One write of the whole listing: a full file is over a megabyte of lines.
+    std::string text;
+    text.reserve(map.GetCount() * 64);
+    for (uint16_t index : map.IterationOrder()) {
+        text += std::to_string(index);
+        text += '\t';
+        text += Reference(index);
+        text += '\t';
+        const std::string& note = map.GetNote(index);
+        AppendCliField(text, IsValidUtf8(note) ? std::string_view(note)
+                                               : std::string_view(Windows1252ToUtf8(note)));
+        text += '\n';
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     return 0;
 }
 
 int NotesSet(const CliArgs& args, std::ostream& out, std::ostream& err) {
-    CVerse r;
-    r.SetFromText(args[1]);
-    uint16_t index = TheBible().GetVerseIndex(r);
+    // A note for a book that is not in the Bible must not land on Genesis.
+    std::optional<CVerse> r = ParseCanonReference(args[1]);
+    if (!r) return UsageError(err, "'" + args[1] + "' does not name a book of the Bible");
+    uint16_t index = TheBible().GetVerseIndex(*r);
     CDirectoryLock lock;
     if (!LockForCommand(lock, ParentDirectory(args[0]), true, err)) return 1;
     CBibleNoteMap map;

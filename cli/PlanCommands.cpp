@@ -3,6 +3,7 @@
 #include "CliLock.h"
 #include "CliText.h"
 #include "CliUiServices.h"
+#include "CoverageCommands.h"
 
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
@@ -20,7 +21,7 @@ const char* const kPlanUsage =
     "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
     "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM | "
     "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
-    "[--skip-bad] [--keep-empty-days]";
+    "[--skip-bad] [--keep-empty-days] | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
 
 // A day-by-day list made into a text import that New Plan reads.
 int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
@@ -52,10 +53,10 @@ bool ParseVerse(const std::string& text, uint16_t& index) {
         index = static_cast<uint16_t>(n);
         return true;
     }
-    if (text.empty()) return false;
-    CVerse r;
-    r.SetFromText(text);
-    index = r.GetIndex();
+    // An unknown book is refused, never read as Genesis.
+    std::optional<CVerse> r = ParseCanonReference(text);
+    if (!r) return false;
+    index = r->GetIndex();
     return true;
 }
 
@@ -65,14 +66,24 @@ bool Enabled(const CReadingPlanDoc& doc, int id) {
 }
 
 void Show(const CReadingPlanDoc& doc, std::ostream& out) {
+    // The assignments as one write: the largest plan has thousands of lines.
+    std::string text;
+    text.reserve(size_t(doc.GetElementCount()) * 96);
     for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
         const CPlanElement& e = doc.Elements()[i];
-        out << i << '\t' << e.GetScheduledDate().GetDateText() << '\t' << e.GetOriginalDate().GetDateText()
-            << '\t' << (doc.IsElementFinished(i) ? 1 : 0) << '\t';
-        for (uint16_t r = 0; r < e.GetRangeCount(); ++r)
-            out << (r ? "; " : "") << RangeText(e.GetRangeStart(r), e.GetRangeEnd(r));
-        out << '\n';
+        text += std::to_string(i);
+        text += '\t';
+        text += e.GetScheduledDate().GetDateText();
+        text += '\t';
+        text += e.GetOriginalDate().GetDateText();
+        text += doc.IsElementFinished(i) ? "\t1\t" : "\t0\t";
+        for (uint16_t r = 0; r < e.GetRangeCount(); ++r) {
+            if (r) text += "; ";
+            text += RangeText(e.GetRangeStart(r), e.GetRangeEnd(r));
+        }
+        text += '\n';
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     // As the progress bars show them: never more read than there is.
     auto row = [&out](uint32_t read, uint32_t total) {
         const auto t = static_cast<uint16_t>(total);
@@ -85,9 +96,13 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
     row(doc.CountPlanVersesRead(), doc.CountPlanVerses());
     row(doc.CountLifetimeVersesRead(), doc.GetLifetimeVerseTotal());
     out << '\n';
+    ShowSchedule(doc, out);
 }
 
 int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    // Looks at the plan only, and writes a file of its own.
+    if (!input.empty() && input[0] == "gaps")
+        return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
     if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
     if (!input.empty() && input[0] == "import-list") return ImportList(input, out, err);
     CliArgs args;
@@ -114,7 +129,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     if (sub == "finish" && !ParseUnsigned(args[2], 65535, index))
         return UsageError(err, "'" + args[2] + "' is not an assignment index");
     if (sub == "read" && (!ParseVerse(args[2], from) || !ParseVerse(args[3], to)))
-        return UsageError(err, "FROM and TO are verse indices or references");
+        return UsageError(err, "FROM and TO are verse indices or references to a book of the Bible");
     if (sub == "new" && !FileExists(CompleteTemplateExtension(args[2]))) {
         err << "scrivane-cli: " << CliMessage(args[2] + "\nCannot find this file.") << "\n";
         return 1;
@@ -129,9 +144,11 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
         return 1;
     CCliUiServices ui(err, yes);
     CReadingPlanDoc doc(ui, reader);
-    doc.OnNewDocument();
-    // A damaged file has been moved aside and reported; nothing is written in its place here.
-    if (ui.ErrorShown()) return 1;
+    // Showing creates, moves and changes no file.
+    doc.SetLookOnly(sub == "show" || sub == "properties");
+    // A file that could not be read, or a damaged one (moved aside), has been reported; nothing is
+    // written in its place here.
+    if (!doc.OnNewDocument() || ui.ErrorShown()) return 1;
 
     bool done = true;
     if (sub == "new") {

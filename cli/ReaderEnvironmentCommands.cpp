@@ -92,6 +92,7 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
         err << "scrivane-cli: " << CliMessage(LoadErrorMessage(e, env.ReaderFilePath())) << "\n";
         return 1;
     }
+    env.MakeDisplayNamesUnique();
 
     int index = -1;
     if (verb == "new") {

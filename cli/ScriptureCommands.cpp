@@ -26,11 +26,14 @@ int Verse(const CliArgs& args, std::ostream& out, std::ostream& err) {
         return 0;
     }
     if (args.empty()) return UsageError(err, "verse needs at least one reference text");
+    std::vector<CVerse> refs;
     for (const std::string& text : args) {
-        CVerse r;
-        r.SetFromText(text);
-        out << bible.GetVerseIndex(r) << '\t' << bible.GetReferenceText(r) << '\n';
+        std::optional<CVerse> r = ParseCanonReference(text);
+        if (!r) return UsageError(err, "'" + text + "' does not name a book of the Bible");
+        refs.push_back(*r);
     }
+    for (const CVerse& r : refs)
+        out << bible.GetVerseIndex(r) << '\t' << bible.GetReferenceText(r) << '\n';
     return 0;
 }
 

@@ -26,13 +26,14 @@ void CArchive::WriteByte(uint8_t v) {
 }
 
 void CArchive::WriteWord(uint16_t v) {
-    WriteByte(static_cast<uint8_t>(v));
-    WriteByte(static_cast<uint8_t>(v >> 8));
+    const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+    Write(b, 2);
 }
 
 void CArchive::WriteDWord(uint32_t v) {
-    WriteWord(static_cast<uint16_t>(v));
-    WriteWord(static_cast<uint16_t>(v >> 16));
+    const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+    Write(b, 4);
 }
 
 void CArchive::Write(const void* data, size_t n) {
@@ -71,15 +72,15 @@ uint8_t CArchive::ReadByte() {
 }
 
 uint16_t CArchive::ReadWord() {
-    uint16_t lo = ReadByte();
-    uint16_t hi = ReadByte();
-    return static_cast<uint16_t>(lo | (hi << 8));
+    uint8_t b[2];
+    Read(b, 2);
+    return static_cast<uint16_t>(b[0] | (b[1] << 8));
 }
 
 uint32_t CArchive::ReadDWord() {
-    uint32_t lo = ReadWord();
-    uint32_t hi = ReadWord();
-    return lo | (hi << 16);
+    uint8_t b[4];
+    Read(b, 4);
+    return uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
 }
 
 void CArchive::Read(void* data, size_t n) {

@@ -28,6 +28,8 @@ public:
     void WriteString(std::string_view s);
     void WriteCount(uint32_t c);
     void Write(const void* data, size_t n);
+    // Room for n more bytes, so that a large file is stored without regrowing.
+    void Reserve(size_t n) { data_.reserve(data_.size() + n); }
 
     uint8_t ReadByte();
     uint16_t ReadWord();

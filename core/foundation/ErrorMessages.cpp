@@ -2,7 +2,14 @@
 
 #include "Exceptions.h"
 
+#include <cstring>
+
 namespace {
+
+// The system's reason, as a line that names the file: "Bob.vnpln: Is a directory".
+std::string Reason(const CFileException& f, const std::string& fileName) {
+    return f.osError ? "\n" + fileName + ": " + std::strerror(f.osError) + "." : std::string();
+}
 
 std::string Message(const std::exception& e, const std::string& fileName, bool loading) {
     if (auto a = dynamic_cast<const CArchiveException*>(&e)) {
@@ -22,18 +29,31 @@ std::string Message(const std::exception& e, const std::string& fileName, bool l
             return fileName +
                    "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
         case CFileException::accessDenied:
+            // Here a file is refused for its permissions, not because someone has it open.
+            if (loading && f->osError)
+                return "Unable to read from " + fileName + ": " + std::strerror(f->osError) + ".";
+            [[fallthrough]];
         case CFileException::sharingViolation:
         case CFileException::lockViolation:
             return loading
                        ? "Unable to read from " + fileName + ", it is opened by someone else."
                        : "Unable to write to " + fileName + ", it is read-only or opened by someone else.";
         case CFileException::diskFull:
-            return "Destination disk drive is full.";
+            return "Destination disk drive is full." +
+                   (f->osError ? "\n" + fileName + " could not be written." : std::string());
         case CFileException::endOfFile:
             return kUnexpectedFileFormat;
+        case CFileException::tooLarge:
+            return fileName + "\nThis file is larger than any file of its kind can be, so it was not read.";
+        case CFileException::invalidFile:
+            if (!f->osError)
+                return fileName + "\nThis is not a regular file, so it was not " +
+                       (loading ? "read." : "written.");
+            break;
         default:
             break;
         }
+        return (loading ? "Failed to open document." : "Failed to save document.") + Reason(*f, fileName);
     }
     return loading ? "Failed to open document." : "Failed to save document.";
 }

@@ -29,7 +29,9 @@ public:
         sharingViolation,
         lockViolation,
         diskFull,
-        endOfFile
+        endOfFile,
+        // Larger than any file of its kind can be: not read at all.
+        tooLarge
     };
     CFileException(Cause cause, std::string fileName, int osError = 0);
     // Maps an errno value to the cause the user is told about.

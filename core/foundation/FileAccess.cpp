@@ -29,15 +29,25 @@ std::optional<uint64_t> FileSize(const std::string& path) {
     return static_cast<uint64_t>(st.st_size);
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, uint64_t maxBytes) {
     if (path.empty()) throw CFileException(CFileException::badPath, path);
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a FIFO in the file's place must not hang the program.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) throw CFileException::FromErrno(errno, path);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &st) != 0) {
+        int err = errno;
         ::close(fd);
         throw CFileException::FromErrno(err, path);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(st.st_mode)) throw CFileException(CFileException::invalidFile, path, EISDIR);
+        throw CFileException(CFileException::invalidFile, path);
+    }
+    if (static_cast<uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        throw CFileException(CFileException::tooLarge, path);
     }
     std::string data;
     data.reserve(static_cast<size_t>(st.st_size));
@@ -52,6 +62,11 @@ std::string ReadWholeFile(const std::string& path) {
         }
         if (n == 0) break;
         data.append(buf, static_cast<size_t>(n));
+        // A file that grows while it is read is held to the same limit.
+        if (data.size() > maxBytes) {
+            ::close(fd);
+            throw CFileException(CFileException::tooLarge, path);
+        }
     }
     ::close(fd);
     return data;

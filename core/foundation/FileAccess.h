@@ -12,8 +12,18 @@ bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 std::optional<uint64_t> FileSize(const std::string& path);
 
-// Reads the whole file.
-std::string ReadWholeFile(const std::string& path);
+// The most each kind of file is taken to hold: far more than any valid file
+// of its kind (a year's plan is about 100 KB; its history grows by some bytes
+// a reading), so that a file too large is refused before it is read into memory.
+inline constexpr uint64_t kMaxPlanFileBytes = uint64_t(64) << 20;     // .vnpln, .vnpro
+inline constexpr uint64_t kMaxNotesFileBytes = uint64_t(128) << 20;   // .vnnot: 4 KB for every verse
+inline constexpr uint64_t kMaxReaderFileBytes = uint64_t(16) << 20;   // Scrivane.vnrdr
+inline constexpr uint64_t kMaxTemplateFileBytes = uint64_t(16) << 20; // templates and reading lists
+
+// Reads the whole file. A file larger than maxBytes is refused (tooLarge)
+// without being read; anything but a regular file (a directory, a FIFO, a
+// device) is refused without blocking (invalidFile).
+std::string ReadWholeFile(const std::string& path, uint64_t maxBytes = kMaxPlanFileBytes);
 
 // Writes bytes to a temporary file beside path, flushes it to disk and renames
 // it over path: the old file survives any failure during the write. A file

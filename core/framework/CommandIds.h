@@ -32,9 +32,9 @@ inline constexpr int NewPlanFromGallery = 0x8600;
 inline constexpr int ImportReadingList = 0x8601;
 
 // The passage window (ids of our own, clear of the ranges above)
-inline constexpr int ReadAssignment = 0x8700;
-inline constexpr int PassageZoomIn = 0x8701;
-inline constexpr int PassageZoomOut = 0x8702;
+inline constexpr int ReadAssignment = 0x8800;
+inline constexpr int PassageZoomIn = 0x8801;
+inline constexpr int PassageZoomOut = 0x8802;
 
 // The framework's standard commands
 inline constexpr int FileNew = 57600;
@@ -74,6 +74,12 @@ inline constexpr int NextPane = 57680;
 inline constexpr int PreviousPane = 57681;
 inline constexpr int ViewToolbar = 59392;
 inline constexpr int ViewStatusBar = 59393;
+
+// Bible Coverage and plans of the unread chapters: a block of our own.
+inline constexpr int ViewBibleCoverage = 0x8700;
+inline constexpr int NewPlanFromUnreadChapters = 0x8701;
+inline constexpr int SaveCoverageAsPng = 0x8702;
+inline constexpr int SaveCoverageAsSvg = 0x8703;
 } // namespace Cmd
 
 // Help context numbers: a control's pop-up and a dialog's or window's topic.

@@ -49,9 +49,13 @@ bool CDocument::OnNewDocument() {
     return true;
 }
 
+uint64_t CDocument::MaxFileBytes() const {
+    return kMaxPlanFileBytes;
+}
+
 bool CDocument::OnOpenDocument(const std::string& path) {
     try {
-        CArchive ar(ReadWholeFile(path), FileNameOf(path));
+        CArchive ar(ReadWholeFile(path, MaxFileBytes()), FileNameOf(path));
         DeleteContents();
         SetModifiedFlag(true); // stays set if loading fails half way
         Serialize(ar);

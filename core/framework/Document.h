@@ -1,6 +1,7 @@
 #pragma once
 #include "CmdTarget.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -53,6 +54,8 @@ public:
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
     virtual void Serialize(CArchive& ar);
+    // The largest file OnOpenDocument reads; a larger one is refused unread.
+    virtual uint64_t MaxFileBytes() const;
 
     IUiServices& Ui() const { return ui_; }
 

@@ -17,6 +17,8 @@ public:
     std::vector<MessageBoxRequest> messageBoxes;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<int> extraReadingModesOffered;
+    // The verses Enter Reading was opened with, when it was given any.
+    std::vector<std::pair<uint16_t, uint16_t>> extraReadingRangesOffered;
     std::vector<std::string> progressFileNames;
     std::vector<std::string> planPropertiesShown;
     int progressMaxSeen = 0;
@@ -25,6 +27,10 @@ public:
     int MessageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     std::optional<ExtraReading> EnterExtraReading(int mode) override;
+    std::optional<ExtraReading> EnterExtraReadingOf(int mode, uint16_t start, uint16_t end) override {
+        extraReadingRangesOffered.emplace_back(start, end);
+        return EnterExtraReading(mode);
+    }
     std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) override;
     void ShowPlanProperties(const std::string& text) override;
     std::pair<int, int> MainFrameClientSize() override { return clientSize; }

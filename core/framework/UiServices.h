@@ -61,6 +61,13 @@ public:
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
     // The Enter Extra Reading dialog, preselecting mode; nothing on Cancel.
     virtual std::optional<ExtraReading> EnterExtraReading(int mode) = 0;
+    // The same dialog with its two verses set to start and end; a front that
+    // cannot set them asks as EnterExtraReading does.
+    virtual std::optional<ExtraReading> EnterExtraReadingOf(int mode, uint16_t start, uint16_t end) {
+        (void)start;
+        (void)end;
+        return EnterExtraReading(mode);
+    }
     // The plan-load progress dialog, shown with the file's name until destroyed.
     virtual std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) = 0;
     // The Reading Plan Properties dialog with its read-only text.

@@ -5,6 +5,7 @@
 #include "NoteText.h"
 #include "foundation/Archive.h"
 #include "foundation/ErrorMessages.h"
+#include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
 #include "framework/ReaderContext.h"
@@ -43,15 +44,31 @@ std::string CBibleNoteDoc::MakeTitle() const {
     return Possessive(context_.displayName) + " Bible Verse Keyed Notes";
 }
 
+uint64_t CBibleNoteDoc::MaxFileBytes() const {
+    return kMaxNotesFileBytes;
+}
+
 bool CBibleNoteDoc::OnNewDocument() {
     CDocument::OnNewDocument();
     std::string path = NotesPath();
     SetPathName(path);
     TheBible();
     damagedFileInPlace_ = false;
-    if (FileExists(path)) {
+    std::string bytes;
+    bool present = true;
+    try {
+        bytes = ReadWholeFile(path, MaxFileBytes());
+    } catch (const CFileException& e) {
+        present = false;
+        if (e.cause != CFileException::fileNotFound) {
+            // Not read is not damaged: nothing is moved, and the notes are not opened.
+            ReportError(Ui(), LoadErrorMessage(e, path));
+            return false;
+        }
+    }
+    if (present) {
         try {
-            CArchive ar(ReadWholeFile(path), FileNameOf(path));
+            CArchive ar(std::move(bytes), FileNameOf(path));
             Serialize(ar);
         } catch (const std::exception& e) {
             map_.Reset();

@@ -36,6 +36,7 @@ public:
     bool SaveVerseNotes();
     void CommitViews();
     void Serialize(CArchive& ar) override;
+    uint64_t MaxFileBytes() const override;
 
 private:
     bool Write(bool onlyIfModified);

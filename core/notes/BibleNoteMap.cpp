@@ -4,6 +4,7 @@
 #include "scripture/Bible.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -13,22 +14,38 @@ bool IsValid(uint16_t index) {
 
 } // namespace
 
-void CBibleNoteMap::Assign(uint16_t index, const std::string& text) {
-    auto [it, added] = notes_.insert_or_assign(index, text);
-    if (added) {
-        auto& chain = chains_[BucketOf(index)];
-        chain.insert(chain.begin(), index);
+void CBibleNoteMap::Assign(uint16_t index, std::string text) {
+    if (slots_.empty()) slots_.assign(kIndexCount, kNoSlot);
+    uint32_t& slot = slots_[index];
+    if (slot != kNoSlot) {
+        entries_[slot].text = std::move(text);
+        return;
     }
+    slot = static_cast<uint32_t>(entries_.size());
+    entries_.push_back({index, std::move(text)});
+    present_[index >> 6] |= uint64_t(1) << (index & 63);
+    chains_[BucketOf(index)].push_back(index);
 }
 
 void CBibleNoteMap::Remove(uint16_t index) {
-    if (notes_.erase(index) == 0) return;
+    const uint32_t slot = SlotOf(index);
+    if (slot == kNoSlot) return;
+    // The last entry takes the removed one's place in the table.
+    if (slot + 1 != entries_.size()) {
+        entries_[slot] = std::move(entries_.back());
+        slots_[entries_[slot].index] = slot;
+    }
+    entries_.pop_back();
+    slots_[index] = kNoSlot;
+    present_[index >> 6] &= ~(uint64_t(1) << (index & 63));
     auto& chain = chains_[BucketOf(index)];
     chain.erase(std::find(chain.begin(), chain.end(), index));
 }
 
 void CBibleNoteMap::RemoveAll() {
-    notes_.clear();
+    entries_ = {};
+    slots_ = {};
+    present_.fill(0);
     for (auto& chain : chains_)
         chain = {};
 }
@@ -51,7 +68,7 @@ void CBibleNoteMap::SetNote(uint16_t index, const std::string& text) {
         removed = true;
     }
 
-    if (notes_.empty()) {
+    if (entries_.empty()) {
         RemoveAll(); // frees the table, as emptying the map always did
         firstNoted = lastNoted = kNoVerse;
     } else if (added) {
@@ -63,46 +80,66 @@ void CBibleNoteMap::SetNote(uint16_t index, const std::string& text) {
     }
 }
 
-std::string CBibleNoteMap::GetNote(uint16_t index) const {
-    if (!IsValid(index)) return {};
-    auto it = notes_.find(index);
-    return it == notes_.end() ? std::string() : it->second;
+const std::string& CBibleNoteMap::GetNote(uint16_t index) const {
+    static const std::string none;
+    if (!IsValid(index)) return none;
+    const uint32_t slot = SlotOf(index);
+    return slot == kNoSlot ? none : entries_[slot].text;
 }
 
 // Entries loaded from a file may carry indices beyond the canon; the walk over
 // valid indices never reaches them, and neither does this search.
 uint16_t CBibleNoteMap::NextNoted(uint16_t index) const {
     uint16_t i = static_cast<uint16_t>(index + 1);
-    if (notes_.empty() || !IsValid(i)) return kNoVerse;
-    auto it = notes_.lower_bound(i);
-    if (it == notes_.end() || !IsValid(it->first)) return kNoVerse;
-    return it->first;
+    if (entries_.empty() || !IsValid(i)) return kNoVerse;
+    const uint32_t total = TheBible().GetTotalVerseCount();
+    size_t word = i >> 6;
+    uint64_t bits = present_[word] & (~uint64_t(0) << (i & 63));
+    for (;;) {
+        if (bits != 0) {
+            const uint32_t found = static_cast<uint32_t>(word * 64 + std::countr_zero(bits));
+            return found < total ? static_cast<uint16_t>(found) : kNoVerse;
+        }
+        if (++word >= present_.size() || word * 64 >= total) return kNoVerse;
+        bits = present_[word];
+    }
 }
 
 uint16_t CBibleNoteMap::PreviousNoted(uint16_t index) const {
     uint16_t i = static_cast<uint16_t>(index - 1);
-    if (notes_.empty() || !IsValid(i)) return kNoVerse;
-    auto it = notes_.upper_bound(i);
-    if (it == notes_.begin()) return kNoVerse;
-    return std::prev(it)->first;
+    if (entries_.empty() || !IsValid(i)) return kNoVerse;
+    size_t word = i >> 6;
+    const unsigned shift = 63 - (i & 63);
+    uint64_t bits = (present_[word] << shift) >> shift;
+    for (;;) {
+        if (bits != 0) return static_cast<uint16_t>(word * 64 + 63 - std::countl_zero(bits));
+        if (word == 0) return kNoVerse;
+        bits = present_[--word];
+    }
 }
 
 std::vector<uint16_t> CBibleNoteMap::IterationOrder() const {
     std::vector<uint16_t> order;
-    order.reserve(notes_.size());
+    order.reserve(entries_.size());
     for (const auto& chain : chains_)
-        order.insert(order.end(), chain.begin(), chain.end());
+        order.insert(order.end(), chain.rbegin(), chain.rend());
     return order;
 }
 
 void CBibleNoteMap::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar.WriteWord(static_cast<uint16_t>(notes_.size()));
+        size_t bytes = 6;
+        for (const Entry& e : entries_)
+            bytes += 2 + 7 + e.text.size();
+        ar.Reserve(bytes);
+        ar.WriteWord(static_cast<uint16_t>(entries_.size()));
         ar.WriteWord(firstNoted);
         ar.WriteWord(lastNoted);
-        for (uint16_t index : IterationOrder()) {
-            ar.WriteWord(index);
-            ar.WriteString(notes_.at(index));
+        for (const auto& chain : chains_) {
+            for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+                ar.WriteWord(*it);
+                ar.WriteString(entries_[slots_[*it]].text);
+            }
         }
         return;
     }
@@ -110,6 +147,8 @@ void CBibleNoteMap::Serialize(CArchive& ar) {
     uint16_t count = ar.ReadWord();
     firstNoted = ar.ReadWord();
     lastNoted = ar.ReadWord();
+    // Each entry takes at least three bytes; a damaged count cannot make the table huge.
+    entries_.reserve(std::min<size_t>(count, ar.Remaining() / 3));
     for (uint16_t n = 0; n < count; ++n) {
         uint16_t index = ar.ReadWord();
         Assign(index, ar.ReadString());

@@ -28,10 +28,12 @@ std::pair<std::string, std::string> SplitPath(const std::string& path) {
 
 // Reads a general notes file, refusing one too large for the editor.
 std::string ReadNotesFile(const std::string& path) {
-    auto size = FileSize(path);
-    if (size && *size > kMaxGeneralNotesBytes)
+    try {
+        return ReadWholeFile(path, kMaxGeneralNotesBytes);
+    } catch (const CFileException& e) {
+        if (e.cause != CFileException::tooLarge) throw;
         throw std::length_error(path + " is too large to open as general notes (more than 16 MB).");
-    return ReadWholeFile(path);
+    }
 }
 
 std::string LoadMessage(const std::exception& e, const std::string& path) {
@@ -110,10 +112,8 @@ bool CGeneralNoteDoc::OnNewDocument() {
 bool CGeneralNoteDoc::OnOpenDocument(const std::string& path) {
     // The environment opening its own notes: a file that cannot be read must
     // not keep the environment from opening.
-    if (GetPathName().empty() && !context_.displayName.empty() && path == context_.generalNotesPath) {
-        OpenForEnvironment();
-        return true;
-    }
+    if (GetPathName().empty() && !context_.displayName.empty() && path == context_.generalNotesPath)
+        return OpenForEnvironment();
     try {
         std::string bytes = ReadNotesFile(path);
         CArchive ar(std::move(bytes), FileNameOf(path));
@@ -127,15 +127,22 @@ bool CGeneralNoteDoc::OnOpenDocument(const std::string& path) {
     return true;
 }
 
-void CGeneralNoteDoc::OpenForEnvironment() {
+bool CGeneralNoteDoc::OpenForEnvironment() {
     environmentNotes_ = true;
     const std::string path = context_.generalNotesPath;
-    if (!FileExists(path)) {
-        OnNewDocument();
-        return;
+    std::string bytes;
+    try {
+        bytes = ReadNotesFile(path);
+    } catch (const CFileException& e) {
+        if (e.cause == CFileException::fileNotFound) return OnNewDocument();
+        // Not read is not damaged: nothing is moved, and the notes are not opened.
+        ReportError(Ui(), LoadMessage(e, path));
+        return false;
+    } catch (const std::exception& e) {
+        ReportError(Ui(), LoadMessage(e, path));
+        return false;
     }
     try {
-        std::string bytes = ReadNotesFile(path);
         CArchive ar(std::move(bytes), FileNameOf(path));
         Serialize(ar);
         SetModifiedFlag(false);
@@ -145,6 +152,7 @@ void CGeneralNoteDoc::OpenForEnvironment() {
         if (!ReportAndKeepAside(Ui(), LoadMessage(e, path), path, "the general notes start empty"))
             damagedPath_ = path;
     }
+    return true;
 }
 
 bool CGeneralNoteDoc::SaveTo(const std::string& path) {

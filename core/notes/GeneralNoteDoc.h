@@ -24,9 +24,10 @@ public:
     const std::string& GetStoredTitle() const { return title_; }
 
     // The environment's way in: opens the reader's general notes file if it
-    // exists, else starts empty at that path. A file that cannot be read is
-    // reported and kept aside; the notes then start empty.
-    void OpenForEnvironment();
+    // exists, else starts empty at that path. A file that cannot be read (no
+    // access, an I/O error, too large, not a regular file) is reported and
+    // nothing is opened (false); it is not moved.
+    bool OpenForEnvironment();
     bool OnNewDocument() override;
     // Reads path into the editor and attaches it. The first opening of the
     // environment's own file goes the way of OpenForEnvironment.

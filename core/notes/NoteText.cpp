@@ -7,7 +7,16 @@ std::string EditorTextFromStored(std::string_view stored) {
 }
 
 std::string StoredTextFromEditor(std::string_view editorText) {
-    return ToCrLf(editorText);
+    // Every line break gets its CR, even after a CR of the text's own, so that
+    // reading the stored text back gives exactly this text: carriage returns
+    // that a file held before a line break are not lost one a save.
+    std::string out;
+    out.reserve(editorText.size() + editorText.size() / 16);
+    for (char c : editorText) {
+        if (c == '\n') out.push_back('\r');
+        out.push_back(c);
+    }
+    return out;
 }
 
 std::string Possessive(const std::string& displayName) {

@@ -91,6 +91,7 @@ void CReadingPlanDoc::InitialiseEmptyPlan() {
     elements.clear();
     inPlan.assign(verses, 0);
     readInPlan.assign(verses, 0);
+    planVerseCount_ = planReadCount_ = 0;
     planDirty = true;
 }
 
@@ -98,6 +99,7 @@ void CReadingPlanDoc::InitialiseEmptyHistory() {
     readingLog.clear();
     extraReadingMode = 0;
     lifetimeCounts.assign(TheBible().GetTotalVerseCount(), 0);
+    lifetimeReadCount_ = 0;
     historyDirty = true;
 }
 
@@ -119,8 +121,12 @@ bool CReadingPlanDoc::OnNewDocument() {
     // A save of both files that a crash interrupted is finished before either is read.
     if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
         ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
-    if (!FileExists(planPath) || !LoadFile(planPath, true)) InitialiseEmptyPlan();
-    if (!FileExists(historyPath) || !LoadFile(historyPath, false)) InitialiseEmptyHistory();
+    const Load plan = LoadFile(planPath, true);
+    if (plan == Load::unreadable) return false;
+    if (plan != Load::loaded) InitialiseEmptyPlan();
+    const Load history = LoadFile(historyPath, false);
+    if (history == Load::unreadable) return false;
+    if (history != Load::loaded) InitialiseEmptyHistory();
     // A damaged file left in place is never written; only changes made from now on are at stake.
     if (planFileLocked_) planDirty = false;
     if (historyFileLocked_) historyDirty = false;
@@ -130,21 +136,34 @@ bool CReadingPlanDoc::OnNewDocument() {
     return true;
 }
 
-bool CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
+CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
+    std::string bytes;
     try {
-        CArchive ar(ReadWholeFile(path), path);
+        bytes = ReadWholeFile(path, kMaxPlanFileBytes);
+    } catch (const CFileException& e) {
+        if (e.cause == CFileException::fileNotFound) return Load::missing;
+        // Not read is not damaged: the file stays as it is, and so does everything else.
+        ReportError(Ui(), LoadErrorMessage(e, path));
+        return Load::unreadable;
+    }
+    try {
+        CArchive ar(std::move(bytes), path);
         if (plan)
             Serialize(ar);
         else
             SerializeHistory(ar);
-        return true;
+        return Load::loaded;
     } catch (const std::exception& e) {
+        if (lookOnly_) {
+            ReportError(Ui(), LoadErrorMessage(e, path));
+            return Load::unreadable;
+        }
         // A file that cannot be moved aside is never written over.
         const bool locked =
             !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
                                 plan ? "the reading plan starts empty" : "the reading history starts empty");
         (plan ? planFileLocked_ : historyFileLocked_) = locked;
-        return false;
+        return Load::damaged;
     }
 }
 
@@ -223,7 +242,7 @@ bool CReadingPlanDoc::WriteBothFiles() {
 }
 
 bool CReadingPlanDoc::SaveDirtyFiles() {
-    if (!setUp_) return true;
+    if (!setUp_ || lookOnly_) return true;
     // A damaged file left in place is never written; WriteFile reports that one by one.
     if (planDirty && historyDirty && !planFileLocked_ && !historyFileLocked_) {
         const bool written = WriteBothFiles();
@@ -273,6 +292,11 @@ void CReadingPlanDoc::Serialize(CArchive& ar) {
             copy.Serialize(ar);
         }
     } else {
+        // Whatever part was read, the counts describe the flags as they now are.
+        struct Recount {
+            CReadingPlanDoc* doc;
+            ~Recount() { doc->RecountPlan(); }
+        } recount{this};
         planVersion = static_cast<int32_t>(ar.ReadDWord());
         inPlan.clear();
         readInPlan.clear();
@@ -319,6 +343,10 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
         for (CLogElement& e : readingLog)
             e.Serialize(ar);
     } else {
+        struct Recount {
+            CReadingPlanDoc* doc;
+            ~Recount() { doc->RecountLifetime(); }
+        } recount{this};
         historyVersion = static_cast<int32_t>(ar.ReadDWord());
         lifetimeCounts.clear();
         readingLog.clear();
@@ -339,13 +367,29 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
     historyDirty = false;
 }
 
+void CReadingPlanDoc::RecountPlan() {
+    planVerseCount_ =
+        static_cast<uint32_t>(std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
+    planReadCount_ = 0;
+    const size_t both = std::min(inPlan.size(), readInPlan.size());
+    for (size_t v = 0; v < both; ++v)
+        planReadCount_ += inPlan[v] != 0 && readInPlan[v] != 0;
+}
+
+void CReadingPlanDoc::RecountLifetime() {
+    lifetimeReadCount_ = static_cast<uint32_t>(
+        std::count_if(lifetimeCounts.begin(), lifetimeCounts.end(), [](uint16_t c) { return c != 0; }));
+}
+
 // --- reading and progress ----------------------------------------------------
 
 void CReadingPlanDoc::MarkVerseRead(uint16_t v) {
     if (v < inPlan.size() && inPlan[v] != 0 && v < readInPlan.size() && readInPlan[v] == 0) {
         readInPlan[v] = 1;
+        ++planReadCount_;
         planDirty = true;
     } else if (v < lifetimeCounts.size()) {
+        if (lifetimeCounts[v] == 0) ++lifetimeReadCount_;
         CountOnce(lifetimeCounts[v]);
         historyDirty = true;
     }
@@ -359,6 +403,10 @@ void CReadingPlanDoc::MarkRangeRead(uint16_t a, uint16_t b) {
 
 void CReadingPlanDoc::MarkVerseInPlan(uint16_t v) {
     if (v >= inPlan.size()) return;
+    if (inPlan[v] == 0) {
+        ++planVerseCount_;
+        if (v < readInPlan.size() && readInPlan[v] != 0) ++planReadCount_;
+    }
     inPlan[v] = 1;
     planDirty = true;
 }
@@ -396,24 +444,6 @@ int CReadingPlanDoc::GetPlanState() const {
     return elements.size() == 1 ? 6 : 0;
 }
 
-uint32_t CReadingPlanDoc::CountPlanVerses() const {
-    return static_cast<uint32_t>(
-        std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
-}
-
-uint32_t CReadingPlanDoc::CountPlanVersesRead() const {
-    uint32_t n = 0;
-    const size_t both = std::min(inPlan.size(), readInPlan.size());
-    for (size_t v = 0; v < both; ++v)
-        n += inPlan[v] != 0 && readInPlan[v] != 0;
-    return n;
-}
-
-uint16_t CReadingPlanDoc::CountLifetimeVersesRead() const {
-    return static_cast<uint16_t>(
-        std::count_if(lifetimeCounts.begin(), lifetimeCounts.end(), [](uint16_t c) { return c != 0; }));
-}
-
 void CReadingPlanDoc::SetExtraReadingMode(int mode) {
     if (mode == 0 || mode == 1) extraReadingMode = mode;
 }
@@ -427,8 +457,11 @@ void CReadingPlanDoc::FinishElement(uint16_t i) {
 }
 
 void CReadingPlanDoc::AddLifetimeReading(uint16_t start, uint16_t end) {
-    for (uint32_t v = start; v <= end; ++v)
-        if (v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
+    for (uint32_t v = start; v <= end; ++v) {
+        if (v >= lifetimeCounts.size()) continue;
+        if (lifetimeCounts[v] == 0) ++lifetimeReadCount_;
+        CountOnce(lifetimeCounts[v]);
+    }
     historyDirty = true;
 }
 
@@ -437,6 +470,8 @@ void CReadingPlanDoc::FoldPlanIntoLifetime() {
         if (readInPlan[v] != 0 && v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
         readInPlan[v] = 0;
     }
+    RecountPlan();
+    RecountLifetime();
     readingLog.clear();
     historyDirty = true;
     planDirty = true;
@@ -467,7 +502,14 @@ void CReadingPlanDoc::SynchronizeDates() {
 // --- commands ----------------------------------------------------------------
 
 void CReadingPlanDoc::OnEnterReading() {
-    auto result = Ui().EnterExtraReading(extraReadingMode);
+    ApplyExtraReading(Ui().EnterExtraReading(extraReadingMode));
+}
+
+void CReadingPlanDoc::OnEnterReadingOf(uint16_t start, uint16_t end) {
+    ApplyExtraReading(Ui().EnterExtraReadingOf(extraReadingMode, start, end));
+}
+
+void CReadingPlanDoc::ApplyExtraReading(const std::optional<ExtraReading>& result) {
     if (!result) return;
     SetExtraReadingMode(result->mode);
     if (result->mode == 1)
@@ -487,6 +529,7 @@ void CReadingPlanDoc::OnResetLifetimeReadings() {
     if (Ui().MessageBox({kResetLifetimeQuestion, MbButtons::okCancel, MbIcon::question, 1}) == IDOK) {
         readingLog.clear();
         std::fill(lifetimeCounts.begin(), lifetimeCounts.end(), 0);
+        lifetimeReadCount_ = 0;
         historyDirty = true;
     }
     UpdateAllViews(nullptr);
@@ -532,11 +575,14 @@ const char* EmptyPlanReason(TemplateForm form, const CPlanTemplate& t, const Tex
 
 } // namespace
 
-bool CReadingPlanDoc::NewPlan(bool fromGallery) {
+bool CReadingPlanDoc::ConfirmNewPlan() {
     const uint32_t total = CountPlanVerses();
-    if (total != 0 && CountPlanVersesRead() != total &&
-        Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) != IDYES)
-        return false;
+    return total == 0 || CountPlanVersesRead() == total ||
+           Ui().MessageBox({kNewPlanQuestion, MbButtons::yesNo, MbIcon::question, 0}) == IDYES;
+}
+
+bool CReadingPlanDoc::NewPlan(bool fromGallery) {
+    if (!ConfirmNewPlan()) return false;
     FileDialogRequest request = TemplateFileRequest(true, kTemplateDefaultFileName, reader_.baseDirectory);
     request.gallery = fromGallery ? 2 : 1;
     // The reader's own templates: beside the reader's files and in the base directory.
@@ -556,7 +602,7 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     std::string bytes;
     CPlanTemplate t;
     try {
-        bytes = ReadWholeFile(path);
+        bytes = ReadWholeFile(path, kMaxTemplateFileBytes);
         if (form == TemplateForm::archive) t = ReadTemplateArchive(bytes, path);
     } catch (const std::exception& e) {
         ReportError(Ui(), LoadErrorMessage(e, path));
@@ -581,6 +627,7 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     const size_t verses = TheBible().GetTotalVerseCount();
     if (inPlan.size() < verses) inPlan.resize(verses, 0);
     if (readInPlan.size() < verses) readInPlan.resize(verses, 0);
+    RecountPlan();
     elements.clear();
     startDate = Today();
     planDirty = true;

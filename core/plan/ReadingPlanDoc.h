@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 struct TextImport;
 
 class CArchive;
+struct ExtraReading;
 struct CPlanTemplate;
 
 inline constexpr const char* kResetPlanQuestion =
@@ -55,7 +57,12 @@ public:
     // Loads both files, or starts empty (and dirty) for a missing one. A file
     // that fails to load is reported, moved aside and replaced by the empty
     // state, so the damaged bytes are never overwritten.
+    // A file that cannot be read at all is reported and nothing is opened
+    // (false); it is neither moved nor written.
     bool OnNewDocument() override;
+    // For commands that only look: a damaged file is reported and left where
+    // it is, and nothing is ever written.
+    void SetLookOnly(bool lookOnly) { lookOnly_ = lookOnly; }
     // Writes whichever file is dirty; it does not empty the document.
     void DeleteContents() override;
     void OnCloseDocument() override;
@@ -96,9 +103,10 @@ public:
     CPlanElement GetElement(uint16_t i) const;
     uint16_t GetElementCount() const { return static_cast<uint16_t>(elements.size()); }
     int GetPlanState() const;
-    uint32_t CountPlanVerses() const;
-    uint32_t CountPlanVersesRead() const;
-    uint16_t CountLifetimeVersesRead() const;
+    // Kept as the flags change, so that drawing and enabled-state checks cost nothing.
+    uint32_t CountPlanVerses() const { return planVerseCount_; }
+    uint32_t CountPlanVersesRead() const { return planReadCount_; }
+    uint16_t CountLifetimeVersesRead() const { return static_cast<uint16_t>(lifetimeReadCount_); }
     uint16_t GetLifetimeVerseTotal() const { return static_cast<uint16_t>(lifetimeCounts.size()); }
     int GetExtraReadingMode() const { return extraReadingMode; }
     void SetExtraReadingMode(int mode);
@@ -115,12 +123,16 @@ public:
 
     // The commands the document answers itself (the view calls NewPlan).
     void OnEnterReading();
+    // Enter Reading with the dialog's verses set to start and end.
+    void OnEnterReadingOf(uint16_t start, uint16_t end);
     void OnResetPlan();
     void OnResetLifetimeReadings();
     void OnPlanProperties();
     // True when a new plan was made. fromGallery: the template is chosen in
     // the plan gallery rather than the file dialog (which offers it too).
     bool NewPlan(bool fromGallery = false);
+    // New Plan's first question: true when there is no unfinished plan or the user answers Yes.
+    bool ConfirmNewPlan();
     // New Plan from a chosen file, without the questions: false when the file
     // could not be read, in which case the current plan is untouched.
     bool NewPlanFromFile(const std::string& path);
@@ -154,21 +166,29 @@ public:
     }
 
 private:
+    void ApplyExtraReading(const std::optional<ExtraReading>& result);
     void InitialiseEmptyPlan();
     void InitialiseEmptyHistory();
-    // Loads one file; false (user told, file moved aside) when it failed.
-    bool LoadFile(const std::string& path, bool plan);
+    // Loads one file: loaded, missing (nothing there), damaged (read whole but
+    // not understood: user told, file moved aside) or unreadable (no access,
+    // an I/O error, too large, not a regular file: user told, nothing moved).
+    enum class Load { loaded, missing, damaged, unreadable };
+    Load LoadFile(const std::string& path, bool plan);
     bool WriteFile(const std::string& path, bool plan);
     bool WriteBothFiles();
     void ClearPlan();
     void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);
+    // Counts the flags again after a change to many of them at once.
+    void RecountPlan();
+    void RecountLifetime();
 
     const CReaderContext& reader_;
     std::function<void(const CReadingPlanDoc&)> planWritten_;
     bool setUp_ = false;
     bool closing_ = false;
     // Set when a damaged file could not be moved aside: it is then never written over.
+    bool lookOnly_ = false;
     bool planFileLocked_ = false;
     bool historyFileLocked_ = false;
 
@@ -191,4 +211,7 @@ private:
     std::array<int32_t, 7> readOnWeekday{};
     bool planDirty = false;
     bool historyDirty = false;
+    uint32_t planVerseCount_ = 0;
+    uint32_t planReadCount_ = 0;
+    uint32_t lifetimeReadCount_ = 0;
 };

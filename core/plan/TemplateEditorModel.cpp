@@ -296,7 +296,7 @@ void CTemplateEditorModel::LoadTemplate(IUiServices& ui) {
     try {
         // Tells a missing file, a directory or a file without access apart
         // before anything else is said about it.
-        if (!FileExists(path)) ReadWholeFile(path);
+        if (!FileExists(path)) ReadWholeFile(path, kMaxTemplateFileBytes);
         if (TemplateFormOf(path) == TemplateForm::text)
             ui.MessageBox({kCustomTemplateWarning, MbButtons::okCancel, MbIcon::exclamation, 0});
         loaded = LoadTemplateFile(path);

@@ -77,7 +77,7 @@ LoadedTemplate LoadTemplateFile(const std::string& path) {
     loaded.form = TemplateFormOf(loaded.path);
     loaded.fields = CPlanTemplate::EditorDefaults();
     if (loaded.form == TemplateForm::other) return loaded;
-    std::string bytes = ReadWholeFile(loaded.path);
+    std::string bytes = ReadWholeFile(loaded.path, kMaxTemplateFileBytes);
     loaded.readOnly = IsReadOnly(loaded.path);
     if (loaded.form == TemplateForm::text)
         loaded.fields = ReadTemplateText(bytes);

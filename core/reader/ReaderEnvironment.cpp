@@ -11,15 +11,23 @@
 #include "framework/UiServices.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 // The longest name a directory entry may have here.
-constexpr size_t kMaxNameBytes = 255;
+constexpr size_t kMaxNameBytes = NAME_MAX;
+// The longest ending a reader's file name gets beyond its display name: a
+// change kept beside the plan file when it could not be saved, being written
+// through a temporary file ("NAME.vnpln.unsaved999.tmp-XXXXXX"). A damaged
+// file kept aside ("NAME.vnnot.damaged999") is shorter.
+constexpr size_t kLongestSuffix = sizeof(".vnpln.unsaved999.tmp-XXXXXX") - 1;
 
 bool Ask(IUiServices& ui, const std::string& text) {
     return ui.MessageBox({text, MbButtons::yesNo, MbIcon::question, 0}) == IDYES;
@@ -102,13 +110,163 @@ std::string CReaderEnvironment::CheckNames(const ReaderNames& names, int* field)
     probe.SetNickname(Trim(names.nickname));
     // The longest display name the reader can be given is the qualified one.
     std::string longest = probe.QualifiedName();
-    if (DirectoryName(names, longest).size() - 1 > kMaxNameBytes || longest.size() + 6 > kMaxNameBytes)
+    if (DirectoryName(names, longest).size() - 1 > kMaxNameBytes)
         return "The names are too long to name the reader's directory. Please shorten them.";
+    if (longest.size() + kLongestSuffix > kMaxNameBytes)
+        return "The names are too long: the reader's files, named \"" + longest +
+               "\" and an ending of up to " + std::to_string(kLongestSuffix) +
+               " characters, would have longer names than a file may have (" + std::to_string(kMaxNameBytes) +
+               " bytes). Please shorten them.";
     return {};
 }
 
+std::string CReaderEnvironment::CheckReaderNames(const ReaderNames& names, const std::string& editing,
+                                                 int* field) const {
+    int unused = 0;
+    int& which = field ? *field : unused;
+    CReaderData t;
+    int editIndex = editing.empty() ? -1 : readers_.FindDisplayName(editing);
+    if (editIndex >= 0) t = readers_.At(editIndex);
+    t.SetFirstName(Trim(names.firstName));
+    t.SetLastName(Trim(names.lastName));
+    t.SetNickname(Trim(names.nickname));
+    if (editIndex >= 0) {
+        const CReaderData& r = readers_.At(editIndex);
+        // Given back unchanged: Edit changes nothing, which is no fault.
+        if (t.GetFirstName() == r.GetFirstName() && t.GetLastName() == r.GetLastName() &&
+            t.GetNickname() == r.GetNickname())
+            return {};
+    }
+    if (std::string why = CheckNames(names, field); !why.empty()) return why;
+    which = 2;
+    CReaderArray trial = readers_;
+    if (editIndex >= 0) trial.RemoveReader(editing);
+    if (trial.FindReader(t) >= 0)
+        return "There is already a reader with the nick name \"" + t.GetNickname() + "\", the first name \"" +
+               t.GetFirstName() + "\" and the last name \"" + t.GetLastName() +
+               "\".\nPlease change one of the names.";
+    // Two readers listed under one name could not be told apart, and the
+    // second would take over the first one's files.
+    std::set<std::string> before, seen, clashes;
+    for (int i = 0; i < trial.GetCount(); ++i)
+        if (!seen.insert(trial.At(i).GetDisplayName()).second) before.insert(trial.At(i).GetDisplayName());
+    std::string d = trial.AddReader(t);
+    seen.clear();
+    for (int i = 0; i < trial.GetCount(); ++i) {
+        const std::string& name = trial.At(i).GetDisplayName();
+        if (!seen.insert(name).second && !before.count(name)) clashes.insert(name);
+    }
+    if (!clashes.empty())
+        return "These names would list the reader as \"" + d + "\", and another reader as \"" +
+               *clashes.begin() +
+               "\" too, so the two could not be told apart.\nPlease change one of the names.";
+    return {};
+}
+
+namespace {
+
+// The path with symbolic links, "." and ".." resolved; empty when it does not exist.
+std::string RealPath(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return {};
+    std::string out = real;
+    std::free(real);
+    return out;
+}
+
+bool IsInside(const std::string& path, const std::string& dir) {
+    return path == dir || StartsWith(path, dir == "/" ? dir : dir + "/");
+}
+
+bool HasDotDotComponent(const std::string& path, const char* separators) {
+    size_t start = 0;
+    for (;;) {
+        size_t end = path.find_first_of(separators, start);
+        if (path.substr(start, end == std::string::npos ? std::string::npos : end - start) == "..")
+            return true;
+        if (end == std::string::npos) return false;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+std::string CReaderEnvironment::CheckRecordPaths(const CReaderData& r, bool forEdit) const {
+    const std::string refused =
+        "The reader \"" + r.GetDisplayName() + "\" cannot be opened, changed or deleted: ";
+    const std::string& stem = r.GetFileStem();
+    const std::string& notes = r.GetGeneralNotesPath();
+    if (notes.find('\0') != std::string::npos || HasDotDotComponent(notes, "/"))
+        return refused + "its general notes path\n" + notes + "\nclimbs out of its directory with \"..\".";
+    // A record that names no files (none the program made) has nothing to check.
+    if (stem.empty()) return {};
+    // "\DIRECTORY\NAME": one directory right below the base directory.
+    const std::string badStem = refused + "its file stem\n" + stem +
+                                "\nis not of the form \\DIRECTORY\\NAME inside the base directory.";
+    if (stem[0] != '\\' || stem.find_first_of(std::string("/\0", 2)) != std::string::npos) return badStem;
+    size_t second = stem.find('\\', 1);
+    if (second == std::string::npos || stem.find('\\', second + 1) != std::string::npos) return badStem;
+    const std::string dirName = stem.substr(1, second - 1), fileName = stem.substr(second + 1);
+    for (const std::string& part : {dirName, fileName})
+        if (part.empty() || part == "." || part == "..") return badStem;
+
+    const std::string base = RealPath(BaseDirectory());
+    if (base.empty()) return refused + "the base directory\n" + BaseDirectory() + "\ncannot be found.";
+    const std::string dir = FullPath("\\" + dirName);
+    struct stat st {};
+    if (::lstat(dir.c_str(), &st) != 0) return {};
+    if (forEdit && S_ISLNK(st.st_mode))
+        return refused + "its directory\n" + dir +
+               "\nis a symbolic link, and renaming through it could move files that are not the reader's.";
+    const std::string outside = "\nleads outside the base directory\n" + BaseDirectory() + ".";
+    std::string realDir = RealPath(dir);
+    if (realDir.empty() || !IsInside(realDir, base) || realDir == base)
+        return refused + "its directory\n" + dir + outside;
+    for (const char* ext : {".vnpln", ".vnpro", ".vnnot", ".txt"}) {
+        std::string file = FullPath(stem) + ext;
+        if (::lstat(file.c_str(), &st) != 0) continue;
+        std::string real = RealPath(file);
+        if (real.empty() || !IsInside(real, base)) return refused + "its file\n" + file + outside;
+    }
+    return {};
+}
+
+bool CReaderEnvironment::CanEditReader(const std::string& n) {
+    int index = readers_.FindDisplayName(n);
+    std::string why =
+        index < 0 ? "There is no reader called \"" + n + "\"." : CheckRecordPaths(readers_.At(index), true);
+    if (!why.empty()) ReportError(ui_, why);
+    return why.empty();
+}
+
+int CReaderEnvironment::MakeDisplayNamesUnique() {
+    std::set<std::string> names;
+    for (int i = 0; i < readers_.GetCount(); ++i)
+        names.insert(readers_.At(i).GetDisplayName());
+    std::set<std::string> seen;
+    int renamed = 0;
+    for (int i = 0; i < readers_.GetCount(); ++i) {
+        CReaderData& r = readers_.At(i);
+        const std::string name = r.GetDisplayName();
+        if (seen.insert(name).second) continue;
+        std::string unique;
+        for (int n = 2;; ++n) {
+            unique = name + " (" + std::to_string(n) + ")";
+            if (!names.count(unique)) break;
+        }
+        names.insert(unique);
+        seen.insert(unique);
+        r.SetDisplayName(unique);
+        ++renamed;
+        ui_.MessageBox({"Two readers in the reader file are both called \"" + name +
+                            "\". The later one is listed as \"" + unique + "\", so that each can be chosen.",
+                        MbButtons::ok, MbIcon::information, 0});
+    }
+    return renamed;
+}
+
 int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptions& options) {
-    if (std::string why = CheckNames(names); !why.empty()) {
+    if (std::string why = CheckReaderNames(names, {}); !why.empty()) {
         ReportError(ui_, why);
         return -1;
     }
@@ -117,12 +275,6 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
     record.SetLastName(Trim(names.lastName));
     record.SetNickname(Trim(names.nickname));
     record.ClearApocrypha();
-    if (readers_.FindReader(record) >= 0) {
-        ReportError(ui_, "There is already a reader with the nick name \"" + record.GetNickname() +
-                             "\", the first name \"" + record.GetFirstName() + "\" and the last name \"" +
-                             record.GetLastName() + "\".\nPlease change one of the names.");
-        return -1;
-    }
 
     auto [w, h] = ui_.MainFrameClientSize();
     const int32_t cw = 3 * w / 4, ch = 3 * h / 4;
@@ -174,9 +326,16 @@ std::string CReaderEnvironment::ReaderDirectoryOf(const CReaderData& r) const {
 }
 
 int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& names) {
-    if (!Ask(ui_, "Are you sure you want to modify\nReader: " + n + "?")) return -1;
     int index = readers_.FindDisplayName(n);
-    if (index < 0) return -1;
+    if (index < 0) {
+        ReportError(ui_, "There is no reader called \"" + n + "\".");
+        return -1;
+    }
+    if (std::string why = CheckRecordPaths(readers_.At(index), true); !why.empty()) {
+        ReportError(ui_, why);
+        return -1;
+    }
+    if (!Ask(ui_, "Are you sure you want to modify\nReader: " + n + "?")) return -1;
     CReaderData r = readers_.GetReaderAt(index);
     CReaderData t = r;
     t.SetFirstName(Trim(names.firstName));
@@ -186,14 +345,8 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     if (t.GetFirstName() == r.GetFirstName() && t.GetLastName() == r.GetLastName() &&
         t.GetNickname() == r.GetNickname())
         return -1;
-    if (std::string why = CheckNames(names); !why.empty()) {
-        ReportError(ui_, why);
-        return -1;
-    }
-    if (readers_.FindReader(t) >= 0) {
-        ReportError(ui_, "There is already a reader with the nick name \"" + t.GetNickname() +
-                             "\", the first name \"" + t.GetFirstName() + "\" and the last name \"" +
-                             t.GetLastName() + "\".\nThe reader was not changed.");
+    if (std::string why = CheckReaderNames(names, n); !why.empty()) {
+        ReportError(ui_, why + "\nThe reader was not changed.");
         return -1;
     }
 
@@ -284,9 +437,16 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
 }
 
 bool CReaderEnvironment::DeleteReader(const std::string& n) {
-    if (!Ask(ui_, "Are you sure you want to delete\nReader: " + n + "?")) return false;
     int index = readers_.FindDisplayName(n);
-    if (index < 0) return false;
+    if (index < 0) {
+        ReportError(ui_, "There is no reader called \"" + n + "\".");
+        return false;
+    }
+    if (std::string why = CheckRecordPaths(readers_.At(index)); !why.empty()) {
+        ReportError(ui_, why);
+        return false;
+    }
+    if (!Ask(ui_, "Are you sure you want to delete\nReader: " + n + "?")) return false;
     std::string dir = ReaderDirectoryOf(readers_.At(index));
     if (!dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?")) {
         std::string full = FullPath(dir);
@@ -333,6 +493,10 @@ bool CReaderEnvironment::DeleteDirectoryTree(const std::string& path) {
 
 bool CReaderEnvironment::SelectReader(int index) {
     if (index < 0 || index >= readers_.GetCount()) return false;
+    if (std::string why = CheckRecordPaths(readers_.At(index)); !why.empty()) {
+        ReportError(ui_, why);
+        return false;
+    }
     current_ = readers_.GetReaderAt(index);
     currentDisplayName_ = current_.GetDisplayName();
     context_.displayName = currentDisplayName_;
@@ -342,7 +506,9 @@ bool CReaderEnvironment::SelectReader(int index) {
 }
 
 bool CReaderEnvironment::GeneralNotesFileExists() const {
-    return FileExists(context_.generalNotesPath);
+    // Anything in its place counts, so that opening it says why it cannot be read.
+    struct stat st {};
+    return !context_.generalNotesPath.empty() && ::stat(context_.generalNotesPath.c_str(), &st) == 0;
 }
 
 int CReaderEnvironment::SlotForWindowTitle(const std::string& windowTitle) {

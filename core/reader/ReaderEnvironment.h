@@ -60,6 +60,27 @@ public:
     // Why these names cannot make a reader directory; empty when they can.
     // field, when given, receives the name to mend: 0 first, 1 last, 2 nickname.
     static std::string CheckNames(const ReaderNames& names, int* field = nullptr);
+    // CheckNames, and also why these names would give a reader the same names
+    // or the same display name as another one. editing is the display name of
+    // the reader being edited (empty for a new reader); its own names, given
+    // back unchanged, are no fault.
+    std::string CheckReaderNames(const ReaderNames& names, const std::string& editing,
+                                 int* field = nullptr) const;
+
+    // Why the record's stored file stem or general notes path must not be
+    // used for any file operation (a crafted reader file could lead outside
+    // the base directory); empty when they may. forEdit also refuses a
+    // symbolic link in place of the reader's directory, which Edit would
+    // otherwise rename files through.
+    std::string CheckRecordPaths(const CReaderData& r, bool forEdit = false) const;
+
+    // After loading a reader file: readers that share a display name get
+    // unique ones (the later records), and the user is told. Returns how many
+    // were renamed.
+    int MakeDisplayNamesUnique();
+    // Before the Edit Reader dialog: false, and the user told why, when the
+    // reader cannot be edited at all.
+    bool CanEditReader(const std::string& displayName);
 
     // Each returns the collection index to select afterwards, or -1 when
     // nothing changed (refused, answered No, or failed; the user was told).

@@ -6,6 +6,8 @@
 #include "foundation/FileAccess.h"
 #include "foundation/FileTransaction.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 // Reads the whole file or throws; nothing is changed on failure.
@@ -20,14 +22,27 @@ void ReadReaderBytes(std::string bytes, const std::string& fileName, std::string
         readers.Append(loaded.At(i));
 }
 
+// Throws the read error of a file that cannot be read at all (that is no
+// damage: it must be neither moved nor written over).
 bool ReadsAsReaderFile(const std::string& path) {
+    std::string bytes = ReadWholeFile(path, kMaxReaderFileBytes);
     try {
         std::string last;
         CReaderArray readers;
-        ReadReaderBytes(ReadWholeFile(path), path, last, readers);
+        ReadReaderBytes(std::move(bytes), path, last, readers);
         return true;
     } catch (const std::exception&) {
         return false;
+    }
+}
+
+// The file's bytes; empty when there is no file.
+std::string ReaderFileContents(const std::string& path) {
+    try {
+        return ReadWholeFile(path, kMaxReaderFileBytes);
+    } catch (const CFileException& e) {
+        if (e.cause == CFileException::fileNotFound) return {};
+        throw;
     }
 }
 
@@ -40,9 +55,9 @@ std::string ReaderFilePath(const std::string& baseDirectory) {
 void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers) {
     if (baseDirectory.empty()) return;
     const std::string path = ReaderFilePath(baseDirectory);
-    auto size = FileSize(path);
-    if (!size || *size == 0) return;
-    ReadReaderBytes(ReadWholeFile(path), FileNameOf(path), lastReader, readers);
+    std::string bytes = ReaderFileContents(path);
+    if (bytes.empty()) return;
+    ReadReaderBytes(std::move(bytes), FileNameOf(path), lastReader, readers);
 }
 
 ReaderFileLoad LoadReaderFile(const std::string& baseDirectory, std::string& lastReader,
@@ -50,6 +65,11 @@ ReaderFileLoad LoadReaderFile(const std::string& baseDirectory, std::string& las
     ReaderFileLoad result;
     try {
         ReadReaderFile(baseDirectory, lastReader, readers);
+    } catch (const CFileException& e) {
+        // Not read is not damaged: the file stays where it is.
+        result.ok = false;
+        result.unreadable = true;
+        result.message = LoadErrorMessage(e, ReaderFilePath(baseDirectory));
     } catch (const std::exception& e) {
         const std::string path = ReaderFilePath(baseDirectory);
         result.ok = false;
@@ -68,8 +88,9 @@ std::string ReaderFileBytes(const std::string& lastReader, CReaderArray& readers
 
 void PrepareReaderFileSave(const std::string& baseDirectory) {
     const std::string path = ReaderFilePath(baseDirectory);
-    auto size = FileSize(path);
-    if (size && *size > 0 && !ReadsAsReaderFile(path) && KeepAside(path).empty())
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !(S_ISREG(st.st_mode) && st.st_size == 0) &&
+        !ReadsAsReaderFile(path) && KeepAside(path).empty())
         throw CFileException(CFileException::accessDenied, path);
 }
 

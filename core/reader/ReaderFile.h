@@ -13,6 +13,9 @@ std::string ReaderFilePath(const std::string& baseDirectory);
 struct ReaderFileLoad {
     // False when a reader file was there but could not be read.
     bool ok = true;
+    // It could not be read at all (no access, an I/O error, too large, not a
+    // regular file): it was not moved, and SaveReaderFile will not replace it.
+    bool unreadable = false;
     // The text to tell the user (the archive's load error messages).
     std::string message;
     // Where the unreadable file was moved, so that nothing overwrites it;
@@ -37,7 +40,8 @@ std::string ReaderFileBytes(const std::string& lastReader, CReaderArray& readers
 
 // Writes the reader file atomically. A file in its place that does not read
 // back as a reader file is kept aside first; when that is impossible nothing
-// is written and CFileException is thrown. Write errors are CFileException.
+// is written and CFileException is thrown. One that cannot be read at all is
+// left alone, and its read error thrown. Write errors are CFileException.
 void SaveReaderFile(const std::string& baseDirectory, const std::string& lastReader, CReaderArray& readers);
 
 // What SaveReaderFile does before it writes: a file in the way that does not

@@ -4,6 +4,7 @@
 #include "Verse.h"
 #include "foundation/Archive.h"
 
+#include <algorithm>
 #include <cstring>
 
 void CBible::BuildCanon() {
@@ -42,6 +43,7 @@ void CBible::ClearCanon() {
     for (CBook& b : books)
         b.Clear();
     books.clear();
+    indexTable_.clear();
 }
 
 void CBible::RebuildCanon() {
@@ -138,15 +140,50 @@ uint16_t CBible::GetVerseIndex(const CVerse& r) const {
     return GetVerseIndex(r.GetBook(), r.GetChapter(), r.GetVerse());
 }
 
-CVerse CBible::GetVerseAt(uint16_t i) {
-    CVerse r;
-    if (!IsValidVerseIndex(i)) return r;
+// The book is the last whose first chapter starts at or before i, the chapter
+// the last of that book that does.
+CBible::IndexEntry CBible::SearchChapterOf(uint16_t i) const {
     uint16_t b = GetBookCount();
     while (b > 1 && i < GetChapterStart(b, 1))
         --b;
     uint16_t c = GetChapterCount(b);
     while (c > 1 && i < GetChapterStart(b, c))
         --c;
+    return {b, c};
+}
+
+void CBible::BuildIndexTable() {
+    const size_t total = GetTotalVerseCount();
+    indexTable_.assign(total, IndexEntry{1, 1});
+    // Chapters that start in canon order: each fills the run up to the next
+    // one's start. Any other canon is searched index by index.
+    std::vector<IndexEntry> chapters;
+    std::vector<uint16_t> starts;
+    for (uint16_t b = 1; b <= GetBookCount(); ++b)
+        for (uint16_t c = 1; c <= GetChapterCount(b); ++c) {
+            chapters.push_back({b, c});
+            starts.push_back(GetChapterStart(b, c));
+        }
+    const bool ordered =
+        !starts.empty() && starts.front() == 0 && std::is_sorted(starts.begin(), starts.end());
+    if (!ordered) {
+        for (size_t i = 0; i < total; ++i)
+            indexTable_[i] = SearchChapterOf(static_cast<uint16_t>(i));
+        return;
+    }
+    for (size_t k = 0; k < chapters.size(); ++k) {
+        const size_t to = std::min<size_t>(k + 1 < starts.size() ? starts[k + 1] : total, total);
+        for (size_t i = starts[k]; i < to; ++i)
+            indexTable_[i] = chapters[k];
+    }
+}
+
+CVerse CBible::GetVerseAt(uint16_t i) {
+    CVerse r;
+    if (!IsValidVerseIndex(i)) return r;
+    if (indexTable_.size() != GetTotalVerseCount()) BuildIndexTable();
+    const uint16_t b = indexTable_[i].book;
+    const uint16_t c = indexTable_[i].chapter;
     uint16_t v = static_cast<uint16_t>(i - GetChapterStart(b, c) + GetFirstVerse(b, c));
     r.SetReference(b, c, v);
     return r;
@@ -192,6 +229,7 @@ void CBible::Serialize(CArchive& ar) {
         for (CBook& b : books)
             b.Serialize(ar);
         totalVerseCount = 0;
+        indexTable_.clear();
     }
 }
 

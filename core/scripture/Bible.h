@@ -56,9 +56,19 @@ public:
     void Serialize(CArchive& ar);
 
 private:
+    // Book and chapter of every absolute index, built on the first GetVerseAt
+    // after the canon changed.
+    struct IndexEntry {
+        uint16_t book;
+        uint16_t chapter;
+    };
+    void BuildIndexTable();
+    IndexEntry SearchChapterOf(uint16_t i) const;
+
     uint32_t reserved = 0;
     std::vector<CBook> books;
     uint16_t totalVerseCount = 0;
+    std::vector<IndexEntry> indexTable_;
 };
 
 // The one canon of the program, built on first use.

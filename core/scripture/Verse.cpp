@@ -35,23 +35,62 @@ void CVerse::SetReference(uint16_t b, uint16_t c, uint16_t v) {
     }
 }
 
-void CVerse::SetFromText(const std::string& input) {
-    CBible& bible = TheBible();
-    std::string text = input;
+namespace {
+
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// Steps 1 to 3 of reading a reference text: the text trimmed and closed up
+// ("1John 3:16"), where its numbers start, and the book name before them.
+struct ReferenceParts {
+    std::string text;
+    size_t numbers = 0;
+    std::string name;
+};
+
+ReferenceParts SplitReference(const std::string& input) {
+    ReferenceParts p;
+    std::string& text = p.text;
+    text = input;
     size_t b = text.find_first_not_of(' ');
     size_t e = text.find_last_not_of(' ');
     text = b == std::string::npos ? std::string() : text.substr(b, e - b + 1);
     while (text.size() >= 4 && text[1] == ' ')
         text.erase(1, 1);
-
-    auto isDigit = [](char ch) { return ch >= '0' && ch <= '9'; };
     size_t i = 1;
-    while (i < text.size() && !isDigit(text[i]))
+    while (i < text.size() && !IsDigit(text[i]))
         ++i;
     if (i > text.size()) i = text.size();
-    std::string name = text.substr(0, i);
-    while (!name.empty() && name.back() == ' ')
-        name.pop_back();
+    p.numbers = i;
+    p.name = text.substr(0, i);
+    while (!p.name.empty() && p.name.back() == ' ')
+        p.name.pop_back();
+    return p;
+}
+
+} // namespace
+
+std::optional<CVerse> ParseCanonReference(const std::string& input) {
+    CBible& bible = TheBible();
+    ReferenceParts p = SplitReference(input);
+    std::string text = p.text;
+    if (p.name == "Psalm")
+        text = "Psalms" + text.substr(p.name.size());
+    else if (!bible.IsValidBook(bible.FindBook(p.name)))
+        return std::nullopt;
+    CVerse r;
+    r.SetFromText(text);
+    return r;
+}
+
+void CVerse::SetFromText(const std::string& input) {
+    CBible& bible = TheBible();
+    ReferenceParts parts = SplitReference(input);
+    const std::string& text = parts.text;
+    const size_t i = parts.numbers;
+    const std::string& name = parts.name;
+    auto isDigit = IsDigit;
 
     uint16_t number1 = 0, number2 = 0;
     size_t colon = text.find(':', i);

@@ -155,6 +155,10 @@ std::optional<ExtraReading> CQtUiServices::EnterExtraReading(int mode) {
     return RunEnterExtraReadingDialog(ParentWidget(), mode);
 }
 
+std::optional<ExtraReading> CQtUiServices::EnterExtraReadingOf(int mode, uint16_t start, uint16_t end) {
+    return RunEnterExtraReadingDialog(ParentWidget(), mode, std::make_pair(start, end));
+}
+
 std::unique_ptr<IProgress> CQtUiServices::ShowLoadProgress(const std::string& fileName) {
     return ShowPlanLoadProgressDialog(ParentWidget(), fileName);
 }

@@ -17,6 +17,7 @@ public:
     int MessageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     std::optional<ExtraReading> EnterExtraReading(int mode) override;
+    std::optional<ExtraReading> EnterExtraReadingOf(int mode, uint16_t start, uint16_t end) override;
     std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) override;
     void ShowPlanProperties(const std::string& text) override;
     std::pair<int, int> MainFrameClientSize() override;

@@ -36,10 +36,14 @@ CFindReplaceDialog::CFindReplaceDialog(bool replace, QWidget* parent) : QDialog(
     checks->addWidget(matchCase_);
     checks->addStretch();
     options->addLayout(checks);
-    up_ = new QRadioButton(tr("&Up"));
-    down_ = new QRadioButton(tr("&Down"));
+    // Owned by the dialog in both modes; Replace keeps them hidden.
+    up_ = new QRadioButton(tr("&Up"), this);
+    down_ = new QRadioButton(tr("&Down"), this);
     down_->setChecked(true);
-    if (!replace) { // Replace always searches downwards
+    if (replace) { // Replace always searches downwards
+        up_->hide();
+        down_->hide();
+    } else {
         auto* direction = new QGroupBox(tr("Direction"));
         auto* dirLayout = new QHBoxLayout(direction);
         dirLayout->addWidget(up_);

@@ -4,10 +4,17 @@
 #include "PlanLoadProgressDialog.h"
 #include "PlanPropertiesDialog.h"
 #include "foundation/TextCodec.h"
+#include "scripture/Bible.h"
 
-std::optional<ExtraReading> RunEnterExtraReadingDialog(QWidget* parent, int mode) {
+std::optional<ExtraReading> RunEnterExtraReadingDialog(QWidget* parent, int mode,
+                                                       std::optional<std::pair<uint16_t, uint16_t>> range) {
     CEnterExtraReadingDialog dlg(parent);
     dlg.Init(mode);
+    if (range) {
+        CBible& bible = TheBible();
+        dlg.ChangeStart(bible.GetVerseAt(range->first));
+        dlg.ChangeEnd(bible.GetVerseAt(range->second));
+    }
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     return ExtraReading{dlg.StartIndex(), dlg.EndIndex(), dlg.Mode()};
 }

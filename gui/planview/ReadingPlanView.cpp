@@ -104,7 +104,6 @@ std::vector<CReadingPlanView::DrawnLine> CReadingPlanView::Layout(int lh, int cw
 }
 
 void CReadingPlanView::DrawPlan(QPainter& p, bool printing) {
-    SendProgress();
     QFontMetrics fm = p.fontMetrics();
     const int lh = fm.height() > 0 ? fm.height() : 10;
     const int cw = fm.maxWidth() > 0 ? fm.maxWidth() : 10;

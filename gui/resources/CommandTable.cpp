@@ -12,7 +12,12 @@ using N = MenuNode;
 const N kSep{};
 
 N ViewMenu() {
-    return {"&View", 0, {{"&Toolbar", Cmd::ViewToolbar}, {"&Status Bar", Cmd::ViewStatusBar}}};
+    return {"&View",
+            0,
+            {{"&Toolbar", Cmd::ViewToolbar},
+             {"&Status Bar", Cmd::ViewStatusBar},
+             kSep,
+             {"Bible &Coverage", Cmd::ViewBibleCoverage}}};
 }
 
 N HelpMenu() {
@@ -96,6 +101,7 @@ std::vector<N> Menu129() {
            0,
            {{"&New Plan", Cmd::NewPlan},
             {"New Plan from &Gallery...", Cmd::NewPlanFromGallery},
+            {"New Plan from &Unread Chapters...", Cmd::NewPlanFromUnreadChapters},
             kSep,
             {"&Plan Properties", Cmd::PlanProperties},
             kSep,
@@ -138,12 +144,34 @@ std::vector<N> Menu132() {
     return {{"&File", 0, items}, EditMenuOfNotes(), ViewMenu(), WindowMenu(), HelpMenu()};
 }
 
+// The Bible Coverage window.
+std::vector<N> MenuCoverage() {
+    std::vector<N> items = FileHead();
+    std::vector<N> tail = {{"&Print...\tCtrl+P", Cmd::FilePrint},
+                           {"Print Pre&view", Cmd::FilePrintPreview},
+                           {"P&rint Setup...", Cmd::FilePrintSetup},
+                           kSep,
+                           {"Save Map as P&NG...", Cmd::SaveCoverageAsPng},
+                           {"Save Map as S&VG...", Cmd::SaveCoverageAsSvg},
+                           kSep,
+                           {"E&xit", Cmd::AppExit}};
+    items.insert(items.end(), tail.begin(), tail.end());
+    N plan{"&Reading Plan",
+           0,
+           {{"&Enter Reading", Cmd::EnterReading},
+            {"New Plan from &Unread Chapters...", Cmd::NewPlanFromUnreadChapters}}};
+    return {{"&File", 0, items}, ViewMenu(), plan, WindowMenu(), HelpMenu()};
+}
+
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
     static const std::vector<N> m128 = Menu128(), m129 = WithDailyRhythm(Menu129()), m131 = Menu131(),
                                 m132 = Menu132();
+    static const std::vector<N> coverage = MenuCoverage();
     switch (resourceId) {
+    case kCoverageMenu:
+        return coverage;
     case 129:
         return m129;
     case 131:
@@ -190,6 +218,11 @@ const char* CommandPrompt(int id) {
         {Cmd::NewPlan, "Make a new plan from a template\nNew Plan"},
         {Cmd::NewPlanFromGallery, "Make a new plan from a ready template\nNew Plan from Gallery"},
         {Cmd::ImportReadingList, "Make a day-by-day reading list into a plan file\nImport Reading List"},
+        {Cmd::ViewBibleCoverage, "Show how often each chapter of the Bible has been read\nBible Coverage"},
+        {Cmd::NewPlanFromUnreadChapters,
+         "Make a new plan of the chapters never read\nNew Plan from Unread Chapters"},
+        {Cmd::SaveCoverageAsPng, "Save the coverage map as a PNG picture\nSave Map as PNG"},
+        {Cmd::SaveCoverageAsSvg, "Save the coverage map as an SVG drawing\nSave Map as SVG"},
         {Cmd::EnterReading, "Record a reading outside the plan\nEnter Reading"},
         {Cmd::NextReading, "Go to the next reading\nNext Reading"},
         {Cmd::SynchronizeDates, "Move the unfinished readings onto new dates\nSynchronize Dates"},

@@ -17,7 +17,9 @@ struct MenuNode {
 };
 
 // The menu bars: 128 with no document window active, 129 reading plan,
-// 131 verse notes, 132 general notes. Any other id gives menu 128.
+// 131 verse notes, 132 general notes, kCoverageMenu the Bible Coverage
+// window. Any other id gives menu 128.
+inline constexpr int kCoverageMenu = 0x8710;
 const std::vector<MenuNode>& MenuResource(int resourceId);
 
 // Shortcuts that no menu item shows, bound to their commands. Table 129

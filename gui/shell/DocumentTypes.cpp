@@ -3,6 +3,8 @@
 #include "BibleNoteChildFrame.h"
 #include "ChildFrame.h"
 #include "PlanChildFrame.h"
+#include "coverage/PlanSchedule.h"
+#include "foundation/Clock.h"
 #include "framework/Document.h"
 #include "notes/BibleNoteDoc.h"
 #include "notes/BibleNoteView.h"
@@ -17,9 +19,12 @@ namespace {
 ViewParts MakeReadingPlanView(CDocument& doc, CMdiChildFrame& frame) {
     auto* view = new CReadingPlanView(static_cast<CReadingPlanDoc&>(doc));
     auto* planFrame = static_cast<CPlanChildFrame*>(&frame);
-    view->planProgress = [planFrame](uint16_t read, uint16_t total) {
+    auto* planDoc = static_cast<CReadingPlanDoc*>(&doc);
+    view->planProgress = [planFrame, planDoc](uint16_t read, uint16_t total) {
         planFrame->SetPlanProgress(read, total);
+        planFrame->SetSchedule(ComputeSchedule(*planDoc, Today()));
     };
+    planFrame->synchronize = [view] { view->OnSynchronizeDates(); };
     view->lifetimeProgress = [planFrame](uint16_t read, uint16_t total) {
         planFrame->SetLifetimeProgress(read, total);
     };

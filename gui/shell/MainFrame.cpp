@@ -98,6 +98,8 @@ CMainFrame::~CMainFrame() {
 QAction* CMainFrame::MakeAction(const QString& text, int id) {
     auto* a = new QAction(text, this);
     a->setProperty(kIdProperty, id);
+    // The id again where the enabled-state updates read it often: data() is a plain member.
+    a->setData(id);
     a->setStatusTip(StatusText(id));
     connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
     return a;
@@ -376,14 +378,23 @@ bool CMainFrame::OnCommand(int id) {
                                  f ? f->Target() : nullptr, &target_, appTarget_},
                                 id);
     // The command may have closed the window itself.
-    QTimer::singleShot(0, this, [this] { UpdateCommandUi(); });
+    ScheduleCommandUiUpdate();
     return handled;
+}
+
+void CMainFrame::ScheduleCommandUiUpdate() {
+    if (commandUiPending_) return;
+    commandUiPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        commandUiPending_ = false;
+        UpdateCommandUi();
+    });
 }
 
 void CMainFrame::UpdateCommandUi() {
     CMdiChildFrame* f = ActiveFrame();
     auto update = [&](QAction* a) {
-        int id = a->property(kIdProperty).toInt();
+        int id = a->data().toInt();
         if (id == 0) return;
         CCmdUI ui;
         bool handled = RouteUpdate({f ? f->View() : nullptr, f ? f->Document() : nullptr,
@@ -401,7 +412,7 @@ void CMainFrame::UpdateCommandUi() {
             update(a);
         for (QMenu* m : it->second.menus)
             for (QAction* a : m->actions())
-                if (a->property(kIdProperty).toInt() > Cmd::FileMru1) update(a);
+                if (a->data().toInt() > Cmd::FileMru1) update(a);
     }
     UpdateTitle();
     UpdateFirstSteps();

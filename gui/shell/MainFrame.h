@@ -48,6 +48,8 @@ public:
     bool OnCommand(int id);
     // Asks the route for every visible command's state.
     void UpdateCommandUi();
+    // One update after the current event, however many commands asked for it.
+    void ScheduleCommandUiUpdate();
 
     // The one title: the program's and the active document window's.
     QString WantedTitle() const;
@@ -79,6 +81,7 @@ private:
     QLabel* firstSteps_ = nullptr;
     void UpdateFirstSteps();
     std::vector<QLabel*> lockPanes_;
+    bool commandUiPending_ = false;
     std::vector<QAction*> toolBarActions_;
     struct MenuBarSet {
         std::vector<QMenu*> menus;

@@ -1,5 +1,6 @@
 #include "PlanChildFrame.h"
 
+#include "coverage/PlanSchedule.h"
 #include "framework/HelpService.h"
 #include "plan/FormatPercent.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -56,6 +58,23 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, QIcon(":/images/plan.pn
         ++line;
     }
     grid->setColumnStretch(1, 1);
+    scheduleDay_ = new QLabel;
+    scheduleDay_->setObjectName("scheduleDay");
+    scheduleStatus_ = new QLabel;
+    scheduleStatus_->setObjectName("scheduleStatus");
+    synchronizeButton_ = new QPushButton("Synchronize Dates");
+    synchronizeButton_->setObjectName("scheduleSynchronize");
+    synchronizeButton_->setToolTip("Move the unfinished readings onto new dates from today");
+    synchronizeButton_->hide();
+    connect(synchronizeButton_, &QPushButton::clicked, this, [this] {
+        if (synchronize) synchronize();
+    });
+    auto* statusLine = new QHBoxLayout;
+    statusLine->setContentsMargins(0, 0, 0, 0);
+    statusLine->addWidget(scheduleStatus_);
+    statusLine->addWidget(synchronizeButton_);
+    grid->addWidget(scheduleDay_, 0, 3);
+    grid->addLayout(statusLine, 1, 3);
     ShowRow(plan_, 0);
     ShowRow(lifetime_, 0);
 }
@@ -97,4 +116,14 @@ void CPlanChildFrame::SetPlanProgress(uint16_t read, uint16_t total) {
 void CPlanChildFrame::SetLifetimeProgress(uint16_t read, uint16_t total) {
     lifetime_.total = total;
     ShowRow(lifetime_, read);
+}
+
+void CPlanChildFrame::SetSchedule(const PlanSchedule& schedule) {
+    const bool shown = schedule.HasPlan();
+    scheduleDay_->setText(shown ? QString::fromStdString(schedule.DayText()) : QString());
+    scheduleStatus_->setText(shown ? QString::fromStdString(schedule.StatusText()) : QString());
+    const bool behind = shown && schedule.Behind() != 0;
+    // Shown in the overdue colour of the plan window when behind.
+    scheduleStatus_->setStyleSheet(behind ? "color: rgb(255, 102, 0); font-weight: bold;" : "");
+    synchronizeButton_->setVisible(behind);
 }

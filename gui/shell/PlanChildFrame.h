@@ -2,9 +2,13 @@
 #include "framework/MdiChildFrame.h"
 
 #include <cstdint>
+#include <functional>
 
+class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
+struct PlanSchedule;
 
 // The reading plan window, with a strip of two progress bars at the bottom:
 // the current plan and the lifetime reading of the whole Bible.
@@ -15,6 +19,13 @@ public:
 
     void SetPlanProgress(uint16_t read, uint16_t total);
     void SetLifetimeProgress(uint16_t read, uint16_t total);
+    // Where the plan stands, beside the bars: "Day 34 of 365" and "3 behind",
+    // with Synchronize Dates at hand when behind.
+    void SetSchedule(const PlanSchedule& schedule);
+    std::function<void()> synchronize;
+    QLabel* ScheduleDay() const { return scheduleDay_; }
+    QLabel* ScheduleStatus() const { return scheduleStatus_; }
+    QPushButton* SynchronizeButton() const { return synchronizeButton_; }
 
     QWidget* ProgressStrip() const { return strip_; }
 
@@ -33,4 +44,7 @@ private:
     QWidget* strip_ = nullptr;
     Row lifetime_;
     Row plan_;
+    QLabel* scheduleDay_ = nullptr;
+    QLabel* scheduleStatus_ = nullptr;
+    QPushButton* synchronizeButton_ = nullptr;
 };

@@ -82,10 +82,10 @@ ReaderOptions CReaderDialog::Options() const {
 }
 
 void CReaderDialog::accept() {
-    // Names that cannot make a directory are refused here, so that the user
-    // keeps what was typed and can mend it.
+    // Names that cannot be taken are refused here, so that the user keeps
+    // what was typed and can mend it.
     int field = 2;
-    std::string why = CReaderEnvironment::CheckNames(Names(), &field);
+    std::string why = check ? check(Names(), &field) : CReaderEnvironment::CheckNames(Names(), &field);
     if (!why.empty()) {
         QMessageBox::warning(this, "Scrivane", ToQ(why));
         QLineEdit* edit = field == 0 ? first_ : field == 1 ? last_ : nick_;

@@ -2,6 +2,7 @@
 #include "reader/ReaderEnvironment.h"
 
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
@@ -22,6 +23,10 @@ public:
     QLineEdit* Nickname() const { return nick_; }
 
     void accept() override;
+
+    // Why the names cannot be taken (empty when they can), and which field to
+    // mend: 0 first, 1 last, 2 nick name. Without it only the names' form is checked.
+    std::function<std::string(const ReaderNames&, int* field)> check;
 
 private:
     QLineEdit* first_;

@@ -6,6 +6,8 @@
 #include "SelectReaderDialog.h"
 #include "SplashWindow.h"
 #include "TemplateEditorLauncher.h"
+#include "coverage/CoverageCommands.h"
+#include "coverage/CoverageFrame.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
 #include "framework/AppPrinter.h"
@@ -127,6 +129,22 @@ void CScrivaneApp::MapCommands() {
     target_.MapCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
     target_.MapCommand(Cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
     target_.MapCommand(Cmd::ImportReadingList, [this] { OnImportReadingList(); });
+    // Both work on the open environment's plan, from whichever window is active.
+    auto hasPlan = [this] { return EnvironmentPlan() != nullptr; };
+    target_.MapCommand(
+        Cmd::ViewBibleCoverage,
+        [this] {
+            CReadingPlanDoc* plan = EnvironmentPlan();
+            if (plan && mainFrame_) ShowBibleCoverage(mainFrame_->MdiArea(), *plan);
+        },
+        hasPlan);
+    target_.MapCommand(
+        Cmd::NewPlanFromUnreadChapters,
+        [this] {
+            if (CReadingPlanDoc* plan = EnvironmentPlan())
+                RunNewPlanFromUnreadChapters(mainFrame_, *plan, env_.Context(), *settings_);
+        },
+        hasPlan);
     for (int i = 0; i < kRecentFileCount; ++i)
         target_.MapCommand(
             Cmd::FileMru1 + i,
@@ -219,8 +237,14 @@ bool CScrivaneApp::OpenLastReaderEnvironment() {
 }
 
 CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
-    for (CDocument* doc : environmentDocuments_)
-        if (auto* plan = dynamic_cast<CReadingPlanDoc*>(doc)) return plan;
+    // Asked while the environment closes too (the command states follow every window that goes),
+    // when the list may still name documents already closed: only a live plan document is looked at.
+    CDocTemplate* type = DocumentType(129);
+    if (!type) return nullptr;
+    for (CDocument* doc : type->Documents())
+        if (std::find(environmentDocuments_.begin(), environmentDocuments_.end(), doc) !=
+            environmentDocuments_.end())
+            return static_cast<CReadingPlanDoc*>(doc);
     return nullptr;
 }
 
@@ -239,6 +263,8 @@ void CScrivaneApp::OpenEnvironmentDocuments() {
 }
 
 void CScrivaneApp::CloseReaderEnvironment() {
+    // The windows that show the environment's plan go before it does.
+    if (mainFrame_) CCoverageFrame::CloseAll(mainFrame_->MdiArea());
     for (const auto& type : types_) {
         std::string title = type->GetDocString(CDocTemplate::windowTitle);
         if (title.empty()) continue;
@@ -343,9 +369,15 @@ void CScrivaneApp::OnMainFrameClose() {
 
 void CScrivaneApp::LoadReaderFile() {
     ReaderFileLoad result = ::LoadReaderFile(env_.BaseDirectory(), env_.LastReader(), env_.Readers());
-    if (result.ok) return;
+    if (result.ok) {
+        env_.MakeDisplayNamesUnique();
+        return;
+    }
     std::string next =
-        result.keptAside.empty()
+        result.unreadable
+            ? "Nothing was moved or changed, and Scrivane will not write over it. Scrivane starts with no "
+              "readers; readers created now will not be kept."
+        : result.keptAside.empty()
             ? "It could not be moved aside either, so Scrivane will not write over it. Readers "
               "created now will not be kept."
             : "It has been kept as\n" + result.keptAside + ".\nScrivane starts with no readers.";

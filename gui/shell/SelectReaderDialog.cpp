@@ -90,6 +90,9 @@ void CSelectReaderDialog::UpdateButtons() {
 
 void CSelectReaderDialog::OnNewReader() {
     CReaderDialog dialog(CReaderDialog::newReader, {}, this);
+    dialog.check = [this](const ReaderNames& names, int* field) {
+        return env_.CheckReaderNames(names, {}, field);
+    };
     if (readerDialogHook) readerDialogHook(dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     int i = env_.CreateReader(dialog.Names(), dialog.Options());
@@ -100,9 +103,13 @@ void CSelectReaderDialog::OnEditReader() {
     int index = list_->currentIndex();
     if (index < 0) return;
     std::string name = SelectedName();
+    if (!env_.CanEditReader(name)) return;
     CReaderData r = env_.Readers().GetReaderAt(env_.Readers().FindDisplayName(name));
     CReaderDialog dialog(CReaderDialog::editReader, {r.GetFirstName(), r.GetLastName(), r.GetNickname()},
                          this);
+    dialog.check = [this, name](const ReaderNames& names, int* field) {
+        return env_.CheckReaderNames(names, name, field);
+    };
     if (readerDialogHook) readerDialogHook(dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     int i = env_.ModifyReader(name, dialog.Names());

@@ -8,7 +8,7 @@
 #include <QPointer>
 
 CPassageFrame::CPassageFrame(CReadingPlanView& plan)
-    : CMdiChildFrame(129, QIcon(":/images/command34560.png")) {
+    : CMdiChildFrame(129, QIcon(":/images/command34816.png")) {
     setObjectName("passageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
     view_ = new CPassageView(plan);

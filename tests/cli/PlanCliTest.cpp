@@ -95,7 +95,8 @@ TEST_F(PlanCli, DailyUse) {
          "1\tTue 12/08/2026\tTue 12/08/2026\t0\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 through Psalms "
          "23:6\n"
          "2\tWed 12/09/2026\tWed 12/09/2026\t0\tJude 3\n"
-         "progress\t0\t64\t0.00%\t0\t31218\t0.00%\n"},
+         "progress\t0\t64\t0.00%\t0\t31218\t0.00%\n"
+         "schedule\tday 0\tof 3\ton schedule\n"},
         {"finish STEM 0", 0, ""},
         {"finish STEM 3", 2, ""},
         {"finish STEM x", 2, ""},
@@ -107,7 +108,8 @@ TEST_F(PlanCli, DailyUse) {
          "1\tMon 12/07/2026\tTue 12/08/2026\t0\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 through Psalms "
          "23:6\n"
          "2\tWed 12/09/2026\tWed 12/09/2026\t1\tJude 3\n"
-         "progress\t32\t64\t50.00%\t6\t31218\t0.01%\n"},
+         "progress\t32\t64\t50.00%\t6\t31218\t0.01%\n"
+         "schedule\tday 0\tof 3\t2 ahead\n"},
         {"properties STEM", 0, "Week\n\n\n"},
         {"reset STEM", 1, ""}, // a question, and no --yes
         {"reset-lifetime STEM", 1, ""},
@@ -119,7 +121,8 @@ TEST_F(PlanCli, DailyUse) {
          "1\tMon 12/07/2026\tTue 12/08/2026\t0\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 through Psalms "
          "23:6\n"
          "2\tWed 12/09/2026\tWed 12/09/2026\t0\tJude 3\n"
-         "progress\t0\t64\t0.00%\t0\t31218\t0.00%\n"},
+         "progress\t0\t64\t0.00%\t0\t31218\t0.00%\n"
+         "schedule\tday 0\tof 3\ton schedule\n"},
         {"read STEM 0", 2, ""},
         {"frobnicate STEM", 2, ""},
         {"sync STEM --lifetime-only", 2, ""},
@@ -154,10 +157,12 @@ TEST_F(PlanCli, QuestionsAndBadFiles) {
     EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln")), before);
     EXPECT_EQ(Run("plan new " + Stem() + " " + File("t.txt") + " --yes").status, 0);
 
-    // A damaged plan file is kept aside and reported.
+    // A damaged plan file is reported; show leaves it where it is, a change keeps it aside.
     SaveFileAtomic(dir.Path("bob.vnpln"), "broken");
     CliResult r = Run("plan show " + Stem());
     EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln")), "broken");
+    EXPECT_EQ(Run("plan read " + Stem() + " 0 0").status, 1);
     EXPECT_EQ(ReadWholeFile(dir.Path("bob.vnpln.damaged")), "broken");
     EXPECT_EQ(Run("plan show " + Stem()).status, 0);
     EXPECT_EQ(Run("plan").status, 2);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 struct CliResult {
     int status;
@@ -23,5 +24,36 @@ inline CliResult RunCli(const std::string& args, const std::string& env = "") {
         r.out.append(buf.data(), n);
     int st = ::pclose(p);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return r;
+}
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+// As RunCli, but keeps what the command says on stderr.
+inline CliRun RunCliWithErr(const std::string& args, const std::string& env = "") {
+    char errFile[] = "/tmp/scrivane-cli-err-XXXXXX";
+    int fd = ::mkstemp(errFile);
+    if (fd >= 0) ::close(fd);
+    std::string cmd = env + " " SCRIVANE_CLI_PATH " " + args + " 2>" + errFile;
+    CliRun r{-1, {}, {}};
+    if (FILE* p = ::popen(cmd.c_str(), "r")) {
+        std::array<char, 4096> buf;
+        size_t n;
+        while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+            r.out.append(buf.data(), n);
+        int st = ::pclose(p);
+        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    }
+    if (FILE* e = ::fopen(errFile, "r")) {
+        std::array<char, 4096> buf;
+        size_t n;
+        while ((n = fread(buf.data(), 1, buf.size(), e)) > 0)
+            r.err.append(buf.data(), n);
+        ::fclose(e);
+    }
+    ::unlink(errFile);
     return r;
 }

@@ -2,6 +2,7 @@
 #include "foundation/ErrorMessages.h"
 #include "foundation/Exceptions.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -150,6 +151,28 @@ TEST(ErrorMessages, TextsByCause) {
                        CArchiveException::badSchema})
         EXPECT_EQ(LoadErrorMessage(CArchiveException(cause), name), "Unexpected file format.");
     EXPECT_EQ(SaveErrorMessage(std::runtime_error("x"), name), "Failed to save document.");
+
+    // With the system's reason, every message names the file and says what the system said.
+    struct Os {
+        int err;
+        bool loading;
+        std::string text;
+    } withReasons[] = {
+        {EACCES, true, "Unable to read from Bob.vnpln: Permission denied."},
+        {EACCES, false, "Unable to write to Bob.vnpln, it is read-only or opened by someone else."},
+        {ENOSPC, false, "Destination disk drive is full.\nBob.vnpln could not be written."},
+        {EISDIR, true, "Failed to open document.\nBob.vnpln: Is a directory."},
+        {EISDIR, false, "Failed to save document.\nBob.vnpln: Is a directory."},
+        {EIO, true, "Failed to open document.\nBob.vnpln: Input/output error."},
+    };
+    for (const Os& o : withReasons) {
+        CFileException e = CFileException::FromErrno(o.err, name);
+        EXPECT_EQ(o.loading ? LoadErrorMessage(e, name) : SaveErrorMessage(e, name), o.text) << o.err;
+    }
+    EXPECT_EQ(LoadErrorMessage(CFileException(CFileException::invalidFile, name), name),
+              "Bob.vnpln\nThis is not a regular file, so it was not read.");
+    EXPECT_EQ(LoadErrorMessage(CFileException(CFileException::tooLarge, name), name),
+              "Bob.vnpln\nThis file is larger than any file of its kind can be, so it was not read.");
 }
 
 } // namespace

@@ -3,8 +3,11 @@
 #include "foundation/Exceptions.h"
 #include "foundation/TextCodec.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +74,39 @@ TEST(FileAccess, KeepAsideNeverOverwritesAnEarlierCopy) {
     EXPECT_EQ(KeepAside(path), "");
     EXPECT_EQ(ReadWholeFile(path), "last");
     EXPECT_EQ(ReadWholeFile(path + ".damaged999"), "old");
+}
+
+TEST(FileAccess, ReadingRefusesWhatIsNoFileOrTooLargeWithoutBlocking) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.Path("fifo").c_str(), 0600), 0); // nobody writes: a blocking open would hang
+    ::mkdir(dir.Path("dir").c_str(), 0700);
+    int fd = ::open(dir.Path("huge").c_str(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, off_t(1) << 30), 0); // sparse: nothing is really written
+    ::close(fd);
+    SaveFileAtomic(dir.Path("small"), std::string(100, 'x'));
+    struct Case {
+        std::string name;
+        uint64_t limit;
+        CFileException::Cause cause;
+        int osError;
+    } cases[] = {
+        {"fifo", kMaxPlanFileBytes, CFileException::invalidFile, 0},
+        {"dir", kMaxPlanFileBytes, CFileException::invalidFile, EISDIR},
+        {"huge", kMaxPlanFileBytes, CFileException::tooLarge, 0},
+        {"small", 99, CFileException::tooLarge, 0},
+        {"missing", kMaxPlanFileBytes, CFileException::fileNotFound, ENOENT},
+    };
+    for (const Case& c : cases) {
+        try {
+            ReadWholeFile(dir.Path(c.name), c.limit);
+            ADD_FAILURE() << c.name << " was read";
+        } catch (const CFileException& e) {
+            EXPECT_EQ(e.cause, c.cause) << c.name;
+            EXPECT_EQ(e.osError, c.osError) << c.name;
+        }
+    }
+    EXPECT_EQ(ReadWholeFile(dir.Path("small"), 100).size(), 100u);
 }
 
 TEST(FileAccess, PathPieces) {

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -187,33 +188,50 @@ TEST_F(GeneralNoteTest, FailedWritesLoseNothing) {
     EXPECT_EQ(ReadWholeFile(dir.Path("Anna.txt")), "on disk");
 }
 
-TEST_F(GeneralNoteTest, UnreadableFileIsKeptAsideAndTheEnvironmentOpens) {
+TEST_F(GeneralNoteTest, UnreadableFileIsLeftAloneAndNotOpened) {
+    // Too large, a directory, a FIFO: each is reported with its name, nothing is moved or
+    // written, and the environment's general notes are not opened.
     std::string path = dir.Path("Anna.txt");
-    SaveFileAtomic(path, "x");
-    std::filesystem::resize_file(path, kMaxGeneralNotesBytes + 1);
-    FakeGeneralNoteView view;
-    auto doc = Open(view);
-    ASSERT_EQ(ui.messageBoxes.size(), 1u);
-    EXPECT_EQ(ui.messageBoxes[0].text, path +
-                                           " is too large to open as general notes (more than 16 MB).\n\n"
-                                           "The file has been kept as " +
-                                           path + ".damaged; the general notes start empty.");
-    EXPECT_EQ(*FileSize(path + ".damaged"), kMaxGeneralNotesBytes + 1);
-    EXPECT_EQ(doc->GetPathName(), path);
-    EXPECT_EQ(view.editor, "");
+    struct Case {
+        const char* what;
+        std::string reason;
+    } cases[] = {
+        {"too large", path + " is too large to open as general notes (more than 16 MB)."},
+        {"directory", "Failed to open document.\n" + path + ": Is a directory."},
+        {"fifo", path + "\nThis is not a regular file, so it was not read."},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(path);
+        ui.messageBoxes.clear();
+        if (std::string(c.what) == "too large") {
+            SaveFileAtomic(path, "x");
+            std::filesystem::resize_file(path, kMaxGeneralNotesBytes + 1);
+        } else if (std::string(c.what) == "directory") {
+            std::filesystem::create_directory(path);
+        } else {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        }
+        CGeneralNoteDoc doc(ui, context);
+        EXPECT_FALSE(doc.OpenForEnvironment()) << c.what;
+        // The same through the framework's open, as the environment opens an existing file.
+        CGeneralNoteDoc again(ui, context);
+        EXPECT_FALSE(again.OnOpenDocument(path)) << c.what;
+        ASSERT_EQ(ui.messageBoxes.size(), 2u) << c.what;
+        EXPECT_EQ(ui.messageBoxes[0].text, c.reason);
+        EXPECT_EQ(dir.List(), std::vector<std::string>{"Anna.txt"}) << c.what;
+        EXPECT_EQ(doc.GetPathName(), "");
+    }
+    EXPECT_EQ(context.generalNotesPath, path);
 
-    // The same through the framework's open, as the environment opens an existing file.
-    SaveFileAtomic(path, "x");
-    std::filesystem::resize_file(path, kMaxGeneralNotesBytes + 1);
-    CGeneralNoteDoc again(ui, context);
-    EXPECT_TRUE(again.OnOpenDocument(path));
-    EXPECT_EQ(*FileSize(path + ".damaged2"), kMaxGeneralNotesBytes + 1);
-    EXPECT_EQ(again.GetTitle(), "Anna's General Notes: Anna.txt");
     // Any other file that cannot be read is refused and changes nothing.
+    FakeGeneralNoteView view;
+    std::filesystem::remove_all(path);
+    SaveFileAtomic(path, "x");
+    auto doc = Open(view);
     SaveFileAtomic(dir.Path("Big.txt"), "x");
     std::filesystem::resize_file(dir.Path("Big.txt"), kMaxGeneralNotesBytes + 1);
-    EXPECT_FALSE(again.OnOpenDocument(dir.Path("Big.txt")));
-    EXPECT_EQ(again.GetPathName(), path);
+    EXPECT_FALSE(doc->OnOpenDocument(dir.Path("Big.txt")));
+    EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_TRUE(FileExists(dir.Path("Big.txt")));
 }
 
@@ -230,6 +248,19 @@ TEST_F(GeneralNoteTest, EightBitTextLoadsAndSavesItsCharacters) {
     Type(*reopened, again, again.editor + "!");
     reopened->Save();
     EXPECT_EQ(ReadWholeFile(dir.Path("Anna.txt")), "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D\r\nline!");
+}
+
+TEST_F(GeneralNoteTest, CarriageReturnsBeforeALineBreakSurviveSaves) {
+    // Found by fuzzing: each save used to drop one of these CRs.
+    const std::string stored = "a\r\r\r\nb\rc\r\n";
+    SaveFileAtomic(dir.Path("Anna.txt"), stored);
+    for (int round = 0; round < 3; ++round) {
+        FakeGeneralNoteView view;
+        auto doc = Open(view);
+        EXPECT_EQ(view.editor, "a\r\r\nb\rc\n");
+        doc->Save();
+        EXPECT_EQ(ReadWholeFile(dir.Path("Anna.txt")), stored) << round;
+    }
 }
 
 TEST_F(GeneralNoteTest, TextReadBeforeAViewIsHeldForIt) {

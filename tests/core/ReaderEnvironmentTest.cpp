@@ -166,7 +166,7 @@ TEST(ReaderEnvironment, DeleteNeverFollowsLinksNorLeavesTheBaseDirectory) {
     EXPECT_TRUE(FileExists(readerDir + "/.hidden")); // dot names are kept, and so is the directory
     EXPECT_EQ(f.ui.messageBoxes.size(), 3u);         // the user hears that something was left
 
-    // A record whose stem points elsewhere is removed without touching the disk.
+    // A record whose stem points elsewhere is refused without touching the disk.
     Fixture g;
     fs::create_directory(g.dir.Path("keep"));
     CReaderData odd;
@@ -174,8 +174,9 @@ TEST(ReaderEnvironment, DeleteNeverFollowsLinksNorLeavesTheBaseDirectory) {
     odd.SetFileStem("\\..\\keep\\Odd");
     g.env.Readers().AddReader(odd);
     g.ui.messageBoxAnswers = {IDYES, IDYES};
-    EXPECT_TRUE(g.env.DeleteReader("Odd"));
+    EXPECT_FALSE(g.env.DeleteReader("Odd")); // refused, with a message, before any question
     EXPECT_EQ(g.ui.messageBoxes.size(), 1u);
+    EXPECT_EQ(g.ui.messageBoxes[0].icon, MbIcon::exclamation);
     EXPECT_TRUE(DirectoryExists(g.dir.Path("keep")));
 
     // The top of the tree itself being a link is not followed.
@@ -218,7 +219,7 @@ TEST(ReaderEnvironment, ModifyRenamesTheDirectoryAndTheFiles) {
     EXPECT_EQ(f.env.Readers().At(0), before);
 }
 
-TEST(ReaderEnvironment, ModifyRenamesALinkedDirectoryAsALink) {
+TEST(ReaderEnvironment, ModifyNeverRenamesThroughALinkedDirectory) {
     Fixture f;
     TempDir outside;
     Touch(outside.Path("Bob.vnpln"), "plan");
@@ -231,10 +232,101 @@ TEST(ReaderEnvironment, ModifyRenamesALinkedDirectoryAsALink) {
     linked.SetFileStem("\\Bob (John Smith)\\Bob");
     f.env.Readers().AddReader(linked);
     f.ui.messageBoxAnswers = {IDYES};
-    EXPECT_EQ(f.env.ModifyReader("Bob", {"John", "Smith", "Rob"}), 0);
-    EXPECT_TRUE(fs::is_symlink(f.dir.Path("Rob (John Smith)")));
-    EXPECT_EQ(ReadWholeFile(f.dir.Path("Rob (John Smith)/Rob.vnpln")), "plan");
-    EXPECT_EQ(outside.List(), std::vector<std::string>{"Rob.vnpln"});
+    f.ui.messageBoxes.clear();
+    EXPECT_EQ(f.env.ModifyReader("Bob", {"John", "Smith", "Rob"}), -1);
+    ASSERT_EQ(f.ui.messageBoxes.size(), 1u); // refused before the question
+    EXPECT_NE(f.ui.messageBoxes[0].text.find("symbolic link"), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink(f.dir.Path("Bob (John Smith)")));
+    EXPECT_EQ(outside.List(), std::vector<std::string>{"Bob.vnpln"});
+    EXPECT_EQ(f.env.ReaderList(), std::vector<std::string>{"Bob"});
+
+    // A link to a directory inside the base directory may be opened, but not edited through.
+    fs::remove(f.dir.Path("Bob (John Smith)"));
+    fs::create_directory(f.dir.Path("real"));
+    Touch(f.dir.Path("real/Bob.vnpln"), "plan");
+    ASSERT_EQ(::symlink(f.dir.Path("real").c_str(), f.dir.Path("Bob (John Smith)").c_str()), 0);
+    EXPECT_TRUE(f.env.SelectReader(0));
+    f.env.FinishClose();
+    EXPECT_FALSE(f.env.CanEditReader("Bob"));
+    f.ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Bob", {"John", "Smith", "Rob"}), -1);
+    EXPECT_EQ(ReadWholeFile(f.dir.Path("real/Bob.vnpln")), "plan");
+}
+
+TEST(ReaderEnvironment, RecordsLeadingOutsideTheBaseAreRefusedForOpenEditAndDelete) {
+    struct Case {
+        const char* what;
+        std::string stem, notes;
+        bool linkDirOutside = false, linkFileOutside = false;
+    } cases[] = {
+        {"dot-dot stem", "\\Victim (F L)\\..\\..\\outside\\victim", ""},
+        {"dot-dot directory", "\\..\\victim", ""},
+        {"absolute stem", "/etc/passwd", ""},
+        {"stem with a slash", "\\Victim (F L)/../..\\victim", ""},
+        {"too deep", "\\a\\b\\c", ""},
+        {"no file name", "\\Victim (F L)\\", ""},
+        {"dot-dot notes path", "\\Victim (F L)\\Victim", "BASE/Victim (F L)/../../outside/victim.txt"},
+        {"directory linked outside", "\\Victim (F L)\\Victim", "", true},
+        {"file linked outside", "\\Victim (F L)\\Victim", "", false, true},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        TempDir outside;
+        Touch(outside.Path("victim.vnpln"), "theirs");
+        Touch(outside.Path("victim.txt"), "theirs");
+        if (c.linkDirOutside) {
+            ASSERT_EQ(::symlink(outside.Path().c_str(), f.dir.Path("Victim (F L)").c_str()), 0);
+        }
+        if (c.linkFileOutside) {
+            fs::create_directory(f.dir.Path("Victim (F L)"));
+            ASSERT_EQ(::symlink(outside.Path("victim.vnpln").c_str(),
+                                f.dir.Path("Victim (F L)/Victim.vnpln").c_str()),
+                      0);
+        }
+        CReaderData r;
+        r.SetNickname("Victim");
+        r.SetFirstName("F");
+        r.SetLastName("L");
+        std::string stem = c.stem;
+        // The crafted stem reaches the outside directory from the base directory.
+        const std::string up = fs::relative(outside.Path(), f.dir.Path()).string();
+        if (size_t at = stem.find("outside"); at != std::string::npos) {
+            std::string native = up;
+            for (char& ch : native)
+                if (ch == '/') ch = '\\';
+            stem.replace(at, 7, native.substr(native.find_first_not_of(".\\")));
+        }
+        r.SetFileStem(stem);
+        std::string notes = c.notes;
+        if (size_t at = notes.find("BASE"); at != std::string::npos) notes.replace(at, 4, f.dir.Path());
+        r.SetGeneralNotesPath(notes);
+        f.env.Readers().AddReader(r);
+        EXPECT_NE(f.env.CheckRecordPaths(f.env.Readers().At(0)), "") << c.what;
+
+        EXPECT_EQ(f.env.ReaderList(), std::vector<std::string>{"Victim"}) << c.what; // still listed
+        f.ui.messageBoxAnswers = {IDYES, IDYES};
+        EXPECT_FALSE(f.env.SelectReader(0)) << c.what;
+        EXPECT_FALSE(f.env.IsOpen());
+        EXPECT_EQ(f.env.ModifyReader("Victim", {"F", "L", "Moved"}), -1) << c.what;
+        EXPECT_FALSE(f.env.DeleteReader("Victim")) << c.what;
+        EXPECT_EQ(f.env.Readers().GetCount(), 1) << c.what;
+        // Each was refused with a message, and no question was asked.
+        ASSERT_EQ(f.ui.messageBoxes.size(), 3u) << c.what;
+        for (const MessageBoxRequest& m : f.ui.messageBoxes) {
+            EXPECT_EQ(m.icon, MbIcon::exclamation) << c.what;
+            EXPECT_NE(m.text.find("cannot be opened, changed or deleted"), std::string::npos) << m.text;
+        }
+        EXPECT_EQ(ReadWholeFile(outside.Path("victim.vnpln")), "theirs") << c.what;
+        EXPECT_EQ(outside.List(), (std::vector<std::string>{"victim.txt", "victim.vnpln"})) << c.what;
+    }
+
+    // Stems the program makes itself pass, and so does a record that names no files.
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    EXPECT_EQ(f.env.CheckRecordPaths(f.env.Readers().At(0), true), "");
+    CReaderData none;
+    none.SetNickname("None");
+    EXPECT_EQ(f.env.CheckRecordPaths(none, true), "");
 }
 
 TEST(ReaderEnvironment, RefusedModifyLosesNoRecord) {
@@ -269,6 +361,102 @@ TEST(ReaderEnvironment, ModifyOfAQualifiedReaderKeepsItsFiles) {
     EXPECT_EQ(r.GetFileStem(), "\\Rob (John Smith)\\Rob");
     EXPECT_EQ(ReadWholeFile(JoinStem(f.dir.Path(), r.GetFileStem()) + ".vnpln"), "plan");
     EXPECT_EQ(ReadWholeFile(r.GetGeneralNotesPath()), "notes");
+}
+
+TEST(ReaderEnvironment, NoTwoReadersShareADisplayName) {
+    // "Jo (Mary Ann Lee)" both ways: the second is refused before anything is made.
+    Fixture f;
+    EXPECT_EQ(f.Create("Jo", "Mary", "Ann Lee"), 0);
+    EXPECT_EQ(f.Create("Jo", "Mary Ann", "Lee"), -1);
+    ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
+    EXPECT_NE(f.ui.messageBoxes[0].text.find("\"Jo (Mary Ann Lee)\""), std::string::npos);
+    EXPECT_EQ(f.env.ReaderList(), std::vector<std::string>{"Jo"});
+    EXPECT_EQ(f.env.Readers().At(0).GetFileStem(), "\\Jo (Mary Ann Lee)\\Jo");
+    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Jo (Mary Ann Lee)"});
+
+    // The same through Edit: Kim becomes the second Jo and would clash.
+    EXPECT_EQ(f.Create("Kim", "Mary Ann", "Lee"), 1);
+    f.ui.messageBoxAnswers = {IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Kim", {"Mary Ann", "Lee", "Jo"}), -1);
+    EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Jo", "Kim"}));
+    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Jo (Mary Ann Lee)", "Kim (Mary Ann Lee)"}));
+    // The dialog's check says the same, pointing at the nick name, and lets unchanged names pass.
+    int field = -1;
+    EXPECT_NE(f.env.CheckReaderNames({"Mary Ann", "Lee", "Jo"}, "Kim", &field), "");
+    EXPECT_EQ(field, 2);
+    EXPECT_EQ(f.env.CheckReaderNames({"Mary Ann", "Lee", "Kim"}, "Kim"), "");
+    EXPECT_EQ(f.env.CheckReaderNames({"Mary", "Ann Lee", "Jo"}, "Jo"), "");
+    EXPECT_NE(f.env.CheckReaderNames({"Mary", "Ann Lee", "Jo"}, ""), "");
+    // A different clash-free Jo is still qualified as before.
+    EXPECT_EQ(f.Create("Jo", "Tom", "Tay"), 1);
+    EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Jo (Mary Ann Lee)", "Jo (Tom Tay)", "Kim"}));
+}
+
+TEST(ReaderEnvironment, SharedDisplayNamesFromAReaderFileAreMadeUnique) {
+    Fixture f;
+    CReaderData a, b, c;
+    a.SetNickname("Jo");
+    a.SetDisplayName("Jo (Mary Ann Lee)");
+    a.SetFileStem("\\Jo (Mary Ann Lee)\\Jo");
+    b = a;
+    b.SetFileStem("\\Jo (Mary Ann Lee) (Mary Ann Lee)\\Jo (Mary Ann Lee)");
+    c = a;
+    c.SetDisplayName("Jo (Mary Ann Lee) (2)");
+    for (const CReaderData& r : {a, b, c})
+        f.env.Readers().Append(r);
+    EXPECT_EQ(f.env.MakeDisplayNamesUnique(), 1);
+    EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Jo (Mary Ann Lee)", "Jo (Mary Ann Lee) (3)",
+                                                            "Jo (Mary Ann Lee) (2)"}));
+    // Both kept, each with its own files.
+    EXPECT_EQ(f.env.Readers().At(1).GetFileStem(), b.GetFileStem());
+    ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
+    EXPECT_EQ(f.ui.messageBoxes[0].icon, MbIcon::information);
+    EXPECT_NE(f.ui.messageBoxes[0].text.find("Jo (Mary Ann Lee) (3)"), std::string::npos);
+    EXPECT_EQ(f.env.MakeDisplayNamesUnique(), 0);
+}
+
+TEST(ReaderEnvironment, NamesWhoseFilesCouldNotBeSavedAreRefused) {
+    // The longest file name is the qualified display name with the longest ending a save may add.
+    struct Case {
+        size_t nick;
+        const char *first, *last;
+        bool ok;
+    } cases[] = {
+        {221, "A", "B", true},  {222, "A", "B", false}, {239, "A", "B", false},
+        {243, "A", "B", false}, {210, "", "", true},    {211, "", "", false},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        std::string nick(c.nick, 'n');
+        int field = -1;
+        std::string why = CReaderEnvironment::CheckNames({c.first, c.last, nick}, &field);
+        EXPECT_EQ(why.empty(), c.ok) << c.nick << why;
+        if (!c.ok) {
+            EXPECT_NE(why.find("longer names than a file may have"), std::string::npos) << why;
+            EXPECT_EQ(field, 2);
+        }
+        EXPECT_EQ(f.Create(nick, c.first, c.last), c.ok ? 0 : -1) << c.nick;
+        if (!c.ok) continue;
+        // Every file the accepted reader may get, even once it is qualified, can be written.
+        const CReaderData& r = f.env.Readers().At(0);
+        std::string stem = JoinStem(f.dir.Path(), r.GetFileStem());
+        std::string qualified = stem.substr(0, stem.find_last_of('/') + 1) + r.QualifiedName();
+        EXPECT_NO_THROW(SaveFileAtomic(stem + ".vnpln", "x")) << c.nick;
+        EXPECT_NO_THROW(SaveFileAtomic(qualified + ".vnpln.unsaved999", "x")) << c.nick;
+    }
+}
+
+TEST(ReaderEnvironment, EditAndDeleteOfAnUnknownReaderSaySo) {
+    Fixture f;
+    f.Create("Bob", "John", "Smith");
+    f.ui.messageBoxAnswers = {IDYES, IDYES};
+    EXPECT_EQ(f.env.ModifyReader("Nobody", {"A", "B", "C"}), -1);
+    EXPECT_FALSE(f.env.DeleteReader("Nobody"));
+    ASSERT_EQ(f.ui.messageBoxes.size(), 2u); // told, and nothing asked
+    for (const MessageBoxRequest& m : f.ui.messageBoxes) {
+        EXPECT_EQ(m.text, "There is no reader called \"Nobody\".");
+        EXPECT_EQ(m.icon, MbIcon::exclamation);
+    }
 }
 
 TEST(ReaderEnvironment, OpenAndCloseStorePlacementsAndTheLastReader) {

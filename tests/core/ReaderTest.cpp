@@ -6,6 +6,7 @@
 #include "reader/ReaderFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -170,6 +171,28 @@ TEST(ReaderFile, DamagedFileIsKeptAsideAndNeverOverwritten) {
     SaveReaderFile(dir.Path(), "", good);
     EXPECT_EQ(ReadWholeFile(dir.Path("Scrivane.vnrdr.damaged")), "garbage");
     EXPECT_EQ(ReadWholeFile(dir.Path("Scrivane.vnrdr")), ReaderFileBytes("", good));
+}
+
+TEST(ReaderFile, UnreadableFileIsNeitherMovedNorOverwritten) {
+    for (const char* kind : {"directory", "fifo"}) {
+        TempDir dir;
+        const std::string path = dir.Path("Scrivane.vnrdr");
+        if (std::string(kind) == "directory")
+            ::mkdir(path.c_str(), 0700);
+        else
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        CReaderArray a;
+        std::string last = "keep";
+        ReaderFileLoad r = LoadReaderFile(dir.Path(), last, a);
+        EXPECT_FALSE(r.ok) << kind;
+        EXPECT_TRUE(r.unreadable) << kind;
+        EXPECT_TRUE(r.keptAside.empty()) << kind;
+        EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
+        EXPECT_EQ(last, "keep");
+        a.AddReader(Reader("Bob", "", ""));
+        EXPECT_THROW(SaveReaderFile(dir.Path(), last, a), CFileException) << kind;
+        EXPECT_EQ(dir.List(), std::vector<std::string>{"Scrivane.vnrdr"}) << kind;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -152,6 +153,43 @@ TEST_F(PlanDocFiles, DamagedFilesAreReportedKeptAsideAndNeverOverwritten) {
     EXPECT_EQ(ReadWholeFile(PlanPath() + ".damaged"), plan);
 }
 
+TEST_F(PlanDocFiles, UnreadableFilesAreNotDamagedAndOpenNothing) {
+    // Something that is no file where the plan or history belongs: reported with its name and
+    // the reason, nothing moved, nothing written, and the document is not opened.
+    struct Case {
+        const char* what;
+        bool plan, fifo;
+        const char* reason;
+    } cases[] = {
+        {"plan directory", true, false, "Is a directory"},
+        {"history directory", false, false, "Is a directory"},
+        {"plan FIFO", true, true, "not a regular file"},
+        {"history FIFO", false, true, "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        for (const std::string& name : dir.List())
+            std::filesystem::remove_all(dir.Path(name));
+        ui.messageBoxes.clear();
+        const std::string path = c.plan ? PlanPath() : HistoryPath();
+        if (c.fifo)
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        else
+            std::filesystem::create_directory(path);
+        const std::vector<std::string> before = dir.List();
+        {
+            CReadingPlanDoc d(ui, reader);
+            EXPECT_FALSE(d.OnNewDocument()) << c.what;
+            d.OnCloseDocument();
+        }
+        ASSERT_EQ(ui.messageBoxes.size(), 1u) << c.what;
+        const std::string& text = ui.messageBoxes[0].text;
+        EXPECT_NE(text.find(path), std::string::npos) << text;
+        EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+        EXPECT_EQ(text.find("kept as"), std::string::npos) << text;
+        EXPECT_EQ(dir.List(), before) << c.what;
+    }
+}
+
 TEST_F(PlanDocFiles, ChangesToADamagedFileThatStaysInPlaceAreNotDroppedSilently) {
     // A name so long that its ".damaged" copy cannot be named: the damaged file stays in place.
     const std::string name(246, 'B');
@@ -192,7 +230,7 @@ TEST_F(PlanDocFiles, FailedSaveIsReportedAndStaysDirty) {
     std::filesystem::create_directory(HistoryPath());
     EXPECT_FALSE(d.SaveDirtyFiles());
     ASSERT_EQ(ui.messageBoxes.size(), 2u);
-    EXPECT_EQ(ui.messageBoxes[0].text, "Failed to save document.");
+    EXPECT_EQ(ui.messageBoxes[0].text, "Failed to save document.\n" + PlanPath() + ": Is a directory.");
     std::filesystem::remove(PlanPath());
     std::filesystem::remove(HistoryPath());
     EXPECT_TRUE(d.GetPlanDirty());

@@ -139,7 +139,8 @@ TEST_F(TemplateEditorFiles, AFileThatCannotBeReadLeavesTheDialogAsItWas) {
                                       "\nCannot find this file.\nPlease verify that the "
                                       "correct path and file name are given."},
         {dir.Path("cut.vntpl"), "Unexpected file format."},
-        {dir.Path("folder.vntpl"), "Failed to open document."},
+        {dir.Path("folder.vntpl"),
+         "Failed to open document.\n" + dir.Path("folder.vntpl") + ": Is a directory."},
     };
     for (const Case& c : cases) {
         CTemplateEditorModel m;

@@ -25,6 +25,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -245,6 +246,11 @@ private slots:
         view.OnCmdMsg(Cmd::EditReplace);
         CFindReplaceDialog* replace = editor->FindDialog();
         QVERIFY(replace && replace->IsReplace());
+        // Replace shows no direction, but still owns its direction buttons, so they go with it.
+        const QList<QRadioButton*> directions = replace->findChildren<QRadioButton*>();
+        QCOMPARE(directions.size(), 2);
+        for (QRadioButton* b : directions)
+            QVERIFY(!b->isVisible());
         SaveScreenshot(replace, "replace-dialog");
         QCOMPARE(editor->ReplaceAll({"ALPHA", true, false, true}, "x"), 0);
         QCOMPARE(editor->ReplaceAll({"alph", false, true, true}, "x"), 0);

@@ -226,6 +226,119 @@ private slots:
                  QStringList{CDirectoryLock::kHolderFileName});
     }
 
+    void duplicateReadersAreRefusedInTheDialog() {
+        Start();
+        QStringList texts;
+        bool stillOpen = false;
+        QString keptFirst, keptNick;
+        QWidget* focused = nullptr;
+        QLineEdit* nickField = nullptr;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("Mary", "Ann Lee", "Jo");
+            Button(d, 1046)->click();
+            // "Jo (Mary Ann Lee)" a second time: refused with the dialog still open.
+            OnNextModal([&](QWidget* w) {
+                auto* nd = qobject_cast<CReaderDialog*>(w);
+                nd->FirstName()->setText("Mary Ann");
+                nd->LastName()->setText("Lee");
+                nd->Nickname()->setText("Jo");
+                AnswerMessageBox(QMessageBox::Ok, &texts);
+                Button(nd, 1)->click();
+                QTimer::singleShot(50, nd, [&, nd] {
+                    stillOpen = nd->isVisible();
+                    keptFirst = nd->FirstName()->text();
+                    keptNick = nd->Nickname()->text();
+                    focused = nd->focusWidget();
+                    nickField = nd->Nickname();
+                    SaveScreenshot(nd, "newreader-duplicate-refused");
+                    // Mending the nick name is accepted.
+                    nd->Nickname()->setText("Mae");
+                    Button(nd, 1)->click();
+                });
+            });
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains("\"Jo (Mary Ann Lee)\""));
+        QVERIFY(stillOpen);
+        QCOMPARE(keptFirst, QString("Mary Ann"));
+        QCOMPARE(keptNick, QString("Jo"));
+        QCOMPARE(focused, nickField);
+        QCOMPARE(QString::fromStdString(app_->Environment().ReaderList().at(0)), QString("Jo"));
+        QCOMPARE(QString::fromStdString(app_->Environment().ReaderList().at(1)), QString("Mae"));
+        QCOMPARE(QString::fromStdString(app_->Environment().Readers().At(0).GetFileStem()),
+                 QString("\\Jo (Mary Ann Lee)\\Jo"));
+
+        // The same in Edit: refused before the question is asked, and the dialog keeps the names.
+        texts.clear();
+        stillOpen = false;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(1); // Mae
+            OnNextModal([&](QWidget* w) {
+                auto* ed = qobject_cast<CReaderDialog*>(w);
+                ed->Nickname()->setText("Jo");
+                AnswerMessageBox(QMessageBox::Ok, &texts);
+                Button(ed, 1)->click();
+                QTimer::singleShot(50, ed, [&, ed] {
+                    stillOpen = ed->isVisible();
+                    keptNick = ed->Nickname()->text();
+                    focused = ed->focusWidget();
+                    nickField = ed->Nickname();
+                    Button(ed, 2)->click();
+                });
+            });
+            Button(d, 1133)->click();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains("\"Jo (Mary Ann Lee)\""));
+        QVERIFY(stillOpen);
+        QCOMPARE(keptNick, QString("Jo"));
+        QCOMPARE(focused, nickField);
+        QCOMPARE(QDir(base_.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"Jo (Mary Ann Lee)", "Mae (Mary Ann Lee)"}));
+    }
+
+    void unreadableFilesKeepTheirWindowsClosed() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("John", "Smith", "Bob");
+            Button(d, 1046)->click();
+            Button(d, 2)->click();
+        });
+        // A directory where the plan file belongs: said with its name and reason, nothing moved,
+        // and the plan window stays closed while the notes windows open.
+        const QString plan = base_.filePath("Bob (John Smith)/Bob.vnpln");
+        QVERIFY(QDir().mkdir(plan));
+        QStringList texts;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                texts << box->text();
+                box->button(QMessageBox::Ok)->click();
+            });
+            Button(d, 1)->click();
+        });
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].contains(plan));
+        QVERIFY(texts[0].contains("Is a directory"));
+        QStringList titles;
+        for (QMdiSubWindow* w : Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            titles << w->windowTitle();
+        QCOMPARE(titles, (QStringList{"Bob's General Notes: Bob.txt", "Bob's Bible Verse Keyed Notes"}));
+        // Only the note of this program holding the directory is beside it.
+        QStringList entries =
+            QDir(base_.filePath("Bob (John Smith)")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        entries.removeAll("Scrivane.lock");
+        QCOMPARE(entries, QStringList{"Bob.vnpln"});
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+        QVERIFY(QFileInfo(plan).isDir());
+        QVERIFY(!QFileInfo::exists(plan + ".damaged"));
+    }
+
     void editRenamesDirectoryAndFiles() {
         Start();
         WithSelectReader([&](CSelectReaderDialog* d) {

@@ -1,0 +1,189 @@
+// Saving and loading against their floors: the same bytes written with the
+// same atomic save (temporary file, fsync, rename), or read back whole.
+#include "foundation/Archive.h"
+#include "foundation/FileAccess.h"
+#include "framework/ReaderContext.h"
+#include "framework/ScriptedUiServices.h"
+#include "notes/BibleNoteDoc.h"
+#include "notes/BibleNoteMap.h"
+#include "plan/PlanTemplate.h"
+#include "plan/ReadingPlanDoc.h"
+#include "plan/TemplateFile.h"
+#include "scripture/Bible.h"
+#include "scripture/Verse.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+struct BenchDir {
+    BenchDir() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "scrivane-floor-XXXXXX").string();
+        path = ::mkdtemp(tmpl.data());
+        reader.baseDirectory = path;
+        reader.displayName = "Bench";
+        reader.fileStem = "\\Bench";
+    }
+    ~BenchDir() { std::filesystem::remove_all(path); }
+    std::string path;
+    CReaderContext reader;
+};
+
+CBibleNoteMap NoteOnEveryVerse() {
+    CBibleNoteMap map;
+    for (uint16_t i = 0; i < TheBible().GetTotalVerseCount(); ++i)
+        map.SetNote(i, "A note of about forty characters, typed.");
+    return map;
+}
+
+std::string StoredBytes(CBibleNoteMap& map) {
+    CArchive ar;
+    map.Serialize(ar);
+    return ar.Bytes();
+}
+
+// A note on every verse stored to its file, as a closing environment does.
+void BM_StoreAllNotesToFile(benchmark::State& state) {
+    BenchDir dir;
+    CBibleNoteMap map = NoteOnEveryVerse();
+    const std::string path = dir.path + "/Bench.vnnot";
+    for (auto _ : state) {
+        CArchive ar;
+        map.Serialize(ar);
+        SaveFileAtomic(path, ar.Bytes());
+    }
+}
+BENCHMARK(BM_StoreAllNotesToFile)->Unit(benchmark::kMillisecond);
+
+void BM_FloorWriteNotesBytes(benchmark::State& state) {
+    BenchDir dir;
+    CBibleNoteMap map = NoteOnEveryVerse();
+    const std::string bytes = StoredBytes(map);
+    const std::string path = dir.path + "/Bench.vnnot";
+    for (auto _ : state)
+        SaveFileAtomic(path, bytes);
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_FloorWriteNotesBytes)->Unit(benchmark::kMillisecond);
+
+// Every note of a full file loaded, as an opening environment does.
+void BM_LoadAllNotesFromFile(benchmark::State& state) {
+    BenchDir dir;
+    CBibleNoteMap map = NoteOnEveryVerse();
+    const std::string path = dir.path + "/Bench.vnnot";
+    SaveFileAtomic(path, StoredBytes(map));
+    for (auto _ : state) {
+        CBibleNoteMap loaded;
+        CArchive ar(ReadWholeFile(path), path);
+        loaded.Serialize(ar);
+        benchmark::DoNotOptimize(loaded.GetCount());
+    }
+}
+BENCHMARK(BM_LoadAllNotesFromFile)->Unit(benchmark::kMillisecond);
+
+void BM_FloorReadNotesBytes(benchmark::State& state) {
+    BenchDir dir;
+    CBibleNoteMap map = NoteOnEveryVerse();
+    const std::string path = dir.path + "/Bench.vnnot";
+    SaveFileAtomic(path, StoredBytes(map));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadWholeFile(path));
+}
+BENCHMARK(BM_FloorReadNotesBytes)->Unit(benchmark::kMillisecond);
+
+// One note changed in a full file: load, set, store (what `notes set` does).
+void BM_SetOneNoteInFullFile(benchmark::State& state) {
+    BenchDir dir;
+    CBibleNoteMap map = NoteOnEveryVerse();
+    const std::string path = dir.path + "/Bench.vnnot";
+    SaveFileAtomic(path, StoredBytes(map));
+    uint16_t verse = 0;
+    for (auto _ : state) {
+        CBibleNoteMap loaded;
+        CArchive in(ReadWholeFile(path), path);
+        loaded.Serialize(in);
+        loaded.SetNote(verse++ % 1000, "changed");
+        CArchive out;
+        loaded.Serialize(out);
+        SaveFileAtomic(path, out.Bytes());
+    }
+}
+BENCHMARK(BM_SetOneNoteInFullFile)->Unit(benchmark::kMillisecond);
+
+// Notes added over the canon one by one; a chain that grows at its front must
+// not cost the square of its length.
+void BM_AddNotesInCanonOrder(benchmark::State& state) {
+    const auto count = static_cast<uint16_t>(state.range(0));
+    for (auto _ : state) {
+        CBibleNoteMap map;
+        for (uint16_t i = 0; i < count; ++i)
+            map.SetNote(i, "n");
+        benchmark::DoNotOptimize(map.GetCount());
+    }
+    state.SetComplexityN(count);
+}
+BENCHMARK(BM_AddNotesInCanonOrder)->RangeMultiplier(2)->Range(3900, 31200)->Complexity();
+
+// The reference of every verse of the canon, as `plan show` and `notes show` print them.
+void BM_ReferenceOfEveryVerse(benchmark::State& state) {
+    CBible& bible = TheBible();
+    const uint16_t total = bible.GetTotalVerseCount();
+    for (auto _ : state)
+        for (uint16_t i = 0; i < total; ++i)
+            benchmark::DoNotOptimize(bible.GetVerseAt(i));
+}
+BENCHMARK(BM_ReferenceOfEveryVerse);
+
+// The largest plan's two files, written by New Plan, against the same bytes written plainly.
+CPlanTemplate LargestTemplate() {
+    CPlanTemplate t = CPlanTemplate::EditorDefaults();
+    t.planYears = 5;
+    t.planMonths = 11;
+    t.planDays = 2000;
+    t.divideBy = 1;
+    t.sectionCount = 6;
+    for (size_t b = 0; b < t.bookSection.size(); ++b)
+        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
+    return t;
+}
+
+void BM_NewLargestPlanToFiles(benchmark::State& state) {
+    BenchDir dir;
+    const std::string templatePath = dir.path + "/Largest.vntpl";
+    CPlanTemplate largest = LargestTemplate();
+    SaveTemplateFile(templatePath, largest);
+    CScriptedUiServices ui;
+    CReadingPlanDoc doc(ui, dir.reader);
+    doc.OnNewDocument();
+    for (auto _ : state) {
+        doc.NewPlanFromFile(templatePath);
+        doc.SaveDirtyFiles();
+    }
+}
+BENCHMARK(BM_NewLargestPlanToFiles)->Unit(benchmark::kMillisecond);
+
+void BM_FloorWriteLargestPlanBytes(benchmark::State& state) {
+    BenchDir dir;
+    const std::string templatePath = dir.path + "/Largest.vntpl";
+    CPlanTemplate largest = LargestTemplate();
+    SaveTemplateFile(templatePath, largest);
+    CScriptedUiServices ui;
+    std::string plan, history;
+    {
+        CReadingPlanDoc doc(ui, dir.reader);
+        doc.OnNewDocument();
+        doc.NewPlanFromFile(templatePath);
+        doc.SaveDirtyFiles();
+        plan = ReadWholeFile(doc.PlanFilePath());
+        history = ReadWholeFile(doc.HistoryFilePath());
+    }
+    for (auto _ : state) {
+        SaveFileAtomic(dir.path + "/Floor.vnpln", plan);
+        SaveFileAtomic(dir.path + "/Floor.vnpro", history);
+    }
+}
+BENCHMARK(BM_FloorWriteLargestPlanBytes)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,27 @@
+#include "CoverageSource.h"
+
+#include "foundation/Archive.h"
+#include "foundation/ErrorMessages.h"
+#include "foundation/FileAccess.h"
+#include "plan/ReadingPlanDoc.h"
+
+CoverageLoad LoadForReading(CReadingPlanDoc& doc, const std::string& baseDirectory, const std::string& stem) {
+    CoverageLoad result;
+    const std::string base = JoinStem(baseDirectory, stem);
+    for (const bool plan : {true, false}) {
+        const std::string path = base + (plan ? ".vnpln" : ".vnpro");
+        if (!FileExists(path)) continue;
+        (plan ? result.planFound : result.historyFound) = true;
+        try {
+            CArchive ar(ReadWholeFile(path), path);
+            if (plan)
+                doc.Serialize(ar);
+            else
+                doc.SerializeHistory(ar);
+        } catch (const std::exception& e) {
+            result.error = LoadErrorMessage(e, path);
+            return result;
+        }
+    }
+    return result;
+}

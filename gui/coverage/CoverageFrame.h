@@ -1,0 +1,36 @@
+#pragma once
+#include "framework/MdiChildFrame.h"
+#include "resources/CommandTable.h"
+
+class CCoverageMap;
+class CReadingPlanDoc;
+class QMdiArea;
+
+// The Bible Coverage window's resource: its menu bar and its help topic.
+inline constexpr int kCoverageResource = kCoverageMenu;
+
+// The Bible Coverage window: no document of its own, it shows the plan
+// document's history and follows its updates as its views do. Unlike the
+// document windows it has a close box; the environment closes it too.
+class CCoverageFrame : public CMdiChildFrame {
+    Q_OBJECT
+public:
+    explicit CCoverageFrame(CReadingPlanDoc& doc);
+    ~CCoverageFrame() override;
+
+    CCoverageMap* Map() const { return map_; }
+    void SetCloseBox();
+
+    // The open coverage window of area, if any.
+    static CCoverageFrame* Find(QMdiArea* area);
+    // Brings the window up, making it when there is none.
+    static CCoverageFrame* Open(QMdiArea* area, CReadingPlanDoc& doc);
+    // The environment is closing: every coverage window goes, at once.
+    static void CloseAll(QMdiArea* area);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CCoverageMap* map_;
+};

@@ -1,0 +1,374 @@
+#include "CoverageMap.h"
+
+#include "foundation/ErrorMessages.h"
+#include "foundation/FileAccess.h"
+#include "framework/AppPrinter.h"
+#include "framework/CommandIds.h"
+#include "framework/TextConvert.h"
+#include "framework/UiServices.h"
+#include "plan/ReadingPlanDoc.h"
+#include "scripture/Bible.h"
+
+#include <QBuffer>
+#include <QHelpEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr uint16_t kWidestBook = 150; // Psalms
+constexpr int kNameIndent = 10;
+
+QString Percent(uint32_t part, uint32_t whole) {
+    return whole == 0 ? QString("0%") : QString::number(100.0 * part / whole, 'f', 1) + "%";
+}
+
+QString TotalsText(const CoverageTotals& t) {
+    return QString("%1 of %2 verses (%3), %4 of %5 chapters read")
+        .arg(t.read)
+        .arg(t.verses)
+        .arg(Percent(t.read, t.verses))
+        .arg(t.chaptersRead)
+        .arg(t.chapters);
+}
+
+QFont MapFont(int pixels, bool bold = false) {
+    QFont f;
+    f.setPixelSize(std::max(pixels, 5));
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+// ------------------------------------------------------------------- layout
+
+CCoverageLayout::CCoverageLayout(const QRect& a, const CCoverage& coverage) : area(a) {
+    const auto groups = BookGroups();
+    // Two testament headings, the group headings and the books share the height left.
+    const int bookRows = coverage.Chapters().empty() ? 0 : coverage.Chapters().back().book;
+    const int headRows = 2 + static_cast<int>(groups.size());
+    const int inner = std::max(area.height() - 2 * kMargin, 1);
+    rowHeight_ = std::max(inner / (bookRows + headRows + 3), 3);
+    fontPixels_ = std::clamp(rowHeight_ - 2, 5, 14);
+    int y = area.top() + kMargin;
+    titleRect = QRect(area.left() + kMargin, y, area.width() - 2 * kMargin, rowHeight_ * 3 / 2);
+    y += titleRect.height();
+    legendRect = QRect(area.left() + kMargin, y, area.width() - 2 * kMargin, rowHeight_ * 3 / 2);
+    y += legendRect.height();
+
+    const QFontMetrics fm(MapFont(fontPixels_));
+    nameLeft = area.left() + kMargin;
+    // Book names are drawn indented under their group.
+    gridLeft = nameLeft + kNameIndent + fm.horizontalAdvance("1Thessalonians") + 6;
+    const int totalsWidth = fm.horizontalAdvance("150/150  100.0%") + 8;
+    totalsLeft = area.right() - kMargin - totalsWidth;
+    cellWidth = std::max((totalsLeft - 6 - gridLeft) / double(kWidestBook), 1.0);
+
+    int testament = -1;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const int t = groups[g].firstBook >= kFirstNewTestamentBook ? 1 : 0;
+        if (t != testament) {
+            testament = t;
+            rows_.push_back({Row::testament, y, t});
+            y += rowHeight_;
+        }
+        rows_.push_back({Row::group, y, static_cast<int>(g)});
+        y += rowHeight_;
+        for (uint16_t b = groups[g].firstBook; b <= groups[g].lastBook && b <= bookRows; ++b) {
+            rows_.push_back({Row::book, y, b});
+            bookY_[b] = y;
+            y += rowHeight_;
+        }
+    }
+}
+
+QRect CCoverageLayout::CellRect(uint16_t book, uint16_t chapter) const {
+    if (book == 0 || book > 66 || chapter == 0 || bookY_[book] == 0) return {};
+    const int x0 = gridLeft + static_cast<int>(std::lround((chapter - 1) * cellWidth));
+    const int x1 = gridLeft + static_cast<int>(std::lround(chapter * cellWidth));
+    // A gap between cells where there is room for one.
+    const int gap = cellWidth >= 4 ? 1 : 0;
+    return QRect(x0, bookY_[book] + 1, std::max(x1 - x0 - gap, 1), std::max(rowHeight_ - 2, 1));
+}
+
+std::optional<std::pair<uint16_t, uint16_t>> CCoverageLayout::ChapterAt(const QPoint& p) const {
+    if (p.x() < gridLeft) return std::nullopt;
+    for (const Row& r : rows_) {
+        if (r.kind != Row::book || p.y() < r.y || p.y() >= r.y + rowHeight_) continue;
+        const auto book = static_cast<uint16_t>(r.index);
+        const int chapter = static_cast<int>((p.x() - gridLeft) / cellWidth) + 1;
+        if (chapter > TheBible().GetChapterCount(book)) return std::nullopt;
+        return std::make_pair(book, static_cast<uint16_t>(chapter));
+    }
+    return std::nullopt;
+}
+
+// ------------------------------------------------------------------ painting
+
+const std::array<QColor, 5> CCoverageMapPainter::kLevelColours = {
+    QColor(232, 232, 232), QColor(199, 233, 192), QColor(116, 196, 118), QColor(49, 163, 84),
+    QColor(0, 90, 50)};
+const QColor CCoverageMapPainter::kToReadColour(255, 102, 0);
+const QColor CCoverageMapPainter::kReadInPlanColour(33, 90, 200);
+
+void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage& coverage) {
+    const CCoverageLayout layout(area, coverage);
+    CBible& bible = TheBible();
+    p.save();
+    p.fillRect(area, Qt::white);
+    p.setPen(Qt::black);
+
+    p.setFont(MapFont(layout.FontPixels() + 2, true));
+    p.drawText(layout.titleRect, Qt::AlignLeft | Qt::AlignVCenter,
+               "Bible Coverage: " + TotalsText(coverage.WholeTotals()));
+
+    // Legend: the five levels, then the two plan marks.
+    p.setFont(MapFont(layout.FontPixels()));
+    const QFontMetrics fm = p.fontMetrics();
+    const int sw = layout.RowHeight();
+    int x = layout.legendRect.left();
+    const int ly = layout.legendRect.top() + (layout.legendRect.height() - sw) / 2;
+    auto swatch = [&](const QColor& fill, const QColor* mark, const QString& text) {
+        p.fillRect(QRect(x, ly, sw * 2, sw), fill);
+        if (mark) p.fillRect(QRect(x, ly + sw - std::max(sw / 4, 2), sw * 2, std::max(sw / 4, 2)), *mark);
+        x += sw * 2 + 4;
+        p.setPen(Qt::black);
+        p.drawText(
+            QRect(x, layout.legendRect.top(), fm.horizontalAdvance(text) + 2, layout.legendRect.height()),
+            Qt::AlignLeft | Qt::AlignVCenter, text);
+        x += fm.horizontalAdvance(text) + 14;
+    };
+    for (int level = 0; level < 5; ++level)
+        swatch(kLevelColours[static_cast<size_t>(level)], nullptr,
+               LevelName(static_cast<CoverageLevel>(level)));
+    swatch(kLevelColours[0], &kToReadColour, "In the plan, to read");
+    swatch(kLevelColours[0], &kReadInPlanColour, "Read in the plan");
+
+    const auto groups = BookGroups();
+    const int h = layout.RowHeight();
+    const int markHeight = std::max(h / 4, 1);
+    for (const CCoverageLayout::Row& r : layout.Rows()) {
+        const QRect line(layout.nameLeft, r.y, area.right() - kMargin - layout.nameLeft, h);
+        if (r.kind == CCoverageLayout::Row::testament) {
+            p.setFont(MapFont(layout.FontPixels(), true));
+            p.setPen(Qt::black);
+            p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                       QString(r.index == 0 ? "Old Testament: " : "New Testament: ") +
+                           TotalsText(coverage.TestamentTotals(r.index)));
+            continue;
+        }
+        if (r.kind == CCoverageLayout::Row::group) {
+            p.setFont(MapFont(layout.FontPixels() - 1, false));
+            p.setPen(QColor(90, 90, 90));
+            p.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       groups[static_cast<size_t>(r.index)].name);
+            continue;
+        }
+        const auto book = static_cast<uint16_t>(r.index);
+        p.setFont(MapFont(layout.FontPixels()));
+        p.setPen(Qt::black);
+        p.drawText(
+            QRect(layout.nameLeft + kNameIndent, r.y, layout.gridLeft - layout.nameLeft - kNameIndent, h),
+            Qt::AlignLeft | Qt::AlignVCenter, ToQ(bible.GetBookName(book)));
+        for (uint16_t c = 1; c <= bible.GetChapterCount(book); ++c) {
+            const ChapterCoverage* ch = coverage.Find(book, c);
+            if (!ch) continue;
+            const QRect cell = layout.CellRect(book, c);
+            p.fillRect(cell, kLevelColours[static_cast<size_t>(LevelOf(*ch))]);
+            const PlanMark mark = PlanMarkOf(*ch);
+            if (mark != PlanMark::notInPlan)
+                p.fillRect(QRect(cell.left(), cell.bottom() - markHeight + 1, cell.width(), markHeight),
+                           mark == PlanMark::toRead ? kToReadColour : kReadInPlanColour);
+        }
+        const CoverageTotals t = coverage.BookTotals(book);
+        p.drawText(QRect(layout.totalsLeft, r.y, area.right() - kMargin - layout.totalsLeft, h),
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   QString("%1/%2  %3").arg(t.chaptersRead).arg(t.chapters).arg(Percent(t.read, t.verses)));
+    }
+    p.restore();
+}
+
+// ---------------------------------------------------------------------- view
+
+CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(parent), doc_(&doc) {
+    setObjectName("coverageMap");
+    setMouseTracking(true);
+    setMinimumSize(480, 360);
+    setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read.");
+    doc.AddView(this);
+    coverage_ = CCoverage::FromDocument(doc);
+    MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
+    MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
+    MapCommand(Cmd::SaveCoverageAsPng, [this] { OnSaveAs(false); });
+    MapCommand(Cmd::SaveCoverageAsSvg, [this] { OnSaveAs(true); });
+    // Before the document's own: a reading entered for the lifetime only redraws no view.
+    MapCommand(Cmd::EnterReading, [this] { OnEnterReading(); });
+}
+
+CCoverageMap::~CCoverageMap() = default;
+
+void CCoverageMap::Detach() {
+    if (doc_) doc_->RemoveView(this);
+    doc_ = nullptr;
+}
+
+void CCoverageMap::Refresh() {
+    if (doc_) coverage_ = CCoverage::FromDocument(*doc_);
+    update();
+}
+
+void CCoverageMap::OnUpdate(CView*, long) {
+    Refresh();
+}
+
+void CCoverageMap::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    Refresh();
+}
+
+CCoverageLayout CCoverageMap::CurrentLayout() const {
+    return CCoverageLayout(rect(), coverage_);
+}
+
+void CCoverageMap::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    CCoverageMapPainter::Paint(p, rect(), coverage_);
+}
+
+QString CCoverageMap::ToolTipAt(const QPoint& pos) const {
+    const auto hit = CurrentLayout().ChapterAt(pos);
+    if (!hit) return {};
+    const ChapterCoverage* c = coverage_.Find(hit->first, hit->second);
+    return c ? ToQ(CoverageDescription(*c)) : QString();
+}
+
+bool CCoverageMap::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QString text = ToolTipAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool CCoverageMap::ClickAt(const QPoint& pos) {
+    const auto hit = CurrentLayout().ChapterAt(pos);
+    if (!hit || !doc_) return false;
+    const ChapterCoverage* c = coverage_.Find(hit->first, hit->second);
+    if (!c || c->verses == 0) return false;
+    doc_->OnEnterReadingOf(c->firstIndex, static_cast<uint16_t>(c->firstIndex + c->verses - 1));
+    Refresh();
+    return true;
+}
+
+void CCoverageMap::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) ClickAt(e->position().toPoint());
+}
+
+void CCoverageMap::OnEnterReading() {
+    if (!doc_) return;
+    doc_->OnEnterReading();
+    Refresh();
+}
+
+QSize CCoverageMap::ExportSize() const {
+    return size().expandedTo(QSize(1280, 900));
+}
+
+QImage CCoverageMap::Render(const QSize& size) const {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);
+    return image;
+}
+
+QByteArray CCoverageMap::PngBytes() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    Render(ExportSize()).save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray CCoverageMap::SvgBytes() const {
+    const QSize size = ExportSize();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle("Bible Coverage");
+    QPainter p;
+    if (!p.begin(&svg)) return {};
+    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);
+    p.end();
+    return bytes;
+}
+
+bool CCoverageMap::SaveAs(const std::string& path, bool svg) const {
+    const QByteArray bytes = svg ? SvgBytes() : PngBytes();
+    if (bytes.isEmpty()) return false;
+    try {
+        // A picture written over an old one replaces it whole or not at all.
+        SaveFileAtomic(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        return true;
+    } catch (const std::exception& e) {
+        if (doc_) ReportError(doc_->Ui(), SaveErrorMessage(e, path));
+        return false;
+    }
+}
+
+void CCoverageMap::PrintTo(QPrinter& printer) const {
+    QPainter p;
+    if (!p.begin(&printer)) return; // a printer that fails is left silent
+    // Drawn 1280 wide and as tall as the page's shape asks, then scaled onto the whole page.
+    const QRect page = p.viewport();
+    const int width = 1280;
+    const int height = page.width() > 0 ? std::max(width * page.height() / page.width(), 600) : 900;
+    const QSize size(width, height);
+    const double scale = std::min(page.width() / double(size.width()), page.height() / double(size.height()));
+    p.scale(scale, scale);
+    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);
+    p.end();
+}
+
+void CCoverageMap::OnPrint() {
+    QPrinter& printer = ApplicationPrinter();
+    QPrintDialog dlg(&printer, this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    PrintTo(printer);
+}
+
+void CCoverageMap::OnPrintPreview() {
+    QPrinter& printer = ApplicationPrinter();
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* pr) { PrintTo(*pr); });
+    preview.exec();
+}
+
+void CCoverageMap::OnSaveAs(bool svg) {
+    if (!doc_) return;
+    FileDialogRequest request;
+    request.open = false;
+    request.defaultExtension = svg ? "svg" : "png";
+    request.defaultFileName = svg ? "Bible Coverage.svg" : "Bible Coverage.png";
+    request.filter = svg ? "SVG Picture (*.svg)|*.svg||" : "PNG Picture (*.png)|*.png||";
+    request.title = svg ? "Save Map as SVG" : "Save Map as PNG";
+    if (const auto path = doc_->Ui().ChooseFile(request)) SaveAs(*path, svg);
+}

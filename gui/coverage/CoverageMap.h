@@ -1,0 +1,105 @@
+#pragma once
+#include "coverage/Coverage.h"
+#include "framework/Document.h"
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <vector>
+
+class CReadingPlanDoc;
+class QPainter;
+class QPrinter;
+
+// Where everything of the map lies in a rectangle: a title line, the legend,
+// then one row per book under its testament and group headings, the chapters
+// as cells, the book's totals at the right.
+class CCoverageLayout {
+public:
+    CCoverageLayout(const QRect& area, const CCoverage& coverage);
+
+    struct Row {
+        enum Kind { testament, group, book } kind;
+        int y;
+        int index; // testament 0/1, group number, or book number
+    };
+    const std::vector<Row>& Rows() const { return rows_; }
+    int RowHeight() const { return rowHeight_; }
+    int FontPixels() const { return fontPixels_; }
+    QRect CellRect(uint16_t book, uint16_t chapter) const;
+    // The chapter under a point, if any.
+    std::optional<std::pair<uint16_t, uint16_t>> ChapterAt(const QPoint& p) const;
+
+    QRect area;
+    QRect titleRect;
+    QRect legendRect;
+    int nameLeft = 0;
+    int gridLeft = 0;
+    int totalsLeft = 0;
+    double cellWidth = 0;
+
+private:
+    std::vector<Row> rows_;
+    std::array<int, 67> bookY_{};
+    int rowHeight_ = 0;
+    int fontPixels_ = 0;
+};
+
+// Draws a coverage map; the same drawing serves the screen, the printer, PNG and SVG.
+class CCoverageMapPainter {
+public:
+    static const std::array<QColor, 5> kLevelColours; // by CoverageLevel
+    static const QColor kToReadColour;
+    static const QColor kReadInPlanColour;
+
+    static void Paint(QPainter& p, const QRect& area, const CCoverage& coverage);
+};
+
+// The Bible Coverage window's view: the map of the plan document's history,
+// redrawn whenever the document updates its views. A click opens Enter
+// Reading on the chapter; the tooltip tells its counts.
+class CCoverageMap : public QWidget, public CView {
+    Q_OBJECT
+public:
+    explicit CCoverageMap(CReadingPlanDoc& doc, QWidget* parent = nullptr);
+    ~CCoverageMap() override;
+
+    void OnUpdate(CView* sender, long hint) override;
+    // Lets go of the document (it is closing); the map then stays as drawn.
+    void Detach();
+    CReadingPlanDoc* PlanDocument() const { return doc_; }
+
+    const CCoverage& Coverage() const { return coverage_; }
+    CCoverageLayout CurrentLayout() const;
+    QString ToolTipAt(const QPoint& p) const;
+    // Enter Reading on the chapter under p; false when there is none.
+    bool ClickAt(const QPoint& p);
+
+    // The map at the given size, at least 1280 × 900 for files and paper.
+    QImage Render(const QSize& size) const;
+    QByteArray PngBytes() const;
+    QByteArray SvgBytes() const;
+    // Writes the picture (atomically); false, and the user told, when it could not be written.
+    bool SaveAs(const std::string& path, bool svg) const;
+    void PrintTo(QPrinter& printer) const;
+
+    void OnPrint();
+    void OnPrintPreview();
+    void OnSaveAs(bool svg);
+    void OnEnterReading();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    bool event(QEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Refresh();
+    QSize ExportSize() const;
+
+    CReadingPlanDoc* doc_;
+    CCoverage coverage_;
+};
