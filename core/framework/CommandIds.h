@@ -31,6 +31,11 @@ inline constexpr int PlanProperties = 32859;
 inline constexpr int NewPlanFromGallery = 0x8600;
 inline constexpr int ImportReadingList = 0x8601;
 
+// The passage window (ids of our own, clear of the ranges above)
+inline constexpr int ReadAssignment = 0x8800;
+inline constexpr int PassageZoomIn = 0x8801;
+inline constexpr int PassageZoomOut = 0x8802;
+
 // The framework's standard commands
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;

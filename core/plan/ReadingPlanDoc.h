@@ -147,6 +147,7 @@ public:
     void BuildPlan(const SectionBooks& sectionBooks, IProgress* progress);
 
     // Read access for the view, the command line and the checks.
+    const CReaderContext& Reader() const { return reader_; }
     const std::vector<CPlanElement>& Elements() const { return elements; }
     const std::vector<uint8_t>& InPlan() const { return inPlan; }
     const std::vector<uint8_t>& ReadInPlan() const { return readInPlan; }

@@ -1,6 +1,8 @@
 #include "BibleNoteView.h"
 
+#include "framework/ReaderContext.h"
 #include "notes/BibleNoteDoc.h"
+#include "text/VerseTextPane.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -12,6 +14,9 @@ CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, 
     editor_->setObjectName("verseNoteEditor");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    verseText_ = new CVerseTextPane([&doc] { return doc.Context().fileStem; });
+    layout->addWidget(verseText_);
     layout->addWidget(editor_);
     setFocusProxy(editor_);
 
@@ -52,6 +57,8 @@ std::string CBibleNoteView::EditorText() const {
 }
 
 void CBibleNoteView::SetEditorText(const std::string& text) {
+    // Every change of the current verse shows its note through here.
+    if (verseText_) verseText_->ShowVerse(CurrentVerse());
     editor_->setPlainText(QString::fromStdString(text));
 }
 

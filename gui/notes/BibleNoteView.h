@@ -3,6 +3,7 @@
 #include "notes/BibleNoteViewBase.h"
 
 class CBibleNoteDoc;
+class CVerseTextPane;
 class QComboBox;
 class QPushButton;
 
@@ -40,4 +41,6 @@ private:
     void Fill(int listId, const std::vector<std::string>& entries);
 
     VerseBarControls bar_;
+    // The current verse's text above the note.
+    CVerseTextPane* verseText_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
+#include "text/PassageFrame.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -58,6 +59,7 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     MapCommand(Cmd::EditCopy, [this] { OnCopy(); });
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
     MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
+    MapCommand(Cmd::ReadAssignment, [this] { CPassageFrame::Open(*this); });
 }
 
 // The view runs these commands, but whether they may run is the plan's to say.
@@ -126,7 +128,14 @@ void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     // The same font as the drawing, so that the row hit is the row drawn.
     const int lh = fontMetrics().height() > 0 ? fontMetrics().height() : 10;
-    const int r = navigator_.ReadingAtRow(static_cast<int>(e->position().y()) / lh);
+    const int row = static_cast<int>(e->position().y()) / lh;
+    // The line above the readings opens their text.
+    for (const CPlanNavigator::Line& line : navigator_.Lines(Today()))
+        if (line.row == row && line.text == navigator_.GetLineText(4, Today())) {
+            CPassageFrame::Open(*this);
+            return;
+        }
+    const int r = navigator_.ReadingAtRow(row);
     if (r < 0) return;
     CPlanElement a = navigator_.Current();
     doc_.MarkRangeRead(a.GetRangeStart(static_cast<uint16_t>(r)), a.GetRangeEnd(static_cast<uint16_t>(r)));

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -119,8 +120,11 @@ void CMainFrame::CreateToolBar() {
         }
         QAction* a = MakeAction(ToolTipText(id), id);
         a->setToolTip(ToolTipText(id));
-        a->setIcon(QIcon(strip.copy(image * 16, 0, 16, 15)));
-        ++image;
+        // Buttons added after the strip was drawn have a picture of their own.
+        if (const QString own = QString(":/images/command%1.png").arg(id); QFile::exists(own))
+            a->setIcon(QIcon(own));
+        else
+            a->setIcon(QIcon(strip.copy(image++ * 16, 0, 16, 15)));
         toolBar_->addAction(a);
         toolBarActions_.push_back(a);
     }

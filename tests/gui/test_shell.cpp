@@ -143,13 +143,13 @@ private slots:
         QVERIFY(!app_->Environment().IsOpen());
         QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
         QCOMPARE(MenuTitles(Frame()), (QStringList{"&File", "&View", "&Help"}));
-        QCOMPARE(Frame()->ToolBar()->actions().size(), 15); // 11 buttons, 4 separators
+        QCOMPARE(Frame()->ToolBar()->actions().size(), 16); // 12 buttons, 4 separators
         QStringList tips;
         for (QAction* a : Frame()->ToolBar()->actions())
             if (!a->isSeparator()) tips << a->toolTip();
-        QCOMPARE(tips,
-                 (QStringList{"Open Reader Environment", "Print", "Cut", "Copy", "Paste", "First Reading",
-                              "Previous Reading", "Next Reading", "Last Reading", "About", "Help"}));
+        QCOMPARE(tips, (QStringList{"Open Reader Environment", "Print", "Cut", "Copy", "Paste",
+                                    "First Reading", "Previous Reading", "Next Reading", "Last Reading",
+                                    "Read Assignment", "About", "Help"}));
         QCOMPARE(Frame()->statusBar()->findChild<QLabel*>("messagePane")->text(),
                  QString("For Help, press F1"));
         for (const char* pane : {"CAP", "NUM", "SCRL"})

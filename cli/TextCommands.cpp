@@ -1,0 +1,62 @@
+#include "CliCommand.h"
+#include "CliText.h"
+
+#include "scripture/Verse.h"
+#include "text/BibleTextSource.h"
+
+#include <ostream>
+
+namespace {
+
+// An absolute verse index, or a reference text such as "John 3:16".
+bool ParseVerseArgument(const std::string& text, uint16_t& index) {
+    unsigned long n = 0;
+    if (ParseUnsigned(text, 65535, n)) {
+        index = static_cast<uint16_t>(n);
+        return true;
+    }
+    if (text.empty()) return false;
+    CVerse r;
+    r.SetFromText(text);
+    index = r.GetIndex();
+    return true;
+}
+
+int Modules(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty()) return UsageError(err, "modules takes no arguments");
+    for (const CTextModuleInfo& m : TheBibleText().Modules())
+        out << CliField(m.name) << '\t' << CliField(m.versification) << '\t' << CliField(m.description)
+            << '\n';
+    return 0;
+}
+
+int Text(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    CliArgs args;
+    std::string module;
+    for (size_t i = 0; i < input.size(); ++i) {
+        if (input[i] == "--module") {
+            if (i + 1 >= input.size()) return UsageError(err, "--module needs a module name");
+            module = input[++i];
+        } else {
+            args.push_back(input[i]);
+        }
+    }
+    if (args.empty() || args.size() > 2) return UsageError(err, "text FROM [TO] [--module NAME]");
+    uint16_t from = 0, to = 0;
+    if (!ParseVerseArgument(args[0], from) || (args.size() == 2 && !ParseVerseArgument(args[1], to)))
+        return UsageError(err, "FROM and TO are verse indices or references");
+    if (args.size() == 1) to = from;
+    CPassage passage = TheBibleText().GetPassage(from, to, module);
+    if (!passage.problem.empty()) {
+        err << "scrivane-cli: " << CliMessage(passage.problem) << "\n";
+        return 1;
+    }
+    for (const CVerseText& v : passage.verses)
+        out << v.index << '\t' << CliField(v.reference) << '\t' << CliField(v.text) << '\n';
+    return 0;
+}
+
+CliRegistration modulesCommand("modules", Modules, "modules");
+CliRegistration textCommand("text", Text, "text FROM [TO] [--module NAME]");
+
+} // namespace

@@ -1,0 +1,27 @@
+#pragma once
+#include "framework/MdiChildFrame.h"
+
+class CPassageView;
+class CReadingPlanView;
+
+// The passage window: a window of the main window's client area that belongs
+// to no document. It has a close box, shows the plan's menus and closes when
+// the plan window it follows closes (with the environment).
+class CPassageFrame : public CMdiChildFrame {
+    Q_OBJECT
+public:
+    explicit CPassageFrame(CReadingPlanView& plan);
+
+    CPassageView* Passage() const { return view_; }
+
+    // Shows the passage window of plan beside it, making one if there is
+    // none; null when plan is not in a main window.
+    static CPassageFrame* Open(CReadingPlanView& plan);
+    static CPassageFrame* Find(CReadingPlanView& plan);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CPassageView* view_ = nullptr;
+};

@@ -1,0 +1,375 @@
+#include "PassageView.h"
+
+#include "PassageSettings.h"
+
+#include "foundation/Clock.h"
+#include "framework/AppPrinter.h"
+#include "framework/CommandIds.h"
+#include "framework/TextConvert.h"
+#include "plan/ReadingPlanDoc.h"
+#include "planview/ReadingPlanView.h"
+#include "scripture/Bible.h"
+#include "scripture/Verse.h"
+#include "text/BibleTextSource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int kMinZoom = -5;
+constexpr int kMaxZoom = 12;
+constexpr const char* kMissingText = "(This verse is not in this translation.)";
+
+QString Html(const std::string& text) {
+    return ToQ(text).toHtmlEscaped();
+}
+
+} // namespace
+
+CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(parent), plan_(&plan) {
+    setObjectName("passageView");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* bar = new QWidget;
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(6, 3, 6, 3);
+    auto* label = new QLabel("&Translation:");
+    translations_ = new QComboBox;
+    translations_->setObjectName("translation");
+    translations_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    label->setBuddy(translations_);
+    auto* smaller = new QToolButton;
+    smaller->setObjectName("zoomOut");
+    smaller->setText("A-");
+    smaller->setToolTip("Zoom Out (Ctrl+-)");
+    auto* larger = new QToolButton;
+    larger->setObjectName("zoomIn");
+    larger->setText("A+");
+    larger->setToolTip("Zoom In (Ctrl++)");
+    find_ = new QLineEdit;
+    find_->setObjectName("find");
+    find_->setPlaceholderText("Find (Ctrl+F)");
+    find_->setClearButtonEnabled(true);
+    find_->setMaximumWidth(220);
+    barLayout->addWidget(label);
+    barLayout->addWidget(translations_);
+    barLayout->addSpacing(8);
+    barLayout->addWidget(smaller);
+    barLayout->addWidget(larger);
+    barLayout->addStretch(1);
+    barLayout->addWidget(find_);
+    layout->addWidget(bar);
+
+    problem_ = new QLabel;
+    problem_->setObjectName("problem");
+    problem_->setWordWrap(true);
+    problem_->setContentsMargins(8, 6, 8, 6);
+    problem_->setStyleSheet("background: #fff4d6; color: #5a3b00;");
+    problem_->hide();
+    layout->addWidget(problem_);
+
+    browser_ = new QTextBrowser;
+    browser_->setObjectName("passage");
+    browser_->setOpenLinks(false);
+    browser_->document()->setDocumentMargin(12);
+    browser_->document()->setDefaultStyleSheet(
+        "h2 { margin-top: 14px; margin-bottom: 4px; }"
+        "h3 { margin-top: 10px; margin-bottom: 4px; }"
+        "h4 { margin-top: 8px; margin-bottom: 2px; font-style: italic; }"
+        "p { margin-top: 0px; margin-bottom: 4px; }"
+        "p.title { margin-left: 24px; margin-right: 24px; font-style: italic; color: #404040; }"
+        "sup { color: #7a7a7a; }"
+        ".missing { color: #909090; }");
+    layout->addWidget(browser_, 1);
+
+    auto* bottom = new QWidget;
+    auto* bottomLayout = new QHBoxLayout(bottom);
+    bottomLayout->setContentsMargins(6, 4, 6, 4);
+    finished_ = new QPushButton("&Finished Reading");
+    finished_->setObjectName("finishedReading");
+    bottomLayout->addStretch(1);
+    bottomLayout->addWidget(finished_);
+    layout->addWidget(bottom);
+
+    setFocusProxy(browser_);
+
+    auto addShortcut = [this](const QList<QKeySequence>& keys, auto slot) {
+        auto* a = new QAction(this);
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this, slot);
+        addAction(a);
+    };
+    addShortcut({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, [this] { ZoomIn(); });
+    addShortcut({QKeySequence::ZoomOut}, [this] { ZoomOut(); });
+    addShortcut({QKeySequence::Find}, [this] {
+        find_->setFocus();
+        find_->selectAll();
+    });
+    addShortcut({QKeySequence::FindNext}, [this] { FindNext(find_->text()); });
+
+    connect(smaller, &QToolButton::clicked, this, [this] { ZoomOut(); });
+    connect(larger, &QToolButton::clicked, this, [this] { ZoomIn(); });
+    connect(find_, &QLineEdit::returnPressed, this, [this] { FindNext(find_->text()); });
+    connect(find_, &QLineEdit::textEdited, this, [this] { find_->setStyleSheet(QString()); });
+    connect(finished_, &QPushButton::clicked, this, [this] { OnFinishedReading(); });
+
+    MapCommand(Cmd::EditCopy, [this] { OnCopy(); });
+    MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
+    MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
+    MapCommand(Cmd::ReadAssignment, [this] { Refresh(); });
+    MapCommand(Cmd::PassageZoomIn, [this] { ZoomIn(); });
+    MapCommand(Cmd::PassageZoomOut, [this] { ZoomOut(); });
+    MapCommand(Cmd::FinishedReading, [this] { OnFinishedReading(); });
+    MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) {
+        if (!plan_ || !plan_->OnUpdateCmdUI(Cmd::FinishedReading, ui)) ui.Enable(false);
+    });
+
+    QSettings settings = UserSettings();
+    if (QString group = SettingsGroup(); !group.isEmpty()) {
+        settings.beginGroup(group);
+        module_ = settings.value(kPassageModuleKey).toString();
+        zoom_ = std::clamp(settings.value(kPassageZoomKey, 0).toInt(), kMinZoom, kMaxZoom);
+    }
+    FillTranslations();
+    connect(translations_, &QComboBox::activated, this,
+            [this](int i) { ChooseModule(translations_->itemData(i).toString()); });
+    ApplyZoom();
+    plan.Document().AddView(this);
+    Refresh();
+}
+
+CPassageView::~CPassageView() = default;
+
+QString CPassageView::SettingsGroup() const {
+    return plan_ ? ReaderSettingsGroup(plan_->Document().Reader().fileStem) : QString();
+}
+
+void CPassageView::Remember(const QString& key, const QVariant& value) const {
+    QString group = SettingsGroup();
+    if (group.isEmpty()) return;
+    QSettings settings = UserSettings();
+    settings.beginGroup(group);
+    settings.setValue(key, value);
+}
+
+void CPassageView::FillTranslations() {
+    translations_->clear();
+    for (const CTextModuleInfo& m : TheBibleText().Modules())
+        translations_->addItem(ToQ(m.description + " (" + m.name + ")"), ToQ(m.name));
+    translations_->setEnabled(translations_->count() > 0);
+}
+
+void CPassageView::ChooseModule(const QString& name) {
+    module_ = name;
+    Remember(kPassageModuleKey, name);
+    Refresh();
+}
+
+void CPassageView::ApplyZoom() {
+    QFont f = font();
+    const qreal base = f.pointSizeF() > 0 ? f.pointSizeF() : 10;
+    f.setPointSizeF(std::max<qreal>(4, base * (1.0 + zoom_ * 0.15)));
+    browser_->document()->setDefaultFont(f);
+}
+
+void CPassageView::SetZoom(int steps) {
+    zoom_ = std::clamp(steps, kMinZoom, kMaxZoom);
+    Remember(kPassageZoomKey, zoom_);
+    ApplyZoom();
+}
+
+void CPassageView::ZoomIn() {
+    SetZoom(zoom_ + 1);
+}
+
+void CPassageView::ZoomOut() {
+    SetZoom(zoom_ - 1);
+}
+
+void CPassageView::OnUpdate(CView*, long) {
+    Refresh();
+}
+
+bool CPassageView::OnCmdMsg(int id) {
+    if (CCmdTarget::OnCmdMsg(id)) return true;
+    if (!plan_) return false;
+    return plan_->OnCmdMsg(id) || plan_->Document().OnCmdMsg(id);
+}
+
+bool CPassageView::OnUpdateCmdUI(int id, CCmdUI& ui) const {
+    if (CCmdTarget::OnUpdateCmdUI(id, ui)) return true;
+    if (!plan_) return false;
+    return plan_->OnUpdateCmdUI(id, ui) || plan_->Document().OnUpdateCmdUI(id, ui);
+}
+
+void CPassageView::UpdateButton() {
+    CCmdUI ui;
+    finished_->setEnabled(OnUpdateCmdUI(Cmd::FinishedReading, ui) && ui.enabled);
+}
+
+void CPassageView::Refresh() {
+    if (!plan_) return;
+    CBibleTextSource& source = TheBibleText();
+    CBible& bible = TheBible();
+    const CPlanNavigator& navigator = plan_->Navigator();
+    const int index = navigator.GetIndex();
+    const CPlanElement assignment = navigator.Current();
+
+    // A remembered translation that has gone is said so; the text then comes from another.
+    std::string module = FromQ(module_);
+    QString problem;
+    if (!module.empty() && !source.HasModule(module)) {
+        problem = ToQ(ModuleGoneMessage(module));
+        module.clear();
+    }
+    if (module.empty()) module = source.DefaultModule();
+    if (module.empty()) problem = ToQ(NoModuleMessage());
+    if (int i = translations_->findData(ToQ(module)); i >= 0) translations_->setCurrentIndex(i);
+
+    QString html;
+    if (assignment.GetRangeCount() == 0) {
+        const std::string status =
+            navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today());
+        html += "<p>" + Html(status) + "</p>";
+    }
+    for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i) {
+        html += "<h2>" + Html(navigator.GetReadingText(i)) + "</h2>";
+        if (module.empty()) continue;
+        CPassage passage = source.GetPassage(assignment.GetRangeStart(i), assignment.GetRangeEnd(i), module);
+        if (!passage.problem.empty()) {
+            problem = ToQ(passage.problem);
+            continue;
+        }
+        uint16_t book = 0, chapter = 0;
+        for (const CVerseText& v : passage.verses) {
+            const CVerse r = bible.GetVerseAt(v.index);
+            if (r.GetBook() != book || r.GetChapter() != chapter) {
+                book = r.GetBook();
+                chapter = r.GetChapter();
+                std::string name = bible.GetBookName(book);
+                if (bible.GetChapterCount(book) > 1) name += " " + std::to_string(chapter);
+                html += "<h3>" + Html(name) + "</h3>";
+            }
+            for (const std::string& h : v.headings)
+                html += "<h4>" + Html(h) + "</h4>";
+            const QString anchor = QString("<a name=\"v%1\">").arg(v.index);
+            const QString text = v.missing ? QString("<span class=\"missing\">%1</span>").arg(kMissingText)
+                                           : Html(v.text).replace('\n', "<br/>");
+            if (r.GetVerse() == 0)
+                html += "<p class=\"title\">" + anchor + text + "</a></p>";
+            else
+                html += "<p>" + anchor + "<sup>" + QString::number(r.GetVerse()) + "</sup></a>&nbsp;" + text +
+                        "</p>";
+        }
+    }
+
+    const bool same = index == shownIndex_ && ToQ(module) == shownModule_;
+    const int scroll = browser_->verticalScrollBar()->value();
+    browser_->setHtml(html);
+    if (same) browser_->verticalScrollBar()->setValue(scroll);
+    shownIndex_ = index;
+    shownModule_ = ToQ(module);
+
+    verseStarts_.clear();
+    for (QTextBlock b = browser_->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            for (const QString& name : it.fragment().charFormat().anchorNames())
+                if (name.startsWith('v'))
+                    verseStarts_.emplace_back(it.fragment().position(),
+                                              static_cast<uint16_t>(name.mid(1).toUInt()));
+
+    problem_->setText(problem);
+    problem_->setVisible(!problem.isEmpty());
+    QString title = "Passage";
+    if (int i = translations_->findData(ToQ(module)); i >= 0)
+        title += " - " + translations_->itemText(i).section(" (", 0, 0);
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->setWindowTitle(title);
+    setWindowTitle(title);
+    UpdateButton();
+}
+
+void CPassageView::OnFinishedReading() {
+    // The plan window's own command, so that both mark the plan the same way.
+    if (plan_) plan_->OnCmdMsg(Cmd::FinishedReading);
+    UpdateButton();
+}
+
+QString CPassageView::CopyText() const {
+    QTextCursor cursor = browser_->textCursor();
+    const bool selection = cursor.hasSelection();
+    QString text = selection ? cursor.selectedText() : browser_->document()->toPlainText();
+    text.replace(QChar::ParagraphSeparator, '\n').replace(QChar::LineSeparator, '\n');
+    text = text.trimmed();
+    // The whole passage carries its references in its reading headings.
+    if (!selection) return text;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    int first = -1, last = -1;
+    for (const auto& [position, verse] : verseStarts_) {
+        if (position <= start || first < 0) first = verse;
+        if (position < end) last = verse;
+        if (position > start && first >= 0 && position >= end) break;
+    }
+    if (first < 0 || last < first) return text;
+    return text + "\n(" + ToQ(RangeText(static_cast<uint16_t>(first), static_cast<uint16_t>(last))) + ", " +
+           shownModule_ + ")";
+}
+
+void CPassageView::OnCopy() {
+    if (QClipboard* clipboard = QApplication::clipboard()) clipboard->setText(CopyText());
+}
+
+void CPassageView::PrintTo(QPrinter& printer) {
+    // Paper gets the text at its own size, whatever the zoom on screen.
+    std::unique_ptr<QTextDocument> copy(browser_->document()->clone());
+    copy->setDefaultFont(font());
+    copy->print(&printer);
+}
+
+void CPassageView::OnPrint() {
+    QPrinter& printer = ApplicationPrinter();
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintTo(printer);
+}
+
+void CPassageView::OnPrintPreview() {
+    QPrinter& printer = ApplicationPrinter();
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintTo(*p); });
+    preview.exec();
+}
+
+bool CPassageView::FindNext(const QString& text) {
+    if (text.isEmpty()) return false;
+    bool found = browser_->find(text);
+    if (!found) {
+        QTextCursor top = browser_->textCursor();
+        top.movePosition(QTextCursor::Start);
+        browser_->setTextCursor(top);
+        found = browser_->find(text);
+    }
+    find_->setStyleSheet(found ? QString() : QString("background: #ffd6d6;"));
+    return found;
+}

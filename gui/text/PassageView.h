@@ -1,0 +1,83 @@
+#pragma once
+#include "framework/Document.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+class CReadingPlanView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QSettings;
+class QTextBrowser;
+
+// The text of the plan window's current assignment, read from an installed
+// Bible module: a heading per reading, chapter headings, verse numbers and
+// psalm titles. It is a view of the plan document without being one of its
+// windows: it follows the plan window to whichever assignment that shows, and
+// runs the plan window's commands (Finished Reading, Next, …) through it.
+class CPassageView : public QWidget, public CView {
+    Q_OBJECT
+public:
+    explicit CPassageView(CReadingPlanView& plan, QWidget* parent = nullptr);
+    ~CPassageView() override;
+
+    CReadingPlanView* PlanView() const { return plan_; }
+    void OnUpdate(CView* sender, long hint) override;
+    // Its own commands first, then the plan window's and its document's.
+    bool OnCmdMsg(int id) override;
+    bool OnUpdateCmdUI(int id, CCmdUI& ui) const override;
+
+    // The assignment shown (the plan window's index when it was drawn).
+    int ShownAssignment() const { return shownIndex_; }
+    QString Module() const { return module_; }
+    void ChooseModule(const QString& name);
+    int Zoom() const { return zoom_; }
+    void ZoomIn();
+    void ZoomOut();
+    void SetZoom(int steps);
+
+    void OnFinishedReading();
+    void OnCopy();
+    // The text Copy puts on the clipboard: the selection and the reference of
+    // the verses it covers, or the whole passage with its reading headings.
+    QString CopyText() const;
+    void OnPrint();
+    void OnPrintPreview();
+    void PrintTo(QPrinter& printer);
+    // Finds text after the cursor, starting over at the top; false when it is nowhere.
+    bool FindNext(const QString& text);
+
+    QTextBrowser* Browser() const { return browser_; }
+    QComboBox* Translations() const { return translations_; }
+    QPushButton* FinishedButton() const { return finished_; }
+    QLineEdit* FindField() const { return find_; }
+    QLabel* Problem() const { return problem_; }
+
+    // Rebuilds the text for the plan window's current assignment.
+    void Refresh();
+
+private:
+    void FillTranslations();
+    void ApplyZoom();
+    void UpdateButton();
+    // The reader's own settings group; empty when no reader is known.
+    QString SettingsGroup() const;
+    void Remember(const QString& key, const QVariant& value) const;
+
+    QPointer<CReadingPlanView> plan_;
+    QTextBrowser* browser_ = nullptr;
+    QComboBox* translations_ = nullptr;
+    QLineEdit* find_ = nullptr;
+    QLabel* problem_ = nullptr;
+    QPushButton* finished_ = nullptr;
+    QString module_;
+    int zoom_ = 0;
+    int shownIndex_ = -2;
+    QString shownModule_;
+    // Where each verse starts in the shown document, for Copy's reference.
+    std::vector<std::pair<int, uint16_t>> verseStarts_;
+};

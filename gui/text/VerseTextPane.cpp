@@ -1,0 +1,47 @@
+#include "VerseTextPane.h"
+
+#include "PassageSettings.h"
+#include "framework/TextConvert.h"
+#include "text/BibleTextSource.h"
+
+CVerseTextPane::CVerseTextPane(std::function<std::string()> fileStem, QWidget* parent)
+    : QTextBrowser(parent), fileStem_(std::move(fileStem)) {
+    setObjectName("verseText");
+    setFocusPolicy(Qt::ClickFocus);
+    setOpenLinks(false);
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundRole(QPalette::Window);
+    viewport()->setBackgroundRole(QPalette::Window);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Four lines when there is room; down to one in a small window, which must
+    // still fit the main window's client area.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    setMinimumHeight(fontMetrics().lineSpacing() + 8);
+    document()->setDocumentMargin(6);
+}
+
+QSize CVerseTextPane::sizeHint() const {
+    // Room for four lines; a longer verse scrolls.
+    return {QTextBrowser::sizeHint().width(), fontMetrics().lineSpacing() * 4 + 14};
+}
+
+void CVerseTextPane::ShowVerse(uint16_t index) {
+    shown_ = index;
+    CBibleTextSource& source = TheBibleText();
+    std::string module = FromQ(RememberedModule(fileStem_ ? fileStem_() : std::string()));
+    if (!module.empty() && !source.HasModule(module)) module.clear();
+    CPassage passage = source.GetPassage(index, index, module);
+    QString html;
+    if (!passage.problem.empty()) {
+        html = "<i>" + ToQ(passage.problem).toHtmlEscaped() + "</i>";
+    } else if (!passage.verses.empty()) {
+        const CVerseText& v = passage.verses.front();
+        html = "<b>" + ToQ(v.reference).toHtmlEscaped() + "</b>&nbsp; ";
+        if (v.missing)
+            html += "<span style=\"color:#808080\">(This verse is not in this translation.)</span>";
+        else
+            html += ToQ(v.text).toHtmlEscaped().replace('\n', "<br/>");
+    }
+    setHtml(html);
+}

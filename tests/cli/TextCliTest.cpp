@@ -1,0 +1,49 @@
+#include "RunCli.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextCli, ModulesListsTheInstalledBibles) {
+    CliResult r = RunCli("modules");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("engKJV2006eb\tKJV\tKing James Version\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("engWEB2015eb\tNRSVA\tWorld English Bible with Deuterocanon\n"), std::string::npos)
+        << r.out;
+    EXPECT_EQ(RunCli("modules extra").status, 2);
+}
+
+TEST(TextCli, TextGivesOneEscapedLinePerVerse) {
+    struct Case {
+        std::string args;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"text 'Psalms 3:0' 'Psalms 3:1' --module engWEB2015eb", 0,
+         "13958\tPsalms 3:0\tA Psalm by David, when he fled from Absalom his son.\n"
+         "13959\tPsalms 3:1\tYahweh, how my adversaries have increased!\\nMany are those who rise up against "
+         "me.\n"},
+        {"text 0 --module engKJV2006eb", 0,
+         "0\tGenesis 1:1\tIn the beginning God created the heaven and the earth.\n"},
+        {"text --module engWEB2015eb 'Malachi 4:6' 23261", 0,
+         "23260\tMalachi 4:6\tHe will turn the hearts of the fathers to the children and the hearts of the "
+         "children to their fathers, lest I come and strike the earth with a curse.\xE2\x80\x9D\n"
+         "23261\tMatthew 1:1\tThe book of the genealogy of Jesus Christ, the son of David, the son of "
+         "Abraham.\n"},
+        // Past the end of the canon nothing is read; a range the wrong way round neither.
+        {"text 31218 --module engKJV2006eb", 0, ""},
+        {"text 5 4 --module engKJV2006eb", 0, ""},
+        {"text 0 --module NoSuchBible", 1, ""},
+        {"text", 2, ""},
+        {"text 1 2 3", 2, ""},
+        {"text 1 --module", 2, ""},
+        {"text '' 3", 2, ""},
+    };
+    for (const Case& c : cases) {
+        CliResult r = RunCli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+}
+
+} // namespace

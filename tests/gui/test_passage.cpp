@@ -1,0 +1,346 @@
+#include "PlanFixture.h"
+#include "Screenshots.h"
+#include "framework/CommandIds.h"
+#include "framework/MdiChildFrame.h"
+#include "notes/BibleNoteView.h"
+#include "plan/PlanTemplate.h"
+#include "planview/ReadingPlanView.h"
+#include "reader/ReaderEnvironment.h"
+#include "scripture/Verse.h"
+#include "shell/DocumentTypes.h"
+#include "shell/MainFrame.h"
+#include "text/BibleTextSource.h"
+#include "text/PassageFrame.h"
+#include "text/PassageSettings.h"
+#include "text/PassageView.h"
+#include "text/VerseTextPane.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+const QString kKjv = "engKJV2006eb";
+const QString kWeb = "engWEB2015eb";
+
+// A year's plan by chapters in two sections, the Old Testament beside the New.
+void MakePlan(CReadingPlanDoc& doc) {
+    CPlanTemplate t = CPlanTemplate::EditorDefaults();
+    t.planYears = 1;
+    t.sectionCount = 2;
+    for (size_t b = 0; b < t.bookSection.size(); ++b)
+        t.bookSection[b] = b < 39 ? 1 : 2;
+    doc.SetStartDate(Day(2001, 4, 10));
+    doc.GenerateFromTemplate(t, nullptr);
+}
+
+QString Shown(CPassageView* view) {
+    return view->Browser()->toPlainText();
+}
+
+} // namespace
+
+class TestPassage : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    CScriptedUiServices ui_;
+    std::unique_ptr<CReaderEnvironment> env_;
+    std::vector<std::unique_ptr<CDocTemplate>> types_;
+    std::unique_ptr<CMainFrame> main_;
+    CDocument* planDoc_ = nullptr;
+
+    CDocTemplate* PlanType() {
+        for (auto& t : types_)
+            if (t->ResourceId() == 129) return t.get();
+        return nullptr;
+    }
+    CMdiChildFrame* PlanFrame() { return PlanType()->FrameOf(planDoc_); }
+    CReadingPlanView* PlanView() { return dynamic_cast<CReadingPlanView*>(PlanFrame()->View()); }
+    CReadingPlanDoc& Plan() { return static_cast<CReadingPlanDoc&>(*planDoc_); }
+
+    CPassageView* OpenFromMenu() {
+        main_->MdiArea()->setActiveSubWindow(PlanFrame());
+        if (!main_->OnCommand(Cmd::ReadAssignment)) return nullptr;
+        CPassageFrame* frame = CPassageFrame::Find(*PlanView());
+        return frame ? frame->Passage() : nullptr;
+    }
+
+private slots:
+    void init() {
+        // Each case starts with no settings and no files.
+        config_ = std::make_unique<QTemporaryDir>();
+        dir_ = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_->path());
+        SetTodayOverride(Day(2001, 4, 10));
+        env_ = std::make_unique<CReaderEnvironment>(ui_);
+        env_->SetBaseDirectory(dir_->path().toStdString());
+        QVERIFY(env_->SelectReader(env_->CreateReader({"James", "Hart", "James"}, {})));
+        types_ = MakeDocumentTypes(ui_, *env_);
+        main_ = std::make_unique<CMainFrame>();
+        main_->resize(1100, 640);
+        main_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        planDoc_ = PlanType()->OpenDocumentFile("", main_->MdiArea(), true);
+        QVERIFY(planDoc_);
+        PlanFrame()->setGeometry(0, 0, 420, 300);
+        MakePlan(Plan());
+        PlanView()->Navigator().GoToFirstUnfinished();
+        Plan().UpdateAllViews(nullptr);
+    }
+
+    void cleanup() {
+        if (planDoc_) PlanType()->CloseDocument(planDoc_);
+        planDoc_ = nullptr;
+        main_.reset();
+        types_.clear();
+        env_.reset();
+        dir_.reset();
+        config_.reset();
+        SetTodayOverride(std::nullopt);
+    }
+
+    void opensOnTheCurrentAssignmentBesideThePlan() {
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        auto* frame = CPassageFrame::Find(*PlanView());
+        QCOMPARE(main_->MdiArea()->activeSubWindow(), frame);
+        QVERIFY(frame->geometry().left() >= PlanFrame()->geometry().right());
+        QVERIFY(frame->windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(main_->CurrentMenu(), 129);
+        QCOMPARE(view->ShownAssignment(), 0);
+        const CPlanNavigator& nav = PlanView()->Navigator();
+        const CPlanElement first = nav.Current();
+        QCOMPARE(first.GetRangeCount(), uint16_t(2));
+        const QString text = Shown(view);
+        // A heading per reading, in the plan window's words, then chapters and verses.
+        QVERIFY(text.startsWith(QString::fromStdString(nav.GetReadingText(0)) +
+                                "\nGenesis 1\n1 In the beginning God "
+                                "created the heaven and the earth."));
+        QVERIFY(text.contains("\n" + QString::fromStdString(nav.GetReadingText(1)) +
+                              "\nMatthew 1\n1 The book of"));
+        QVERIFY(text.contains("Genesis 2\n1 Thus the heavens and the earth were finished"));
+        QVERIFY(!view->Problem()->isVisible());
+        QCOMPARE(view->Translations()->currentData().toString(), kKjv);
+        QVERIFY(view->FinishedButton()->isEnabled());
+        SaveScreenshot(main_.get(), "passage-window");
+
+        // The same command again shows the same window.
+        QVERIFY(main_->OnCommand(Cmd::ReadAssignment));
+        QCOMPARE(main_->MdiArea()->subWindowList().size(), 2);
+    }
+
+    void followsThePlanWindow() {
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        const CPlanNavigator& nav = PlanView()->Navigator();
+        // From the plan window…
+        main_->MdiArea()->setActiveSubWindow(PlanFrame());
+        QVERIFY(main_->OnCommand(Cmd::NextReading));
+        QCOMPARE(nav.GetIndex(), 1);
+        QCOMPARE(view->ShownAssignment(), 1);
+        QVERIFY(Shown(view).startsWith(QString::fromStdString(nav.GetReadingText(0))));
+        QVERIFY(!Shown(view).contains("In the beginning God created"));
+        // …and from the passage window itself, whose menus are the plan's.
+        main_->MdiArea()->setActiveSubWindow(CPassageFrame::Find(*PlanView()));
+        main_->UpdateCommandUi();
+        QVERIFY(main_->FindAction(Cmd::NextReading)->isEnabled());
+        QVERIFY(main_->OnCommand(Cmd::NextReading));
+        QCOMPARE(view->ShownAssignment(), 2);
+        QVERIFY(main_->OnCommand(Cmd::PreviousReading));
+        QVERIFY(main_->OnCommand(Cmd::PreviousReading));
+        QCOMPARE(nav.GetIndex(), 0);
+        QCOMPARE(view->ShownAssignment(), 0);
+        QVERIFY(Shown(view).contains("In the beginning God created"));
+        QVERIFY(main_->OnCommand(Cmd::LastReading));
+        QCOMPARE(view->ShownAssignment(), nav.GetIndex());
+        QVERIFY(Shown(view).startsWith(QString::fromStdString(nav.GetReadingText(0))));
+        QVERIFY(Shown(view).contains("Malachi 4\n"));
+    }
+
+    void finishedReadingMarksThePlanAsThePlanWindowDoes() {
+        // The plan window's own command on a twin plan.
+        PlanFixture twin;
+        twin.Load({});
+        MakePlan(*twin.doc);
+        CReadingPlanView twinView(*twin.doc);
+        twinView.OnInitialUpdate();
+        twinView.Navigator().Next();
+        twinView.OnFinishedReading();
+
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        QVERIFY(main_->OnCommand(Cmd::NextReading));
+        QCOMPARE(view->ShownAssignment(), 1);
+        QVERIFY(!Plan().IsElementFinished(1));
+        QTest::mouseClick(view->FinishedButton(), Qt::LeftButton);
+        QVERIFY(Plan().IsElementFinished(1));
+        QVERIFY(!Plan().IsElementFinished(0));
+        QVERIFY(Plan().ReadInPlan() == twin.doc->ReadInPlan());
+        QVERIFY(Plan().LifetimeCounts() == twin.doc->LifetimeCounts());
+        QVERIFY(Plan().GetPlanDirty());
+    }
+
+    void translationAndZoomAreRememberedForTheReader() {
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        QVERIFY(view->Translations()->findData(kWeb) >= 0);
+        SaveScreenshot(main_.get(), "passage-zoom-0");
+        view->ChooseModule(kWeb);
+        QVERIFY(Shown(view).contains("1 In the beginning, God created the heavens and the earth."));
+        const qreal before = view->Browser()->document()->defaultFont().pointSizeF();
+        QTest::keyClick(view->Browser(), Qt::Key_Plus, Qt::ControlModifier);
+        view->ZoomIn();
+        view->ZoomIn();
+        QCOMPARE(view->Zoom(), 3);
+        QVERIFY(view->Browser()->document()->defaultFont().pointSizeF() > before * 1.3);
+        SaveScreenshot(main_.get(), "passage-zoom-3");
+        QTest::keyClick(view->Browser(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(view->Zoom(), 2);
+
+        // In the user's settings under the reader's group, not in any of the reader's files.
+        const std::string stem = env_->CurrentReader().GetFileStem();
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
+        QString group = QString::fromStdString(stem).mid(1).replace('\\', '/');
+        QCOMPARE(settings.value(group + "/Passage/Module").toString(), kWeb);
+        QCOMPARE(settings.value(group + "/Passage/Zoom").toInt(), 2);
+
+        CPassageFrame::Find(*PlanView())->close();
+        QTRY_VERIFY(!CPassageFrame::Find(*PlanView()));
+        view = OpenFromMenu();
+        QVERIFY(view);
+        QCOMPARE(view->Module(), kWeb);
+        QCOMPARE(view->Zoom(), 2);
+        QCOMPARE(view->Translations()->currentData().toString(), kWeb);
+    }
+
+    void aTranslationRemovedSinceIsSaidAndTheRestWorks() {
+        const QString group =
+            QString::fromStdString(env_->CurrentReader().GetFileStem()).mid(1).replace('\\', '/');
+        {
+            QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
+            settings.setValue(group + "/Passage/Module", "engGone2001");
+        }
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        QVERIFY(view->Problem()->isVisible());
+        QCOMPARE(view->Problem()->text(), QString::fromStdString(ModuleGoneMessage("engGone2001")));
+        QVERIFY(Shown(view).contains("In the beginning God created"));
+        QTest::mouseClick(view->FinishedButton(), Qt::LeftButton);
+        QVERIFY(Plan().IsElementFinished(0));
+        SaveScreenshot(main_.get(), "passage-module-gone");
+    }
+
+    void copyFindAndPrint() {
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        QVERIFY(view->FindNext("the heaven and the earth"));
+        QCOMPARE(view->CopyText(), QString("the heaven and the earth\n(Genesis 1:1, engKJV2006eb)"));
+        QVERIFY(view->FindNext("Thus the heavens"));
+        QTextCursor c = view->Browser()->textCursor();
+        const int start = c.selectionStart();
+        QVERIFY(view->FindNext("host of them"));
+        c.setPosition(start);
+        c.setPosition(view->Browser()->textCursor().selectionEnd(), QTextCursor::KeepAnchor);
+        view->Browser()->setTextCursor(c);
+        QVERIFY(main_->OnCommand(Cmd::EditCopy));
+        QCOMPARE(
+            QApplication::clipboard()->text(),
+            QString("Thus the heavens and the earth were finished, and all the host of them\n(Genesis 2:1, "
+                    "engKJV2006eb)"));
+        // Nothing selected: the whole passage, headed by its readings.
+        c.clearSelection();
+        view->Browser()->setTextCursor(c);
+        QCOMPARE(view->CopyText(), Shown(view).trimmed());
+        QVERIFY(!view->FindNext("no such words anywhere"));
+        QVERIFY(!view->FindField()->styleSheet().isEmpty());
+
+        QTemporaryDir out;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath("passage.pdf"));
+        view->PrintTo(printer);
+        QVERIFY(QFileInfo(out.filePath("passage.pdf")).size() > 1000);
+    }
+
+    void psalmTitlesStandApartBeforeTheirPsalm() {
+        CVerse psalm3;
+        psalm3.SetFromText("Psalms 3:1");
+        QVERIFY(PlanView()->Navigator().GoToVerse(psalm3.GetIndex()));
+        Plan().UpdateAllViews(nullptr);
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        const QString text = Shown(view);
+        QVERIFY(
+            text.contains("\nPsalms 3\nA Psalm of David, when he fled from Absalom his son.\n1 LORD, how are "
+                          "they increased that trouble me!"));
+        QVERIFY(text.contains(
+            "\nPsalms 4\nTo the chief Musician on Neginoth, A Psalm of David.\n1 Hear me when I "
+            "call"));
+        view->ChooseModule(kWeb);
+        QVERIFY(Shown(view).contains(
+            "\nPsalms 3\nA Psalm by David, when he fled from Absalom his son.\n1 Yahweh, "
+            "how my adversaries have increased!\nMany are those"));
+        SaveScreenshot(main_.get(), "passage-psalms");
+    }
+
+    void verseNotesShowTheVerseAboveTheNote() {
+        CDocTemplate* verses = nullptr;
+        for (auto& t : types_)
+            if (t->ResourceId() == 131) verses = t.get();
+        CDocument* doc = verses->OpenDocumentFile("", main_->MdiArea(), true);
+        QVERIFY(doc);
+        verses->FrameOf(doc)->setGeometry(430, 0, 600, 300);
+        auto* view = dynamic_cast<CBibleNoteView*>(verses->FrameOf(doc)->View());
+        auto* pane = view->findChild<CVerseTextPane*>();
+        QVERIFY(pane);
+        QVERIFY(pane->isReadOnly());
+        QCOMPARE(pane->toPlainText(),
+                 QString("Genesis 1:1  In the beginning God created the heaven and the earth."));
+        // Psalms 3 in the lists: its title is verse 0.
+        view->OnSelectionChanged(18, 2, 0);
+        QCOMPARE(pane->ShownVerse(), uint16_t(13958));
+        QCOMPARE(pane->toPlainText(),
+                 QString("Psalms 3:0  A Psalm of David, when he fled from Absalom his son."));
+        // The reader's translation, as the passage window remembers it.
+        UserSettings().setValue(ReaderSettingsGroup(env_->CurrentReader().GetFileStem()) + "/Passage/Module",
+                                kWeb);
+        view->OnSelectionChanged(42, 2, 15);
+        QVERIFY(pane->toPlainText().startsWith("John 3:16  For God so loved the world, that he gave"));
+        QVERIFY(pane->toPlainText().contains("only born Son"));
+        QTest::keyClicks(view->Editor(), "A note.");
+        QCOMPARE(view->Editor()->toPlainText(), QString("A note."));
+        SaveScreenshot(verses->FrameOf(doc), "verse-notes-with-text");
+        verses->CloseDocument(doc);
+    }
+
+    void doubleClickOnTheAssignmentLineAndClosingWithTheEnvironment() {
+        CReadingPlanView* plan = PlanView();
+        int row = -1;
+        for (const auto& line : plan->Navigator().Lines(Today()))
+            if (line.text == plan->Navigator().GetLineText(4, Today())) row = line.row;
+        QVERIFY(row > 0);
+        const int lh = plan->fontMetrics().height();
+        QTest::mouseDClick(plan, Qt::LeftButton, {}, QPoint(10, row * lh + lh / 2));
+        QPointer<CPassageFrame> frame = CPassageFrame::Find(*plan);
+        QVERIFY(frame);
+        // A double-click there reads; it marks nothing.
+        QVERIFY(!Plan().IsElementFinished(0));
+        PlanType()->CloseDocument(planDoc_);
+        planDoc_ = nullptr;
+        QVERIFY(!frame);
+        QCOMPARE(main_->MdiArea()->subWindowList().size(), 0);
+    }
+};
+
+QTEST_MAIN(TestPassage)
+#include "test_passage.moc"
