@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -15,5 +16,8 @@ struct CliRegistration {
 
 // Parses a whole decimal number in [0, max]; false when text is anything else.
 bool ParseUnsigned(const std::string& text, unsigned long max, unsigned long& value);
+// An absolute verse index, or a reference such as "John 3:16" whose book is
+// one of the canon's; false for anything else, never Genesis by default.
+bool ParseVerseArgument(const std::string& text, uint16_t& index);
 // Reports unusable arguments and returns 2.
 int UsageError(std::ostream& err, const std::string& message);

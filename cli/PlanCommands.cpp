@@ -19,7 +19,8 @@ namespace {
 
 const char* const kPlanUsage =
     "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
-    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM | "
+    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
+    "| "
     "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
     "[--skip-bad] [--keep-empty-days] | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
 
@@ -44,20 +45,6 @@ int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
     if (days < 0) return 1;
     out << "imported\t" << args[1] << '\t' << days << '\n';
     return 0;
-}
-
-// An absolute verse index, or a reference text such as "John 3:16".
-bool ParseVerse(const std::string& text, uint16_t& index) {
-    unsigned long n = 0;
-    if (ParseUnsigned(text, 65535, n)) {
-        index = static_cast<uint16_t>(n);
-        return true;
-    }
-    // An unknown book is refused, never read as Genesis.
-    std::optional<CVerse> r = ParseCanonReference(text);
-    if (!r) return false;
-    index = r->GetIndex();
-    return true;
 }
 
 bool Enabled(const CReadingPlanDoc& doc, int id) {
@@ -128,7 +115,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     uint16_t from = 0, to = 0;
     if (sub == "finish" && !ParseUnsigned(args[2], 65535, index))
         return UsageError(err, "'" + args[2] + "' is not an assignment index");
-    if (sub == "read" && (!ParseVerse(args[2], from) || !ParseVerse(args[3], to)))
+    if (sub == "read" && (!ParseVerseArgument(args[2], from) || !ParseVerseArgument(args[3], to)))
         return UsageError(err, "FROM and TO are verse indices or references to a book of the Bible");
     if (sub == "new" && !FileExists(CompleteTemplateExtension(args[2]))) {
         err << "scrivane-cli: " << CliMessage(args[2] + "\nCannot find this file.") << "\n";

@@ -8,20 +8,6 @@
 
 namespace {
 
-// An absolute verse index, or a reference text such as "John 3:16".
-bool ParseVerseArgument(const std::string& text, uint16_t& index) {
-    unsigned long n = 0;
-    if (ParseUnsigned(text, 65535, n)) {
-        index = static_cast<uint16_t>(n);
-        return true;
-    }
-    if (text.empty()) return false;
-    CVerse r;
-    r.SetFromText(text);
-    index = r.GetIndex();
-    return true;
-}
-
 int Modules(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) return UsageError(err, "modules takes no arguments");
     for (const CTextModuleInfo& m : TheBibleText().Modules())

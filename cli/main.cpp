@@ -1,7 +1,10 @@
 #include "CliCommand.h"
 
+#include "scripture/Verse.h"
+
 #include <iostream>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -39,6 +42,18 @@ bool ParseUnsigned(const std::string& text, unsigned long max, unsigned long& va
     }
     if (v > max) return false;
     value = v;
+    return true;
+}
+
+bool ParseVerseArgument(const std::string& text, uint16_t& index) {
+    unsigned long n = 0;
+    if (ParseUnsigned(text, 65535, n)) {
+        index = static_cast<uint16_t>(n);
+        return true;
+    }
+    std::optional<CVerse> r = ParseCanonReference(text);
+    if (!r) return false;
+    index = r->GetIndex();
     return true;
 }
 
