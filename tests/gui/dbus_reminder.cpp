@@ -30,10 +30,10 @@ public slots:
         return uint(calls.size());
     }
     QStringList GetCapabilities() { return {"actions", "body"}; }
-    QString GetServerInformation(QString& vendor, QString& version, QString& spec) {
+    QString GetServerInformation(QString& vendor, QString& version, QString& protocolVersion) {
         vendor = "test";
         version = "1";
-        spec = "1.2";
+        protocolVersion = "1.2";
         return "listener";
     }
 };
