@@ -4,6 +4,8 @@
 #include "plan/PlanTemplate.h"
 #include "plan/ReadingPlanDoc.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
@@ -11,20 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The longest plan the template editor allows: 5 years, 11 months and 2000
-// days, every day, six sections.
-CPlanTemplate LargestTemplate() {
-    CPlanTemplate t = CPlanTemplate::EditorDefaults();
-    t.planYears = 5;
-    t.planMonths = 11;
-    t.planDays = 2000;
-    t.divideBy = 1;
-    t.sectionCount = 6;
-    for (size_t b = 0; b < t.bookSection.size(); ++b)
-        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
-    return t;
-}
 
 // The largest plan, a third of it read, so that finished and unfinished events are both written.
 const CReadingPlanDoc& LargestPlan() {

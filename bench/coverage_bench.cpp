@@ -4,9 +4,12 @@
 #include "coverage/CoverageMap.h"
 #include "scripture/Bible.h"
 
+#include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+
 #include <benchmark/benchmark.h>
 #include <random>
 #include <vector>
@@ -56,12 +59,5 @@ BENCHMARK(CoverageMapPaint)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

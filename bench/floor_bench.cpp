@@ -12,24 +12,13 @@
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 
 namespace {
-
-struct BenchDir {
-    BenchDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "scrivane-floor-XXXXXX").string();
-        path = ::mkdtemp(tmpl.data());
-        reader.baseDirectory = path;
-        reader.displayName = "Bench";
-        reader.fileStem = "\\Bench";
-    }
-    ~BenchDir() { std::filesystem::remove_all(path); }
-    std::string path;
-    CReaderContext reader;
-};
 
 CBibleNoteMap NoteOnEveryVerse() {
     CBibleNoteMap map;
@@ -135,19 +124,6 @@ void BM_ReferenceOfEveryVerse(benchmark::State& state) {
             benchmark::DoNotOptimize(bible.GetVerseAt(i));
 }
 BENCHMARK(BM_ReferenceOfEveryVerse);
-
-// The largest plan's two files, written by New Plan, against the same bytes written plainly.
-CPlanTemplate LargestTemplate() {
-    CPlanTemplate t = CPlanTemplate::EditorDefaults();
-    t.planYears = 5;
-    t.planMonths = 11;
-    t.planDays = 2000;
-    t.divideBy = 1;
-    t.sectionCount = 6;
-    for (size_t b = 0; b < t.bookSection.size(); ++b)
-        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
-    return t;
-}
 
 void BM_NewLargestPlanToFiles(benchmark::State& state) {
     BenchDir dir;

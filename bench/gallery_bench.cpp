@@ -4,7 +4,10 @@
 #include "gallery/PlanGallery.h"
 #include "gallery/PlanGalleryDialog.h"
 
+#include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -39,12 +42,5 @@ BENCHMARK(GalleryDialogOpens)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

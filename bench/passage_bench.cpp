@@ -14,10 +14,13 @@
 #include "text/BibleTextSource.h"
 #include "text/PassageFrame.h"
 
+#include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include <QApplication>
 #include <QMdiArea>
 #include <QSettings>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -90,12 +93,5 @@ BENCHMARK(ReadAssignmentShown)->Arg(0)->Arg(1)->ArgName("psalm119")->Unit(benchm
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -7,38 +7,13 @@
 #include "plan/TemplateFile.h"
 #include "scripture/Bible.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 
 namespace {
-
-// The longest plan the template editor allows: 5 years, 11 months and 2000
-// days, every day, six sections.
-CPlanTemplate LargestTemplate(int32_t divideBy) {
-    CPlanTemplate t = CPlanTemplate::EditorDefaults();
-    t.planYears = 5;
-    t.planMonths = 11;
-    t.planDays = 2000;
-    t.divideBy = divideBy;
-    t.sectionCount = 6;
-    for (size_t b = 0; b < t.bookSection.size(); ++b)
-        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
-    return t;
-}
-
-struct BenchDir {
-    BenchDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "scrivane-bench-XXXXXX").string();
-        path = ::mkdtemp(tmpl.data());
-        reader.baseDirectory = path;
-        reader.displayName = "Bench";
-        reader.fileStem = "\\Bench";
-    }
-    ~BenchDir() { std::filesystem::remove_all(path); }
-    std::string path;
-    CReaderContext reader;
-};
 
 void BM_BuildLargestPlan(benchmark::State& state) {
     const CPlanTemplate t = LargestTemplate(static_cast<int32_t>(state.range(0)));

@@ -12,6 +12,8 @@
 #include "plan/TemplateFile.h"
 #include "planview/ReadingPlanView.h"
 
+#include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -27,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -139,14 +142,7 @@ void PlanWindowNextReading(benchmark::State& state) {
     Sandbox sandbox;
     SetTodayOverride(CJJulian::Day(2026, 12, 7));
     const std::string templatePath = (sandbox.base.path() + "/Largest.vntpl").toStdString();
-    CPlanTemplate t = CPlanTemplate::EditorDefaults();
-    t.planYears = 5;
-    t.planMonths = 11;
-    t.planDays = 2000;
-    t.divideBy = 1;
-    t.sectionCount = 6;
-    for (size_t b = 0; b < t.bookSection.size(); ++b)
-        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
+    CPlanTemplate t = LargestTemplate();
     SaveTemplateFile(templatePath, t);
 
     auto app = std::make_unique<CScrivaneApp>();
@@ -216,14 +212,6 @@ BENCHMARK(BareWindowNext)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-// The application object must outlive every window and go before Qt's own statics.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

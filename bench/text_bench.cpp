@@ -4,6 +4,8 @@
 #include "scripture/Verse.h"
 #include "text/BibleTextSource.h"
 
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -17,14 +19,7 @@ uint16_t Index(const char* reference) {
 // The assignment with the most verses of the longest plan the template
 // editor allows (5 years, 11 months, 2000 days, cut at verses, six sections).
 CPlanElement LongestAssignmentOfTheLargestPlan() {
-    CPlanTemplate t = CPlanTemplate::EditorDefaults();
-    t.planYears = 5;
-    t.planMonths = 11;
-    t.planDays = 2000;
-    t.divideBy = 1;
-    t.sectionCount = 6;
-    for (size_t b = 0; b < t.bookSection.size(); ++b)
-        t.bookSection[b] = static_cast<int32_t>(b * 6 / t.bookSection.size() + 1);
+    const CPlanTemplate t = LargestTemplate();
     PlanSettings s;
     s.divideBy = t.divideBy;
     s.planLengthDays = t.PlanLengthDays();
