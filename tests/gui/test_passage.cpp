@@ -210,7 +210,7 @@ private slots:
         // In the user's settings under the reader's group, not in any of the reader's files.
         const std::string stem = env_->CurrentReader().GetFileStem();
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
-        QString group = QString::fromStdString(stem).mid(1).replace('\\', '/');
+        const QString group = ReaderSettingsGroup(stem);
         QCOMPARE(settings.value(group + "/Passage/Module").toString(), kWeb);
         QCOMPARE(settings.value(group + "/Passage/Zoom").toInt(), 2);
 
@@ -225,7 +225,7 @@ private slots:
 
     void aTranslationRemovedSinceIsSaidAndTheRestWorks() {
         const QString group =
-            QString::fromStdString(env_->CurrentReader().GetFileStem()).mid(1).replace('\\', '/');
+            ReaderSettingsGroup(env_->CurrentReader().GetFileStem());
         {
             QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
             settings.setValue(group + "/Passage/Module", "engGone2001");
