@@ -22,8 +22,8 @@ PlanSchedule ComputeSchedule(const CReadingPlanDoc& doc, const CJJulian& today) 
         const int32_t due = elements[i].GetScheduledDate().GetDayNumber();
         s.dueBefore += due < now;
         s.dueThrough += due <= now;
-        s.finished += doc.IsElementFinished(i);
     }
+    s.finished = doc.CountFinishedElements();
     s.day = s.dueThrough;
     return s;
 }

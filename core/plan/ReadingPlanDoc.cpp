@@ -92,6 +92,7 @@ void CReadingPlanDoc::InitialiseEmptyPlan() {
     inPlan.assign(verses, 0);
     readInPlan.assign(verses, 0);
     planVerseCount_ = planReadCount_ = 0;
+    ++finishedSerial_;
     planDirty = true;
 }
 
@@ -368,6 +369,7 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
 }
 
 void CReadingPlanDoc::RecountPlan() {
+    ++finishedSerial_;
     planVerseCount_ =
         static_cast<uint32_t>(std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
     planReadCount_ = 0;
@@ -387,6 +389,7 @@ void CReadingPlanDoc::MarkVerseRead(uint16_t v) {
     if (v < inPlan.size() && inPlan[v] != 0 && v < readInPlan.size() && readInPlan[v] == 0) {
         readInPlan[v] = 1;
         ++planReadCount_;
+        ++finishedSerial_;
         planDirty = true;
     } else if (v < lifetimeCounts.size()) {
         if (lifetimeCounts[v] == 0) ++lifetimeReadCount_;
@@ -433,6 +436,16 @@ bool CReadingPlanDoc::IsElementFinished(uint16_t i) const {
     for (const VerseRange& r : elements[i].Ranges())
         if (!IsRangeRead(r.start, r.end)) return false;
     return true;
+}
+
+uint32_t CReadingPlanDoc::CountFinishedElements() const {
+    if (finishedCountedAt_ != finishedSerial_) {
+        finishedCount_ = 0;
+        for (size_t i = 0; i < elements.size(); ++i)
+            finishedCount_ += IsElementFinished(static_cast<uint16_t>(i));
+        finishedCountedAt_ = finishedSerial_;
+    }
+    return finishedCount_;
 }
 
 CPlanElement CReadingPlanDoc::GetElement(uint16_t i) const {
@@ -655,6 +668,7 @@ PlanSettings CReadingPlanDoc::Settings() const {
 }
 
 void CReadingPlanDoc::AppendGenerated(std::vector<CPlanElement>&& made) {
+    ++finishedSerial_;
     for (CPlanElement& e : made) {
         if (elements.size() >= kMaxAssignments) break;
         for (const VerseRange& r : e.Ranges())

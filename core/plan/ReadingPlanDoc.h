@@ -107,6 +107,9 @@ public:
     uint32_t CountPlanVerses() const { return planVerseCount_; }
     uint32_t CountPlanVersesRead() const { return planReadCount_; }
     uint16_t CountLifetimeVersesRead() const { return static_cast<uint16_t>(lifetimeReadCount_); }
+    // Assignments whose every range is read: counted again only after the read
+    // flags or the assignments changed, not on every redraw.
+    uint32_t CountFinishedElements() const;
     uint16_t GetLifetimeVerseTotal() const { return static_cast<uint16_t>(lifetimeCounts.size()); }
     int GetExtraReadingMode() const { return extraReadingMode; }
     void SetExtraReadingMode(int mode);
@@ -214,4 +217,8 @@ private:
     uint32_t planVerseCount_ = 0;
     uint32_t planReadCount_ = 0;
     uint32_t lifetimeReadCount_ = 0;
+    // Changes whenever an assignment could have become finished or unfinished.
+    uint64_t finishedSerial_ = 1;
+    mutable uint64_t finishedCountedAt_ = 0;
+    mutable uint32_t finishedCount_ = 0;
 };

@@ -25,6 +25,10 @@ protected:
         EXPECT_EQ(d.CountPlanVerses(), planVerses);
         EXPECT_EQ(d.CountPlanVersesRead(), planRead);
         EXPECT_EQ(d.CountLifetimeVersesRead(), lifetime);
+        uint32_t finished = 0;
+        for (uint16_t i = 0; i < d.GetElementCount(); ++i)
+            finished += d.IsElementFinished(i);
+        EXPECT_EQ(d.CountFinishedElements(), finished);
     }
 
     // A plan file whose read flags reach verses that are not in the plan, and
