@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "CliText.h"
 
+#include "coverage/PlanSchedule.h"
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
 #include "reader/ReaderFile.h"
@@ -21,7 +22,8 @@ std::string CurrentDirectory() {
     return buf.c_str();
 }
 
-// One line a reader: name, due date, status, readings. Only reads: a damaged
+// One line a reader: name, due date, status, readings, and where the plan
+// stands (day, of, schedule) when there is one. Only reads: a damaged
 // plan file is reported and left exactly where and as it is.
 int TodayLines(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::string base = CurrentDirectory();
@@ -70,8 +72,13 @@ int TodayLines(const CliArgs& args, std::ostream& out, std::ostream& err) {
         }
         const TodayStatus s = ComputeTodayStatus(plan.Doc(), today);
         const bool dated = s.kind == TodayStatus::Kind::due || s.kind == TodayStatus::Kind::overdue;
-        out << (dated ? IsoDate(s.dueDate) : "") << '\t' << StatusWord(s) << '\t' << CliField(s.readings)
-            << '\n';
+        out << (dated ? IsoDate(s.dueDate) : "") << '\t' << StatusWord(s) << '\t' << CliField(s.readings);
+        // Where the plan stands, in the words of plan show's schedule line.
+        if (s.kind != TodayStatus::Kind::none) {
+            const PlanSchedule schedule = ComputeSchedule(plan.Doc(), today);
+            out << "\tday " << schedule.day << "\tof " << schedule.days << '\t' << schedule.StatusText();
+        }
+        out << '\n';
     }
     return status;
 }

@@ -7,11 +7,15 @@
 #include "framework/TextConvert.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
+#include "planview/ReadingPlanView.h"
 #include "scripture/Bible.h"
+#include "text/PassageFrame.h"
+#include "text/PassageView.h"
 
 #include <QBuffer>
 #include <QHelpEvent>
 #include <QImage>
+#include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
@@ -204,7 +208,7 @@ CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(pare
     setObjectName("coverageMap");
     setMouseTracking(true);
     setMinimumSize(480, 360);
-    setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read.");
+    setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read, or to read it in the passage window when that is open.");
     doc.AddView(this);
     coverage_ = CCoverage::FromDocument(doc);
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
@@ -270,7 +274,17 @@ bool CCoverageMap::ClickAt(const QPoint& pos) {
     if (!hit || !doc_) return false;
     const ChapterCoverage* c = coverage_.Find(hit->first, hit->second);
     if (!c || c->verses == 0) return false;
-    doc_->OnEnterReadingOf(c->firstIndex, static_cast<uint16_t>(c->firstIndex + c->verses - 1));
+    const auto last = static_cast<uint16_t>(c->firstIndex + c->verses - 1);
+    // With the passage window open the chapter is read there; it offers Enter Reading itself.
+    for (CView* v : doc_->GetViews())
+        if (auto* plan = dynamic_cast<CReadingPlanView*>(v))
+            if (CPassageFrame* passage = CPassageFrame::Find(*plan)) {
+                if (passage->isMinimized()) passage->showNormal();
+                passage->Passage()->ShowRange(c->firstIndex, last);
+                if (QMdiArea* area = passage->mdiArea()) area->setActiveSubWindow(passage);
+                return true;
+            }
+    doc_->OnEnterReadingOf(c->firstIndex, last);
     Refresh();
     return true;
 }

@@ -107,7 +107,16 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
     bottomLayout->setContentsMargins(6, 4, 6, 4);
     finished_ = new QPushButton("&Finished Reading");
     finished_->setObjectName("finishedReading");
+    back_ = new QPushButton("&Back to the Assignment");
+    back_->setObjectName("backToAssignment");
+    back_->hide();
+    enterReading_ = new QPushButton("&Enter Reading");
+    enterReading_->setObjectName("enterReading");
+    enterReading_->setToolTip("Enter these verses as read");
+    enterReading_->hide();
+    bottomLayout->addWidget(back_);
     bottomLayout->addStretch(1);
+    bottomLayout->addWidget(enterReading_);
     bottomLayout->addWidget(finished_);
     layout->addWidget(bottom);
 
@@ -133,11 +142,15 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
     connect(find_, &QLineEdit::returnPressed, this, [this] { FindNext(find_->text()); });
     connect(find_, &QLineEdit::textEdited, this, [this] { find_->setStyleSheet(QString()); });
     connect(finished_, &QPushButton::clicked, this, [this] { OnFinishedReading(); });
+    connect(back_, &QPushButton::clicked, this, [this] { ShowAssignment(); });
+    connect(enterReading_, &QPushButton::clicked, this, [this] {
+        if (plan_ && range_) plan_->Document().OnEnterReadingOf(range_->first, range_->second);
+    });
 
     MapCommand(Cmd::EditCopy, [this] { OnCopy(); });
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
     MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
-    MapCommand(Cmd::ReadAssignment, [this] { Refresh(); });
+    MapCommand(Cmd::ReadAssignment, [this] { ShowAssignment(); });
     MapCommand(Cmd::PassageZoomIn, [this] { ZoomIn(); });
     MapCommand(Cmd::PassageZoomOut, [this] { ZoomOut(); });
     MapCommand(Cmd::FinishedReading, [this] { OnFinishedReading(); });
@@ -223,9 +236,26 @@ bool CPassageView::OnUpdateCmdUI(int id, CCmdUI& ui) const {
     return plan_->OnUpdateCmdUI(id, ui) || plan_->Document().OnUpdateCmdUI(id, ui);
 }
 
+void CPassageView::ShowRange(uint16_t first, uint16_t last) {
+    if (!plan_ || last < first) return;
+    range_ = std::make_pair(first, last);
+    rangeIndex_ = plan_->Navigator().GetIndex();
+    Refresh();
+    browser_->verticalScrollBar()->setValue(0);
+}
+
+void CPassageView::ShowAssignment() {
+    range_.reset();
+    Refresh();
+}
+
 void CPassageView::UpdateButton() {
     CCmdUI ui;
     finished_->setEnabled(OnUpdateCmdUI(Cmd::FinishedReading, ui) && ui.enabled);
+    // A range picked elsewhere is entered as read; the assignment is finished.
+    finished_->setVisible(!range_);
+    enterReading_->setVisible(range_.has_value());
+    back_->setVisible(range_.has_value());
 }
 
 void CPassageView::Refresh() {
@@ -235,6 +265,18 @@ void CPassageView::Refresh() {
     const CPlanNavigator& navigator = plan_->Navigator();
     const int index = navigator.GetIndex();
     const CPlanElement assignment = navigator.Current();
+    // The plan window has moved on: follow it again.
+    if (range_ && index != rangeIndex_) range_.reset();
+    struct Reading {
+        std::string heading;
+        uint16_t first, last;
+    };
+    std::vector<Reading> readings;
+    if (range_)
+        readings.push_back({RangeText(range_->first, range_->second), range_->first, range_->second});
+    else
+        for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i)
+            readings.push_back({navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
 
     // A remembered translation that has gone is said so; the text then comes from another.
     std::string module = FromQ(module_);
@@ -248,15 +290,15 @@ void CPassageView::Refresh() {
     if (int i = translations_->findData(ToQ(module)); i >= 0) translations_->setCurrentIndex(i);
 
     QString html;
-    if (assignment.GetRangeCount() == 0) {
+    if (readings.empty()) {
         const std::string status =
             navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today());
         html += "<p>" + Html(status) + "</p>";
     }
-    for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i) {
-        html += "<h2>" + Html(navigator.GetReadingText(i)) + "</h2>";
+    for (const Reading& reading : readings) {
+        html += "<h2>" + Html(reading.heading) + "</h2>";
         if (module.empty()) continue;
-        CPassage passage = source.GetPassage(assignment.GetRangeStart(i), assignment.GetRangeEnd(i), module);
+        CPassage passage = source.GetPassage(reading.first, reading.last, module);
         if (!passage.problem.empty()) {
             problem = ToQ(passage.problem);
             continue;
@@ -284,11 +326,13 @@ void CPassageView::Refresh() {
         }
     }
 
-    const bool same = index == shownIndex_ && ToQ(module) == shownModule_;
+    // A range is told apart from every assignment index.
+    const int shown = range_ ? -3 - range_->first : index;
+    const bool same = shown == shownIndex_ && ToQ(module) == shownModule_;
     const int scroll = browser_->verticalScrollBar()->value();
     browser_->setHtml(html);
     if (same) browser_->verticalScrollBar()->setValue(scroll);
-    shownIndex_ = index;
+    shownIndex_ = shown;
     shownModule_ = ToQ(module);
 
     verseStarts_.clear();

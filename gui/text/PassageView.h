@@ -3,6 +3,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class CReadingPlanView;
@@ -57,7 +59,16 @@ public:
     QLineEdit* FindField() const { return find_; }
     QLabel* Problem() const { return problem_; }
 
-    // Rebuilds the text for the plan window's current assignment.
+    // Shows the verses first to last (a chapter picked elsewhere) instead of
+    // the assignment, until the plan window moves to another assignment or
+    // Read Assignment is asked for.
+    void ShowRange(uint16_t first, uint16_t last);
+    void ShowAssignment();
+    std::optional<std::pair<uint16_t, uint16_t>> ShownRange() const { return range_; }
+    QPushButton* EnterReadingButton() const { return enterReading_; }
+    QPushButton* BackButton() const { return back_; }
+
+    // Rebuilds the text for the plan window's current assignment, or the range shown.
     void Refresh();
 
 private:
@@ -74,6 +85,11 @@ private:
     QLineEdit* find_ = nullptr;
     QLabel* problem_ = nullptr;
     QPushButton* finished_ = nullptr;
+    QPushButton* enterReading_ = nullptr;
+    QPushButton* back_ = nullptr;
+    std::optional<std::pair<uint16_t, uint16_t>> range_;
+    // The plan window's assignment when the range was asked for.
+    int rangeIndex_ = -1;
     QString module_;
     int zoom_ = 0;
     int shownIndex_ = -2;

@@ -70,14 +70,16 @@ TEST_F(RhythmCli, TodayReportsEveryReaderAndChangesNoFile) {
     SaveFileAtomic(eve + ".vnpln", evePlan.substr(0, 100));
 
     const auto before = Fingerprint(dir.Path());
-    // Monday 14: Ben finished Monday 7 and is behind from Tuesday 8 on: four reading days, not six days.
+    // Monday 14: Ben finished Monday 7 and is behind from Tuesday 8 on: four reading days, not six
+    // days; and two of the plan's three assignments.
     CliResult r = Run("2026-12-14", "today --base " + Base());
     EXPECT_EQ(r.status, 1); // Eve's file is damaged
     EXPECT_EQ(
         r.out,
-        "Ann\t2026-12-14\tdue\tGenesis 1:1 through Genesis 1:31\n"
-        "Ben\t2026-12-08\toverdue 4\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 through Psalms 23:6\n"
-        "Cat\t\tdone\t\n"
+        "Ann\t2026-12-14\tdue\tGenesis 1:1 through Genesis 1:31\tday 1\tof 3\ton schedule\n"
+        "Ben\t2026-12-08\toverdue 4\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 through Psalms 23:6\tday "
+        "3\tof 3\t2 behind\n"
+        "Cat\t\tdone\t\tday 3\tof 3\ton schedule\n"
         "Dan\t\tnone\t\n"
         "Eve\t\tdamaged\t" +
             eve + ".vnpln\n");
@@ -89,11 +91,12 @@ TEST_F(RhythmCli, TodayReportsEveryReaderAndChangesNoFile) {
     } cases[] = {
         {"2026-12-14", "Ben Dan", 0,
          "Ben\t2026-12-08\toverdue 4\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 "
-         "through Psalms 23:6\nDan\t\tnone\t\n"},
+         "through Psalms 23:6\tday 3\tof 3\t2 behind\nDan\t\tnone\t\n"},
         {"2026-12-08", "Ben", 0,
          "Ben\t2026-12-08\tdue\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 through "
-         "Psalms 23:6\n"},
-        {"2026-12-10", "Ann", 0, "Ann\t2026-12-14\tdue\tGenesis 1:1 through Genesis 1:31\n"},
+         "Psalms 23:6\tday 2\tof 3\ton schedule\n"},
+        // Before the plan's first reading day: day 0.
+        {"2026-12-10", "Ann", 0, "Ann\t2026-12-14\tdue\tGenesis 1:1 through Genesis 1:31\tday 0\tof 3\ton schedule\n"},
         {"2026-12-14", "Nobody", 1, ""},
         {"2026-12-14", "Eve", 1, "Eve\t\tdamaged\t" + eve + ".vnpln\n"},
     };
@@ -105,7 +108,7 @@ TEST_F(RhythmCli, TodayReportsEveryReaderAndChangesNoFile) {
     EXPECT_EQ(Run("2026-12-14", "today --base").status, 2);
     // Run from inside the base directory, as a login script would.
     CliResult here = RunCli("today Cat", "cd " + Base() + " && SCRIVANE_TODAY=2026-12-14");
-    EXPECT_EQ(here.out, "Cat\t\tdone\t\n");
+    EXPECT_EQ(here.out, "Cat\t\tdone\t\tday 3\tof 3\ton schedule\n");
 
     // Nothing written, created, moved aside or touched, the damaged file included.
     EXPECT_EQ(Fingerprint(dir.Path()), before);

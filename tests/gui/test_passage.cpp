@@ -1,4 +1,5 @@
 #include "PlanFixture.h"
+#include "coverage/CoverageMap.h"
 #include "Screenshots.h"
 #include "framework/CommandIds.h"
 #include "framework/MdiChildFrame.h"
@@ -6,6 +7,7 @@
 #include "plan/PlanTemplate.h"
 #include "planview/ReadingPlanView.h"
 #include "reader/ReaderEnvironment.h"
+#include "scripture/Bible.h"
 #include "scripture/Verse.h"
 #include "shell/DocumentTypes.h"
 #include "shell/MainFrame.h"
@@ -188,6 +190,69 @@ private slots:
         QVERIFY(Plan().ReadInPlan() == twin.doc->ReadInPlan());
         QVERIFY(Plan().LifetimeCounts() == twin.doc->LifetimeCounts());
         QVERIFY(Plan().GetPlanDirty());
+    }
+
+    // A chapter clicked on the coverage map is read here and entered as read from
+    // here; the plan window moving on, Back or Read Assignment return to the assignment.
+    void showsAChapterClickedOnTheCoverageMap() {
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        CCoverageMap map(Plan());
+        map.resize(1280, 900);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        const QPoint john3 = map.CurrentLayout().CellRect(43, 3).center();
+        const uint16_t first = TheBible().GetVerseIndex(43, 3, 1), last = TheBible().GetVerseIndex(43, 3, 36);
+        const auto john3Range = std::make_optional(std::make_pair(first, last));
+
+        QTest::mouseClick(&map, Qt::LeftButton, {}, john3);
+        QVERIFY(ui_.extraReadingRangesOffered.empty());
+        QCOMPARE(view->ShownRange(), john3Range);
+        QCOMPARE(main_->MdiArea()->activeSubWindow(), CPassageFrame::Find(*PlanView()));
+        QVERIFY(Shown(view).startsWith("John 3:1 through John 3:36\nJohn 3\n1 There was a man"));
+        QVERIFY(Shown(view).contains("For God so loved the world"));
+        QVERIFY(!Shown(view).contains("In the beginning God created"));
+        QVERIFY(view->FinishedButton()->isHidden());
+        QVERIFY(!view->EnterReadingButton()->isHidden());
+        QVERIFY(!view->BackButton()->isHidden());
+        SaveScreenshot(main_.get(), "passage-chapter-from-coverage");
+
+        // Enter Reading offers the chapter; the answer is recorded.
+        ui_.extraReadingAnswers = {ExtraReading{first, last, 0}};
+        QTest::mouseClick(view->EnterReadingButton(), Qt::LeftButton);
+        QCOMPARE(ui_.extraReadingRangesOffered.size(), size_t(1));
+        QCOMPARE(ui_.extraReadingRangesOffered[0].first, first);
+        QCOMPARE(ui_.extraReadingRangesOffered[0].second, last);
+        QCOMPARE(Plan().LifetimeCounts()[first], uint16_t(1));
+        QCOMPARE(map.Coverage().Find(43, 3)->read, uint16_t(36));
+        // Still the chapter: the reading changed no assignment.
+        QCOMPARE(view->ShownRange(), john3Range);
+
+        // The plan window moves on: the passage follows it again.
+        main_->MdiArea()->setActiveSubWindow(PlanFrame());
+        QVERIFY(main_->OnCommand(Cmd::NextReading));
+        QVERIFY(!view->ShownRange());
+        QCOMPARE(view->ShownAssignment(), 1);
+        QVERIFY(!view->FinishedButton()->isHidden());
+        QVERIFY(view->EnterReadingButton()->isHidden());
+
+        // Back, and Read Assignment, return to it too.
+        QTest::mouseClick(&map, Qt::LeftButton, {}, john3);
+        QCOMPARE(view->ShownRange(), john3Range);
+        QTest::mouseClick(view->BackButton(), Qt::LeftButton);
+        QVERIFY(!view->ShownRange());
+        QCOMPARE(view->ShownAssignment(), 1);
+        QTest::mouseClick(&map, Qt::LeftButton, {}, john3);
+        QVERIFY(main_->OnCommand(Cmd::ReadAssignment));
+        QVERIFY(!view->ShownRange());
+        QCOMPARE(view->ShownAssignment(), 1);
+
+        // With the passage window closed, a click asks Enter Reading again.
+        QVERIFY(CPassageFrame::Find(*PlanView())->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ui_.extraReadingAnswers = {std::nullopt};
+        QTest::mouseClick(&map, Qt::LeftButton, {}, john3);
+        QCOMPARE(ui_.extraReadingRangesOffered.size(), size_t(2));
     }
 
     void translationAndZoomAreRememberedForTheReader() {
