@@ -97,8 +97,13 @@ QWidget* CPlanChildFrame::WrapView(QWidget* view) {
 
 void CPlanChildFrame::ShowRow(Row& row, uint16_t read) {
     row.read = std::min(read, row.total);
-    row.percent->setText(QString::fromStdString(FormatPercent(row.read, row.total)));
-    row.percent->setCursorPosition(0);
+    // Every key of a paging burst comes here: a line edit given its own text
+    // again repaints, so only a new figure is set.
+    const QString percent = QString::fromStdString(FormatPercent(row.read, row.total));
+    if (row.percent->text() != percent) {
+        row.percent->setText(percent);
+        row.percent->setCursorPosition(0);
+    }
     if (row.total != 0) {
         row.bar->setRange(0, row.total);
         row.bar->setValue(row.read);
@@ -123,7 +128,9 @@ void CPlanChildFrame::SetSchedule(const PlanSchedule& schedule) {
     scheduleDay_->setText(shown ? QString::fromStdString(schedule.DayText()) : QString());
     scheduleStatus_->setText(shown ? QString::fromStdString(schedule.StatusText()) : QString());
     const bool behind = shown && schedule.Behind() != 0;
-    // Shown in the overdue colour of the plan window when behind.
-    scheduleStatus_->setStyleSheet(behind ? "color: rgb(255, 102, 0); font-weight: bold;" : "");
+    // Shown in the overdue colour of the plan window when behind. A style
+    // sheet set again, even the same, lays the whole window out anew.
+    const QString style = behind ? "color: rgb(255, 102, 0); font-weight: bold;" : "";
+    if (scheduleStatus_->styleSheet() != style) scheduleStatus_->setStyleSheet(style);
     synchronizeButton_->setVisible(behind);
 }

@@ -9,12 +9,16 @@
 #include "plan/TemplateFile.h"
 #include "planview/ReadingPlanView.h"
 #include "shell/MainFrame.h"
+#include "shell/PlanChildFrame.h"
 #include "shell/ScrivaneApp.h"
 #include "shell/SplashWindow.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -47,63 +51,110 @@ std::map<QString, Stamp> StampsBelow(const QString& dir) {
     return stamps;
 }
 
+// Counts the paint events each watched widget gets.
+class PaintCounter : public QObject {
+public:
+    std::map<QObject*, int> paints;
+    void Watch(QWidget* w) {
+        paints[w] = 0;
+        w->installEventFilter(this);
+    }
+    int Total() const {
+        int n = 0;
+        for (const auto& [w, count] : paints)
+            n += count;
+        return n;
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints[o];
+        return false;
+    }
+};
+
 } // namespace
 
-// Closing an environment writes the files whose documents changed, and no other.
+// Closing an environment writes the files whose documents changed, and no
+// other; paging through the plan redraws the plan's text, and nothing else.
 class TestQuietClose : public QObject {
     Q_OBJECT
 
-    QTemporaryDir base_;
+    std::unique_ptr<QTemporaryDir> base_;
     QTemporaryDir config_;
 
-private slots:
-    void init() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
-        QDir::setCurrent(base_.path());
-    }
-    void cleanup() { SetTodayOverride(std::nullopt); }
+    // The program with Ruth's environment open on a new forty-day plan.
+    struct Opened {
+        std::unique_ptr<CScrivaneApp> app;
+        CMainFrame* frame = nullptr;
+        CPlanChildFrame* planFrame = nullptr;
+        CBibleNoteDoc* notes = nullptr;
+    };
 
-    void closingUnchangedDocumentsWritesNothing() {
+    void OpenEnvironment(Opened& o) {
+        OnNextModal([](QWidget* w) { w->findChild<QPushButton*>("1")->click(); });
+        o.frame->OnCommand(Cmd::OpenReaderEnvironment);
+        QVERIFY(o.app->Environment().IsOpen());
+        for (QMdiSubWindow* w : o.frame->MdiArea()->subWindowList()) {
+            auto* child = qobject_cast<CMdiChildFrame*>(w);
+            if (!child) continue;
+            if (auto* plan = qobject_cast<CPlanChildFrame*>(w)) {
+                o.planFrame = plan;
+                o.frame->MdiArea()->setActiveSubWindow(w);
+            }
+            if (auto* d = dynamic_cast<CBibleNoteDoc*>(child->Document())) o.notes = d;
+        }
+        QVERIFY(o.planFrame && o.notes);
+    }
+
+    void StartWithPlan(Opened& o) {
         SetTodayOverride(CJJulian::Day(2026, 12, 7));
-        const std::string templatePath = base_.filePath("Forty days.vntpl").toStdString();
+        const std::string templatePath = base_->filePath("Forty days.vntpl").toStdString();
         CPlanTemplate t = CPlanTemplate::EditorDefaults();
         t.planYears = 0;
         t.planDays = 40;
         SaveTemplateFile(templatePath, t);
 
-        auto app = std::make_unique<CScrivaneApp>();
-        QVERIFY(app->InitInstance({}));
+        o.app = std::make_unique<CScrivaneApp>();
+        QVERIFY(o.app->InitInstance({}));
         CSplashWindow::HideSplash();
-        CMainFrame* frame = app->MainFrame();
-        QVERIFY(app->Environment().CreateReader({"Ruth", "Moab", "Ruth"}, {}) >= 0);
-        app->Environment().LastReader() = "Ruth";
-        auto open = [&] {
-            OnNextModal([](QWidget* w) { w->findChild<QPushButton*>("1")->click(); });
-            frame->OnCommand(Cmd::OpenReaderEnvironment);
-            QVERIFY(app->Environment().IsOpen());
-        };
-
-        // First visit: a plan, a reading and a verse note, so every file exists.
-        open();
-        CReadingPlanView* view = nullptr;
-        CBibleNoteDoc* notes = nullptr;
-        for (QMdiSubWindow* w : frame->MdiArea()->subWindowList()) {
-            auto* child = qobject_cast<CMdiChildFrame*>(w);
-            if (!child) continue;
-            if (auto* v = dynamic_cast<CReadingPlanView*>(child->View())) {
-                view = v;
-                frame->MdiArea()->setActiveSubWindow(w);
-            }
-            if (auto* d = dynamic_cast<CBibleNoteDoc*>(child->Document())) notes = d;
-        }
-        QVERIFY(view && notes);
+        o.frame = o.app->MainFrame();
+        QVERIFY(o.app->Environment().CreateReader({"Ruth", "Moab", "Ruth"}, {}) >= 0);
+        o.app->Environment().LastReader() = "Ruth";
+        OpenEnvironment(o);
+        if (QTest::currentTestFailed()) return;
         OnNextModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d);
             d->selectFile(QString::fromStdString(templatePath));
             QMetaObject::invokeMethod(d, "accept");
         });
-        frame->OnCommand(Cmd::NewPlan);
+        o.frame->OnCommand(Cmd::NewPlan);
+    }
+
+private slots:
+    void init() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
+        // Each case starts with no reader and no files.
+        base_ = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(base_->path());
+    }
+    void cleanup() {
+        SetTodayOverride(std::nullopt);
+        QDir::setCurrent(QDir::tempPath());
+        base_.reset();
+    }
+
+    void closingUnchangedDocumentsWritesNothing() {
+        Opened o;
+        StartWithPlan(o);
+        if (QTest::currentTestFailed()) return;
+        auto& app = o.app;
+        CMainFrame* frame = o.frame;
+        CBibleNoteDoc* notes = o.notes;
+        auto open = [&] { OpenEnvironment(o); };
+
+        // First visit: a plan, a reading and a verse note, so every file exists.
         frame->OnCommand(Cmd::FinishedReading);
         notes->SetNote(0, "In the beginning");
         frame->OnCommand(Cmd::CloseReaderEnvironment);
@@ -125,6 +176,41 @@ private slots:
         QVERIFY(StampsBelow(readerDir) == before);
         frame->close();
         app.reset();
+    }
+
+    // A key of a paging burst redraws the plan's text. The bars, their figures
+    // and the schedule beside them are as they were, and are not repainted,
+    // nor is the window laid out anew.
+    void pagingRepaintsOnlyThePlanText() {
+        Opened o;
+        StartWithPlan(o);
+        if (QTest::currentTestFailed()) return;
+        o.frame->resize(1000, 700);
+        o.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(o.frame));
+        o.frame->OnCommand(Cmd::FinishedReading);
+        QApplication::processEvents();
+        QCOMPARE(o.planFrame->ScheduleDay()->text(), QString("Day 1 of 40"));
+
+        PaintCounter strip, text;
+        for (QWidget* w : o.planFrame->ProgressStrip()->findChildren<QWidget*>())
+            strip.Watch(w);
+        strip.Watch(o.planFrame->ProgressStrip());
+        text.Watch(o.planFrame->ViewWidget());
+        for (int i = 0; i < 5; ++i) {
+            o.frame->OnCommand(Cmd::NextReading);
+            QApplication::processEvents();
+        }
+        QVERIFY(text.Total() >= 5);
+        QCOMPARE(strip.Total(), 0);
+
+        // A reading that changes the figures repaints them.
+        o.frame->OnCommand(Cmd::FinishedReading);
+        QApplication::processEvents();
+        QVERIFY(strip.Total() > 0);
+        o.frame->OnCommand(Cmd::CloseReaderEnvironment);
+        o.frame->close();
+        o.app.reset();
     }
 };
 
