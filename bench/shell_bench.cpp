@@ -5,23 +5,31 @@
 #include "shell/SplashWindow.h"
 
 #include "foundation/Clock.h"
+#include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
 #include "framework/MdiChildFrame.h"
+#include "notes/BibleNoteDoc.h"
+#include "notes/GeneralNoteDoc.h"
 #include "plan/PlanTemplate.h"
 #include "plan/ReadingPlanDoc.h"
 #include "plan/TemplateFile.h"
 #include "planview/ReadingPlanView.h"
+#include "scripture/Bible.h"
 
 #include "BenchSupport.h"
 #include "QtBenchMain.h"
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -29,6 +37,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <benchmark/benchmark.h>
 
@@ -209,6 +218,161 @@ void BareWindowNext(benchmark::State& state) {
     }
 }
 BENCHMARK(BareWindowNext)->Unit(benchmark::kMicrosecond);
+
+// Opening a reader's environment: the largest plan, a note on every verse and
+// a page of general notes, read from their files into their three windows.
+// The files are written once beforehand; each closing is left out of the time.
+struct FullEnvironment {
+    Sandbox sandbox;
+    std::unique_ptr<CScrivaneApp> app;
+    std::string planPath, historyPath, notesPath, generalPath;
+
+    bool Make() {
+        SetTodayOverride(CJJulian::Day(2026, 12, 7));
+        const std::string templatePath = (sandbox.base.path() + "/Largest.vntpl").toStdString();
+        CPlanTemplate largest = LargestTemplate();
+        SaveTemplateFile(templatePath, largest);
+        app = std::make_unique<CScrivaneApp>();
+        app->InitInstance({});
+        CSplashWindow::HideSplash();
+        app->MainFrame()->resize(1280, 900);
+        app->Environment().CreateReader({"Bea", "", "Bea"}, {});
+        app->Environment().LastReader() = "Bea";
+        if (!app->OpenLastReaderEnvironment()) return false;
+        CReadingPlanDoc* plan = app->EnvironmentPlan();
+        if (!plan || !plan->NewPlanFromFile(templatePath)) return false;
+        for (CDocument* d : app->DocumentType(131)->Documents())
+            if (auto* notes = dynamic_cast<CBibleNoteDoc*>(d))
+                for (uint16_t v = 0; v < TheBible().GetTotalVerseCount(); ++v)
+                    notes->SetNote(v, "A note on verse " + std::to_string(v) + ", kept for later reading.");
+        for (CDocument* d : app->DocumentType(132)->Documents())
+            if (auto* general = dynamic_cast<CGeneralNoteDoc*>(d)) {
+                std::string text;
+                for (int line = 0; line < 200; ++line)
+                    text += "A line of the reader's general notes, number " + std::to_string(line) + ".\n";
+                general->SetText(text);
+                general->SetModifiedFlag(true);
+            }
+        const CReaderContext context = app->Environment().Context();
+        const std::string stem = JoinStem(context.baseDirectory, context.fileStem);
+        planPath = stem + ".vnpln";
+        historyPath = stem + ".vnpro";
+        notesPath = stem + ".vnnot";
+        generalPath = context.generalNotesPath;
+        app->CloseReaderEnvironment();
+        QApplication::processEvents();
+        return true;
+    }
+    ~FullEnvironment() {
+        if (app) app->MainFrame()->close();
+        app.reset();
+        SetTodayOverride(std::nullopt);
+    }
+};
+
+void EnvironmentOpen(benchmark::State& state) {
+    App();
+    FullEnvironment env;
+    if (!env.Make()) {
+        state.SkipWithError("could not make the environment");
+        return;
+    }
+    for (auto _ : state) {
+        if (!env.app->OpenLastReaderEnvironment()) state.SkipWithError("open failed");
+        QApplication::processEvents();
+        state.PauseTiming();
+        env.app->CloseReaderEnvironment();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(EnvironmentOpen)->Unit(benchmark::kMillisecond);
+
+QByteArray ReadAll(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The floor: a bare Qt main window with the same furniture reads the same four
+// files whole and opens three windows of the same widgets on them: a plan
+// page with its two bars and figures, a verse note with its three lists, two
+// buttons and verse line, and the general notes.
+void BareEnvironmentOpen(benchmark::State& state) {
+    App();
+    FullEnvironment env;
+    if (!env.Make()) {
+        state.SkipWithError("could not make the environment");
+        return;
+    }
+    QMainWindow w;
+    auto* mdi = new QMdiArea;
+    w.setCentralWidget(mdi);
+    for (int m = 0; m < 3; ++m) {
+        QMenu* menu = w.menuBar()->addMenu("&Menu");
+        for (int i = 0; i < 4; ++i)
+            menu->addAction("Item");
+    }
+    QToolBar* toolbar = w.addToolBar("Toolbar");
+    for (int i = 0; i < 11; ++i)
+        toolbar->addAction("B");
+    w.statusBar()->addWidget(new QLabel("For Help, press F1"), 1);
+    w.resize(1280, 900);
+    w.show();
+    QApplication::processEvents();
+    QStringList books;
+    for (uint16_t b = 1; b <= 66; ++b)
+        books << QString::fromStdString(TheBible().GetBookName(b));
+    for (auto _ : state) {
+        const QByteArray plan = ReadAll(env.planPath), history = ReadAll(env.historyPath);
+        const QByteArray notes = ReadAll(env.notesPath), general = ReadAll(env.generalPath);
+        benchmark::DoNotOptimize(plan.size() + history.size());
+
+        auto* planPage = new QWidget;
+        auto* planLayout = new QVBoxLayout(planPage);
+        planLayout->addWidget(new BarePager, 1);
+        for (int row = 0; row < 2; ++row) {
+            auto* bar = new QProgressBar;
+            bar->setRange(0, 31218);
+            bar->setValue(row * 1000);
+            auto* figure = new QLineEdit("3.20%");
+            figure->setReadOnly(true);
+            planLayout->addWidget(new QLabel("Reading Plan Completed"));
+            planLayout->addWidget(bar);
+            planLayout->addWidget(figure);
+        }
+        auto* notePage = new QWidget;
+        auto* noteLayout = new QVBoxLayout(notePage);
+        auto* bookList = new QComboBox;
+        bookList->addItems(books);
+        auto* chapters = new QComboBox;
+        auto* verses = new QComboBox;
+        for (int i = 1; i <= 50; ++i)
+            chapters->addItem(QString::number(i));
+        for (int i = 1; i <= 31; ++i)
+            verses->addItem(QString::number(i));
+        noteLayout->addWidget(bookList);
+        noteLayout->addWidget(chapters);
+        noteLayout->addWidget(verses);
+        noteLayout->addWidget(new QPushButton("Previous"));
+        noteLayout->addWidget(new QPushButton("Next"));
+        noteLayout->addWidget(new QLabel("In the beginning God created the heaven and the earth."));
+        auto* note = new QPlainTextEdit;
+        note->setPlainText(QString::fromUtf8(notes.mid(16, 44)));
+        noteLayout->addWidget(note, 1);
+        auto* generalPage = new QPlainTextEdit;
+        generalPage->setPlainText(QString::fromUtf8(general));
+        for (QWidget* page : {static_cast<QWidget*>(generalPage), notePage, planPage})
+            mdi->addSubWindow(page)->show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        mdi->closeAllSubWindows();
+        for (QMdiSubWindow* sub : mdi->subWindowList())
+            delete sub;
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BareEnvironmentOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -24,6 +24,9 @@ CBibleNoteDoc::CBibleNoteDoc(IUiServices& ui, CReaderContext& context) : CDocume
 }
 
 void CBibleNoteDoc::SetNote(uint16_t index, const std::string& text) {
+    // The notes window sets the note it shows whenever it moves or closes;
+    // the same words again are no change, and leave the file unwritten.
+    if (map_.GetNote(index) == text) return;
     map_.SetNote(index, text);
     SetModifiedFlag(true);
 }

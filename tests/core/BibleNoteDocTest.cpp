@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -259,6 +260,31 @@ TEST_F(BibleNoteViewTest, ClosingCommitsAndWrites) {
     CBibleNoteDoc reopened(env.ui, env.context);
     reopened.OnNewDocument();
     EXPECT_EQ(reopened.GetNote(Index(43, 3, 16)), "typed, never moved away");
+}
+
+// Moving through notes and closing, with nothing typed, leaves the file as it
+// was: the window sets each note it leaves, and the same words are no change.
+TEST_F(BibleNoteViewTest, LookingThroughNotesWritesNothing) {
+    doc.OnNewDocument();
+    doc.SetNote(0, "In the beginning");
+    doc.SetNote(Index(43, 3, 16), "For God so loved");
+    ASSERT_TRUE(doc.SaveVerseNotes());
+    struct stat before {};
+    ASSERT_EQ(::stat(env.NotesFile().c_str(), &before), 0);
+    doc.AddView(&view);
+    view.OnInitialUpdate();
+    ASSERT_EQ(view.editor, "In the beginning");
+    view.OnNext();
+    EXPECT_EQ(view.CurrentVerse(), Index(43, 3, 16));
+    Select(1, 1, 1);
+    view.OnNext();
+    EXPECT_FALSE(doc.IsModified());
+    doc.OnCloseDocument();
+    struct stat after {};
+    ASSERT_EQ(::stat(env.NotesFile().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
 }
 
 TEST_F(BibleNoteViewTest, SaveVerseNotesKeepsTheNoteBeingTyped) {
