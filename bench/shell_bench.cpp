@@ -22,8 +22,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -294,7 +294,7 @@ QByteArray ReadAll(const std::string& path) {
 }
 
 // The floor: a bare Qt main window with the same furniture reads the same four
-// files whole and opens three windows of the same widgets on them: a plan
+// files whole and opens three windows, titled as ours, of the same widgets: a plan
 // page with its two bars and figures, a verse note with its three lists, two
 // buttons and verse line, and the general notes.
 void BareEnvironmentOpen(benchmark::State& state) {
@@ -361,8 +361,14 @@ void BareEnvironmentOpen(benchmark::State& state) {
         noteLayout->addWidget(note, 1);
         auto* generalPage = new QPlainTextEdit;
         generalPage->setPlainText(QString::fromUtf8(general));
-        for (QWidget* page : {static_cast<QWidget*>(generalPage), notePage, planPage})
-            mdi->addSubWindow(page)->show();
+        const std::pair<QWidget*, const char*> pages[] = {{generalPage, "Bea's General Notes"},
+                                                          {notePage, "Bea's Bible Verse Keyed Notes"},
+                                                          {planPage, "Bea's Reading Plan"}};
+        for (const auto& [page, title] : pages) {
+            QMdiSubWindow* sub = mdi->addSubWindow(page);
+            sub->setWindowTitle(title);
+            sub->show();
+        }
         QApplication::processEvents();
         state.PauseTiming();
         mdi->closeAllSubWindows();

@@ -1,4 +1,5 @@
 #include "CoverageFrame.h"
+#include "framework/ResourceIcon.h"
 
 #include "CoverageMap.h"
 #include "plan/ReadingPlanDoc.h"
@@ -7,7 +8,7 @@
 #include <QMdiArea>
 
 CCoverageFrame::CCoverageFrame(CReadingPlanDoc& doc)
-    : CMdiChildFrame(kCoverageResource, QIcon(":/images/plan.png")), map_(new CCoverageMap(doc)) {
+    : CMdiChildFrame(kCoverageResource, ResourceIcon(":/images/plan.png")), map_(new CCoverageMap(doc)) {
     setObjectName("coverageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
     setWindowTitle("Bible Coverage");

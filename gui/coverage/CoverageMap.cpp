@@ -208,7 +208,8 @@ CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(pare
     setObjectName("coverageMap");
     setMouseTracking(true);
     setMinimumSize(480, 360);
-    setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read, or to read it in the passage window when that is open.");
+    setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read, or "
+                 "to read it in the passage window when that is open.");
     doc.AddView(this);
     coverage_ = CCoverage::FromDocument(doc);
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });

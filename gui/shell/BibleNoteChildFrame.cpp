@@ -1,4 +1,5 @@
 #include "BibleNoteChildFrame.h"
+#include "framework/ResourceIcon.h"
 
 #include "framework/HelpService.h"
 #include "scripture/Bible.h"
@@ -14,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, QIcon(":/images/versenotes.png")) {
+CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, ResourceIcon(":/images/versenotes.png")) {
     // Owned by the frame until the view is put in.
     bar_ = new QWidget(this);
     bar_->hide();

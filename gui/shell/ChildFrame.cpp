@@ -1,3 +1,4 @@
 #include "ChildFrame.h"
+#include "framework/ResourceIcon.h"
 
-CChildFrame::CChildFrame() : CMdiChildFrame(132, QIcon(":/images/generalnotes.png")) {}
+CChildFrame::CChildFrame() : CMdiChildFrame(132, ResourceIcon(":/images/generalnotes.png")) {}

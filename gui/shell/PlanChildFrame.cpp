@@ -1,4 +1,5 @@
 #include "PlanChildFrame.h"
+#include "framework/ResourceIcon.h"
 
 #include "coverage/PlanSchedule.h"
 #include "framework/HelpService.h"
@@ -13,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, QIcon(":/images/plan.png")) {
+CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/plan.png")) {
     // Owned by the frame until the view is put in.
     strip_ = new QWidget(this);
     strip_->hide();

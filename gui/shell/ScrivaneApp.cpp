@@ -346,6 +346,9 @@ CDocument* CScrivaneApp::OpenDocumentFile(const std::string& path) {
 
 void CScrivaneApp::AddToRecentFiles(const QString& path) {
     QString full = QFileInfo(path).absoluteFilePath();
+    // Every environment opens its general notes through here: the list
+    // unchanged, the settings file is not rewritten.
+    if (!recent_.isEmpty() && recent_.front() == full) return;
     recent_.removeAll(full);
     recent_.prepend(full);
     while (recent_.size() > kRecentFileCount)

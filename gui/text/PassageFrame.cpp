@@ -1,4 +1,5 @@
 #include "PassageFrame.h"
+#include "framework/ResourceIcon.h"
 
 #include "PassageView.h"
 #include "planview/ReadingPlanView.h"
@@ -8,7 +9,7 @@
 #include <QPointer>
 
 CPassageFrame::CPassageFrame(CReadingPlanView& plan)
-    : CMdiChildFrame(129, QIcon(":/images/command34816.png")) {
+    : CMdiChildFrame(129, ResourceIcon(":/images/command34816.png")) {
     setObjectName("passageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
     view_ = new CPassageView(plan);

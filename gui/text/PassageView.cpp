@@ -276,7 +276,8 @@ void CPassageView::Refresh() {
         readings.push_back({RangeText(range_->first, range_->second), range_->first, range_->second});
     else
         for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i)
-            readings.push_back({navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
+            readings.push_back(
+                {navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
 
     // A remembered translation that has gone is said so; the text then comes from another.
     std::string module = FromQ(module_);

@@ -96,7 +96,8 @@ TEST_F(RhythmCli, TodayReportsEveryReaderAndChangesNoFile) {
          "Ben\t2026-12-08\tdue\tGenesis 2:1 through Genesis 2:25; Psalms 23:0 through "
          "Psalms 23:6\tday 2\tof 3\ton schedule\n"},
         // Before the plan's first reading day: day 0.
-        {"2026-12-10", "Ann", 0, "Ann\t2026-12-14\tdue\tGenesis 1:1 through Genesis 1:31\tday 0\tof 3\ton schedule\n"},
+        {"2026-12-10", "Ann", 0,
+         "Ann\t2026-12-14\tdue\tGenesis 1:1 through Genesis 1:31\tday 0\tof 3\ton schedule\n"},
         {"2026-12-14", "Nobody", 1, ""},
         {"2026-12-14", "Eve", 1, "Eve\t\tdamaged\t" + eve + ".vnpln\n"},
     };

@@ -1,6 +1,6 @@
 #include "PlanFixture.h"
-#include "coverage/CoverageMap.h"
 #include "Screenshots.h"
+#include "coverage/CoverageMap.h"
 #include "framework/CommandIds.h"
 #include "framework/MdiChildFrame.h"
 #include "notes/BibleNoteView.h"
@@ -289,8 +289,7 @@ private slots:
     }
 
     void aTranslationRemovedSinceIsSaidAndTheRestWorks() {
-        const QString group =
-            ReaderSettingsGroup(env_->CurrentReader().GetFileStem());
+        const QString group = ReaderSettingsGroup(env_->CurrentReader().GetFileStem());
         {
             QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
             settings.setValue(group + "/Passage/Module", "engGone2001");

@@ -12,15 +12,16 @@
 #include "shell/PlanChildFrame.h"
 #include "shell/ScrivaneApp.h"
 #include "shell/SplashWindow.h"
+#include "text/PassageSettings.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -168,8 +169,15 @@ private slots:
         // A later write would carry a later time stamp even on a coarse clock.
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
 
-        // Second visit: looked at, paged through, closed.
+        // Second visit: looked at, paged through, closed. Opening it again
+        // leaves the user's settings file alone too.
+        UserSettings().sync();
+        const auto settingsBefore = StampsBelow(config_.path());
+        QVERIFY(!settingsBefore.empty());
         open();
+        QApplication::processEvents();
+        UserSettings().sync();
+        QVERIFY(StampsBelow(config_.path()) == settingsBefore);
         for (int i = 0; i < 5; ++i)
             frame->OnCommand(Cmd::NextReading);
         frame->OnCommand(Cmd::CloseReaderEnvironment);

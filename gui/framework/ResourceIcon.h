@@ -1,0 +1,14 @@
+#pragma once
+#include <QHash>
+#include <QIcon>
+#include <QString>
+
+// An icon from the program's resources, read once: every window of an
+// environment gets one, and reading a PNG each time is most of making a frame.
+inline QIcon ResourceIcon(const QString& path) {
+    // Kept to the end of the process: pixmaps may not outlive the application object.
+    static auto* icons = new QHash<QString, QIcon>;
+    auto it = icons->find(path);
+    if (it == icons->end()) it = icons->insert(path, QIcon(path));
+    return *it;
+}
