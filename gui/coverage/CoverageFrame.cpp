@@ -1,7 +1,7 @@
 #include "CoverageFrame.h"
-#include "framework/ResourceIcon.h"
 
 #include "CoverageMap.h"
+#include "framework/ResourceIcon.h"
 #include "plan/ReadingPlanDoc.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "BibleNoteChildFrame.h"
-#include "framework/ResourceIcon.h"
 
 #include "framework/HelpService.h"
+#include "framework/ResourceIcon.h"
 #include "scripture/Bible.h"
 
 #include <QComboBox>

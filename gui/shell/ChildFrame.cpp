@@ -1,4 +1,5 @@
 #include "ChildFrame.h"
+
 #include "framework/ResourceIcon.h"
 
 CChildFrame::CChildFrame() : CMdiChildFrame(132, ResourceIcon(":/images/generalnotes.png")) {}

@@ -1,8 +1,8 @@
 #include "PlanChildFrame.h"
-#include "framework/ResourceIcon.h"
 
 #include "coverage/PlanSchedule.h"
 #include "framework/HelpService.h"
+#include "framework/ResourceIcon.h"
 #include "plan/FormatPercent.h"
 
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #include "PassageFrame.h"
-#include "framework/ResourceIcon.h"
 
 #include "PassageView.h"
+#include "framework/ResourceIcon.h"
 #include "planview/ReadingPlanView.h"
 
 #include <QCloseEvent>
