@@ -5,6 +5,7 @@
 #include "scripture/Verse.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -201,7 +202,7 @@ std::vector<CPlanElement> BuildPlan(const PlanSettings& s, const SectionBooks& r
             else
                 builder.Verses(sec, target);
         }
-        plan.push_back(day);
+        plan.push_back(std::move(day));
         day.ClearRanges();
     }
     return plan;

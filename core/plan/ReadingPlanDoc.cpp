@@ -288,10 +288,9 @@ void CReadingPlanDoc::Serialize(CArchive& ar) {
         ar.WriteWord(static_cast<uint16_t>(readInPlan.size()));
         ar.Write(readInPlan.data(), readInPlan.size());
         ar.WriteWord(static_cast<uint16_t>(elements.size()));
-        for (const CPlanElement& e : elements) {
-            CPlanElement copy = e;
-            copy.Serialize(ar);
-        }
+        // Storing reads the element only.
+        for (CPlanElement& e : elements)
+            e.Serialize(ar);
     } else {
         // Whatever part was read, the counts describe the flags as they now are.
         struct Recount {
