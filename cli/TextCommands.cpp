@@ -10,6 +10,10 @@ namespace {
 
 int Modules(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) return UsageError(err, "modules takes no arguments");
+    if (const std::string problem = TheBibleText().Problem(); !problem.empty()) {
+        err << "scrivane-cli: " << CliMessage(problem) << "\n";
+        return 1;
+    }
     for (const CTextModuleInfo& m : TheBibleText().Modules())
         out << CliField(m.name) << '\t' << CliField(m.versification) << '\t' << CliField(m.description)
             << '\n';

@@ -1,260 +1,81 @@
 #include "BibleTextSource.h"
 
-#include "PlainText.h"
+#include "TextBackend.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
-#include <localemgr.h>
-#include <markupfiltmgr.h>
-#include <swfilter.h>
-#include <swlog.h>
-#include <swmgr.h>
-#include <swmodule.h>
-#include <versekey.h>
-
-#include <algorithm>
-#include <cstring>
+#include <cstdlib>
+#include <dlfcn.h>
 #include <filesystem>
-#include <map>
 
 namespace {
 
-constexpr uint16_t kOldTestamentBooks = 39;
-// A mapped range longer than this is a damaged mapping, not a verse.
-constexpr int kLongestMappedRange = 8;
-
-// Runs before SWORD's own filters, so that the footnote filter cannot glue
-// the words on both sides of a note.
-class CKeepWordBreaks : public sword::SWFilter {
-public:
-    char processText(sword::SWBuf& text, const sword::SWKey*, const sword::SWModule*) override {
-        if (std::strstr(text.c_str(), "<note")) text = KeepWordBreaksAroundNotes(text.c_str()).c_str();
-        return 0;
-    }
-};
-
-struct Rendered {
-    std::string text;
-    std::vector<std::string> headings;
-    std::vector<std::string> psalmTitles;
-};
+// Where the SWORD reader is: beside the installed program, else in the
+// build tree it was built in; SCRIVANE_TEXT_BACKEND names another.
+std::vector<std::string> BackendCandidates() {
+    if (const char* named = std::getenv("SCRIVANE_TEXT_BACKEND"); named && *named) return {named};
+    std::vector<std::string> candidates;
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec)
+        candidates.push_back(
+            (program.parent_path() / SCRIVANE_TEXT_MODULE_FROM_BINDIR).lexically_normal().string());
+    candidates.push_back(SCRIVANE_TEXT_MODULE_IN_BUILD);
+    return candidates;
+}
 
 } // namespace
 
-// Verses are named by number, never by a localised book name, so SWORD's
-// built-in English is enough; loading every installed locale would be most of
-// the time it takes to open. It must be in place before the first VerseKey,
-// which keeps a pointer into the locale manager.
-struct UseBuiltInLocale {
-    UseBuiltInLocale() {
-        static const bool done = [] {
-            sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
-            sword::LocaleMgr::setSystemLocaleMgr(new sword::LocaleMgr(""));
-            return true;
-        }();
-        (void)done;
-    }
-};
-
 struct CBibleTextSource::Impl {
-    UseBuiltInLocale locale;
     std::string libraryPath;
-    // Declared before the manager, which holds pointers to it, so that it outlives it.
-    CKeepWordBreaks keepWordBreaks;
-    std::unique_ptr<sword::SWMgr> mgr;
-    std::map<std::string, sword::SWModule*> filtered;
-    sword::VerseKey canonKey;
+    bool tried = false;
+    std::unique_ptr<ITextBackend> backend;
+    std::string problem;
 
-    sword::SWMgr& Manager() {
-        if (!mgr) {
-            auto* markup = new sword::MarkupFilterMgr(sword::FMT_PLAIN);
-            if (libraryPath.empty())
-                mgr = std::make_unique<sword::SWMgr>(markup);
-            else
-                mgr = std::make_unique<sword::SWMgr>(libraryPath.c_str(), true, markup, false, false);
-            // Plain reading text: headings and poetry kept, the apparatus left out.
-            const char* const off[] = {"Footnotes",
-                                       "Cross-references",
-                                       "Strong's Numbers",
-                                       "Morphological Tags",
-                                       "Lemmas",
-                                       "Glosses",
-                                       "Word Javascript",
-                                       "Transliterated Forms",
-                                       "Enumerations",
-                                       "Morpheme Segmentation",
-                                       "Words of Christ in Red"};
-            for (const char* option : off)
-                mgr->setGlobalOption(option, "Off");
-            mgr->setGlobalOption("Hebrew Vowel Points", "On");
-            mgr->setGlobalOption("Greek Accents", "On");
-            mgr->setGlobalOption("Headings", "On");
-            mgr->setGlobalOption("Textual Variants", "Primary Reading");
-            canonKey.setVersificationSystem("KJV");
-            canonKey.setIntros(true);
-            canonKey.setAutoNormalize(false);
-        }
-        return *mgr;
-    }
-
-    static bool IsBible(sword::SWModule* m) {
-        return m && std::strcmp(m->getType(), sword::SWMgr::MODTYPE_BIBLES) == 0 &&
-               dynamic_cast<sword::VerseKey*>(m->getKey()) != nullptr;
-    }
-
-    static std::string Versification(sword::SWModule* m) {
-        const char* v = m->getConfigEntry("Versification");
-        return v && *v ? v : "KJV";
-    }
-
-    sword::SWModule* Find(const std::string& name) {
-        sword::SWModule* m = Manager().getModule(name.c_str());
-        if (!IsBible(m)) return nullptr;
-        if (!filtered.count(name)) {
-            m->addRawFilter(&keepWordBreaks);
-            static_cast<sword::VerseKey*>(m->getKey())->setIntros(true);
-            filtered[name] = m;
-        }
-        return m;
-    }
-
-    // The module's files are gone (removed since the library was opened).
-    static bool DataGone(sword::SWModule* m) {
-        const char* path = m->getConfigEntry("AbsoluteDataPath");
+    // Loaded once, with the first source; the module stays loaded to the end
+    // of the process, as SWORD's own statics expect.
+    ITextBackend* Backend() {
+        if (tried) return backend.get();
+        tried = true;
+        const std::vector<std::string> candidates = BackendCandidates();
+        std::string path = candidates.front();
         std::error_code ec;
-        return path && *path && !std::filesystem::exists(path, ec);
-    }
-
-    void SetCanonKey(const CVerse& r) {
-        const uint16_t b = r.GetBook();
-        canonKey.setTestament(b <= kOldTestamentBooks ? 1 : 2);
-        canonKey.setBook(static_cast<char>(b <= kOldTestamentBooks ? b : b - kOldTestamentBooks));
-        canonKey.setChapter(r.GetChapter());
-        canonKey.setVerse(r.GetVerse());
-    }
-
-    // The entry at the module's key, through SWORD's render filters.
-    static Rendered Render(sword::SWModule* m) {
-        Rendered out;
-        // Headings come out of the entry's attributes, which are costly to
-        // make: only an entry with a title needs them.
-        sword::SWBuf raw = m->getRawEntryBuf();
-        if (!std::strstr(raw.c_str(), "<title")) {
-            out.text = NormalizePlainText(m->renderText(raw.c_str()).c_str());
-            return out;
-        }
-        out.text = NormalizePlainText(m->renderText().c_str());
-        auto& attributes = m->getEntryAttributes();
-        auto heading = attributes.find("Heading");
-        if (heading == attributes.end()) return out;
-        auto preverse = heading->second.find("Preverse");
-        if (preverse == heading->second.end()) return out;
-        for (const auto& [number, osis] : preverse->second) {
-            std::string_view s(osis.c_str());
-            for (size_t pos = s.find("<title"); pos != std::string_view::npos;
-                 pos = s.find("<title", pos + 1)) {
-                size_t end = s.find("</title>", pos);
-                size_t open = s.find('>', pos);
-                if (open == std::string_view::npos) break;
-                if (s[open - 1] == '/') continue;
-                if (end == std::string_view::npos) end = s.size();
-                std::string element(s.substr(pos, std::min(end + 8, s.size()) - pos));
-                std::string text = NormalizePlainText(m->renderText(element.c_str()).c_str());
-                std::replace(text.begin(), text.end(), '\n', ' ');
-                if (text.empty()) continue;
-                const bool psalm = s.substr(pos, open - pos).find("type=\"psalm\"") != std::string_view::npos;
-                (psalm ? out.psalmTitles : out.headings).push_back(text);
+        for (const std::string& c : candidates)
+            if (std::filesystem::exists(c, ec)) {
+                path = c;
+                break;
             }
+        void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        auto make = handle
+                        ? reinterpret_cast<MakeTextBackendFunction>(::dlsym(handle, kMakeTextBackendSymbol))
+                        : nullptr;
+        if (!make) {
+            const char* why = ::dlerror();
+            problem = "The Bible text reader of Scrivane could not be loaded (" +
+                      std::string(why ? why : path) + "): reinstall Scrivane to read the passage here.";
+            return nullptr;
         }
-        return out;
-    }
-
-    static void Append(std::string& to, const std::string& text, char separator) {
-        if (text.empty()) return;
-        if (!to.empty()) to += separator;
-        to += text;
-    }
-
-    CVerseText Read(sword::SWModule* m, uint16_t index) {
-        CBible& bible = TheBible();
-        CVerseText out;
-        out.index = index;
-        const CVerse r = bible.GetVerseAt(index);
-        out.reference = bible.GetReferenceText(r);
-        const bool canonHasTitle = bible.GetFirstVerse(r.GetBook(), r.GetChapter()) == 0;
-
-        auto* key = static_cast<sword::VerseKey*>(m->getKey());
-        key->clearBounds();
-        SetCanonKey(r);
-        key->positionFrom(canonKey);
-        const bool failed = key->popError() != 0;
-        if (failed && !key->isBoundSet()) {
-            out.missing = true;
-            return out;
-        }
-        if (key->isBoundSet()) {
-            // One of our verses is several of the module's: read them all.
-            sword::VerseKey first(key->getLowerBound());
-            sword::VerseKey last(key->getUpperBound());
-            key->clearBounds();
-            first.setIntros(false);
-            int n = 0;
-            for (; first.compare(last) <= 0 && n < kLongestMappedRange; ++n) {
-                key->positionFrom(first);
-                Rendered part = Render(m);
-                for (auto& h : part.psalmTitles)
-                    Append(out.text, h, '\n');
-                for (auto& h : part.headings)
-                    out.headings.push_back(h);
-                Append(out.text, part.text, '\n');
-                first.increment(1);
-                if (first.popError()) break;
-            }
-        } else if (r.GetVerse() == 0 && key->getVerse() == 0) {
-            // The module keeps the title before its verse 1 (or in its chapter
-            // introduction); either way it is our verse 0.
-            Rendered intro = Render(m);
-            key->setVerse(1);
-            Rendered first = Render(m);
-            for (auto& t : first.psalmTitles)
-                Append(out.text, t, '\n');
-            if (out.text.empty()) out.text = intro.text;
-        } else {
-            Rendered verse = Render(m);
-            out.headings = std::move(verse.headings);
-            // Given as verse 0 already when the canon counts the title.
-            const bool titleIsVerseZero = canonHasTitle && r.GetVerse() == 1 && key->getVerse() == 1;
-            if (!titleIsVerseZero)
-                out.headings.insert(out.headings.end(), verse.psalmTitles.begin(), verse.psalmTitles.end());
-            out.text = std::move(verse.text);
-        }
-        out.missing = out.text.empty();
-        return out;
+        backend.reset(make(libraryPath.c_str()));
+        return backend.get();
     }
 };
 
 CBibleTextSource::CBibleTextSource(std::string libraryPath) : impl_(std::make_unique<Impl>()) {
     impl_->libraryPath = std::move(libraryPath);
+    // Made now, so that SWORD's locale is settled before anything else of SWORD runs.
+    impl_->Backend();
 }
 
 CBibleTextSource::~CBibleTextSource() = default;
 
 std::vector<CTextModuleInfo> CBibleTextSource::Modules() {
-    std::vector<CTextModuleInfo> out;
-    for (const auto& [name, m] : impl_->Manager().Modules) {
-        if (!Impl::IsBible(m)) continue;
-        CTextModuleInfo info;
-        info.name = name.c_str();
-        info.description = m->getDescription() ? m->getDescription() : "";
-        info.language = m->getLanguage() ? m->getLanguage() : "";
-        info.versification = Impl::Versification(m);
-        out.push_back(std::move(info));
-    }
-    return out;
+    ITextBackend* backend = impl_->Backend();
+    return backend ? backend->Modules() : std::vector<CTextModuleInfo>();
 }
 
 bool CBibleTextSource::HasModule(const std::string& name) {
-    return impl_->Find(name) != nullptr;
+    ITextBackend* backend = impl_->Backend();
+    return backend && backend->HasModule(name);
 }
 
 std::string CBibleTextSource::DefaultModule() {
@@ -266,25 +87,17 @@ std::string CBibleTextSource::DefaultModule() {
 
 CPassage CBibleTextSource::GetPassage(uint16_t from, uint16_t to, const std::string& module) {
     CPassage out;
+    ITextBackend* backend = impl_->Backend();
+    if (!backend) {
+        out.problem = impl_->problem;
+        return out;
+    }
     out.module = module.empty() ? DefaultModule() : module;
     if (out.module.empty()) {
         out.problem = NoModuleMessage();
         return out;
     }
-    sword::SWModule* m = impl_->Find(out.module);
-    if (!m || Impl::DataGone(m)) {
-        out.problem = ModuleGoneMessage(out.module);
-        out.module.clear();
-        return out;
-    }
-    CBible& bible = TheBible();
-    const uint16_t total = bible.GetTotalVerseCount();
-    if (from >= total || from > to) return out;
-    to = std::min<uint16_t>(to, total - 1);
-    out.verses.reserve(static_cast<size_t>(to - from) + 1);
-    for (uint32_t i = from; i <= to; ++i)
-        out.verses.push_back(impl_->Read(m, static_cast<uint16_t>(i)));
-    return out;
+    return backend->GetPassage(from, to, out.module);
 }
 
 CVerseText CBibleTextSource::GetVerse(uint16_t index, const std::string& module) {
@@ -297,29 +110,11 @@ CVerseText CBibleTextSource::GetVerse(uint16_t index, const std::string& module)
     return missing;
 }
 
+std::string CBibleTextSource::Problem() const {
+    return impl_->problem;
+}
+
 CBibleTextSource& TheBibleText() {
     static CBibleTextSource source;
     return source;
-}
-
-std::string DebianPackageOf(const std::string& module) {
-    static const std::map<std::string, std::string> known = {{"engKJV2006eb", "sword-text-kjv"},
-                                                             {"engWEB2015eb", "sword-text-web"}};
-    auto it = known.find(module);
-    return it == known.end() ? std::string() : it->second;
-}
-
-std::string NoModuleMessage() {
-    return "No Bible text is installed: install the package sword-text-kjv (or any SWORD Bible module, "
-           "system-wide or in ~/.sword) to read the passage here.";
-}
-
-std::string ModuleGoneMessage(const std::string& module) {
-    std::string package = DebianPackageOf(module);
-    if (!package.empty())
-        return "The translation " + module + " is not installed: install the package " + package +
-               " or choose another translation.";
-    return "The translation " + module +
-           " is not installed: install its SWORD module (system-wide or in ~/.sword) or choose another "
-           "translation.";
 }

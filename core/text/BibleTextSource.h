@@ -28,8 +28,9 @@ struct CPassage {
 };
 
 // Bible text from the SWORD modules installed system-wide or in ~/.sword.
-// The library and the modules are opened once, on first use, and only ever
-// read. Verses are named by the canon's absolute indices and looked up in a
+// SWORD is reached through a module of ours that the first source loads (see
+// TextBackend.h); the library and the modules are opened once, on first use,
+// and only ever read. Verses are named by the canon's absolute indices and looked up in a
 // module's own versification with SWORD's mapping: a verse the module numbers
 // differently is found where it is, a verse it lacks is reported missing.
 // Psalm titles come back as verse 0 of their psalm. The first source made
@@ -56,6 +57,8 @@ public:
     CPassage GetPassage(uint16_t from, uint16_t to, const std::string& module = {});
     // One verse; missing when there is no text for it.
     CVerseText GetVerse(uint16_t index, const std::string& module = {});
+    // Why no text can be read at all (the reader module did not load); empty when it can.
+    std::string Problem() const;
 
 private:
     struct Impl;

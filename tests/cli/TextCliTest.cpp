@@ -46,4 +46,18 @@ TEST(TextCli, TextGivesOneEscapedLinePerVerse) {
     }
 }
 
+// Without the reader module the text commands say so and fail; the rest of
+// the program never needs it.
+TEST(TextCli, AMissingTextReaderIsReportedNotHidden) {
+    const std::string missing = "SCRIVANE_TEXT_BACKEND=/nonexistent/libscrivane-sword.so";
+    for (const std::string args : {"modules", "text 0"}) {
+        CliRun r = RunCliWithErr(args, missing);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_NE(r.err.find("The Bible text reader of Scrivane could not be loaded"), std::string::npos)
+            << r.err;
+    }
+    EXPECT_EQ(RunCli("date 2000-1-1", missing).status, 0);
+}
+
 } // namespace

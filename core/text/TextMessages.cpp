@@ -1,0 +1,25 @@
+#include "BibleTextSource.h"
+
+#include <map>
+
+std::string DebianPackageOf(const std::string& module) {
+    static const std::map<std::string, std::string> known = {{"engKJV2006eb", "sword-text-kjv"},
+                                                             {"engWEB2015eb", "sword-text-web"}};
+    auto it = known.find(module);
+    return it == known.end() ? std::string() : it->second;
+}
+
+std::string NoModuleMessage() {
+    return "No Bible text is installed: install the package sword-text-kjv (or any SWORD Bible module, "
+           "system-wide or in ~/.sword) to read the passage here.";
+}
+
+std::string ModuleGoneMessage(const std::string& module) {
+    std::string package = DebianPackageOf(module);
+    if (!package.empty())
+        return "The translation " + module + " is not installed: install the package " + package +
+               " or choose another translation.";
+    return "The translation " + module +
+           " is not installed: install its SWORD module (system-wide or in ~/.sword) or choose another "
+           "translation.";
+}
