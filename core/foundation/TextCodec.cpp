@@ -1,6 +1,7 @@
 #include "TextCodec.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -33,6 +34,14 @@ constexpr uint16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x
 bool IsValidUtf8(std::string_view s) {
     size_t i = 0;
     while (i < s.size()) {
+        // Notes are mostly ASCII: eight bytes at a time while none has its high bit.
+        while (i + 8 <= s.size()) {
+            uint64_t word;
+            std::memcpy(&word, s.data() + i, 8);
+            if (word & 0x8080808080808080ull) break;
+            i += 8;
+        }
+        if (i >= s.size()) break;
         auto c = static_cast<unsigned char>(s[i]);
         size_t len;
         uint32_t cp;

@@ -1,8 +1,33 @@
+#include "CliText.h"
 #include "RunCli.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Escaping looks at eight bytes at a time: every byte value, at every
+// position against the words' edges, comes out as a byte-by-byte escape would.
+TEST(Cli, FieldEscapingOfEveryByteAtEveryPosition) {
+    auto oneByOne = [](const std::string& text) {
+        std::string out;
+        for (char c : text)
+            out += c == '\\'   ? "\\\\"
+                   : c == '\t' ? "\\t"
+                   : c == '\r' ? "\\r"
+                   : c == '\n' ? "\\n"
+                               : std::string(1, c);
+        return out;
+    };
+    for (size_t at = 0; at < 20; ++at)
+        for (int b = 0; b < 256; ++b) {
+            std::string text(20, 'x');
+            text[at] = static_cast<char>(b);
+            text[19 - at] = '\n';
+            ASSERT_EQ(CliField(text), oneByOne(text)) << at << " " << b;
+        }
+    EXPECT_EQ(CliField(""), "");
+    EXPECT_EQ(CliField("a\\b\tc\r\nd"), "a\\\\b\\tc\\r\\nd");
+}
 
 TEST(Cli, VerseCommands) {
     struct Case {

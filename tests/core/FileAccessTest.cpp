@@ -144,4 +144,23 @@ TEST(TextCodec, EncodingsAndLineBreaks) {
     EXPECT_EQ(ToLowerAscii("DaYs"), "days");
 }
 
+// Long ASCII runs are checked a word at a time: a fault is found wherever it
+// sits against the words' edges, and a good sequence anywhere passes.
+TEST(TextCodec, Utf8CheckFindsAFaultAtEveryPosition) {
+    for (size_t at = 0; at < 26; ++at) {
+        std::string text(26, 'a');
+        for (const std::string& bad :
+             {std::string("\xE9"), std::string("\xC0\x80"), std::string("\xED\xA0\x80")}) {
+            std::string t = text;
+            t.replace(at, bad.size(), bad);
+            EXPECT_FALSE(IsValidUtf8(t.substr(0, 26))) << at;
+        }
+        std::string good = text;
+        good.replace(at, 2, "\xC3\xA9");
+        EXPECT_TRUE(IsValidUtf8(good)) << at;
+        EXPECT_FALSE(IsValidUtf8(text + "\xE2\x82")) << at; // cut at the end
+        EXPECT_TRUE(IsValidUtf8(text.substr(0, at)));
+    }
+}
+
 } // namespace
