@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// Long listings are written in pieces of about this size.
+inline constexpr size_t kCliWriteChunk = 64 * 1024;
+
 // Where the first backslash, TAB, CR or LF of text is; its size when none.
 // A listing of every note goes through here, so eight bytes are looked at
 // at a time (a byte equal to one of the four shows up as a zero byte of the

@@ -33,9 +33,17 @@ bool LoadNotes(const std::string& path, CBibleNoteMap& map, std::ostream& err) {
     }
 }
 
-std::string Reference(uint16_t index) {
+void AppendReference(std::string& out, uint16_t index) {
     CBible& bible = TheBible();
-    return bible.IsValidVerseIndex(index) ? bible.GetReferenceText(bible.GetVerseAt(index)) : std::string();
+    if (!bible.IsValidVerseIndex(index)) return;
+    const CVerse r = bible.GetVerseAt(index);
+    bible.AppendReferenceText(out, r.GetBook(), r.GetChapter(), r.GetVerse());
+}
+
+std::string Reference(uint16_t index) {
+    std::string text;
+    AppendReference(text, index);
+    return text;
 }
 
 int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
@@ -45,13 +53,18 @@ int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!LoadNotes(args[0], map, err)) return 1;
     out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
         << '\n';
-    // One write of the whole listing: a full file is over a megabyte of lines.
+    // A full file is over a megabyte of lines: they go out in a few large
+    // writes through one buffer, which stays in the same few pages.
     std::string text;
-    text.reserve(map.GetCount() * 64);
+    text.reserve(kCliWriteChunk + 4096);
     for (uint16_t index : map.IterationOrder()) {
+        if (text.size() >= kCliWriteChunk) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
         text += std::to_string(index);
         text += '\t';
-        text += Reference(index);
+        AppendReference(text, index);
         text += '\t';
         const std::string& note = map.GetNote(index);
         AppendCliField(text, IsValidUtf8(note) ? std::string_view(note)

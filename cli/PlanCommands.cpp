@@ -53,10 +53,15 @@ bool Enabled(const CReadingPlanDoc& doc, int id) {
 }
 
 void Show(const CReadingPlanDoc& doc, std::ostream& out) {
-    // The assignments as one write: the largest plan has thousands of lines.
+    // The assignments in a few large writes through one buffer, which stays
+    // in the same few pages: the largest plan has thousands of lines.
     std::string text;
-    text.reserve(size_t(doc.GetElementCount()) * 96);
+    text.reserve(kCliWriteChunk + 4096);
     for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
+        if (text.size() >= kCliWriteChunk) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
         const CPlanElement& e = doc.Elements()[i];
         text += std::to_string(i);
         text += '\t';
@@ -66,7 +71,7 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
         text += doc.IsElementFinished(i) ? "\t1\t" : "\t0\t";
         for (uint16_t r = 0; r < e.GetRangeCount(); ++r) {
             if (r) text += "; ";
-            text += RangeText(e.GetRangeStart(r), e.GetRangeEnd(r));
+            AppendRangeText(text, e.GetRangeStart(r), e.GetRangeEnd(r));
         }
         text += '\n';
     }

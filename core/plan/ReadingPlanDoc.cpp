@@ -34,10 +34,19 @@ constexpr uint64_t kMinLogBytes = 8 + 4;
 } // namespace
 
 std::string RangeText(uint16_t start, uint16_t end) {
+    std::string text;
+    AppendRangeText(text, start, end);
+    return text;
+}
+
+void AppendRangeText(std::string& out, uint16_t start, uint16_t end) {
     CBible& bible = TheBible();
-    std::string text = bible.GetReferenceText(bible.GetVerseAt(start));
-    if (start == end) return text;
-    return text + " through " + bible.GetReferenceText(bible.GetVerseAt(end));
+    const CVerse first = bible.GetVerseAt(start);
+    bible.AppendReferenceText(out, first.GetBook(), first.GetChapter(), first.GetVerse());
+    if (start == end) return;
+    out += " through ";
+    const CVerse last = bible.GetVerseAt(end);
+    bible.AppendReferenceText(out, last.GetBook(), last.GetChapter(), last.GetVerse());
 }
 
 CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)

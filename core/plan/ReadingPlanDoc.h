@@ -45,6 +45,7 @@ inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 // The text of one reading as the plan window shows it: "Genesis 1:1 through
 // Genesis 3:24", or one verse alone.
 std::string RangeText(uint16_t start, uint16_t end);
+void AppendRangeText(std::string& out, uint16_t start, uint16_t end);
 
 // The reader's current plan and lifetime reading history, kept in the plan
 // file (stem + ".vnpln") and the history file (stem + ".vnpro"). Both are

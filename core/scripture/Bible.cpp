@@ -5,6 +5,7 @@
 #include "foundation/Archive.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 void CBible::BuildCanon() {
@@ -200,8 +201,29 @@ std::string CBible::GetChapterVerseText(uint16_t b, uint16_t c, uint16_t v) cons
 }
 
 std::string CBible::GetReferenceText(uint16_t b, uint16_t c, uint16_t v) const {
-    if (!IsValidVerse(b, c, v)) return kInvalidVerseIndex;
-    return GetBookName(b) + " " + GetChapterVerseText(b, c, v);
+    std::string text;
+    AppendReferenceText(text, b, c, v);
+    return text;
+}
+
+void CBible::AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint16_t v) const {
+    if (!IsValidVerse(b, c, v)) {
+        out += kInvalidVerseIndex;
+        return;
+    }
+    // Listings name every verse: built in place, without a string for each part.
+    auto number = [&out](uint16_t n) {
+        char digits[8];
+        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+        out.append(digits, end);
+    };
+    out += books[b - 1u].name;
+    out += ' ';
+    if (GetChapterCount(b) != 1) {
+        number(c);
+        out += ':';
+    }
+    number(v);
 }
 
 std::string CBible::GetVerseNumberText(const CVerse& r) const {

@@ -50,6 +50,8 @@ public:
     std::string GetVerseNumberText(const CVerse& r) const;
     std::string GetChapterVerseText(const CVerse& r) const;
     std::string GetReferenceText(const CVerse& r) const;
+    // The reference text appended to out, as GetReferenceText gives it.
+    void AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint16_t v) const;
 
     const CBook& GetBook(uint16_t b) const { return books[b - 1u]; }
 
