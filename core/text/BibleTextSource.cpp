@@ -10,17 +10,21 @@
 
 namespace {
 
-// Where the SWORD reader is: beside the installed program, else in the
-// build tree it was built in; SCRIVANE_TEXT_BACKEND names another.
+// Where the SWORD reader is: beside the installed program, or, for a program
+// run from the build tree it was built in, in that tree; SCRIVANE_TEXT_BACKEND
+// names another. An installed program never looks in the build tree, whose
+// place (under /tmp, say) may be anyone's by now.
 std::vector<std::string> BackendCandidates() {
     if (const char* named = std::getenv("SCRIVANE_TEXT_BACKEND"); named && *named) return {named};
     std::vector<std::string> candidates;
     std::error_code ec;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec)
-        candidates.push_back(
-            (program.parent_path() / SCRIVANE_TEXT_MODULE_FROM_BINDIR).lexically_normal().string());
-    candidates.push_back(SCRIVANE_TEXT_MODULE_IN_BUILD);
+    if (ec) return {SCRIVANE_TEXT_MODULE_FROM_BINDIR};
+    candidates.push_back(
+        (program.parent_path() / SCRIVANE_TEXT_MODULE_FROM_BINDIR).lexically_normal().string());
+    const std::string buildTree = std::string(SCRIVANE_BUILD_TREE) + "/";
+    if (program.string().compare(0, buildTree.size(), buildTree) == 0)
+        candidates.push_back(SCRIVANE_TEXT_MODULE_IN_BUILD);
     return candidates;
 }
 
