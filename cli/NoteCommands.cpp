@@ -66,7 +66,7 @@ int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
         text += '\t';
         AppendReference(text, index);
         text += '\t';
-        const std::string& note = map.GetNote(index);
+        const std::string_view note = map.GetNote(index);
         AppendCliField(text, IsValidUtf8(note) ? std::string_view(note)
                                                : std::string_view(Windows1252ToUtf8(note)));
         text += '\n';

@@ -109,6 +109,12 @@ uint32_t ReadStringLength(CArchive& ar, bool& wide) {
 } // namespace
 
 std::string CArchive::ReadString() {
+    std::string s;
+    ReadStringAppend(s);
+    return s;
+}
+
+void CArchive::ReadStringAppend(std::string& out) {
     bool wide = false;
     uint32_t n = ReadStringLength(*this, wide);
     if (wide) {
@@ -123,12 +129,12 @@ std::string CArchive::ReadString() {
         std::u16string text(n, u'\0');
         for (uint32_t i = 0; i < n; ++i)
             text[i] = static_cast<char16_t>(ReadWord());
-        return Utf16ToUtf8(text);
+        out += Utf16ToUtf8(text);
+        return;
     }
     Require(n);
-    std::string s(data_, pos_, n);
+    out.append(data_, pos_, n);
     pos_ += n;
-    return s;
 }
 
 uint32_t CArchive::ReadCount() {

@@ -37,6 +37,8 @@ public:
     int16_t ReadShort() { return static_cast<int16_t>(ReadWord()); }
     int32_t ReadLong() { return static_cast<int32_t>(ReadDWord()); }
     std::string ReadString();
+    // Appends the string read to out, without a string of its own.
+    void ReadStringAppend(std::string& out);
     uint32_t ReadCount();
     void Read(void* data, size_t n);
 

@@ -13,7 +13,7 @@ public:
 
     void SetNote(uint16_t index, const std::string& text);
     void DeleteNote(uint16_t index);
-    const std::string& GetNote(uint16_t index) const { return map_.GetNote(index); }
+    std::string_view GetNote(uint16_t index) const { return map_.GetNote(index); }
     uint16_t NextNoted(uint16_t index) const { return map_.NextNoted(index); }
     uint16_t PreviousNoted(uint16_t index) const { return map_.PreviousNoted(index); }
     uint16_t MinNoted() const { return map_.MinNoted(); }

@@ -14,15 +14,29 @@ bool IsValid(uint16_t index) {
 
 } // namespace
 
-void CBibleNoteMap::Assign(uint16_t index, std::string text) {
+void CBibleNoteMap::Assign(uint16_t index, std::string_view text, bool appended) {
     if (slots_.empty()) slots_.assign(kIndexCount, kNoSlot);
+    const auto length = static_cast<uint32_t>(text.size());
     uint32_t& slot = slots_[index];
+    if (slot != kNoSlot && !appended && length <= entries_[slot].length) {
+        // No longer than before: written over the old bytes.
+        Entry& e = entries_[slot];
+        text.copy(text_.data() + e.offset, length);
+        unused_ += e.length - length;
+        e.length = length;
+        return;
+    }
+    const auto offset = static_cast<uint32_t>(appended ? text_.size() - length : text_.size());
+    if (!appended) text_.append(text);
     if (slot != kNoSlot) {
-        entries_[slot].text = std::move(text);
+        Entry& e = entries_[slot];
+        unused_ += e.length;
+        e.offset = offset;
+        e.length = length;
         return;
     }
     slot = static_cast<uint32_t>(entries_.size());
-    entries_.push_back({index, std::move(text)});
+    entries_.push_back({index, offset, length});
     present_[index >> 6] |= uint64_t(1) << (index & 63);
     chains_[BucketOf(index)].push_back(index);
 }
@@ -30,9 +44,10 @@ void CBibleNoteMap::Assign(uint16_t index, std::string text) {
 void CBibleNoteMap::Remove(uint16_t index) {
     const uint32_t slot = SlotOf(index);
     if (slot == kNoSlot) return;
+    unused_ += entries_[slot].length;
     // The last entry takes the removed one's place in the table.
     if (slot + 1 != entries_.size()) {
-        entries_[slot] = std::move(entries_.back());
+        entries_[slot] = entries_.back();
         slots_[entries_[slot].index] = slot;
     }
     entries_.pop_back();
@@ -42,8 +57,23 @@ void CBibleNoteMap::Remove(uint16_t index) {
     chain.erase(std::find(chain.begin(), chain.end(), index));
 }
 
+void CBibleNoteMap::CompactIfWasteful() {
+    if (unused_ < 4096 || unused_ * 2 < text_.size()) return;
+    std::string kept;
+    kept.reserve(text_.size() - unused_);
+    for (Entry& e : entries_) {
+        const auto offset = static_cast<uint32_t>(kept.size());
+        kept.append(TextOf(e));
+        e.offset = offset;
+    }
+    text_ = std::move(kept);
+    unused_ = 0;
+}
+
 void CBibleNoteMap::RemoveAll() {
     entries_ = {};
+    text_ = {};
+    unused_ = 0;
     slots_ = {};
     present_.fill(0);
     for (auto& chain : chains_)
@@ -67,6 +97,7 @@ void CBibleNoteMap::SetNote(uint16_t index, const std::string& text) {
         Remove(index);
         removed = true;
     }
+    CompactIfWasteful();
 
     if (entries_.empty()) {
         RemoveAll(); // frees the table, as emptying the map always did
@@ -80,11 +111,10 @@ void CBibleNoteMap::SetNote(uint16_t index, const std::string& text) {
     }
 }
 
-const std::string& CBibleNoteMap::GetNote(uint16_t index) const {
-    static const std::string none;
-    if (!IsValid(index)) return none;
+std::string_view CBibleNoteMap::GetNote(uint16_t index) const {
+    if (!IsValid(index)) return {};
     const uint32_t slot = SlotOf(index);
-    return slot == kNoSlot ? none : entries_[slot].text;
+    return slot == kNoSlot ? std::string_view() : TextOf(entries_[slot]);
 }
 
 // Entries loaded from a file may carry indices beyond the canon; the walk over
@@ -130,7 +160,7 @@ void CBibleNoteMap::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         size_t bytes = 6;
         for (const Entry& e : entries_)
-            bytes += 2 + 7 + e.text.size();
+            bytes += 2 + 7 + e.length;
         ar.Reserve(bytes);
         ar.WriteWord(static_cast<uint16_t>(entries_.size()));
         ar.WriteWord(firstNoted);
@@ -138,7 +168,7 @@ void CBibleNoteMap::Serialize(CArchive& ar) {
         for (const auto& chain : chains_) {
             for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
                 ar.WriteWord(*it);
-                ar.WriteString(entries_[slots_[*it]].text);
+                ar.WriteString(TextOf(entries_[slots_[*it]]));
             }
         }
         return;
@@ -149,8 +179,14 @@ void CBibleNoteMap::Serialize(CArchive& ar) {
     lastNoted = ar.ReadWord();
     // Each entry takes at least three bytes; a damaged count cannot make the table huge.
     entries_.reserve(std::min<size_t>(count, ar.Remaining() / 3));
+    // The texts take no more than the file's remaining bytes (a wide text
+    // takes fewer as UTF-8 than it did as UTF-16).
+    text_.reserve(ar.Remaining());
     for (uint16_t n = 0; n < count; ++n) {
         uint16_t index = ar.ReadWord();
-        Assign(index, ar.ReadString());
+        const size_t before = text_.size();
+        ar.ReadStringAppend(text_);
+        Assign(index, std::string_view(text_).substr(before), true);
     }
+    CompactIfWasteful();
 }

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CArchive;
@@ -11,16 +12,16 @@ inline constexpr uint16_t kNoVerse = 59999;
 
 // One note per verse, keyed by absolute verse index. The notes file lists the
 // entries in the order of a 17-bucket hash table's chains (bucket (k / 16) mod
-// 17, newest key in front), so the chains are kept for that order; the texts
-// sit in a flat table reached through a per-index slot, and a bit per index
-// answers the neighbour queries.
+// 17, newest key in front), so the chains are kept for that order; the
+// entries sit in a flat table reached through a per-index slot, their texts
+// end to end in one buffer, and a bit per index answers the neighbour queries.
 class CBibleNoteMap {
 public:
     static constexpr int kBucketCount = 17;
 
     void SetNote(uint16_t index, const std::string& text);
-    // The note's text; empty for none. The reference holds until the map changes.
-    const std::string& GetNote(uint16_t index) const;
+    // The note's text; empty for none. The view holds until the map changes.
+    std::string_view GetNote(uint16_t index) const;
     bool HasNote(uint16_t index) const { return SlotOf(index) != kNoSlot; }
     uint16_t NextNoted(uint16_t index) const;
     uint16_t PreviousNoted(uint16_t index) const;
@@ -45,16 +46,27 @@ private:
 
     struct Entry {
         uint16_t index;
-        std::string text;
+        uint32_t offset; // of its text in text_
+        uint32_t length;
     };
 
     uint32_t SlotOf(uint16_t index) const { return slots_.empty() ? kNoSlot : slots_[index]; }
-    // Assigns without validity checks, keeping an existing key's place.
-    void Assign(uint16_t index, std::string text);
+    std::string_view TextOf(const Entry& e) const {
+        return std::string_view(text_).substr(e.offset, e.length);
+    }
+    // Assigns without validity checks, keeping an existing key's place. The
+    // text is the last length bytes of text_ when appended is set.
+    void Assign(uint16_t index, std::string_view text, bool appended = false);
     void Remove(uint16_t index);
+    // Drops the bytes no entry uses once they are most of the buffer.
+    void CompactIfWasteful();
     bool Present(uint32_t index) const { return (present_[index >> 6] >> (index & 63)) & 1u; }
 
-    std::vector<Entry> entries_;  // in no particular order
+    std::vector<Entry> entries_; // in no particular order
+    // The notes' bytes, end to end; a replaced or removed note leaves its old
+    // bytes behind until the buffer is compacted.
+    std::string text_;
+    size_t unused_ = 0;
     std::vector<uint32_t> slots_; // per index: its entry, or kNoSlot; empty until the first note
     std::array<uint64_t, kIndexCount / 64> present_{};
     // Each chain is kept back to front, so that a new key at the chain's front is an append.

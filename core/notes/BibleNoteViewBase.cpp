@@ -61,7 +61,7 @@ void CBibleNoteViewBase::CommitNote() {
         return;
     }
     // A note shown unchanged keeps its stored bytes (an 8-bit note stays 8-bit).
-    std::string stored = doc->GetNote(currentVerse_);
+    std::string stored(doc->GetNote(currentVerse_));
     if (stored.empty() || EditorTextFromStored(stored) != text) stored = StoredTextFromEditor(text);
     doc->SetNote(currentVerse_, stored);
 }

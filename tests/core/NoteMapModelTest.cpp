@@ -62,9 +62,15 @@ TEST(NoteMapModel, RandomChangesKeepTextsNeighboursAndFileOrder) {
         for (int step = 0; step < 3000; ++step) {
             const uint16_t index = static_cast<uint16_t>(random() % spread);
             const bool remove = random() % 3 == 0;
-            const std::string text = remove ? std::string() : "note " + std::to_string(step);
+            // Texts of every length, so that a new text is written over the old
+            // one, or after all the others, and the buffer is compacted now and then.
+            const std::string text =
+                remove
+                    ? std::string()
+                    : std::string(random() % 300, static_cast<char>('a' + step % 26)) + std::to_string(step);
             map.SetNote(index, text);
             model.Set(index, text);
+            if (step % 500 == 0) ExpectSame(map, model, total);
         }
         SCOPED_TRACE(round);
         ExpectSame(map, model, total);
