@@ -35,9 +35,7 @@ bool LoadNotes(const std::string& path, CBibleNoteMap& map, std::ostream& err) {
 
 void AppendReference(std::string& out, uint16_t index) {
     CBible& bible = TheBible();
-    if (!bible.IsValidVerseIndex(index)) return;
-    const CVerse r = bible.GetVerseAt(index);
-    bible.AppendReferenceText(out, r.GetBook(), r.GetChapter(), r.GetVerse());
+    if (bible.IsValidVerseIndex(index)) bible.AppendReferenceTextAt(out, index);
 }
 
 std::string Reference(uint16_t index) {

@@ -41,12 +41,10 @@ std::string RangeText(uint16_t start, uint16_t end) {
 
 void AppendRangeText(std::string& out, uint16_t start, uint16_t end) {
     CBible& bible = TheBible();
-    const CVerse first = bible.GetVerseAt(start);
-    bible.AppendReferenceText(out, first.GetBook(), first.GetChapter(), first.GetVerse());
+    bible.AppendReferenceTextAt(out, start);
     if (start == end) return;
     out += " through ";
-    const CVerse last = bible.GetVerseAt(end);
-    bible.AppendReferenceText(out, last.GetBook(), last.GetChapter(), last.GetVerse());
+    bible.AppendReferenceTextAt(out, end);
 }
 
 CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)

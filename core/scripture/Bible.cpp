@@ -8,6 +8,16 @@
 #include <charconv>
 #include <cstring>
 
+namespace {
+
+void AppendNumber(std::string& out, uint16_t n) {
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out.append(digits, end);
+}
+
+} // namespace
+
 void CBible::BuildCanon() {
     uint16_t counter = 0;
     size_t cursor = 0;
@@ -167,6 +177,7 @@ void CBible::BuildIndexTable() {
         }
     const bool ordered =
         !starts.empty() && starts.front() == 0 && std::is_sorted(starts.begin(), starts.end());
+    indexTableOrdered_ = ordered;
     if (!ordered) {
         for (size_t i = 0; i < total; ++i)
             indexTable_[i] = SearchChapterOf(static_cast<uint16_t>(i));
@@ -206,24 +217,44 @@ std::string CBible::GetReferenceText(uint16_t b, uint16_t c, uint16_t v) const {
     return text;
 }
 
+void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
+    // Listings name thousands of verses: where the table's chapter holds the
+    // index, no lookup needs checking again.
+    if (IsValidVerseIndex(i)) {
+        if (indexTable_.size() != GetTotalVerseCount()) BuildIndexTable();
+        const IndexEntry e = indexTable_[i];
+        if (indexTableOrdered_) {
+            const CBook& book = books[e.book - 1u];
+            const int v = i - book.GetChapterStart(e.chapter) + book.GetFirstVerse(e.chapter);
+            if (v >= 0 && v <= book.GetLastVerse(e.chapter)) {
+                out += book.name;
+                out += ' ';
+                if (book.GetChapterCount() != 1) {
+                    AppendNumber(out, e.chapter);
+                    out += ':';
+                }
+                AppendNumber(out, static_cast<uint16_t>(v));
+                return;
+            }
+        }
+    }
+    const CVerse r = GetVerseAt(i);
+    AppendReferenceText(out, r.GetBook(), r.GetChapter(), r.GetVerse());
+}
+
 void CBible::AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint16_t v) const {
     if (!IsValidVerse(b, c, v)) {
         out += kInvalidVerseIndex;
         return;
     }
     // Listings name every verse: built in place, without a string for each part.
-    auto number = [&out](uint16_t n) {
-        char digits[8];
-        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-        out.append(digits, end);
-    };
     out += books[b - 1u].name;
     out += ' ';
     if (GetChapterCount(b) != 1) {
-        number(c);
+        AppendNumber(out, c);
         out += ':';
     }
-    number(v);
+    AppendNumber(out, v);
 }
 
 std::string CBible::GetVerseNumberText(const CVerse& r) const {

@@ -52,6 +52,8 @@ public:
     std::string GetReferenceText(const CVerse& r) const;
     // The reference text appended to out, as GetReferenceText gives it.
     void AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint16_t v) const;
+    // That of the verse at absolute index i, as GetReferenceText(GetVerseAt(i)) gives it.
+    void AppendReferenceTextAt(std::string& out, uint16_t i);
 
     const CBook& GetBook(uint16_t b) const { return books[b - 1u]; }
 
@@ -71,6 +73,8 @@ private:
     std::vector<CBook> books;
     uint16_t totalVerseCount = 0;
     std::vector<IndexEntry> indexTable_;
+    // The chapters start in canon order, so that each index lies in its table entry's chapter.
+    bool indexTableOrdered_ = false;
 };
 
 // The one canon of the program, built on first use.

@@ -121,9 +121,17 @@ TEST(Canon, EveryIndexRoundTrips) {
             ASSERT_EQ(back, previous) << i;
         }
         ASSERT_EQ(CVerse(b.GetVerseAt(static_cast<uint16_t>(i))), r);
+        // The listings' way of naming it says the same.
+        std::string named = "x";
+        b.AppendReferenceTextAt(named, static_cast<uint16_t>(i));
+        ASSERT_EQ(named, "x" + b.GetReferenceText(r)) << i;
     }
-    for (uint32_t i = 31218; i <= 65535; i += 997)
+    for (uint32_t i = 31218; i <= 65535; i += 997) {
         EXPECT_EQ(b.GetVerseAt(static_cast<uint16_t>(i)), CVerse(1, 1, 1));
+        std::string named;
+        b.AppendReferenceTextAt(named, static_cast<uint16_t>(i));
+        EXPECT_EQ(named, b.GetReferenceText(b.GetVerseAt(static_cast<uint16_t>(i))));
+    }
     EXPECT_EQ(b.GetVerseAt(31218), CVerse(1, 1, 1));
 }
 
