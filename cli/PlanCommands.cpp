@@ -65,9 +65,9 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
         const CPlanElement& e = doc.Elements()[i];
         text += std::to_string(i);
         text += '\t';
-        text += e.GetScheduledDate().GetDateText();
+        e.GetScheduledDate().AppendDateText(text);
         text += '\t';
-        text += e.GetOriginalDate().GetDateText();
+        e.GetOriginalDate().AppendDateText(text);
         text += doc.IsElementFinished(i) ? "\t1\t" : "\t0\t";
         for (uint16_t r = 0; r < e.GetRangeCount(); ++r) {
             if (r) text += "; ";

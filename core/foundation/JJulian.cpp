@@ -2,6 +2,7 @@
 
 #include "Archive.h"
 
+#include <charconv>
 #include <ctime>
 
 namespace {
@@ -125,14 +126,30 @@ std::string CJJulian::GetWeekdayName() const {
 }
 
 std::string CJJulian::GetDateText() const {
-    Civil c = Convert();
-    auto two = [](int v) {
-        std::string s = std::to_string(v);
-        return s.size() < 2 ? "0" + s : s;
+    std::string text;
+    AppendDateText(text);
+    return text;
+}
+
+void CJJulian::AppendDateText(std::string& out) const {
+    const Civil c = Convert();
+    // "Tue 04/10/2001": the month and day in two digits at least, the year in
+    // its last four. Built in place: a plan listing has two dates a line.
+    auto number = [&out](int v, size_t atLeast, size_t atMost) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        size_t n = static_cast<size_t>(end - digits);
+        if (n < atLeast) out.append(atLeast - n, '0');
+        const size_t skip = n > atMost ? n - atMost : 0;
+        out.append(digits + skip, n - skip);
     };
-    std::string year = std::to_string(c.year);
-    if (year.size() > 4) year = year.substr(year.size() - 4);
-    return GetWeekdayName() + " " + two(c.month) + "/" + two(c.day) + "/" + year;
+    out += kWeekdayNames[GetWeekday() - 1];
+    out += ' ';
+    number(c.month, 2, 16);
+    out += '/';
+    number(c.day, 2, 16);
+    out += '/';
+    number(c.year, 0, 4);
 }
 
 CJJulian CJJulian::AddDays(int16_t n) const {

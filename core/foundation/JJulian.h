@@ -29,6 +29,7 @@ public:
     int GetWeekday() const;
     std::string GetWeekdayName() const;
     std::string GetDateText() const;
+    void AppendDateText(std::string& out) const;
 
     CJJulian AddDays(int16_t n) const;
     CJJulian AddMonths(int n) const;
