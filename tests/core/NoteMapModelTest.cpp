@@ -112,4 +112,43 @@ TEST(NoteMapModel, LoadedDuplicatesAndFarIndicesKeepTheirPlace) {
     EXPECT_EQ(map.GetNote(288), "second");
 }
 
+// Texts stored as bytes and texts stored wide read the same once loaded,
+// whatever follows in the archive, and survive later changes.
+TEST(NoteMapModel, NarrowAndWideTextsLoadAlike) {
+    const std::string wideAeEuro("\xFF\xFE\xFF\x03"
+                                 "A\0\xE9\0\xAC\x20",
+                                 10);
+    for (const bool more : {false, true}) {
+        CArchive file;
+        file.WriteWord(4);
+        file.WriteWord(5);
+        file.WriteWord(7);
+        file.WriteWord(5);
+        file.WriteString("narrow");
+        file.WriteWord(6);
+        file.Write(wideAeEuro.data(), wideAeEuro.size());
+        file.WriteWord(7);
+        file.WriteString("will be wide");
+        file.WriteWord(7);
+        file.Write(wideAeEuro.data(), wideAeEuro.size());
+        if (more) file.WriteWord(0xBEEF);
+        CBibleNoteMap map;
+        CArchive in(file.Bytes());
+        map.Serialize(in);
+        SCOPED_TRACE(more);
+        EXPECT_EQ(map.GetCount(), 3u);
+        EXPECT_EQ(map.GetNote(5), "narrow");
+        EXPECT_EQ(map.GetNote(6), "A\xC3\xA9\xE2\x82\xAC");
+        EXPECT_EQ(map.GetNote(7), "A\xC3\xA9\xE2\x82\xAC");
+        if (more) EXPECT_EQ(in.ReadWord(), 0xBEEF);
+        EXPECT_EQ(in.Remaining(), 0u);
+        // Written over in place, and after the others.
+        map.SetNote(5, "nar");
+        map.SetNote(6, "a longer text than before");
+        EXPECT_EQ(map.GetNote(5), "nar");
+        EXPECT_EQ(map.GetNote(6), "a longer text than before");
+        EXPECT_EQ(map.GetNote(7), "A\xC3\xA9\xE2\x82\xAC");
+    }
+}
+
 } // namespace
