@@ -5,7 +5,6 @@
 #include "scripture/Verse.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -202,7 +201,8 @@ std::vector<CPlanElement> BuildPlan(const PlanSettings& s, const SectionBooks& r
             else
                 builder.Verses(sec, target);
         }
-        plan.push_back(std::move(day));
+        // A copy: the day keeps its ranges' room for the next one.
+        plan.push_back(day);
         day.ClearRanges();
     }
     return plan;
