@@ -327,13 +327,12 @@ void CPassageView::Refresh() {
         }
     }
 
-    // A range is told apart from every assignment index.
-    const int shown = range_ ? -3 - range_->first : index;
-    const bool same = shown == shownIndex_ && ToQ(module) == shownModule_;
+    const bool same = index == shownIndex_ && range_ == shownRange_ && ToQ(module) == shownModule_;
     const int scroll = browser_->verticalScrollBar()->value();
     browser_->setHtml(html);
     if (same) browser_->verticalScrollBar()->setValue(scroll);
-    shownIndex_ = shown;
+    shownIndex_ = index;
+    shownRange_ = range_;
     shownModule_ = ToQ(module);
 
     verseStarts_.clear();

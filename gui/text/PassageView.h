@@ -93,6 +93,7 @@ private:
     QString module_;
     int zoom_ = 0;
     int shownIndex_ = -2;
+    std::optional<std::pair<uint16_t, uint16_t>> shownRange_;
     QString shownModule_;
     // Where each verse starts in the shown document, for Copy's reference.
     std::vector<std::pair<int, uint16_t>> verseStarts_;
