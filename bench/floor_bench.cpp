@@ -2,13 +2,7 @@
 // same atomic save (temporary file, fsync, rename), or read back whole.
 #include "foundation/Archive.h"
 #include "foundation/FileAccess.h"
-#include "framework/ReaderContext.h"
-#include "framework/ScriptedUiServices.h"
-#include "notes/BibleNoteDoc.h"
 #include "notes/BibleNoteMap.h"
-#include "plan/PlanTemplate.h"
-#include "plan/ReadingPlanDoc.h"
-#include "plan/TemplateFile.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
@@ -124,42 +118,5 @@ void BM_ReferenceOfEveryVerse(benchmark::State& state) {
             benchmark::DoNotOptimize(bible.GetVerseAt(i));
 }
 BENCHMARK(BM_ReferenceOfEveryVerse);
-
-void BM_NewLargestPlanToFiles(benchmark::State& state) {
-    BenchDir dir;
-    const std::string templatePath = dir.path + "/Largest.vntpl";
-    CPlanTemplate largest = LargestTemplate();
-    SaveTemplateFile(templatePath, largest);
-    CScriptedUiServices ui;
-    CReadingPlanDoc doc(ui, dir.reader);
-    doc.OnNewDocument();
-    for (auto _ : state) {
-        doc.NewPlanFromFile(templatePath);
-        doc.SaveDirtyFiles();
-    }
-}
-BENCHMARK(BM_NewLargestPlanToFiles)->Unit(benchmark::kMillisecond);
-
-void BM_FloorWriteLargestPlanBytes(benchmark::State& state) {
-    BenchDir dir;
-    const std::string templatePath = dir.path + "/Largest.vntpl";
-    CPlanTemplate largest = LargestTemplate();
-    SaveTemplateFile(templatePath, largest);
-    CScriptedUiServices ui;
-    std::string plan, history;
-    {
-        CReadingPlanDoc doc(ui, dir.reader);
-        doc.OnNewDocument();
-        doc.NewPlanFromFile(templatePath);
-        doc.SaveDirtyFiles();
-        plan = ReadWholeFile(doc.PlanFilePath());
-        history = ReadWholeFile(doc.HistoryFilePath());
-    }
-    for (auto _ : state) {
-        SaveFileAtomic(dir.path + "/Floor.vnpln", plan);
-        SaveFileAtomic(dir.path + "/Floor.vnpro", history);
-    }
-}
-BENCHMARK(BM_FloorWriteLargestPlanBytes)->Unit(benchmark::kMillisecond);
 
 } // namespace

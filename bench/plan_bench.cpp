@@ -53,6 +53,30 @@ void BM_NewPlanFromTemplateToFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_NewPlanFromTemplateToFiles)->Arg(0)->Arg(1)->ArgName("divideBy")->Unit(benchmark::kMillisecond);
 
+// The floor of New Plan to its files (divideBy:1 above): the same two files'
+// bytes, each written atomically with fsync and rename.
+void BM_FloorWriteLargestPlanBytes(benchmark::State& state) {
+    BenchDir dir;
+    const std::string templatePath = dir.path + "/Largest.vntpl";
+    CPlanTemplate largest = LargestTemplate();
+    SaveTemplateFile(templatePath, largest);
+    CScriptedUiServices ui;
+    std::string plan, history;
+    {
+        CReadingPlanDoc doc(ui, dir.reader);
+        doc.OnNewDocument();
+        doc.NewPlanFromFile(templatePath);
+        doc.SaveDirtyFiles();
+        plan = ReadWholeFile(doc.PlanFilePath());
+        history = ReadWholeFile(doc.HistoryFilePath());
+    }
+    for (auto _ : state) {
+        SaveFileAtomic(dir.path + "/Floor.vnpln", plan);
+        SaveFileAtomic(dir.path + "/Floor.vnpro", history);
+    }
+}
+BENCHMARK(BM_FloorWriteLargestPlanBytes)->Unit(benchmark::kMillisecond);
+
 // Both files of the largest plan loaded, and written back.
 void BM_LoadAndSaveLargestPlanFiles(benchmark::State& state) {
     BenchDir dir;

@@ -31,16 +31,11 @@ std::vector<std::string> BackendCandidates() {
 } // namespace
 
 struct CBibleTextSource::Impl {
-    std::string libraryPath;
-    bool tried = false;
-    std::unique_ptr<ITextBackend> backend;
-    std::string problem;
+    std::unique_ptr<ITextBackend> backend; // null when the module could not be loaded
+    std::string problem;                   // why not
 
-    // Loaded once, with the first source; the module stays loaded to the end
-    // of the process, as SWORD's own statics expect.
-    ITextBackend* Backend() {
-        if (tried) return backend.get();
-        tried = true;
+    // The module stays loaded to the end of the process, as SWORD's own statics expect.
+    void Load(const std::string& libraryPath) {
         const std::vector<std::string> candidates = BackendCandidates();
         std::string path = candidates.front();
         std::error_code ec;
@@ -57,28 +52,26 @@ struct CBibleTextSource::Impl {
             const char* why = ::dlerror();
             problem = "The Bible text reader of Scrivane could not be loaded (" +
                       std::string(why ? why : path) + "): reinstall Scrivane to read the passage here.";
-            return nullptr;
+            return;
         }
         backend.reset(make(libraryPath.c_str()));
-        return backend.get();
     }
 };
 
 CBibleTextSource::CBibleTextSource(std::string libraryPath) : impl_(std::make_unique<Impl>()) {
-    impl_->libraryPath = std::move(libraryPath);
-    // Made now, so that SWORD's locale is settled before anything else of SWORD runs.
-    impl_->Backend();
+    // Loaded now, so that SWORD's locale is settled before anything else of SWORD runs.
+    impl_->Load(libraryPath);
 }
 
 CBibleTextSource::~CBibleTextSource() = default;
 
 std::vector<CTextModuleInfo> CBibleTextSource::Modules() {
-    ITextBackend* backend = impl_->Backend();
+    ITextBackend* backend = impl_->backend.get();
     return backend ? backend->Modules() : std::vector<CTextModuleInfo>();
 }
 
 bool CBibleTextSource::HasModule(const std::string& name) {
-    ITextBackend* backend = impl_->Backend();
+    ITextBackend* backend = impl_->backend.get();
     return backend && backend->HasModule(name);
 }
 
@@ -91,7 +84,7 @@ std::string CBibleTextSource::DefaultModule() {
 
 CPassage CBibleTextSource::GetPassage(uint16_t from, uint16_t to, const std::string& module) {
     CPassage out;
-    ITextBackend* backend = impl_->Backend();
+    ITextBackend* backend = impl_->backend.get();
     if (!backend) {
         out.problem = impl_->problem;
         return out;

@@ -23,20 +23,6 @@ std::map<std::string, std::string> Fingerprint(const std::string& dir) {
     return files;
 }
 
-// Runs a shell command line, stdout captured.
-CliResult RunShell(const std::string& cmd) {
-    FILE* p = ::popen((cmd + " 2>&1").c_str(), "r");
-    CliResult r{-1, {}};
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
-}
-
 class RhythmCli : public ::testing::Test {
 protected:
     CliResult Run(const std::string& today, const std::string& args) {
@@ -151,7 +137,7 @@ for (_, d1, s, desc), (_, d2, _, _) in zip(a, b):
 )");
     // Debian's own interpreter, which python3-icalendar is installed for.
     CliResult py = RunShell("/usr/bin/python3 '" + dir.Path("read.py") + "' '" + dir.Path("a.ics") + "' '" +
-                            dir.Path("b.ics") + "'");
+                            dir.Path("b.ics") + "' 2>&1");
     ASSERT_EQ(py.status, 0) << py.out;
     EXPECT_EQ(
         py.out,

@@ -13,8 +13,8 @@ struct CliResult {
 // Runs scrivane-cli with the given arguments (shell-quoted by the caller) and
 // an optional environment prefix; stderr is discarded so that out is exactly
 // what a script would read.
-inline CliResult RunCli(const std::string& args, const std::string& env = "") {
-    std::string cmd = env + " " SCRIVANE_CLI_PATH " " + args + " 2>/dev/null";
+// Runs a shell command line: its exit status and what it wrote on stdout.
+inline CliResult RunShell(const std::string& cmd) {
     FILE* p = ::popen(cmd.c_str(), "r");
     CliResult r{-1, {}};
     if (!p) return r;
@@ -25,6 +25,10 @@ inline CliResult RunCli(const std::string& args, const std::string& env = "") {
     int st = ::pclose(p);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return r;
+}
+
+inline CliResult RunCli(const std::string& args, const std::string& env = "") {
+    return RunShell(env + " " SCRIVANE_CLI_PATH " " + args + " 2>/dev/null");
 }
 
 struct CliRun {
