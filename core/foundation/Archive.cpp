@@ -3,6 +3,7 @@
 #include "Exceptions.h"
 #include "TextCodec.h"
 
+#include <bit>
 #include <cstring>
 
 CArchive::CArchive() : mode_(store) {}
@@ -20,25 +21,26 @@ void CArchive::Require(uint64_t n) const {
     if (n > data_.size() - pos_) throw CArchiveException(CArchiveException::endOfFile, fileName_);
 }
 
-void CArchive::WriteByte(uint8_t v) {
-    RequireMode(store);
-    data_.push_back(static_cast<char>(v));
+void CArchive::NotStoring() const {
+    throw CArchiveException(CArchiveException::readOnly, fileName_);
 }
 
-void CArchive::WriteWord(uint16_t v) {
-    const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-    Write(b, 2);
+void CArchive::WriteWords(const uint16_t* words, size_t n) {
+    if constexpr (std::endian::native == std::endian::little) {
+        Write(words, n * 2);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            WriteWord(words[i]);
+    }
 }
 
-void CArchive::WriteDWord(uint32_t v) {
-    const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
-    Write(b, 4);
-}
-
-void CArchive::Write(const void* data, size_t n) {
-    RequireMode(store);
-    data_.append(static_cast<const char*>(data), n);
+void CArchive::ReadWords(uint16_t* words, size_t n) {
+    if constexpr (std::endian::native == std::endian::little) {
+        Read(words, n * 2);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            words[i] = ReadWord();
+    }
 }
 
 void CArchive::WriteString(std::string_view s) {

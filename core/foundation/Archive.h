@@ -20,14 +20,30 @@ public:
     bool IsStoring() const { return mode_ == store; }
     const std::string& FileName() const { return fileName_; }
 
-    void WriteByte(uint8_t v);
-    void WriteWord(uint16_t v);
-    void WriteDWord(uint32_t v);
+    // Inline: a large plan or history is stored a word at a time.
+    void WriteByte(uint8_t v) {
+        if (mode_ != store) NotStoring();
+        data_.push_back(static_cast<char>(v));
+    }
+    void WriteWord(uint16_t v) {
+        const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+        Write(b, 2);
+    }
+    void WriteDWord(uint32_t v) {
+        const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                           static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+        Write(b, 4);
+    }
+    // n words, as n calls of WriteWord would store them.
+    void WriteWords(const uint16_t* words, size_t n);
     void WriteShort(int16_t v) { WriteWord(static_cast<uint16_t>(v)); }
     void WriteLong(int32_t v) { WriteDWord(static_cast<uint32_t>(v)); }
     void WriteString(std::string_view s);
     void WriteCount(uint32_t c);
-    void Write(const void* data, size_t n);
+    void Write(const void* data, size_t n) {
+        if (mode_ != store) NotStoring();
+        data_.append(static_cast<const char*>(data), n);
+    }
     // Room for n more bytes, so that a large file is stored without regrowing.
     void Reserve(size_t n) { data_.reserve(data_.size() + n); }
 
@@ -40,6 +56,8 @@ public:
     // Appends the string read to out, without a string of its own.
     void ReadStringAppend(std::string& out);
     uint32_t ReadCount();
+    // n words, as n calls of ReadWord would read them.
+    void ReadWords(uint16_t* words, size_t n);
     void Read(void* data, size_t n);
 
     // Throws the end-of-file error unless n more bytes can be read; callers
@@ -53,6 +71,7 @@ public:
 
 private:
     void RequireMode(Mode m) const;
+    [[noreturn]] void NotStoring() const;
 
     Mode mode_;
     std::string data_;

@@ -2,21 +2,43 @@
 
 #include "foundation/Archive.h"
 
+#include <bit>
+#include <cstddef>
+#include <type_traits>
+
+namespace {
+
+// On a little-endian machine a range in memory has the bytes it has in a
+// file, start then end, so a day's ranges are copied in one piece.
+constexpr bool kRangesAsStored = std::endian::native == std::endian::little && sizeof(VerseRange) == 4 &&
+                                 std::is_trivially_copyable_v<VerseRange> &&
+                                 offsetof(VerseRange, end) == 2;
+
+} // namespace
+
 void CRangeList::SerializeRanges(CArchive& ar) {
     if (ar.IsStoring()) {
         ar.WriteDWord(static_cast<uint32_t>(ranges_.size()));
-        for (const VerseRange& r : ranges_) {
-            ar.WriteWord(r.start);
-            ar.WriteWord(r.end);
+        if constexpr (kRangesAsStored) {
+            ar.Write(ranges_.data(), ranges_.size() * sizeof(VerseRange));
+        } else {
+            for (const VerseRange& r : ranges_) {
+                ar.WriteWord(r.start);
+                ar.WriteWord(r.end);
+            }
         }
     } else {
         ranges_.clear();
         uint32_t n = ar.ReadDWord();
         ar.Require(uint64_t(n) * 4); // never allocate for ranges the file does not hold
         ranges_.resize(n);
-        for (VerseRange& r : ranges_) {
-            r.start = ar.ReadWord();
-            r.end = ar.ReadWord();
+        if constexpr (kRangesAsStored) {
+            ar.Read(ranges_.data(), ranges_.size() * sizeof(VerseRange));
+        } else {
+            for (VerseRange& r : ranges_) {
+                r.start = ar.ReadWord();
+                r.end = ar.ReadWord();
+            }
         }
     }
 }

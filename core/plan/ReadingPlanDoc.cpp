@@ -279,6 +279,11 @@ void CReadingPlanDoc::OnCloseDocument() {
 void CReadingPlanDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         planVersion = 1;
+        size_t bytes = 64 + templateTitle.size() + templateFormat.size() + templateDescription.size() +
+                       inPlan.size() + readInPlan.size();
+        for (const CPlanElement& e : elements)
+            bytes += kMinElementBytes + 4u * e.GetRangeCount();
+        ar.Reserve(bytes);
         ar.WriteDWord(static_cast<uint32_t>(planVersion));
         ar.WriteString(templateTitle);
         ar.WriteString(templateFormat);
@@ -341,11 +346,14 @@ void CReadingPlanDoc::Serialize(CArchive& ar) {
 void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
     if (ar.IsStoring()) {
         historyVersion = 1;
+        size_t bytes = 16 + 2 * lifetimeCounts.size();
+        for (const CLogElement& e : readingLog)
+            bytes += kMinLogBytes + 4u * e.GetRangeCount();
+        ar.Reserve(bytes);
         ar.WriteDWord(static_cast<uint32_t>(historyVersion));
         ar.WriteDWord(static_cast<uint32_t>(extraReadingMode));
         ar.WriteWord(static_cast<uint16_t>(lifetimeCounts.size()));
-        for (uint16_t c : lifetimeCounts)
-            ar.WriteWord(c);
+        ar.WriteWords(lifetimeCounts.data(), lifetimeCounts.size());
         ar.WriteWord(static_cast<uint16_t>(readingLog.size()));
         for (CLogElement& e : readingLog)
             e.Serialize(ar);
@@ -361,8 +369,7 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
         uint16_t n = ar.ReadWord();
         ar.Require(uint64_t(n) * 2);
         lifetimeCounts.resize(n);
-        for (uint16_t& c : lifetimeCounts)
-            c = ar.ReadWord();
+        ar.ReadWords(lifetimeCounts.data(), lifetimeCounts.size());
         uint16_t m = ar.ReadWord();
         ar.Require(m * kMinLogBytes);
         for (uint16_t i = 0; i < m; ++i) {

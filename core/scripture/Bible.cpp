@@ -62,16 +62,6 @@ void CBible::RebuildCanon() {
     BuildCanon();
 }
 
-bool CBible::IsValidChapter(uint16_t b, uint16_t c) const {
-    return IsValidBook(b) && c != 0 && c <= books[b - 1u].GetChapterCount();
-}
-
-bool CBible::IsValidVerse(uint16_t b, uint16_t c, uint16_t v) const {
-    if (!IsValidChapter(b, c)) return false;
-    const CBook& book = books[b - 1u];
-    return book.GetFirstVerse(c) <= v && v <= book.GetLastVerse(c);
-}
-
 std::string CBible::GetBookName(uint16_t b) const {
     return IsValidBook(b) ? books[b - 1u].name : kInvalidBookIndex;
 }
@@ -104,20 +94,6 @@ uint16_t CBible::GetChapterCount(uint16_t b) const {
     return IsValidBook(b) ? books[b - 1u].GetChapterCount() : 0;
 }
 
-uint16_t CBible::GetFirstVerse(uint16_t b, uint16_t c) const {
-    return IsValidChapter(b, c) ? books[b - 1u].GetFirstVerse(c) : 9999;
-}
-
-uint16_t CBible::GetLastVerse(uint16_t b, uint16_t c) const {
-    return IsValidChapter(b, c) ? books[b - 1u].GetLastVerse(c) : 0;
-}
-
-uint16_t CBible::GetVerseSlotCount(uint16_t b, uint16_t c) const {
-    if (!IsValidChapter(b, c)) return 0;
-    const CBook& book = books[b - 1u];
-    return static_cast<uint16_t>(book.GetLastVerse(c) + (book.GetFirstVerse(c) == 0 ? 1 : 0));
-}
-
 uint16_t CBible::GetBookVerseCount(uint16_t b) const {
     if (b == 0) {
         uint16_t sum = 0;
@@ -135,16 +111,6 @@ uint16_t CBible::GetBookVerseCount(uint16_t b) const {
 uint16_t CBible::GetTotalVerseCount() {
     if (totalVerseCount == 0) totalVerseCount = GetBookVerseCount(0);
     return totalVerseCount;
-}
-
-uint16_t CBible::GetChapterStart(uint16_t b, uint16_t c) const {
-    return IsValidChapter(b, c) ? books[b - 1u].GetChapterStart(c) : 0;
-}
-
-uint16_t CBible::GetVerseIndex(uint16_t b, uint16_t c, uint16_t v) const {
-    if (!IsValidChapter(b, c)) return static_cast<uint16_t>(v - 1);
-    const CBook& book = books[b - 1u];
-    return static_cast<uint16_t>(book.GetChapterStart(c) + v - book.GetFirstVerse(c));
 }
 
 uint16_t CBible::GetVerseIndex(const CVerse& r) const {
@@ -286,8 +252,9 @@ void CBible::Serialize(CArchive& ar) {
     }
 }
 
-CBible& TheBible() {
-    static CBible bible;
-    if (bible.GetBookCount() == 0 || bible.GetTotalVerseCount() == 0) bible.RebuildCanon();
-    return bible;
+constinit CBible theBible;
+
+CBible& TheBibleBuilt() {
+    if (theBible.GetBookCount() == 0 || theBible.GetTotalVerseCount() == 0) theBible.RebuildCanon();
+    return theBible;
 }

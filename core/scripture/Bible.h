@@ -21,28 +21,50 @@ public:
 
     uint16_t GetBookCount() const { return static_cast<uint16_t>(books.size()); }
     bool IsValidBook(uint16_t b) const { return b != 0 && b <= GetBookCount(); }
-    bool IsValidChapter(uint16_t b, uint16_t c) const;
-    bool IsValidVerse(uint16_t b, uint16_t c, uint16_t v) const;
+    bool IsValidChapter(uint16_t b, uint16_t c) const {
+        return IsValidBook(b) && c != 0 && c <= books[b - 1u].GetChapterCount();
+    }
+    bool IsValidVerse(uint16_t b, uint16_t c, uint16_t v) const {
+        if (!IsValidChapter(b, c)) return false;
+        const CBook& book = books[b - 1u];
+        return book.GetFirstVerse(c) <= v && v <= book.GetLastVerse(c);
+    }
 
     std::string GetBookName(uint16_t b) const;
     std::string GetBookShortName(uint16_t b) const;
     uint16_t FindBook(const std::string& name) const;
     uint8_t GetBookCategory(uint16_t b) const;
     uint16_t GetChapterCount(uint16_t b) const;
-    uint16_t GetFirstVerse(uint16_t b, uint16_t c) const;
-    uint16_t GetLastVerse(uint16_t b, uint16_t c) const;
-    uint16_t GetVerseSlotCount(uint16_t b, uint16_t c) const;
+    uint16_t GetFirstVerse(uint16_t b, uint16_t c) const {
+        return IsValidChapter(b, c) ? books[b - 1u].GetFirstVerse(c) : 9999;
+    }
+    uint16_t GetLastVerse(uint16_t b, uint16_t c) const {
+        return IsValidChapter(b, c) ? books[b - 1u].GetLastVerse(c) : 0;
+    }
+    uint16_t GetVerseSlotCount(uint16_t b, uint16_t c) const {
+        if (!IsValidChapter(b, c)) return 0;
+        const CBook& book = books[b - 1u];
+        return static_cast<uint16_t>(book.GetLastVerse(c) + (book.GetFirstVerse(c) == 0 ? 1 : 0));
+    }
     uint16_t GetBookVerseCount(uint16_t b) const;
     uint16_t GetTotalVerseCount();
     // 0 for an invalid chapter.
-    uint16_t GetChapterStart(uint16_t b, uint16_t c) const;
+    uint16_t GetChapterStart(uint16_t b, uint16_t c) const {
+        return IsValidChapter(b, c) ? books[b - 1u].GetChapterStart(c) : 0;
+    }
 
     // Absolute verse indices: 0 = Genesis 1:1, every position counted,
     // psalm titles included.
-    uint16_t GetVerseIndex(uint16_t b, uint16_t c, uint16_t v) const;
+    uint16_t GetVerseIndex(uint16_t b, uint16_t c, uint16_t v) const {
+        if (!IsValidChapter(b, c)) return static_cast<uint16_t>(v - 1);
+        const CBook& book = books[b - 1u];
+        return static_cast<uint16_t>(book.GetChapterStart(c) + v - book.GetFirstVerse(c));
+    }
     uint16_t GetVerseIndex(const CVerse& r) const;
     CVerse GetVerseAt(uint16_t i);
     bool IsValidVerseIndex(uint16_t i) { return i < GetTotalVerseCount(); }
+    // Books there, and their verses counted.
+    bool IsBuilt() const { return !books.empty() && totalVerseCount != 0; }
 
     std::string GetVerseNumberText(uint16_t b, uint16_t c, uint16_t v) const;
     std::string GetChapterVerseText(uint16_t b, uint16_t c, uint16_t v) const;
@@ -78,4 +100,10 @@ private:
 };
 
 // The one canon of the program, built on first use.
-CBible& TheBible();
+// The canon every part of the program reads. It is built on first use; the
+// check is inline because plan generation asks for it for every verse.
+extern constinit CBible theBible;
+CBible& TheBibleBuilt();
+inline CBible& TheBible() {
+    return theBible.IsBuilt() ? theBible : TheBibleBuilt();
+}

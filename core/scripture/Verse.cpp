@@ -123,22 +123,6 @@ void CVerse::SetFromText(const std::string& input) {
 void CVerse::SetToFirstVerse() {
     verse = TheBible().GetFirstVerse(book, chapter);
 }
-void CVerse::SetToLastVerse() {
-    verse = TheBible().GetLastVerse(book, chapter);
-}
-
-void CVerse::SetToLastVerseOf(const CVerse& r) {
-    book = r.book;
-    chapter = r.chapter;
-    SetToLastVerse();
-}
-
-CVerse CVerse::LastVerseOf() const {
-    CVerse r;
-    r.SetToLastVerseOf(*this);
-    return r;
-}
-
 CVerse CVerse::LastChapter() const {
     CVerse r(*this);
     r.SetToLastChapter();
@@ -239,31 +223,12 @@ void CVerse::BackBooks(uint16_t n) {
     verse = TheBible().GetFirstVerse(book, 1);
 }
 
-CVerse CVerse::Advanced(uint16_t n) const {
-    CVerse r(*this);
-    r.AdvanceVerses(n);
-    return r;
-}
-
-uint16_t CVerse::GetIndex() const {
-    return TheBible().GetVerseIndex(*this);
-}
 std::string CVerse::GetReferenceText() const {
     return TheBible().GetReferenceText(*this);
 }
 uint16_t CVerse::GetChapterCount() const {
     return TheBible().GetChapterCount(book);
 }
-uint16_t CVerse::GetVerseSlotCount() const {
-    return TheBible().GetVerseSlotCount(book, chapter);
-}
-uint16_t CVerse::GetFirstVerseNumber() const {
-    return TheBible().GetFirstVerse(book, chapter);
-}
-uint16_t CVerse::GetLastVerseNumber() const {
-    return TheBible().GetLastVerse(book, chapter);
-}
-
 bool CVerse::operator<(const CVerse& o) const {
     if (book != o.book) return book < o.book;
     if (chapter != o.chapter) return chapter < o.chapter;

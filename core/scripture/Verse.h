@@ -1,4 +1,6 @@
 #pragma once
+#include "Bible.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,9 +30,13 @@ public:
     void SetFromText(const std::string& text);
 
     void SetToFirstVerse();
-    void SetToLastVerse();
-    void SetToLastVerseOf(const CVerse& r);
-    CVerse LastVerseOf() const;
+    void SetToLastVerse() { verse = TheBible().GetLastVerse(book, chapter); }
+    void SetToLastVerseOf(const CVerse& r) {
+        book = r.book;
+        chapter = r.chapter;
+        SetToLastVerse();
+    }
+    CVerse LastVerseOf() const { return CVerse(book, chapter, TheBible().GetLastVerse(book, chapter)); }
     void SetToFirstChapter() { SetReference(book, FIRST_PART, FIRST_PART); }
     void SetToStartOfBook(uint16_t b) { SetReference(b, FIRST_PART, FIRST_PART); }
     void SetToFirstVerseOfCanon() { SetReference(FIRST_PART, FIRST_PART, FIRST_PART); }
@@ -44,15 +50,19 @@ public:
     void BackVerses(uint16_t n);
     void BackChapters(uint16_t n);
     void BackBooks(uint16_t n);
-    CVerse Advanced(uint16_t n) const;
+    CVerse Advanced(uint16_t n) const {
+        CVerse r(*this);
+        r.AdvanceVerses(n);
+        return r;
+    }
 
     // The canon's answers for this reference.
-    uint16_t GetIndex() const;
+    uint16_t GetIndex() const { return TheBible().GetVerseIndex(book, chapter, verse); }
     std::string GetReferenceText() const;
     uint16_t GetChapterCount() const;
-    uint16_t GetVerseSlotCount() const;
-    uint16_t GetFirstVerseNumber() const;
-    uint16_t GetLastVerseNumber() const;
+    uint16_t GetVerseSlotCount() const { return TheBible().GetVerseSlotCount(book, chapter); }
+    uint16_t GetFirstVerseNumber() const { return TheBible().GetFirstVerse(book, chapter); }
+    uint16_t GetLastVerseNumber() const { return TheBible().GetLastVerse(book, chapter); }
 
     bool operator==(const CVerse& o) const = default;
     bool operator<(const CVerse& o) const;
