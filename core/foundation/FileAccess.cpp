@@ -165,43 +165,66 @@ void CheckSaveTarget(const std::string& path) {
     if (!(old.st_mode & S_IWUSR)) throw CFileException(CFileException::accessDenied, path, EACCES);
 }
 
-std::string WriteTemporary(const std::string& path, std::string_view bytes) {
+CTemporaryFile::CTemporaryFile(const std::string& path, std::string_view bytes) : target_(path) {
     struct stat old {};
-    bool existed = ::stat(path.c_str(), &old) == 0;
-    std::string tmp = path + ".tmp-XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) throw CFileException::FromErrno(errno, path);
+    const bool existed = ::stat(path.c_str(), &old) == 0;
+    name_ = path + ".tmp-XXXXXX";
+    fd_ = ::mkstemp(name_.data());
+    if (fd_ < 0) throw CFileException::FromErrno(errno, path);
     NoteFileOperation();
-    auto fail = [&](int err) {
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        throw CFileException::FromErrno(err, path);
-    };
     size_t done = 0;
     while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            fail(errno);
+            Fail(errno);
         }
         done += static_cast<size_t>(n);
         NoteFileOperation();
     }
-    if (::fsync(fd) != 0) fail(errno);
-    NoteFileOperation();
     mode_t mode = existed ? (old.st_mode & 07777) : 0666;
     if (!existed) {
         mode_t mask = ::umask(0);
         ::umask(mask);
         mode &= ~mask;
     }
-    if (::fchmod(fd, mode) != 0) fail(errno);
+    // Before the sync, so that the permissions reach the disk with the bytes.
+    if (::fchmod(fd_, mode) != 0) Fail(errno);
+    // The disk starts on these bytes now; Finish waits for them. Several
+    // files started before any is finished are written side by side.
+    (void)::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+CTemporaryFile::~CTemporaryFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!finished_) ::unlink(name_.c_str());
+}
+
+void CTemporaryFile::Fail(int err) {
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(name_.c_str());
+    finished_ = true;
+    throw CFileException::FromErrno(err, target_);
+}
+
+std::string CTemporaryFile::Finish() {
+    if (::fsync(fd_) != 0) Fail(errno);
+    NoteFileOperation();
+    const int fd = fd_;
+    fd_ = -1;
     if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(tmp.c_str());
-        throw CFileException::FromErrno(err, path);
+        const int err = errno;
+        ::unlink(name_.c_str());
+        finished_ = true;
+        throw CFileException::FromErrno(err, target_);
     }
-    return tmp;
+    finished_ = true;
+    return name_;
+}
+
+std::string WriteTemporary(const std::string& path, std::string_view bytes) {
+    return CTemporaryFile(path, bytes).Finish();
 }
 
 void SaveFileAtomic(const std::string& path, std::string_view bytes) {

@@ -39,6 +39,28 @@ void SaveFileAtomic(const std::string& path, std::string_view bytes);
 // errors name path.
 void CheckSaveTarget(const std::string& path);
 std::string WriteTemporary(const std::string& path, std::string_view bytes);
+
+// WriteTemporary in two steps, so that several files reach the disk side by
+// side: the constructor writes the bytes and starts them on their way, Finish
+// syncs the file and returns its name. A temporary not finished is removed.
+class CTemporaryFile {
+public:
+    CTemporaryFile(const std::string& path, std::string_view bytes);
+    ~CTemporaryFile();
+    CTemporaryFile(const CTemporaryFile&) = delete;
+    CTemporaryFile& operator=(const CTemporaryFile&) = delete;
+
+    const std::string& Name() const { return name_; }
+    std::string Finish();
+
+private:
+    [[noreturn]] void Fail(int err);
+
+    std::string target_;
+    std::string name_;
+    int fd_ = -1;
+    bool finished_ = false;
+};
 // Removes the path + ".tmp-XXXXXX" files a crash left behind.
 void RemoveStaleTemporaries(const std::string& path);
 bool IsTemporaryName(std::string_view entry, std::string_view fileName);

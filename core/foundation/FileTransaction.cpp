@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -121,26 +122,31 @@ void CFileTransaction::Commit() {
         for (const std::string& t : temporaries)
             Remove(t);
     };
-    try {
+    std::string record;
+    {
+        // Every file, and the record naming them, goes to the disk side by side;
+        // none is waited for before all are on their way. A temporary left
+        // unfinished by a throw removes itself.
+        std::vector<std::unique_ptr<CTemporaryFile>> pending;
         for (const auto& [path, bytes] : writes_) {
             RemoveStaleTemporaries(path);
-            temporaries.push_back(WriteTemporary(path, bytes));
-            steps.push_back({'W', temporaries.back(), path});
+            pending.push_back(std::make_unique<CTemporaryFile>(path, bytes));
+            steps.push_back({'W', pending.back()->Name(), path});
         }
-    } catch (...) {
-        dropTemporaries();
-        throw;
+        CheckSaveTarget(recordPath_);
+        pending.push_back(std::make_unique<CTemporaryFile>(recordPath_, RecordText(steps)));
+        try {
+            for (const auto& t : pending)
+                temporaries.push_back(t->Finish());
+        } catch (...) {
+            dropTemporaries();
+            throw;
+        }
+        record = temporaries.back();
+        temporaries.pop_back();
     }
 
-    // The commit point: once the record is on disk, the change is decided.
-    std::string record;
-    try {
-        CheckSaveTarget(recordPath_);
-        record = WriteTemporary(recordPath_, RecordText(steps));
-    } catch (...) {
-        dropTemporaries();
-        throw;
-    }
+    // The commit point: once the record is in place on disk, the change is decided.
     if (!Move(record, recordPath_)) {
         int err = errno;
         Remove(record);
@@ -177,8 +183,9 @@ void CFileTransaction::Commit() {
         throw CFileException::FromErrno(err, s.from);
     }
     SyncDirectoriesOf(touched);
+    // Not synced: a record that a crash brings back names only steps already
+    // done, and the next load or commit finishes it by removing it.
     Remove(recordPath_);
-    SyncDirectory(ParentDirectory(recordPath_));
 }
 
 bool CFileTransaction::Recover(const std::string& recordPath, std::string* error) {
