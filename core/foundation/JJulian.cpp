@@ -169,8 +169,10 @@ CJJulian CJJulian::AddMonths(int n) const {
 
 void CJJulian::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar.WriteLong(dayNumber);
-        ar.WriteLong(timeOfDay);
+        const auto d = static_cast<uint32_t>(dayNumber), t = static_cast<uint32_t>(timeOfDay);
+        const char b[8] = {char(d), char(d >> 8), char(d >> 16), char(d >> 24),
+                           char(t), char(t >> 8), char(t >> 16), char(t >> 24)};
+        ar.Write(b, sizeof b);
     } else {
         dayNumber = ar.ReadLong();
         timeOfDay = ar.ReadLong();

@@ -383,12 +383,14 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
 
 void CReadingPlanDoc::RecountPlan() {
     ++finishedSerial_;
-    planVerseCount_ =
-        static_cast<uint32_t>(std::count_if(inPlan.begin(), inPlan.end(), [](uint8_t f) { return f != 0; }));
-    planReadCount_ = 0;
+    uint32_t inCount = 0, readCount = 0;
+    for (uint8_t f : inPlan)
+        inCount += f != 0;
     const size_t both = std::min(inPlan.size(), readInPlan.size());
     for (size_t v = 0; v < both; ++v)
-        planReadCount_ += inPlan[v] != 0 && readInPlan[v] != 0;
+        readCount += uint32_t(inPlan[v] != 0) & uint32_t(readInPlan[v] != 0);
+    planVerseCount_ = inCount;
+    planReadCount_ = readCount;
 }
 
 void CReadingPlanDoc::RecountLifetime() {
@@ -429,8 +431,24 @@ void CReadingPlanDoc::MarkVerseInPlan(uint16_t v) {
 
 void CReadingPlanDoc::MarkRangeInPlan(uint16_t a, uint16_t b) {
     if (a > b) std::swap(a, b);
-    for (uint32_t v = a; v <= b; ++v)
-        MarkVerseInPlan(static_cast<uint16_t>(v));
+    if (a >= inPlan.size()) return;
+    // A new plan marks every verse of the Bible through here, range by range.
+    const size_t end = std::min<size_t>(b, inPlan.size() - 1) + 1;
+    const size_t withRead = std::min(end, std::max<size_t>(a, readInPlan.size()));
+    uint32_t added = 0, addedRead = 0;
+    for (size_t v = a; v < withRead; ++v) {
+        const uint32_t was = inPlan[v] == 0;
+        added += was;
+        addedRead += was & uint32_t(readInPlan[v] != 0);
+        inPlan[v] = 1;
+    }
+    for (size_t v = withRead; v < end; ++v) {
+        added += inPlan[v] == 0;
+        inPlan[v] = 1;
+    }
+    planVerseCount_ += added;
+    planReadCount_ += addedRead;
+    planDirty = true;
 }
 
 bool CReadingPlanDoc::IsVerseInPlan(uint16_t v) const {
@@ -682,6 +700,7 @@ PlanSettings CReadingPlanDoc::Settings() const {
 
 void CReadingPlanDoc::AppendGenerated(std::vector<CPlanElement>&& made) {
     ++finishedSerial_;
+    elements.reserve(std::min(elements.size() + made.size(), kMaxAssignments));
     for (CPlanElement& e : made) {
         if (elements.size() >= kMaxAssignments) break;
         for (const VerseRange& r : e.Ranges())
