@@ -12,6 +12,7 @@
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
+#include <charconv>
 #include <ostream>
 
 namespace {
@@ -60,7 +61,8 @@ int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
             text.clear();
         }
-        text += std::to_string(index);
+        char number[8];
+        text.append(number, std::to_chars(number, number + sizeof number, index).ptr);
         text += '\t';
         AppendReference(text, index);
         text += '\t';

@@ -1,6 +1,7 @@
 #include "Archive.h"
 
 #include "Exceptions.h"
+#include "Prefault.h"
 #include "TextCodec.h"
 
 #include <bit>
@@ -19,6 +20,12 @@ void CArchive::RequireMode(Mode m) const {
 
 void CArchive::Require(uint64_t n) const {
     if (n > data_.size() - pos_) throw CArchiveException(CArchiveException::endOfFile, fileName_);
+}
+
+void CArchive::Reserve(size_t n) {
+    const size_t used = data_.size();
+    data_.reserve(used + n);
+    PrefaultForWriting(data_.data() + used, n);
 }
 
 void CArchive::NotStoring() const {
@@ -114,6 +121,30 @@ std::string CArchive::ReadString() {
     std::string s;
     ReadStringAppend(s);
     return s;
+}
+
+CArchive::StringPlace CArchive::ReadStringInPlace(std::string& converted) {
+    const size_t at = pos_;
+    bool wide = false;
+    const uint32_t n = ReadStringLength(*this, wide);
+    if (wide) {
+        pos_ = at;
+        const size_t before = converted.size();
+        ReadStringAppend(converted);
+        return {before, converted.size() - before, true};
+    }
+    Require(n);
+    const size_t offset = pos_;
+    pos_ += n;
+    return {offset, n, false};
+}
+
+std::string CArchive::TakeBytes() {
+    RequireMode(load);
+    std::string bytes = std::move(data_);
+    data_.clear();
+    pos_ = 0;
+    return bytes;
 }
 
 void CArchive::ReadStringAppend(std::string& out) {

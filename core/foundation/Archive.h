@@ -45,7 +45,7 @@ public:
         data_.append(static_cast<const char*>(data), n);
     }
     // Room for n more bytes, so that a large file is stored without regrowing.
-    void Reserve(size_t n) { data_.reserve(data_.size() + n); }
+    void Reserve(size_t n);
 
     uint8_t ReadByte();
     uint16_t ReadWord();
@@ -56,6 +56,18 @@ public:
     // Appends the string read to out, without a string of its own.
     void ReadStringAppend(std::string& out);
     uint32_t ReadCount();
+    // Where the next string lies: a string stored as bytes is left in the
+    // input and its place there given; a wide one is appended to converted,
+    // as UTF-8, and its place there given.
+    struct StringPlace {
+        size_t offset;
+        size_t length;
+        bool converted;
+    };
+    StringPlace ReadStringInPlace(std::string& converted);
+    // The whole input, handed over, so that what was read can stay where it
+    // lies; nothing more can be read after.
+    std::string TakeBytes();
     // n words, as n calls of ReadWord would read them.
     void ReadWords(uint16_t* words, size_t n);
     void Read(void* data, size_t n);

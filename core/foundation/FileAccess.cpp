@@ -1,8 +1,10 @@
 #include "FileAccess.h"
 
 #include "Exceptions.h"
+#include "Prefault.h"
 #include "TextCodec.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <csignal>
@@ -49,23 +51,39 @@ std::string ReadWholeFile(const std::string& path, uint64_t maxBytes) {
         ::close(fd);
         throw CFileException(CFileException::tooLarge, path);
     }
-    std::string data;
-    data.reserve(static_cast<size_t>(st.st_size));
-    char buf[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
+    auto readInto = [&](char* to, size_t n) -> size_t {
+        for (;;) {
+            const ssize_t got = ::read(fd, to, n);
+            if (got >= 0) return static_cast<size_t>(got);
             if (errno == EINTR) continue;
-            int err = errno;
+            const int err = errno;
             ::close(fd);
             throw CFileException::FromErrno(err, path);
         }
-        if (n == 0) break;
-        data.append(buf, static_cast<size_t>(n));
-        // A file that grows while it is read is held to the same limit.
-        if (data.size() > maxBytes) {
-            ::close(fd);
-            throw CFileException(CFileException::tooLarge, path);
+    };
+    // Read straight into the string, sized to the file, whose pages are
+    // mapped in one call beforehand.
+    std::string data;
+    const auto expected = static_cast<size_t>(st.st_size);
+    data.reserve(expected);
+    PrefaultForWriting(data.data(), expected);
+    data.resize(expected);
+    size_t filled = 0;
+    while (filled < expected) {
+        const size_t got = readInto(data.data() + filled, expected - filled);
+        if (got == 0) break;
+        filled += got;
+    }
+    data.resize(filled);
+    if (filled == expected) {
+        // The file may have grown since it was measured; it is held to the same limit.
+        char buf[65536];
+        for (size_t got; (got = readInto(buf, sizeof buf)) != 0;) {
+            data.append(buf, got);
+            if (data.size() > maxBytes) {
+                ::close(fd);
+                throw CFileException(CFileException::tooLarge, path);
+            }
         }
     }
     ::close(fd);

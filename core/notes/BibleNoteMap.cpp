@@ -1,6 +1,7 @@
 #include "BibleNoteMap.h"
 
 #include "foundation/Archive.h"
+#include "foundation/Prefault.h"
 #include "scripture/Bible.h"
 
 #include <algorithm>
@@ -14,11 +15,10 @@ bool IsValid(uint16_t index) {
 
 } // namespace
 
-void CBibleNoteMap::Assign(uint16_t index, std::string_view text, bool appended) {
-    if (slots_.empty()) slots_.assign(kIndexCount, kNoSlot);
+void CBibleNoteMap::Assign(uint16_t index, std::string_view text) {
     const auto length = static_cast<uint32_t>(text.size());
-    uint32_t& slot = slots_[index];
-    if (slot != kNoSlot && !appended && length <= entries_[slot].length) {
+    const uint32_t slot = SlotOf(index);
+    if (slot != kNoSlot && length <= entries_[slot].length) {
         // No longer than before: written over the old bytes.
         Entry& e = entries_[slot];
         text.copy(text_.data() + e.offset, length);
@@ -26,19 +26,54 @@ void CBibleNoteMap::Assign(uint16_t index, std::string_view text, bool appended)
         e.length = length;
         return;
     }
-    const auto offset = static_cast<uint32_t>(appended ? text_.size() - length : text_.size());
-    if (!appended) text_.append(text);
+    const auto offset = static_cast<uint32_t>(text_.size());
+    text_.append(text);
+    if (slot != kNoSlot) unused_ += entries_[slot].length;
+    Place(index, offset, length);
+}
+
+void CBibleNoteMap::Place(uint16_t index, uint32_t offset, uint32_t length) {
+    if (slots_.empty()) {
+        slots_.reserve(kIndexCount);
+        PrefaultForWriting(slots_.data(), kIndexCount * sizeof(uint32_t));
+        slots_.assign(kIndexCount, kNoSlot);
+    }
+    uint32_t& slot = slots_[index];
     if (slot != kNoSlot) {
-        Entry& e = entries_[slot];
-        unused_ += e.length;
-        e.offset = offset;
-        e.length = length;
+        entries_[slot].offset = offset;
+        entries_[slot].length = length;
         return;
     }
     slot = static_cast<uint32_t>(entries_.size());
     entries_.push_back({index, offset, length});
     present_[index >> 6] |= uint64_t(1) << (index & 63);
     chains_[BucketOf(index)].push_back(index);
+}
+
+void CBibleNoteMap::KeepTexts(CArchive& ar, const std::string& converted, bool mayTakeBytes) {
+    const std::string& bytes = ar.Bytes();
+    size_t live = 0;
+    for (const Entry& e : entries_)
+        live += e.length;
+    if (mayTakeBytes && ar.Remaining() == 0) {
+        text_ = ar.TakeBytes();
+        text_ += converted;
+        unused_ = text_.size() - live;
+        return;
+    }
+    // Something follows the notes, or the load failed: the texts are copied
+    // out, and the archive is left as it is.
+    std::string kept;
+    kept.reserve(live);
+    for (Entry& e : entries_) {
+        const std::string_view from = e.offset >= bytes.size()
+                                          ? std::string_view(converted).substr(e.offset - bytes.size(), e.length)
+                                          : std::string_view(bytes).substr(e.offset, e.length);
+        e.offset = static_cast<uint32_t>(kept.size());
+        kept.append(from);
+    }
+    text_ = std::move(kept);
+    unused_ = 0;
 }
 
 void CBibleNoteMap::Remove(uint16_t index) {
@@ -179,14 +214,24 @@ void CBibleNoteMap::Serialize(CArchive& ar) {
     lastNoted = ar.ReadWord();
     // Each entry takes at least three bytes; a damaged count cannot make the table huge.
     entries_.reserve(std::min<size_t>(count, ar.Remaining() / 3));
-    // The texts take no more than the file's remaining bytes (a wide text
-    // takes fewer as UTF-8 than it did as UTF-16).
-    text_.reserve(ar.Remaining());
-    for (uint16_t n = 0; n < count; ++n) {
-        uint16_t index = ar.ReadWord();
-        const size_t before = text_.size();
-        ar.ReadStringAppend(text_);
-        Assign(index, std::string_view(text_).substr(before), true);
+    PrefaultForWriting(entries_.data(), entries_.capacity() * sizeof(Entry));
+    // The texts stay where they lie in the file's bytes, which become the
+    // text buffer: a full file is read into memory once, not copied again.
+    // Wide texts, converted to UTF-8, go after those bytes.
+    const size_t fileBytes = ar.Bytes().size();
+    std::string converted;
+    try {
+        for (uint16_t n = 0; n < count; ++n) {
+            const uint16_t index = ar.ReadWord();
+            const CArchive::StringPlace at = ar.ReadStringInPlace(converted);
+            Place(index, static_cast<uint32_t>(at.converted ? fileBytes + at.offset : at.offset),
+                  static_cast<uint32_t>(at.length));
+        }
+    } catch (...) {
+        // What was read before the damage stays readable.
+        KeepTexts(ar, converted, false);
+        throw;
     }
+    KeepTexts(ar, converted, true);
     CompactIfWasteful();
 }

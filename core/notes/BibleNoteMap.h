@@ -56,7 +56,12 @@ private:
     }
     // Assigns without validity checks, keeping an existing key's place. The
     // text is the last length bytes of text_ when appended is set.
-    void Assign(uint16_t index, std::string_view text, bool appended = false);
+    void Assign(uint16_t index, std::string_view text);
+    // The entry for index, at the given place in text_, made or moved there.
+    void Place(uint16_t index, uint32_t offset, uint32_t length);
+    // Gives the entries read from ar their texts in text_. When the notes end
+    // the archive, its bytes, then the converted texts, become text_ whole.
+    void KeepTexts(CArchive& ar, const std::string& converted, bool mayTakeBytes);
     void Remove(uint16_t index);
     // Drops the bytes no entry uses once they are most of the buffer.
     void CompactIfWasteful();

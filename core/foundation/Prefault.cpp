@@ -1,0 +1,16 @@
+#include "Prefault.h"
+
+#include <cstdint>
+#include <sys/mman.h>
+#include <unistd.h>
+
+void PrefaultForWriting(void* data, size_t bytes) {
+    // Below this the buffer lies in pages the heap already has.
+    constexpr size_t kWorthIt = 256 * 1024;
+    if (bytes < kWorthIt) return;
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(page - 1);
+    // Older kernels refuse the advice; the pages then fault one by one, as always.
+    if (end > begin) (void)::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+}
