@@ -109,6 +109,31 @@ TEST(FileAccess, ReadingRefusesWhatIsNoFileOrTooLargeWithoutBlocking) {
     EXPECT_EQ(ReadWholeFile(dir.Path("small"), 100).size(), 100u);
 }
 
+// Files of every size up to past the one where the buffer is mapped ahead,
+// read whole and byte for byte; and a file whose size says nothing of its
+// length (as in /proc), which is read to its end and held to the limit.
+TEST(FileAccess, ReadingGivesEveryByteWhateverTheSize) {
+    TempDir dir;
+    uint32_t seed = 7;
+    for (size_t size : {size_t(0), size_t(1), size_t(4095), size_t(65537), size_t(256 * 1024 - 1),
+                        size_t(256 * 1024 + 3), size_t(1500000)}) {
+        std::string bytes(size, '\0');
+        for (char& c : bytes) {
+            seed = seed * 1103515245u + 12345u;
+            c = static_cast<char>(seed >> 24);
+        }
+        const std::string path = dir.Path("f" + std::to_string(size));
+        SaveFileAtomic(path, bytes);
+        EXPECT_EQ(ReadWholeFile(path, kMaxNotesFileBytes), bytes) << size;
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat("/proc/self/status", &st), 0);
+    ASSERT_EQ(st.st_size, 0);
+    const std::string status = ReadWholeFile("/proc/self/status");
+    EXPECT_NE(status.find("\nPid:"), std::string::npos);
+    EXPECT_THROW(ReadWholeFile("/proc/self/status", 10), CFileException);
+}
+
 TEST(FileAccess, PathPieces) {
     struct Case {
         std::string base, stem, joined;
