@@ -337,7 +337,7 @@ void CReadingPlanDoc::Serialize(CArchive& ar) {
         for (CPlanElement& e : elements) {
             CPlanElement temp;
             temp.Serialize(ar);
-            e = temp;
+            e = std::move(temp);
         }
     }
     planDirty = false;
