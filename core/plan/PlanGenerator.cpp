@@ -246,9 +246,11 @@ std::vector<CPlanElement> BuildPlan(const PlanSettings& s, const SectionBooks& r
     CJJulian date = s.startDate;
     CPlanElement day;
     Builder builder(s, canon, day);
-    for (uint32_t v = 0; v < n; date = date.NextDay()) {
+    // The weekday steps with the date (0 = Sunday), rather than being worked out for each day.
+    for (uint32_t v = 0, weekday = static_cast<uint32_t>(date.GetWeekday() - 1); v < n;
+         date = date.NextDay(), weekday = weekday == 6 ? 0 : weekday + 1) {
         if (progress) progress->SetPos(static_cast<int>(v));
-        if (!IsReadingDay(s, date)) continue;
+        if (s.readOnWeekday[weekday] == 0) continue;
         ++v;
         day.SetOriginalDate(date);
         day.SetScheduledDate(date);

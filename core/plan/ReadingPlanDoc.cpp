@@ -17,7 +17,9 @@
 #include "scripture/Verse.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -25,6 +27,33 @@ namespace {
 // A count that has reached the top stays there rather than wrapping to "never read".
 void CountOnce(uint16_t& c) {
     if (c != UINT16_MAX) ++c;
+}
+
+// Flags that are set, eight at a time: a byte's top bit is made 1 exactly
+// when the byte is not 0, and the top bits are counted. With b, only flags
+// set in both.
+uint64_t NonZeroBytes(uint64_t w) {
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    return (((w & kLow7) + kLow7) | w) & ~kLow7;
+}
+
+uint32_t CountSet(const uint8_t* a, const uint8_t* b, size_t n) {
+    uint32_t count = 0;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t x;
+        std::memcpy(&x, a + i, 8);
+        uint64_t set = NonZeroBytes(x);
+        if (b) {
+            uint64_t y;
+            std::memcpy(&y, b + i, 8);
+            set &= NonZeroBytes(y);
+        }
+        count += static_cast<uint32_t>(std::popcount(set));
+    }
+    for (; i < n; ++i)
+        count += a[i] != 0 && (!b || b[i] != 0);
+    return count;
 }
 
 // Smallest stored assignment: two dates and an empty range count.
@@ -383,14 +412,8 @@ void CReadingPlanDoc::SerializeHistory(CArchive& ar) {
 
 void CReadingPlanDoc::RecountPlan() {
     ++finishedSerial_;
-    uint32_t inCount = 0, readCount = 0;
-    for (uint8_t f : inPlan)
-        inCount += f != 0;
-    const size_t both = std::min(inPlan.size(), readInPlan.size());
-    for (size_t v = 0; v < both; ++v)
-        readCount += uint32_t(inPlan[v] != 0) & uint32_t(readInPlan[v] != 0);
-    planVerseCount_ = inCount;
-    planReadCount_ = readCount;
+    planVerseCount_ = CountSet(inPlan.data(), nullptr, inPlan.size());
+    planReadCount_ = CountSet(inPlan.data(), readInPlan.data(), std::min(inPlan.size(), readInPlan.size()));
 }
 
 void CReadingPlanDoc::RecountLifetime() {
@@ -435,16 +458,20 @@ void CReadingPlanDoc::MarkRangeInPlan(uint16_t a, uint16_t b) {
     // A new plan marks every verse of the Bible through here, range by range.
     const size_t end = std::min<size_t>(b, inPlan.size() - 1) + 1;
     const size_t withRead = std::min(end, std::max<size_t>(a, readInPlan.size()));
+    // Through plain pointers: a byte stored through the vector could be its own
+    // bookkeeping as far as the compiler knows, which it would then read again.
+    uint8_t* in = inPlan.data();
+    const uint8_t* read = readInPlan.data();
     uint32_t added = 0, addedRead = 0;
     for (size_t v = a; v < withRead; ++v) {
-        const uint32_t was = inPlan[v] == 0;
+        const uint32_t was = in[v] == 0;
         added += was;
-        addedRead += was & uint32_t(readInPlan[v] != 0);
-        inPlan[v] = 1;
+        addedRead += was & uint32_t(read[v] != 0);
+        in[v] = 1;
     }
     for (size_t v = withRead; v < end; ++v) {
-        added += inPlan[v] == 0;
-        inPlan[v] = 1;
+        added += in[v] == 0;
+        in[v] = 1;
     }
     planVerseCount_ += added;
     planReadCount_ += addedRead;
@@ -510,10 +537,12 @@ void CReadingPlanDoc::AddLifetimeReading(uint16_t start, uint16_t end) {
 }
 
 void CReadingPlanDoc::FoldPlanIntoLifetime() {
-    for (size_t v = 0; v < readInPlan.size(); ++v) {
-        if (readInPlan[v] != 0 && v < lifetimeCounts.size()) CountOnce(lifetimeCounts[v]);
-        readInPlan[v] = 0;
-    }
+    const size_t both = std::min(readInPlan.size(), lifetimeCounts.size());
+    const uint8_t* read = readInPlan.data();
+    uint16_t* counts = lifetimeCounts.data();
+    for (size_t v = 0; v < both; ++v)
+        if (read[v] != 0) CountOnce(counts[v]);
+    std::fill(readInPlan.begin(), readInPlan.end(), 0);
     RecountPlan();
     RecountLifetime();
     readingLog.clear();

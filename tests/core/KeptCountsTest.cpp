@@ -36,10 +36,11 @@ protected:
     void WriteOddPlanFile(uint16_t historyLength) {
         CArchive plan = EmptyPlanFields();
         std::string inPlan(50, '\0'), read(60, '\0');
+        // Any byte but 0 is a set flag, the top bit alone included.
         for (int v = 0; v < 20; ++v)
-            inPlan[v] = 1;
+            inPlan[v] = static_cast<char>(v % 3 == 0 ? 0x80 : v % 3 == 1 ? 0xFF : 1);
         for (int v = 10; v < 60; ++v)
-            read[v] = static_cast<char>(v % 3 == 0 ? 0 : 7);
+            read[v] = static_cast<char>(v % 3 == 0 ? 0 : v % 5 == 0 ? 0x80 : 7);
         plan.WriteWord(static_cast<uint16_t>(inPlan.size()));
         plan.Write(inPlan.data(), inPlan.size());
         plan.WriteWord(static_cast<uint16_t>(read.size()));
