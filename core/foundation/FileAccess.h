@@ -61,6 +61,7 @@ private:
     int fd_ = -1;
     bool finished_ = false;
 };
+
 // Removes the path + ".tmp-XXXXXX" files a crash left behind.
 void RemoveStaleTemporaries(const std::string& path);
 bool IsTemporaryName(std::string_view entry, std::string_view fileName);

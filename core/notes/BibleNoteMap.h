@@ -54,8 +54,7 @@ private:
     std::string_view TextOf(const Entry& e) const {
         return std::string_view(text_).substr(e.offset, e.length);
     }
-    // Assigns without validity checks, keeping an existing key's place. The
-    // text is the last length bytes of text_ when appended is set.
+    // Assigns without validity checks, keeping an existing key's place.
     void Assign(uint16_t index, std::string_view text);
     // The entry for index, at the given place in text_, made or moved there.
     void Place(uint16_t index, uint32_t offset, uint32_t length);

@@ -99,9 +99,8 @@ private:
     bool indexTableOrdered_ = false;
 };
 
-// The one canon of the program, built on first use.
-// The canon every part of the program reads. It is built on first use; the
-// check is inline because plan generation asks for it for every verse.
+// The one canon of the program, built on first use. The check is inline:
+// verse look-ups ask for the canon at every step.
 extern constinit CBible theBible;
 CBible& TheBibleBuilt();
 inline CBible& TheBible() {
