@@ -282,8 +282,11 @@ TEST(PlanGenerator, RandomSettingsGiveTheSamePlansAsBefore) {
         if (rng() % 20 == 0) mask = 0;
         for (size_t d = 0; d < 7; ++d)
             s.readOnWeekday[d] = (mask >> d) & 1;
-        s.startDate = CJJulian::Day(static_cast<int16_t>(2000 + rng() % 30), static_cast<int16_t>(1 + rng() % 12),
-                                    static_cast<int16_t>(1 + rng() % 28));
+        // One draw after another: the order of a call's arguments is the compiler's choice.
+        const auto day = static_cast<int16_t>(1 + rng() % 28);
+        const auto month = static_cast<int16_t>(1 + rng() % 12);
+        const auto year = static_cast<int16_t>(2000 + rng() % 30);
+        s.startDate = CJJulian::Day(year, month, day);
         std::vector<int32_t> bookSection(books);
         const uint64_t pattern = rng() % 5;
         const uint64_t sections = 1 + rng() % 6;
