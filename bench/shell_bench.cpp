@@ -31,9 +31,11 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -47,6 +49,14 @@ void App() {
     Q_ASSERT(qApp);
 }
 
+// A floor is bare Qt: the style as Qt makes it, not the program's, which an
+// earlier benchmark's start-up may have put in place.
+void BareQtStyle() {
+    App();
+    if (qobject_cast<QProxyStyle*>(QApplication::style()))
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+}
+
 struct Sandbox {
     QTemporaryDir base, config;
     Sandbox() {
@@ -56,7 +66,7 @@ struct Sandbox {
 };
 
 void BareMainWindow(benchmark::State& state) {
-    App();
+    BareQtStyle();
     for (auto _ : state) {
         auto* w = new QMainWindow;
         w->resize(800, 600);
@@ -73,7 +83,7 @@ BENCHMARK(BareMainWindow)->Unit(benchmark::kMillisecond);
 // A plain Qt main window with the same furniture: client area, three menus,
 // a toolbar of eleven buttons and a status bar of four panes.
 void BareMainWindowWithBars(benchmark::State& state) {
-    App();
+    BareQtStyle();
     for (auto _ : state) {
         auto* w = new QMainWindow;
         w->setCentralWidget(new QMdiArea);
@@ -198,7 +208,7 @@ public:
 };
 
 void BareWindowNext(benchmark::State& state) {
-    App();
+    BareQtStyle();
     QMainWindow w;
     auto* mdi = new QMdiArea;
     w.setCentralWidget(mdi);
@@ -226,6 +236,11 @@ struct FullEnvironment {
     Sandbox sandbox;
     std::unique_ptr<CScrivaneApp> app;
     std::string planPath, historyPath, notesPath, generalPath;
+    struct Window {
+        QString title;
+        QRect geometry;
+    };
+    std::vector<Window> windows;
 
     bool Make() {
         SetTodayOverride(CJJulian::Day(2026, 12, 7));
@@ -255,6 +270,10 @@ struct FullEnvironment {
             }
         const CReaderContext context = app->Environment().Context();
         const std::string stem = JoinStem(context.baseDirectory, context.fileStem);
+        // The floor's windows are given the titles and places ours have.
+        for (QMdiSubWindow* frame : app->MainFrame()->findChildren<QMdiSubWindow*>())
+            windows.push_back({frame->windowTitle(), frame->geometry()});
+        if (windows.size() != 3) return false;
         planPath = stem + ".vnpln";
         historyPath = stem + ".vnpro";
         notesPath = stem + ".vnnot";
@@ -294,7 +313,7 @@ QByteArray ReadAll(const std::string& path) {
 }
 
 // The floor: a bare Qt main window with the same furniture reads the same four
-// files whole and opens three windows, titled as ours, of the same widgets: a plan
+// files whole and opens three windows, titled and placed as ours, of the same widgets: a plan
 // page with its two bars and figures, a verse note with its three lists, two
 // buttons and verse line, and the general notes.
 void BareEnvironmentOpen(benchmark::State& state) {
@@ -304,6 +323,7 @@ void BareEnvironmentOpen(benchmark::State& state) {
         state.SkipWithError("could not make the environment");
         return;
     }
+    BareQtStyle();
     QMainWindow w;
     auto* mdi = new QMdiArea;
     w.setCentralWidget(mdi);
@@ -361,12 +381,11 @@ void BareEnvironmentOpen(benchmark::State& state) {
         noteLayout->addWidget(note, 1);
         auto* generalPage = new QPlainTextEdit;
         generalPage->setPlainText(QString::fromUtf8(general));
-        const std::pair<QWidget*, const char*> pages[] = {{generalPage, "Bea's General Notes"},
-                                                          {notePage, "Bea's Bible Verse Keyed Notes"},
-                                                          {planPage, "Bea's Reading Plan"}};
-        for (const auto& [page, title] : pages) {
-            QMdiSubWindow* sub = mdi->addSubWindow(page);
-            sub->setWindowTitle(title);
+        QWidget* const pages[] = {generalPage, notePage, planPage};
+        for (size_t i = 0; i < std::size(pages); ++i) {
+            QMdiSubWindow* sub = mdi->addSubWindow(pages[i]);
+            sub->setWindowTitle(env.windows[i].title);
+            sub->setGeometry(env.windows[i].geometry);
             sub->show();
         }
         QApplication::processEvents();
