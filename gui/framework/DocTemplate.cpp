@@ -54,7 +54,6 @@ CDocument* CDocTemplate::OpenDocumentFile(const std::string& path, QMdiArea* are
                   fallback = GetDocString(windowTitle)] {
         if (frame) frame->setWindowTitle(ToQ(d->GetTitle().empty() ? fallback : d->GetTitle()));
     };
-    title();
     doc->titleChanged = title;
     area->addSubWindow(frame);
     frame->ApplyWindowFlags();
@@ -63,6 +62,9 @@ CDocument* CDocTemplate::OpenDocumentFile(const std::string& path, QMdiArea* are
     const QSize client = area->viewport()->size();
     if (client.width() > 0 && client.height() > 0)
         frame->resize(frame->size().expandedTo(client * 2 / 3).boundedTo(client));
+    // Titled once it is in place: the sub-window lays its title out again for
+    // every event that reaches it, and adding it to the area sends many.
+    title();
     if (makeVisible) frame->show();
     open_.push_back({std::move(doc), frame});
     return open_.back().document.get();

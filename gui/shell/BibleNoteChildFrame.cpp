@@ -6,14 +6,59 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A list as wide as a few characters and its icon, whatever its entries. The
+// combo box's own policy for that builds the whole pop-up list at once; this
+// gives the same size and leaves the pop-up until it is first opened.
+class CShortList : public QComboBox {
+public:
+    explicit CShortList(int characters) : characters_(characters) {}
+
+    QSize sizeHint() const override { return ContentsSize(); }
+    QSize minimumSizeHint() const override { return ContentsSize(); }
+
+private:
+    QSize ContentsSize() const {
+        const QFontMetrics fm = fontMetrics();
+        const QSize icon = iconSize();
+        QSize size(characters_ * fm.horizontalAdvance(QLatin1Char('X')) + icon.width() + 4,
+                   std::max({static_cast<int>(std::ceil(QFontMetricsF(fm).height())), 14, icon.height()}) +
+                       2);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, size, this);
+    }
+
+    int characters_;
+};
+
+// Measured once for each font: every verse notes window asks.
+int LongestBookName(const QFont& font) {
+    static QHash<QString, int> widths;
+    auto it = widths.constFind(font.key());
+    if (it != widths.cend()) return *it;
+    const QFontMetrics fm(font);
+    int longest = 0;
+    CBible& bible = TheBible();
+    for (uint16_t b = 1; b <= bible.GetBookCount(); ++b)
+        longest = std::max(longest, fm.horizontalAdvance(QString::fromStdString(bible.GetBookName(b))));
+    return *widths.insert(font.key(), longest);
+}
+
+} // namespace
 
 CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, ResourceIcon(":/images/versenotes.png")) {
     // Owned by the frame until the view is put in.
@@ -24,21 +69,15 @@ CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, ResourceIcon(
     grid_->setContentsMargins(6, 3, 6, 3);
     label_ = new QLabel("Bible Notes for");
     auto list = [&](int id, int width) {
-        auto* c = new QComboBox;
+        auto* c = new CShortList(width);
         c->setObjectName(QString::number(id));
-        c->setMinimumContentsLength(width);
-        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         return c;
     };
     books_ = list(1125, 1);
     chapters_ = list(1127, 3);
     verses_ = list(1128, 3);
     // The book list is as wide as its longest name, whatever the window's width.
-    int longest = 0;
-    CBible& bible = TheBible();
-    for (uint16_t b = 1; b <= bible.GetBookCount(); ++b)
-        longest = std::max(
-            longest, books_->fontMetrics().horizontalAdvance(QString::fromStdString(bible.GetBookName(b))));
+    const int longest = LongestBookName(books_->font());
     QStyleOptionComboBox option;
     option.initFrom(books_);
     const QSize bookSize = books_->style()->sizeFromContents(

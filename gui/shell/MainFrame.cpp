@@ -339,7 +339,18 @@ CMdiChildFrame* CMainFrame::ActiveFrame() const {
     return qobject_cast<CMdiChildFrame*>(mdi_->currentSubWindow());
 }
 
+CMainFrame::ActivationBatch::ActivationBatch(CMainFrame* frame) : frame_(frame) {
+    if (frame_) ++frame_->activationBatches_;
+}
+
+CMainFrame::ActivationBatch::~ActivationBatch() {
+    if (!frame_ || --frame_->activationBatches_ != 0 || !frame_->activationPending_) return;
+    frame_->OnActiveFrameChanged();
+}
+
 void CMainFrame::OnActiveFrameChanged() {
+    activationPending_ = activationBatches_ != 0;
+    if (activationPending_) return;
     CMdiChildFrame* f = ActiveFrame();
     ShowMenu(f ? f->ResourceId() : 128);
     UpdateTitle();

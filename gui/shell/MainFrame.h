@@ -2,6 +2,7 @@
 #include "framework/CommandMap.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <map>
@@ -54,6 +55,20 @@ public:
     // The one title: the program's and the active document window's.
     QString WantedTitle() const;
 
+    // While one lives, windows that become active leave the menus, title and
+    // commands as they are; they follow the window left active at its end.
+    // Windows opened or closed together so switch the menu bar once.
+    class ActivationBatch {
+    public:
+        explicit ActivationBatch(CMainFrame* frame);
+        ~ActivationBatch();
+        ActivationBatch(const ActivationBatch&) = delete;
+        ActivationBatch& operator=(const ActivationBatch&) = delete;
+
+    private:
+        QPointer<CMainFrame> frame_;
+    };
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,4 +108,6 @@ private:
     CCommandMap target_;
     CCmdTarget* appTarget_ = nullptr;
     bool settingTitle_ = false;
+    int activationBatches_ = 0;
+    bool activationPending_ = false;
 };

@@ -15,6 +15,7 @@
 #include "framework/Document.h"
 #include "framework/DocumentFiles.h"
 #include "framework/HelpService.h"
+#include "framework/IconCachingStyle.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
 #include "gallery/ReadingList.h"
@@ -57,6 +58,7 @@ CScrivaneApp::~CScrivaneApp() {
 }
 
 bool CScrivaneApp::InitInstance(const QStringList& args) {
+    CIconCachingStyle::Install();
     CSplashWindow::EnableSplash(true);
     splashFilter_ = new CSplashFilter(this);
     qApp->installEventFilter(splashFilter_);
@@ -166,13 +168,16 @@ QPrinter& CScrivaneApp::Printer() {
 }
 
 void CScrivaneApp::OpenEnvironmentDocument(CDocTemplate& type, const std::string& path) {
-    CDocument* doc = type.OpenDocumentFile(path, mainFrame_->MdiArea(), true);
+    // Placed before it is shown, a window lays out its contents once, at its own size.
+    const int slot = CReaderEnvironment::SlotForWindowTitle(type.GetDocString(CDocTemplate::windowTitle));
+    CDocument* doc = type.OpenDocumentFile(path, mainFrame_->MdiArea(), slot == 0);
     if (!doc) return;
     environmentDocuments_.push_back(doc);
     if (!path.empty()) AddToRecentFiles(ToQ(path));
-    int slot = CReaderEnvironment::SlotForWindowTitle(type.GetDocString(CDocTemplate::windowTitle));
-    if (CMdiChildFrame* frame = type.FrameOf(doc); frame && slot)
+    if (CMdiChildFrame* frame = type.FrameOf(doc); frame && slot) {
         frame->SetPlacement(env_.CurrentReader().GetPlacement(slot));
+        if (frame->isHidden()) frame->show();
+    }
 }
 
 bool CScrivaneApp::IsEnvironmentDocument(const CDocument* doc) const {
@@ -249,6 +254,7 @@ CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
 }
 
 void CScrivaneApp::OpenEnvironmentDocuments() {
+    CMainFrame::ActivationBatch batch(mainFrame_);
     CloseDocumentsInTheWay();
     CDocTemplate* general = DocumentType(132);
     CDocTemplate* verses = DocumentType(131);
@@ -263,6 +269,7 @@ void CScrivaneApp::OpenEnvironmentDocuments() {
 }
 
 void CScrivaneApp::CloseReaderEnvironment() {
+    CMainFrame::ActivationBatch batch(mainFrame_);
     // The windows that show the environment's plan go before it does.
     if (mainFrame_) CCoverageFrame::CloseAll(mainFrame_->MdiArea());
     for (const auto& type : types_) {

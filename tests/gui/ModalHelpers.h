@@ -1,5 +1,7 @@
 #pragma once
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -23,4 +25,12 @@ inline void OnNextModal(std::function<void(QWidget*)> f) {
         f(m);
     });
     timer->start();
+}
+
+// Chooses path in a file dialog as a reader would: typed into the name field.
+// selectFile alone leaves that field as it is while it has the focus, and
+// whether it has it yet depends on how quickly the dialog came up.
+inline void ChooseInFileDialog(QFileDialog* dialog, const QString& path) {
+    dialog->selectFile(path);
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path);
 }

@@ -328,7 +328,7 @@ private slots:
         OnNextModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d);
-            d->selectFile(svgPath);
+            ChooseInFileDialog(d, svgPath);
             QMetaObject::invokeMethod(d, "accept");
         });
         frame->OnCommand(Cmd::SaveCoverageAsSvg);

@@ -112,7 +112,7 @@ private slots:
         OnNextModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d);
-            d->selectFile(QString::fromStdString(templatePath));
+            ChooseInFileDialog(d, QString::fromStdString(templatePath));
             QMetaObject::invokeMethod(d, "accept");
         });
         frame->OnCommand(Cmd::NewPlan);

@@ -218,7 +218,7 @@ private slots:
         OnNextModal([&](QWidget* w) {
             auto* open = qobject_cast<QFileDialog*>(w);
             QVERIFY(open);
-            open->selectFile(list);
+            ChooseInFileDialog(open, list);
             OnNextModal([&](QWidget* s) {
                 auto* save = qobject_cast<QFileDialog*>(s);
                 QVERIFY(save);

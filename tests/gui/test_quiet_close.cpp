@@ -127,7 +127,7 @@ class TestQuietClose : public QObject {
         OnNextModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d);
-            d->selectFile(QString::fromStdString(templatePath));
+            ChooseInFileDialog(d, QString::fromStdString(templatePath));
             QMetaObject::invokeMethod(d, "accept");
         });
         o.frame->OnCommand(Cmd::NewPlan);

@@ -135,7 +135,7 @@ private slots:
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d);
             QCOMPARE(d->windowTitle(), QString("Export Plan to Calendar"));
-            d->selectFile(ics);
+            ChooseInFileDialog(d, ics);
             QMetaObject::invokeMethod(d, "accept");
         });
         frame->OnCommand(RhythmCmd::ExportPlanToCalendar);
@@ -175,7 +175,7 @@ private slots:
         OnNextModal([&](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             QVERIFY(d);
-            d->selectFile(base_.filePath("no/such/dir/anna.ics"));
+            ChooseInFileDialog(d, base_.filePath("no/such/dir/anna.ics"));
             QMetaObject::invokeMethod(d, "accept");
             AcknowledgeMessage(&messages);
         });

@@ -68,7 +68,7 @@ void AnswerFileDialog(const QString& path, std::function<void(QWidget*)> next = 
                 }
         }
         SaveScreenshot(dialog, "file-dialog");
-        dialog->selectFile(path);
+        ChooseInFileDialog(dialog, path);
         static_cast<QDialog*>(dialog)->accept();
         if (next) OnNextModal(next);
     });

@@ -1,0 +1,24 @@
+#pragma once
+#include <QHash>
+#include <QIcon>
+#include <QProxyStyle>
+
+// The application's style, with its standard icons made once. Every document
+// window's title bar and system menu asks for seven of them, and the style
+// reads and decodes each icon's images anew on every request.
+class CIconCachingStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    explicit CIconCachingStyle(const QString& baseKey);
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+    void polish(QApplication* app) override;
+    using QProxyStyle::polish;
+
+    // Puts the style in place over the application's current one, once.
+    static void Install();
+
+private:
+    mutable QHash<int, QIcon> icons_;
+};
