@@ -478,6 +478,11 @@ private slots:
         QCOMPARE(plan.left, 75);
         QVERIFY(windows[1]->isMinimized()); // verse notes was not ticked
         QVERIFY(!windows[0]->isMinimized());
+        // The windows open together; the menus and the title are those of the one left active.
+        auto* active = qobject_cast<CMdiChildFrame*>(Frame()->MdiArea()->activeSubWindow());
+        QVERIFY(active);
+        QCOMPARE(Frame()->CurrentMenu(), active->ResourceId());
+        QCOMPARE(Frame()->windowTitle(), "Scrivane - " + active->windowTitle());
 
         // The active document type brings its menu bar.
         Frame()->MdiArea()->setActiveSubWindow(windows[2]);
@@ -514,6 +519,8 @@ private slots:
         Frame()->OnCommand(Cmd::CloseReaderEnvironment);
         QVERIFY(!app_->Environment().IsOpen());
         QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
+        QCOMPARE(Frame()->CurrentMenu(), 128);
+        QCOMPARE(Frame()->windowTitle(), QString("Scrivane"));
         QCOMPARE(QString::fromStdString(app_->Environment().LastReader()), QString("Bob"));
         const CReaderData& stored = app_->Environment().Readers().At(0);
         WindowPlacement p = stored.GetPlacement(kReadingPlanSlot);
