@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QTimer>
+#include <QWindowStateChangeEvent>
 
 CMdiChildFrame::CMdiChildFrame(int resourceId, const QIcon& icon) : resourceId_(resourceId) {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -88,8 +89,11 @@ void CMdiChildFrame::resizeEvent(QResizeEvent* event) {
 void CMdiChildFrame::changeEvent(QEvent* event) {
     QMdiSubWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
-    // Restored from maximized, a window may be larger than the client area is now.
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+    // Restored from maximized or minimized, a window may be larger than the
+    // client area is now. One placed and shown has been fitted already.
+    const auto was = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) &&
+        (was & (Qt::WindowMinimized | Qt::WindowMaximized)))
         QTimer::singleShot(0, this, [this] { FitIntoArea(); });
     RememberNormalGeometry();
 }

@@ -47,7 +47,11 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         box->setFrame(false);
         box->setFont(fixed);
         box->setFixedWidth(QFontMetrics(fixed).horizontalAdvance("100.00%") + 8);
-        box->setStyleSheet("background: transparent;");
+        // On the strip's own background. A palette, not a style sheet: a style
+        // sheet puts the whole style machinery of sheets behind every paint.
+        QPalette clear = box->palette();
+        clear.setColor(QPalette::Base, Qt::transparent);
+        box->setPalette(clear);
         // A click puts the focus on any of the strip's controls, so that F1 can ask about it.
         label->setFocusPolicy(Qt::ClickFocus);
         bar->setFocusPolicy(Qt::ClickFocus);
@@ -129,9 +133,19 @@ void CPlanChildFrame::SetSchedule(const PlanSchedule& schedule) {
     scheduleDay_->setText(shown ? QString::fromStdString(schedule.DayText()) : QString());
     scheduleStatus_->setText(shown ? QString::fromStdString(schedule.StatusText()) : QString());
     const bool behind = shown && schedule.Behind() != 0;
-    // Shown in the overdue colour of the plan window when behind. A style
-    // sheet set again, even the same, lays the whole window out anew.
-    const QString style = behind ? "color: rgb(255, 102, 0); font-weight: bold;" : "";
-    if (scheduleStatus_->styleSheet() != style) scheduleStatus_->setStyleSheet(style);
+    // Shown in the overdue colour of the plan window when behind. Changed only
+    // when it changes: a new font or palette lays the strip out anew.
+    if (behind != statusBehind_) {
+        statusBehind_ = behind;
+        // Only the colour and the weight are set; the rest follows the window's.
+        QPalette palette;
+        QFont font;
+        if (behind) {
+            palette.setColor(QPalette::WindowText, QColor(255, 102, 0));
+            font.setBold(true);
+        }
+        scheduleStatus_->setPalette(palette);
+        scheduleStatus_->setFont(font);
+    }
     synchronizeButton_->setVisible(behind);
 }

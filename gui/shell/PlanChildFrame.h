@@ -46,5 +46,6 @@ private:
     Row plan_;
     QLabel* scheduleDay_ = nullptr;
     QLabel* scheduleStatus_ = nullptr;
+    bool statusBehind_ = false;
     QPushButton* synchronizeButton_ = nullptr;
 };
