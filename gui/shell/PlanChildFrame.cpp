@@ -5,6 +5,7 @@
 #include "framework/ResourceIcon.h"
 #include "plan/FormatPercent.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -13,6 +14,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+
+namespace {
+
+// Gives a widget that takes no focus of its own the focus when it is clicked.
+class CClickFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType())
+            static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+        return false;
+    }
+};
+
+} // namespace
 
 CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/plan.png")) {
     // Owned by the frame until the view is put in.
@@ -28,6 +46,7 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         Row* row;
     } rows[] = {{1131, 1065, 1055, "Reading Plan Completed", &plan_},
                 {1132, 1066, 1053, "Lifetime Bible Reading", &lifetime_}};
+    auto* clickFocus = new CClickFocus(strip_);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     int line = 0;
     for (auto& r : rows) {
@@ -52,8 +71,10 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         QPalette clear = box->palette();
         clear.setColor(QPalette::Base, Qt::transparent);
         box->setPalette(clear);
-        // A click puts the focus on any of the strip's controls, so that F1 can ask about it.
-        label->setFocusPolicy(Qt::ClickFocus);
+        // A click puts the focus on any of the strip's controls, so that F1 can
+        // ask about it. A caption that takes focus itself is laid out and drawn
+        // as a rich text document; it is given the focus on a click instead.
+        label->installEventFilter(clickFocus);
         bar->setFocusPolicy(Qt::ClickFocus);
         grid->addWidget(label, line, 0);
         grid->addWidget(bar, line, 1);
