@@ -6,18 +6,13 @@ CIconCachingStyle::CIconCachingStyle(const QString& baseKey) : QProxyStyle(baseK
 
 QIcon CIconCachingStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                       const QWidget* widget) const {
-    // An option can change the icon (its direction, its state), so only the
-    // plain request is kept.
-    if (option) return QProxyStyle::standardIcon(icon, option, widget);
+    // Only the title bar's own images, which no desktop theme replaces, and
+    // only the plain request: an option can change the icon.
+    if (option || icon < SP_TitleBarMenuButton || icon > SP_TitleBarContextHelpButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
     auto it = icons_.constFind(icon);
     if (it == icons_.cend()) it = icons_.insert(icon, QProxyStyle::standardIcon(icon, nullptr, widget));
     return *it;
-}
-
-void CIconCachingStyle::polish(QApplication* app) {
-    // Polished again when the desktop's theme changes: its icons may too.
-    icons_.clear();
-    QProxyStyle::polish(app);
 }
 
 void CIconCachingStyle::Install() {

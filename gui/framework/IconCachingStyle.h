@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QProxyStyle>
 
-// The application's style, with its standard icons made once. Every document
-// window's title bar and system menu asks for seven of them, and the style
+// The application's style, with the title bar's icons made once. Every
+// document window's title bar and system menu asks for them, and the style
 // reads and decodes each icon's images anew on every request.
 class CIconCachingStyle : public QProxyStyle {
     Q_OBJECT
@@ -13,8 +13,6 @@ public:
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
-    void polish(QApplication* app) override;
-    using QProxyStyle::polish;
 
     // Puts the style in place over the application's current one, once.
     static void Install();
