@@ -274,11 +274,18 @@ private slots:
         planView->Redraw();
         QCOMPARE(planFrame->ScheduleDay()->text(), QString("Day 4 of 20"));
         QCOMPARE(planFrame->ScheduleStatus()->text(), QString("2 behind"));
+        // Behind, in the overdue colour and bold; back on schedule, as the strip's other texts.
+        const QColor overdue(255, 102, 0);
+        QCOMPARE(planFrame->ScheduleStatus()->palette().color(QPalette::WindowText), overdue);
+        QVERIFY(planFrame->ScheduleStatus()->font().bold());
         QVERIFY(!planFrame->SynchronizeButton()->isHidden());
         SaveScreenshot(planFrame, "coverage-plan-behind");
         QTest::mouseClick(planFrame->SynchronizeButton(), Qt::LeftButton);
         QCOMPARE(planFrame->ScheduleDay()->text(), QString("Day 2 of 20"));
         QCOMPARE(planFrame->ScheduleStatus()->text(), QString("on schedule"));
+        QCOMPARE(planFrame->ScheduleStatus()->palette().color(QPalette::WindowText),
+                 planFrame->ScheduleDay()->palette().color(QPalette::WindowText));
+        QVERIFY(!planFrame->ScheduleStatus()->font().bold());
         QVERIFY(planFrame->SynchronizeButton()->isHidden());
 
         // The dialog offers the reader's last choice again.
