@@ -2,10 +2,11 @@
 #include <QHash>
 #include <QIcon>
 #include <QProxyStyle>
+#include <utility>
 
-// The application's style, with the title bar's icons made once. Every
-// document window's title bar and system menu asks for them, and the style
-// reads and decodes each icon's images anew on every request.
+// The application's style, with the title bar's icons made once for each
+// palette. Every document window's title bar and system menu asks for them,
+// and the style reads and decodes each icon's images anew on every request.
 class CIconCachingStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -18,5 +19,7 @@ public:
     static void Install();
 
 private:
-    mutable QHash<int, QIcon> icons_;
+    // The icon and the palette it was made for.
+    using Key = std::pair<int, qint64>;
+    mutable QHash<Key, QIcon> icons_;
 };
