@@ -107,4 +107,38 @@ void BM_LoadAndSaveLargestPlanFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAndSaveLargestPlanFiles)->Arg(0)->Arg(1)->ArgName("save")->Unit(benchmark::kMillisecond);
 
+// Finished Reading on the largest plan as the window runs it: recorded for Undo and committed at once
+// (undo:1 takes it back again in the same iteration, a second commit).
+void BM_FinishedReadingCommittedAtOnce(benchmark::State& state) {
+    BenchDir dir;
+    CPlanTemplate t = LargestTemplate(1);
+    const std::string templatePath = dir.path + "/Largest.vntpl";
+    SaveTemplateFile(templatePath, t);
+    CScriptedUiServices ui;
+    {
+        CReadingPlanDoc doc(ui, dir.reader);
+        doc.OnNewDocument();
+        doc.NewPlanFromFile(templatePath);
+        doc.SaveDirtyFiles();
+    }
+    const bool undo = state.range(0) == 1;
+    CReadingPlanDoc doc(ui, dir.reader);
+    doc.OnNewDocument();
+    doc.SetCommitAtOnce(true);
+    uint16_t i = 0;
+    for (auto _ : state) {
+        doc.FinishElement(i);
+        if (undo)
+            doc.Undo();
+        else
+            i = static_cast<uint16_t>((i + 1) % doc.GetElementCount());
+    }
+}
+BENCHMARK(BM_FinishedReadingCommittedAtOnce)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("undo")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 } // namespace

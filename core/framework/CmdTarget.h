@@ -4,12 +4,15 @@
 #include <string>
 #include <unordered_map>
 
-// What a command's user interface shows: enabled, checked.
+// What a command's user interface shows: enabled, checked, and a text where
+// the item's own changes with the state (Undo names what it undoes).
 struct CCmdUI {
     bool enabled = true;
     bool checked = false;
+    std::string text{};
     void Enable(bool on = true) { enabled = on; }
     void SetCheck(bool on = true) { checked = on; }
+    void SetText(std::string t) { text = std::move(t); }
 };
 
 // An object in the command route. Each target keeps a map from command id to

@@ -59,6 +59,7 @@ inline constexpr int EditRepeat = 57640; // Find Next
 inline constexpr int EditReplace = 57641;
 inline constexpr int EditSelectAll = 57642;
 inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
 inline constexpr int WindowArrange = 57649;
 inline constexpr int WindowCascade = 57650;
 inline constexpr int WindowTile = 57651;

@@ -31,6 +31,10 @@ private:
 
 int CScriptedUiServices::MessageBox(const MessageBoxRequest& request) {
     messageBoxes.push_back(request);
+    if (request.checkBox && !checkBoxAnswers.empty()) {
+        *request.checkBox = checkBoxAnswers.front();
+        checkBoxAnswers.pop_front();
+    }
     if (messageBoxAnswers.empty()) return CautiousAnswer(request.buttons);
     int answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();

@@ -13,6 +13,9 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<std::optional<ExtraReading>> extraReadingAnswers;
     std::pair<int, int> clientSize{800, 600};
+    // Ticks of the message boxes' check boxes, in turn; an empty queue leaves a box as it was.
+    std::deque<bool> checkBoxAnswers;
+    std::vector<std::string> statusTexts;
 
     std::vector<MessageBoxRequest> messageBoxes;
     std::vector<FileDialogRequest> fileRequests;
@@ -34,4 +37,5 @@ public:
     std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) override;
     void ShowPlanProperties(const std::string& text) override;
     std::pair<int, int> MainFrameClientSize() override { return clientSize; }
+    void ShowStatus(const std::string& text) override { statusTexts.push_back(text); }
 };

@@ -16,6 +16,10 @@ struct MessageBoxRequest {
     MbButtons buttons = MbButtons::ok;
     MbIcon icon = MbIcon::none;
     int defaultButton = 0; // 0 = first button, 1 = second, 2 = third
+    // A choice shown beside the buttons, as a check box: its text and, in and
+    // out, whether it is ticked. Fronts without one leave it as it was.
+    std::string checkBoxText{};
+    bool* checkBox = nullptr;
 };
 
 // A file-open or file-save choice. filter is in the framework's form
@@ -74,6 +78,8 @@ public:
     virtual void ShowPlanProperties(const std::string& text) = 0;
     // Width and height of the main frame's client area.
     virtual std::pair<int, int> MainFrameClientSize() = 0;
+    // Says what a change just did, where the reader looks for it (the status bar).
+    virtual void ShowStatus(const std::string& text) { (void)text; }
 };
 
 // Shows an error message with the exclamation icon and an OK button.

@@ -76,6 +76,42 @@ void AppendRangeText(std::string& out, uint16_t start, uint16_t end) {
     bible.AppendReferenceTextAt(out, end);
 }
 
+std::string CompactRangeText(uint16_t start, uint16_t end) {
+    if (start > end) std::swap(start, end);
+    CBible& bible = TheBible();
+    const CVerse s = bible.GetVerseAt(start);
+    const CVerse e = bible.GetVerseAt(end);
+    const uint16_t sb = s.GetBook(), sc = s.GetChapter(), eb = e.GetBook(), ec = e.GetChapter();
+    auto oneChapter = [&](uint16_t b) { return bible.GetChapterCount(b) == 1; };
+    const bool wholeChapters =
+        s.GetVerse() == bible.GetFirstVerse(sb, sc) && e.GetVerse() == bible.GetLastVerse(eb, ec);
+    std::string out = bible.GetBookName(sb);
+    if (wholeChapters) {
+        auto chapter = [&](uint16_t b, uint16_t c) {
+            return oneChapter(b) ? std::string() : " " + std::to_string(c);
+        };
+        out += chapter(sb, sc);
+        if (sb != eb)
+            out += "\u2013" + bible.GetBookName(eb) + chapter(eb, ec);
+        else if (sc != ec)
+            out += "\u2013" + std::to_string(ec);
+        return out;
+    }
+    auto place = [&](uint16_t b, uint16_t c, uint16_t v) {
+        return oneChapter(b) ? std::to_string(v) : std::to_string(c) + ":" + std::to_string(v);
+    };
+    out += " " + place(sb, sc, s.GetVerse());
+    if (start == end) return out;
+    out += "\u2013";
+    if (sb != eb)
+        out += bible.GetBookName(eb) + " " + place(eb, ec, e.GetVerse());
+    else if (sc != ec)
+        out += place(eb, ec, e.GetVerse());
+    else
+        out += std::to_string(e.GetVerse());
+    return out;
+}
+
 CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)
     : CDocument(ui), reader_(reader) {
     MapCommand(Cmd::EnterReading, [this] { OnEnterReading(); });
@@ -87,6 +123,16 @@ CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)
     // Ctrl+S in the plan window saves the reader's own files rather than asking for a new name.
     MapCommand(Cmd::FileSave, [this] { SaveDirtyFiles(); });
     MapCommand(Cmd::CloseDocumentWindow, [] {});
+    MapCommand(Cmd::EditUndo, [this] { Undo(); });
+    MapUpdate(Cmd::EditUndo, [this](CCmdUI& ui) {
+        ui.Enable(CanUndo());
+        ui.SetText(CanUndo() ? "&Undo " + UndoName() : std::string("&Undo"));
+    });
+    MapCommand(Cmd::EditRedo, [this] { Redo(); });
+    MapUpdate(Cmd::EditRedo, [this](CCmdUI& ui) {
+        ui.Enable(CanRedo());
+        ui.SetText(CanRedo() ? "&Redo " + RedoName() : std::string("&Redo"));
+    });
     // The view runs these two; whether they may run is the plan's to say.
     MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) { ui.Enable(GetPlanState() != 1); });
     MapUpdate(Cmd::SynchronizeDates, [this](CCmdUI& ui) { ui.Enable(GetPlanState() != 1); });
@@ -204,10 +250,12 @@ CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool pl
     }
 }
 
-bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
+bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan, const std::string* bytes) {
     CArchive ar;
     try {
-        if (plan)
+        if (bytes)
+            ar.Write(bytes->data(), bytes->size());
+        else if (plan)
             Serialize(ar);
         else
             SerializeHistory(ar);
@@ -232,12 +280,18 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan) {
     }
 }
 
-bool CReadingPlanDoc::WriteBothFiles() {
+bool CReadingPlanDoc::WriteBothFiles(const std::string* planBytes, const std::string* historyBytes) {
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
     CArchive plan, history;
-    Serialize(plan);
-    SerializeHistory(history);
+    if (planBytes)
+        plan.Write(planBytes->data(), planBytes->size());
+    else
+        Serialize(plan);
+    if (historyBytes)
+        history.Write(historyBytes->data(), historyBytes->size());
+    else
+        SerializeHistory(history);
     planDirty = historyDirty = true;
     auto fail = [&](const std::exception& e, const std::string& path) {
         ReportError(Ui(), SaveErrorMessage(e, path));
@@ -279,19 +333,118 @@ bool CReadingPlanDoc::WriteBothFiles() {
 }
 
 bool CReadingPlanDoc::SaveDirtyFiles() {
+    return CommitBytes(nullptr, nullptr);
+}
+
+// The dirty files, from bytes already made where given.
+bool CReadingPlanDoc::CommitBytes(const std::string* planBytes, const std::string* historyBytes) {
     if (!setUp_ || lookOnly_) return true;
     // A damaged file left in place is never written; WriteFile reports that one by one.
     if (planDirty && historyDirty && !planFileLocked_ && !historyFileLocked_) {
-        const bool written = WriteBothFiles();
+        const bool written = WriteBothFiles(planBytes, historyBytes);
         if (written && planWritten_) planWritten_(*this);
         return written;
     }
     bool ok = true;
-    const bool planWritten = planDirty && WriteFile(PlanFilePath(), true);
+    const bool planWritten = planDirty && WriteFile(PlanFilePath(), true, planBytes);
     ok = (planWritten || !planDirty) && ok;
-    if (historyDirty) ok = WriteFile(HistoryFilePath(), false) && ok;
+    if (historyDirty) ok = WriteFile(HistoryFilePath(), false, historyBytes) && ok;
     if (planWritten && planWritten_) planWritten_(*this);
     return ok;
+}
+
+// --- changes, undo and redo ----------------------------------------------------
+
+CReadingPlanDoc::ChangeScope::ChangeScope(CReadingPlanDoc& doc, const char* name, int element)
+    : doc_(doc), name_(name), element_(element), outer_(doc.changeDepth_++ == 0) {
+    // The bytes before the first step are those loaded, made only now so that opening costs nothing more.
+    if (outer_ && !doc_.committed_.plan) doc_.committed_ = doc_.CurrentBytes();
+}
+
+CReadingPlanDoc::ChangeScope::~ChangeScope() {
+    --doc_.changeDepth_;
+    if (outer_) doc_.EndChange(name_, element_, message);
+}
+
+CReadingPlanDoc::FileBytes CReadingPlanDoc::CurrentBytes() {
+    // Serializing clears the flag it writes for; the flags still say what is to be written.
+    const bool wasPlanDirty = planDirty, wasHistoryDirty = historyDirty;
+    CArchive plan, history;
+    Serialize(plan);
+    SerializeHistory(history);
+    planDirty = wasPlanDirty;
+    historyDirty = wasHistoryDirty;
+    return {std::make_shared<const std::string>(plan.Bytes()),
+            std::make_shared<const std::string>(history.Bytes())};
+}
+
+void CReadingPlanDoc::EndChange(const char* name, int element, const std::string& message) {
+    if (!planDirty && !historyDirty) return;
+    // Only a dirty file is written, so only its bytes are the step's (a new mode of Enter Reading
+    // alone does not make the history file change); bytes that did not change stay shared.
+    FileBytes after = committed_;
+    const FileBytes now = CurrentBytes();
+    if (planDirty && *now.plan != *committed_.plan) after.plan = now.plan;
+    if (historyDirty && *now.history != *committed_.history) after.history = now.history;
+    if (after.plan != committed_.plan || after.history != committed_.history) {
+        steps_.resize(undoCount_);
+        steps_.push_back({name, element, committed_, after});
+        ++undoCount_;
+        committed_ = after;
+    }
+    if (commitAtOnce_)
+        CommitBytes(planDirty ? after.plan.get() : nullptr, historyDirty ? after.history.get() : nullptr);
+    if (!message.empty()) {
+        lastMessage_ = message;
+        Ui().ShowStatus(message);
+    }
+}
+
+void CReadingPlanDoc::Restore(const FileBytes& target, int element, const char* verb,
+                              const std::string& name) {
+    auto load = [&](const std::shared_ptr<const std::string>& bytes, bool plan) {
+        CArchive ar(*bytes, plan ? PlanFilePath() : HistoryFilePath());
+        if (plan)
+            Serialize(ar);
+        else
+            SerializeHistory(ar);
+    };
+    const bool plan = target.plan != committed_.plan;
+    const bool history = target.history != committed_.history;
+    if (plan) load(target.plan, true);
+    if (history) load(target.history, false);
+    planDirty = planDirty || plan;
+    historyDirty = historyDirty || history;
+    committed_ = target;
+    if (commitAtOnce_)
+        CommitBytes(planDirty ? target.plan.get() : nullptr, historyDirty ? target.history.get() : nullptr);
+    lastMessage_ = std::string(verb) + ": " + name;
+    Ui().ShowStatus(lastMessage_);
+    UpdateAllViews(nullptr, element >= 0 ? kHintShowAssignment + element : kHintFirstUnfinished);
+}
+
+void CReadingPlanDoc::Undo() {
+    if (!CanUndo()) return;
+    const Step& step = steps_[--undoCount_];
+    Restore(step.before, step.element, "Undone", step.name);
+}
+
+void CReadingPlanDoc::Redo() {
+    if (!CanRedo()) return;
+    const Step& step = steps_[undoCount_++];
+    Restore(step.after, step.element, "Redone", step.name);
+}
+
+std::string CReadingPlanDoc::ReadingMessage(const std::string& what, uint32_t newlyRead, uint32_t again,
+                                            bool extra) const {
+    constexpr const char* kUndoHint = " \u2014 Ctrl+Z to undo";
+    if (again == 0) return what + (extra ? " read" : " finished");
+    if (newlyRead == 0)
+        return what + " counted once more in your lifetime reading" +
+               (extra ? std::string() : std::string(" (it was already read in this plan)")) + kUndoHint;
+    return what + (extra ? " read" : " finished") + "; " + std::to_string(again) +
+           (again == 1 ? " verse" : " verses") + " already read counted once more in your lifetime reading" +
+           kUndoHint;
 }
 
 void CReadingPlanDoc::DeleteContents() {
@@ -521,9 +674,29 @@ void CReadingPlanDoc::SetExtraReadingMode(int mode) {
 
 void CReadingPlanDoc::FinishElement(uint16_t i) {
     if (!IsValidElementIndex(i)) return;
+    ChangeScope change(*this, "Finished Reading", i);
     const CPlanElement e = elements[i];
-    for (const VerseRange& r : e.Ranges())
+    const uint32_t readBefore = planReadCount_;
+    uint32_t verses = 0;
+    std::string what;
+    for (const VerseRange& r : e.Ranges()) {
         MarkRangeRead(r.start, r.end);
+        verses += static_cast<uint32_t>(std::max(r.start, r.end) - std::min(r.start, r.end)) + 1;
+        if (!what.empty()) what += "; ";
+        what += CompactRangeText(r.start, r.end);
+    }
+    const uint32_t newly = planReadCount_ - readBefore;
+    if (!what.empty()) change.message = ReadingMessage(what, newly, verses - newly, false);
+    UpdateAllViews(nullptr);
+}
+
+void CReadingPlanDoc::ReadRangeOf(uint16_t element, uint16_t start, uint16_t end) {
+    ChangeScope change(*this, "Mark Reading", element);
+    const uint32_t readBefore = planReadCount_;
+    MarkRangeRead(start, end);
+    const uint32_t verses = static_cast<uint32_t>(std::max(start, end) - std::min(start, end)) + 1;
+    const uint32_t newly = planReadCount_ - readBefore;
+    change.message = ReadingMessage(CompactRangeText(start, end), newly, verses - newly, false);
     UpdateAllViews(nullptr);
 }
 
@@ -549,6 +722,23 @@ void CReadingPlanDoc::FoldPlanIntoLifetime() {
     historyDirty = true;
     planDirty = true;
     UpdateAllViews(nullptr);
+}
+
+void CReadingPlanDoc::OnSynchronizeDates() {
+    ChangeScope change(*this, "Synchronize Dates", -1);
+    std::vector<CJJulian> before;
+    before.reserve(elements.size());
+    for (const CPlanElement& e : elements)
+        before.push_back(e.GetScheduledDate());
+    SynchronizeDates();
+    size_t moved = 0;
+    for (size_t i = 0; i < elements.size(); ++i)
+        moved += !(elements[i].GetScheduledDate() == before[i]);
+    change.message = moved == 0
+                         ? std::string("Dates synchronized: every unfinished reading was already on its day")
+                         : "Dates synchronized: " + std::to_string(moved) +
+                               (moved == 1 ? " reading" : " readings") + " moved \u2014 Ctrl+Z to undo";
+    UpdateAllViews(nullptr, kHintFirstUnfinished);
 }
 
 void CReadingPlanDoc::SynchronizeDates() {
@@ -584,26 +774,51 @@ void CReadingPlanDoc::OnEnterReadingOf(uint16_t start, uint16_t end) {
 
 void CReadingPlanDoc::ApplyExtraReading(const std::optional<ExtraReading>& result) {
     if (!result) return;
+    ChangeScope change(*this, "Enter Reading", -1);
     SetExtraReadingMode(result->mode);
-    if (result->mode == 1)
+    const std::string what = CompactRangeText(result->start, result->end);
+    if (result->mode == 1) {
+        const uint32_t readBefore = planReadCount_;
         MarkRangeRead(result->start, result->end);
-    else if (result->mode == 0)
+        const uint32_t verses = static_cast<uint32_t>(std::max(result->start, result->end) -
+                                                      std::min(result->start, result->end)) +
+                                1;
+        const uint32_t newly = planReadCount_ - readBefore;
+        change.message = ReadingMessage(what, newly, verses - newly, true);
+    } else if (result->mode == 0) {
         AddLifetimeReading(result->start, result->end);
+        if (result->start <= result->end)
+            change.message = what + " counted once more in your lifetime reading \u2014 Ctrl+Z to undo";
+    }
     // Either way the lifetime bar has changed.
     UpdateAllViews(nullptr);
 }
 
 void CReadingPlanDoc::OnResetPlan() {
-    if (Ui().MessageBox({kResetPlanQuestion, MbButtons::okCancel, MbIcon::question, 1}) != IDOK) return;
+    bool fromToday = false;
+    MessageBoxRequest question{kResetPlanQuestion, MbButtons::okCancel, MbIcon::question, 1};
+    question.checkBoxText = kResetFromTodayChoice;
+    question.checkBox = &fromToday;
+    if (Ui().MessageBox(question) != IDOK) return;
+    ChangeScope change(*this, "Reset Plan", -1);
     FoldPlanIntoLifetime();
+    // Nothing is finished now, so every assignment gets a reading day from today on.
+    if (fromToday) SynchronizeDates();
+    change.message =
+        fromToday ? "Reading plan reset to start today; its readings joined your lifetime "
+                    "reading \u2014 Ctrl+Z to undo"
+                  : "Reading plan reset; its readings joined your lifetime reading \u2014 Ctrl+Z to undo";
+    UpdateAllViews(nullptr, kHintFirstUnfinished);
 }
 
 void CReadingPlanDoc::OnResetLifetimeReadings() {
     if (Ui().MessageBox({kResetLifetimeQuestion, MbButtons::okCancel, MbIcon::question, 1}) == IDOK) {
+        ChangeScope change(*this, "Reset Lifetime Readings", -1);
         readingLog.clear();
         std::fill(lifetimeCounts.begin(), lifetimeCounts.end(), 0);
         lifetimeReadCount_ = 0;
         historyDirty = true;
+        change.message = "Lifetime reading history reset \u2014 Ctrl+Z to undo";
     }
     UpdateAllViews(nullptr);
 }
@@ -693,23 +908,29 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
         return false;
     }
 
-    FoldPlanIntoLifetime();
-    std::fill(inPlan.begin(), inPlan.end(), 0);
-    // The new plan is made from today's canon; flags of an older, shorter file
-    // would leave its verses out of the plan, and it could never be completed.
-    const size_t verses = TheBible().GetTotalVerseCount();
-    if (inPlan.size() < verses) inPlan.resize(verses, 0);
-    if (readInPlan.size() < verses) readInPlan.resize(verses, 0);
-    RecountPlan();
-    elements.clear();
-    startDate = Today();
-    planDirty = true;
-    if (form == TemplateForm::text)
-        ImportParsedPlan(std::move(import), progress.get());
-    else if (form == TemplateForm::archive)
-        GenerateFromTemplate(t, progress.get());
-    progress.reset();
-    UpdateAllViews(nullptr);
+    {
+        ChangeScope change(*this, "New Plan", -1);
+        FoldPlanIntoLifetime();
+        std::fill(inPlan.begin(), inPlan.end(), 0);
+        // The new plan is made from today's canon; flags of an older, shorter file
+        // would leave its verses out of the plan, and it could never be completed.
+        const size_t verses = TheBible().GetTotalVerseCount();
+        if (inPlan.size() < verses) inPlan.resize(verses, 0);
+        if (readInPlan.size() < verses) readInPlan.resize(verses, 0);
+        RecountPlan();
+        elements.clear();
+        startDate = Today();
+        planDirty = true;
+        if (form == TemplateForm::text)
+            ImportParsedPlan(std::move(import), progress.get());
+        else if (form == TemplateForm::archive)
+            GenerateFromTemplate(t, progress.get());
+        progress.reset();
+        change.message = "New reading plan made from " + FileNameOf(path) + ": " +
+                         std::to_string(elements.size()) +
+                         (elements.size() == 1 ? " assignment" : " assignments") + " \u2014 Ctrl+Z to undo";
+        UpdateAllViews(nullptr, kHintFirstUnfinished);
+    }
     // Whatever else left the plan empty is said, so that it is not taken for a fault.
     if (elements.empty()) Ui().MessageBox({path + kNoReadingsMessage, MbButtons::ok, MbIcon::exclamation, 0});
     return true;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,9 @@ inline constexpr const char* kNoBooksMessage =
     "plan has not been changed.";
 inline constexpr const char* kNoReadingsMessage =
     "\nNo readings could be made from this file, so the new reading plan is empty.";
+// Offered beside Reset Plan's question: the plan's dates move so that it starts again today.
+inline constexpr const char* kResetFromTodayChoice =
+    "Start the plan again from &today (move its readings onto new dates)";
 inline constexpr const char* kNoReadingPlanSelected = "No Reading Plan Selected";
 inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 
@@ -46,6 +50,14 @@ inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 // Genesis 3:24", or one verse alone.
 std::string RangeText(uint16_t start, uint16_t end);
 void AppendRangeText(std::string& out, uint16_t start, uint16_t end);
+
+// The reading as the status bar names it: "Genesis 7–10", "John 3:16–18", "Jude 5".
+std::string CompactRangeText(uint16_t start, uint16_t end);
+
+// Hints the plan document gives its views with a change: show the first
+// unfinished assignment, or assignment (hint - kHintShowAssignment).
+inline constexpr long kHintFirstUnfinished = 0x10000;
+inline constexpr long kHintShowAssignment = 0x20000;
 
 // The reader's current plan and lifetime reading history, kept in the plan
 // file (stem + ".vnpln") and the history file (stem + ".vnpro"). Both are
@@ -92,6 +104,23 @@ public:
     bool GetHistoryDirty() const { return historyDirty; }
     bool SetHistoryDirty(bool v) { return historyDirty = v; }
 
+    // Every change a reader makes (the actions below) is a named step that can
+    // be undone and redone, back to the moment the document was loaded; with
+    // commit at once, each step's files are committed as soon as it is made,
+    // so nothing the windows show as done exists only in memory.
+    void SetCommitAtOnce(bool on) { commitAtOnce_ = on; }
+    bool CanUndo() const { return undoCount_ > 0; }
+    bool CanRedo() const { return undoCount_ < steps_.size(); }
+    // The step's name, as the Edit menu shows it after "Undo " or "Redo ".
+    std::string UndoName() const { return CanUndo() ? steps_[undoCount_ - 1].name : std::string(); }
+    std::string RedoName() const { return CanRedo() ? steps_[undoCount_].name : std::string(); }
+    // The files go back to (or forward to) their bytes around the step; the
+    // views are told to show the assignment it was made on.
+    void Undo();
+    void Redo();
+    // What the last change did, in the reader's words (also given to the status bar).
+    const std::string& LastChangeMessage() const { return lastMessage_; }
+
     // Reading and progress.
     void MarkVerseRead(uint16_t v);
     void MarkRangeRead(uint16_t a, uint16_t b);
@@ -119,8 +148,12 @@ public:
 
     // Finished Reading on assignment i: every range read, views redrawn.
     void FinishElement(uint16_t i);
+    // One reading of assignment element marked read (a double-click on it).
+    void ReadRangeOf(uint16_t element, uint16_t start, uint16_t end);
     void FoldPlanIntoLifetime();
     void SynchronizeDates();
+    // Synchronize Dates as the reader's own step, with its undo and message.
+    void OnSynchronizeDates();
     // Mode 0 of Enter Reading: every verse from start to end counts once more
     // in the lifetime history, whatever the plan says.
     void AddLifetimeReading(uint16_t start, uint16_t end);
@@ -170,6 +203,36 @@ public:
     }
 
 private:
+    struct FileBytes {
+        std::shared_ptr<const std::string> plan;
+        std::shared_ptr<const std::string> history;
+    };
+    struct Step {
+        std::string name;
+        int element;
+        FileBytes before;
+        FileBytes after;
+    };
+    // Steps nest: the outermost one records and commits.
+    class ChangeScope {
+    public:
+        ChangeScope(CReadingPlanDoc& doc, const char* name, int element);
+        ~ChangeScope();
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+        std::string message;
+
+    private:
+        CReadingPlanDoc& doc_;
+        const char* name_;
+        int element_;
+        bool outer_;
+    };
+    void EndChange(const char* name, int element, const std::string& message);
+    FileBytes CurrentBytes();
+    void Restore(const FileBytes& target, int element, const char* verb, const std::string& name);
+    bool CommitBytes(const std::string* planBytes, const std::string* historyBytes);
+    std::string ReadingMessage(const std::string& what, uint32_t newlyRead, uint32_t again, bool extra) const;
     void ApplyExtraReading(const std::optional<ExtraReading>& result);
     void InitialiseEmptyPlan();
     void InitialiseEmptyHistory();
@@ -178,8 +241,8 @@ private:
     // an I/O error, too large, not a regular file: user told, nothing moved).
     enum class Load { loaded, missing, damaged, unreadable };
     Load LoadFile(const std::string& path, bool plan);
-    bool WriteFile(const std::string& path, bool plan);
-    bool WriteBothFiles();
+    bool WriteFile(const std::string& path, bool plan, const std::string* bytes = nullptr);
+    bool WriteBothFiles(const std::string* planBytes = nullptr, const std::string* historyBytes = nullptr);
     void ClearPlan();
     void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);
@@ -222,4 +285,12 @@ private:
     uint64_t finishedSerial_ = 1;
     mutable uint64_t finishedCountedAt_ = 0;
     mutable uint32_t finishedCount_ = 0;
+
+    bool commitAtOnce_ = false;
+    int changeDepth_ = 0;
+    // The files' bytes as of the last step (or as loaded), made at the first step.
+    FileBytes committed_;
+    std::vector<Step> steps_;
+    size_t undoCount_ = 0;
+    std::string lastMessage_;
 };

@@ -6,6 +6,7 @@
 #include "planview/PlanDialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -79,7 +80,14 @@ int CQtUiServices::MessageBox(const MessageBoxRequest& request) {
         if (buttons[i].answer == IDCANCEL || buttons[i].answer == IDNO) escape = static_cast<int>(i);
     if (escape >= 0 || buttons.size() == 1)
         box.setEscapeButton(buttons[escape >= 0 ? static_cast<size_t>(escape) : 0].button);
+    QCheckBox* check = nullptr;
+    if (request.checkBox && !request.checkBoxText.empty()) {
+        check = new QCheckBox(ToQ(request.checkBoxText), &box);
+        check->setChecked(*request.checkBox);
+        box.setCheckBox(check);
+    }
     box.exec();
+    if (check) *request.checkBox = check->isChecked();
     auto clicked = box.standardButton(box.clickedButton());
     for (const ButtonAnswer& b : buttons)
         if (b.button == clicked) return b.answer;
@@ -169,4 +177,8 @@ void CQtUiServices::ShowPlanProperties(const std::string& text) {
 
 std::pair<int, int> CQtUiServices::MainFrameClientSize() {
     return clientSize ? clientSize() : std::pair<int, int>{800, 600};
+}
+
+void CQtUiServices::ShowStatus(const std::string& text) {
+    if (statusText) statusText(ToQ(text));
 }

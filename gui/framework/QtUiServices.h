@@ -21,6 +21,9 @@ public:
     std::unique_ptr<IProgress> ShowLoadProgress(const std::string& fileName) override;
     void ShowPlanProperties(const std::string& text) override;
     std::pair<int, int> MainFrameClientSize() override;
+    void ShowStatus(const std::string& text) override;
+    // Where ShowStatus puts its text (the main window's status bar).
+    std::function<void(const QString&)> statusText;
 
     // The framework's filter "Name (*.a)|*.a|Other|*.b||" as Qt's name filters.
     static QStringList NameFilters(const std::string& filter);

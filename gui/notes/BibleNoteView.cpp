@@ -1,5 +1,6 @@
 #include "BibleNoteView.h"
 
+#include "Autosave.h"
 #include "framework/ReaderContext.h"
 #include "notes/BibleNoteDoc.h"
 #include "text/VerseTextPane.h"
@@ -19,15 +20,26 @@ CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, 
     layout->addWidget(verseText_);
     layout->addWidget(editor_);
     setFocusProxy(editor_);
+    autosave_ = new CAutosave(editor_, [this] {
+        if (CBibleNoteDoc* d = GetNoteDoc()) d->SaveVerseNotes();
+    });
 
     // activated is sent for the user's choices only, never for the view's own.
     for (QComboBox* list : {bar_.books, bar_.chapters, bar_.verses})
         connect(list, &QComboBox::activated, this, [this] {
             OnSelectionChanged(bar_.books->currentIndex(), bar_.chapters->currentIndex(),
                                bar_.verses->currentIndex());
+            autosave_->SaveNow();
         });
-    connect(bar_.previous, &QPushButton::clicked, this, [this] { OnCmdMsg(NoteBar::kPrevious); });
-    connect(bar_.next, &QPushButton::clicked, this, [this] { OnCmdMsg(NoteBar::kNext); });
+    // Leaving a note by the bar keeps it on disk, whether or not the verse changed.
+    connect(bar_.previous, &QPushButton::clicked, this, [this] {
+        OnCmdMsg(NoteBar::kPrevious);
+        autosave_->SaveNow();
+    });
+    connect(bar_.next, &QPushButton::clicked, this, [this] {
+        OnCmdMsg(NoteBar::kNext);
+        autosave_->SaveNow();
+    });
 
     doc.AddView(this);
     OnInitialUpdate();
@@ -60,6 +72,8 @@ void CBibleNoteView::SetEditorText(const std::string& text) {
     // Every change of the current verse shows its note through here.
     if (verseText_) verseText_->ShowVerse(CurrentVerse());
     editor_->setPlainText(QString::fromStdString(text));
+    // The note just left is in the notes now: kept on disk at once, not only after the next pause.
+    if (autosave_) autosave_->SaveNow();
 }
 
 QComboBox* CBibleNoteView::List(int listId) const {

@@ -2,6 +2,7 @@
 #include "NoteEditView.h"
 #include "notes/BibleNoteViewBase.h"
 
+class CAutosave;
 class CBibleNoteDoc;
 class CVerseTextPane;
 class QComboBox;
@@ -43,4 +44,5 @@ private:
     VerseBarControls bar_;
     // The current verse's text above the note.
     CVerseTextPane* verseText_ = nullptr;
+    CAutosave* autosave_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "GeneralNoteView.h"
 
+#include "Autosave.h"
 #include "notes/GeneralNoteDoc.h"
 
 #include <QVBoxLayout>
@@ -13,6 +14,11 @@ CGeneralNoteView::CGeneralNoteView(CGeneralNoteDoc& doc, QWidget* parent)
     setFocusProxy(editor_);
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
         if (!settingText_ && GetDocument()) GetDocument()->SetModifiedFlag(true);
+    });
+    // A document without a file yet is saved by the reader's own Save As, never behind their back.
+    new CAutosave(editor_, [this] {
+        CGeneralNoteDoc* d = GetNoteDoc();
+        if (d && !d->GetPathName().empty()) d->SaveIfModified();
     });
     doc.AddView(this);
     OnInitialUpdate();

@@ -73,7 +73,13 @@ void CReadingPlanView::OnInitialUpdate() {
     update();
 }
 
-void CReadingPlanView::OnUpdate(CView*, long) {
+void CReadingPlanView::OnUpdate(CView*, long hint) {
+    // A change made elsewhere (Reset Plan, Undo) says which assignment to show.
+    if (hint == kHintFirstUnfinished)
+        navigator_.GoToFirstUnfinished();
+    else if (hint >= kHintShowAssignment &&
+             doc_.IsValidElementIndex(static_cast<uint16_t>(hint - kHintShowAssignment)))
+        navigator_.SetIndex(static_cast<int>(hint - kHintShowAssignment));
     SendProgress();
     update();
 }
@@ -138,15 +144,13 @@ void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
     const int r = navigator_.ReadingAtRow(row);
     if (r < 0) return;
     CPlanElement a = navigator_.Current();
-    doc_.MarkRangeRead(a.GetRangeStart(static_cast<uint16_t>(r)), a.GetRangeEnd(static_cast<uint16_t>(r)));
-    Redraw();
+    doc_.ReadRangeOf(static_cast<uint16_t>(navigator_.GetIndex()), a.GetRangeStart(static_cast<uint16_t>(r)),
+                     a.GetRangeEnd(static_cast<uint16_t>(r)));
 }
 
 void CReadingPlanView::OnFinishedReading() {
-    CPlanElement a = navigator_.Current();
-    for (const VerseRange& r : a.Ranges())
-        doc_.MarkRangeRead(r.start, r.end);
-    Redraw();
+    if (navigator_.GetIndex() < 0) return;
+    doc_.FinishElement(static_cast<uint16_t>(navigator_.GetIndex()));
 }
 
 void CReadingPlanView::OnByDate() {
@@ -210,7 +214,5 @@ void CReadingPlanView::OnNewPlan(bool fromGallery) {
 }
 
 void CReadingPlanView::OnSynchronizeDates() {
-    doc_.SynchronizeDates();
-    navigator_.GoToFirstUnfinished();
-    Redraw();
+    doc_.OnSynchronizeDates();
 }

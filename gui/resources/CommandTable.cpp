@@ -115,7 +115,12 @@ std::vector<N> Menu129() {
             {"&Reset Plan", Cmd::ResetPlan},
             {"Reset &Lifetime Readings", Cmd::ResetLifetimeReadings}}};
     return {DocumentFileMenu("&Save Reading Plan\tCtrl+S", Cmd::SaveReadingPlan),
-            {"&Edit", 0, {{"&Copy\tCtrl+C", Cmd::EditCopy}}},
+            {"&Edit",
+             0,
+             {{"&Undo\tCtrl+Z", Cmd::EditUndo},
+              {"&Redo\tCtrl+Y", Cmd::EditRedo},
+              kSep,
+              {"&Copy\tCtrl+C", Cmd::EditCopy}}},
             ViewMenu(),
             plan,
             WindowMenu(),
@@ -200,6 +205,7 @@ const std::vector<Accelerator>& AcceleratorTable(int tableId) {
         std::vector<Accelerator> t = common;
         t.push_back({"PgDown", Cmd::NextReading});
         t.push_back({"PgUp", Cmd::PreviousReading});
+        t.push_back({"Ctrl+Shift+Z", Cmd::EditRedo});
         return t;
     }();
     return tableId == 129 ? plan : common;
@@ -252,6 +258,7 @@ const char* CommandPrompt(int id) {
         {Cmd::EditCut, "Cut the selection to the clipboard\nCut"},
         {Cmd::EditPaste, "Insert the clipboard's text\nPaste"},
         {Cmd::EditUndo, "Undo the last change\nUndo"},
+        {Cmd::EditRedo, "Make the change undone last again\nRedo"},
         {Cmd::EditSelectAll, "Select the whole text\nSelect All"},
         {Cmd::EditFind, "Find a text\nFind"},
         {Cmd::EditRepeat, "Find the text again\nFind Next"},

@@ -42,7 +42,13 @@ MakeDocumentTypes(IUiServices& ui, CReaderEnvironment& env,
                   std::function<std::vector<std::string>(const CDocument*)> filesHeldByOthers) {
     std::vector<std::unique_ptr<CDocTemplate>> types;
     types.push_back(std::make_unique<CDocTemplate>(
-        129, kReadingPlanStrings, [&] { return std::make_unique<CReadingPlanDoc>(ui, env.Context()); },
+        129, kReadingPlanStrings,
+        [&] {
+            auto doc = std::make_unique<CReadingPlanDoc>(ui, env.Context());
+            // Every reading is kept the moment it is recorded: a crash or a forced logout loses none.
+            doc->SetCommitAtOnce(true);
+            return doc;
+        },
         [] { return new CPlanChildFrame; }, MakeReadingPlanView));
     types.push_back(std::make_unique<CDocTemplate>(
         132, kGeneralNotesStrings,

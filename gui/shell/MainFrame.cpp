@@ -412,6 +412,8 @@ void CMainFrame::UpdateCommandUi() {
                                     f ? f->Target() : nullptr, &target_, appTarget_},
                                    id, ui);
         a->setEnabled(handled && ui.enabled);
+        // Undo and Redo name what they would do; a shortcut-only action keeps no text.
+        if (handled && !ui.text.empty() && !a->text().isEmpty()) a->setText(ToQ(ui.text));
         if (a->isCheckable()) a->setChecked(ui.checked);
     };
     for (QAction* a : toolBarActions_)

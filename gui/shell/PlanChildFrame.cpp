@@ -81,6 +81,16 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         grid->addWidget(box, line, 2);
         r.row->bar = bar;
         r.row->percent = box;
+        if (r.row == &lifetime_) {
+            // The bar counts readings outside the current plan; a reader who just finished a
+            // reading and sees it stand still should learn why, not suspect a fault.
+            const QString why = "Verses of the Bible you have read outside the current plan and in earlier "
+                                "plans.\nThe current plan's first readings join it when the plan is reset or "
+                                "replaced by a new one.";
+            label->setToolTip(why);
+            bar->setToolTip(why);
+            box->setToolTip(why);
+        }
         ++line;
     }
     grid->setColumnStretch(1, 1);

@@ -32,6 +32,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStatusBar>
 #include <algorithm>
 
 namespace {
@@ -41,6 +42,10 @@ constexpr int kRecentFileCount = 4;
 CScrivaneApp::CScrivaneApp() {
     InitScrivaneResources();
     ui_.parentWindow = [this]() -> QWidget* { return mainFrame_; };
+    // Long enough to be read, short enough not to be taken for the state of a later moment.
+    ui_.statusText = [this](const QString& text) {
+        if (mainFrame_) mainFrame_->statusBar()->showMessage(text, 20000);
+    };
     ui_.clientSize = [this] {
         if (!mainFrame_) return std::pair<int, int>{800, 600};
         QSize s = mainFrame_->MdiArea()->viewport()->size();
@@ -211,6 +216,7 @@ void CScrivaneApp::CloseDocumentsInTheWay() {
 void CScrivaneApp::OpenReaderEnvironment() {
     if (env_.IsOpen()) CloseReaderEnvironment();
     CSelectReaderDialog dialog(env_, mainFrame_);
+    dialog.readersChanged = [this] { SaveReaderFile(); };
     selectDialog_ = &dialog;
     int result = dialog.exec();
     selectDialog_ = nullptr;

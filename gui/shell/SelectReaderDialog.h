@@ -27,6 +27,8 @@ public:
 
     // Run with each reader dialog before it is shown (tests fill it in).
     static std::function<void(QDialog&)> readerDialogHook;
+    // Told after a reader was added, changed or deleted, so that the reader file follows at once.
+    std::function<void()> readersChanged;
 
 private:
     void UpdateButtons();

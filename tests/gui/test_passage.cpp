@@ -189,7 +189,12 @@ private slots:
         QVERIFY(!Plan().IsElementFinished(0));
         QVERIFY(Plan().ReadInPlan() == twin.doc->ReadInPlan());
         QVERIFY(Plan().LifetimeCounts() == twin.doc->LifetimeCounts());
-        QVERIFY(Plan().GetPlanDirty());
+        // Kept on disk the moment it is marked.
+        QVERIFY(!Plan().GetPlanDirty());
+        CScriptedUiServices ui;
+        CReadingPlanDoc onDisk(ui, Plan().Reader());
+        QVERIFY(onDisk.OnNewDocument());
+        QVERIFY(onDisk.IsElementFinished(1));
     }
 
     // A chapter clicked on the coverage map is read here and entered as read from

@@ -408,6 +408,49 @@ private slots:
         QCOMPARE(left, QStringList{"José"});
     }
 
+    // The reader file follows each New, Edit and Delete Reader at once, not only the program's exit.
+    void theReaderFileFollowsEveryReaderChange() {
+        Start();
+        auto onDisk = [this] {
+            std::string last;
+            CReaderArray readers;
+            [&] { QVERIFY(LoadReaderFile(base_.path().toStdString(), last, readers).ok); }();
+            QStringList names;
+            for (int i = 0; i < readers.GetCount(); ++i)
+                names << QString::fromStdString(readers.At(i).GetDisplayName());
+            return names;
+        };
+        QStringList afterNew, afterEdit, afterDelete;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("Mary", "Lee", "Mo");
+            Button(d, 1046)->click();
+            FillReaderDialog("Tom", "Lee", "Tom");
+            Button(d, 1046)->click();
+            afterNew = onDisk();
+            d->ReaderList()->setCurrentIndex(0);
+            OnNextModal([&](QWidget* w) {
+                auto* ed = qobject_cast<CReaderDialog*>(w);
+                ed->Nickname()->setText("Moll");
+                AnswerMessageBox(QMessageBox::Yes);
+                Button(ed, 1)->click();
+            });
+            Button(d, 1133)->click();
+            afterEdit = onDisk();
+            d->ReaderList()->setCurrentIndex(1);
+            OnNextModal([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                AnswerMessageBox(QMessageBox::Yes);
+                box->button(QMessageBox::Yes)->click();
+            });
+            Button(d, 1048)->click();
+            afterDelete = onDisk();
+            Button(d, 2)->click();
+        });
+        QCOMPARE(afterNew, (QStringList{"Mo", "Tom"}));
+        QCOMPARE(afterEdit, (QStringList{"Moll", "Tom"}));
+        QCOMPARE(afterDelete, QStringList{"Moll"});
+    }
+
     void deleteAsksAndHonoursBothAnswers() {
         Start();
         WithSelectReader([&](CSelectReaderDialog* d) {
