@@ -3,6 +3,8 @@
 #include "plan/ReadingPlanDoc.h"
 
 std::string PlanSchedule::DayText() const {
+    if (!readingToday && day < days)
+        return "No reading today; day " + std::to_string(day + 1) + " of " + std::to_string(days) + " next";
     return "Day " + std::to_string(day) + " of " + std::to_string(days);
 }
 
@@ -22,6 +24,7 @@ PlanSchedule ComputeSchedule(const CReadingPlanDoc& doc, const CJJulian& today) 
         const int32_t due = elements[i].GetScheduledDate().GetDayNumber();
         s.dueBefore += due < now;
         s.dueThrough += due <= now;
+        s.readingToday = s.readingToday || due == now;
     }
     s.finished = doc.CountFinishedElements();
     s.day = s.dueThrough;

@@ -33,8 +33,13 @@ std::string CPlanNavigator::GetLineText(int n, const CJJulian& today) const {
         return "Reading Plan scheduled for " + a.GetScheduledDate().GetDateText();
     case 3:
         return IsMoved() ? "(Originally scheduled for " + a.GetOriginalDate().GetDateText() + ")" : "";
-    case 4:
-        return "Your assignment today is:";
+    case 4: {
+        // Today's words for the day due today, or for the first day still to read when it is
+        // overdue; any other day paged to is named by its date, not called today's.
+        const int32_t due = a.GetScheduledDate().GetDayNumber(), now = today.GetDayNumber();
+        if (due == now || (due < now && index_ == FindFirstUnfinished())) return "Your assignment today is:";
+        return "The assignment for " + a.GetScheduledDate().GetDateText() + " is:";
+    }
     case 5:
         return a.GetRangeCount() ? "" : "No reading assignment today.";
     default:

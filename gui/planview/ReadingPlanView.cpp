@@ -149,8 +149,16 @@ void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void CReadingPlanView::OnFinishedReading() {
-    if (navigator_.GetIndex() < 0) return;
-    doc_.FinishElement(static_cast<uint16_t>(navigator_.GetIndex()));
+    const int index = navigator_.GetIndex();
+    if (index < 0) return;
+    doc_.FinishElement(static_cast<uint16_t>(index));
+    // A reader behind marks one day after another; the last day stays in view, read.
+    for (int i = index + 1; i < doc_.GetElementCount(); ++i)
+        if (!doc_.IsElementFinished(static_cast<uint16_t>(i))) {
+            navigator_.SetIndex(i);
+            Redraw();
+            break;
+        }
 }
 
 void CReadingPlanView::OnByDate() {

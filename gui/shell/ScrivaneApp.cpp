@@ -214,13 +214,23 @@ void CScrivaneApp::CloseDocumentsInTheWay() {
 }
 
 void CScrivaneApp::OpenReaderEnvironment() {
-    if (env_.IsOpen()) CloseReaderEnvironment();
+    // The open environment stays open while the reader chooses: Cancel, or the same reader, keeps it.
+    const bool wasOpen = env_.IsOpen();
     CSelectReaderDialog dialog(env_, mainFrame_);
     dialog.readersChanged = [this] { SaveReaderFile(); };
+    dialog.SetChooseOnly(wasOpen);
     selectDialog_ = &dialog;
     int result = dialog.exec();
     selectDialog_ = nullptr;
-    if (result != QDialog::Accepted || !env_.IsOpen()) return;
+    if (result != QDialog::Accepted) return;
+    if (wasOpen) {
+        const std::string chosen = dialog.ChosenName();
+        if (chosen == env_.CurrentDisplayName()) return;
+        CloseReaderEnvironment();
+        const int index = env_.Readers().FindDisplayName(chosen);
+        if (index < 0 || !env_.SelectReader(index)) return;
+    }
+    if (!env_.IsOpen()) return;
     if (!LockCurrentReader()) return;
     OpenEnvironmentDocuments();
 }

@@ -35,7 +35,7 @@ CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* paren
         row->addWidget(b);
         return b;
     };
-    QPushButton* add = button(1046, "New Reader");
+    QPushButton* add = newReader_ = button(1046, "New Reader");
     edit_ = button(1133, "Edit Reader");
     delete_ = button(1048, "Delete Reader");
     layout->addLayout(row);
@@ -86,6 +86,10 @@ void CSelectReaderDialog::UpdateButtons() {
     edit_->setEnabled(chosen);
     delete_->setEnabled(chosen);
     ok_->setEnabled(chosen);
+    // With nobody to choose, Enter makes a reader: a disabled OK as default would swallow it.
+    const bool nobody = list_->count() == 0;
+    newReader_->setDefault(nobody);
+    ok_->setDefault(!nobody);
 }
 
 void CSelectReaderDialog::OnNewReader() {
@@ -128,6 +132,12 @@ void CSelectReaderDialog::OnDeleteReader() {
 }
 
 void CSelectReaderDialog::accept() {
+    if (chooseOnly_) {
+        if (list_->currentIndex() < 0) return;
+        chosenName_ = SelectedName();
+        QDialog::accept();
+        return;
+    }
     if (!env_.SelectReader(list_->currentIndex())) return;
     QDialog::accept();
 }

@@ -29,6 +29,10 @@ public:
     static std::function<void(QDialog&)> readerDialogHook;
     // Told after a reader was added, changed or deleted, so that the reader file follows at once.
     std::function<void()> readersChanged;
+    // While an environment is open, OK only names the reader chosen (ChosenName): the open one is
+    // closed by the caller, and only when another reader was chosen.
+    void SetChooseOnly(bool on) { chooseOnly_ = on; }
+    const std::string& ChosenName() const { return chosenName_; }
 
 private:
     void UpdateButtons();
@@ -40,5 +44,8 @@ private:
     QComboBox* list_;
     QPushButton* edit_;
     QPushButton* delete_;
+    QPushButton* newReader_ = nullptr;
     QPushButton* ok_;
+    bool chooseOnly_ = false;
+    std::string chosenName_;
 };

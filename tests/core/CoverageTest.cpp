@@ -233,18 +233,23 @@ TEST_F(ScheduleTest, DayOfThePlanAndHowFarBehind) {
         bool synchronize;
         std::string day, status;
     } cases[] = {
-        {"before the start", CJJulian::Day(2026, 12, 1), 0, false, "Day 0 of 10", "on schedule"},
-        {"before the start, read ahead", CJJulian::Day(2026, 12, 1), 2, false, "Day 0 of 10", "2 ahead"},
+        {"before the start", CJJulian::Day(2026, 12, 1), 0, false, "No reading today; day 1 of 10 next",
+         "on schedule"},
+        {"before the start, read ahead", CJJulian::Day(2026, 12, 1), 2, false,
+         "No reading today; day 1 of 10 next", "2 ahead"},
         {"first day, not yet read", CJJulian::Day(2026, 12, 7), 0, false, "Day 1 of 10", "on schedule"},
         {"first day, read", CJJulian::Day(2026, 12, 7), 1, false, "Day 1 of 10", "on schedule"},
         {"reading day, three behind", CJJulian::Day(2026, 12, 10), 0, false, "Day 4 of 10", "3 behind"},
         {"reading day, one ahead", CJJulian::Day(2026, 12, 10), 5, false, "Day 4 of 10", "1 ahead"},
-        {"Saturday, all read", CJJulian::Day(2026, 12, 12), 5, false, "Day 5 of 10", "on schedule"},
-        {"Sunday, two behind", CJJulian::Day(2026, 12, 13), 3, false, "Day 5 of 10", "2 behind"},
+        {"Saturday, all read", CJJulian::Day(2026, 12, 12), 5, false, "No reading today; day 6 of 10 next",
+         "on schedule"},
+        {"Sunday, two behind", CJJulian::Day(2026, 12, 13), 3, false, "No reading today; day 6 of 10 next",
+         "2 behind"},
         {"after the end", CJJulian::Day(2027, 1, 4), 4, false, "Day 10 of 10", "6 behind"},
         {"after the end, finished", CJJulian::Day(2027, 1, 4), 10, false, "Day 10 of 10", "on schedule"},
         {"synchronized on a Thursday", CJJulian::Day(2026, 12, 10), 1, true, "Day 2 of 10", "on schedule"},
-        {"synchronized on a Sunday", CJJulian::Day(2026, 12, 13), 3, true, "Day 3 of 10", "on schedule"},
+        {"synchronized on a Sunday", CJJulian::Day(2026, 12, 13), 3, true,
+         "No reading today; day 4 of 10 next", "on schedule"},
         {"synchronized after the end", CJJulian::Day(2027, 1, 4), 4, true, "Day 5 of 10", "on schedule"},
     };
     for (const Case& c : cases) {

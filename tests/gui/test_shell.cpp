@@ -143,13 +143,13 @@ private slots:
         QVERIFY(!app_->Environment().IsOpen());
         QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
         QCOMPARE(MenuTitles(Frame()), (QStringList{"&File", "&View", "&Help"}));
-        QCOMPARE(Frame()->ToolBar()->actions().size(), 16); // 12 buttons, 4 separators
+        QCOMPARE(Frame()->ToolBar()->actions().size(), 17); // 13 buttons, 4 separators
         QStringList tips;
         for (QAction* a : Frame()->ToolBar()->actions())
             if (!a->isSeparator()) tips << a->toolTip();
         QCOMPARE(tips, (QStringList{"Open Reader Environment", "Print", "Cut", "Copy", "Paste",
                                     "First Reading", "Previous Reading", "Next Reading", "Last Reading",
-                                    "Read Assignment", "About", "Help"}));
+                                    "Read Assignment", "Finished Reading (Ctrl+D)", "About", "Help"}));
         QCOMPARE(Frame()->statusBar()->findChild<QLabel*>("messagePane")->text(),
                  QString("For Help, press F1"));
         for (const char* pane : {"CAP", "NUM", "SCRL"})
@@ -409,6 +409,50 @@ private slots:
     }
 
     // The reader file follows each New, Edit and Delete Reader at once, not only the program's exit.
+    // Choosing again keeps the open environment until another reader is chosen.
+    void openReaderKeepsTheEnvironmentUntilAnotherIsChosen() {
+        Start();
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog("Ann", "Lee", "Ann");
+            Button(d, 1046)->click();
+            FillReaderDialog("Ben", "Lee", "Ben");
+            Button(d, 1046)->click();
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QCOMPARE(QString::fromStdString(app_->Environment().CurrentDisplayName()), QString("Ann"));
+        auto* firstWindow = Frame()->MdiArea()->subWindowList().value(0);
+        QVERIFY(firstWindow);
+        WithSelectReader([&](CSelectReaderDialog* d) { Button(d, 2)->click(); });
+        QCOMPARE(QString::fromStdString(app_->Environment().CurrentDisplayName()), QString("Ann"));
+        QCOMPARE(Frame()->MdiArea()->subWindowList().value(0), firstWindow);
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(0);
+            Button(d, 1)->click();
+        });
+        QCOMPARE(Frame()->MdiArea()->subWindowList().value(0), firstWindow);
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            d->ReaderList()->setCurrentIndex(1);
+            Button(d, 1)->click();
+        });
+        QCOMPARE(QString::fromStdString(app_->Environment().CurrentDisplayName()), QString("Ben"));
+        QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 3);
+    }
+
+    void enterMakesTheFirstReader() {
+        Start();
+        bool newReaderAsked = false;
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            OnNextModal([&](QWidget* w) {
+                newReaderAsked = qobject_cast<CReaderDialog*>(w) != nullptr;
+                Button(w, 2)->click();
+            });
+            QTest::keyClick(d, Qt::Key_Return);
+            Button(d, 2)->click();
+        });
+        QVERIFY(newReaderAsked);
+    }
+
     void theReaderFileFollowsEveryReaderChange() {
         Start();
         auto onDisk = [this] {
@@ -599,14 +643,13 @@ private slots:
         QCOMPARE(listed.size(), 3);
         QCOMPARE(listed[2], QString("&3 Bob's Reading Plan"));
 
-        // Open Reader Environment closes the open one first; Cancel leaves none open.
+        // Open Reader Environment keeps the open one while the reader chooses; Cancel leaves it open.
         WithSelectReader([&](CSelectReaderDialog* d) {
-            QVERIFY(!app_->Environment().IsOpen());
+            QVERIFY(app_->Environment().IsOpen());
             Button(d, 2)->click();
         });
-        QVERIFY(!app_->Environment().IsOpen());
-        QVERIFY(Frame()->MdiArea()->subWindowList().isEmpty());
-        QCOMPARE(Frame()->CurrentMenu(), 128);
+        QVERIFY(app_->Environment().IsOpen());
+        QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 3);
     }
 
     void exitWritesTheReaderFileAndRestartPreselects() {
