@@ -3,7 +3,10 @@
 #include "foundation/DirectoryLock.h"
 #include "foundation/FileAccess.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -58,6 +61,55 @@ TEST(LockCli, CommandsWaitForTheDirectoryThenGiveUp) {
         EXPECT_NE(ReadWholeFile(c.changedFile), before);
         // The holder's note goes with the command.
         EXPECT_FALSE(FileExists(c.lockedDirectory + "/" + CDirectoryLock::kHolderFileName));
+    }
+}
+
+// Something other than a plain file named as the holder's note (a FIFO above
+// all, which a blocking open would wait on forever) is neither written nor
+// removed, and the command goes through at once under the directory's lock.
+TEST(LockCli, AHolderNoteThatIsNoPlainFileNeitherHangsNorIsTouched) {
+    TempDir dir;
+    ASSERT_EQ(RunCli("reader new Bob John Smith --base '" + dir.Path() + "'").status, 0);
+    const std::string readerDir = dir.Path("Bob (John Smith)");
+    const std::string note = readerDir + "/" + CDirectoryLock::kHolderFileName;
+    const std::string outside = dir.Path("outside.txt");
+    struct Case {
+        const char* what;
+        void (*make)(const std::string& note, const std::string& outside);
+        mode_t type;
+    };
+    const std::vector<Case> cases = {
+        {"FIFO", [](const std::string& n, const std::string&) { ASSERT_EQ(::mkfifo(n.c_str(), 0644), 0); },
+         S_IFIFO},
+        {"directory",
+         [](const std::string& n, const std::string&) { ASSERT_EQ(::mkdir(n.c_str(), 0755), 0); }, S_IFDIR},
+        {"link",
+         [](const std::string& n, const std::string& o) {
+             std::ofstream(o) << "keep";
+             ASSERT_EQ(::symlink(o.c_str(), n.c_str()), 0);
+         },
+         S_IFLNK},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make(note, outside);
+        const std::string args = "notes set '" + readerDir + "/Bob.vnnot' 'John 3:16' loved";
+        EXPECT_EQ(RunShell("timeout 10 " SCRIVANE_CLI_PATH " " + args + " >/dev/null 2>&1").status, 0);
+        struct stat st {};
+        ASSERT_EQ(::lstat(note.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & S_IFMT, c.type);
+        if (c.type == S_IFLNK) {
+            EXPECT_EQ(ReadWholeFile(outside), "keep");
+        }
+        // A refused program says who holds the directory without reading from it.
+        CDirectoryLock other;
+        ASSERT_TRUE(other.Acquire(readerDir, std::chrono::milliseconds(0), "Scrivane"));
+        CliResult refused = RunCliErr(args);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.out.find("being changed by another Scrivane program"), std::string::npos)
+            << refused.out;
+        other.Release();
+        std::filesystem::remove(note);
     }
 }
 
