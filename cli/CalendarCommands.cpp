@@ -4,6 +4,7 @@
 #include "calendar/PlanCalendar.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "framework/DocumentFiles.h"
 #include "plan/ReadingPlanDoc.h"
 #include "rhythm/PlanSnapshot.h"
 
@@ -14,6 +15,10 @@ int PlanIcs(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 3) return UsageError(err, "plan ics STEM OUT");
     const std::string& stem = args[1];
     const std::string& path = args[2];
+    if (const std::string missing = MissingPlanMessage(JoinStem("", stem)); !missing.empty()) {
+        err << "scrivane-cli: " << CliMessage(missing) << "\n";
+        return 1;
+    }
     // The plan is only read: a damaged one stays where it is, for the program to deal with.
     const CPlanSnapshot plan("", stem, FileTitle(stem));
     if (plan.GetState() == CPlanSnapshot::State::damaged) {

@@ -9,6 +9,7 @@
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "framework/DocumentFiles.h"
 #include "plan/ReadingPlanDoc.h"
 
 #include <ostream>
@@ -29,9 +30,10 @@ struct ReadOnlyPlan {
 };
 
 bool Load(ReadOnlyPlan& p, const std::string& stem, std::ostream& err) {
-    const CoverageLoad load = LoadForReading(p.doc, "", stem);
-    if (load.error.empty()) return true;
-    err << "scrivane-cli: " << CliMessage(load.error) << "\n";
+    std::string why = MissingPlanMessage(JoinStem("", stem));
+    if (why.empty()) why = LoadForReading(p.doc, "", stem).error;
+    if (why.empty()) return true;
+    err << "scrivane-cli: " << CliMessage(why) << "\n";
     return false;
 }
 

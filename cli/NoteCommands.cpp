@@ -7,6 +7,7 @@
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "foundation/TextCodec.h"
+#include "framework/DocumentFiles.h"
 #include "notes/BibleNoteMap.h"
 #include "notes/NoteText.h"
 #include "scripture/Bible.h"
@@ -45,7 +46,14 @@ std::string Reference(uint16_t index) {
     return text;
 }
 
+bool Refuse(const std::string& why, std::ostream& err) {
+    if (why.empty()) return false;
+    err << "scrivane-cli: " << CliMessage(why) << "\n";
+    return true;
+}
+
 int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    if (Refuse(MissingFileMessage(args[0]), err)) return 1;
     CDirectoryLock lock;
     if (!LockForCommand(lock, ParentDirectory(args[0]), false, err)) return 1;
     CBibleNoteMap map;
@@ -80,6 +88,7 @@ int NotesSet(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::optional<CVerse> r = ParseCanonReference(args[1]);
     if (!r) return UsageError(err, "'" + args[1] + "' does not name a book of the Bible");
     uint16_t index = TheBible().GetVerseIndex(*r);
+    if (Refuse(MissingDirectoryMessage(args[0]), err)) return 1;
     CDirectoryLock lock;
     if (!LockForCommand(lock, ParentDirectory(args[0]), true, err)) return 1;
     CBibleNoteMap map;
