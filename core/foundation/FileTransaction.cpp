@@ -189,6 +189,8 @@ void CFileTransaction::Commit() {
 }
 
 bool CFileTransaction::Recover(const std::string& recordPath, std::string* error) {
+    // A record that never reached its place was no commit.
+    RemoveStaleTemporaries(recordPath);
     struct stat st {};
     if (::lstat(recordPath.c_str(), &st) != 0) return true;
     auto fail = [&](const std::string& why) {

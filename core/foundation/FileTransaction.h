@@ -32,7 +32,8 @@ public:
     void Commit();
 
     // Finishes the commit recordPath describes, if there is one; true when
-    // there was none or it was finished. A record that cannot be read is kept
+    // there was none or it was finished. Temporaries of a record a crash
+    // left unfinished are removed. A record that cannot be read is kept
     // aside (recordPath + ".damaged") and false returned.
     static bool Recover(const std::string& recordPath, std::string* error = nullptr);
 

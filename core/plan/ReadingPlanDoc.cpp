@@ -158,6 +158,11 @@ bool CReadingPlanDoc::OnNewDocument() {
     // A save of both files that a crash interrupted is finished before either is read.
     if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
         ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
+    if (!lookOnly_) {
+        // What a crash left half written goes now, not only at the next save.
+        RemoveStaleTemporaries(planPath);
+        RemoveStaleTemporaries(historyPath);
+    }
     const Load plan = LoadFile(planPath, true);
     if (plan == Load::unreadable) return false;
     if (plan != Load::loaded) InitialiseEmptyPlan();

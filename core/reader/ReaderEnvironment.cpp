@@ -298,17 +298,51 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
     std::string d = trial.AddReader(record);
     std::string dir = DirectoryName(names, d);
     std::string full = FullPath(dir);
-    if (!IsRealDirectory(full)) {
-        if (EntryExists(full) || !MakeDirectory(full)) {
-            ReportError(ui_,
-                        "The directory\n" + full + "\ncould not be created, so the reader was not added.");
-            return -1;
-        }
-    }
     int i = trial.FindDisplayName(d);
     std::string stem = dir + "\\" + d;
     trial.At(i).SetFileStem(stem);
     trial.At(i).SetGeneralNotesPath(FullPath(stem) + ".txt");
+    const std::string notCreated = "\ncould not be created, so the reader was not added.";
+    // An earlier directory of that name is taken over, as it always was.
+    const bool exists = IsRealDirectory(full);
+    if (!exists && EntryExists(full)) {
+        ReportError(ui_, "The directory\n" + full + notCreated);
+        return -1;
+    }
+    if (BaseDirectory().empty()) {
+        // No reader file to record it in.
+        if (!exists && !MakeDirectory(full)) {
+            ReportError(ui_, "The directory\n" + full + notCreated);
+            return -1;
+        }
+        readers_ = std::move(trial);
+        return i;
+    }
+    // The directory and the record that names it come as one commit: the
+    // directory is made under a name no reader has and renamed into place
+    // with the reader file, so a crash never leaves a directory no reader lists.
+    CFileTransaction commit(ReaderCommitRecordPath(BaseDirectory()));
+    std::string made;
+    if (!exists) {
+        made = UnusedReaderDirectoryName(BaseDirectory(), kNewReaderDirectoryPrefix);
+        if (!MakeDirectory(made)) {
+            ReportError(ui_, "The directory\n" + full + notCreated);
+            return -1;
+        }
+        commit.Rename(made, full);
+    }
+    const std::string readerFile = ReaderFilePath();
+    try {
+        PrepareReaderFileSave(BaseDirectory());
+        commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
+        commit.Commit();
+    } catch (const std::exception& e) {
+        if (!made.empty()) ::rmdir(made.c_str());
+        const auto* f = dynamic_cast<const CFileException*>(&e);
+        ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) +
+                             "\nThe reader was not added.");
+        return -1;
+    }
     readers_ = std::move(trial);
     return i;
 }
@@ -448,19 +482,50 @@ bool CReaderEnvironment::DeleteReader(const std::string& n) {
     }
     if (!Ask(ui_, "Are you sure you want to delete\nReader: " + n + "?")) return false;
     std::string dir = ReaderDirectoryOf(readers_.At(index));
-    if (!dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?")) {
-        std::string full = FullPath(dir);
-        // Never pulled from under a program that is saving into it.
-        CDirectoryLock directoryLock;
-        if (IsRealDirectory(full) && !directoryLock.Acquire(full, std::chrono::seconds(3), std::string())) {
-            ReportError(ui_, directoryLock.RefusalMessage(full) + "\nThe reader was not deleted.");
+    const bool deleteFiles =
+        !dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?");
+    CReaderArray trial = readers_;
+    trial.RemoveReader(n);
+    const std::string full = dir.empty() ? std::string() : FullPath(dir);
+    // Never pulled from under a program that is saving into it.
+    CDirectoryLock directoryLock;
+    if (deleteFiles && IsRealDirectory(full) &&
+        !directoryLock.Acquire(full, std::chrono::seconds(3), std::string())) {
+        ReportError(ui_, directoryLock.RefusalMessage(full) + "\nThe reader was not deleted.");
+        return false;
+    }
+    // The directory is renamed away in the commit that drops the record, and
+    // only then removed: a failure or a crash leaves the reader listed with
+    // all its files, or gone with them (what is left of them goes at the next start).
+    std::string aside;
+    if (!BaseDirectory().empty()) {
+        CFileTransaction commit(ReaderCommitRecordPath(BaseDirectory()));
+        if (deleteFiles && IsRealDirectory(full)) {
+            aside = UnusedReaderDirectoryName(BaseDirectory(), kDeletedReaderDirectoryPrefix);
+            commit.Rename(full, aside);
+        }
+        const std::string readerFile = ReaderFilePath();
+        try {
+            PrepareReaderFileSave(BaseDirectory());
+            commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
+            commit.Commit();
+        } catch (const std::exception& e) {
+            const auto* f = dynamic_cast<const CFileException*>(&e);
+            ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) +
+                                 "\nThe reader was not deleted.");
             return false;
         }
-        if (EntryExists(full) && !DeleteDirectoryTree(full))
-            ReportError(ui_, "Not everything in the directory\n" + full +
-                                 "\ncould be deleted; what is left was kept.");
     }
-    readers_.RemoveReader(n);
+    readers_ = std::move(trial);
+    const std::string removed = aside.empty() ? full : aside;
+    if (deleteFiles && EntryExists(removed) && !DeleteDirectoryTree(removed)) {
+        // What is left goes back under the name the user knows.
+        if (removed != full && !EntryExists(full) && ::rename(removed.c_str(), full.c_str()) == 0)
+            NoteFileOperation();
+        ReportError(ui_, "Not everything in the directory\n" + full +
+                             "\ncould be deleted; what is left was kept" +
+                             (EntryExists(removed) ? " in\n" + removed + "." : std::string(".")));
+    }
     return true;
 }
 
@@ -485,9 +550,12 @@ bool CReaderEnvironment::DeleteDirectoryTree(const std::string& path) {
             ok = DeleteDirectoryTree(full) && ok;
         } else if (::unlink(full.c_str()) != 0) {
             ok = false;
+        } else {
+            NoteFileOperation();
         }
     }
-    if (::rmdir(path.c_str()) != 0) ok = false;
+    if (::rmdir(path.c_str()) != 0) return false;
+    NoteFileOperation();
     return ok;
 }
 

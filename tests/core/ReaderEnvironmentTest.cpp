@@ -2,8 +2,11 @@
 #include "TempDir.h"
 #include "foundation/FileAccess.h"
 #include "framework/ScriptedUiServices.h"
+#include "notes/BibleNoteDoc.h"
+#include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -113,7 +116,7 @@ TEST(ReaderEnvironment, DuplicateAndUncreatableReadersChangeNothing) {
     EXPECT_EQ(f.Create(" Bob", "John ", "Smith"), -1);
     EXPECT_EQ(f.env.Readers().GetCount(), 1);
     EXPECT_EQ(f.env.Readers().At(0).GetDisplayName(), "Bob"); // not qualified by the refused one
-    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Bob (John Smith)"});
+    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Bob (John Smith)", "Scrivane.vnrdr"}));
     ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
 
     // A file where the directory should go.
@@ -372,14 +375,15 @@ TEST(ReaderEnvironment, NoTwoReadersShareADisplayName) {
     EXPECT_NE(f.ui.messageBoxes[0].text.find("\"Jo (Mary Ann Lee)\""), std::string::npos);
     EXPECT_EQ(f.env.ReaderList(), std::vector<std::string>{"Jo"});
     EXPECT_EQ(f.env.Readers().At(0).GetFileStem(), "\\Jo (Mary Ann Lee)\\Jo");
-    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Jo (Mary Ann Lee)"});
+    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Jo (Mary Ann Lee)", "Scrivane.vnrdr"}));
 
     // The same through Edit: Kim becomes the second Jo and would clash.
     EXPECT_EQ(f.Create("Kim", "Mary Ann", "Lee"), 1);
     f.ui.messageBoxAnswers = {IDYES};
     EXPECT_EQ(f.env.ModifyReader("Kim", {"Mary Ann", "Lee", "Jo"}), -1);
     EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Jo", "Kim"}));
-    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Jo (Mary Ann Lee)", "Kim (Mary Ann Lee)"}));
+    EXPECT_EQ(f.dir.List(),
+              (std::vector<std::string>{"Jo (Mary Ann Lee)", "Kim (Mary Ann Lee)", "Scrivane.vnrdr"}));
     // The dialog's check says the same, pointing at the nick name, and lets unchanged names pass.
     int field = -1;
     EXPECT_NE(f.env.CheckReaderNames({"Mary Ann", "Lee", "Jo"}, "Kim", &field), "");
@@ -497,3 +501,108 @@ TEST(ReaderEnvironment, OpenAndCloseStorePlacementsAndTheLastReader) {
 }
 
 } // namespace
+
+// New and Delete Reader record their change in the reader file at once and
+// as one commit with the directory: when the reader file cannot be written,
+// the reader stays listed with all its files (or is not added, with no
+// directory made), and the file on disk agrees with the list.
+TEST(ReaderEnvironment, NewAndDeleteAreAllOrNothingWithTheReaderFile) {
+    struct Case {
+        const char* what;
+        bool create;
+        std::deque<int> answers;
+        bool directoryKept;
+    } cases[] = {
+        {"new", true, {}, true},
+        {"delete with the files", false, {IDYES, IDYES}, false},
+        {"delete keeping the files", false, {IDYES, IDNO}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        ASSERT_EQ(f.Create("Bob", "John", "Smith"), 0);
+        Touch(f.dir.Path("Bob (John Smith)/Bob.vnpln"));
+        const std::string readerFile = f.env.ReaderFilePath();
+        const std::string before = ReadWholeFile(readerFile);
+        SetReadOnly(readerFile, true);
+        f.ui.messageBoxAnswers = c.answers;
+        if (c.create)
+            EXPECT_EQ(f.Create("Ann", "Mary", "Lee"), -1);
+        else
+            EXPECT_FALSE(f.env.DeleteReader("Bob"));
+        EXPECT_EQ(f.env.ReaderList(), std::vector<std::string>{"Bob"});
+        EXPECT_EQ(ReadWholeFile(readerFile), before);
+        EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Bob (John Smith)", "Scrivane.vnrdr"}));
+        EXPECT_TRUE(FileExists(f.dir.Path("Bob (John Smith)/Bob.vnpln")));
+        ASSERT_FALSE(f.ui.messageBoxes.empty());
+        EXPECT_NE(f.ui.messageBoxes.back().text.find(c.create ? "The reader was not added."
+                                                              : "The reader was not deleted."),
+                  std::string::npos)
+            << f.ui.messageBoxes.back().text;
+
+        // Writable again, the same command goes through, and the reader file says so.
+        SetReadOnly(readerFile, false);
+        f.ui.messageBoxAnswers = c.answers;
+        if (c.create)
+            EXPECT_EQ(f.Create("Ann", "Mary", "Lee"), 0);
+        else
+            EXPECT_TRUE(f.env.DeleteReader("Bob"));
+        std::string last;
+        CReaderArray stored;
+        ReadReaderFile(f.dir.Path(), last, stored);
+        EXPECT_EQ(stored.GetCount(), f.env.Readers().GetCount());
+        EXPECT_EQ(DirectoryExists(f.dir.Path("Bob (John Smith)")), c.directoryKept);
+        EXPECT_EQ(DirectoryExists(f.dir.Path("Ann (Mary Lee)")), c.create);
+    }
+}
+
+// What an interrupted reader command or save left in the base directory goes
+// at the next load; anything else, however like it, stays.
+TEST(ReaderEnvironment, TheNextLoadRemovesWhatACrashLeft) {
+    TempDir dir;
+    struct Entry {
+        const char* name;
+        bool directory;
+        bool removed;
+    };
+    const Entry entries[] = {
+        {".scrivane-deleted-a1B2c3", true, true},
+        {".scrivane-new-Zz9yX8", true, true},
+        {"Scrivane.vnrdr.commit.tmp-Ab12Cd", false, true},
+        {"Scrivane.vnrdr.tmp-Xy12Zz", false, true},
+        {".scrivane-deleted-toolong1", true, false},
+        {".scrivane-new-ab", true, false},
+        {"Scrivane.vnrdr.commit.tmp-Ab12Cd.txt", false, false},
+        {"Bob (John Smith)", true, false},
+        {"notes.tmp-aaaaaa", false, false},
+    };
+    for (const Entry& e : entries) {
+        if (e.directory) {
+            fs::create_directory(dir.Path(e.name));
+            Touch(dir.Path(e.name) + "/Bob.vnpln");
+        } else {
+            Touch(dir.Path(e.name));
+        }
+    }
+    std::string why;
+    EXPECT_TRUE(RecoverReaderCommit(dir.Path(), &why)) << why;
+    for (const Entry& e : entries)
+        EXPECT_EQ(fs::exists(dir.Path(e.name)), !e.removed) << e.name;
+
+    // A plan's half-written files and commit record go when the plan is next loaded.
+    fs::create_directory(dir.Path("Ann (Mary Lee)"));
+    const std::string stem = dir.Path("Ann (Mary Lee)/Ann");
+    for (const char* ending :
+         {".commit.tmp-Qq1Ww2", ".vnpln.tmp-Ee3Rr4", ".vnpro.tmp-Tt5Yy6", ".vnnot.tmp-Uu7Ii8"})
+        Touch(stem + ending);
+    CScriptedUiServices ui;
+    CReaderContext ctx;
+    ctx.baseDirectory = dir.Path();
+    ctx.fileStem = "\\Ann (Mary Lee)\\Ann";
+    ctx.displayName = "Ann";
+    CReadingPlanDoc plan(ui, ctx);
+    ASSERT_TRUE(plan.OnNewDocument());
+    CBibleNoteDoc notes(ui, ctx);
+    ASSERT_TRUE(notes.OnNewDocument());
+    EXPECT_TRUE(fs::is_empty(dir.Path("Ann (Mary Lee)")));
+}
