@@ -41,3 +41,11 @@ public:
     std::string fileName;
     int osError;
 };
+
+// A change of several files whose commit record is on the disk but whose
+// last steps failed: it is decided, and the next load of the files completes
+// it (FileTransaction.h). fileName is the file the failing step was for.
+class CCommitPendingException : public CFileException {
+public:
+    CCommitPendingException(const CFileException& cause) : CFileException(cause) {}
+};

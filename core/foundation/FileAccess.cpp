@@ -131,13 +131,15 @@ void NoteFileOperation() {
     if (limit > 0 && ++fileOperations >= limit) ::raise(SIGKILL);
 }
 
-void SyncDirectory(const std::string& directory) {
+int SyncDirectory(const std::string& directory) {
     int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    // Some file systems cannot sync a directory; the rename itself has happened either way.
-    (void)::fsync(fd);
+    if (fd < 0) return 0;
+    int err = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     NoteFileOperation();
+    // Some file systems cannot sync a directory, which is no failure of this one.
+    if (err == EINVAL || err == EROFS || err == ENOTSUP || err == EBADF) err = 0;
+    return err;
 }
 
 std::string ParentDirectory(const std::string& path) {
@@ -256,13 +258,14 @@ void SaveFileAtomic(const std::string& path, std::string_view bytes) {
     }
     NoteFileOperation();
     // Without this a power loss could still bring back the old file.
-    SyncDirectory(ParentDirectory(path));
+    if (int err = SyncDirectory(ParentDirectory(path)); err != 0) throw CFileException::FromErrno(err, path);
 }
 
 bool MakeDirectory(const std::string& path) {
     if (::mkdir(path.c_str(), 0777) != 0) return false;
     NoteFileOperation();
-    SyncDirectory(ParentDirectory(path));
+    // The directory is there; a failing disk shows at the first file saved in it.
+    (void)SyncDirectory(ParentDirectory(path));
     return true;
 }
 

@@ -65,8 +65,10 @@ private:
 // Removes the path + ".tmp-XXXXXX" files a crash left behind.
 void RemoveStaleTemporaries(const std::string& path);
 bool IsTemporaryName(std::string_view entry, std::string_view fileName);
-// fsync of a directory, so that renames in it survive a power loss.
-void SyncDirectory(const std::string& directory);
+// fsync of a directory, so that renames in it survive a power loss. The
+// error (errno) when the disk failed; 0 also where the file system cannot
+// sync a directory at all.
+int SyncDirectory(const std::string& directory);
 // The directory part of a path ("." when there is none).
 std::string ParentDirectory(const std::string& path);
 // mkdir with mode 0777 (less the umask), the parent synced; false on failure (errno set).

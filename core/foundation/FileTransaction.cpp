@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -82,12 +83,15 @@ bool ParseRecord(const std::string& text, const std::string& recordDir, std::vec
     return false;
 }
 
-void SyncDirectoriesOf(const std::vector<std::string>& paths) {
+// The first directory that could not be synced, with its error; empty when all were.
+std::pair<std::string, int> SyncDirectoriesOf(const std::vector<std::string>& paths) {
     std::set<std::string> dirs;
     for (const std::string& p : paths)
         dirs.insert(ParentDirectory(p));
+    std::pair<std::string, int> failed;
     for (const std::string& d : dirs)
-        SyncDirectory(d);
+        if (int err = SyncDirectory(d); err != 0 && failed.second == 0) failed = {d, err};
+    return failed;
 }
 
 } // namespace
@@ -153,7 +157,11 @@ void CFileTransaction::Commit() {
         dropTemporaries();
         throw CFileException::FromErrno(err, recordPath_);
     }
-    SyncDirectory(ParentDirectory(recordPath_));
+    // A record that may not survive a power loss is still the decision: the
+    // steps go on, and the record stays for the next load to finish.
+    std::pair<std::string, int> syncFailed;
+    if (int err = SyncDirectory(ParentDirectory(recordPath_)); err != 0)
+        syncFailed = {ParentDirectory(recordPath_), err};
 
     std::vector<std::string> touched;
     for (size_t i = 0; i < steps.size(); ++i) {
@@ -169,7 +177,7 @@ void CFileTransaction::Commit() {
         if (err == 0) continue;
         if (s.kind == 'W') {
             // Past the renames nothing can be undone; Recover finishes it at the next load.
-            throw CFileException::FromErrno(err, s.to);
+            throw CCommitPendingException(CFileException::FromErrno(err, s.to));
         }
         // A rename failed: the earlier ones are undone and the commit is dropped.
         // The record goes only once they are back, and the temporaries after it, so a crash
@@ -182,7 +190,10 @@ void CFileTransaction::Commit() {
         dropTemporaries();
         throw CFileException::FromErrno(err, s.from);
     }
-    SyncDirectoriesOf(touched);
+    if (auto failed = SyncDirectoriesOf(touched); failed.second != 0 && syncFailed.second == 0)
+        syncFailed = failed;
+    if (syncFailed.second != 0)
+        throw CCommitPendingException(CFileException::FromErrno(syncFailed.second, syncFailed.first));
     // Not synced: a record that a crash brings back names only steps already
     // done, and the next load or commit finishes it by removing it.
     Remove(recordPath_);
@@ -220,7 +231,9 @@ bool CFileTransaction::Recover(const std::string& recordPath, std::string* error
                         " exist, so an interrupted change cannot be finished.");
         if (!Move(s.from, s.to)) return fail(s.from + " could not be renamed to " + s.to + ".");
     }
-    SyncDirectoriesOf(touched);
+    if (auto failed = SyncDirectoriesOf(touched); failed.second != 0)
+        return fail(failed.first + " could not be written to the disk: " + std::strerror(failed.second) +
+                    ".");
     Remove(recordPath);
     SyncDirectory(ParentDirectory(recordPath));
     return true;

@@ -270,6 +270,11 @@ bool CReadingPlanDoc::WriteBothFiles() {
             commit.Commit();
             planDirty = historyDirty = false;
             return true;
+        } catch (const CCommitPendingException& e) {
+            // Decided, and completed when the files are next opened: nothing to keep elsewhere.
+            ReportError(Ui(), SaveErrorMessage(e, e.fileName));
+            planDirty = historyDirty = false;
+            return false;
         } catch (const std::exception& e) {
             const auto* f = dynamic_cast<const CFileException*>(&e);
             fail(e, f && f->fileName == historyPath ? historyPath : planPath);

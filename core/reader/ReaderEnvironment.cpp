@@ -336,6 +336,9 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
         PrepareReaderFileSave(BaseDirectory());
         commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
         commit.Commit();
+    } catch (const CCommitPendingException& e) {
+        // Decided: the next start completes it, and the user hears so.
+        ReportError(ui_, SaveErrorMessage(e, e.fileName));
     } catch (const std::exception& e) {
         if (!made.empty()) ::rmdir(made.c_str());
         const auto* f = dynamic_cast<const CFileException*>(&e);
@@ -457,6 +460,9 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
             commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
         }
         commit.Commit();
+    } catch (const CCommitPendingException& e) {
+        // Decided: the next start completes it, and the user hears so.
+        ReportError(ui_, SaveErrorMessage(e, e.fileName));
     } catch (const std::exception& e) {
         if (madeDirectory) ::rmdir(newFull.c_str());
         const auto* f = dynamic_cast<const CFileException*>(&e);
@@ -509,6 +515,11 @@ bool CReaderEnvironment::DeleteReader(const std::string& n) {
             PrepareReaderFileSave(BaseDirectory());
             commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
             commit.Commit();
+        } catch (const CCommitPendingException& e) {
+            // Decided: the next start completes it (and removes what is moved aside).
+            ReportError(ui_, SaveErrorMessage(e, e.fileName));
+            readers_ = std::move(trial);
+            return true;
         } catch (const std::exception& e) {
             const auto* f = dynamic_cast<const CFileException*>(&e);
             ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) +
