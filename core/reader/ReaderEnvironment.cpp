@@ -55,6 +55,20 @@ std::string StemFileName(const std::string& stem) {
     return slash == std::string::npos ? stem : stem.substr(slash + 1);
 }
 
+// The invisible marks that reorder text (U+061C, U+200E, U+200F, U+202A to
+// U+202E, U+2066 to U+2069) in their UTF-8 form.
+bool HasBidiControl(const std::string& s) {
+    for (size_t i = 0; i + 1 < s.size(); ++i) {
+        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
+        if (a == 0xD8 && b == 0x9C) return true;
+        if (a != 0xE2 || i + 2 >= s.size()) continue;
+        const auto c = static_cast<unsigned char>(s[i + 2]);
+        if (b == 0x80 && (c == 0x8E || c == 0x8F || (c >= 0xAA && c <= 0xAE))) return true;
+        if (b == 0x81 && c >= 0xA6 && c <= 0xA9) return true;
+    }
+    return false;
+}
+
 bool StartsWith(const std::string& s, const std::string& prefix) {
     return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
@@ -100,6 +114,10 @@ std::string CReaderEnvironment::CheckNames(const ReaderNames& names, int* field)
             if (c < 0x20 || c == 0x7f)
                 return "A name may not contain tabs, line breaks or other control characters.";
         }
+        if (HasBidiControl(*s))
+            return "A name may not contain characters that change the direction of the text (such as "
+                   "U+202E), because the reader's name and the names of its files would show differently "
+                   "from what they are.";
         std::string t = Trim(*s);
         if (t == "." || t == "..") return "\".\" and \"..\" cannot be used as names.";
     }

@@ -95,6 +95,13 @@ TEST(ReaderEnvironment, NamesThatCannotNameADirectoryAreRefused) {
         {"Bob", "Jo\nhn", "Smith"},
         {"Bo\tb", "John", "Smith"},
         {"Bob", "John", "Sm\x7fith"},
+        // Marks that reorder what is shown: "Bob" would show as another name.
+        {"Bo\u202Eb", "John", "Smith"},
+        {"Bob", "\u2066John", "Smith"},
+        {"Bob", "John", "Smith\u200F"},
+        {"\u061CBob", "John", "Smith"},
+        {"Bob\u2069", "John", "Smith"},
+        {"Bob", "\u202AJohn", "Smith"},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -103,6 +110,11 @@ TEST(ReaderEnvironment, NamesThatCannotNameADirectoryAreRefused) {
         EXPECT_TRUE(f.dir.List().empty());
         ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
         EXPECT_EQ(f.ui.messageBoxes[0].icon, MbIcon::exclamation);
+    }
+    {
+        // Other letters and marks of those blocks are names like any other.
+        Fixture f;
+        EXPECT_EQ(f.Create("Jos\u00E9\u2010\u2070", "\u0628\u062F", "Smith"), 0);
     }
     Fixture f;
     std::string longName(200, 'a');
