@@ -54,6 +54,11 @@ std::string Message(const std::exception& e, const std::string& fileName, bool l
                    (f->osError ? "\n" + fileName + " could not be written." : std::string());
         case CFileException::endOfFile:
             return UnexpectedFormat(fileName);
+        case CFileException::linkOutside:
+            return fileName +
+                   "\nThis is a symbolic link that leads outside the directory it is in (and the one above "
+                   "it), so nothing was written through it. Replace it with the file it points to, or "
+                   "remove it.";
         case CFileException::tooLarge:
             return fileName + "\nThis file is larger than any file of its kind can be, so it was not read.";
         case CFileException::invalidFile:

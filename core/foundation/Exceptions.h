@@ -31,7 +31,9 @@ public:
         diskFull,
         endOfFile,
         // Larger than any file of its kind can be: not read at all.
-        tooLarge
+        tooLarge,
+        // A symbolic link that leads away from its file's directory: not written through.
+        linkOutside
     };
     CFileException(Cause cause, std::string fileName, int osError = 0);
     // Maps an errno value to the cause the user is told about.

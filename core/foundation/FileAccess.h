@@ -25,8 +25,15 @@ inline constexpr uint64_t kMaxTemplateFileBytes = uint64_t(16) << 20; // templat
 // device) is refused without blocking (invalidFile).
 std::string ReadWholeFile(const std::string& path, uint64_t maxBytes = kMaxPlanFileBytes);
 
-// Writes bytes to a temporary file beside path, flushes it to disk and renames
-// it over path: the old file survives any failure during the write. A file
+// The file a save of path writes: path itself, or, where path is a symbolic
+// link, the file it leads to when that lies in path's directory or the one
+// above it (a reader's directory and the base directory), so that the link
+// stays. A link leading further away is refused (linkOutside).
+std::string SaveTarget(const std::string& path);
+
+// Writes bytes to a temporary file beside path (SaveTarget), flushes it to
+// disk and renames it over path: the old file survives any failure during
+// the write. A file
 // that is read-only for its owner is refused with accessDenied. Temporary
 // files an earlier crash left beside path are removed first, and the
 // directory is synced after the rename.

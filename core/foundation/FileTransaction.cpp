@@ -118,8 +118,10 @@ void CFileTransaction::Commit() {
     std::string error;
     if (!Recover(recordPath_, &error)) throw CFileException(CFileException::accessDenied, recordPath_, EBUSY);
 
-    for (const auto& [path, bytes] : writes_)
+    for (auto& [path, bytes] : writes_) {
+        path = SaveTarget(path);
         CheckSaveTarget(path);
+    }
     std::vector<Step> steps = renames_;
     std::vector<std::string> temporaries;
     auto dropTemporaries = [&] {
