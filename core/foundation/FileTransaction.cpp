@@ -201,6 +201,34 @@ void CFileTransaction::Commit() {
     Remove(recordPath_);
 }
 
+std::string CFileTransaction::PendingReadPath(const std::string& recordPath, const std::string& path) {
+    struct stat st {};
+    if (::lstat(recordPath.c_str(), &st) != 0) return path;
+    std::vector<ParsedStep> steps;
+    try {
+        if (!ParseRecord(ReadWholeFile(recordPath), ParentDirectory(recordPath), steps)) return path;
+    } catch (const std::exception&) {
+        return path;
+    }
+    // Where a path lies now, before the steps still to do: each of them, last
+    // first, that produces it (or a directory above it) leads back to its source.
+    std::vector<const ParsedStep*> pending;
+    auto now = [&](std::string p) {
+        for (size_t i = pending.size(); i-- > 0;) {
+            const ParsedStep& s = *pending[i];
+            if (p == s.to)
+                p = s.from;
+            else if (p.size() > s.to.size() && p.compare(0, s.to.size(), s.to) == 0 && p[s.to.size()] == '/')
+                p = s.from + p.substr(s.to.size());
+        }
+        return p;
+    };
+    // As Recover decides: a step whose source is gone was done.
+    for (const ParsedStep& s : steps)
+        if (Exists(now(s.from))) pending.push_back(&s);
+    return now(path);
+}
+
 bool CFileTransaction::Recover(const std::string& recordPath, std::string* error) {
     // A record that never reached its place was no commit.
     RemoveStaleTemporaries(recordPath);

@@ -37,6 +37,12 @@ public:
     // aside (recordPath + ".damaged") and false returned.
     static bool Recover(const std::string& recordPath, std::string* error = nullptr);
 
+    // For a program that only looks, the path to read in place of path: where
+    // the commit recordPath describes (if one is pending) still keeps what
+    // path will hold once it is finished. Reads the record, changes nothing;
+    // path itself when there is no such commit or its record is unreadable.
+    static std::string PendingReadPath(const std::string& recordPath, const std::string& path);
+
 private:
     struct Step {
         char kind; // 'R' rename from → to, 'W' move temporary from → to

@@ -155,8 +155,9 @@ bool CReadingPlanDoc::OnNewDocument() {
     }
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
-    // A save of both files that a crash interrupted is finished before either is read.
-    if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
+    // A save of both files that a crash interrupted is finished before either is read; a
+    // document that only looks reads what it leads to instead, and writes nothing.
+    if (std::string why; !lookOnly_ && !CFileTransaction::Recover(CommitRecordPath(), &why))
         ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
     if (!lookOnly_) {
         // What a crash left half written goes now, not only at the next save.
@@ -181,7 +182,8 @@ bool CReadingPlanDoc::OnNewDocument() {
 CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
     std::string bytes;
     try {
-        bytes = ReadWholeFile(path, kMaxPlanFileBytes);
+        bytes = ReadWholeFile(lookOnly_ ? CFileTransaction::PendingReadPath(CommitRecordPath(), path) : path,
+                              kMaxPlanFileBytes);
     } catch (const CFileException& e) {
         if (e.cause == CFileException::fileNotFound) return Load::missing;
         // Not read is not damaged: the file stays as it is, and so does everything else.

@@ -63,7 +63,9 @@ std::string ReaderFilePath(const std::string& baseDirectory) {
 void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers) {
     if (baseDirectory.empty()) return;
     const std::string path = ReaderFilePath(baseDirectory);
-    std::string bytes = ReaderFileContents(path);
+    // Before a reader command finishes an interrupted one, the reader file is read as it will be.
+    std::string bytes =
+        ReaderFileContents(CFileTransaction::PendingReadPath(ReaderCommitRecordPath(baseDirectory), path));
     if (bytes.empty()) return;
     ReadReaderBytes(std::move(bytes), FileNameOf(path), lastReader, readers);
 }

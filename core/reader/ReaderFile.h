@@ -25,7 +25,8 @@ struct ReaderFileLoad {
 
 // Reads the reader file of baseDirectory as LoadReaderFile does, but throws
 // the load error (CArchiveException, CFileException) and moves nothing: for
-// looking at a reader file without taking it over.
+// looking at a reader file without taking it over. An interrupted reader
+// command is read as it will be finished.
 void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers);
 
 // Reads the reader file of baseDirectory into lastReader and appends its

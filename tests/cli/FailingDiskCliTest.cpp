@@ -2,6 +2,7 @@
 #include "RunCli.h"
 #include "foundation/FileAccess.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,6 +64,60 @@ TEST(FailingDiskCli, FailuresAfterTheRenameAreReportedAsWhatHappened) {
     const std::string readers = RunCli("readers --base " + Q(dir.Path())).out;
     EXPECT_NE(readers.find("Ann"), std::string::npos) << readers;
     EXPECT_NE(ReadWholeFile(stem + ".vnpln").find("Next"), std::string::npos);
+}
+
+// While a change is decided but not finished (its commit record written),
+// every command that only looks shows what it leads to, and none of them
+// finishes it: showing writes nothing. The next writing command finishes it.
+TEST(FailingDiskCli, CommandsThatOnlyLookSeeAPendingChangeAndWriteNothing) {
+    TempDir dir;
+    const std::string base = " --base " + Q(dir.Path());
+    ASSERT_EQ(RunCli("reader new Bob John Smith" + base).status, 0);
+    SaveFileAtomic(dir.Path("w.txt"), "<TITLE = Week><ALLDA = 1>/[Genesis 1]/[Genesis 2]");
+    SaveFileAtomic(dir.Path("w2.txt"), "<TITLE = Next><ALLDA = 1>/[Exodus 1]/[Exodus 2]");
+    const std::string env = "SCRIVANE_TODAY=2026-12-07";
+    std::string stem = dir.Path("Bob (John Smith)/Bob");
+    ASSERT_EQ(RunCli("plan new " + Q(stem) + " " + Q(dir.Path("w.txt")) + " --yes", env).status, 0);
+
+    TempDir out; // what the commands export goes here
+    auto listing = [&] {
+        std::string all;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(dir.Path()))
+            all += e.path().string() + "\n";
+        return all;
+    };
+    struct Case {
+        const char* what;
+        std::string failure, args;
+        std::vector<std::pair<std::string, std::string>> looks; // command, text it must show
+    };
+    const std::vector<Case> cases = {
+        {"a new plan whose history is not yet in place",
+         "SCRIVANE_FAIL_RENAME_TO=.vnpro",
+         "plan new " + Q(stem) + " " + Q(dir.Path("w2.txt")) + " --yes",
+         {{"plan show " + Q(stem), "Exodus 1:1"},
+          {"plan properties " + Q(stem), "Next"},
+          {"coverage " + Q(stem), "Exodus\t1\t22\t0\t0\t0"},
+          {"today" + base, "Exodus 1:1"},
+          {"plan ics " + Q(stem) + " " + Q(out.Path("o.ics")) + " && cat " + Q(out.Path("o.ics")),
+           "Exodus 1:1"}}},
+        {"a renamed reader whose reader file is not yet written",
+         "SCRIVANE_FAIL_RENAME_TO=Scrivane.vnrdr",
+         "reader edit Bob Rob John Smith --yes" + base,
+         {{"readers" + base, "Rob\t"}, {"today" + base, "Rob"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(RunCliWithErr(c.args, env + " " + Failing(c.failure)).status, 1);
+        const std::string pending = listing();
+        for (const auto& [look, shows] : c.looks) {
+            SCOPED_TRACE(look);
+            const CliRun r = RunCliWithErr(look, env);
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_NE(r.out.find(shows), std::string::npos) << r.out;
+            EXPECT_EQ(listing(), pending);
+        }
+    }
 }
 
 } // namespace
