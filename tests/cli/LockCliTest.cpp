@@ -113,4 +113,37 @@ TEST(LockCli, AHolderNoteThatIsNoPlainFileNeitherHangsNorIsTouched) {
     }
 }
 
+// While the window holds a reader's directory, the commands that only look
+// read its last saved files at once instead of waiting and giving up.
+TEST(LockCli, CommandsThatOnlyLookDoNotWaitForTheHolder) {
+    TempDir dir;
+    ASSERT_EQ(RunCli("reader new Bob John Smith --base '" + dir.Path() + "'").status, 0);
+    const std::string readerDir = dir.Path("Bob (John Smith)");
+    const std::string stem = "'" + readerDir + "/Bob'";
+    SaveFileAtomic(dir.Path("w.txt"), "<TITLE = Week><WEEKD = 1>/[Genesis 1]/[Genesis 2]");
+    ASSERT_EQ(RunCli("plan new " + stem + " '" + dir.Path("w.txt") + "' --yes").status, 0);
+    ASSERT_EQ(RunCli("notes set '" + readerDir + "/Bob.vnnot' 'John 3:16' loved").status, 0);
+    CDirectoryLock window;
+    ASSERT_TRUE(window.Acquire(readerDir, std::chrono::milliseconds(0), "Scrivane"));
+    struct Case {
+        std::string args, shows;
+    };
+    const std::vector<Case> cases = {
+        {"plan show " + stem, "Genesis 1:1"},
+        {"plan properties " + stem, "Week"},
+        {"notes show '" + readerDir + "/Bob.vnnot'", "loved"},
+        {"coverage " + stem, "Genesis\t1\t31"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const auto start = std::chrono::steady_clock::now();
+        const CliRun r = RunCliWithErr(c.args, "SCRIVANE_LOCK_WAIT_MS=5000");
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(c.shows), std::string::npos) << r.out;
+    }
+    // A command that writes still waits for it, and says who holds it.
+    EXPECT_EQ(RunCliErr("notes set '" + readerDir + "/Bob.vnnot' 'John 3:17' x").status, 1);
+}
+
 } // namespace
