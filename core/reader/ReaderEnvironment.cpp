@@ -392,6 +392,7 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     }
     if (!Ask(ui_, "Are you sure you want to modify\nReader: " + n + "?")) return -1;
     CReaderData r = readers_.GetReaderAt(index);
+    r.SetGeneralNotesPath(GeneralNotesPathHere(r));
     CReaderData t = r;
     t.SetFirstName(Trim(names.firstName));
     t.SetLastName(Trim(names.lastName));
@@ -595,11 +596,26 @@ bool CReaderEnvironment::SelectReader(int index) {
         return false;
     }
     current_ = readers_.GetReaderAt(index);
+    // Stored for this base directory when the reader file is next written.
+    current_.SetGeneralNotesPath(GeneralNotesPathHere(current_));
     currentDisplayName_ = current_.GetDisplayName();
     context_.displayName = currentDisplayName_;
     context_.fileStem = current_.GetFileStem();
     context_.generalNotesPath = current_.GetGeneralNotesPath();
     return true;
+}
+
+std::string CReaderEnvironment::GeneralNotesPathHere(const CReaderData& r) const {
+    const std::string& path = r.GetGeneralNotesPath();
+    const std::string dir = ReaderDirectoryOf(r);
+    if (path.empty() || dir.empty() || BaseDirectory().empty()) return path;
+    const std::string holder = ParentDirectory(path), file = FileNameOf(path);
+    if (FileNameOf(holder) != dir.substr(1) || file.empty() || file == "." || file == "..") return path;
+    const std::string otherBase = ParentDirectory(holder);
+    if (otherBase == BaseDirectory() ||
+        (!RealPath(otherBase).empty() && RealPath(otherBase) == RealPath(BaseDirectory())))
+        return path;
+    return FullPath(dir) + "/" + file;
 }
 
 bool CReaderEnvironment::GeneralNotesFileExists() const {

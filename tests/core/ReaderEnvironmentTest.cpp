@@ -618,3 +618,61 @@ TEST(ReaderEnvironment, TheNextLoadRemovesWhatACrashLeft) {
     ASSERT_TRUE(notes.OnNewDocument());
     EXPECT_TRUE(fs::is_empty(dir.Path("Ann (Mary Lee)")));
 }
+
+// A base directory copied (or moved) with its reader file keeps full general
+// notes paths that name the old tree: the copy reads and writes its own file,
+// and stores its own path when the reader file is next written, while a
+// notes file the reader chose elsewhere keeps its path.
+TEST(ReaderEnvironment, ACopiedBaseDirectoryUsesItsOwnGeneralNotes) {
+    TempDir elsewhere;
+    std::string copied;
+    {
+        Fixture old;
+        ASSERT_EQ(old.Create("Bob", "John", "Smith"), 0);
+        ASSERT_GE(old.Create("Ann", "Mary", "Lee"), 0);
+        Touch(old.dir.Path("Bob (John Smith)/Bob.txt"), "old tree");
+        old.env.Readers()
+            .At(old.env.Readers().FindDisplayName("Ann"))
+            .SetGeneralNotesPath(elsewhere.Path("ann.txt"));
+        SaveReaderFile(old.dir.Path(), old.env.LastReader(), old.env.Readers());
+        Fixture copy;
+        fs::copy(old.dir.Path(), copy.dir.Path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        Touch(copy.dir.Path("Bob (John Smith)/Bob.txt"), "copy");
+        ReadReaderFile(copy.dir.Path(), copy.env.LastReader(), copy.env.Readers());
+
+        struct Case {
+            const char* reader;
+            std::string notes;
+        } cases[] = {
+            {"Bob", copy.dir.Path("Bob (John Smith)/Bob.txt")},
+            {"Ann", elsewhere.Path("ann.txt")},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.reader);
+            ASSERT_TRUE(copy.env.SelectReader(copy.env.Readers().FindDisplayName(c.reader)));
+            EXPECT_EQ(copy.env.Context().generalNotesPath, c.notes);
+            copy.env.FinishClose();
+        }
+        SaveReaderFile(copy.dir.Path(), copy.env.LastReader(), copy.env.Readers());
+        std::string last;
+        CReaderArray stored;
+        ReadReaderFile(copy.dir.Path(), last, stored);
+        EXPECT_EQ(stored.At(stored.FindDisplayName("Bob")).GetGeneralNotesPath(),
+                  copy.dir.Path("Bob (John Smith)/Bob.txt"));
+        EXPECT_EQ(stored.At(stored.FindDisplayName("Ann")).GetGeneralNotesPath(), elsewhere.Path("ann.txt"));
+
+        // Renaming the reader in the copy renames the copy's notes, and leaves the old tree alone.
+        Fixture again;
+        fs::copy(old.dir.Path(), again.dir.Path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        ReadReaderFile(again.dir.Path(), again.env.LastReader(), again.env.Readers());
+        again.ui.messageBoxAnswers = {IDYES};
+        const int i = again.env.ModifyReader("Bob", {"John", "Smith", "Rob"});
+        ASSERT_GE(i, 0);
+        EXPECT_EQ(again.env.Readers().At(i).GetGeneralNotesPath(),
+                  again.dir.Path("Rob (John Smith)/Rob.txt"));
+        EXPECT_TRUE(FileExists(again.dir.Path("Rob (John Smith)/Rob.txt")));
+        EXPECT_EQ(ReadWholeFile(old.dir.Path("Bob (John Smith)/Bob.txt")), "old tree");
+    }
+}
