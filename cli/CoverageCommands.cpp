@@ -11,6 +11,7 @@
 #include "foundation/FileAccess.h"
 #include "framework/DocumentFiles.h"
 #include "plan/ReadingPlanDoc.h"
+#include "reader/LookingPaths.h"
 
 #include <ostream>
 #include <sstream>
@@ -29,8 +30,9 @@ struct ReadOnlyPlan {
     explicit ReadOnlyPlan(std::ostream& err) : ui(err, false), doc(ui, reader) { doc.OnNewDocument(); }
 };
 
-bool Load(ReadOnlyPlan& p, const std::string& stem, std::ostream& err) {
-    std::string why = MissingPlanMessage(JoinStem("", stem));
+bool Load(ReadOnlyPlan& p, const std::string& given, std::ostream& err) {
+    const std::string stem = StemForLooking(JoinStem("", given));
+    std::string why = MissingPlanMessage(stem);
     if (why.empty()) why = LoadForReading(p.doc, "", stem).error;
     if (why.empty()) return true;
     err << "scrivane-cli: " << CliMessage(why) << "\n";

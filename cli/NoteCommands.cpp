@@ -10,6 +10,7 @@
 #include "framework/DocumentFiles.h"
 #include "notes/BibleNoteMap.h"
 #include "notes/NoteText.h"
+#include "reader/LookingPaths.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
@@ -53,11 +54,13 @@ bool Refuse(const std::string& why, std::ostream& err) {
 }
 
 int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
-    if (Refuse(MissingFileMessage(args[0]), err)) return 1;
+    // Read as an unfinished Edit Reader will leave the reader's files.
+    const std::string path = PathForLooking(args[0]);
+    if (Refuse(MissingFileMessage(path), err)) return 1;
     CDirectoryLock lock;
-    if (!LockForCommand(lock, ParentDirectory(args[0]), false, err)) return 1;
+    if (!LockForCommand(lock, ParentDirectory(path), false, err)) return 1;
     CBibleNoteMap map;
-    if (!LoadNotes(args[0], map, err)) return 1;
+    if (!LoadNotes(path, map, err)) return 1;
     out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
         << '\n';
     // A full file is over a megabyte of lines: they go out in a few large

@@ -11,6 +11,7 @@
 #include "gallery/ReadingList.h"
 #include "plan/FormatPercent.h"
 #include "plan/ReadingPlanDoc.h"
+#include "reader/LookingPaths.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
@@ -132,7 +133,10 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     reader.fileStem = args[1];
     reader.displayName = FileTitle(args[1]);
     const bool writes = sub != "show" && sub != "properties";
-    const std::string stemPath = JoinStem(reader.baseDirectory, reader.fileStem);
+    // Showing reads a reader's new names as an unfinished Edit Reader will leave them.
+    const std::string stemPath = writes ? JoinStem(reader.baseDirectory, reader.fileStem)
+                                        : StemForLooking(JoinStem(reader.baseDirectory, reader.fileStem));
+    reader.fileStem = stemPath;
     if (const std::string missing =
             writes ? MissingDirectoryMessage(stemPath + ".vnpln") : MissingPlanMessage(stemPath);
         !missing.empty()) {

@@ -78,6 +78,7 @@ TEST(FailingDiskCli, CommandsThatOnlyLookSeeAPendingChangeAndWriteNothing) {
     const std::string env = "SCRIVANE_TODAY=2026-12-07";
     std::string stem = dir.Path("Bob (John Smith)/Bob");
     ASSERT_EQ(RunCli("plan new " + Q(stem) + " " + Q(dir.Path("w.txt")) + " --yes", env).status, 0);
+    ASSERT_EQ(RunCli("notes set " + Q(stem + ".vnnot") + " 'John 3:16' 'so loved'").status, 0);
 
     TempDir out; // what the commands export goes here
     auto listing = [&] {
@@ -104,7 +105,11 @@ TEST(FailingDiskCli, CommandsThatOnlyLookSeeAPendingChangeAndWriteNothing) {
         {"a renamed reader whose reader file is not yet written",
          "SCRIVANE_FAIL_RENAME_TO=Scrivane.vnrdr",
          "reader edit Bob Rob John Smith --yes" + base,
-         {{"readers" + base, "Rob\t"}, {"today" + base, "Rob"}}},
+         {{"readers" + base, "Rob\t"},
+          {"today" + base, "Rob"},
+          {"plan show " + Q(dir.Path("Rob (John Smith)/Rob")), "Exodus 1:1"},
+          {"coverage " + Q(dir.Path("Rob (John Smith)/Rob")), "Exodus\t1\t22"},
+          {"notes show " + Q(dir.Path("Rob (John Smith)/Rob.vnnot")), "so loved"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
