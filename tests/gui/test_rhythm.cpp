@@ -186,6 +186,27 @@ private slots:
         QCOMPARE(ReadWholeFile(plan.PlanFilePath()), planBytes);
     }
 
+    // A reader of the same name in two base directories (a copy of one, another
+    // user's) has settings of its own in each: one never rewrites the calendar
+    // the other exports, and the program keys them by the base it starts in.
+    void readerSettingsAreKeptApartByBaseDirectory() {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
+        const std::string stem = "\\Bob (John Smith)\\Bob";
+        SetReaderSettingsBase("/home/ann/Scrivane");
+        SaveCalendarPath(settings, stem, "/home/ann/bob.ics");
+        SetReaderSettingsBase("/media/backup/Scrivane");
+        QVERIFY(LoadRhythmSettings(settings, stem).calendarPath.isEmpty());
+        SaveCalendarPath(settings, stem, "/media/backup/bob.ics");
+        SetReaderSettingsBase("/home/ann/Scrivane");
+        QCOMPARE(LoadRhythmSettings(settings, stem).calendarPath, QString("/home/ann/bob.ics"));
+
+        OpenAnna();
+        const QString group = ReaderSettingsGroup(Stem());
+        SetReaderSettingsBase("/elsewhere");
+        QVERIFY(ReaderSettingsGroup(Stem()) != group);
+        SetReaderSettingsBase(app_->Environment().BaseDirectory());
+        QCOMPARE(ReaderSettingsGroup(Stem()), group);
+    }
     void reminderDialogKeepsTheSettingsAndTheAutostartEntry() {
         OpenAnna();
         CDailyRhythm* rhythm = app_->DailyRhythm();
