@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QtTest>
+#include <filesystem>
 
 namespace {
 
@@ -206,6 +207,39 @@ private slots:
         QVERIFY(ReaderSettingsGroup(Stem()) != group);
         SetReaderSettingsBase(app_->Environment().BaseDirectory());
         QCOMPARE(ReaderSettingsGroup(Stem()), group);
+    }
+    // A base directory copied while the program is closed, then opened from the
+    // copy: the reader's general notes are the copy's own file, and its
+    // settings are not the original's.
+    void aCopiedBaseDirectoryIsOpenedAsItself() {
+        OpenAnna();
+        const QString originalGroup = ReaderSettingsGroup(Stem());
+        SaveCalendarPath(Settings(), Stem(), base_.filePath("anna.ics"));
+        app_->MainFrame()->close();
+        app_.reset();
+        const QString notes = "/Anna (Anna Berg)/Anna.txt";
+        SaveFileAtomic(base_.filePath("Anna (Anna Berg)/Anna.txt").toStdString(), "original");
+
+        QTemporaryDir copy;
+        QVERIFY(copy.isValid());
+        std::filesystem::copy(base_.path().toStdString(), copy.path().toStdString(),
+                              std::filesystem::copy_options::recursive);
+        SaveFileAtomic((copy.path() + notes).toStdString(), "copy");
+        QDir::setCurrent(copy.path());
+        app_ = std::make_unique<CScrivaneApp>();
+        QVERIFY(app_->InitInstance({}));
+        CSplashWindow::HideSplash();
+        app_->Environment().LastReader() = "Anna";
+        QVERIFY(app_->OpenLastReaderEnvironment());
+        QCOMPARE(QString::fromStdString(app_->Environment().Context().generalNotesPath), copy.path() + notes);
+        QVERIFY(ReaderSettingsGroup(Stem()) != originalGroup);
+        QVERIFY(LoadRhythmSettings(Settings(), Stem()).calendarPath.isEmpty());
+        app_->MainFrame()->close();
+        app_.reset();
+        QCOMPARE(
+            QString::fromStdString(ReadWholeFile(base_.filePath("Anna (Anna Berg)/Anna.txt").toStdString())),
+            QString("original"));
+        QDir::setCurrent(base_.path());
     }
     void reminderDialogKeepsTheSettingsAndTheAutostartEntry() {
         OpenAnna();
