@@ -4,7 +4,9 @@
 #include "calendar/PlanCalendar.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "framework/DocumentFiles.h"
 #include "plan/ReadingPlanDoc.h"
+#include "reader/LookingPaths.h"
 #include "rhythm/PlanSnapshot.h"
 
 #include <ostream>
@@ -14,8 +16,13 @@ int PlanIcs(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 3) return UsageError(err, "plan ics STEM OUT");
     const std::string& stem = args[1];
     const std::string& path = args[2];
+    const std::string source = StemForLooking(JoinStem("", stem));
+    if (const std::string missing = MissingPlanMessage(source); !missing.empty()) {
+        err << "scrivane-cli: " << CliMessage(missing) << "\n";
+        return 1;
+    }
     // The plan is only read: a damaged one stays where it is, for the program to deal with.
-    const CPlanSnapshot plan("", stem, FileTitle(stem));
+    const CPlanSnapshot plan("", source, FileTitle(stem));
     if (plan.GetState() == CPlanSnapshot::State::damaged) {
         err << "scrivane-cli: " << CliMessage(plan.GetMessage()) << "\n";
         return 1;

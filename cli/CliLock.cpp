@@ -17,6 +17,12 @@ std::chrono::milliseconds Wait() {
 } // namespace
 
 bool LockForCommand(CDirectoryLock& lock, const std::string& directory, bool writes, std::ostream& err) {
+    // Every save is a rename of a whole file, and an interrupted one is read as it will be
+    // finished: a command that only looks reads the last saved files of a directory another
+    // program holds (the window of an open reader) rather than wait for it.
+    if (!writes &&
+        (lock.Acquire(directory, std::chrono::milliseconds(0), std::string()) || !lock.Holder().empty()))
+        return true;
     if (lock.Acquire(directory, Wait(), writes ? "scrivane-cli" : std::string())) return true;
     struct stat st {};
     if (lock.Holder().empty() && ::stat(directory.empty() ? "." : directory.c_str(), &st) != 0) return true;

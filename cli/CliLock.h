@@ -11,5 +11,7 @@
 // SCRIVANE_LOCK_WAIT_MS sets the wait (for the tests).
 //
 // False, with the message on err, when the lock could not be had; a
-// directory that does not exist yet needs no lock and gives true.
+// directory that does not exist yet needs no lock and gives true. A command
+// that only looks (writes false) does not wait: while another program holds
+// the directory it reads the files as they were last saved.
 bool LockForCommand(CDirectoryLock& lock, const std::string& directory, bool writes, std::ostream& err);

@@ -9,7 +9,9 @@
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "framework/DocumentFiles.h"
 #include "plan/ReadingPlanDoc.h"
+#include "reader/LookingPaths.h"
 
 #include <ostream>
 #include <sstream>
@@ -28,10 +30,12 @@ struct ReadOnlyPlan {
     explicit ReadOnlyPlan(std::ostream& err) : ui(err, false), doc(ui, reader) { doc.OnNewDocument(); }
 };
 
-bool Load(ReadOnlyPlan& p, const std::string& stem, std::ostream& err) {
-    const CoverageLoad load = LoadForReading(p.doc, "", stem);
-    if (load.error.empty()) return true;
-    err << "scrivane-cli: " << CliMessage(load.error) << "\n";
+bool Load(ReadOnlyPlan& p, const std::string& given, std::ostream& err) {
+    const std::string stem = StemForLooking(JoinStem("", given));
+    std::string why = MissingPlanMessage(stem);
+    if (why.empty()) why = LoadForReading(p.doc, "", stem).error;
+    if (why.empty()) return true;
+    err << "scrivane-cli: " << CliMessage(why) << "\n";
     return false;
 }
 

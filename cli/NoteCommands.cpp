@@ -7,8 +7,10 @@
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "foundation/TextCodec.h"
+#include "framework/DocumentFiles.h"
 #include "notes/BibleNoteMap.h"
 #include "notes/NoteText.h"
+#include "reader/LookingPaths.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
@@ -45,11 +47,20 @@ std::string Reference(uint16_t index) {
     return text;
 }
 
+bool Refuse(const std::string& why, std::ostream& err) {
+    if (why.empty()) return false;
+    err << "scrivane-cli: " << CliMessage(why) << "\n";
+    return true;
+}
+
 int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    // Read as an unfinished Edit Reader will leave the reader's files.
+    const std::string path = PathForLooking(args[0]);
+    if (Refuse(MissingFileMessage(path), err)) return 1;
     CDirectoryLock lock;
-    if (!LockForCommand(lock, ParentDirectory(args[0]), false, err)) return 1;
+    if (!LockForCommand(lock, ParentDirectory(path), false, err)) return 1;
     CBibleNoteMap map;
-    if (!LoadNotes(args[0], map, err)) return 1;
+    if (!LoadNotes(path, map, err)) return 1;
     out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
         << '\n';
     // A full file is over a megabyte of lines: they go out in a few large
@@ -80,6 +91,7 @@ int NotesSet(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::optional<CVerse> r = ParseCanonReference(args[1]);
     if (!r) return UsageError(err, "'" + args[1] + "' does not name a book of the Bible");
     uint16_t index = TheBible().GetVerseIndex(*r);
+    if (Refuse(MissingDirectoryMessage(args[0]), err)) return 1;
     CDirectoryLock lock;
     if (!LockForCommand(lock, ParentDirectory(args[0]), true, err)) return 1;
     CBibleNoteMap map;

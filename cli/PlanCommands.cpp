@@ -7,9 +7,11 @@
 
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
+#include "framework/DocumentFiles.h"
 #include "gallery/ReadingList.h"
 #include "plan/FormatPercent.h"
 #include "plan/ReadingPlanDoc.h"
+#include "reader/LookingPaths.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
@@ -130,10 +132,19 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CReaderContext reader;
     reader.fileStem = args[1];
     reader.displayName = FileTitle(args[1]);
-    CDirectoryLock lock;
     const bool writes = sub != "show" && sub != "properties";
-    if (!LockForCommand(lock, ParentDirectory(JoinStem(reader.baseDirectory, reader.fileStem)), writes, err))
+    // Showing reads a reader's new names as an unfinished Edit Reader will leave them.
+    const std::string stemPath = writes ? JoinStem(reader.baseDirectory, reader.fileStem)
+                                        : StemForLooking(JoinStem(reader.baseDirectory, reader.fileStem));
+    reader.fileStem = stemPath;
+    if (const std::string missing =
+            writes ? MissingDirectoryMessage(stemPath + ".vnpln") : MissingPlanMessage(stemPath);
+        !missing.empty()) {
+        err << "scrivane-cli: " << CliMessage(missing) << "\n";
         return 1;
+    }
+    CDirectoryLock lock;
+    if (!LockForCommand(lock, ParentDirectory(stemPath), writes, err)) return 1;
     CCliUiServices ui(err, yes);
     CReadingPlanDoc doc(ui, reader);
     // Showing creates, moves and changes no file.

@@ -118,14 +118,8 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     } else if (env.DeleteReader(words[1])) {
         index = 0;
     }
+    // Each flow has written the reader file in the commit that made its change.
     if (index < 0 || ui.Declined()) return 1;
-
-    try {
-        SaveReaderFile(base, env.LastReader(), env.Readers());
-    } catch (const std::exception& e) {
-        err << "scrivane-cli: " << CliMessage(SaveErrorMessage(e, env.ReaderFilePath())) << "\n";
-        return 1;
-    }
     if (verb != "delete") {
         const CReaderData& r = env.Readers().At(index);
         out << CliField(r.GetDisplayName()) << '\t' << CliField(r.GetFileStem()) << '\t'

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliText.h"
 #include "CliUiServices.h"
 
 #include "plan/TemplateEditorModel.h"
@@ -107,7 +108,7 @@ int TemplateEdit(const CliArgs& args, std::ostream& out, std::ostream& err) {
         if (!ui.ErrorShown() && !ui.Declined()) err << "scrivane-cli: nothing was written\n";
         return 1;
     }
-    out << "saved\t" << m.templateDirectory << m.templateFileName << '\n';
+    out << "saved\t" << CliField(m.templateDirectory + m.templateFileName) << '\n';
     out << "sections\t" << m.SectionCount() << '\n';
     for (int s = 1; s <= m.SectionCount(); ++s)
         out << "section\t" << s << '\t' << m.BooksInSection(s) << '\n';

@@ -43,6 +43,10 @@ int Text(const CliArgs& input, std::ostream& out, std::ostream& err) {
     }
     for (const CVerseText& v : passage.verses)
         out << v.index << '\t' << CliField(v.reference) << '\t' << CliField(v.text) << '\n';
+    if (!passage.damage.empty()) {
+        err << "scrivane-cli: " << CliMessage(passage.damage) << "\n";
+        return 1;
+    }
     return 0;
 }
 

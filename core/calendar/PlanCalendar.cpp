@@ -65,16 +65,53 @@ std::string AssignmentUid(const CReadingPlanDoc& doc, const std::string& readerS
     return UidFor(PlanIdentity(doc, readerStem), index, doc.Elements().at(index));
 }
 
+namespace {
+
+// RFC 5545 TEXT: backslash, ";" and "," escaped, a line break as \n.
+std::string EscapedText(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == ';' || c == ',')
+            out += '\\';
+        else if (c == '\n') {
+            out += "\\n";
+            continue;
+        } else if (c == '\r')
+            continue;
+        out += c;
+    }
+    return out;
+}
+
+// A content line folded after at most 75 octets, never inside a UTF-8 character.
+std::string FoldedLine(const std::string& line) {
+    std::string out;
+    size_t width = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        size_t n = 1;
+        if (c >= 0xC0) {
+            while (i + n < line.size() && (static_cast<unsigned char>(line[i + n]) & 0xC0) == 0x80)
+                ++n;
+        }
+        if (width + n > 75) {
+            out += "\r\n ";
+            width = 1;
+        }
+        out.append(line, i, n);
+        width += n;
+        i += n - 1;
+    }
+    return out + "\r\n";
+}
+
+} // namespace
+
 std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptions& options) {
     std::unique_ptr<icalcomponent, ComponentFree> cal(icalcomponent_new_vcalendar());
     icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Brennoch//Scrivane 1.0//EN"));
     icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
-    if (!options.calendarName.empty()) {
-        icalproperty* name = icalproperty_new_x(options.calendarName.c_str());
-        icalproperty_set_x_name(name, "X-WR-CALNAME");
-        icalcomponent_add_property(cal.get(), name);
-    }
     const std::time_t when = options.stamp ? options.stamp : std::time(nullptr);
     const icaltimetype stamp = icaltime_from_timet_with_zone(when, 0, icaltimezone_get_utc_timezone());
     const std::string identity = PlanIdentity(doc, options.readerStem);
@@ -87,6 +124,10 @@ std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptio
     std::free(calendarText);
     const size_t tail = std::min(frame.rfind("END:VCALENDAR"), frame.size());
     std::string result = frame.substr(0, tail);
+    // Written here: libical escapes an X- value's backslashes but not its ";" and ",", and
+    // calendars read this one as TEXT.
+    if (!options.calendarName.empty())
+        result += FoldedLine("X-WR-CALNAME:" + EscapedText(options.calendarName));
     // About 500 bytes an event: one allocation instead of a dozen growing copies of megabytes.
     result.reserve(frame.size() + size_t(doc.GetElementCount()) * 560);
     std::vector<std::string> texts;

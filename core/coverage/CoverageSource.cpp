@@ -3,6 +3,7 @@
 #include "foundation/Archive.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "foundation/FileTransaction.h"
 #include "plan/ReadingPlanDoc.h"
 
 CoverageLoad LoadForReading(CReadingPlanDoc& doc, const std::string& baseDirectory, const std::string& stem) {
@@ -10,10 +11,12 @@ CoverageLoad LoadForReading(CReadingPlanDoc& doc, const std::string& baseDirecto
     const std::string base = JoinStem(baseDirectory, stem);
     for (const bool plan : {true, false}) {
         const std::string path = base + (plan ? ".vnpln" : ".vnpro");
-        if (!FileExists(path)) continue;
+        // Looking only: an interrupted save is read as it will be finished, and left to the next writer.
+        const std::string source = CFileTransaction::PendingReadPath(base + ".commit", path);
+        if (!FileExists(source)) continue;
         (plan ? result.planFound : result.historyFound) = true;
         try {
-            CArchive ar(ReadWholeFile(path), path);
+            CArchive ar(ReadWholeFile(source), path);
             if (plan)
                 doc.Serialize(ar);
             else

@@ -10,8 +10,13 @@
 namespace {
 
 std::string ReadHolder(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return {};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return {};
+    }
     char buf[512];
     ssize_t n = ::read(fd, buf, sizeof buf);
     ::close(fd);
@@ -76,7 +81,15 @@ bool CDirectoryLock::Acquire(const std::string& directory, std::chrono::millisec
     }
     if (!program.empty()) {
         holderFile_ = dir + "/" + kHolderFileName;
-        int fd = ::open(holderFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+        // Not blocking, and only into a plain file: a FIFO or a device put in its
+        // place must neither hang the program nor receive the note.
+        int fd = ::open(holderFile_.c_str(),
+                        O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
+        struct stat st {};
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::ftruncate(fd, 0) != 0)) {
+            ::close(fd);
+            fd = -1;
+        }
         if (fd >= 0) {
             const std::string text =
                 program + " (process " + std::to_string(::getpid()) + " on " + HostName() + ")\n";

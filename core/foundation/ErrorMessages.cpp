@@ -11,14 +11,25 @@ std::string Reason(const CFileException& f, const std::string& fileName) {
     return f.osError ? "\n" + fileName + ": " + std::strerror(f.osError) + "." : std::string();
 }
 
+// Which file is damaged matters when a program reads several.
+std::string UnexpectedFormat(const std::string& fileName) {
+    if (fileName.empty()) return kUnexpectedFileFormat;
+    return std::string(kUnexpectedFileFormat) + "\n" + fileName + " is damaged or is not a file of its kind.";
+}
+
 std::string Message(const std::exception& e, const std::string& fileName, bool loading) {
+    if (auto p = dynamic_cast<const CCommitPendingException*>(&e)) {
+        return "The change was recorded, but " + fileName + " could not be written now" +
+               (p->osError ? std::string(": ") + std::strerror(p->osError) : std::string()) +
+               ".\nThe change will be completed the next time these files are opened.";
+    }
     if (auto a = dynamic_cast<const CArchiveException*>(&e)) {
         switch (a->cause) {
         case CArchiveException::endOfFile:
         case CArchiveException::badIndex:
         case CArchiveException::badClass:
         case CArchiveException::badSchema:
-            return kUnexpectedFileFormat;
+            return UnexpectedFormat(fileName);
         default:
             break;
         }
@@ -42,7 +53,12 @@ std::string Message(const std::exception& e, const std::string& fileName, bool l
             return "Destination disk drive is full." +
                    (f->osError ? "\n" + fileName + " could not be written." : std::string());
         case CFileException::endOfFile:
-            return kUnexpectedFileFormat;
+            return UnexpectedFormat(fileName);
+        case CFileException::linkOutside:
+            return fileName +
+                   "\nThis is a symbolic link that leads outside the directory it is in (and the one above "
+                   "it), so nothing was written through it. Replace it with the file it points to, or "
+                   "remove it.";
         case CFileException::tooLarge:
             return fileName + "\nThis file is larger than any file of its kind can be, so it was not read.";
         case CFileException::invalidFile:

@@ -31,7 +31,9 @@ public:
         diskFull,
         endOfFile,
         // Larger than any file of its kind can be: not read at all.
-        tooLarge
+        tooLarge,
+        // A symbolic link that leads away from its file's directory: not written through.
+        linkOutside
     };
     CFileException(Cause cause, std::string fileName, int osError = 0);
     // Maps an errno value to the cause the user is told about.
@@ -40,4 +42,12 @@ public:
     Cause cause;
     std::string fileName;
     int osError;
+};
+
+// A change of several files whose commit record is on the disk but whose
+// last steps failed: it is decided, and the next load of the files completes
+// it (FileTransaction.h). fileName is the file the failing step was for.
+class CCommitPendingException : public CFileException {
+public:
+    CCommitPendingException(const CFileException& cause) : CFileException(cause) {}
 };

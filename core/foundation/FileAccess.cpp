@@ -131,13 +131,15 @@ void NoteFileOperation() {
     if (limit > 0 && ++fileOperations >= limit) ::raise(SIGKILL);
 }
 
-void SyncDirectory(const std::string& directory) {
+int SyncDirectory(const std::string& directory) {
     int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    // Some file systems cannot sync a directory; the rename itself has happened either way.
-    (void)::fsync(fd);
+    if (fd < 0) return 0;
+    int err = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     NoteFileOperation();
+    // Some file systems cannot sync a directory, which is no failure of this one.
+    if (err == EINVAL || err == EROFS || err == ENOTSUP || err == EBADF) err = 0;
+    return err;
 }
 
 std::string ParentDirectory(const std::string& path) {
@@ -245,7 +247,44 @@ std::string WriteTemporary(const std::string& path, std::string_view bytes) {
     return CTemporaryFile(path, bytes).Finish();
 }
 
-void SaveFileAtomic(const std::string& path, std::string_view bytes) {
+namespace {
+
+std::string RealDirectory(const std::string& dir) {
+    char* real = ::realpath(dir.c_str(), nullptr);
+    if (!real) return {};
+    std::string out = real;
+    std::free(real);
+    return out;
+}
+
+} // namespace
+
+std::string SaveTarget(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    // Followed link by link, so that a target that does not exist yet is made where it leads.
+    std::string at = path;
+    for (int hops = 0; hops < 40 && ::lstat(at.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++hops) {
+        std::string to(static_cast<size_t>(st.st_size) + 1, '\0');
+        const ssize_t n = ::readlink(at.c_str(), to.data(), to.size());
+        if (n <= 0 || static_cast<size_t>(n) >= to.size())
+            throw CFileException(CFileException::linkOutside, path);
+        to.resize(static_cast<size_t>(n));
+        at = to.front() == '/' ? to : ParentDirectory(at) + "/" + to;
+    }
+    const std::string dir = RealDirectory(ParentDirectory(at));
+    const std::string allowed = RealDirectory(ParentDirectory(RealDirectory(ParentDirectory(path))));
+    if (::lstat(at.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+        throw CFileException(CFileException::linkOutside, path);
+    const std::string name = FileNameOf(at);
+    if (dir.empty() || allowed.empty() || name.empty() || name == "." || name == ".." ||
+        !(dir == allowed || dir.compare(0, allowed.size() + 1, allowed == "/" ? "/" : allowed + "/") == 0))
+        throw CFileException(CFileException::linkOutside, path);
+    return dir + "/" + name;
+}
+
+void SaveFileAtomic(const std::string& given, std::string_view bytes) {
+    const std::string path = SaveTarget(given);
     CheckSaveTarget(path);
     RemoveStaleTemporaries(path);
     std::string tmp = WriteTemporary(path, bytes);
@@ -256,13 +295,14 @@ void SaveFileAtomic(const std::string& path, std::string_view bytes) {
     }
     NoteFileOperation();
     // Without this a power loss could still bring back the old file.
-    SyncDirectory(ParentDirectory(path));
+    if (int err = SyncDirectory(ParentDirectory(path)); err != 0) throw CFileException::FromErrno(err, path);
 }
 
 bool MakeDirectory(const std::string& path) {
     if (::mkdir(path.c_str(), 0777) != 0) return false;
     NoteFileOperation();
-    SyncDirectory(ParentDirectory(path));
+    // The directory is there; a failing disk shows at the first file saved in it.
+    (void)SyncDirectory(ParentDirectory(path));
     return true;
 }
 

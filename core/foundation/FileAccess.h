@@ -25,8 +25,15 @@ inline constexpr uint64_t kMaxTemplateFileBytes = uint64_t(16) << 20; // templat
 // device) is refused without blocking (invalidFile).
 std::string ReadWholeFile(const std::string& path, uint64_t maxBytes = kMaxPlanFileBytes);
 
-// Writes bytes to a temporary file beside path, flushes it to disk and renames
-// it over path: the old file survives any failure during the write. A file
+// The file a save of path writes: path itself, or, where path is a symbolic
+// link, the file it leads to when that lies in path's directory or the one
+// above it (a reader's directory and the base directory), so that the link
+// stays. A link leading further away is refused (linkOutside).
+std::string SaveTarget(const std::string& path);
+
+// Writes bytes to a temporary file beside path (SaveTarget), flushes it to
+// disk and renames it over path: the old file survives any failure during
+// the write. A file
 // that is read-only for its owner is refused with accessDenied. Temporary
 // files an earlier crash left beside path are removed first, and the
 // directory is synced after the rename.
@@ -65,8 +72,10 @@ private:
 // Removes the path + ".tmp-XXXXXX" files a crash left behind.
 void RemoveStaleTemporaries(const std::string& path);
 bool IsTemporaryName(std::string_view entry, std::string_view fileName);
-// fsync of a directory, so that renames in it survive a power loss.
-void SyncDirectory(const std::string& directory);
+// fsync of a directory, so that renames in it survive a power loss. The
+// error (errno) when the disk failed; 0 also where the file system cannot
+// sync a directory at all.
+int SyncDirectory(const std::string& directory);
 // The directory part of a path ("." when there is none).
 std::string ParentDirectory(const std::string& path);
 // mkdir with mode 0777 (less the umask), the parent synced; false on failure (errno set).

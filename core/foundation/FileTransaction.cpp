@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -82,12 +83,15 @@ bool ParseRecord(const std::string& text, const std::string& recordDir, std::vec
     return false;
 }
 
-void SyncDirectoriesOf(const std::vector<std::string>& paths) {
+// The first directory that could not be synced, with its error; empty when all were.
+std::pair<std::string, int> SyncDirectoriesOf(const std::vector<std::string>& paths) {
     std::set<std::string> dirs;
     for (const std::string& p : paths)
         dirs.insert(ParentDirectory(p));
+    std::pair<std::string, int> failed;
     for (const std::string& d : dirs)
-        SyncDirectory(d);
+        if (int err = SyncDirectory(d); err != 0 && failed.second == 0) failed = {d, err};
+    return failed;
 }
 
 } // namespace
@@ -114,8 +118,10 @@ void CFileTransaction::Commit() {
     std::string error;
     if (!Recover(recordPath_, &error)) throw CFileException(CFileException::accessDenied, recordPath_, EBUSY);
 
-    for (const auto& [path, bytes] : writes_)
+    for (auto& [path, bytes] : writes_) {
+        path = SaveTarget(path);
         CheckSaveTarget(path);
+    }
     std::vector<Step> steps = renames_;
     std::vector<std::string> temporaries;
     auto dropTemporaries = [&] {
@@ -153,7 +159,11 @@ void CFileTransaction::Commit() {
         dropTemporaries();
         throw CFileException::FromErrno(err, recordPath_);
     }
-    SyncDirectory(ParentDirectory(recordPath_));
+    // A record that may not survive a power loss is still the decision: the
+    // steps go on, and the record stays for the next load to finish.
+    std::pair<std::string, int> syncFailed;
+    if (int err = SyncDirectory(ParentDirectory(recordPath_)); err != 0)
+        syncFailed = {ParentDirectory(recordPath_), err};
 
     std::vector<std::string> touched;
     for (size_t i = 0; i < steps.size(); ++i) {
@@ -169,7 +179,7 @@ void CFileTransaction::Commit() {
         if (err == 0) continue;
         if (s.kind == 'W') {
             // Past the renames nothing can be undone; Recover finishes it at the next load.
-            throw CFileException::FromErrno(err, s.to);
+            throw CCommitPendingException(CFileException::FromErrno(err, s.to));
         }
         // A rename failed: the earlier ones are undone and the commit is dropped.
         // The record goes only once they are back, and the temporaries after it, so a crash
@@ -182,13 +192,46 @@ void CFileTransaction::Commit() {
         dropTemporaries();
         throw CFileException::FromErrno(err, s.from);
     }
-    SyncDirectoriesOf(touched);
+    if (auto failed = SyncDirectoriesOf(touched); failed.second != 0 && syncFailed.second == 0)
+        syncFailed = failed;
+    if (syncFailed.second != 0)
+        throw CCommitPendingException(CFileException::FromErrno(syncFailed.second, syncFailed.first));
     // Not synced: a record that a crash brings back names only steps already
     // done, and the next load or commit finishes it by removing it.
     Remove(recordPath_);
 }
 
+std::string CFileTransaction::PendingReadPath(const std::string& recordPath, const std::string& path) {
+    struct stat st {};
+    if (::lstat(recordPath.c_str(), &st) != 0) return path;
+    std::vector<ParsedStep> steps;
+    try {
+        if (!ParseRecord(ReadWholeFile(recordPath), ParentDirectory(recordPath), steps)) return path;
+    } catch (const std::exception&) {
+        return path;
+    }
+    // Where a path lies now, before the steps still to do: each of them, last
+    // first, that produces it (or a directory above it) leads back to its source.
+    std::vector<const ParsedStep*> pending;
+    auto now = [&](std::string p) {
+        for (size_t i = pending.size(); i-- > 0;) {
+            const ParsedStep& s = *pending[i];
+            if (p == s.to)
+                p = s.from;
+            else if (p.size() > s.to.size() && p.compare(0, s.to.size(), s.to) == 0 && p[s.to.size()] == '/')
+                p = s.from + p.substr(s.to.size());
+        }
+        return p;
+    };
+    // As Recover decides: a step whose source is gone was done.
+    for (const ParsedStep& s : steps)
+        if (Exists(now(s.from))) pending.push_back(&s);
+    return now(path);
+}
+
 bool CFileTransaction::Recover(const std::string& recordPath, std::string* error) {
+    // A record that never reached its place was no commit.
+    RemoveStaleTemporaries(recordPath);
     struct stat st {};
     if (::lstat(recordPath.c_str(), &st) != 0) return true;
     auto fail = [&](const std::string& why) {
@@ -218,7 +261,9 @@ bool CFileTransaction::Recover(const std::string& recordPath, std::string* error
                         " exist, so an interrupted change cannot be finished.");
         if (!Move(s.from, s.to)) return fail(s.from + " could not be renamed to " + s.to + ".");
     }
-    SyncDirectoriesOf(touched);
+    if (auto failed = SyncDirectoriesOf(touched); failed.second != 0)
+        return fail(failed.first + " could not be written to the disk: " + std::strerror(failed.second) +
+                    ".");
     Remove(recordPath);
     SyncDirectory(ParentDirectory(recordPath));
     return true;

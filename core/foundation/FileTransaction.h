@@ -32,9 +32,16 @@ public:
     void Commit();
 
     // Finishes the commit recordPath describes, if there is one; true when
-    // there was none or it was finished. A record that cannot be read is kept
+    // there was none or it was finished. Temporaries of a record a crash
+    // left unfinished are removed. A record that cannot be read is kept
     // aside (recordPath + ".damaged") and false returned.
     static bool Recover(const std::string& recordPath, std::string* error = nullptr);
+
+    // For a program that only looks, the path to read in place of path: where
+    // the commit recordPath describes (if one is pending) still keeps what
+    // path will hold once it is finished. Reads the record, changes nothing;
+    // path itself when there is no such commit or its record is unreadable.
+    static std::string PendingReadPath(const std::string& recordPath, const std::string& path);
 
 private:
     struct Step {

@@ -1,10 +1,13 @@
 #include "DocumentFiles.h"
 
 #include "ReaderContext.h"
+#include "foundation/ErrorMessages.h"
+#include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,4 +65,31 @@ std::vector<size_t> DocumentsInTheWay(const std::vector<std::string>& openFiles,
     for (size_t i = 0; i < openFiles.size(); ++i)
         if (HoldsFile(environmentFiles, openFiles[i])) found.push_back(i);
     return found;
+}
+
+namespace {
+
+// Anything in the file's place counts: loading it then says why it cannot be read.
+bool Present(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+} // namespace
+
+std::string MissingDirectoryMessage(const std::string& path) {
+    const std::string dir = ParentDirectory(path);
+    if (DirectoryExists(dir)) return {};
+    return "The directory\n" + dir + "\ndoes not exist, so nothing was written to\n" + FileNameOf(path) +
+           ".\nPlease verify that the correct path and file name are given.";
+}
+
+std::string MissingFileMessage(const std::string& path) {
+    if (Present(path)) return {};
+    return LoadErrorMessage(CFileException(CFileException::fileNotFound, path), path);
+}
+
+std::string MissingPlanMessage(const std::string& stemPath) {
+    if (Present(stemPath + ".vnpro")) return {};
+    return MissingFileMessage(stemPath + ".vnpln");
 }

@@ -36,3 +36,14 @@ std::string RefuseFileForText(const std::string& target, const std::string& ownP
 // and save, before the environment opens its own.
 std::vector<size_t> DocumentsInTheWay(const std::vector<std::string>& openFiles,
                                       const std::vector<std::string>& environmentFiles);
+
+// For files named by hand (on the command line): what to tell the user when a
+// reader's files cannot be used as named; empty when they can. Files are
+// never written into a directory that does not exist, which would make a
+// stray reader directory out of a mistyped or renamed one; a file or plan
+// to be shown must exist, or a mistyped name would look like an empty file.
+// stemPath is the stem as a native path ("/base/Bob (John Smith)/Bob").
+std::string MissingDirectoryMessage(const std::string& path);
+std::string MissingFileMessage(const std::string& path);
+// Neither the plan nor the history file of stemPath exists.
+std::string MissingPlanMessage(const std::string& stemPath);

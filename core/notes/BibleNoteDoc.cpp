@@ -57,6 +57,8 @@ bool CBibleNoteDoc::OnNewDocument() {
     SetPathName(path);
     TheBible();
     damagedFileInPlace_ = false;
+    // What a crash left half written goes now, not only at the next save.
+    if (!path.empty()) RemoveStaleTemporaries(path);
     std::string bytes;
     bool present = true;
     try {

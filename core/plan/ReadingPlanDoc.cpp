@@ -201,9 +201,15 @@ bool CReadingPlanDoc::OnNewDocument() {
     }
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
-    // A save of both files that a crash interrupted is finished before either is read.
-    if (std::string why; !CFileTransaction::Recover(CommitRecordPath(), &why))
+    // A save of both files that a crash interrupted is finished before either is read; a
+    // document that only looks reads what it leads to instead, and writes nothing.
+    if (std::string why; !lookOnly_ && !CFileTransaction::Recover(CommitRecordPath(), &why))
         ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
+    if (!lookOnly_) {
+        // What a crash left half written goes now, not only at the next save.
+        RemoveStaleTemporaries(planPath);
+        RemoveStaleTemporaries(historyPath);
+    }
     const Load plan = LoadFile(planPath, true);
     if (plan == Load::unreadable) return false;
     if (plan != Load::loaded) InitialiseEmptyPlan();
@@ -222,7 +228,8 @@ bool CReadingPlanDoc::OnNewDocument() {
 CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool plan) {
     std::string bytes;
     try {
-        bytes = ReadWholeFile(path, kMaxPlanFileBytes);
+        bytes = ReadWholeFile(lookOnly_ ? CFileTransaction::PendingReadPath(CommitRecordPath(), path) : path,
+                              kMaxPlanFileBytes);
     } catch (const CFileException& e) {
         if (e.cause == CFileException::fileNotFound) return Load::missing;
         // Not read is not damaged: the file stays as it is, and so does everything else.
@@ -319,6 +326,11 @@ bool CReadingPlanDoc::WriteBothFiles(const std::string* planBytes, const std::st
             commit.Commit();
             planDirty = historyDirty = false;
             return true;
+        } catch (const CCommitPendingException& e) {
+            // Decided, and completed when the files are next opened: nothing to keep elsewhere.
+            ReportError(Ui(), SaveErrorMessage(e, e.fileName));
+            planDirty = historyDirty = false;
+            return false;
         } catch (const std::exception& e) {
             const auto* f = dynamic_cast<const CFileException*>(&e);
             fail(e, f && f->fileName == historyPath ? historyPath : planPath);

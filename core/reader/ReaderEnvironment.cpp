@@ -55,6 +55,20 @@ std::string StemFileName(const std::string& stem) {
     return slash == std::string::npos ? stem : stem.substr(slash + 1);
 }
 
+// The invisible marks that reorder text (U+061C, U+200E, U+200F, U+202A to
+// U+202E, U+2066 to U+2069) in their UTF-8 form.
+bool HasBidiControl(const std::string& s) {
+    for (size_t i = 0; i + 1 < s.size(); ++i) {
+        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
+        if (a == 0xD8 && b == 0x9C) return true;
+        if (a != 0xE2 || i + 2 >= s.size()) continue;
+        const auto c = static_cast<unsigned char>(s[i + 2]);
+        if (b == 0x80 && (c == 0x8E || c == 0x8F || (c >= 0xAA && c <= 0xAE))) return true;
+        if (b == 0x81 && c >= 0xA6 && c <= 0xA9) return true;
+    }
+    return false;
+}
+
 bool StartsWith(const std::string& s, const std::string& prefix) {
     return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
@@ -100,6 +114,10 @@ std::string CReaderEnvironment::CheckNames(const ReaderNames& names, int* field)
             if (c < 0x20 || c == 0x7f)
                 return "A name may not contain tabs, line breaks or other control characters.";
         }
+        if (HasBidiControl(*s))
+            return "A name may not contain characters that change the direction of the text (such as "
+                   "U+202E), because the reader's name and the names of its files would show differently "
+                   "from what they are.";
         std::string t = Trim(*s);
         if (t == "." || t == "..") return "\".\" and \"..\" cannot be used as names.";
     }
@@ -298,17 +316,54 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
     std::string d = trial.AddReader(record);
     std::string dir = DirectoryName(names, d);
     std::string full = FullPath(dir);
-    if (!IsRealDirectory(full)) {
-        if (EntryExists(full) || !MakeDirectory(full)) {
-            ReportError(ui_,
-                        "The directory\n" + full + "\ncould not be created, so the reader was not added.");
-            return -1;
-        }
-    }
     int i = trial.FindDisplayName(d);
     std::string stem = dir + "\\" + d;
     trial.At(i).SetFileStem(stem);
     trial.At(i).SetGeneralNotesPath(FullPath(stem) + ".txt");
+    const std::string notCreated = "\ncould not be created, so the reader was not added.";
+    // An earlier directory of that name is taken over, as it always was.
+    const bool exists = IsRealDirectory(full);
+    if (!exists && EntryExists(full)) {
+        ReportError(ui_, "The directory\n" + full + notCreated);
+        return -1;
+    }
+    if (BaseDirectory().empty()) {
+        // No reader file to record it in.
+        if (!exists && !MakeDirectory(full)) {
+            ReportError(ui_, "The directory\n" + full + notCreated);
+            return -1;
+        }
+        readers_ = std::move(trial);
+        return i;
+    }
+    // The directory and the record that names it come as one commit: the
+    // directory is made under a name no reader has and renamed into place
+    // with the reader file, so a crash never leaves a directory no reader lists.
+    CFileTransaction commit(ReaderCommitRecordPath(BaseDirectory()));
+    std::string made;
+    if (!exists) {
+        made = UnusedReaderDirectoryName(BaseDirectory(), kNewReaderDirectoryPrefix);
+        if (!MakeDirectory(made)) {
+            ReportError(ui_, "The directory\n" + full + notCreated);
+            return -1;
+        }
+        commit.Rename(made, full);
+    }
+    const std::string readerFile = ReaderFilePath();
+    try {
+        PrepareReaderFileSave(BaseDirectory());
+        commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
+        commit.Commit();
+    } catch (const CCommitPendingException& e) {
+        // Decided: the next start completes it, and the user hears so.
+        ReportError(ui_, SaveErrorMessage(e, e.fileName));
+    } catch (const std::exception& e) {
+        if (!made.empty()) ::rmdir(made.c_str());
+        const auto* f = dynamic_cast<const CFileException*>(&e);
+        ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) +
+                             "\nThe reader was not added.");
+        return -1;
+    }
     readers_ = std::move(trial);
     return i;
 }
@@ -337,6 +392,7 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     }
     if (!Ask(ui_, "Are you sure you want to modify\nReader: " + n + "?")) return -1;
     CReaderData r = readers_.GetReaderAt(index);
+    r.SetGeneralNotesPath(GeneralNotesPathHere(r));
     CReaderData t = r;
     t.SetFirstName(Trim(names.firstName));
     t.SetLastName(Trim(names.lastName));
@@ -423,6 +479,9 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
             commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
         }
         commit.Commit();
+    } catch (const CCommitPendingException& e) {
+        // Decided: the next start completes it, and the user hears so.
+        ReportError(ui_, SaveErrorMessage(e, e.fileName));
     } catch (const std::exception& e) {
         if (madeDirectory) ::rmdir(newFull.c_str());
         const auto* f = dynamic_cast<const CFileException*>(&e);
@@ -448,19 +507,55 @@ bool CReaderEnvironment::DeleteReader(const std::string& n) {
     }
     if (!Ask(ui_, "Are you sure you want to delete\nReader: " + n + "?")) return false;
     std::string dir = ReaderDirectoryOf(readers_.At(index));
-    if (!dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?")) {
-        std::string full = FullPath(dir);
-        // Never pulled from under a program that is saving into it.
-        CDirectoryLock directoryLock;
-        if (IsRealDirectory(full) && !directoryLock.Acquire(full, std::chrono::seconds(3), std::string())) {
-            ReportError(ui_, directoryLock.RefusalMessage(full) + "\nThe reader was not deleted.");
+    const bool deleteFiles =
+        !dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?");
+    CReaderArray trial = readers_;
+    trial.RemoveReader(n);
+    const std::string full = dir.empty() ? std::string() : FullPath(dir);
+    // Never pulled from under a program that is saving into it.
+    CDirectoryLock directoryLock;
+    if (deleteFiles && IsRealDirectory(full) &&
+        !directoryLock.Acquire(full, std::chrono::seconds(3), std::string())) {
+        ReportError(ui_, directoryLock.RefusalMessage(full) + "\nThe reader was not deleted.");
+        return false;
+    }
+    // The directory is renamed away in the commit that drops the record, and
+    // only then removed: a failure or a crash leaves the reader listed with
+    // all its files, or gone with them (what is left of them goes at the next start).
+    std::string aside;
+    if (!BaseDirectory().empty()) {
+        CFileTransaction commit(ReaderCommitRecordPath(BaseDirectory()));
+        if (deleteFiles && IsRealDirectory(full)) {
+            aside = UnusedReaderDirectoryName(BaseDirectory(), kDeletedReaderDirectoryPrefix);
+            commit.Rename(full, aside);
+        }
+        const std::string readerFile = ReaderFilePath();
+        try {
+            PrepareReaderFileSave(BaseDirectory());
+            commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
+            commit.Commit();
+        } catch (const CCommitPendingException& e) {
+            // Decided: the next start completes it (and removes what is moved aside).
+            ReportError(ui_, SaveErrorMessage(e, e.fileName));
+            readers_ = std::move(trial);
+            return true;
+        } catch (const std::exception& e) {
+            const auto* f = dynamic_cast<const CFileException*>(&e);
+            ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) +
+                                 "\nThe reader was not deleted.");
             return false;
         }
-        if (EntryExists(full) && !DeleteDirectoryTree(full))
-            ReportError(ui_, "Not everything in the directory\n" + full +
-                                 "\ncould be deleted; what is left was kept.");
     }
-    readers_.RemoveReader(n);
+    readers_ = std::move(trial);
+    const std::string removed = aside.empty() ? full : aside;
+    if (deleteFiles && EntryExists(removed) && !DeleteDirectoryTree(removed)) {
+        // What is left goes back under the name the user knows.
+        if (removed != full && !EntryExists(full) && ::rename(removed.c_str(), full.c_str()) == 0)
+            NoteFileOperation();
+        ReportError(ui_, "Not everything in the directory\n" + full +
+                             "\ncould be deleted; what is left was kept" +
+                             (EntryExists(removed) ? " in\n" + removed + "." : std::string(".")));
+    }
     return true;
 }
 
@@ -485,9 +580,12 @@ bool CReaderEnvironment::DeleteDirectoryTree(const std::string& path) {
             ok = DeleteDirectoryTree(full) && ok;
         } else if (::unlink(full.c_str()) != 0) {
             ok = false;
+        } else {
+            NoteFileOperation();
         }
     }
-    if (::rmdir(path.c_str()) != 0) ok = false;
+    if (::rmdir(path.c_str()) != 0) return false;
+    NoteFileOperation();
     return ok;
 }
 
@@ -498,11 +596,26 @@ bool CReaderEnvironment::SelectReader(int index) {
         return false;
     }
     current_ = readers_.GetReaderAt(index);
+    // Stored for this base directory when the reader file is next written.
+    current_.SetGeneralNotesPath(GeneralNotesPathHere(current_));
     currentDisplayName_ = current_.GetDisplayName();
     context_.displayName = currentDisplayName_;
     context_.fileStem = current_.GetFileStem();
     context_.generalNotesPath = current_.GetGeneralNotesPath();
     return true;
+}
+
+std::string CReaderEnvironment::GeneralNotesPathHere(const CReaderData& r) const {
+    const std::string& path = r.GetGeneralNotesPath();
+    const std::string dir = ReaderDirectoryOf(r);
+    if (path.empty() || dir.empty() || BaseDirectory().empty()) return path;
+    const std::string holder = ParentDirectory(path), file = FileNameOf(path);
+    if (FileNameOf(holder) != dir.substr(1) || file.empty() || file == "." || file == "..") return path;
+    const std::string otherBase = ParentDirectory(holder);
+    if (otherBase == BaseDirectory() ||
+        (!RealPath(otherBase).empty() && RealPath(otherBase) == RealPath(BaseDirectory())))
+        return path;
+    return FullPath(dir) + "/" + file;
 }
 
 bool CReaderEnvironment::GeneralNotesFileExists() const {

@@ -97,6 +97,12 @@ public:
     // OK in the Select Reader dialog: the record at index becomes the current
     // reader. False (nothing opened) for an index outside the collection.
     bool SelectReader(int index);
+    // The general notes path of r as read in this base directory. The reader
+    // file keeps it as a full path, so after the base directory was copied or
+    // moved it still names the old tree: a path in the reader's own directory
+    // of another base directory names the same file in this one. A file the
+    // reader chose elsewhere keeps its path.
+    std::string GeneralNotesPathHere(const CReaderData& r) const;
     bool GeneralNotesFileExists() const;
 
     // The close flow. The slot of a document window comes from the length of

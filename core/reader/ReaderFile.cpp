@@ -6,7 +6,15 @@
 #include "foundation/FileAccess.h"
 #include "foundation/FileTransaction.h"
 
+#include "ReaderEnvironment.h"
+
+#include <algorithm>
+#include <cctype>
+#include <dirent.h>
+#include <random>
+#include <string_view>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -55,7 +63,9 @@ std::string ReaderFilePath(const std::string& baseDirectory) {
 void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers) {
     if (baseDirectory.empty()) return;
     const std::string path = ReaderFilePath(baseDirectory);
-    std::string bytes = ReaderFileContents(path);
+    // Before a reader command finishes an interrupted one, the reader file is read as it will be.
+    std::string bytes =
+        ReaderFileContents(CFileTransaction::PendingReadPath(ReaderCommitRecordPath(baseDirectory), path));
     if (bytes.empty()) return;
     ReadReaderBytes(std::move(bytes), FileNameOf(path), lastReader, readers);
 }
@@ -105,7 +115,44 @@ std::string ReaderCommitRecordPath(const std::string& baseDirectory) {
     return ReaderFilePath(baseDirectory) + ".commit";
 }
 
+namespace {
+
+bool IsLeftoverDirectoryName(std::string_view name) {
+    for (const std::string_view prefix : {kNewReaderDirectoryPrefix, kDeletedReaderDirectoryPrefix}) {
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix) continue;
+        return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                           [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+    }
+    return false;
+}
+
+} // namespace
+
 bool RecoverReaderCommit(const std::string& baseDirectory, std::string* error) {
     if (baseDirectory.empty()) return true;
-    return CFileTransaction::Recover(ReaderCommitRecordPath(baseDirectory), error);
+    const std::string record = ReaderCommitRecordPath(baseDirectory);
+    if (!CFileTransaction::Recover(record, error)) return false;
+    RemoveStaleTemporaries(record);
+    RemoveStaleTemporaries(ReaderFilePath(baseDirectory));
+    std::vector<std::string> leftovers;
+    if (DIR* d = ::opendir(baseDirectory.c_str())) {
+        while (dirent* e = ::readdir(d))
+            if (IsLeftoverDirectoryName(e->d_name)) leftovers.push_back(baseDirectory + "/" + e->d_name);
+        ::closedir(d);
+    }
+    for (const std::string& dir : leftovers)
+        CReaderEnvironment::DeleteDirectoryTree(dir);
+    return true;
+}
+
+std::string UnusedReaderDirectoryName(const std::string& baseDirectory, const char* prefix) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    for (;;) {
+        std::string name = baseDirectory + "/" + prefix;
+        for (int i = 0; i < 6; ++i)
+            name += kLetters[random() % (sizeof kLetters - 1)];
+        struct stat st {};
+        if (::lstat(name.c_str(), &st) != 0) return name;
+    }
 }

@@ -25,7 +25,8 @@ struct ReaderFileLoad {
 
 // Reads the reader file of baseDirectory as LoadReaderFile does, but throws
 // the load error (CArchiveException, CFileException) and moves nothing: for
-// looking at a reader file without taking it over.
+// looking at a reader file without taking it over. An interrupted reader
+// command is read as it will be finished.
 void ReadReaderFile(const std::string& baseDirectory, std::string& lastReader, CReaderArray& readers);
 
 // Reads the reader file of baseDirectory into lastReader and appends its
@@ -52,5 +53,16 @@ void PrepareReaderFileSave(const std::string& baseDirectory);
 // file as one commit, recorded here while it is under way.
 std::string ReaderCommitRecordPath(const std::string& baseDirectory);
 // Finishes an Edit Reader that a crash interrupted; run before the reader
-// file is read. False (and error set) when it could not be finished.
+// file is read. False (and error set) when it could not be finished. Then
+// removes what a crash left: temporaries of the reader file and the record,
+// and the directories below (which no reader file names).
 bool RecoverReaderCommit(const std::string& baseDirectory, std::string* error = nullptr);
+
+// New Reader makes the reader's directory under a name of its own and
+// renames it in the commit that records the reader; Delete Reader renames it
+// away in the commit that drops the reader, and then removes it. Names that
+// begin with a dot are never a reader's directory.
+inline constexpr const char* kNewReaderDirectoryPrefix = ".scrivane-new-";
+inline constexpr const char* kDeletedReaderDirectoryPrefix = ".scrivane-deleted-";
+// An unused such name in baseDirectory (a full path).
+std::string UnusedReaderDirectoryName(const std::string& baseDirectory, const char* prefix);

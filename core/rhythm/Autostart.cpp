@@ -8,11 +8,13 @@
 
 namespace {
 
-// A desktop entry's Exec argument: quoted, with ", `, $ and \ escaped inside.
+// A desktop entry's Exec argument: quoted, with ", `, $ and \ escaped inside,
+// and % doubled, which would otherwise start a field code ("%f").
 std::string ExecQuoted(const std::string& arg) {
     std::string out = "\"";
     for (char c : arg) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') out += '\\';
+        if (c == '%') out += '%';
         out += c;
     }
     return out + '"';

@@ -3,6 +3,8 @@
 #include "foundation/Archive.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "foundation/FileTransaction.h"
+#include "reader/ReaderFile.h"
 
 CPlanSnapshot::CPlanSnapshot(const std::string& baseDirectory, const std::string& stem,
                              const std::string& displayName) {
@@ -12,9 +14,18 @@ CPlanSnapshot::CPlanSnapshot(const std::string& baseDirectory, const std::string
     context_.displayName = displayName;
     doc_ = std::make_unique<CReadingPlanDoc>(ui_, context_);
     doc_->OnNewDocument();
-    if (!FileExists(path_)) return;
+    // Looking only: an interrupted save is read as it will be finished, and left to the next writer.
+    // An Edit Reader not finished yet still keeps the files under their old names.
+    const std::string readerRecord =
+        baseDirectory.empty() ? std::string() : ReaderCommitRecordPath(baseDirectory);
+    auto now = [&](const std::string& p) {
+        return readerRecord.empty() ? p : CFileTransaction::PendingReadPath(readerRecord, p);
+    };
+    const std::string source =
+        CFileTransaction::PendingReadPath(now(JoinStem(baseDirectory, stem) + ".commit"), now(path_));
+    if (!FileExists(source)) return;
     try {
-        CArchive ar(ReadWholeFile(path_), path_);
+        CArchive ar(ReadWholeFile(source), path_);
         doc_->Serialize(ar);
         state_ = State::loaded;
     } catch (const std::exception& e) {

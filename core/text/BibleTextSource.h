@@ -24,6 +24,8 @@ struct CVerseText {
 struct CPassage {
     std::string module;  // the module read, empty when none could be
     std::string problem; // one sentence when there is no text at all
+    // One sentence when the module is damaged: the verses it could not give are missing.
+    std::string damage;
     std::vector<CVerseText> verses;
 };
 
@@ -71,5 +73,7 @@ CBibleTextSource& TheBibleText();
 // What the reader is told when there is no text to read.
 std::string NoModuleMessage();
 std::string ModuleGoneMessage(const std::string& module);
+// A module whose block index (indexFile, "ot.bzs") does not fit its data.
+std::string ModuleDamagedMessage(const std::string& module, const std::string& indexFile);
 // The Debian package that brings a module, or empty when we do not know it.
 std::string DebianPackageOf(const std::string& module);

@@ -1,6 +1,23 @@
 #include "RhythmSettings.h"
 
+#include <QCryptographicHash>
 #include <QSettings>
+
+namespace {
+
+QString& SettingsBase() {
+    static QString base;
+    return base;
+}
+
+} // namespace
+
+void SetReaderSettingsBase(const std::string& baseDirectory) {
+    // A digest keeps the group one short level whatever characters the path holds.
+    const QByteArray digest =
+        QCryptographicHash::hash(QByteArray::fromStdString(baseDirectory), QCryptographicHash::Sha1).toHex();
+    SettingsBase() = baseDirectory.empty() ? QString() : QString::fromLatin1(digest.left(16));
+}
 
 QString ReaderSettingsGroup(const std::string& fileStem) {
     // QSettings takes both slashes as group separators: the stem's parts become nested groups.
@@ -8,7 +25,7 @@ QString ReaderSettingsGroup(const std::string& fileStem) {
     stem.replace('\\', '/');
     while (stem.startsWith('/'))
         stem.remove(0, 1);
-    return "Readers/" + stem;
+    return SettingsBase().isEmpty() ? "Readers/" + stem : "Readers/" + SettingsBase() + "/" + stem;
 }
 
 ReaderRhythmSettings LoadRhythmSettings(QSettings& settings, const std::string& fileStem) {

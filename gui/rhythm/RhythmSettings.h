@@ -8,13 +8,19 @@
 class QSettings;
 
 // What the daily rhythm keeps per reader, in the per-user settings under a
-// group named by the reader's file stem. Nothing of it goes into the reader's files.
+// group named by the base directory and the reader's file stem: two base
+// directories (a copy, another user's) never share a reader's settings, such
+// as the calendar file it keeps up to date. Nothing of it goes into the
+// reader's files.
 struct ReaderRhythmSettings {
     ReminderSettings reminder;
     std::optional<int32_t> reminderLastShownDay;
     QString calendarPath; // empty: no export
 };
 
+// The base directory whose readers the groups name; set once at start-up.
+// Without one, groups are named by the stem alone.
+void SetReaderSettingsBase(const std::string& baseDirectory);
 QString ReaderSettingsGroup(const std::string& fileStem);
 ReaderRhythmSettings LoadRhythmSettings(QSettings& settings, const std::string& fileStem);
 void SaveReminderSettings(QSettings& settings, const std::string& fileStem, const ReminderSettings& reminder);

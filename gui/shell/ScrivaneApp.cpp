@@ -25,6 +25,7 @@
 #include "resources/Resources.h"
 #include "rhythm/Autostart.h"
 #include "rhythm/DailyRhythm.h"
+#include "rhythm/RhythmSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,6 +81,7 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     QString base = QDir::currentPath();
     if (base.isEmpty()) base = settings_->value("Settings/Path").toString();
     env_.SetBaseDirectory(FromQ(base));
+    SetReaderSettingsBase(env_.BaseDirectory());
     // One program at a time changes the reader file and the readers' directories.
     if (!baseLock_.Acquire(env_.BaseDirectory(), std::chrono::seconds(3), "Scrivane") &&
         !baseLock_.Holder().empty()) {

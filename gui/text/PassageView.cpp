@@ -304,6 +304,8 @@ void CPassageView::Refresh() {
             problem = ToQ(passage.problem);
             continue;
         }
+        // The verses it could give are shown; why the others are missing is said once.
+        if (!passage.damage.empty()) problem = ToQ(passage.damage);
         uint16_t book = 0, chapter = 0;
         for (const CVerseText& v : passage.verses) {
             const CVerse r = bible.GetVerseAt(v.index);

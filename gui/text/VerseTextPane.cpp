@@ -38,7 +38,9 @@ void CVerseTextPane::ShowVerse(uint16_t index) {
     } else if (!passage.verses.empty()) {
         const CVerseText& v = passage.verses.front();
         html = "<b>" + ToQ(v.reference).toHtmlEscaped() + "</b>&nbsp; ";
-        if (v.missing)
+        if (v.missing && !passage.damage.empty())
+            html += "<span style=\"color:#808080\">(" + ToQ(passage.damage).toHtmlEscaped() + ")</span>";
+        else if (v.missing)
             html += "<span style=\"color:#808080\">(This verse is not in this translation.)</span>";
         else
             html += ToQ(v.text).toHtmlEscaped().replace('\n', "<br/>");

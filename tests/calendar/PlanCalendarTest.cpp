@@ -165,3 +165,40 @@ TEST_F(PlanCalendar, TheObserverHearsEveryPlanWriteAndNothingElse) {
 }
 
 } // namespace
+
+// The calendar's name is TEXT: ";" and "," (which would split it into
+// several values), backslashes and line breaks are escaped, long names are
+// folded, and the calendar still parses.
+TEST_F(PlanCalendar, TheCalendarNameIsEscapedAsText) {
+    CReadingPlanDoc& d = MakeWeekPlan();
+    struct Case {
+        std::string name;
+        std::string line;
+    } cases[] = {
+        {"Bob's Reading Plan", "X-WR-CALNAME:Bob's Reading Plan\r\n"},
+        {"Smith; Jones, Lee", "X-WR-CALNAME:Smith\\; Jones\\, Lee\r\n"},
+        {"a\\b", "X-WR-CALNAME:a\\\\b\r\n"},
+        {"two\nlines", "X-WR-CALNAME:two\\nlines\r\n"},
+        // Folded after 75 octets, the two-byte "é" kept whole on the next line.
+        {std::string(61, 'x') + "é", "X-WR-CALNAME:" + std::string(61, 'x') + "\r\n é\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlanCalendarOptions o = Options();
+        o.calendarName = c.name;
+        const std::string text = PlanCalendarText(d, o);
+        EXPECT_NE(text.find(c.line), std::string::npos) << text.substr(0, 300);
+        std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> parsed(icalparser_parse_string(text.c_str()),
+                                                                        icalcomponent_free);
+        ASSERT_TRUE(parsed);
+        icalproperty* p = icalcomponent_get_first_property(parsed.get(), ICAL_X_PROPERTY);
+        for (; p && std::string(icalproperty_get_x_name(p)) != "X-WR-CALNAME";
+             p = icalcomponent_get_next_property(parsed.get(), ICAL_X_PROPERTY)) {
+        }
+        ASSERT_TRUE(p);
+        // libical gives the ";" and "," back unescaped, its own escapes of the others as they stand.
+        if (c.name.find_first_of("\\\n") == std::string::npos) {
+            EXPECT_EQ(icalproperty_get_value_as_string(p), c.name);
+        }
+    }
+}

@@ -77,4 +77,23 @@ TEST(CliTemplateEdit, RefusalsWriteNothing) {
     SetReadOnly(dir.Path("Locked.vntpl"), false);
 }
 
+// The saved path is one field of one line, whatever the name holds.
+TEST(CliTemplateEdit, TheSavedPathIsPrintedAsOneField) {
+    TempDir dir;
+    struct Case {
+        std::string name, printed;
+    } cases[] = {
+        {"two\nlines", "two\\nlines.vntpl"},
+        {"tab\there", "tab\\there.vntpl"},
+        {"back\\slash", "back\\\\slash.vntpl"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CliResult r = RunCli("template-edit " + Quote(dir.Path(c.name)));
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.substr(0, r.out.find("\nsections")), "saved\t" + dir.Path(c.printed));
+        EXPECT_TRUE(FileExists(dir.Path(c.name + ".vntpl")));
+    }
+}
+
 } // namespace

@@ -114,7 +114,8 @@ TEST(Archive, TruncatedInputRaisesEndOfFile) {
             ADD_FAILURE() << "no error for " << bytes.size() << " bytes";
         } catch (const CArchiveException& e) {
             EXPECT_EQ(e.cause, CArchiveException::endOfFile);
-            EXPECT_EQ(LoadErrorMessage(e, "Bob.vnpln"), "Unexpected file format.");
+            EXPECT_EQ(LoadErrorMessage(e, "Bob.vnpln"),
+                      "Unexpected file format.\nBob.vnpln is damaged or is not a file of its kind.");
         }
     }
     CArchive words(Bytes({0x01}));
@@ -148,8 +149,11 @@ TEST(ErrorMessages, TextsByCause) {
         EXPECT_EQ(SaveErrorMessage(e, name), c.save);
     }
     for (auto cause : {CArchiveException::endOfFile, CArchiveException::badIndex, CArchiveException::badClass,
-                       CArchiveException::badSchema})
-        EXPECT_EQ(LoadErrorMessage(CArchiveException(cause), name), "Unexpected file format.");
+                       CArchiveException::badSchema}) {
+        EXPECT_EQ(LoadErrorMessage(CArchiveException(cause), name),
+                  "Unexpected file format.\n" + name + " is damaged or is not a file of its kind.");
+        EXPECT_EQ(LoadErrorMessage(CArchiveException(cause), ""), "Unexpected file format.");
+    }
     EXPECT_EQ(SaveErrorMessage(std::runtime_error("x"), name), "Failed to save document.");
 
     // With the system's reason, every message names the file and says what the system said.

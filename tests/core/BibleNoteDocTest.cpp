@@ -92,8 +92,10 @@ TEST(BibleNoteDoc, DamagedFileIsReportedKeptAsideAndNotOverwritten) {
     CBibleNoteDoc doc(env.ui, env.context);
     EXPECT_TRUE(doc.OnNewDocument()); // the environment still opens
     ASSERT_EQ(env.ui.messageBoxes.size(), 1u);
-    EXPECT_EQ(env.ui.messageBoxes[0].text, "Unexpected file format.\n\nThe file has been kept as " +
-                                               env.NotesFile() + ".damaged; the verse notes start empty.");
+    EXPECT_EQ(env.ui.messageBoxes[0].text,
+              "Unexpected file format.\n" + env.NotesFile() +
+                  " is damaged or is not a file of its kind.\n\nThe file has been kept as " +
+                  env.NotesFile() + ".damaged; the verse notes start empty.");
     EXPECT_EQ(doc.MinNoted(), kNoVerse);
     EXPECT_EQ(doc.GetNote(5), "");
     EXPECT_EQ(ReadWholeFile(env.NotesFile() + ".damaged"), damaged);

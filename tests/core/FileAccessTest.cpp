@@ -1,10 +1,12 @@
 #include "foundation/FileAccess.h"
 #include "TempDir.h"
 #include "foundation/Exceptions.h"
+#include "foundation/FileTransaction.h"
 #include "foundation/TextCodec.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -132,6 +134,65 @@ TEST(FileAccess, ReadingGivesEveryByteWhateverTheSize) {
     const std::string status = ReadWholeFile("/proc/self/status");
     EXPECT_NE(status.find("\nPid:"), std::string::npos);
     EXPECT_THROW(ReadWholeFile("/proc/self/status", 10), CFileException);
+}
+
+// A data file that is a symbolic link is written through when the link
+// stays in the reader's directory or the base directory above it, and stays
+// a link; one that leads further away is refused and nothing changes. Plain
+// saves and the commits of several files alike.
+TEST(FileAccess, SavesFollowLinksThatStayNearAndRefuseOthers) {
+    struct Case {
+        const char* what;
+        std::string target; // relative to the reader's directory, or absolute
+        bool followed;
+    };
+    TempDir outside;
+    const std::vector<Case> cases = {
+        {"a file beside it", "real.vnpln", true},
+        {"a file in the base directory", "../shared.vnpln", true},
+        {"a file in another reader's directory", "../Ann/Ann.vnpln", true},
+        {"a file not made yet", "later.vnpln", true},
+        {"a link to a link beside it", "hop", true},
+        {"a file outside the base directory", outside.Path("stolen.vnpln"), false},
+        {"a climb out of the base directory", "../../x.vnpln", false},
+    };
+    for (bool commit : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (commit ? " (commit)" : ""));
+            TempDir base;
+            const std::string dir = base.Path("Bob"), link = dir + "/Bob.vnpln";
+            std::filesystem::create_directories(base.Path("Ann"));
+            std::filesystem::create_directories(dir);
+            const std::string target = c.target[0] == '/' ? c.target : dir + "/" + c.target;
+            for (const std::string& f :
+                 {dir + "/real.vnpln", base.Path("shared.vnpln"), base.Path("Ann/Ann.vnpln"),
+                  outside.Path("stolen.vnpln"), base.Path("../x.vnpln")})
+                if (f.find("/..") == std::string::npos) SaveFileAtomic(f, "old");
+            ASSERT_EQ(::symlink("real.vnpln", (dir + "/hop").c_str()), 0);
+            ASSERT_EQ(::symlink(c.target.c_str(), link.c_str()), 0);
+            try {
+                if (commit) {
+                    CFileTransaction t(dir + "/Bob.commit");
+                    t.Write(link, "new");
+                    t.Commit();
+                } else {
+                    SaveFileAtomic(link, "new");
+                }
+                EXPECT_TRUE(c.followed);
+            } catch (const CFileException& e) {
+                EXPECT_FALSE(c.followed);
+                EXPECT_EQ(e.cause, CFileException::linkOutside);
+            }
+            struct stat st {};
+            ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+            EXPECT_TRUE(S_ISLNK(st.st_mode));
+            if (c.followed) {
+                EXPECT_EQ(ReadWholeFile(link), "new");
+            } else if (FileExists(target)) {
+                EXPECT_EQ(ReadWholeFile(target), "old");
+            }
+        }
+    }
 }
 
 TEST(FileAccess, PathPieces) {

@@ -274,3 +274,59 @@ TEST(DirectoryLock, RenamedDirectoryIsNotLockedByItsOldName) {
     EXPECT_TRUE(lock.Holder().empty());
     EXPECT_TRUE(lock.Acquire(dir.Path("Rob"), std::chrono::milliseconds(0), "x"));
 }
+
+// A program that only looks reads, for each path, where an unfinished commit
+// still keeps what the path will hold: at every point a crash can leave an
+// Edit Reader (directory renamed, then its files, then the reader file
+// replaced), the new names read the new content, and nothing is changed.
+TEST(FileTransaction, PendingReadPathFollowsTheStepsStillToDo) {
+    TempDir dir;
+    const std::string base = dir.Path(), oldDir = base + "/Bob (J S)", newDir = base + "/Rob (J S)";
+    const std::string record = base + "/Scrivane.vnrdr.commit", tmp = base + "/Scrivane.vnrdr.tmp-abc123";
+    auto field = [](const std::string& rel) { return "r" + std::to_string(rel.size()) + ":" + rel; };
+    const std::string text = "scrivane commit 1\n"
+                             "R " +
+                             field("Bob (J S)") + " " + field("Rob (J S)") +
+                             "\n"
+                             "R " +
+                             field("Rob (J S)/Bob.vnpln") + " " + field("Rob (J S)/Rob.vnpln") +
+                             "\n"
+                             "W " +
+                             field("Scrivane.vnrdr.tmp-abc123") + " " + field("Scrivane.vnrdr") +
+                             "\n"
+                             "end\n";
+    struct Case {
+        const char* after;
+        int stepsDone;
+    } cases[] = {{"the record", 0}, {"the directory's rename", 1}, {"the file's rename", 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.after);
+        std::filesystem::remove_all(oldDir);
+        std::filesystem::remove_all(newDir);
+        std::filesystem::create_directory(oldDir);
+        SaveFileAtomic(oldDir + "/Bob.vnpln", "plan");
+        SaveFileAtomic(base + "/Scrivane.vnrdr", "old readers");
+        SaveFileAtomic(tmp, "new readers");
+        SaveFileAtomic(record, text);
+        if (c.stepsDone >= 1) std::filesystem::rename(oldDir, newDir);
+        if (c.stepsDone >= 2) std::filesystem::rename(newDir + "/Bob.vnpln", newDir + "/Rob.vnpln");
+        std::map<std::string, std::string> before;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(base))
+            before[e.path()] = e.is_regular_file() ? ReadWholeFile(e.path()) : "/";
+
+        EXPECT_EQ(ReadWholeFile(CFileTransaction::PendingReadPath(record, newDir + "/Rob.vnpln")), "plan");
+        EXPECT_EQ(ReadWholeFile(CFileTransaction::PendingReadPath(record, base + "/Scrivane.vnrdr")),
+                  "new readers");
+        // A path no step produces is read where it is.
+        EXPECT_EQ(CFileTransaction::PendingReadPath(record, base + "/other"), base + "/other");
+        std::map<std::string, std::string> after;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(base))
+            after[e.path()] = e.is_regular_file() ? ReadWholeFile(e.path()) : "/";
+        EXPECT_EQ(after, before);
+    }
+    // No record, or one that cannot be read: every path is itself.
+    std::filesystem::remove(record);
+    EXPECT_EQ(CFileTransaction::PendingReadPath(record, newDir + "/Rob.vnpln"), newDir + "/Rob.vnpln");
+    SaveFileAtomic(record, "not a record");
+    EXPECT_EQ(CFileTransaction::PendingReadPath(record, newDir + "/Rob.vnpln"), newDir + "/Rob.vnpln");
+}

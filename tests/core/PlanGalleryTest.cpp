@@ -128,7 +128,8 @@ TEST_F(ShippedPlans, TheReadersDamagedFilesAreListedAndLeftAlone) {
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].fileName, "Broken.vntpl");
     EXPECT_FALSE(entries[0].readable);
-    EXPECT_EQ(entries[0].reason, kUnexpectedFileFormat);
+    EXPECT_EQ(entries[0].reason, std::string(kUnexpectedFileFormat) + "\n" + own.Path("Broken.vntpl") +
+                                     " is damaged or is not a file of its kind.");
     EXPECT_EQ(SummaryText(entries[0]).rfind("Cannot be used: ", 0), 0u);
     EXPECT_EQ(entries[1].fileName, "Mine.vntpl");
     EXPECT_TRUE(entries[1].readable);

@@ -264,7 +264,8 @@ TEST_F(PlanOperations, UnreadableTemplateLeavesThePlanAlone) {
         ui.messageBoxes.clear();
         EXPECT_FALSE(d.NewPlanFromFile(dir.Path("short.vntpl")));
         ASSERT_EQ(ui.messageBoxes.size(), 1u);
-        EXPECT_EQ(ui.messageBoxes[0].text, "Unexpected file format.");
+        EXPECT_EQ(ui.messageBoxes[0].text, "Unexpected file format.\n" + dir.Path("short.vntpl") +
+                                               " is damaged or is not a file of its kind.");
         EXPECT_EQ(d.Elements(), elements);
         EXPECT_EQ(d.ReadInPlan(), read);
     }

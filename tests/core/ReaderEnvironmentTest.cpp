@@ -2,8 +2,11 @@
 #include "TempDir.h"
 #include "foundation/FileAccess.h"
 #include "framework/ScriptedUiServices.h"
+#include "notes/BibleNoteDoc.h"
+#include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -92,6 +95,13 @@ TEST(ReaderEnvironment, NamesThatCannotNameADirectoryAreRefused) {
         {"Bob", "Jo\nhn", "Smith"},
         {"Bo\tb", "John", "Smith"},
         {"Bob", "John", "Sm\x7fith"},
+        // Marks that reorder what is shown: "Bob" would show as another name.
+        {"Bo\u202Eb", "John", "Smith"},
+        {"Bob", "\u2066John", "Smith"},
+        {"Bob", "John", "Smith\u200F"},
+        {"\u061CBob", "John", "Smith"},
+        {"Bob\u2069", "John", "Smith"},
+        {"Bob", "\u202AJohn", "Smith"},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -100,6 +110,11 @@ TEST(ReaderEnvironment, NamesThatCannotNameADirectoryAreRefused) {
         EXPECT_TRUE(f.dir.List().empty());
         ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
         EXPECT_EQ(f.ui.messageBoxes[0].icon, MbIcon::exclamation);
+    }
+    {
+        // Other letters and marks of those blocks are names like any other.
+        Fixture f;
+        EXPECT_EQ(f.Create("Jos\u00E9\u2010\u2070", "\u0628\u062F", "Smith"), 0);
     }
     Fixture f;
     std::string longName(200, 'a');
@@ -113,7 +128,7 @@ TEST(ReaderEnvironment, DuplicateAndUncreatableReadersChangeNothing) {
     EXPECT_EQ(f.Create(" Bob", "John ", "Smith"), -1);
     EXPECT_EQ(f.env.Readers().GetCount(), 1);
     EXPECT_EQ(f.env.Readers().At(0).GetDisplayName(), "Bob"); // not qualified by the refused one
-    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Bob (John Smith)"});
+    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Bob (John Smith)", "Scrivane.vnrdr"}));
     ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
 
     // A file where the directory should go.
@@ -372,14 +387,15 @@ TEST(ReaderEnvironment, NoTwoReadersShareADisplayName) {
     EXPECT_NE(f.ui.messageBoxes[0].text.find("\"Jo (Mary Ann Lee)\""), std::string::npos);
     EXPECT_EQ(f.env.ReaderList(), std::vector<std::string>{"Jo"});
     EXPECT_EQ(f.env.Readers().At(0).GetFileStem(), "\\Jo (Mary Ann Lee)\\Jo");
-    EXPECT_EQ(f.dir.List(), std::vector<std::string>{"Jo (Mary Ann Lee)"});
+    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Jo (Mary Ann Lee)", "Scrivane.vnrdr"}));
 
     // The same through Edit: Kim becomes the second Jo and would clash.
     EXPECT_EQ(f.Create("Kim", "Mary Ann", "Lee"), 1);
     f.ui.messageBoxAnswers = {IDYES};
     EXPECT_EQ(f.env.ModifyReader("Kim", {"Mary Ann", "Lee", "Jo"}), -1);
     EXPECT_EQ(f.env.ReaderList(), (std::vector<std::string>{"Jo", "Kim"}));
-    EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Jo (Mary Ann Lee)", "Kim (Mary Ann Lee)"}));
+    EXPECT_EQ(f.dir.List(),
+              (std::vector<std::string>{"Jo (Mary Ann Lee)", "Kim (Mary Ann Lee)", "Scrivane.vnrdr"}));
     // The dialog's check says the same, pointing at the nick name, and lets unchanged names pass.
     int field = -1;
     EXPECT_NE(f.env.CheckReaderNames({"Mary Ann", "Lee", "Jo"}, "Kim", &field), "");
@@ -497,3 +513,166 @@ TEST(ReaderEnvironment, OpenAndCloseStorePlacementsAndTheLastReader) {
 }
 
 } // namespace
+
+// New and Delete Reader record their change in the reader file at once and
+// as one commit with the directory: when the reader file cannot be written,
+// the reader stays listed with all its files (or is not added, with no
+// directory made), and the file on disk agrees with the list.
+TEST(ReaderEnvironment, NewAndDeleteAreAllOrNothingWithTheReaderFile) {
+    struct Case {
+        const char* what;
+        bool create;
+        std::deque<int> answers;
+        bool directoryKept;
+    } cases[] = {
+        {"new", true, {}, true},
+        {"delete with the files", false, {IDYES, IDYES}, false},
+        {"delete keeping the files", false, {IDYES, IDNO}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        ASSERT_EQ(f.Create("Bob", "John", "Smith"), 0);
+        Touch(f.dir.Path("Bob (John Smith)/Bob.vnpln"));
+        const std::string readerFile = f.env.ReaderFilePath();
+        const std::string before = ReadWholeFile(readerFile);
+        SetReadOnly(readerFile, true);
+        f.ui.messageBoxAnswers = c.answers;
+        if (c.create)
+            EXPECT_EQ(f.Create("Ann", "Mary", "Lee"), -1);
+        else
+            EXPECT_FALSE(f.env.DeleteReader("Bob"));
+        EXPECT_EQ(f.env.ReaderList(), std::vector<std::string>{"Bob"});
+        EXPECT_EQ(ReadWholeFile(readerFile), before);
+        EXPECT_EQ(f.dir.List(), (std::vector<std::string>{"Bob (John Smith)", "Scrivane.vnrdr"}));
+        EXPECT_TRUE(FileExists(f.dir.Path("Bob (John Smith)/Bob.vnpln")));
+        ASSERT_FALSE(f.ui.messageBoxes.empty());
+        EXPECT_NE(f.ui.messageBoxes.back().text.find(c.create ? "The reader was not added."
+                                                              : "The reader was not deleted."),
+                  std::string::npos)
+            << f.ui.messageBoxes.back().text;
+
+        // Writable again, the same command goes through, and the reader file says so.
+        SetReadOnly(readerFile, false);
+        f.ui.messageBoxAnswers = c.answers;
+        if (c.create)
+            EXPECT_EQ(f.Create("Ann", "Mary", "Lee"), 0);
+        else
+            EXPECT_TRUE(f.env.DeleteReader("Bob"));
+        std::string last;
+        CReaderArray stored;
+        ReadReaderFile(f.dir.Path(), last, stored);
+        EXPECT_EQ(stored.GetCount(), f.env.Readers().GetCount());
+        EXPECT_EQ(DirectoryExists(f.dir.Path("Bob (John Smith)")), c.directoryKept);
+        EXPECT_EQ(DirectoryExists(f.dir.Path("Ann (Mary Lee)")), c.create);
+    }
+}
+
+// What an interrupted reader command or save left in the base directory goes
+// at the next load; anything else, however like it, stays.
+TEST(ReaderEnvironment, TheNextLoadRemovesWhatACrashLeft) {
+    TempDir dir;
+    struct Entry {
+        const char* name;
+        bool directory;
+        bool removed;
+    };
+    const Entry entries[] = {
+        {".scrivane-deleted-a1B2c3", true, true},
+        {".scrivane-new-Zz9yX8", true, true},
+        {"Scrivane.vnrdr.commit.tmp-Ab12Cd", false, true},
+        {"Scrivane.vnrdr.tmp-Xy12Zz", false, true},
+        {".scrivane-deleted-toolong1", true, false},
+        {".scrivane-new-ab", true, false},
+        {"Scrivane.vnrdr.commit.tmp-Ab12Cd.txt", false, false},
+        {"Bob (John Smith)", true, false},
+        {"notes.tmp-aaaaaa", false, false},
+    };
+    for (const Entry& e : entries) {
+        if (e.directory) {
+            fs::create_directory(dir.Path(e.name));
+            Touch(dir.Path(e.name) + "/Bob.vnpln");
+        } else {
+            Touch(dir.Path(e.name));
+        }
+    }
+    std::string why;
+    EXPECT_TRUE(RecoverReaderCommit(dir.Path(), &why)) << why;
+    for (const Entry& e : entries)
+        EXPECT_EQ(fs::exists(dir.Path(e.name)), !e.removed) << e.name;
+
+    // A plan's half-written files and commit record go when the plan is next loaded.
+    fs::create_directory(dir.Path("Ann (Mary Lee)"));
+    const std::string stem = dir.Path("Ann (Mary Lee)/Ann");
+    for (const char* ending :
+         {".commit.tmp-Qq1Ww2", ".vnpln.tmp-Ee3Rr4", ".vnpro.tmp-Tt5Yy6", ".vnnot.tmp-Uu7Ii8"})
+        Touch(stem + ending);
+    CScriptedUiServices ui;
+    CReaderContext ctx;
+    ctx.baseDirectory = dir.Path();
+    ctx.fileStem = "\\Ann (Mary Lee)\\Ann";
+    ctx.displayName = "Ann";
+    CReadingPlanDoc plan(ui, ctx);
+    ASSERT_TRUE(plan.OnNewDocument());
+    CBibleNoteDoc notes(ui, ctx);
+    ASSERT_TRUE(notes.OnNewDocument());
+    EXPECT_TRUE(fs::is_empty(dir.Path("Ann (Mary Lee)")));
+}
+
+// A base directory copied (or moved) with its reader file keeps full general
+// notes paths that name the old tree: the copy reads and writes its own file,
+// and stores its own path when the reader file is next written, while a
+// notes file the reader chose elsewhere keeps its path.
+TEST(ReaderEnvironment, ACopiedBaseDirectoryUsesItsOwnGeneralNotes) {
+    TempDir elsewhere;
+    std::string copied;
+    {
+        Fixture old;
+        ASSERT_EQ(old.Create("Bob", "John", "Smith"), 0);
+        ASSERT_GE(old.Create("Ann", "Mary", "Lee"), 0);
+        Touch(old.dir.Path("Bob (John Smith)/Bob.txt"), "old tree");
+        old.env.Readers()
+            .At(old.env.Readers().FindDisplayName("Ann"))
+            .SetGeneralNotesPath(elsewhere.Path("ann.txt"));
+        SaveReaderFile(old.dir.Path(), old.env.LastReader(), old.env.Readers());
+        Fixture copy;
+        fs::copy(old.dir.Path(), copy.dir.Path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        Touch(copy.dir.Path("Bob (John Smith)/Bob.txt"), "copy");
+        ReadReaderFile(copy.dir.Path(), copy.env.LastReader(), copy.env.Readers());
+
+        struct Case {
+            const char* reader;
+            std::string notes;
+        } cases[] = {
+            {"Bob", copy.dir.Path("Bob (John Smith)/Bob.txt")},
+            {"Ann", elsewhere.Path("ann.txt")},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.reader);
+            ASSERT_TRUE(copy.env.SelectReader(copy.env.Readers().FindDisplayName(c.reader)));
+            EXPECT_EQ(copy.env.Context().generalNotesPath, c.notes);
+            copy.env.FinishClose();
+        }
+        SaveReaderFile(copy.dir.Path(), copy.env.LastReader(), copy.env.Readers());
+        std::string last;
+        CReaderArray stored;
+        ReadReaderFile(copy.dir.Path(), last, stored);
+        EXPECT_EQ(stored.At(stored.FindDisplayName("Bob")).GetGeneralNotesPath(),
+                  copy.dir.Path("Bob (John Smith)/Bob.txt"));
+        EXPECT_EQ(stored.At(stored.FindDisplayName("Ann")).GetGeneralNotesPath(), elsewhere.Path("ann.txt"));
+
+        // Renaming the reader in the copy renames the copy's notes, and leaves the old tree alone.
+        Fixture again;
+        fs::copy(old.dir.Path(), again.dir.Path(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        ReadReaderFile(again.dir.Path(), again.env.LastReader(), again.env.Readers());
+        again.ui.messageBoxAnswers = {IDYES};
+        const int i = again.env.ModifyReader("Bob", {"John", "Smith", "Rob"});
+        ASSERT_GE(i, 0);
+        EXPECT_EQ(again.env.Readers().At(i).GetGeneralNotesPath(),
+                  again.dir.Path("Rob (John Smith)/Rob.txt"));
+        EXPECT_TRUE(FileExists(again.dir.Path("Rob (John Smith)/Rob.txt")));
+        EXPECT_EQ(ReadWholeFile(old.dir.Path("Bob (John Smith)/Bob.txt")), "old tree");
+    }
+}

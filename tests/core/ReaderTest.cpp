@@ -156,7 +156,8 @@ TEST(ReaderFile, DamagedFileIsKeptAsideAndNeverOverwritten) {
         std::string last = "keep";
         ReaderFileLoad r = LoadReaderFile(dir.Path(), last, a);
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.message, "Unexpected file format.");
+        EXPECT_EQ(r.message,
+                  "Unexpected file format.\nScrivane.vnrdr is damaged or is not a file of its kind.");
         EXPECT_EQ(r.keptAside, dir.Path("Scrivane.vnrdr.damaged"));
         EXPECT_EQ(last, "keep");
         EXPECT_EQ(Names(a), (std::vector<std::string>{"Ann"}));

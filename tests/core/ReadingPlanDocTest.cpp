@@ -138,11 +138,15 @@ TEST_F(PlanDocFiles, DamagedFilesAreReportedKeptAsideAndNeverOverwritten) {
     CReadingPlanDoc& d = Open();
     ASSERT_EQ(ui.messageBoxes.size(), 2u);
     // The reader is told where each file went and what the window now shows.
-    EXPECT_EQ(ui.messageBoxes[0].text, "Unexpected file format.\n\nThe file has been kept as " + PlanPath() +
-                                           ".damaged; the reading plan starts empty.");
+    EXPECT_EQ(ui.messageBoxes[0].text,
+              "Unexpected file format.\n" + PlanPath() +
+                  " is damaged or is not a file of its kind.\n\nThe file has been kept as " + PlanPath() +
+                  ".damaged; the reading plan starts empty.");
     EXPECT_EQ(ui.messageBoxes[0].icon, MbIcon::exclamation);
-    EXPECT_EQ(ui.messageBoxes[1].text, "Unexpected file format.\n\nThe file has been kept as " +
-                                           HistoryPath() + ".damaged; the reading history starts empty.");
+    EXPECT_EQ(ui.messageBoxes[1].text,
+              "Unexpected file format.\n" + HistoryPath() +
+                  " is damaged or is not a file of its kind.\n\nThe file has been kept as " + HistoryPath() +
+                  ".damaged; the reading history starts empty.");
     EXPECT_EQ(ReadWholeFile(PlanPath() + ".damaged"), plan);
     EXPECT_EQ(ReadWholeFile(HistoryPath() + ".damaged"), history.Bytes());
     // The document carries on with an empty plan, written as a new file.
@@ -204,8 +208,9 @@ TEST_F(PlanDocFiles, ChangesToADamagedFileThatStaysInPlaceAreNotDroppedSilently)
     std::ofstream(dir.Path(name + ".vnpro")) << history.Bytes();
     CReadingPlanDoc& d = Open();
     ASSERT_EQ(ui.messageBoxes.size(), 1u);
-    EXPECT_EQ(ui.messageBoxes[0].text,
-              "Unexpected file format.\n\nThe file could not be moved aside; it will not be overwritten.");
+    EXPECT_EQ(ui.messageBoxes[0].text, "Unexpected file format.\n" + planPath +
+                                           " is damaged or is not a file of its kind.\n\nThe file could not "
+                                           "be moved aside; it will not be overwritten.");
     // Nothing changed yet: closing says nothing more.
     EXPECT_TRUE(d.SaveDirtyFiles());
     EXPECT_EQ(ui.messageBoxes.size(), 1u);

@@ -193,6 +193,9 @@ TEST(Autostart, EntryPathFollowsXdgConfigHomeAndTheEntryQuotesItsExec) {
     EXPECT_NE(AutostartEntry("/a$b\"c\\d", "/x").find("Exec=\"/a\\\\$b\\\\\"c\\\\\\\\d\" --autostart\n"),
               std::string::npos)
         << AutostartEntry("/a$b\"c\\d", "/x");
+    // A % is doubled, or "%f" in a directory's name would be taken for a field code.
+    EXPECT_NE(AutostartEntry("/opt/100%f/scrivane", "/x").find("Exec=\"/opt/100%%f/scrivane\" --autostart\n"),
+              std::string::npos);
 
     TempDir dir;
     const std::string path = AutostartPath(dir.Path("cfg").c_str(), nullptr);

@@ -138,7 +138,8 @@ TEST_F(TemplateEditorFiles, AFileThatCannotBeReadLeavesTheDialogAsItWas) {
         {dir.Path("missing.txt"), dir.Path("missing.txt") +
                                       "\nCannot find this file.\nPlease verify that the "
                                       "correct path and file name are given."},
-        {dir.Path("cut.vntpl"), "Unexpected file format."},
+        {dir.Path("cut.vntpl"),
+         "Unexpected file format.\n" + dir.Path("cut.vntpl") + " is damaged or is not a file of its kind."},
         {dir.Path("folder.vntpl"),
          "Failed to open document.\n" + dir.Path("folder.vntpl") + ": Is a directory."},
     };

@@ -66,7 +66,9 @@ TEST(TemplateArchive, DamagedFiles) {
             ADD_FAILURE() << "cut at " << n;
         } catch (const CArchiveException& e) {
             EXPECT_EQ(e.cause, CArchiveException::endOfFile);
-            EXPECT_EQ(LoadErrorMessage(e, "Plan.vntpl"), kUnexpectedFileFormat);
+            EXPECT_EQ(LoadErrorMessage(e, "Plan.vntpl"),
+                      std::string(kUnexpectedFileFormat) +
+                          "\nPlan.vntpl is damaged or is not a file of its kind.");
         }
     }
     // A string that announces more than the file holds.

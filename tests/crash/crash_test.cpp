@@ -1,13 +1,16 @@
 // Kills scrivane-cli after each of its file operations in turn (through
 // SCRIVANE_CRASH_AFTER_FILE_OPS) on every path that saves, and checks after
 // each kill that the next load finds the complete old state or the complete
-// new one: no lost reading, no orphaned reader. Prints the totals.
+// new one (no lost reading, no orphaned reader) and nothing left over.
+// Prints the figures of each command and the totals.
 #include "foundation/FileAccess.h"
 #include "framework/ReaderContext.h"
 #include "framework/ScriptedUiServices.h"
+#include "notes/BibleNoteDoc.h"
 #include "plan/ReadingPlanDoc.h"
 #include "reader/ReaderFile.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -56,15 +59,24 @@ int Cli(const std::vector<std::string>& args, long crashAfter) {
 struct Loaded {
     State files;
     int orphans = 0;
-    int strayEmptyDirectories = 0;
+    // What the next program leaves of an interrupted command besides the
+    // data: empty directories no reader names, temporaries, commit records
+    // and directories moved out of the way.
+    int leftovers = 0;
     std::string problem;
 };
 
-// What the next program sees: the reader file read after an interrupted Edit
-// Reader was finished, each reader's plan loaded as the plan window loads it
+bool IsLeftover(const std::string& name) {
+    return name.find(".tmp-") != std::string::npos || name.rfind(".scrivane-", 0) == 0 ||
+           (name.size() > 7 && name.compare(name.size() - 7, 7, ".commit") == 0);
+}
+
+// What the next program sees: the reader file read after an interrupted
+// reader command was finished, each reader's verse notes and plan loaded as
+// their windows load them
 // (which finishes an interrupted save of plan and history), and then every
 // file's bytes. Temporaries and the lock's holder note are no data.
-Loaded Load(const std::string& base) {
+Loaded Load(const std::string& base, const std::string& keptDirectory = {}) {
     Loaded l;
     if (std::string why; !RecoverReaderCommit(base, &why)) l.problem = why;
     std::string last;
@@ -83,6 +95,12 @@ Loaded Load(const std::string& base) {
             ++l.orphans; // a record whose files are gone
             continue;
         }
+        {
+            CScriptedUiServices ui;
+            CBibleNoteDoc notes(ui, ctx);
+            notes.OnNewDocument();
+            if (!ui.messageBoxes.empty()) l.problem = ui.messageBoxes.front().text;
+        }
         if (FileExists(JoinStem(base, ctx.fileStem) + ".vnpln")) {
             CScriptedUiServices ui;
             CReadingPlanDoc doc(ui, ctx);
@@ -94,14 +112,16 @@ Loaded Load(const std::string& base) {
         if (!e.is_directory()) continue;
         const std::string name = e.path().filename().string();
         if (named.count(name)) continue;
+        if (IsLeftover(name) || name == keptDirectory) continue;
         if (fs::is_empty(e.path()))
-            ++l.strayEmptyDirectories; // made for a reader that was never recorded; holds nothing
+            ++l.leftovers; // made for a reader that was never recorded; holds nothing
         else
             ++l.orphans; // files no reader names
     }
     for (const auto& e : fs::recursive_directory_iterator(base)) {
         const std::string name = e.path().filename().string();
-        if (name.find(".tmp-") != std::string::npos || name == "Scrivane.lock") continue;
+        if (IsLeftover(name)) ++l.leftovers;
+        if (IsLeftover(name) || name == "Scrivane.lock") continue;
         if (e.is_directory() && fs::is_empty(e.path()) && !named.count(name)) continue;
         l.files[fs::relative(e.path(), base).string()] = e.is_directory() ? "/" : Get(e.path().string());
     }
@@ -147,37 +167,48 @@ int main() {
         {"notes set", {"notes", "set", runStem + ".vnnot", "Genesis 1:1", "In the beginning"}},
         {"reader new", {"reader", "new", "Ann", "Mary", "Lee", "--base", base}},
         {"reader edit", {"reader", "edit", "Bob", "Rob", "John", "Smith", "--yes", "--base", base}},
+        {"reader delete", {"reader", "delete", "Bob", "--yes", "--base", base}},
+        {"reader delete --keep-files", {"reader", "delete", "Bob", "--yes", "--keep-files", "--base", base}},
     };
 
-    int runs = 0, kills = 0, lost = 0, orphans = 0, strays = 0, failures = 0;
+    int runs = 0, kills = 0, lost = 0, orphans = 0, leftovers = 0, failures = 0;
     for (const Path& p : paths) {
+        // The directory the command leaves behind for no reader, as asked.
+        const std::string kept =
+            std::count(p.args.begin(), p.args.end(), "--keep-files") ? "Bob (John Smith)" : "";
         Reset(golden, base);
-        const Loaded before = Load(base);
+        const Loaded before = Load(base, kept);
         Reset(golden, base);
         if (Cli(p.args, 0) != 0) {
             std::cerr << p.name << ": the command fails without a crash\n";
             ++failures;
             continue;
         }
-        const Loaded after = Load(base);
+        const Loaded after = Load(base, kept);
         if (before.files == after.files) {
             std::cerr << p.name << ": the command changed nothing\n";
             ++failures;
             continue;
         }
-        int pathKills = 0, sawOld = 0, sawNew = 0;
+        int pathRuns = 0, pathKills = 0, sawOld = 0, sawNew = 0, mixed = 0, pathLeftovers = 0,
+            pathOrphans = 0;
         for (long n = 1; n < 500; ++n) {
             Reset(golden, base);
             const int status = Cli(p.args, n);
             ++runs;
-            const Loaded now = Load(base);
+            ++pathRuns;
+            const Loaded now = Load(base, kept);
             const bool isOld = now.files == before.files, isNew = now.files == after.files;
             sawOld += isOld;
             sawNew += isNew;
-            orphans += now.orphans;
-            strays += now.strayEmptyDirectories;
+            pathOrphans += now.orphans;
+            pathLeftovers += now.leftovers;
+            if (now.leftovers > 0)
+                std::cerr << p.name << ": " << now.leftovers << " left over after file operation " << n
+                          << "\n";
             if (!isOld && !isNew) {
                 ++lost;
+                ++mixed;
                 std::cerr << p.name << ": neither the old nor the new state after file operation " << n
                           << "\n";
             }
@@ -196,15 +227,18 @@ int main() {
             }
             break;
         }
-        std::cout << p.name << ": " << pathKills << " kills, old state seen " << sawOld << ", new state seen "
-                  << sawNew << "\n";
+        leftovers += pathLeftovers;
+        orphans += pathOrphans;
+        std::cout << p.name << ": runs " << pathRuns << ", kills " << pathKills << ", old " << sawOld
+                  << ", new " << sawNew << ", mixed " << mixed << ", leftovers " << pathLeftovers
+                  << ", orphaned readers " << pathOrphans << "\n";
         if (pathKills < 3 || sawOld == 0 || sawNew < 2) {
             std::cerr << p.name << ": too few kill points to mean anything\n";
             ++failures;
         }
     }
     std::cout << "runs " << runs << ", kills " << kills << ", lost " << lost << ", orphaned readers "
-              << orphans << ", stray empty directories " << strays << "\n";
+              << orphans << ", leftovers " << leftovers << "\n";
     fs::remove_all(root);
-    return lost == 0 && orphans == 0 && failures == 0 ? 0 : 1;
+    return lost == 0 && orphans == 0 && leftovers == 0 && failures == 0 ? 0 : 1;
 }

@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QtTest>
+#include <filesystem>
 
 namespace {
 
@@ -186,6 +187,60 @@ private slots:
         QCOMPARE(ReadWholeFile(plan.PlanFilePath()), planBytes);
     }
 
+    // A reader of the same name in two base directories (a copy of one, another
+    // user's) has settings of its own in each: one never rewrites the calendar
+    // the other exports, and the program keys them by the base it starts in.
+    void readerSettingsAreKeptApartByBaseDirectory() {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
+        const std::string stem = "\\Bob (John Smith)\\Bob";
+        SetReaderSettingsBase("/home/ann/Scrivane");
+        SaveCalendarPath(settings, stem, "/home/ann/bob.ics");
+        SetReaderSettingsBase("/media/backup/Scrivane");
+        QVERIFY(LoadRhythmSettings(settings, stem).calendarPath.isEmpty());
+        SaveCalendarPath(settings, stem, "/media/backup/bob.ics");
+        SetReaderSettingsBase("/home/ann/Scrivane");
+        QCOMPARE(LoadRhythmSettings(settings, stem).calendarPath, QString("/home/ann/bob.ics"));
+
+        OpenAnna();
+        const QString group = ReaderSettingsGroup(Stem());
+        SetReaderSettingsBase("/elsewhere");
+        QVERIFY(ReaderSettingsGroup(Stem()) != group);
+        SetReaderSettingsBase(app_->Environment().BaseDirectory());
+        QCOMPARE(ReaderSettingsGroup(Stem()), group);
+    }
+    // A base directory copied while the program is closed, then opened from the
+    // copy: the reader's general notes are the copy's own file, and its
+    // settings are not the original's.
+    void aCopiedBaseDirectoryIsOpenedAsItself() {
+        OpenAnna();
+        const QString originalGroup = ReaderSettingsGroup(Stem());
+        SaveCalendarPath(Settings(), Stem(), base_.filePath("anna.ics"));
+        app_->MainFrame()->close();
+        app_.reset();
+        const QString notes = "/Anna (Anna Berg)/Anna.txt";
+        SaveFileAtomic(base_.filePath("Anna (Anna Berg)/Anna.txt").toStdString(), "original");
+
+        QTemporaryDir copy;
+        QVERIFY(copy.isValid());
+        std::filesystem::copy(base_.path().toStdString(), copy.path().toStdString(),
+                              std::filesystem::copy_options::recursive);
+        SaveFileAtomic((copy.path() + notes).toStdString(), "copy");
+        QDir::setCurrent(copy.path());
+        app_ = std::make_unique<CScrivaneApp>();
+        QVERIFY(app_->InitInstance({}));
+        CSplashWindow::HideSplash();
+        app_->Environment().LastReader() = "Anna";
+        QVERIFY(app_->OpenLastReaderEnvironment());
+        QCOMPARE(QString::fromStdString(app_->Environment().Context().generalNotesPath), copy.path() + notes);
+        QVERIFY(ReaderSettingsGroup(Stem()) != originalGroup);
+        QVERIFY(LoadRhythmSettings(Settings(), Stem()).calendarPath.isEmpty());
+        app_->MainFrame()->close();
+        app_.reset();
+        QCOMPARE(
+            QString::fromStdString(ReadWholeFile(base_.filePath("Anna (Anna Berg)/Anna.txt").toStdString())),
+            QString("original"));
+        QDir::setCurrent(base_.path());
+    }
     void reminderDialogKeepsTheSettingsAndTheAutostartEntry() {
         OpenAnna();
         CDailyRhythm* rhythm = app_->DailyRhythm();

@@ -7,6 +7,7 @@
 #include <rawtext.h>
 #include <versekey.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -324,4 +325,52 @@ TEST(BibleText, ReadingChangesNoFileOfTheReaderOrTheModules) {
     std::filesystem::current_path(cwd);
     EXPECT_EQ(Snapshot(base.Path()), before);
     EXPECT_EQ(Snapshot("/usr/share/sword"), modulesBefore);
+}
+
+// A block index that claims more than its data file holds (SWORD would
+// allocate and fill the block it claims: gigabytes, for minutes) is found
+// before SWORD reads it: that testament's verses are missing, the module is
+// named as damaged, and the other testament reads as before.
+TEST(BibleText, ADamagedBlockIndexIsFoundBeforeSwordBelievesIt) {
+    const std::filesystem::path kjvData = "/usr/share/sword/modules/texts/ztext/engKJV2006eb";
+    ASSERT_TRUE(std::filesystem::exists(kjvData));
+    struct Damage {
+        const char* what;
+        size_t field; // 0 offset, 1 compressed size, 2 unpacked size of the first block
+        uint32_t value;
+    } damages[] = {
+        {"a block that unpacks to 2 GB", 2, 0x7FFFFFF0u},
+        {"a block past the end of the data", 0, 0x7FFFFFF0u},
+        {"a block larger than the data", 1, 0x7FFFFFF0u},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        TempDir dir;
+        const std::filesystem::path data = dir.Path("modules/texts/ztext/broken");
+        std::filesystem::create_directories(data);
+        std::filesystem::create_directories(dir.Path("mods.d"));
+        for (const auto& e : std::filesystem::directory_iterator(kjvData))
+            std::filesystem::copy_file(e.path(), data / e.path().filename());
+        std::string index = ReadFile(data / "ot.bzs");
+        ASSERT_GE(index.size(), 12u);
+        for (size_t i = 0; i < 4; ++i)
+            index[damage.field * 4 + i] = static_cast<char>(damage.value >> (8 * i));
+        std::ofstream(data / "ot.bzs", std::ios::binary | std::ios::trunc) << index;
+        std::ofstream(dir.Path("mods.d/broken.conf"))
+            << "[broken]\nDataPath=./modules/texts/ztext/broken/\nModDrv=zText\nSourceType=OSIS\n"
+               "Encoding=UTF-8\nCompressType=ZIP\nBlockType=BOOK\nVersification=KJV\nLang=en\n";
+        CBibleTextSource source(dir.Path());
+        const auto start = std::chrono::steady_clock::now();
+        CPassage p = source.GetPassage(Index("Genesis 1:1"), Index("Genesis 2:3"), "broken");
+        CPassage r = source.GetPassage(Index("Revelation 22:20"), Index("Revelation 22:21"), "broken");
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        ASSERT_EQ(p.verses.size(), 34u);
+        for (const CVerseText& v : p.verses)
+            EXPECT_TRUE(v.missing) << v.reference;
+        EXPECT_NE(p.damage.find("broken"), std::string::npos) << p.damage;
+        EXPECT_NE(p.damage.find("ot.bzs"), std::string::npos) << p.damage;
+        ASSERT_EQ(r.verses.size(), 2u);
+        EXPECT_FALSE(r.verses[1].missing);
+        EXPECT_EQ(r.damage, "");
+    }
 }

@@ -13,8 +13,10 @@
 #include <versekey.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 namespace {
@@ -22,6 +24,39 @@ namespace {
 constexpr uint16_t kOldTestamentBooks = 39;
 // A mapped range longer than this is a damaged mapping, not a verse.
 constexpr int kLongestMappedRange = 8;
+// The largest block a compressed text may unpack to: a whole book of the Bible is a few
+// megabytes. SWORD allocates and fills what the block index claims, so a damaged index
+// could take gigabytes and minutes.
+constexpr uint64_t kLargestBlock = uint64_t(64) << 20;
+// zlib gives at most about 1032 bytes for each compressed byte.
+constexpr uint64_t kLargestExpansion = 1100;
+
+uint32_t Le32(const unsigned char* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// Whether a compressed testament's block index (NAME.bzs: offset, compressed and
+// unpacked size of each block) fits its data file (NAME.bzz). Missing files are
+// no damage here: SWORD reads nothing from them.
+bool BlockIndexFits(const std::filesystem::path& index, const std::filesystem::path& data) {
+    std::error_code ec;
+    const auto indexSize = std::filesystem::file_size(index, ec);
+    if (ec) return true;
+    if (!std::filesystem::is_regular_file(index, ec) || indexSize % 12 != 0 || indexSize > kLargestBlock)
+        return false;
+    const auto dataSize = std::filesystem::file_size(data, ec);
+    const uint64_t available = ec ? 0 : dataSize;
+    std::ifstream in(index, std::ios::binary);
+    std::array<unsigned char, 12> entry{};
+    while (in.read(reinterpret_cast<char*>(entry.data()), entry.size())) {
+        const uint64_t offset = Le32(entry.data()), packed = Le32(entry.data() + 4),
+                       unpacked = Le32(entry.data() + 8);
+        if (offset + packed > available || unpacked > kLargestBlock ||
+            unpacked > packed * kLargestExpansion + 4096)
+            return false;
+    }
+    return in.eof();
+}
 
 // Runs before SWORD's own filters, so that the footnote filter cannot glue
 // the words on both sides of a note.
@@ -119,6 +154,32 @@ public:
             filtered[name] = m;
         }
         return m;
+    }
+
+    // Per module: which testaments' block indices do not fit their data, checked
+    // once, before SWORD reads a block; an index file name for the message.
+    struct Damage {
+        bool checked = false;
+        std::array<bool, 2> testament{};
+        std::string file;
+    };
+    std::map<std::string, Damage> damage;
+
+    Damage& DamageOf(const std::string& name, sword::SWModule* m) {
+        Damage& d = damage[name];
+        if (d.checked) return d;
+        d.checked = true;
+        const char* path = m->getConfigEntry("AbsoluteDataPath");
+        const char* driver = m->getConfigEntry("ModDrv");
+        if (!path || !*path || !driver || std::strncmp(driver, "zText", 5) != 0) return d;
+        const std::filesystem::path dir = path;
+        for (int t = 0; t < 2; ++t) {
+            const std::string prefix = t == 0 ? "ot" : "nt";
+            if (BlockIndexFits(dir / (prefix + ".bzs"), dir / (prefix + ".bzz"))) continue;
+            d.testament[static_cast<size_t>(t)] = true;
+            if (d.file.empty()) d.file = prefix + ".bzs";
+        }
+        return d;
     }
 
     // The module's files are gone (removed since the library was opened).
@@ -265,8 +326,24 @@ public:
         if (from >= total || from > to) return out;
         to = std::min<uint16_t>(to, total - 1);
         out.verses.reserve(static_cast<size_t>(to - from) + 1);
-        for (uint32_t i = from; i <= to; ++i)
-            out.verses.push_back(Read(m, static_cast<uint16_t>(i)));
+        const Damage& d = DamageOf(module, m);
+        bool skipped = false;
+        for (uint32_t i = from; i <= to; ++i) {
+            const uint16_t index = static_cast<uint16_t>(i);
+            const CVerse r = bible.GetVerseAt(index);
+            if (d.testament[r.GetBook() <= kOldTestamentBooks ? 0 : 1]) {
+                // Never handed to SWORD, which would believe the index.
+                CVerseText v;
+                v.index = index;
+                v.reference = bible.GetReferenceText(r);
+                v.missing = true;
+                out.verses.push_back(std::move(v));
+                skipped = true;
+                continue;
+            }
+            out.verses.push_back(Read(m, index));
+        }
+        if (skipped) out.damage = ModuleDamagedMessage(module, d.file);
         return out;
     }
 };
