@@ -18,7 +18,7 @@
 namespace {
 
 const char* const kPlanUsage =
-    "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
+    "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM [TO] "
     "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
     "| "
     "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
@@ -109,7 +109,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     }
     if (args.size() < 2) return UsageError(err, kPlanUsage);
     const std::string& sub = args[0];
-    const size_t wanted = sub == "new" || sub == "finish" ? 3 : sub == "read" ? 4 : 2;
+    const size_t wanted = sub == "new" || sub == "finish" ? 3 : sub == "read" ? args.size() == 3 ? 3 : 4 : 2;
     const bool known = sub == "new" || sub == "show" || sub == "finish" || sub == "read" || sub == "sync" ||
                        sub == "reset" || sub == "reset-lifetime" || sub == "properties";
     if (!known) return UsageError(err, "unknown plan command '" + sub + "'; " + kPlanUsage);
@@ -120,8 +120,14 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     uint16_t from = 0, to = 0;
     if (sub == "finish" && !ParseUnsigned(args[2], 65535, index))
         return UsageError(err, "'" + args[2] + "' is not an assignment index");
-    if (sub == "read" && (!ParseVerseArgument(args[2], from) || !ParseVerseArgument(args[3], to)))
-        return UsageError(err, "FROM and TO are verse indices or references to a book of the Bible");
+    if (sub == "read") {
+        uint16_t ignored = 0;
+        std::string reason;
+        if (!ParseVerseRangeArgument(args[2], from, to, reason) ||
+            (args.size() == 4 && !ParseVerseRangeArgument(args[3], ignored, to, reason)))
+            return UsageError(err, reason);
+        if (to < from) return UsageError(err, "'" + args[3] + "' comes before '" + args[2] + "'");
+    }
     if (sub == "new" && !FileExists(CompleteTemplateExtension(args[2]))) {
         err << "scrivane-cli: " << CliMessage(args[2] + "\nCannot find this file.") << "\n";
         return 1;

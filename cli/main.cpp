@@ -1,10 +1,11 @@
 #include "CliCommand.h"
 
+#include "scripture/Bible.h"
+#include "scripture/ReferenceParser.h"
 #include "scripture/Verse.h"
 
 #include <iostream>
 #include <map>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -45,15 +46,40 @@ bool ParseUnsigned(const std::string& text, unsigned long max, unsigned long& va
     return true;
 }
 
-bool ParseVerseArgument(const std::string& text, uint16_t& index) {
+bool ParseVerseRangeArgument(const std::string& text, uint16_t& first, uint16_t& last, std::string& reason) {
+    CBible& bible = TheBible();
     unsigned long n = 0;
     if (ParseUnsigned(text, 65535, n)) {
-        index = static_cast<uint16_t>(n);
+        if (!bible.IsValidVerseIndex(static_cast<uint16_t>(n))) {
+            reason = "'" + text + "' is beyond the last verse index, " +
+                     std::to_string(bible.GetTotalVerseCount() - 1);
+            return false;
+        }
+        first = last = static_cast<uint16_t>(n);
         return true;
     }
-    std::optional<CVerse> r = ParseCanonReference(text);
-    if (!r) return false;
-    index = r->GetIndex();
+    const CReferenceReading read = ReadReference(text);
+    if (!read.Ok()) {
+        reason = "'" + text + "': " + read.error;
+        return false;
+    }
+    first = read.first;
+    last = read.last;
+    return true;
+}
+
+bool ParseOneVerseArgument(const std::string& text, uint16_t& index, std::string& reason) {
+    uint16_t first = 0, last = 0;
+    if (!ParseVerseRangeArgument(text, first, last, reason)) return false;
+    if (first != last) {
+        CBible& bible = TheBible();
+        reason = "'" + text + "' names more than one verse (" +
+                 bible.GetReferenceText(bible.GetVerseAt(first)) + " to " +
+                 bible.GetReferenceText(bible.GetVerseAt(last)) + "); give one verse, such as " +
+                 bible.GetReferenceText(bible.GetVerseAt(first));
+        return false;
+    }
+    index = first;
     return true;
 }
 

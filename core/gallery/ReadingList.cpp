@@ -6,14 +6,12 @@
 #include "framework/UiServices.h"
 #include "plan/TemplateText.h"
 #include "scripture/Bible.h"
+#include "scripture/ReferenceParser.h"
 #include "scripture/Verse.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <filesystem>
 #include <optional>
-#include <unordered_map>
 
 namespace {
 
@@ -25,10 +23,6 @@ bool Letter(char c) {
 }
 bool Space(char c) {
     return c == ' ' || c == '\t' || c == '\f' || c == '\v';
-}
-// Letters of other alphabets belong to a name too, so that it is shown whole when unknown.
-bool NameChar(char c) {
-    return Letter(c) || static_cast<unsigned char>(c) >= 0x80;
 }
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -42,221 +36,16 @@ std::string Key(std::string_view name) {
     return k;
 }
 
-// OSIS abbreviations in canon order, then spellings other lists use.
-constexpr std::array<const char*, 66> kOsis = {
-    "Gen",   "Exod", "Lev",  "Num",  "Deut", "Josh", "Judg",  "Ruth",   "1Sam",   "2Sam",  "1Kgs",
-    "2Kgs",  "1Chr", "2Chr", "Ezra", "Neh",  "Esth", "Job",   "Ps",     "Prov",   "Eccl",  "Song",
-    "Isa",   "Jer",  "Lam",  "Ezek", "Dan",  "Hos",  "Joel",  "Amos",   "Obad",   "Jonah", "Mic",
-    "Nah",   "Hab",  "Zeph", "Hag",  "Zech", "Mal",  "Matt",  "Mark",   "Luke",   "John",  "Acts",
-    "Rom",   "1Cor", "2Cor", "Gal",  "Eph",  "Phil", "Col",   "1Thess", "2Thess", "1Tim",  "2Tim",
-    "Titus", "Phlm", "Heb",  "Jas",  "1Pet", "2Pet", "1John", "2John",  "3John",  "Jude",  "Rev"};
-
-struct Alias {
-    const char* name;
-    uint16_t book;
-};
-constexpr Alias kAliases[] = {
-    {"Psalm", 19},     {"Pss", 19},         {"Psa", 19},         {"Song of Solomon", 22},
-    {"Canticles", 22}, {"Qoheleth", 21},    {"Philippians", 50}, {"Zechariah", 38},
-    {"Philemon", 57},  {"Revelations", 66}, {"Apocalypse", 66},  {"Jn", 43},
-    {"Mk", 41},        {"Mt", 40},          {"Lk", 42},          {"Jas", 59},
-};
-
-struct BookNames {
-    std::unordered_map<std::string, uint16_t> exact;
-    // Full names and long spellings, for unique prefixes ("Deuter", "Philipp").
-    std::vector<std::pair<std::string, uint16_t>> full;
-};
-
-const BookNames& Names() {
-    static const BookNames names = [] {
-        BookNames n;
-        CBible& bible = TheBible();
-        const uint16_t books = std::min<uint16_t>(bible.GetBookCount(), 66);
-        for (uint16_t b = 1; b <= books; ++b) {
-            std::string k = Key(bible.GetBookName(b));
-            n.exact.emplace(k, b);
-            n.full.emplace_back(k, b);
-            n.exact.emplace(Key(kOsis[b - 1]), b);
-        }
-        for (const Alias& a : kAliases) {
-            n.exact.emplace(Key(a.name), a.book);
-            n.full.emplace_back(Key(a.name), a.book);
-        }
-        return n;
-    }();
-    return names;
-}
-
-// "I Samuel", "II Kings", "III John": the Roman numeral becomes a digit.
-std::string ArabicPrefix(std::string_view name) {
-    static const std::pair<const char*, char> romans[] = {{"iii", '3'}, {"ii", '2'}, {"i", '1'}};
-    std::string lower;
-    for (char c : name)
-        lower += Lower(c);
-    for (const auto& [roman, digit] : romans) {
-        std::string_view r(roman);
-        if (lower.size() > r.size() && lower.compare(0, r.size(), r) == 0 &&
-            (Space(lower[r.size()]) || lower[r.size()] == '.'))
-            return std::string(1, digit) + std::string(name.substr(r.size()));
-    }
-    return std::string(name);
-}
-
-struct Part {
-    uint16_t book = 0; // 0 = no book named
-    std::optional<uint16_t> chapter;
-    std::optional<uint16_t> verse;
-};
-
-class RefReader {
-public:
-    explicit RefReader(std::string_view s) : s_(s) {}
-
-    void SkipSpaces() {
-        while (pos_ < s_.size() && Space(s_[pos_]))
-            ++pos_;
-    }
-    bool AtEnd() {
-        SkipSpaces();
-        return pos_ >= s_.size();
-    }
-    bool AtDigit() {
-        SkipSpaces();
-        return pos_ < s_.size() && Digit(s_[pos_]);
-    }
-    char Peek() {
-        SkipSpaces();
-        return pos_ < s_.size() ? s_[pos_] : '\0';
-    }
-    void Take() { ++pos_; }
-    size_t Pos() const { return pos_; }
-
-    // A book name: an optional leading number ("1 Kings", "1Kgs") and words
-    // of letters ("Song of Songs"), dots of abbreviations skipped. Empty when
-    // the text here is no book name.
-    std::string BookName() {
-        SkipSpaces();
-        size_t start = pos_, p = pos_;
-        if (p < s_.size() && Digit(s_[p])) {
-            ++p;
-            while (p < s_.size() && (Space(s_[p]) || s_[p] == '.'))
-                ++p;
-            if (p >= s_.size() || !NameChar(s_[p])) return {};
-        }
-        if (p >= s_.size() || !NameChar(s_[p])) return {};
-        size_t end = p;
-        while (p < s_.size()) {
-            if (NameChar(s_[p])) {
-                end = ++p;
-            } else if (Space(s_[p]) || s_[p] == '.') {
-                size_t q = p;
-                while (q < s_.size() && (Space(s_[q]) || s_[q] == '.'))
-                    ++q;
-                // "through" and "to" join references; they are no part of a name.
-                if (q < s_.size() && NameChar(s_[q]) && !JoinWordAt(q)) {
-                    p = q;
-                } else {
-                    break;
-                }
-            } else {
-                break;
-            }
-        }
-        pos_ = end;
-        while (pos_ < s_.size() && s_[pos_] == '.')
-            ++pos_;
-        return std::string(s_.substr(start, end - start));
-    }
-
-    // A number of at most four digits; nothing when there is none.
-    std::optional<uint16_t> Number() {
-        if (!AtDigit()) return std::nullopt;
-        uint32_t n = 0;
-        size_t digits = 0;
-        while (pos_ < s_.size() && Digit(s_[pos_])) {
-            n = std::min<uint32_t>(n * 10 + static_cast<uint32_t>(s_[pos_] - '0'), 9999);
-            ++pos_;
-            ++digits;
-        }
-        return static_cast<uint16_t>(n);
-    }
-
-    // "-", an en or em dash (already made "-"), "through" or "to".
-    bool Join() {
-        SkipSpaces();
-        if (pos_ < s_.size() && s_[pos_] == '-') {
-            ++pos_;
-            return true;
-        }
-        if (size_t len = JoinWordAt(pos_)) {
-            pos_ += len;
-            return true;
-        }
-        return false;
-    }
-
-    // Chapter and verse separator: ":" always, "." between two numbers (OSIS "Gen.1.1").
-    bool VerseSeparator() {
-        if (pos_ < s_.size() && (s_[pos_] == ':' || s_[pos_] == '.') && pos_ + 1 < s_.size() &&
-            Digit(s_[pos_ + 1])) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
-
-private:
-    size_t JoinWordAt(size_t p) const {
-        for (std::string_view w : {std::string_view("through"), std::string_view("to")}) {
-            if (p + w.size() > s_.size()) continue;
-            bool same = true;
-            for (size_t i = 0; i < w.size(); ++i)
-                if (Lower(s_[p + i]) != w[i]) same = false;
-            if (same && (p + w.size() == s_.size() || !Letter(s_[p + w.size()]))) return w.size();
-        }
-        return 0;
-    }
-
-    std::string_view s_;
-    size_t pos_ = 0;
-};
-
-std::string BookLabel(uint16_t b) {
-    return TheBible().GetBookName(b);
-}
-
-// Chapter and verse checks against the canon; the reason, or empty.
-std::string CheckChapter(uint16_t b, uint16_t c) {
-    CBible& bible = TheBible();
-    if (c == 0 || c > bible.GetChapterCount(b))
-        return BookLabel(b) + " has " + std::to_string(bible.GetChapterCount(b)) +
-               (bible.GetChapterCount(b) == 1 ? " chapter" : " chapters");
-    return {};
-}
-
-std::string CheckVerse(uint16_t b, uint16_t c, uint16_t v) {
-    if (std::string r = CheckChapter(b, c); !r.empty()) return r;
-    CBible& bible = TheBible();
-    if (!bible.IsValidVerse(b, c, v))
-        return BookLabel(b) + " " + std::to_string(c) + " has no verse " + std::to_string(v);
-    return {};
-}
-
 uint16_t Index(uint16_t b, uint16_t c, uint16_t v) {
     return TheBible().GetVerseIndex(b, c, v);
 }
-uint16_t ChapterFirst(uint16_t b, uint16_t c) {
-    return Index(b, c, TheBible().GetFirstVerse(b, c));
-}
-uint16_t ChapterLast(uint16_t b, uint16_t c) {
-    return Index(b, c, TheBible().GetLastVerse(b, c));
-}
 uint16_t BookFirst(uint16_t b) {
-    return ChapterFirst(b, 1);
+    return Index(b, 1, TheBible().GetFirstVerse(b, 1));
 }
 uint16_t BookLast(uint16_t b) {
-    return ChapterLast(b, TheBible().GetChapterCount(b));
+    CBible& bible = TheBible();
+    const uint16_t c = bible.GetChapterCount(b);
+    return Index(b, c, bible.GetLastVerse(b, c));
 }
 
 std::string Shorten(std::string_view s) {
@@ -375,102 +164,16 @@ std::string TagText(std::string_view s) {
 
 } // namespace
 
-uint16_t FindListBook(std::string_view rawName) {
-    const std::string key = Key(ArabicPrefix(rawName));
-    if (key.empty()) return 0;
-    const BookNames& names = Names();
-    if (auto it = names.exact.find(key); it != names.exact.end()) return it->second;
-    // A unique beginning of a full name: "Deut" is known, "Deuter" is Deuteronomy too.
-    uint16_t found = 0;
-    if (key.size() < 3) return 0;
-    for (const auto& [full, book] : names.full) {
-        if (full.compare(0, key.size(), key) != 0) continue;
-        if (found != 0 && found != book) return 0;
-        found = book;
-    }
-    return found;
-}
-
 std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges) {
-    CBible& bible = TheBible();
-    RefReader in(text);
-    Part a, b;
-    std::string name = in.BookName();
-    if (!name.empty()) {
-        a.book = FindListBook(name);
-        if (a.book == 0) return "unknown book \"" + Shorten(name) + "\"";
-    } else {
-        if (bookOfLine == 0) return "no book named";
-        a.book = bookOfLine;
-    }
-    a.chapter = in.Number();
-    if (a.chapter && in.VerseSeparator()) a.verse = in.Number();
-    bool range = false;
-    if (!in.AtEnd()) {
-        if (!in.Join()) return "cannot read \"" + Shorten(text) + "\"";
-        range = true;
-        std::string second = in.BookName();
-        if (!second.empty()) {
-            b.book = FindListBook(second);
-            if (b.book == 0) return "unknown book \"" + Shorten(second) + "\"";
-        }
-        b.chapter = in.Number();
-        if (b.chapter && in.VerseSeparator()) b.verse = in.Number();
-        if (!in.AtEnd()) return "cannot read \"" + Shorten(text) + "\"";
-        if (b.book == 0 && !b.chapter) return "the range \"" + Shorten(text) + "\" has no end";
-    }
-    bookOfLine = a.book;
-
-    const bool aOneChapter = bible.GetChapterCount(a.book) == 1;
-    // In a book of one chapter a lone number is a verse ("Jude 5"); a lone
-    // "1" without a range is the whole chapter, as chapter lists write it.
-    if (aOneChapter && a.chapter && !a.verse && (range || *a.chapter != 1)) {
-        a.verse = a.chapter;
-        a.chapter = 1;
-    }
-    uint16_t start = 0;
-    if (a.chapter && a.verse) {
-        if (std::string r = CheckVerse(a.book, *a.chapter, *a.verse); !r.empty()) return r;
-        start = Index(a.book, *a.chapter, *a.verse);
-    } else if (a.chapter) {
-        if (std::string r = CheckChapter(a.book, *a.chapter); !r.empty()) return r;
-        start = ChapterFirst(a.book, *a.chapter);
-    } else {
-        start = BookFirst(a.book);
-    }
-
-    uint16_t end = 0;
-    uint16_t endBook = a.book;
-    if (!range) {
-        if (a.chapter && a.verse)
-            end = start;
-        else if (a.chapter)
-            end = ChapterLast(a.book, *a.chapter);
-        else
-            end = BookLast(a.book);
-    } else {
-        endBook = b.book ? b.book : a.book;
-        const bool bOneChapter = bible.GetChapterCount(endBook) == 1;
-        if (b.chapter && !b.verse && (bOneChapter || (b.book == 0 && a.verse))) {
-            // A lone number after a verse, or in a one-chapter book: a verse.
-            b.verse = b.chapter;
-            b.chapter = b.book == 0 && a.chapter ? *a.chapter : 1;
-        }
-        if (b.chapter && b.verse) {
-            if (std::string r = CheckVerse(endBook, *b.chapter, *b.verse); !r.empty()) return r;
-            end = Index(endBook, *b.chapter, *b.verse);
-        } else if (b.chapter) {
-            if (std::string r = CheckChapter(endBook, *b.chapter); !r.empty()) return r;
-            end = ChapterLast(endBook, *b.chapter);
-        } else {
-            end = BookLast(endBook);
-        }
-        if (endBook < a.book || end < start) return "the range \"" + Shorten(text) + "\" runs backwards";
-    }
+    CReferenceOptions options;
+    options.bookOfLine = &bookOfLine;
+    options.loneOneIsWholeChapter = true;
+    const CReferenceReading read = ReadReference(text, options);
+    if (!read.Ok()) return read.error;
     // One range a book, as the plan window shows readings.
-    for (uint16_t book = a.book; book <= endBook; ++book) {
-        const uint16_t from = book == a.book ? start : BookFirst(book);
-        const uint16_t to = book == endBook ? end : BookLast(book);
+    for (uint16_t book = read.firstBook; book <= read.lastBook; ++book) {
+        const uint16_t from = book == read.firstBook ? read.first : BookFirst(book);
+        const uint16_t to = book == read.lastBook ? read.last : BookLast(book);
         ranges.push_back({from, to});
     }
     return {};

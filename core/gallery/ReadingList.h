@@ -50,10 +50,6 @@ ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& o
 // Returns the reason it cannot be read, empty on success.
 std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges);
 
-// The book of a name or abbreviation ("Genesis", "gen", "1 Sam", "Song of
-// Solomon", "Matt"); 0 when none or more than one book fits.
-uint16_t FindListBook(std::string_view name);
-
 // The text-import file of the list: its title and description tags, every
 // day a reading day, and each day's readings as explicit references.
 std::string WriteReadingListImport(const ReadingList& list, std::string_view title,
