@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A command of scrivane-cli. Handlers print records one a line, fields
@@ -23,5 +24,7 @@ bool ParseVerseRangeArgument(const std::string& text, uint16_t& first, uint16_t&
 // As ParseVerseRangeArgument, for commands that take one verse: a chapter,
 // a book or a range is refused.
 bool ParseOneVerseArgument(const std::string& text, uint16_t& index, std::string& reason);
+// Whether arg is the option name; never for an operand written after "--".
+bool CliOption(const std::string& arg, std::string_view name);
 // Reports unusable arguments and returns 2.
 int UsageError(std::ostream& err, const std::string& message);

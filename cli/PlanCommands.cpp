@@ -30,9 +30,9 @@ int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
     bool skipBad = false;
     bool keepEmptyDays = false;
     for (size_t i = 1; i < input.size(); ++i) {
-        if (input[i] == "--skip-bad")
+        if (CliOption(input[i], "--skip-bad"))
             skipBad = true;
-        else if (input[i] == "--keep-empty-days")
+        else if (CliOption(input[i], "--keep-empty-days"))
             keepEmptyDays = true;
         else
             args.push_back(input[i]);
@@ -100,9 +100,9 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CliArgs args;
     bool yes = false, lifetimeOnly = false;
     for (const std::string& a : input) {
-        if (a == "--yes")
+        if (CliOption(a, "--yes"))
             yes = true;
-        else if (a == "--lifetime-only")
+        else if (CliOption(a, "--lifetime-only"))
             lifetimeOnly = true;
         else
             args.push_back(a);

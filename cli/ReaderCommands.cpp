@@ -19,7 +19,7 @@ int Readers(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::string base;
     if (args.empty()) {
         base = WorkingDirectory();
-    } else if (args.size() == 2 && args[0] == "--base" && !args[1].empty()) {
+    } else if (args.size() == 2 && CliOption(args[0], "--base") && !args[1].empty()) {
         base = args[1];
     } else {
         return UsageError(err, "readers takes only --base DIR");

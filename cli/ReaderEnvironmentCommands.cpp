@@ -58,12 +58,13 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::string base = WorkingDirectory(), minimized;
     bool yes = false, keepFiles = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--yes") {
+        if (CliOption(args[i], "--yes")) {
             yes = true;
-        } else if (args[i] == "--keep-files") {
+        } else if (CliOption(args[i], "--keep-files")) {
             keepFiles = true;
-        } else if ((args[i] == "--base" || args[i] == "--minimized") && i + 1 < args.size()) {
-            (args[i] == "--base" ? base : minimized) = args[i + 1];
+        } else if ((CliOption(args[i], "--base") || CliOption(args[i], "--minimized")) &&
+                   i + 1 < args.size()) {
+            (CliOption(args[i], "--base") ? base : minimized) = args[i + 1];
             ++i;
         } else {
             words.push_back(args[i]);

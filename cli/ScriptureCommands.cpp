@@ -10,7 +10,7 @@ namespace {
 
 int Verse(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CBible& bible = TheBible();
-    if (!args.empty() && args[0] == "--index") {
+    if (!args.empty() && CliOption(args[0], "--index")) {
         if (args.size() < 2) return UsageError(err, "verse --index needs at least one index");
         std::vector<uint16_t> indices;
         for (size_t i = 1; i < args.size(); ++i) {

@@ -24,7 +24,7 @@ int Text(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CliArgs args;
     std::string module;
     for (size_t i = 0; i < input.size(); ++i) {
-        if (input[i] == "--module") {
+        if (CliOption(input[i], "--module")) {
             if (i + 1 >= input.size()) return UsageError(err, "--module needs a module name");
             module = input[++i];
         } else {

@@ -29,7 +29,7 @@ int TodayLines(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::string base = CurrentDirectory();
     CliArgs names;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--base") {
+        if (CliOption(args[i], "--base")) {
             if (i + 1 >= args.size()) return UsageError(err, kUsage);
             base = args[++i];
         } else {
