@@ -109,3 +109,54 @@ TEST(MannersCli, QuestionsNameYes) {
 }
 
 } // namespace
+
+namespace {
+
+// What the bash completion offers for the words typed so far (the last one being completed).
+std::vector<std::string> Completions(const std::vector<std::string>& typed) {
+    std::string words = "'" SCRIVANE_CLI_PATH "'";
+    for (const std::string& w : typed)
+        words += " '" + w + "'";
+    const CliResult r =
+        RunShell("bash -c 'source \"$0\"; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); "
+                 "_scrivane_cli; printf \"%s\\n\" \"${COMPREPLY[@]}\"' '" SCRIVANE_CLI_COMPLETION "' " +
+                 words);
+    std::vector<std::string> lines;
+    std::istringstream in(r.out);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+TEST(MannersCli, BashCompletion) {
+    TempDir dir;
+    ASSERT_EQ(RunCli("reader new Bob John Smith --base " + Q(dir.Path())).status, 0);
+    ASSERT_EQ(RunCli("reader new Bob Ann Lee --base " + Q(dir.Path())).status, 0);
+    SaveFileAtomic(dir.Path("notes one.vnnot"), "");
+    using L = std::vector<std::string>;
+    struct Case {
+        L typed;
+        L offered;
+    } cases[] = {
+        {{"pl"}, {"plan"}},
+        {{"te"}, {"template", "template-edit", "text"}},
+        {{"--v"}, {"--version"}},
+        {{"plan", "re"}, {"read", "reset", "reset-lifetime"}},
+        {{"notes", ""}, {"set", "show"}},
+        {{"plan", "read", "x", "0", "--l"}, {"--lifetime-only"}},
+        {{"text", "0", "--module", "engK"}, {"engKJV2006eb"}},
+        {{"help", "cov"}, {"coverage"}},
+        {{"today", "--base", dir.Path(), ""}, {"Bob\\ \\(Ann\\ Lee\\)", "Bob\\ \\(John\\ Smith\\)"}},
+        {{"reader", "delete", "--base", dir.Path(), "Bob\\ \\(J"}, {"Bob\\ \\(John\\ Smith\\)"}},
+        {{"notes", "show", dir.Path("notes")}, {dir.Path("notes one.vnnot")}},
+        {{"verse", "--", "--"}, {}},
+    };
+    for (const Case& c : cases) {
+        std::string typed;
+        for (const std::string& w : c.typed)
+            typed += w + " ";
+        EXPECT_EQ(Completions(c.typed), c.offered) << typed;
+    }
+}
+
+} // namespace
