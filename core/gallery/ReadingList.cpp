@@ -2,6 +2,7 @@
 
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "foundation/JJulian.h"
 #include "foundation/TextCodec.h"
 #include "framework/UiServices.h"
 #include "plan/TemplateText.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -74,9 +76,37 @@ std::string PlainDashes(std::string_view s) {
     return out;
 }
 
-// Strips a day's prefix: a date ("2027-01-04,"), "Day 3:", "3:" "3." "3)" or a
-// properties key ("3=", "day3="). Returns the rest.
-std::string_view StripDayPrefix(std::string_view line) {
+// Where a line puts its day: by number ("Day 3", "3="), by date, or not at all.
+struct DayKey {
+    enum Kind { none, number, date } kind = none;
+    long value = 0; // the day number, or the date's day number
+};
+
+// "Jan 1", "January 1", "Sept. 14": the month (1 to 12) and where the day number starts; 0 when none.
+int MonthNameAt(std::string_view line, size_t& end) {
+    static const char* const months[] = {"january",   "february", "march",    "april",
+                                         "may",       "june",     "july",     "august",
+                                         "september", "october",  "november", "december"};
+    size_t q = 0;
+    while (q < line.size() && Letter(line[q]))
+        ++q;
+    if (q < 3) return 0;
+    const std::string word = Key(line.substr(0, q));
+    for (int m = 0; m < 12; ++m) {
+        const std::string_view full(months[m]);
+        // The full name, its first three letters, or "sept".
+        if (word == full || word == full.substr(0, 3) || (m == 8 && word == "sept")) {
+            end = q < line.size() && line[q] == '.' ? q + 1 : q;
+            return m + 1;
+        }
+    }
+    return 0;
+}
+
+// Strips a day's prefix: a date ("2027-01-04,", "Jan 1:", "January 1 -"), "Day 3:", "3:" "3."
+// "3)" or a properties key ("3=", "day3="). Returns the rest; key says which day the line names.
+std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
+    key = {};
     auto skip = [&](size_t p) {
         while (p < line.size() && Space(line[p]))
             ++p;
@@ -92,10 +122,43 @@ std::string_view StripDayPrefix(std::string_view line) {
         }
         if (date && (line.size() == 10 || Space(line[10]) || line[10] == ',' || line[10] == ':' ||
                      line[10] == ';' || line[10] == '=')) {
+            const int y = std::stoi(std::string(line.substr(0, 4))),
+                      m = std::stoi(std::string(line.substr(5, 2))),
+                      d = std::stoi(std::string(line.substr(8, 2)));
+            if (m >= 1 && m <= 12 && d >= 1 && d <= 31) {
+                key = {DayKey::date, CJJulian::Day(static_cast<int16_t>(y), static_cast<int16_t>(m),
+                                                   static_cast<int16_t>(d))
+                                         .GetDayNumber()};
+            }
             p = skip(10);
             if (p < line.size() && (line[p] == ',' || line[p] == ':' || line[p] == ';' || line[p] == '='))
                 p = skip(p + 1);
             return line.substr(p);
+        }
+    }
+    // A month's name and a day: "Jan 1: Gen 1-2", "January 1 - Gen 1". The year is not
+    // written; a leap year holds every such date, Feb 29 too.
+    if (size_t nameEnd = 0; int month = MonthNameAt(line, nameEnd)) {
+        size_t d = skip(nameEnd), e = d;
+        while (e < line.size() && Digit(line[e]) && e - d < 2)
+            ++e;
+        static const int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const int day = e > d ? std::stoi(std::string(line.substr(d, e - d))) : 0;
+        size_t after = skip(e);
+        // "Mar 1-3" is Mark; a date is followed by a colon, a comma, a full stop or a spaced dash.
+        const bool separated =
+            after < line.size() &&
+            (line[after] == ':' || line[after] == ',' || line[after] == '.' ||
+             (line[after] == '-' && after > e && after + 1 < line.size() && Space(line[after + 1])));
+        std::string next;
+        for (size_t w = after; w < line.size() && Letter(line[w]); ++w)
+            next += Lower(line[w]);
+        const bool word = after > e && !next.empty() && next != "to" && next != "through";
+        if (day >= 1 && day <= days[month - 1] && (separated || word)) {
+            key = {
+                DayKey::date,
+                CJJulian::Day(2024, static_cast<int16_t>(month), static_cast<int16_t>(day)).GetDayNumber()};
+            return line.substr(separated ? skip(after + 1) : after);
         }
     }
     // A key of letters then digits: "Day 3", "day3", "3".
@@ -103,12 +166,18 @@ std::string_view StripDayPrefix(std::string_view line) {
     while (q < line.size() && Letter(line[q]))
         ++q;
     const std::string word = Key(line.substr(0, q));
+    auto number = [&](size_t from, size_t to) {
+        key = {DayKey::number, std::stol(std::string(line.substr(from, std::min<size_t>(to - from, 9))))};
+    };
     if (q > 0 && word != "day" && word != "d") {
         // A properties key of other letters, such as "reading3=".
         size_t r = q;
         while (r < line.size() && Digit(line[r]))
             ++r;
-        if (r > q && skip(r) < line.size() && line[skip(r)] == '=') return line.substr(skip(skip(r) + 1));
+        if (r > q && skip(r) < line.size() && line[skip(r)] == '=') {
+            number(q, r);
+            return line.substr(skip(skip(r) + 1));
+        }
         return line;
     }
     size_t d = skip(q);
@@ -117,14 +186,25 @@ std::string_view StripDayPrefix(std::string_view line) {
         ++digitsEnd;
     if (digitsEnd == d) return line;
     size_t after = skip(digitsEnd);
-    if (after >= line.size()) return q > 0 ? line.substr(after) : line;
+    if (after >= line.size()) {
+        if (q > 0) number(d, digitsEnd);
+        return q > 0 ? line.substr(after) : line;
+    }
     const char c = line[after];
-    if (c == ':' || c == '=' || c == '.' || c == ')' || c == ',' || c == '-')
+    if (c == ':' || c == '=' || c == '.' || c == ')' || c == ',' || c == '-') {
+        number(d, digitsEnd);
         return line.substr(skip(after + 1));
+    }
     // A tab after the number separates a column of day numbers.
-    if (line[digitsEnd] == '\t') return line.substr(after);
+    if (line[digitsEnd] == '\t') {
+        number(d, digitsEnd);
+        return line.substr(after);
+    }
     // "Day 3 Genesis 1": the word makes it a prefix; "1 John 1" is a reference.
-    if (q > 0) return line.substr(after);
+    if (q > 0) {
+        number(d, digitsEnd);
+        return line.substr(after);
+    }
     return line;
 }
 
@@ -164,12 +244,15 @@ std::string TagText(std::string_view s) {
 
 } // namespace
 
-std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges) {
+std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges,
+                               std::string* warning) {
     CReferenceOptions options;
     options.bookOfLine = &bookOfLine;
     options.loneOneIsWholeChapter = true;
+    options.acceptVersesOfOtherNumberings = warning != nullptr;
     const CReferenceReading read = ReadReference(text, options);
     if (!read.Ok()) return read.error;
+    if (warning) *warning = read.warning;
     // One range a book, as the plan window shows readings.
     for (uint16_t book = read.firstBook; book <= read.lastBook; ++book) {
         const uint16_t from = book == read.firstBook ? read.first : BookFirst(book);
@@ -184,28 +267,46 @@ ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& o
     const std::string text = PlainDashes(ToUtf8(bytes));
     ReadingList list;
     const std::vector<std::string_view> lines = SplitLines(text);
+    // The day or date of the last numbered or dated line: a gap after it is kept as days without a reading.
+    DayKey last;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string line = Trim(lines[i]);
         if (line.empty() || line[0] == '#' || line[0] == '!' || line.rfind("//", 0) == 0) continue;
-        const std::string_view rest = StripDayPrefix(line);
+        DayKey key;
+        const std::string_view rest = StripDayPrefix(line, key);
+        if (key.kind != DayKey::none && key.kind == last.kind) {
+            const long gap = key.value - last.value;
+            if (gap <= 0 || gap > kMaxReadingListGap) {
+                list.problems.push_back(
+                    {i + 1, Shorten(line),
+                     gap <= 0 ? std::string(key.kind == DayKey::date ? "the date" : "the day") +
+                                    " is not after the one before"
+                              : "the day is too far from the one before"});
+                continue;
+            }
+            for (long g = 1; g < gap; ++g)
+                list.days.push_back({i + 1, {}, true});
+        }
+        if (key.kind != DayKey::none) last = key;
         ReadingListDay day;
         day.line = i + 1;
         uint16_t book = 0;
-        std::string reason;
+        bool& refused = day.keepsCalendar;
         size_t start = 0;
         for (size_t p = 0; p <= rest.size(); ++p) {
             if (p < rest.size() && rest[p] != ';' && rest[p] != ',') continue;
             const std::string piece = Trim(rest.substr(start, p - start));
             start = p + 1;
             if (piece.empty()) continue;
-            reason = ParseListReference(piece, book, day.ranges);
-            if (!reason.empty()) break;
+            std::string warning;
+            // A reference that cannot be read is left out; the day keeps its other readings.
+            if (std::string reason = ParseListReference(piece, book, day.ranges, &warning); !reason.empty()) {
+                list.problems.push_back({i + 1, Shorten(line), reason});
+                refused = true;
+            }
+            if (!warning.empty()) list.warnings.push_back({i + 1, Shorten(line), warning});
         }
-        if (!reason.empty()) {
-            list.problems.push_back({i + 1, Shorten(line), reason});
-            continue;
-        }
-        if (day.ranges.empty()) {
+        if (day.ranges.empty() && !refused) {
             ++list.emptyDays;
             if (!options.keepEmptyDays) continue;
         }
@@ -267,12 +368,24 @@ long ImportReadingList(IUiServices& ui, const std::string& inPath, const std::st
     }
     ReadingList list = ParseReadingList(bytes, {true});
     if (!list.problems.empty()) {
-        const std::string text =
-            std::to_string(list.problems.size()) + (list.problems.size() == 1 ? " line" : " lines") + " of " +
-            FileNameOf(inPath) + " cannot be read:\n\n" + DescribeProblems(list.problems) +
-            "\nSkip these lines and import the other days?";
-        if (!skipBad && ui.MessageBox({text, MbButtons::yesNo, MbIcon::exclamation, 1}) != IDYES) return -1;
+        std::set<size_t> lines;
+        for (const ReadingListProblem& p : list.problems)
+            lines.insert(p.line);
+        const std::string described = DescribeProblems(list.problems, skipBad ? list.problems.size() : 20);
+        const std::string text = std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines") +
+                                 " of " + FileNameOf(inPath) + " cannot be read:\n\n" + described +
+                                 "\nSkip what cannot be read and import the rest? Every day keeps its other "
+                                 "readings and its place.";
+        if (skipBad)
+            ui.MessageBox({"Skipped in " + FileNameOf(inPath) + ":\n" + described, MbButtons::ok,
+                           MbIcon::information, 0});
+        else if (ui.MessageBox({text, MbButtons::yesNo, MbIcon::exclamation, 1}) != IDYES)
+            return -1;
     }
+    if (!list.warnings.empty())
+        ui.MessageBox({"Read in " + FileNameOf(inPath) + " with this program's numbering:\n" +
+                           DescribeProblems(list.warnings, list.warnings.size()),
+                       MbButtons::ok, MbIcon::information, 0});
     if (list.emptyDays > 0 && list.emptyDays < list.days.size() && !keepEmptyDays) {
         const bool one = list.emptyDays == 1;
         const std::string text = std::to_string(list.emptyDays) + (one ? " day of " : " days of ") +
@@ -281,8 +394,13 @@ long ImportReadingList(IUiServices& ui, const std::string& inPath, const std::st
         keepEmptyDays = ui.MessageBox({text, MbButtons::yesNo, MbIcon::question, 1}) == IDYES;
     }
     if (!keepEmptyDays.value_or(false))
-        std::erase_if(list.days, [](const ReadingListDay& d) { return d.ranges.empty(); });
-    if (list.days.empty()) {
+        std::erase_if(list.days,
+                      [](const ReadingListDay& d) { return d.ranges.empty() && !d.keepsCalendar; });
+    // Left-out days at the end hold no later day in its place.
+    while (!list.days.empty() && list.days.back().ranges.empty() && list.days.back().keepsCalendar)
+        list.days.pop_back();
+    if (std::none_of(list.days.begin(), list.days.end(),
+                     [](const ReadingListDay& d) { return !d.ranges.empty(); })) {
         ReportError(ui, FileNameOf(inPath) + " holds no day with a reading. Nothing was written.");
         return -1;
     }
