@@ -5,6 +5,7 @@
 #include "CliUiServices.h"
 #include "CoverageCommands.h"
 
+#include "foundation/Clock.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
 #include "gallery/ReadingList.h"
@@ -18,7 +19,8 @@
 namespace {
 
 const char* const kPlanUsage =
-    "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM [TO] "
+    "plan new STEM TEMPLATE [--start YYYY-MM-DD [--skip-past]] | plan show STEM | plan finish STEM INDEX | "
+    "plan read STEM FROM [TO] "
     "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
     "| "
     "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
@@ -98,14 +100,23 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
     if (!input.empty() && input[0] == "import-list") return ImportList(input, out, err);
     CliArgs args;
-    bool yes = false, lifetimeOnly = false;
-    for (const std::string& a : input) {
-        if (CliOption(a, "--yes"))
+    bool yes = false, lifetimeOnly = false, skipPast = false;
+    std::optional<CJJulian> start;
+    for (size_t i = 0; i < input.size(); ++i) {
+        const std::string& a = input[i];
+        if (CliOption(a, "--yes")) {
             yes = true;
-        else if (CliOption(a, "--lifetime-only"))
+        } else if (CliOption(a, "--lifetime-only")) {
             lifetimeOnly = true;
-        else
+        } else if (CliOption(a, "--skip-past")) {
+            skipPast = true;
+        } else if (CliOption(a, "--start")) {
+            if (i + 1 >= input.size() || !(start = ParseIsoDate(input[i + 1])))
+                return UsageError(err, "--start needs a date YYYY-MM-DD");
+            ++i;
+        } else {
             args.push_back(a);
+        }
     }
     if (args.size() < 2) return UsageError(err, kPlanUsage);
     const std::string& sub = args[0];
@@ -115,6 +126,8 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     if (!known) return UsageError(err, "unknown plan command '" + sub + "'; " + kPlanUsage);
     if (args.size() != wanted) return UsageError(err, "wrong arguments; " + std::string(kPlanUsage));
     if (lifetimeOnly && sub != "read") return UsageError(err, "--lifetime-only belongs to plan read");
+    if ((start || skipPast) && sub != "new")
+        return UsageError(err, "--start and --skip-past belong to plan new");
 
     unsigned long index = 0;
     uint16_t from = 0, to = 0;
@@ -151,6 +164,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     bool done = true;
     if (sub == "new") {
         ui.chosenFile = args[2];
+        doc.SetNewPlanStart(start, skipPast);
         done = doc.NewPlan();
     } else if (sub == "show") {
         Show(doc, out);
