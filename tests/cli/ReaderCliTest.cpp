@@ -106,8 +106,7 @@ TEST(ReaderCli, TheDataDirectoryIsTheBaseWithoutBase) {
         {inHome, "today", 0, ""},
         // The first reader makes the directory.
         {inHome, "reader new Bob John Smith", 0, ""},
-        {inHome, "readers", 0,
-         "last\t\nBob\tJohn\tSmith\tBob\t\\\\Bob (John Smith)\\\\Bob\t"},
+        {inHome, "readers", 0, "last\t\nBob\tJohn\tSmith\tBob\t\\\\Bob (John Smith)\\\\Bob\t"},
         // A relative XDG_DATA_HOME is no place to keep data: home is used.
         {"cd / && HOME='" + home.Path() + "' XDG_DATA_HOME=rel ", "readers", 0, "last\t\nBob\t"},
         {inData, "readers", 0, "last\t\n"},
