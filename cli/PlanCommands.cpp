@@ -26,6 +26,17 @@ const char* const kPlanUsage =
     "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
     "[--skip-bad] [--keep-empty-days] | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
 
+// A calendar date as written: 2027-02-30 is refused, not taken for March 2.
+std::optional<CJJulian> ParseStartDate(const std::string& text) {
+    std::optional<CJJulian> d = ParseIsoDate(text);
+    if (!d) return d;
+    const size_t a = text.find('-'), b = text.rfind('-');
+    if (std::stoi(text.substr(a + 1, b - a - 1)) != d->GetMonth() ||
+        std::stoi(text.substr(b + 1)) != d->GetDay())
+        return std::nullopt;
+    return d;
+}
+
 // A day-by-day list made into a text import that New Plan reads.
 int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CliArgs args;
@@ -111,7 +122,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
         } else if (CliOption(a, "--skip-past")) {
             skipPast = true;
         } else if (CliOption(a, "--start")) {
-            if (i + 1 >= input.size() || !(start = ParseIsoDate(input[i + 1])))
+            if (i + 1 >= input.size() || !(start = ParseStartDate(input[i + 1])))
                 return UsageError(err, "--start needs a date YYYY-MM-DD");
             ++i;
         } else {

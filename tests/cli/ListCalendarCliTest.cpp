@@ -78,8 +78,11 @@ TEST(ListCalendarCli, ImportedListsKeepTheirDays) {
             << c.list << c.options;
     }
     // --start takes a date, and belongs to plan new.
-    EXPECT_EQ(RunCli("plan new " + Q(dir.Path("x")) + " " + Q(dir.Path("plan.txt")) + " --start soon").status,
-              2);
+    for (const char* start : {"soon", "2027-02-30", "2027-13-01", "2027-01-"})
+        EXPECT_EQ(RunCli("plan new " + Q(dir.Path("x")) + " " + Q(dir.Path("plan.txt")) + " --start " + start)
+                      .status,
+                  2)
+            << start;
     EXPECT_EQ(RunCli("plan show " + Q(dir.Path("p1")) + " --skip-past").status, 2);
     EXPECT_FALSE(FileExists(dir.Path("x.vnpln")));
 }
