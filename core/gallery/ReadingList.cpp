@@ -5,6 +5,7 @@
 #include "foundation/JJulian.h"
 #include "foundation/TextCodec.h"
 #include "framework/UiServices.h"
+#include "plan/PlanGenerator.h"
 #include "plan/TemplateText.h"
 #include "scripture/Bible.h"
 #include "scripture/ReferenceParser.h"
@@ -276,7 +277,9 @@ ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& o
         const std::string_view rest = StripDayPrefix(line, key);
         if (key.kind != DayKey::none && key.kind == last.kind) {
             const long gap = key.value - last.value;
-            if (gap <= 0 || gap > kMaxReadingListGap) {
+            // A plan holds at most kMaxAssignments days; gaps beyond them would only fill memory.
+            if (gap <= 0 || gap > kMaxReadingListGap ||
+                list.days.size() + static_cast<size_t>(gap) > kMaxAssignments) {
                 list.problems.push_back(
                     {i + 1, Shorten(line),
                      gap <= 0 ? std::string(key.kind == DayKey::date ? "the date" : "the day") +

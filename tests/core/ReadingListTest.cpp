@@ -312,6 +312,13 @@ TEST(ReadingList, DaysKeepTheListsNumbersAndDates) {
         EXPECT_EQ(bad, c.badLines) << c.list;
     }
     EXPECT_EQ(ParseReadingList("Day 1: Gen 1\nDay 9999: Gen 2\n").problems.size(), 1u);
+    // Gaps add up to no more days than a plan can hold.
+    std::string far;
+    for (int i = 0; i < 40; ++i)
+        far += "Day " + std::to_string(1 + i * 3000) + ": Gen 1\n";
+    const ReadingList capped = ParseReadingList(far);
+    EXPECT_EQ(capped.days.size(), 21u * 3000 + 1); // days 1 to 63001; day 66001 would pass 65535
+    EXPECT_EQ(capped.problems.size(), 18u);
 }
 
 TEST(ReadingList, AVerseOfAnotherNumberingIsItsChaptersLastWithAWarning) {

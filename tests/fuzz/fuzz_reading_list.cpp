@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                    : typed.error.empty())
         std::abort();
     for (const ReadingListDay& d : list.days) {
-        if (!options.keepEmptyDays && d.ranges.empty()) std::abort();
+        // Only days that keep the list's calendar are empty when empty days are not asked for.
+        if (!options.keepEmptyDays && d.ranges.empty() && !d.keepsCalendar) std::abort();
         for (const VerseRange& r : d.ranges)
             if (r.start > r.end || r.end >= total) std::abort();
     }
