@@ -2,6 +2,8 @@
 #include "CliText.h"
 
 #include <ostream>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -10,6 +12,18 @@ public:
     void SetRange(int) override {}
     void SetPos(int) override {}
 };
+
+// The window's questions name its buttons; here the answer is --yes or nothing.
+std::string CliQuestion(std::string text) {
+    const std::pair<std::string_view, std::string_view> words[] = {
+        {"Press OK to", "Give --yes to"},
+        {"Press CANCEL to", "Leave out --yes to"},
+    };
+    for (const auto& [from, to] : words)
+        for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+            text.replace(at, from.size(), to);
+    return text;
+}
 
 } // namespace
 
@@ -29,7 +43,8 @@ int CCliUiServices::MessageBox(const MessageBoxRequest& request) {
         return IDOK;
     }
     declined_ = true;
-    err_ << CliMessage(request.text) << "\n";
+    err_ << CliMessage(CliQuestion(request.text)) << "\n"
+         << "scrivane-cli: nothing was changed; run the command again with --yes to answer yes\n";
     return request.buttons == MbButtons::okCancel ? IDCANCEL : IDNO;
 }
 

@@ -62,13 +62,13 @@ int PlanGaps(const CliArgs& input, std::ostream& out, std::ostream& err) {
     std::array<int32_t, 7> weekdays{1, 1, 1, 1, 1, 1, 1};
     for (size_t i = 0; i < input.size(); ++i) {
         const std::string& a = input[i];
-        if (a == "--days" || a == "--weekdays") {
+        if (CliOption(a, "--days") || CliOption(a, "--weekdays")) {
             if (i + 1 >= input.size()) return UsageError(err, a + " needs a value; " + kGapsUsage);
             const std::string& v = input[++i];
-            if (a == "--days" && (!ParseUnsigned(v, 36500, days) || days == 0))
+            if (CliOption(a, "--days") && (!ParseUnsigned(v, 36500, days) || days == 0))
                 return UsageError(err, "--days takes a number of days from 1 to 36500");
-            if (a == "--days") haveDays = true;
-            if (a == "--weekdays" && !ParseWeekdays(v, weekdays))
+            if (CliOption(a, "--days")) haveDays = true;
+            if (CliOption(a, "--weekdays") && !ParseWeekdays(v, weekdays))
                 return UsageError(err, "--weekdays takes seven digits 0 or 1, Sunday first");
         } else {
             args.push_back(a);

@@ -87,10 +87,9 @@ int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
 }
 
 int NotesSet(const CliArgs& args, std::ostream& out, std::ostream& err) {
-    // A note for a book that is not in the Bible must not land on Genesis.
-    std::optional<CVerse> r = ParseCanonReference(args[1]);
-    if (!r) return UsageError(err, "'" + args[1] + "' does not name a book of the Bible");
-    uint16_t index = TheBible().GetVerseIndex(*r);
+    uint16_t index = 0;
+    std::string reason;
+    if (!ParseOneVerseArgument(args[1], index, reason)) return UsageError(err, reason);
     if (Refuse(MissingDirectoryMessage(args[0]), err)) return 1;
     CDirectoryLock lock;
     if (!LockForCommand(lock, ParentDirectory(args[0]), true, err)) return 1;

@@ -5,6 +5,7 @@
 #include "CliUiServices.h"
 #include "CoverageCommands.h"
 
+#include "foundation/Clock.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
 #include "framework/DocumentFiles.h"
@@ -20,11 +21,23 @@
 namespace {
 
 const char* const kPlanUsage =
-    "plan new STEM TEMPLATE | plan show STEM | plan finish STEM INDEX | plan read STEM FROM TO "
+    "plan new STEM TEMPLATE [--start YYYY-MM-DD [--skip-past]] | plan show STEM | plan finish STEM INDEX | "
+    "plan read STEM FROM [TO] "
     "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
     "| "
     "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
     "[--skip-bad] [--keep-empty-days] | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
+
+// A calendar date as written: 2027-02-30 is refused, not taken for March 2.
+std::optional<CJJulian> ParseStartDate(const std::string& text) {
+    std::optional<CJJulian> d = ParseIsoDate(text);
+    if (!d) return d;
+    const size_t a = text.find('-'), b = text.rfind('-');
+    if (std::stoi(text.substr(a + 1, b - a - 1)) != d->GetMonth() ||
+        std::stoi(text.substr(b + 1)) != d->GetDay())
+        return std::nullopt;
+    return d;
+}
 
 // A day-by-day list made into a text import that New Plan reads.
 int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
@@ -32,9 +45,9 @@ int ImportList(const CliArgs& input, std::ostream& out, std::ostream& err) {
     bool skipBad = false;
     bool keepEmptyDays = false;
     for (size_t i = 1; i < input.size(); ++i) {
-        if (input[i] == "--skip-bad")
+        if (CliOption(input[i], "--skip-bad"))
             skipBad = true;
-        else if (input[i] == "--keep-empty-days")
+        else if (CliOption(input[i], "--keep-empty-days"))
             keepEmptyDays = true;
         else
             args.push_back(input[i]);
@@ -100,30 +113,47 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
     if (!input.empty() && input[0] == "import-list") return ImportList(input, out, err);
     CliArgs args;
-    bool yes = false, lifetimeOnly = false;
-    for (const std::string& a : input) {
-        if (a == "--yes")
+    bool yes = false, lifetimeOnly = false, skipPast = false;
+    std::optional<CJJulian> start;
+    for (size_t i = 0; i < input.size(); ++i) {
+        const std::string& a = input[i];
+        if (CliOption(a, "--yes")) {
             yes = true;
-        else if (a == "--lifetime-only")
+        } else if (CliOption(a, "--lifetime-only")) {
             lifetimeOnly = true;
-        else
+        } else if (CliOption(a, "--skip-past")) {
+            skipPast = true;
+        } else if (CliOption(a, "--start")) {
+            if (i + 1 >= input.size() || !(start = ParseStartDate(input[i + 1])))
+                return UsageError(err, "--start needs a date YYYY-MM-DD");
+            ++i;
+        } else {
             args.push_back(a);
+        }
     }
     if (args.size() < 2) return UsageError(err, kPlanUsage);
     const std::string& sub = args[0];
-    const size_t wanted = sub == "new" || sub == "finish" ? 3 : sub == "read" ? 4 : 2;
+    const size_t wanted = sub == "new" || sub == "finish" ? 3 : sub == "read" ? args.size() == 3 ? 3 : 4 : 2;
     const bool known = sub == "new" || sub == "show" || sub == "finish" || sub == "read" || sub == "sync" ||
                        sub == "reset" || sub == "reset-lifetime" || sub == "properties";
     if (!known) return UsageError(err, "unknown plan command '" + sub + "'; " + kPlanUsage);
     if (args.size() != wanted) return UsageError(err, "wrong arguments; " + std::string(kPlanUsage));
     if (lifetimeOnly && sub != "read") return UsageError(err, "--lifetime-only belongs to plan read");
+    if ((start || skipPast) && sub != "new")
+        return UsageError(err, "--start and --skip-past belong to plan new");
 
     unsigned long index = 0;
     uint16_t from = 0, to = 0;
     if (sub == "finish" && !ParseUnsigned(args[2], 65535, index))
         return UsageError(err, "'" + args[2] + "' is not an assignment index");
-    if (sub == "read" && (!ParseVerseArgument(args[2], from) || !ParseVerseArgument(args[3], to)))
-        return UsageError(err, "FROM and TO are verse indices or references to a book of the Bible");
+    if (sub == "read") {
+        uint16_t ignored = 0;
+        std::string reason;
+        if (!ParseVerseRangeArgument(args[2], from, to, reason) ||
+            (args.size() == 4 && !ParseVerseRangeArgument(args[3], ignored, to, reason)))
+            return UsageError(err, reason);
+        if (to < from) return UsageError(err, "'" + args[3] + "' comes before '" + args[2] + "'");
+    }
     if (sub == "new" && !FileExists(CompleteTemplateExtension(args[2]))) {
         err << "scrivane-cli: " << CliMessage(args[2] + "\nCannot find this file.") << "\n";
         return 1;
@@ -156,6 +186,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     bool done = true;
     if (sub == "new") {
         ui.chosenFile = args[2];
+        doc.SetNewPlanStart(start, skipPast);
         done = doc.NewPlan();
     } else if (sub == "show") {
         Show(doc, out);

@@ -1,25 +1,19 @@
 #include "CliCommand.h"
 #include "CliText.h"
 
+#include "foundation/BaseDirectory.h"
 #include "foundation/ErrorMessages.h"
 #include "reader/ReaderFile.h"
 
 #include <ostream>
-#include <unistd.h>
 
 namespace {
-
-std::string WorkingDirectory() {
-    std::string buf(4096, '\0');
-    if (!::getcwd(buf.data(), buf.size())) return {};
-    return buf.c_str();
-}
 
 int Readers(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::string base;
     if (args.empty()) {
-        base = WorkingDirectory();
-    } else if (args.size() == 2 && args[0] == "--base" && !args[1].empty()) {
+        base = DefaultBaseDirectory();
+    } else if (args.size() == 2 && CliOption(args[0], "--base") && !args[1].empty()) {
         base = args[1];
     } else {
         return UsageError(err, "readers takes only --base DIR");

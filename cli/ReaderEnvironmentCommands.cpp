@@ -3,13 +3,13 @@
 #include "CliText.h"
 #include "CliUiServices.h"
 
+#include "foundation/BaseDirectory.h"
 #include "foundation/ErrorMessages.h"
 #include "reader/ReaderEnvironment.h"
 #include "reader/ReaderFile.h"
 
 #include <filesystem>
 #include <ostream>
-#include <unistd.h>
 
 namespace {
 
@@ -35,12 +35,6 @@ private:
     int questions_ = 0;
 };
 
-std::string WorkingDirectory() {
-    std::string buf(4096, '\0');
-    if (!::getcwd(buf.data(), buf.size())) return {};
-    return buf.c_str();
-}
-
 // The reader file keeps full general notes paths, which must not depend on
 // the directory a later program starts in.
 std::string AbsoluteBase(const std::string& base) {
@@ -55,15 +49,16 @@ std::string AbsoluteBase(const std::string& base) {
 
 int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CliArgs words;
-    std::string base = WorkingDirectory(), minimized;
+    std::string base = DefaultBaseDirectory(), minimized;
     bool yes = false, keepFiles = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--yes") {
+        if (CliOption(args[i], "--yes")) {
             yes = true;
-        } else if (args[i] == "--keep-files") {
+        } else if (CliOption(args[i], "--keep-files")) {
             keepFiles = true;
-        } else if ((args[i] == "--base" || args[i] == "--minimized") && i + 1 < args.size()) {
-            (args[i] == "--base" ? base : minimized) = args[i + 1];
+        } else if ((CliOption(args[i], "--base") || CliOption(args[i], "--minimized")) &&
+                   i + 1 < args.size()) {
+            (CliOption(args[i], "--base") ? base : minimized) = args[i + 1];
             ++i;
         } else {
             words.push_back(args[i]);
@@ -79,6 +74,12 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CReaderEnvironment env(ui);
     env.SetBaseDirectory(base);
     // The reader file and the reader directories change under the base directory's lock.
+    // The usual place is made on first use; a directory named with --base must be there.
+    if (std::string why = base == DefaultBaseDirectory() ? MakeBaseDirectory(base) : std::string();
+        !why.empty()) {
+        err << "scrivane-cli: " << CliMessage(why) << "\n";
+        return 1;
+    }
     CDirectoryLock lock;
     if (!LockForCommand(lock, base, true, err)) return 1;
     if (std::string why; !RecoverReaderCommit(base, &why)) {

@@ -10,7 +10,7 @@ namespace {
 
 int Verse(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CBible& bible = TheBible();
-    if (!args.empty() && args[0] == "--index") {
+    if (!args.empty() && CliOption(args[0], "--index")) {
         if (args.size() < 2) return UsageError(err, "verse --index needs at least one index");
         std::vector<uint16_t> indices;
         for (size_t i = 1; i < args.size(); ++i) {
@@ -26,14 +26,15 @@ int Verse(const CliArgs& args, std::ostream& out, std::ostream& err) {
         return 0;
     }
     if (args.empty()) return UsageError(err, "verse needs at least one reference text");
-    std::vector<CVerse> refs;
+    std::vector<uint16_t> indices;
     for (const std::string& text : args) {
-        std::optional<CVerse> r = ParseCanonReference(text);
-        if (!r) return UsageError(err, "'" + text + "' does not name a book of the Bible");
-        refs.push_back(*r);
+        uint16_t index = 0;
+        std::string reason;
+        if (!ParseOneVerseArgument(text, index, reason)) return UsageError(err, reason);
+        indices.push_back(index);
     }
-    for (const CVerse& r : refs)
-        out << bible.GetVerseIndex(r) << '\t' << bible.GetReferenceText(r) << '\n';
+    for (uint16_t index : indices)
+        out << index << '\t' << bible.GetReferenceText(bible.GetVerseAt(index)) << '\n';
     return 0;
 }
 

@@ -24,7 +24,7 @@ int Text(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CliArgs args;
     std::string module;
     for (size_t i = 0; i < input.size(); ++i) {
-        if (input[i] == "--module") {
+        if (CliOption(input[i], "--module")) {
             if (i + 1 >= input.size()) return UsageError(err, "--module needs a module name");
             module = input[++i];
         } else {
@@ -32,10 +32,12 @@ int Text(const CliArgs& input, std::ostream& out, std::ostream& err) {
         }
     }
     if (args.empty() || args.size() > 2) return UsageError(err, "text FROM [TO] [--module NAME]");
-    uint16_t from = 0, to = 0;
-    if (!ParseVerseArgument(args[0], from) || (args.size() == 2 && !ParseVerseArgument(args[1], to)))
-        return UsageError(err, "FROM and TO are verse indices or references");
-    if (args.size() == 1) to = from;
+    uint16_t from = 0, to = 0, ignored = 0;
+    std::string reason;
+    if (!ParseVerseRangeArgument(args[0], from, to, reason) ||
+        (args.size() == 2 && !ParseVerseRangeArgument(args[1], ignored, to, reason)))
+        return UsageError(err, reason);
+    if (to < from) return UsageError(err, "'" + args[1] + "' comes before '" + args[0] + "'");
     CPassage passage = TheBibleText().GetPassage(from, to, module);
     if (!passage.problem.empty()) {
         err << "scrivane-cli: " << CliMessage(passage.problem) << "\n";

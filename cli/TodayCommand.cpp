@@ -2,6 +2,7 @@
 #include "CliText.h"
 
 #include "coverage/PlanSchedule.h"
+#include "foundation/BaseDirectory.h"
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
 #include "reader/ReaderFile.h"
@@ -10,26 +11,19 @@
 
 #include <algorithm>
 #include <ostream>
-#include <unistd.h>
 
 namespace {
 
 constexpr const char* kUsage = "today [--base DIR] [READER...]";
 
-std::string CurrentDirectory() {
-    std::string buf(4096, '\0');
-    if (!::getcwd(buf.data(), buf.size())) return {};
-    return buf.c_str();
-}
-
 // One line a reader: name, due date, status, readings, and where the plan
 // stands (day, of, schedule) when there is one. Only reads: a damaged
 // plan file is reported and left exactly where and as it is.
 int TodayLines(const CliArgs& args, std::ostream& out, std::ostream& err) {
-    std::string base = CurrentDirectory();
+    std::string base = DefaultBaseDirectory();
     CliArgs names;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--base") {
+        if (CliOption(args[i], "--base")) {
             if (i + 1 >= args.size()) return UsageError(err, kUsage);
             base = args[++i];
         } else {

@@ -1,9 +1,12 @@
+#include "foundation/BaseDirectory.h"
 #include "framework/DisplayCheck.h"
 #include "framework/QuitOnSignal.h"
 #include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,10 +18,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::printf(
-            "usage: scrivane [FILE]\n"
-            "       scrivane --help | --version\n"
-            "Opens FILE (.vnpln, .vnnot or .txt) when given; the working directory is the base directory.\n");
+        std::printf("usage: scrivane [--base DIR] [FILE]\n"
+                    "       scrivane --help | --version\n"
+                    "Opens FILE (.vnpln, .vnnot or .txt) when given. The readers live in DIR, by default in\n"
+                    "${XDG_DATA_HOME:-~/.local/share}/Scrivane, which is made when missing.\n");
         return 0;
     }
     if (std::string why = NoDisplayReason(); !why.empty()) {
@@ -29,8 +32,34 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Scrivane");
     QApplication::setOrganizationName("Brennoch");
     QApplication::setWindowIcon(QIcon(":/images/scrivane.png"));
+    // The base directory becomes the working directory, which the application takes for it; a
+    // file named relative to where the program was started is made absolute first.
+    QStringList args = QApplication::arguments().mid(1);
+    std::string base = DefaultBaseDirectory();
+    if (const qsizetype at = args.indexOf("--base"); at >= 0) {
+        if (at + 1 >= args.size() || args[at + 1].isEmpty()) {
+            std::fprintf(stderr, "scrivane: --base needs a directory\n");
+            return 2;
+        }
+        base = QDir(args[at + 1]).absolutePath().toStdString();
+        args.remove(at, 2);
+        if (!QFileInfo(QString::fromStdString(base)).isDir()) {
+            std::fprintf(stderr, "scrivane: %s is not a directory\n", base.c_str());
+            return 1;
+        }
+    } else if (std::string why = MakeBaseDirectory(base); base.empty() || !why.empty()) {
+        std::fprintf(stderr, "scrivane: %s\n",
+                     base.empty() ? "no home directory is known; give --base DIR" : why.c_str());
+        return 1;
+    }
+    for (QString& arg : args)
+        if (!arg.startsWith('-')) arg = QFileInfo(arg).absoluteFilePath();
+    if (!QDir::setCurrent(QString::fromStdString(base))) {
+        std::fprintf(stderr, "scrivane: cannot work in %s\n", base.c_str());
+        return 1;
+    }
     CScrivaneApp scrivane;
-    if (!scrivane.InitInstance(QApplication::arguments().mid(1))) return 1;
+    if (!scrivane.InitInstance(args)) return 1;
     CQuitOnSignal quitOnSignal([&scrivane] {
         if (scrivane.MainFrame()) scrivane.MainFrame()->close();
     });

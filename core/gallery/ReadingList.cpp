@@ -2,18 +2,19 @@
 
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "foundation/JJulian.h"
 #include "foundation/TextCodec.h"
 #include "framework/UiServices.h"
+#include "plan/PlanGenerator.h"
 #include "plan/TemplateText.h"
 #include "scripture/Bible.h"
+#include "scripture/ReferenceParser.h"
 #include "scripture/Verse.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <filesystem>
 #include <optional>
-#include <unordered_map>
+#include <set>
 
 namespace {
 
@@ -25,10 +26,6 @@ bool Letter(char c) {
 }
 bool Space(char c) {
     return c == ' ' || c == '\t' || c == '\f' || c == '\v';
-}
-// Letters of other alphabets belong to a name too, so that it is shown whole when unknown.
-bool NameChar(char c) {
-    return Letter(c) || static_cast<unsigned char>(c) >= 0x80;
 }
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -42,221 +39,16 @@ std::string Key(std::string_view name) {
     return k;
 }
 
-// OSIS abbreviations in canon order, then spellings other lists use.
-constexpr std::array<const char*, 66> kOsis = {
-    "Gen",   "Exod", "Lev",  "Num",  "Deut", "Josh", "Judg",  "Ruth",   "1Sam",   "2Sam",  "1Kgs",
-    "2Kgs",  "1Chr", "2Chr", "Ezra", "Neh",  "Esth", "Job",   "Ps",     "Prov",   "Eccl",  "Song",
-    "Isa",   "Jer",  "Lam",  "Ezek", "Dan",  "Hos",  "Joel",  "Amos",   "Obad",   "Jonah", "Mic",
-    "Nah",   "Hab",  "Zeph", "Hag",  "Zech", "Mal",  "Matt",  "Mark",   "Luke",   "John",  "Acts",
-    "Rom",   "1Cor", "2Cor", "Gal",  "Eph",  "Phil", "Col",   "1Thess", "2Thess", "1Tim",  "2Tim",
-    "Titus", "Phlm", "Heb",  "Jas",  "1Pet", "2Pet", "1John", "2John",  "3John",  "Jude",  "Rev"};
-
-struct Alias {
-    const char* name;
-    uint16_t book;
-};
-constexpr Alias kAliases[] = {
-    {"Psalm", 19},     {"Pss", 19},         {"Psa", 19},         {"Song of Solomon", 22},
-    {"Canticles", 22}, {"Qoheleth", 21},    {"Philippians", 50}, {"Zechariah", 38},
-    {"Philemon", 57},  {"Revelations", 66}, {"Apocalypse", 66},  {"Jn", 43},
-    {"Mk", 41},        {"Mt", 40},          {"Lk", 42},          {"Jas", 59},
-};
-
-struct BookNames {
-    std::unordered_map<std::string, uint16_t> exact;
-    // Full names and long spellings, for unique prefixes ("Deuter", "Philipp").
-    std::vector<std::pair<std::string, uint16_t>> full;
-};
-
-const BookNames& Names() {
-    static const BookNames names = [] {
-        BookNames n;
-        CBible& bible = TheBible();
-        const uint16_t books = std::min<uint16_t>(bible.GetBookCount(), 66);
-        for (uint16_t b = 1; b <= books; ++b) {
-            std::string k = Key(bible.GetBookName(b));
-            n.exact.emplace(k, b);
-            n.full.emplace_back(k, b);
-            n.exact.emplace(Key(kOsis[b - 1]), b);
-        }
-        for (const Alias& a : kAliases) {
-            n.exact.emplace(Key(a.name), a.book);
-            n.full.emplace_back(Key(a.name), a.book);
-        }
-        return n;
-    }();
-    return names;
-}
-
-// "I Samuel", "II Kings", "III John": the Roman numeral becomes a digit.
-std::string ArabicPrefix(std::string_view name) {
-    static const std::pair<const char*, char> romans[] = {{"iii", '3'}, {"ii", '2'}, {"i", '1'}};
-    std::string lower;
-    for (char c : name)
-        lower += Lower(c);
-    for (const auto& [roman, digit] : romans) {
-        std::string_view r(roman);
-        if (lower.size() > r.size() && lower.compare(0, r.size(), r) == 0 &&
-            (Space(lower[r.size()]) || lower[r.size()] == '.'))
-            return std::string(1, digit) + std::string(name.substr(r.size()));
-    }
-    return std::string(name);
-}
-
-struct Part {
-    uint16_t book = 0; // 0 = no book named
-    std::optional<uint16_t> chapter;
-    std::optional<uint16_t> verse;
-};
-
-class RefReader {
-public:
-    explicit RefReader(std::string_view s) : s_(s) {}
-
-    void SkipSpaces() {
-        while (pos_ < s_.size() && Space(s_[pos_]))
-            ++pos_;
-    }
-    bool AtEnd() {
-        SkipSpaces();
-        return pos_ >= s_.size();
-    }
-    bool AtDigit() {
-        SkipSpaces();
-        return pos_ < s_.size() && Digit(s_[pos_]);
-    }
-    char Peek() {
-        SkipSpaces();
-        return pos_ < s_.size() ? s_[pos_] : '\0';
-    }
-    void Take() { ++pos_; }
-    size_t Pos() const { return pos_; }
-
-    // A book name: an optional leading number ("1 Kings", "1Kgs") and words
-    // of letters ("Song of Songs"), dots of abbreviations skipped. Empty when
-    // the text here is no book name.
-    std::string BookName() {
-        SkipSpaces();
-        size_t start = pos_, p = pos_;
-        if (p < s_.size() && Digit(s_[p])) {
-            ++p;
-            while (p < s_.size() && (Space(s_[p]) || s_[p] == '.'))
-                ++p;
-            if (p >= s_.size() || !NameChar(s_[p])) return {};
-        }
-        if (p >= s_.size() || !NameChar(s_[p])) return {};
-        size_t end = p;
-        while (p < s_.size()) {
-            if (NameChar(s_[p])) {
-                end = ++p;
-            } else if (Space(s_[p]) || s_[p] == '.') {
-                size_t q = p;
-                while (q < s_.size() && (Space(s_[q]) || s_[q] == '.'))
-                    ++q;
-                // "through" and "to" join references; they are no part of a name.
-                if (q < s_.size() && NameChar(s_[q]) && !JoinWordAt(q)) {
-                    p = q;
-                } else {
-                    break;
-                }
-            } else {
-                break;
-            }
-        }
-        pos_ = end;
-        while (pos_ < s_.size() && s_[pos_] == '.')
-            ++pos_;
-        return std::string(s_.substr(start, end - start));
-    }
-
-    // A number of at most four digits; nothing when there is none.
-    std::optional<uint16_t> Number() {
-        if (!AtDigit()) return std::nullopt;
-        uint32_t n = 0;
-        size_t digits = 0;
-        while (pos_ < s_.size() && Digit(s_[pos_])) {
-            n = std::min<uint32_t>(n * 10 + static_cast<uint32_t>(s_[pos_] - '0'), 9999);
-            ++pos_;
-            ++digits;
-        }
-        return static_cast<uint16_t>(n);
-    }
-
-    // "-", an en or em dash (already made "-"), "through" or "to".
-    bool Join() {
-        SkipSpaces();
-        if (pos_ < s_.size() && s_[pos_] == '-') {
-            ++pos_;
-            return true;
-        }
-        if (size_t len = JoinWordAt(pos_)) {
-            pos_ += len;
-            return true;
-        }
-        return false;
-    }
-
-    // Chapter and verse separator: ":" always, "." between two numbers (OSIS "Gen.1.1").
-    bool VerseSeparator() {
-        if (pos_ < s_.size() && (s_[pos_] == ':' || s_[pos_] == '.') && pos_ + 1 < s_.size() &&
-            Digit(s_[pos_ + 1])) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
-
-private:
-    size_t JoinWordAt(size_t p) const {
-        for (std::string_view w : {std::string_view("through"), std::string_view("to")}) {
-            if (p + w.size() > s_.size()) continue;
-            bool same = true;
-            for (size_t i = 0; i < w.size(); ++i)
-                if (Lower(s_[p + i]) != w[i]) same = false;
-            if (same && (p + w.size() == s_.size() || !Letter(s_[p + w.size()]))) return w.size();
-        }
-        return 0;
-    }
-
-    std::string_view s_;
-    size_t pos_ = 0;
-};
-
-std::string BookLabel(uint16_t b) {
-    return TheBible().GetBookName(b);
-}
-
-// Chapter and verse checks against the canon; the reason, or empty.
-std::string CheckChapter(uint16_t b, uint16_t c) {
-    CBible& bible = TheBible();
-    if (c == 0 || c > bible.GetChapterCount(b))
-        return BookLabel(b) + " has " + std::to_string(bible.GetChapterCount(b)) +
-               (bible.GetChapterCount(b) == 1 ? " chapter" : " chapters");
-    return {};
-}
-
-std::string CheckVerse(uint16_t b, uint16_t c, uint16_t v) {
-    if (std::string r = CheckChapter(b, c); !r.empty()) return r;
-    CBible& bible = TheBible();
-    if (!bible.IsValidVerse(b, c, v))
-        return BookLabel(b) + " " + std::to_string(c) + " has no verse " + std::to_string(v);
-    return {};
-}
-
 uint16_t Index(uint16_t b, uint16_t c, uint16_t v) {
     return TheBible().GetVerseIndex(b, c, v);
 }
-uint16_t ChapterFirst(uint16_t b, uint16_t c) {
-    return Index(b, c, TheBible().GetFirstVerse(b, c));
-}
-uint16_t ChapterLast(uint16_t b, uint16_t c) {
-    return Index(b, c, TheBible().GetLastVerse(b, c));
-}
 uint16_t BookFirst(uint16_t b) {
-    return ChapterFirst(b, 1);
+    return Index(b, 1, TheBible().GetFirstVerse(b, 1));
 }
 uint16_t BookLast(uint16_t b) {
-    return ChapterLast(b, TheBible().GetChapterCount(b));
+    CBible& bible = TheBible();
+    const uint16_t c = bible.GetChapterCount(b);
+    return Index(b, c, bible.GetLastVerse(b, c));
 }
 
 std::string Shorten(std::string_view s) {
@@ -285,9 +77,37 @@ std::string PlainDashes(std::string_view s) {
     return out;
 }
 
-// Strips a day's prefix: a date ("2027-01-04,"), "Day 3:", "3:" "3." "3)" or a
-// properties key ("3=", "day3="). Returns the rest.
-std::string_view StripDayPrefix(std::string_view line) {
+// Where a line puts its day: by number ("Day 3", "3="), by date, or not at all.
+struct DayKey {
+    enum Kind { none, number, date } kind = none;
+    long value = 0; // the day number, or the date's day number
+};
+
+// "Jan 1", "January 1", "Sept. 14": the month (1 to 12) and where the day number starts; 0 when none.
+int MonthNameAt(std::string_view line, size_t& end) {
+    static const char* const months[] = {"january",   "february", "march",    "april",
+                                         "may",       "june",     "july",     "august",
+                                         "september", "october",  "november", "december"};
+    size_t q = 0;
+    while (q < line.size() && Letter(line[q]))
+        ++q;
+    if (q < 3) return 0;
+    const std::string word = Key(line.substr(0, q));
+    for (int m = 0; m < 12; ++m) {
+        const std::string_view full(months[m]);
+        // The full name, its first three letters, or "sept".
+        if (word == full || word == full.substr(0, 3) || (m == 8 && word == "sept")) {
+            end = q < line.size() && line[q] == '.' ? q + 1 : q;
+            return m + 1;
+        }
+    }
+    return 0;
+}
+
+// Strips a day's prefix: a date ("2027-01-04,", "Jan 1:", "January 1 -"), "Day 3:", "3:" "3."
+// "3)" or a properties key ("3=", "day3="). Returns the rest; key says which day the line names.
+std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
+    key = {};
     auto skip = [&](size_t p) {
         while (p < line.size() && Space(line[p]))
             ++p;
@@ -303,10 +123,43 @@ std::string_view StripDayPrefix(std::string_view line) {
         }
         if (date && (line.size() == 10 || Space(line[10]) || line[10] == ',' || line[10] == ':' ||
                      line[10] == ';' || line[10] == '=')) {
+            const int y = std::stoi(std::string(line.substr(0, 4))),
+                      m = std::stoi(std::string(line.substr(5, 2))),
+                      d = std::stoi(std::string(line.substr(8, 2)));
+            if (m >= 1 && m <= 12 && d >= 1 && d <= 31) {
+                key = {DayKey::date, CJJulian::Day(static_cast<int16_t>(y), static_cast<int16_t>(m),
+                                                   static_cast<int16_t>(d))
+                                         .GetDayNumber()};
+            }
             p = skip(10);
             if (p < line.size() && (line[p] == ',' || line[p] == ':' || line[p] == ';' || line[p] == '='))
                 p = skip(p + 1);
             return line.substr(p);
+        }
+    }
+    // A month's name and a day: "Jan 1: Gen 1-2", "January 1 - Gen 1". The year is not
+    // written; a leap year holds every such date, Feb 29 too.
+    if (size_t nameEnd = 0; int month = MonthNameAt(line, nameEnd)) {
+        size_t d = skip(nameEnd), e = d;
+        while (e < line.size() && Digit(line[e]) && e - d < 2)
+            ++e;
+        static const int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const int day = e > d ? std::stoi(std::string(line.substr(d, e - d))) : 0;
+        size_t after = skip(e);
+        // "Mar 1-3" is Mark; a date is followed by a colon, a comma, a full stop or a spaced dash.
+        const bool separated =
+            after < line.size() &&
+            (line[after] == ':' || line[after] == ',' || line[after] == '.' ||
+             (line[after] == '-' && after > e && after + 1 < line.size() && Space(line[after + 1])));
+        std::string next;
+        for (size_t w = after; w < line.size() && Letter(line[w]); ++w)
+            next += Lower(line[w]);
+        const bool word = after > e && !next.empty() && next != "to" && next != "through";
+        if (day >= 1 && day <= days[month - 1] && (separated || word)) {
+            key = {
+                DayKey::date,
+                CJJulian::Day(2024, static_cast<int16_t>(month), static_cast<int16_t>(day)).GetDayNumber()};
+            return line.substr(separated ? skip(after + 1) : after);
         }
     }
     // A key of letters then digits: "Day 3", "day3", "3".
@@ -314,12 +167,18 @@ std::string_view StripDayPrefix(std::string_view line) {
     while (q < line.size() && Letter(line[q]))
         ++q;
     const std::string word = Key(line.substr(0, q));
+    auto number = [&](size_t from, size_t to) {
+        key = {DayKey::number, std::stol(std::string(line.substr(from, std::min<size_t>(to - from, 9))))};
+    };
     if (q > 0 && word != "day" && word != "d") {
         // A properties key of other letters, such as "reading3=".
         size_t r = q;
         while (r < line.size() && Digit(line[r]))
             ++r;
-        if (r > q && skip(r) < line.size() && line[skip(r)] == '=') return line.substr(skip(skip(r) + 1));
+        if (r > q && skip(r) < line.size() && line[skip(r)] == '=') {
+            number(q, r);
+            return line.substr(skip(skip(r) + 1));
+        }
         return line;
     }
     size_t d = skip(q);
@@ -328,14 +187,25 @@ std::string_view StripDayPrefix(std::string_view line) {
         ++digitsEnd;
     if (digitsEnd == d) return line;
     size_t after = skip(digitsEnd);
-    if (after >= line.size()) return q > 0 ? line.substr(after) : line;
+    if (after >= line.size()) {
+        if (q > 0) number(d, digitsEnd);
+        return q > 0 ? line.substr(after) : line;
+    }
     const char c = line[after];
-    if (c == ':' || c == '=' || c == '.' || c == ')' || c == ',' || c == '-')
+    if (c == ':' || c == '=' || c == '.' || c == ')' || c == ',' || c == '-') {
+        number(d, digitsEnd);
         return line.substr(skip(after + 1));
+    }
     // A tab after the number separates a column of day numbers.
-    if (line[digitsEnd] == '\t') return line.substr(after);
+    if (line[digitsEnd] == '\t') {
+        number(d, digitsEnd);
+        return line.substr(after);
+    }
     // "Day 3 Genesis 1": the word makes it a prefix; "1 John 1" is a reference.
-    if (q > 0) return line.substr(after);
+    if (q > 0) {
+        number(d, digitsEnd);
+        return line.substr(after);
+    }
     return line;
 }
 
@@ -375,102 +245,19 @@ std::string TagText(std::string_view s) {
 
 } // namespace
 
-uint16_t FindListBook(std::string_view rawName) {
-    const std::string key = Key(ArabicPrefix(rawName));
-    if (key.empty()) return 0;
-    const BookNames& names = Names();
-    if (auto it = names.exact.find(key); it != names.exact.end()) return it->second;
-    // A unique beginning of a full name: "Deut" is known, "Deuter" is Deuteronomy too.
-    uint16_t found = 0;
-    if (key.size() < 3) return 0;
-    for (const auto& [full, book] : names.full) {
-        if (full.compare(0, key.size(), key) != 0) continue;
-        if (found != 0 && found != book) return 0;
-        found = book;
-    }
-    return found;
-}
-
-std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges) {
-    CBible& bible = TheBible();
-    RefReader in(text);
-    Part a, b;
-    std::string name = in.BookName();
-    if (!name.empty()) {
-        a.book = FindListBook(name);
-        if (a.book == 0) return "unknown book \"" + Shorten(name) + "\"";
-    } else {
-        if (bookOfLine == 0) return "no book named";
-        a.book = bookOfLine;
-    }
-    a.chapter = in.Number();
-    if (a.chapter && in.VerseSeparator()) a.verse = in.Number();
-    bool range = false;
-    if (!in.AtEnd()) {
-        if (!in.Join()) return "cannot read \"" + Shorten(text) + "\"";
-        range = true;
-        std::string second = in.BookName();
-        if (!second.empty()) {
-            b.book = FindListBook(second);
-            if (b.book == 0) return "unknown book \"" + Shorten(second) + "\"";
-        }
-        b.chapter = in.Number();
-        if (b.chapter && in.VerseSeparator()) b.verse = in.Number();
-        if (!in.AtEnd()) return "cannot read \"" + Shorten(text) + "\"";
-        if (b.book == 0 && !b.chapter) return "the range \"" + Shorten(text) + "\" has no end";
-    }
-    bookOfLine = a.book;
-
-    const bool aOneChapter = bible.GetChapterCount(a.book) == 1;
-    // In a book of one chapter a lone number is a verse ("Jude 5"); a lone
-    // "1" without a range is the whole chapter, as chapter lists write it.
-    if (aOneChapter && a.chapter && !a.verse && (range || *a.chapter != 1)) {
-        a.verse = a.chapter;
-        a.chapter = 1;
-    }
-    uint16_t start = 0;
-    if (a.chapter && a.verse) {
-        if (std::string r = CheckVerse(a.book, *a.chapter, *a.verse); !r.empty()) return r;
-        start = Index(a.book, *a.chapter, *a.verse);
-    } else if (a.chapter) {
-        if (std::string r = CheckChapter(a.book, *a.chapter); !r.empty()) return r;
-        start = ChapterFirst(a.book, *a.chapter);
-    } else {
-        start = BookFirst(a.book);
-    }
-
-    uint16_t end = 0;
-    uint16_t endBook = a.book;
-    if (!range) {
-        if (a.chapter && a.verse)
-            end = start;
-        else if (a.chapter)
-            end = ChapterLast(a.book, *a.chapter);
-        else
-            end = BookLast(a.book);
-    } else {
-        endBook = b.book ? b.book : a.book;
-        const bool bOneChapter = bible.GetChapterCount(endBook) == 1;
-        if (b.chapter && !b.verse && (bOneChapter || (b.book == 0 && a.verse))) {
-            // A lone number after a verse, or in a one-chapter book: a verse.
-            b.verse = b.chapter;
-            b.chapter = b.book == 0 && a.chapter ? *a.chapter : 1;
-        }
-        if (b.chapter && b.verse) {
-            if (std::string r = CheckVerse(endBook, *b.chapter, *b.verse); !r.empty()) return r;
-            end = Index(endBook, *b.chapter, *b.verse);
-        } else if (b.chapter) {
-            if (std::string r = CheckChapter(endBook, *b.chapter); !r.empty()) return r;
-            end = ChapterLast(endBook, *b.chapter);
-        } else {
-            end = BookLast(endBook);
-        }
-        if (endBook < a.book || end < start) return "the range \"" + Shorten(text) + "\" runs backwards";
-    }
+std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges,
+                               std::string* warning) {
+    CReferenceOptions options;
+    options.bookOfLine = &bookOfLine;
+    options.loneOneIsWholeChapter = true;
+    options.acceptVersesOfOtherNumberings = warning != nullptr;
+    const CReferenceReading read = ReadReference(text, options);
+    if (!read.Ok()) return read.error;
+    if (warning) *warning = read.warning;
     // One range a book, as the plan window shows readings.
-    for (uint16_t book = a.book; book <= endBook; ++book) {
-        const uint16_t from = book == a.book ? start : BookFirst(book);
-        const uint16_t to = book == endBook ? end : BookLast(book);
+    for (uint16_t book = read.firstBook; book <= read.lastBook; ++book) {
+        const uint16_t from = book == read.firstBook ? read.first : BookFirst(book);
+        const uint16_t to = book == read.lastBook ? read.last : BookLast(book);
         ranges.push_back({from, to});
     }
     return {};
@@ -481,28 +268,48 @@ ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& o
     const std::string text = PlainDashes(ToUtf8(bytes));
     ReadingList list;
     const std::vector<std::string_view> lines = SplitLines(text);
+    // The day or date of the last numbered or dated line: a gap after it is kept as days without a reading.
+    DayKey last;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string line = Trim(lines[i]);
         if (line.empty() || line[0] == '#' || line[0] == '!' || line.rfind("//", 0) == 0) continue;
-        const std::string_view rest = StripDayPrefix(line);
+        DayKey key;
+        const std::string_view rest = StripDayPrefix(line, key);
+        if (key.kind != DayKey::none && key.kind == last.kind) {
+            const long gap = key.value - last.value;
+            // A plan holds at most kMaxAssignments days; gaps beyond them would only fill memory.
+            if (gap <= 0 || gap > kMaxReadingListGap ||
+                list.days.size() + static_cast<size_t>(gap) > kMaxAssignments) {
+                list.problems.push_back(
+                    {i + 1, Shorten(line),
+                     gap <= 0 ? std::string(key.kind == DayKey::date ? "the date" : "the day") +
+                                    " is not after the one before"
+                              : "the day is too far from the one before"});
+                continue;
+            }
+            for (long g = 1; g < gap; ++g)
+                list.days.push_back({i + 1, {}, true});
+        }
+        if (key.kind != DayKey::none) last = key;
         ReadingListDay day;
         day.line = i + 1;
         uint16_t book = 0;
-        std::string reason;
+        bool& refused = day.keepsCalendar;
         size_t start = 0;
         for (size_t p = 0; p <= rest.size(); ++p) {
             if (p < rest.size() && rest[p] != ';' && rest[p] != ',') continue;
             const std::string piece = Trim(rest.substr(start, p - start));
             start = p + 1;
             if (piece.empty()) continue;
-            reason = ParseListReference(piece, book, day.ranges);
-            if (!reason.empty()) break;
+            std::string warning;
+            // A reference that cannot be read is left out; the day keeps its other readings.
+            if (std::string reason = ParseListReference(piece, book, day.ranges, &warning); !reason.empty()) {
+                list.problems.push_back({i + 1, Shorten(line), reason});
+                refused = true;
+            }
+            if (!warning.empty()) list.warnings.push_back({i + 1, Shorten(line), warning});
         }
-        if (!reason.empty()) {
-            list.problems.push_back({i + 1, Shorten(line), reason});
-            continue;
-        }
-        if (day.ranges.empty()) {
+        if (day.ranges.empty() && !refused) {
             ++list.emptyDays;
             if (!options.keepEmptyDays) continue;
         }
@@ -564,12 +371,24 @@ long ImportReadingList(IUiServices& ui, const std::string& inPath, const std::st
     }
     ReadingList list = ParseReadingList(bytes, {true});
     if (!list.problems.empty()) {
-        const std::string text =
-            std::to_string(list.problems.size()) + (list.problems.size() == 1 ? " line" : " lines") + " of " +
-            FileNameOf(inPath) + " cannot be read:\n\n" + DescribeProblems(list.problems) +
-            "\nSkip these lines and import the other days?";
-        if (!skipBad && ui.MessageBox({text, MbButtons::yesNo, MbIcon::exclamation, 1}) != IDYES) return -1;
+        std::set<size_t> lines;
+        for (const ReadingListProblem& p : list.problems)
+            lines.insert(p.line);
+        const std::string described = DescribeProblems(list.problems, skipBad ? list.problems.size() : 20);
+        const std::string text = std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines") +
+                                 " of " + FileNameOf(inPath) + " cannot be read:\n\n" + described +
+                                 "\nSkip what cannot be read and import the rest? Every day keeps its other "
+                                 "readings and its place.";
+        if (skipBad)
+            ui.MessageBox({"Skipped in " + FileNameOf(inPath) + ":\n" + described, MbButtons::ok,
+                           MbIcon::information, 0});
+        else if (ui.MessageBox({text, MbButtons::yesNo, MbIcon::exclamation, 1}) != IDYES)
+            return -1;
     }
+    if (!list.warnings.empty())
+        ui.MessageBox({"Read in " + FileNameOf(inPath) + " with this program's numbering:\n" +
+                           DescribeProblems(list.warnings, list.warnings.size()),
+                       MbButtons::ok, MbIcon::information, 0});
     if (list.emptyDays > 0 && list.emptyDays < list.days.size() && !keepEmptyDays) {
         const bool one = list.emptyDays == 1;
         const std::string text = std::to_string(list.emptyDays) + (one ? " day of " : " days of ") +
@@ -578,8 +397,13 @@ long ImportReadingList(IUiServices& ui, const std::string& inPath, const std::st
         keepEmptyDays = ui.MessageBox({text, MbButtons::yesNo, MbIcon::question, 1}) == IDYES;
     }
     if (!keepEmptyDays.value_or(false))
-        std::erase_if(list.days, [](const ReadingListDay& d) { return d.ranges.empty(); });
-    if (list.days.empty()) {
+        std::erase_if(list.days,
+                      [](const ReadingListDay& d) { return d.ranges.empty() && !d.keepsCalendar; });
+    // Left-out days at the end hold no later day in its place.
+    while (!list.days.empty() && list.days.back().ranges.empty() && list.days.back().keepsCalendar)
+        list.days.pop_back();
+    if (std::none_of(list.days.begin(), list.days.end(),
+                     [](const ReadingListDay& d) { return !d.ranges.empty(); })) {
         ReportError(ui, FileNameOf(inPath) + " holds no day with a reading. Nothing was written.");
         return -1;
     }

@@ -18,9 +18,15 @@ class IUiServices;
 // reads as any text import.
 
 struct ReadingListDay {
-    size_t line = 0; // 1-based line of the list
+    size_t line = 0; // 1-based line of the list; of the next day's line for a gap in its numbering
     std::vector<VerseRange> ranges;
+    // A day without a reading that keeps the list's calendar: a gap in its
+    // numbering, or a day whose references were all left out.
+    bool keepsCalendar = false;
 };
+
+// Numbered or dated days further apart than this are taken for a mistake.
+inline constexpr long kMaxReadingListGap = 3660;
 
 struct ReadingListProblem {
     size_t line = 0;
@@ -30,7 +36,10 @@ struct ReadingListProblem {
 
 struct ReadingList {
     std::vector<ReadingListDay> days;
+    // References that cannot be read, each left out of its day; the day keeps its other readings.
     std::vector<ReadingListProblem> problems;
+    // References read with a change, such as a verse of another numbering read as its chapter's last.
+    std::vector<ReadingListProblem> warnings;
     // Day lines that named no reading; kept as days only when asked for.
     size_t emptyDays = 0;
 };
@@ -41,18 +50,19 @@ struct ReadingListOptions {
 
 // Reads the list: UTF-8 (with or without a byte order mark) or Windows-1252,
 // lines ended by LF, CR LF or CR. Blank lines and lines starting with "#",
-// "!" or "//" are not days. Never throws.
+// "!" or "//" are not days. Days keep the list's calendar: a gap in the day
+// numbers or dates ("Day 1", "Day 2", "Day 5"; "Jan 1", "Jan 3") is kept as
+// days without a reading. Never throws.
 ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& options = {});
 
 // One reference, such as "Genesis 1-3", "1 Sam 3:1-4:22", "Gen.1.1-Gen.2.3" or
 // "Jude 1 through Jude 25", added to ranges as one range per book. bookOfLine
 // is the book of the reference before it on the same line (used and updated).
-// Returns the reason it cannot be read, empty on success.
-std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges);
-
-// The book of a name or abbreviation ("Genesis", "gen", "1 Sam", "Song of
-// Solomon", "Matt"); 0 when none or more than one book fits.
-uint16_t FindListBook(std::string_view name);
+// Returns the reason it cannot be read, empty on success. With warning, a
+// verse a little beyond its chapter's end ("3 John 1:15", as other numberings
+// count) is read as the chapter's last verse and warning says so.
+std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std::vector<VerseRange>& ranges,
+                               std::string* warning = nullptr);
 
 // The text-import file of the list: its title and description tags, every
 // day a reading day, and each day's readings as explicit references.

@@ -931,12 +931,23 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
         if (readInPlan.size() < verses) readInPlan.resize(verses, 0);
         RecountPlan();
         elements.clear();
-        startDate = Today();
+        startDate = newPlanStart_.value_or(Today());
         planDirty = true;
         if (form == TemplateForm::text)
             ImportParsedPlan(std::move(import), progress.get());
         else if (form == TemplateForm::archive)
             GenerateFromTemplate(t, progress.get());
+        if (newPlanSkipsPast_) {
+            const CJJulian today = Today();
+            std::erase_if(elements, [&today](const CPlanElement& e) { return e.GetScheduledDate() < today; });
+            std::fill(inPlan.begin(), inPlan.end(), 0);
+            for (const CPlanElement& e : elements)
+                for (const VerseRange& r : e.Ranges())
+                    MarkRangeInPlan(r.start, r.end);
+            RecountPlan();
+        }
+        newPlanStart_.reset();
+        newPlanSkipsPast_ = false;
         progress.reset();
         change.message = "New reading plan made from " + FileNameOf(path) + ": " +
                          std::to_string(elements.size()) +

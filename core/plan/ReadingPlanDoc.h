@@ -173,6 +173,13 @@ public:
     // New Plan from a chosen file, without the questions: false when the file
     // could not be read, in which case the current plan is untouched.
     bool NewPlanFromFile(const std::string& path);
+    // The next new plan starts on start instead of today, so that a reader can
+    // join a dated plan part-way; skipPast leaves out its readings dated
+    // before today instead of having them overdue.
+    void SetNewPlanStart(std::optional<CJJulian> start, bool skipPast) {
+        newPlanStart_ = start;
+        newPlanSkipsPast_ = skipPast;
+    }
     // The three lines of Plan Properties.
     std::array<std::string, 3> GetPropertiesLines() const;
     std::string GetPropertiesText() const;
@@ -268,6 +275,8 @@ private:
     std::vector<uint8_t> inPlan;
     std::vector<uint8_t> readInPlan;
     CJJulian startDate;
+    std::optional<CJJulian> newPlanStart_;
+    bool newPlanSkipsPast_ = false;
     std::string templateTitle;
     std::string templateFormat;
     std::string templateDescription;

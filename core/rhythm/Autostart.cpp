@@ -55,6 +55,8 @@ std::string AutostartEntry(const std::string& program, const std::string& baseDi
            "Comment=Today's Bible reading\n"
            "Exec=" +
            KeyValue(ExecQuoted(program)) + " " + kAutostartArgument +
+           // The program no longer takes its working directory for the base.
+           " --base " + KeyValue(ExecQuoted(baseDirectory)) +
            "\n"
            "Path=" +
            KeyValue(baseDirectory) +

@@ -71,19 +71,6 @@ ReferenceParts SplitReference(const std::string& input) {
 
 } // namespace
 
-std::optional<CVerse> ParseCanonReference(const std::string& input) {
-    CBible& bible = TheBible();
-    ReferenceParts p = SplitReference(input);
-    std::string text = p.text;
-    if (p.name == "Psalm")
-        text = "Psalms" + text.substr(p.name.size());
-    else if (!bible.IsValidBook(bible.FindBook(p.name)))
-        return std::nullopt;
-    CVerse r;
-    r.SetFromText(text);
-    return r;
-}
-
 void CVerse::SetFromText(const std::string& input) {
     CBible& bible = TheBible();
     ReferenceParts parts = SplitReference(input);

@@ -2,7 +2,6 @@
 #include "Bible.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 class CArchive;
@@ -74,9 +73,3 @@ private:
     uint16_t chapter = 1;
     uint16_t verse = 1;
 };
-
-// For readers of references that must not take an unknown book for Genesis
-// (the command line): the reference SetFromText reads from text when its book
-// name names a book of the canon, the common singular "Psalm" counting as
-// "Psalms"; nothing when it names none. SetFromText itself still repairs.
-std::optional<CVerse> ParseCanonReference(const std::string& text);

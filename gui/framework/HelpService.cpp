@@ -48,6 +48,9 @@ std::map<int, const char*> MakePopupTexts() {
         {1058, "Counts the reading in your lifetime reading and marks the verses of the current plan as "
                "read."},
         {1063, "The last verse of the reading."},
+        {1140, "Type the reading as you would write it, such as Ps 23, John 3:16-18 or 1 Cor 13, and press "
+               "Enter. The verses below show what was read; a reference the Bible does not have is refused "
+               "with the reason."},
         {1072, "Choose the first verse of the reading."},
         {1073, "Choose the last verse of the reading."},
         {1074, "Shows the previous month."},

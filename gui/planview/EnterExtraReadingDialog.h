@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -33,11 +34,17 @@ public:
     QLineEdit* EndBox() const { return endText_; }
     QRadioButton* LifetimeOnlyButton() const { return lifetimeOnly_; }
     QRadioButton* PlanTooButton() const { return planToo_; }
+    // Where a reference is typed ("Ps 23", "John 3:16-18"); Enter records it.
+    QLineEdit* ReferenceBox() const { return reference_; }
+    // Why the typed reference was refused; empty while there is none.
+    QString ReferenceProblem() const;
 
     void accept() override;
 
 private:
     void UpdateTexts();
+    // Takes the typed reference as the start and end verses; false, with the reason shown, when refused.
+    bool TakeReference();
     void PickVerse(bool start);
 
     CVerse startVerse_;
@@ -45,6 +52,9 @@ private:
     uint16_t startIndex_ = 0;
     uint16_t endIndex_ = 0;
     int mode_ = -1;
+    QLineEdit* reference_;
+    bool enterInReference_ = false;
+    QLabel* problem_;
     QLineEdit* startText_;
     QLineEdit* endText_;
     QPushButton* changeStart_;

@@ -36,7 +36,10 @@ TEST(Cli, VerseCommands) {
         std::string out;
     } cases[] = {
         {"verse '1 John 3:16'", 0, "30711\t1John 3:16\n"},
-        {"verse Jude 'Psalms 3'", 0, "30789\tJude 1\n13958\tPsalms 3:0\n"},
+        {"verse 'Jude 1' 'Psalms 3:0'", 0, "30789\tJude 1\n13958\tPsalms 3:0\n"},
+        // A book or a chapter is more than the one verse asked for.
+        {"verse Jude", 2, ""},
+        {"verse 'Psalms 3'", 2, ""},
         {"verse --index 0 31217 31218 13958", 0,
          "0\t0\tGenesis 1:1\n31217\t31217\tRevelation 22:21\n31218\t0\tGenesis 1:1\n13958\t13958\tPsalms "
          "3:0\n"},

@@ -101,7 +101,8 @@ TEST_F(PlanCli, DailyUse) {
         {"finish STEM 3", 2, ""},
         {"finish STEM x", 2, ""},
         {"read STEM 'Jude 1' 'Jude 5' --lifetime-only", 0, ""},
-        {"read STEM 'Jude 3' 30788", 0, ""}, // back to the verse before Jude: only Jude 3 is the plan's
+        {"read STEM 'Jude 3' 30788", 2, ""}, // back to the verse before Jude: a range the wrong way round
+        {"read STEM 30788 'Jude 3'", 0, ""}, // from the verse before Jude: only Jude 3 is the plan's
         {"sync STEM", 0, ""},
         {"show", 0,
          "0\tMon 12/07/2026\tMon 12/07/2026\t1\tGenesis 1:1 through Genesis 1:31\n"
@@ -123,7 +124,7 @@ TEST_F(PlanCli, DailyUse) {
          "2\tWed 12/09/2026\tWed 12/09/2026\t0\tJude 3\n"
          "progress\t0\t64\t0.00%\t0\t31218\t0.00%\n"
          "schedule\tday 0\tof 3\ton schedule\n"},
-        {"read STEM 0", 2, ""},
+        {"read STEM 0 1 2", 2, ""},
         {"frobnicate STEM", 2, ""},
         {"sync STEM --lifetime-only", 2, ""},
     };

@@ -69,9 +69,11 @@ TEST(CliPlanGallery, ImportListWritesATextImportThatPlanNewReads) {
     EXPECT_EQ(RunCli("plan import-list " + Quote(in) + " " + Quote(out)).status, 1);
     EXPECT_FALSE(FileExists(out));
     EXPECT_EQ(RunCli("plan import-list " + Quote(in) + " " + Quote(dir.Path("plan.vntpl"))).status, 2);
-    CliResult r = RunCli("plan import-list " + Quote(in) + " " + Quote(out) + " --skip-bad");
+    CliRun r = RunCliWithErr("plan import-list " + Quote(in) + " " + Quote(out) + " --skip-bad");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "imported\t" + out + "\t2\n");
+    // What was skipped is named, line by line.
+    EXPECT_EQ(r.err, "scrivane-cli: Skipped in list.csv: Line 3: Genesis has 50 chapters \n");
 
     const std::string stem = dir.Path("Bob");
     ASSERT_EQ(RunCli("plan new " + Quote(stem) + " " + Quote(out), "SCRIVANE_TODAY=2027-01-04").status, 0);

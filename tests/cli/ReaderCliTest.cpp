@@ -88,3 +88,44 @@ TEST(CliReader, ARelativeBaseStoresFullPaths) {
         EXPECT_EQ(readers.At(i).GetGeneralNotesPath(), expected);
     }
 }
+
+namespace {
+
+// Without --base every command finds the readers in ${XDG_DATA_HOME:-~/.local/share}/Scrivane.
+TEST(ReaderCli, TheDataDirectoryIsTheBaseWithoutBase) {
+    TempDir home, data;
+    const std::string inHome = "cd / && HOME='" + home.Path() + "' XDG_DATA_HOME= ";
+    const std::string inData = "cd / && HOME='" + home.Path() + "' XDG_DATA_HOME='" + data.Path() + "' ";
+    struct Case {
+        std::string env, args;
+        int status;
+        std::string out;
+    } cases[] = {
+        // Looking creates nothing.
+        {inHome, "readers", 0, "last\t\n"},
+        {inHome, "today", 0, ""},
+        // The first reader makes the directory.
+        {inHome, "reader new Bob John Smith", 0, ""},
+        {inHome, "readers", 0, "last\t\nBob\tJohn\tSmith\tBob\t\\\\Bob (John Smith)\\\\Bob\t"},
+        // A relative XDG_DATA_HOME is no place to keep data: home is used.
+        {"cd / && HOME='" + home.Path() + "' XDG_DATA_HOME=rel ", "readers", 0, "last\t\nBob\t"},
+        {inData, "readers", 0, "last\t\n"},
+        {inData, "reader new Ann Ann Lee", 0, ""},
+        {inData, "readers", 0, "last\t\nAnn\t"},
+        // --base names another directory, which must be there.
+        {inData, "reader new Cy C D --base '" + home.Path() + "/none'", 1, ""},
+    };
+    for (const Case& c : cases) {
+        CliResult r = RunCli(c.args, c.env);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << c.args << "\n" << r.out;
+        if (c.args == "readers" && c.env == inHome && c.out == "last\t\n") {
+            EXPECT_FALSE(std::filesystem::exists(home.Path(".local/share/Scrivane")));
+        }
+    }
+    EXPECT_TRUE(std::filesystem::exists(home.Path(".local/share/Scrivane/Scrivane.vnrdr")));
+    EXPECT_TRUE(std::filesystem::exists(data.Path("Scrivane/Scrivane.vnrdr")));
+    EXPECT_FALSE(std::filesystem::exists(home.Path("none")));
+}
+
+} // namespace

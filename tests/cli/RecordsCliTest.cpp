@@ -5,6 +5,7 @@
 #include "plan/TemplateText.h"
 #include "reader/ReaderFile.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,8 +108,11 @@ TEST(CliReaders, ListsTheReaderFile) {
     CliResult listed = RunCli("readers --base " + Quote(dir.Path()));
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out, expected);
-    CliResult here = RunCli("readers", "cd " + Quote(dir.Path()) + " &&");
-    EXPECT_EQ(here.out, expected);
+    // Without --base: the data directory, whatever the working directory.
+    TempDir data;
+    std::filesystem::create_directory_symlink(dir.Path(), data.Path("Scrivane"));
+    CliResult usual = RunCli("readers", "cd / && XDG_DATA_HOME=" + Quote(data.Path()));
+    EXPECT_EQ(usual.out, expected);
 
     EXPECT_EQ(RunCli("readers --base").status, 2);
     EXPECT_EQ(RunCli("readers --bass x").status, 2);

@@ -93,8 +93,11 @@ TEST_F(RhythmCli, TodayReportsEveryReaderAndChangesNoFile) {
         EXPECT_EQ(one.out, c.out) << c.args;
     }
     EXPECT_EQ(Run("2026-12-14", "today --base").status, 2);
-    // Run from inside the base directory, as a login script would.
-    CliResult here = RunCli("today Cat", "cd " + Base() + " && SCRIVANE_TODAY=2026-12-14");
+    // Run without --base, as a login script would: the data directory the menu entry uses.
+    TempDir data;
+    std::filesystem::create_directory_symlink(dir.Path(), data.Path("Scrivane"));
+    CliResult here =
+        RunCli("today Cat", "cd / && XDG_DATA_HOME='" + data.Path() + "' SCRIVANE_TODAY=2026-12-14");
     EXPECT_EQ(here.out, "Cat\t\tdone\t\tday 3\tof 3\ton schedule\n");
 
     // Nothing written, created, moved aside or touched, the damaged file included.

@@ -43,21 +43,24 @@ TEST(SafetyCli, ReferencesToUnknownBooksAreRefusedNeverMadeGenesis) {
         {"notes set " + Q(notes) + " 'Psalm 3:1' x", 0, "13959\tPsalms 3:1\n"},
         {"notes set " + Q(notes) + " 'Psalms 3:1' y", 0, "13959\tPsalms 3:1\n"},
         {"notes set " + Q(notes) + " 'Psalmz 3:1' z", 2, ""},
-        {"notes set " + Q(notes) + " 'john 3:16' z", 2, ""},
+        {"notes set " + Q(notes) + " 'Johnn 3:16' z", 2, ""},
         {"notes set " + Q(notes) + " '3:16' z", 2, ""},
         {"notes set " + Q(notes) + " '' z", 2, ""},
-        {"verse 'Psalm 23' 'Psalm 119:176'", 0, RunCli("verse 'Psalms 23' 'Psalms 119:176'").out},
-        {"verse 'Jhn 3:16' 'John 3:16'", 2, ""},
+        {"verse 'Psalm 23:1' 'Psalm 119:176'", 0, RunCli("verse 'Psalms 23:1' 'Psalms 119:176'").out},
+        {"verse 'Jhnn 3:16' 'John 3:16'", 2, ""},
         {"plan read " + Q(dir.Path("bob")) + " 'Foo 1:1' 'Genesis 1:2'", 2, ""},
-        {"plan read " + Q(dir.Path("bob")) + " 'Genesis 1:1' 'Revelations 1:2'", 2, ""},
+        {"plan read " + Q(dir.Path("bob")) + " 'Genesis 1:1' 'Revelationz 1:2'", 2, ""},
     };
-    ASSERT_NE(cases[6].out.find("Psalms 23:0"), std::string::npos);
+    ASSERT_NE(cases[6].out.find("Psalms 23:1"), std::string::npos);
     for (const Case& c : cases) {
         CliRun r = RunCliWithErr(c.args);
         EXPECT_EQ(r.status, c.status) << c.args;
         EXPECT_EQ(r.out, c.out) << c.args;
         if (c.status == 2) {
-            EXPECT_NE(r.err.find("book of the Bible"), std::string::npos) << r.err;
+            EXPECT_TRUE(r.err.find("unknown book") != std::string::npos ||
+                        r.err.find("no book named") != std::string::npos ||
+                        r.err.find("no reference given") != std::string::npos)
+                << r.err;
         }
     }
     // Only the two accepted notes were written, both on Psalm 3:1; the plan was never made.

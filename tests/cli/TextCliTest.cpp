@@ -30,9 +30,9 @@ TEST(TextCli, TextGivesOneEscapedLinePerVerse) {
          "children to their fathers, lest I come and strike the earth with a curse.\xE2\x80\x9D\n"
          "23261\tMatthew 1:1\tThe book of the genealogy of Jesus Christ, the son of David, the son of "
          "Abraham.\n"},
-        // Past the end of the canon nothing is read; a range the wrong way round neither.
-        {"text 31218 --module engKJV2006eb", 0, ""},
-        {"text 5 4 --module engKJV2006eb", 0, ""},
+        // Past the end of the canon, or a range the wrong way round: refused, never read as another verse.
+        {"text 31218 --module engKJV2006eb", 2, ""},
+        {"text 5 4 --module engKJV2006eb", 2, ""},
         {"text 0 --module NoSuchBible", 1, ""},
         {"text", 2, ""},
         {"text 1 2 3", 2, ""},

@@ -95,8 +95,9 @@ TEST(ReadingList, DayLines) {
          {}},
         // "1 John 1" is a reference, not day 1.
         {"1 John 1\n2 John\n", {"1John 1:1 through 1John 1:10", "2John 1 through 2John 13"}, {}},
+        // What cannot be read is left out, but its day keeps its place: later days never move up.
         {"Genesis 1\nGenisis 2\nGenesis 3\n\nExodus 41\nGenesis 2:1-1:1\n",
-         {"Genesis 1:1 through Genesis 1:31", "Genesis 3:1 through Genesis 3:24"},
+         {"Genesis 1:1 through Genesis 1:31", "", "Genesis 3:1 through Genesis 3:24", "", ""},
          {2, 5, 6}},
         // Empty days and comments are no days unless asked for (below).
         {"! comment\n// comment\nDay 1:\nGenesis 1\n2=\n", {"Genesis 1:1 through Genesis 1:31"}, {}},
@@ -147,7 +148,7 @@ TEST(ReadingList, LongListsAndDescriptions) {
         text += "Day " + std::to_string(i + 1) + ": Psalms " + std::to_string(i % 150 + 1) +
                 (i % 1000 == 7 ? "x" : "") + "\n";
     ReadingList list = ParseReadingList(text);
-    EXPECT_EQ(list.days.size(), 19980u);
+    EXPECT_EQ(list.days.size(), 20000u);
     ASSERT_EQ(list.problems.size(), 20u);
     EXPECT_EQ(list.problems[1].line, 1008u);
     std::string described = DescribeProblems(list.problems, 3);
@@ -231,10 +232,10 @@ TEST_F(ReadingListImport, BadLinesAreListedAndNothingWrittenUnlessSkipped) {
     EXPECT_EQ(ReadWholeFile(dir.Path("out.txt")), "old");
 
     ui.messageBoxAnswers = {IDYES};
-    EXPECT_EQ(ImportReadingList(ui, dir.Path("in.txt"), dir.Path("out.txt"), false, false), 2);
-    EXPECT_EQ(
-        PlanOf(ReadWholeFile(dir.Path("out.txt"))),
-        (std::vector<std::string>{"Genesis 1:1 through Genesis 1:31", "Genesis 3:1 through Genesis 3:24"}));
+    EXPECT_EQ(ImportReadingList(ui, dir.Path("in.txt"), dir.Path("out.txt"), false, false), 4);
+    EXPECT_EQ(PlanOf(ReadWholeFile(dir.Path("out.txt"))),
+              (std::vector<std::string>{"Genesis 1:1 through Genesis 1:31", "", "",
+                                        "Genesis 3:1 through Genesis 3:24"}));
 
     // Days without a reading: the user is asked whether to keep them.
     SaveFileAtomic(dir.Path("gaps.txt"), "Day 1: Genesis 1\nDay 2:\nDay 3: Genesis 2\n");
@@ -261,6 +262,75 @@ TEST_F(ReadingListImport, BadLinesAreListedAndNothingWrittenUnlessSkipped) {
     EXPECT_FALSE(FileExists(dir.Path("none-out.txt")));
     EXPECT_EQ(ImportReadingList(ui, dir.Path("missing.txt"), dir.Path("m-out.txt"), false, true), -1);
     EXPECT_FALSE(FileExists(dir.Path("m-out.txt")));
+}
+
+} // namespace
+
+namespace {
+
+// Lists keep their calendar: numbered and dated days stay on their day, a gap
+// is a day without a reading, and a reference left out leaves its day's other readings.
+TEST(ReadingList, DaysKeepTheListsNumbersAndDates) {
+    const std::string g1 = "Genesis 1:1 through Genesis 1:31", g2 = "Genesis 2:1 through Genesis 2:25",
+                      g3 = "Genesis 3:1 through Genesis 3:24", m1 = "Matthew 1:1 through Matthew 1:25";
+    struct Case {
+        std::string list;
+        std::vector<std::string> days;
+        std::vector<size_t> badLines;
+    } cases[] = {
+        {"Day 1: Genesis 1\nDay 2: Genesis 2\nDay 5: Genesis 3\n", {g1, g2, "", "", g3}, {}},
+        {"1=Gen.1\n3=Gen.2\n", {g1, "", g2}, {}},
+        {"2027-01-04, Gen 1\n2027-01-06: Gen 2\n2027/01/07 Gen 3\n", {g1, "", g2, g3}, {}},
+        {"Jan 1: Gen 1-2\nJan 2: Matt 1\n", {"Genesis 1:1 through Genesis 2:25", m1}, {}},
+        {"January 30 - Gen 1\nFebruary 2 - Gen 2\n", {g1, "", "", g2}, {}},
+        {"Feb 28: Gen 1\nMar 1: Gen 2\n", {g1, "", g2}, {}}, // a leap year's Feb 29 between
+        {"Sept. 14, Gen 1\nSep 15, Gen 2\n", {g1, g2}, {}},
+        // Mark, not March: no date is written without its separator.
+        {"Mar 1-3\nMar 1 through Mar 3\n", {"Mark 1:1 through Mark 3:35", "Mark 1:1 through Mark 3:35"}, {}},
+        // A day or date that does not move forward is refused, and its line with it.
+        {"Day 2: Genesis 1\nDay 1: Genesis 2\nDay 3: Genesis 3\n", {g1, g3}, {2}},
+        {"Jan 2: Gen 1\nJan 2: Gen 2\n", {g1}, {2}},
+        // One bad reference: the day keeps the others.
+        {"Day 1: Genesis 1; Genisis 2; Matthew 1\nDay 2: Genesis 3\n", {g1 + "; " + m1, g3}, {1}},
+        {"Day 1: Genisis 1\nDay 2: Genesis 3\n", {"", g3}, {1}},
+        // Every way of writing the number of a book.
+        {"2 Jn; II John; 2nd John; Second John; 2John\n",
+         {"2John 1 through 2John 13; 2John 1 through 2John 13; 2John 1 through 2John 13; 2John 1 through "
+          "2John "
+          "13; 2John 1 through 2John 13"},
+         {}},
+    };
+    for (const Case& c : cases) {
+        ReadingList list = ParseReadingList(c.list);
+        std::vector<std::string> days;
+        for (const ReadingListDay& d : list.days)
+            days.push_back(Readings(d.ranges));
+        EXPECT_EQ(days, c.days) << c.list;
+        std::vector<size_t> bad;
+        for (const ReadingListProblem& p : list.problems)
+            bad.push_back(p.line);
+        EXPECT_EQ(bad, c.badLines) << c.list;
+    }
+    EXPECT_EQ(ParseReadingList("Day 1: Gen 1\nDay 9999: Gen 2\n").problems.size(), 1u);
+    // Gaps add up to no more days than a plan can hold.
+    std::string far;
+    for (int i = 0; i < 40; ++i)
+        far += "Day " + std::to_string(1 + i * 3000) + ": Gen 1\n";
+    const ReadingList capped = ParseReadingList(far);
+    EXPECT_EQ(capped.days.size(), 21u * 3000 + 1); // days 1 to 63001; day 66001 would pass 65535
+    EXPECT_EQ(capped.problems.size(), 18u);
+}
+
+TEST(ReadingList, AVerseOfAnotherNumberingIsItsChaptersLastWithAWarning) {
+    ReadingList list = ParseReadingList("Day 1: 3 John 1:13-15\nDay 2: Rev 12:18\nDay 3: Jude 1:30\n");
+    ASSERT_EQ(list.days.size(), 3u);
+    EXPECT_EQ(Readings(list.days[0].ranges), "3John 13 through 3John 14");
+    EXPECT_EQ(Readings(list.days[1].ranges), "Revelation 12:17");
+    EXPECT_TRUE(list.days[2].ranges.empty());
+    EXPECT_EQ(DescribeProblems(list.warnings),
+              "Line 1: 3John has no verse 15 in this numbering; read as 3John 14\n"
+              "Line 2: Revelation 12 has no verse 18 in this numbering; read as Revelation 12:17\n");
+    EXPECT_EQ(DescribeProblems(list.problems), "Line 3: Jude has 1 chapter of 25 verses\n");
 }
 
 } // namespace

@@ -186,11 +186,16 @@ TEST(Autostart, EntryPathFollowsXdgConfigHomeAndTheEntryQuotesItsExec) {
         EXPECT_EQ(AutostartPath(c.xdg, c.home), c.path) << (c.xdg ? c.xdg : "(unset)");
 
     const std::string entry = AutostartEntry("/opt/My Bible/scrivane", "/home/ann/.local/share/Scrivane");
-    EXPECT_NE(entry.find("\nExec=\"/opt/My Bible/scrivane\" --autostart\n"), std::string::npos) << entry;
+    EXPECT_NE(
+        entry.find(
+            "\nExec=\"/opt/My Bible/scrivane\" --autostart --base \"/home/ann/.local/share/Scrivane\"\n"),
+        std::string::npos)
+        << entry;
     EXPECT_NE(entry.find("\nPath=/home/ann/.local/share/Scrivane\n"), std::string::npos);
     EXPECT_EQ(entry.rfind("[Desktop Entry]\nType=Application\n", 0), 0u);
     // Characters the Exec key gives a meaning to are escaped, then the backslashes once more for the value.
-    EXPECT_NE(AutostartEntry("/a$b\"c\\d", "/x").find("Exec=\"/a\\\\$b\\\\\"c\\\\\\\\d\" --autostart\n"),
+    EXPECT_NE(AutostartEntry("/a$b\"c\\d", "/x")
+                  .find("Exec=\"/a\\\\$b\\\\\"c\\\\\\\\d\" --autostart --base \"/x\"\n"),
               std::string::npos)
         << AutostartEntry("/a$b\"c\\d", "/x");
     // A % is doubled, or "%f" in a directory's name would be taken for a field code.

@@ -1,9 +1,10 @@
-// The reading-list reader on any bytes: it ends, every range lies inside the
+// The reading-list reader and the reference reader on any bytes: they end, every range lies inside the
 // canon in order, and the text import written from it reads back as the same
 // days with the same readings.
 #include "gallery/ReadingList.h"
 #include "plan/TemplateText.h"
 #include "scripture/Bible.h"
+#include "scripture/ReferenceParser.h"
 
 #include <cstdlib>
 
@@ -13,8 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ReadingList list =
         ParseReadingList(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1), options);
     const uint16_t total = TheBible().GetTotalVerseCount();
+    // The same bytes as one typed reference: read inside the canon, in order, or refused with a reason.
+    const CReferenceReading typed =
+        ReadReference(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    if (typed.Ok() ? typed.first > typed.last || typed.last >= total || typed.firstBook > typed.lastBook
+                   : typed.error.empty())
+        std::abort();
     for (const ReadingListDay& d : list.days) {
-        if (!options.keepEmptyDays && d.ranges.empty()) std::abort();
+        // Only days that keep the list's calendar are empty when empty days are not asked for.
+        if (!options.keepEmptyDays && d.ranges.empty() && !d.keepsCalendar) std::abort();
         for (const VerseRange& r : d.ranges)
             if (r.start > r.end || r.end >= total) std::abort();
     }

@@ -189,6 +189,39 @@ private slots:
         QCOMPARE(untouched.Mode(), 0);
     }
 
+    void extraReadingTakesATypedReference() {
+        struct Case {
+            const char* typed;
+            const char* start;
+            const char* end;
+            const char* problem;
+        } cases[] = {
+            {"John 3:16-18", "John 3:16", "John 3:18", ""},
+            {"ps 23", "Psalms 23:0", "Psalms 23:6", ""},
+            {"1 Cor 13", "1Corinthians 13:1", "1Corinthians 13:13", ""},
+            {"Jude 5", "Jude 5", "Jude 5", ""},
+            {"Gen 50 - Ex 2", "Genesis 50:1", "Exodus 2:25", ""},
+            // Refused: the boxes keep what they showed.
+            {"Jude 26", "Genesis 1:1", "Genesis 1:1", "Jude has 1 chapter of 25 verses"},
+            {"John 3:18-16", "Genesis 1:1", "Genesis 1:1", "the range \"John 3:18-16\" runs backwards"},
+            {"Jon 3:16", "Genesis 1:1", "Genesis 1:1", "Jonah 3 has no verse 16 (it has 10 verses)"},
+        };
+        for (const Case& c : cases) {
+            CEnterExtraReadingDialog dlg;
+            dlg.Init(0);
+            dlg.show();
+            QTest::keyClicks(dlg.ReferenceBox(), c.typed);
+            QTest::keyClick(dlg.ReferenceBox(), Qt::Key_Return);
+            QCOMPARE(dlg.StartBox()->text(), QString(c.start));
+            QCOMPARE(dlg.EndBox()->text(), QString(c.end));
+            QCOMPARE(dlg.ReferenceProblem(), QString(c.problem));
+            QCOMPARE(dlg.result(), int(c.problem[0] ? QDialog::Rejected : QDialog::Accepted));
+            QCOMPARE(dlg.isVisible(), c.problem[0] != 0);
+            if (c.problem[0])
+                SaveScreenshot(&dlg, "enter-extra-reading-refused-" + QString(c.typed).left(4).trimmed());
+        }
+    }
+
     void progressShowsTheFileName() {
         CPlanLoadProgressDialog dlg;
         dlg.SetFileName("D:\\x\\Year.vntpl");
@@ -213,7 +246,7 @@ private slots:
             const char* topicText;
         } cases[] = {{176, {1, 2, 1052, 1074, 1075, 1076, 1117}, "Select Date"},
                      {177, {1, 2, 1122, 1123, 1124}, "Select Verse"},
-                     {174, {1, 2, 1038, 1057, 1058, 1063, 1072, 1073}, "Enter Extra Reading"}};
+                     {174, {1, 2, 1038, 1057, 1058, 1063, 1072, 1073, 1140}, "Enter Extra Reading"}};
         for (const Case& c : cases) {
             std::unique_ptr<QDialog> dlg;
             if (c.resource == 176) dlg = std::make_unique<CSelectDateDialog>();

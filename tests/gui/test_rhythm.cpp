@@ -273,7 +273,8 @@ private slots:
                  QString("06:45"));
         QVERIFY(rhythm->Reminders().Timer().isActive());
         const QString entry = QString::fromStdString(ReadWholeFile(autostart));
-        QVERIFY(entry.contains("Exec=\"" + QCoreApplication::applicationFilePath() + "\" --autostart\n"));
+        QVERIFY(entry.contains("Exec=\"" + QCoreApplication::applicationFilePath() +
+                               "\" --autostart --base \"" + base_.path() + "\"\n"));
         QVERIFY(entry.contains("Path=" + base_.path() + "\n"));
 
         // Cancel changes nothing; unticking removes the entry and stops the reminder.

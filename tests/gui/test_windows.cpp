@@ -327,17 +327,23 @@ private slots:
             QCOMPARE(result, int(QDialog::Accepted));
             QCOMPARE(dates.GetChosenDate(), CJJulian::Day(2026, 12, 3));
         }
-        // Enter Extra Reading starts on the first Change button, not on OK.
+        // Enter Extra Reading starts in its reference box, not on OK; Enter there with
+        // nothing typed records nothing.
         {
             CEnterExtraReadingDialog extra;
             extra.Init(1);
             QWidget* focus = nullptr;
+            bool openAfterEnter = false;
             OnNextModal([&](QWidget* w) {
                 focus = w->focusWidget();
+                QTest::keyClick(focus, Qt::Key_Return);
+                openAfterEnter = w->isVisible();
                 qobject_cast<QDialog*>(w)->reject();
             });
             extra.exec();
-            QCOMPARE(focus, static_cast<QWidget*>(extra.StartChangeButton()));
+            QCOMPARE(focus, static_cast<QWidget*>(extra.ReferenceBox()));
+            QVERIFY(openAfterEnter);
+            QVERIFY(!extra.ReferenceProblem().isEmpty());
         }
         // Escape closes the help window.
         CHelpService::Instance().ShowTopic(0x20000 + 170);
@@ -388,6 +394,42 @@ private slots:
         Frame()->OnCommand(Cmd::EnterReading);
         QCOMPARE(percent->text(), QString("100.00%"));
         QCOMPARE(bar->value(), bar->maximum());
+    }
+
+    void typingPs23IntoEnterExtraReadingMarksThePsalm() {
+        Start();
+        MakeReader();
+        OpenEnvironment();
+        auto* plan = static_cast<CReadingPlanDoc*>(Docs(129).front());
+        Activate(EnvironmentFrame(129));
+        QString refused;
+        bool openAfterRefusal = false;
+        OnNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CEnterExtraReadingDialog*>(w);
+            QVERIFY(d);
+            QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->ReferenceBox()));
+            d->LifetimeOnlyButton()->click();
+            d->ReferenceBox()->setFocus();
+            // A psalm the Bible does not have is refused, and the dialog stays open.
+            QTest::keyClicks(d->ReferenceBox(), "Ps 151");
+            QTest::keyClick(d->ReferenceBox(), Qt::Key_Return);
+            openAfterRefusal = d->isVisible();
+            refused = d->ReferenceProblem();
+            SaveScreenshot(d, "enter-extra-reading-refused");
+            d->ReferenceBox()->clear();
+            QTest::keyClicks(d->ReferenceBox(), "Ps 23");
+            QTest::keyClick(d->ReferenceBox(), Qt::Key_Return);
+        });
+        Frame()->OnCommand(Cmd::EnterReading);
+        QVERIFY(openAfterRefusal);
+        QCOMPARE(refused, QString("Psalms has 150 chapters"));
+        // Psalm 23, its title (verse 0) to verse 6, and nothing else.
+        CBible& bible = TheBible();
+        const uint16_t first = bible.GetVerseIndex(19, 23, 0), last = bible.GetVerseIndex(19, 23, 6);
+        const auto& counts = plan->LifetimeCounts();
+        QVERIFY(counts.size() >= bible.GetTotalVerseCount());
+        for (size_t v = 0; v < counts.size(); ++v)
+            QVERIFY2((counts[v] != 0) == (v >= first && v <= last), qPrintable(QString::number(v)));
     }
 
     void newPlanWithoutReadingsSaysWhyAndKeepsThePlan() {
