@@ -22,6 +22,9 @@ struct ReaderRhythmSettings {
 // Without one, groups are named by the stem alone.
 void SetReaderSettingsBase(const std::string& baseDirectory);
 QString ReaderSettingsGroup(const std::string& fileStem);
+// Settings an earlier version kept under the reader's stem alone are moved under this base
+// directory's key, so that an upgrade keeps the reminder, the calendar file and the translation.
+void AdoptUnkeyedReaderSettings(QSettings& settings, const std::string& fileStem);
 ReaderRhythmSettings LoadRhythmSettings(QSettings& settings, const std::string& fileStem);
 void SaveReminderSettings(QSettings& settings, const std::string& fileStem, const ReminderSettings& reminder);
 void SaveReminderShown(QSettings& settings, const std::string& fileStem, int32_t dayNumber);

@@ -219,7 +219,6 @@ void CScrivaneApp::OpenReaderEnvironment() {
     // The open environment stays open while the reader chooses: Cancel, or the same reader, keeps it.
     const bool wasOpen = env_.IsOpen();
     CSelectReaderDialog dialog(env_, mainFrame_);
-    dialog.readersChanged = [this] { SaveReaderFile(); };
     dialog.SetChooseOnly(wasOpen);
     selectDialog_ = &dialog;
     int result = dialog.exec();
@@ -274,6 +273,7 @@ CReadingPlanDoc* CScrivaneApp::EnvironmentPlan() const {
 void CScrivaneApp::OpenEnvironmentDocuments() {
     CMainFrame::ActivationBatch batch(mainFrame_);
     CloseDocumentsInTheWay();
+    if (settings_) AdoptUnkeyedReaderSettings(*settings_, env_.Context().fileStem);
     CDocTemplate* general = DocumentType(132);
     CDocTemplate* verses = DocumentType(131);
     CDocTemplate* plan = DocumentType(129);

@@ -100,7 +100,6 @@ void CSelectReaderDialog::OnNewReader() {
     if (readerDialogHook) readerDialogHook(dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     int i = env_.CreateReader(dialog.Names(), dialog.Options());
-    if (i >= 0 && readersChanged) readersChanged();
     FillReaderList(i);
 }
 
@@ -118,7 +117,6 @@ void CSelectReaderDialog::OnEditReader() {
     if (readerDialogHook) readerDialogHook(dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     int i = env_.ModifyReader(name, dialog.Names());
-    if (i >= 0 && readersChanged) readersChanged();
     FillReaderList(i >= 0 ? i : index);
 }
 
@@ -126,9 +124,7 @@ void CSelectReaderDialog::OnDeleteReader() {
     if (list_->currentIndex() < 0) return;
     std::string name = SelectedName();
     if (name == env_.CurrentDisplayName()) return;
-    if (!env_.DeleteReader(name)) return;
-    if (readersChanged) readersChanged();
-    FillReaderList();
+    if (env_.DeleteReader(name)) FillReaderList();
 }
 
 void CSelectReaderDialog::accept() {

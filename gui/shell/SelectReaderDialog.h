@@ -27,8 +27,6 @@ public:
 
     // Run with each reader dialog before it is shown (tests fill it in).
     static std::function<void(QDialog&)> readerDialogHook;
-    // Told after a reader was added, changed or deleted, so that the reader file follows at once.
-    std::function<void()> readersChanged;
     // While an environment is open, OK only names the reader chosen (ChosenName): the open one is
     // closed by the caller, and only when another reader was chosen.
     void SetChooseOnly(bool on) { chooseOnly_ = on; }

@@ -199,8 +199,10 @@ TEST(Autostart, EntryPathFollowsXdgConfigHomeAndTheEntryQuotesItsExec) {
               std::string::npos)
         << AutostartEntry("/a$b\"c\\d", "/x");
     // A % is doubled, or "%f" in a directory's name would be taken for a field code.
-    EXPECT_NE(AutostartEntry("/opt/100%f/scrivane", "/x").find("Exec=\"/opt/100%%f/scrivane\" --autostart\n"),
-              std::string::npos);
+    EXPECT_NE(AutostartEntry("/opt/100%f/scrivane", "/x/50%u")
+                  .find("Exec=\"/opt/100%%f/scrivane\" --autostart --base \"/x/50%%u\"\n"),
+              std::string::npos)
+        << AutostartEntry("/opt/100%f/scrivane", "/x/50%u");
 
     TempDir dir;
     const std::string path = AutostartPath(dir.Path("cfg").c_str(), nullptr);

@@ -208,6 +208,20 @@ private slots:
         SetReaderSettingsBase(app_->Environment().BaseDirectory());
         QCOMPARE(ReaderSettingsGroup(Stem()), group);
     }
+    // Settings kept under the stem alone by an earlier version are the reader's still after the upgrade.
+    void settingsOfAnEarlierVersionAreAdopted() {
+        {
+            QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
+            settings.setValue("Readers/Anna (Anna Berg)/Anna/Calendar/ExportPath",
+                              base_.filePath("plan.ics"));
+            settings.setValue("Readers/Anna (Anna Berg)/Anna/Reminder/Time", "07:30");
+        }
+        OpenAnna();
+        const ReaderRhythmSettings r = LoadRhythmSettings(Settings(), Stem());
+        QCOMPARE(r.calendarPath, base_.filePath("plan.ics"));
+        QCOMPARE(r.reminder.minuteOfDay, 7 * 60 + 30);
+        QVERIFY(!Settings().contains("Readers/Anna (Anna Berg)/Anna/Calendar/ExportPath"));
+    }
     // A base directory copied while the program is closed, then opened from the
     // copy: the reader's general notes are the copy's own file, and its
     // settings are not the original's.
