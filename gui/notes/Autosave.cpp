@@ -18,9 +18,14 @@ void CAutosave::SaveNow() {
     if (save_) save_();
 }
 
+void CAutosave::Stop() {
+    timer_.stop();
+    save_ = nullptr;
+}
+
 bool CAutosave::eventFilter(QObject* watched, QEvent* event) {
     // A pop-up menu or the find dialog taking the focus is no leaving of the window.
-    if (event->type() == QEvent::FocusOut && timer_.isActive()) {
+    if (event->type() == QEvent::FocusOut && timer_.isActive() && save_) {
         auto* focus = static_cast<QFocusEvent*>(event);
         if (focus->reason() != Qt::PopupFocusReason) SaveNow();
     }

@@ -15,6 +15,8 @@ public:
     CAutosave(QPlainTextEdit* editor, std::function<void()> save);
     // Saves now what is pending (nothing when nothing was typed since the last save).
     void SaveNow();
+    // Saves no more: the view goes away, and the focus leaving its editor then must not reach it.
+    void Stop();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

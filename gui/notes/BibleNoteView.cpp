@@ -46,6 +46,7 @@ CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, 
 }
 
 CBibleNoteView::~CBibleNoteView() {
+    autosave_->Stop();
     // What is on screen goes into the notes before the document is written.
     if (GetDocument()) CommitNote();
 }

@@ -16,7 +16,7 @@ CGeneralNoteView::CGeneralNoteView(CGeneralNoteDoc& doc, QWidget* parent)
         if (!settingText_ && GetDocument()) GetDocument()->SetModifiedFlag(true);
     });
     // A document without a file yet is saved by the reader's own Save As, never behind their back.
-    new CAutosave(editor_, [this] {
+    autosave_ = new CAutosave(editor_, [this] {
         CGeneralNoteDoc* d = GetNoteDoc();
         if (d && !d->GetPathName().empty()) d->SaveIfModified();
     });
@@ -25,6 +25,7 @@ CGeneralNoteView::CGeneralNoteView(CGeneralNoteDoc& doc, QWidget* parent)
 }
 
 CGeneralNoteView::~CGeneralNoteView() {
+    autosave_->Stop();
     if (CGeneralNoteDoc* doc = GetNoteDoc()) doc->SaveIfModified();
 }
 

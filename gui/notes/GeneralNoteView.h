@@ -2,6 +2,7 @@
 #include "NoteEditView.h"
 #include "notes/GeneralNoteViewBase.h"
 
+class CAutosave;
 class CGeneralNoteDoc;
 
 // The general notes window's content: the editor of the notes text. Typing
@@ -16,4 +17,5 @@ public:
 
 private:
     bool settingText_ = false;
+    CAutosave* autosave_ = nullptr;
 };
