@@ -1,4 +1,6 @@
 #pragma once
+#include "foundation/JJulian.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -22,6 +24,13 @@ struct MessageBoxRequest {
     bool* checkBox = nullptr;
 };
 
+// When a plan chosen in the gallery starts, and whether the readings dated
+// before today are left out (to join a plan part-way).
+struct PlanStartChoice {
+    std::optional<CJJulian> start;
+    bool skipPast = false;
+};
+
 // A file-open or file-save choice. filter is in the framework's form
 // "Name (*.ext)|*.ext|...||".
 struct FileDialogRequest {
@@ -39,6 +48,8 @@ struct FileDialogRequest {
     // Off where the program asks about an existing file itself, so that the
     // user is not asked twice.
     bool confirmOverwrite = true;
+    // Where the gallery puts the reader's start date; fronts without one leave it as it was.
+    PlanStartChoice* planStart = nullptr;
 };
 
 struct ExtraReading {

@@ -888,8 +888,11 @@ bool CReadingPlanDoc::NewPlan(bool fromGallery) {
     // The reader's own templates: beside the reader's files and in the base directory.
     request.galleryDirectories = {std::filesystem::path(PlanFilePath()).parent_path().string(),
                                   reader_.baseDirectory};
+    PlanStartChoice start;
+    request.planStart = &start;
     auto path = Ui().ChooseFile(request);
     if (!path) return false;
+    if (start.start || start.skipPast) SetNewPlanStart(start.start, start.skipPast);
     return NewPlanFromFile(*path);
 }
 

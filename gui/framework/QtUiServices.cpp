@@ -114,7 +114,8 @@ std::string CQtUiServices::WithDefaultExtension(const std::string& path, const s
 }
 
 std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& request) {
-    if (request.gallery == 2) return RunPlanGalleryDialog(ParentWidget(), request.galleryDirectories);
+    if (request.gallery == 2)
+        return RunPlanGalleryDialog(ParentWidget(), request.galleryDirectories, request.planStart);
     QFileDialog dialog(ParentWidget(), ToQ(request.title));
     // The gallery is offered beside browsing for a template: its button ends
     // the file dialog with a result of its own and the gallery takes over.
@@ -154,7 +155,7 @@ std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& re
     }
     const int result = dialog.exec();
     if (request.gallery == 1 && result == kGalleryChosen)
-        return RunPlanGalleryDialog(ParentWidget(), request.galleryDirectories);
+        return RunPlanGalleryDialog(ParentWidget(), request.galleryDirectories, request.planStart);
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FromQ(dialog.selectedFiles().front());
 }

@@ -4,6 +4,8 @@
 #include "foundation/FileAccess.h"
 #include "framework/TextConvert.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFont>
 #include <QGroupBox>
@@ -67,6 +69,32 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     details->setMinimumWidth(460);
     row->addWidget(details, 3);
     layout->addLayout(row);
+
+    // A church's plan joined part-way: it started on an earlier day, and the days already gone can be left
+    // out.
+    auto* startRow = new QHBoxLayout;
+    auto* startLabel = new QLabel("&Start on:");
+    start_ = new QDateEdit;
+    start_->setObjectName("galleryStart");
+    start_->setCalendarPopup(true);
+    start_->setDisplayFormat("ddd MM/dd/yyyy");
+    const CJJulian today = Today();
+    const QDate todayDate(today.GetYear(), today.GetMonth(), today.GetDay());
+    start_->setDate(todayDate);
+    startLabel->setBuddy(start_);
+    skipPast_ = new QCheckBox("&Leave out the readings dated before today");
+    skipPast_->setObjectName("gallerySkipPast");
+    skipPast_->setEnabled(false);
+    connect(start_, &QDateEdit::dateChanged, this, [this, todayDate](const QDate& d) {
+        skipPast_->setEnabled(d < todayDate);
+        if (d >= todayDate) skipPast_->setChecked(false);
+    });
+    startRow->addWidget(startLabel);
+    startRow->addWidget(start_);
+    startRow->addSpacing(12);
+    startRow->addWidget(skipPast_);
+    startRow->addStretch(1);
+    layout->addLayout(startRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -157,9 +185,20 @@ std::string CPlanGalleryDialog::ChosenPath() const {
     return e && e->readable ? e->path : std::string();
 }
 
-std::optional<std::string> RunPlanGalleryDialog(QWidget* parent,
-                                                const std::vector<std::string>& directories) {
+PlanStartChoice CPlanGalleryDialog::StartChoice() const {
+    const QDate d = start_->date();
+    PlanStartChoice choice;
+    const CJJulian day = CJJulian::Day(static_cast<int16_t>(d.year()), static_cast<int16_t>(d.month()),
+                                       static_cast<int16_t>(d.day()));
+    if (day.GetDayNumber() != Today().GetDayNumber()) choice.start = day;
+    choice.skipPast = skipPast_->isEnabled() && skipPast_->isChecked();
+    return choice;
+}
+
+std::optional<std::string> RunPlanGalleryDialog(QWidget* parent, const std::vector<std::string>& directories,
+                                                PlanStartChoice* start) {
     CPlanGalleryDialog dialog(ListGallery(ShippedPlansDirectory(), directories, Today()), parent);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenPath().empty()) return std::nullopt;
+    if (start) *start = dialog.StartChoice();
     return dialog.ChosenPath();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/UiServices.h"
 #include "gallery/PlanGallery.h"
 
 #include <QDialog>
@@ -6,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
+class QDateEdit;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -25,6 +28,10 @@ public:
     // The chosen file, once accepted.
     std::string ChosenPath() const;
     const std::vector<GalleryEntry>& Entries() const { return entries_; }
+    // The day the plan starts (today unless changed), and whether the days before today are left out.
+    QDateEdit* StartBox() const { return start_; }
+    QCheckBox* SkipPastBox() const { return skipPast_; }
+    PlanStartChoice StartChoice() const;
 
 private:
     void ShowSelected();
@@ -37,8 +44,12 @@ private:
     QLabel* description_;
     QLabel* preview_;
     QPushButton* ok_;
+    QDateEdit* start_;
+    QCheckBox* skipPast_;
 };
 
 // The dialog over the shipped templates and those of directories, previews
 // dated from today; the chosen file, or nothing on Cancel.
-std::optional<std::string> RunPlanGalleryDialog(QWidget* parent, const std::vector<std::string>& directories);
+// start, when given, receives the reader's start date and choice.
+std::optional<std::string> RunPlanGalleryDialog(QWidget* parent, const std::vector<std::string>& directories,
+                                                PlanStartChoice* start = nullptr);

@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -149,6 +150,42 @@ private slots:
         QVERIFY2(shown.contains("Matthew 1:1 through"), qPrintable(shown));
         QVERIFY2(shown.contains("01/04/2027"), qPrintable(shown));
         SaveScreenshot(frame, "gallery-plan");
+    }
+
+    // A plan begun by others ten days ago is joined part-way: it starts on their day, and the days
+    // already gone are left out.
+    void aPlanIsJoinedPartWay() {
+        app_ = std::make_unique<CScrivaneApp>();
+        QVERIFY(app_->InitInstance({}));
+        CSplashWindow::HideSplash();
+        QVERIFY(app_->Environment().CreateReader({"Anna", "Berg", "Anna"}, {}) >= 0);
+        app_->Environment().LastReader() = "Anna";
+        QVERIFY(app_->OpenLastReaderEnvironment());
+        CReadingPlanView* view = PlanView();
+        QVERIFY(view);
+        bool skipOfferedForToday = true;
+        OnNextModal([&](QWidget* w) {
+            auto* g = qobject_cast<CPlanGalleryDialog*>(w);
+            QVERIFY(g);
+            QVERIFY(g->SelectTitle("New Testament in 90 days"));
+            QCOMPARE(g->StartBox()->date(), QDate(2027, 1, 4));
+            skipOfferedForToday = g->SkipPastBox()->isEnabled();
+            g->StartBox()->setDate(QDate(2026, 12, 25));
+            QVERIFY(g->SkipPastBox()->isEnabled());
+            g->SkipPastBox()->setChecked(true);
+            SaveScreenshot(g, "gallery-joined-part-way");
+            Button(g, 1)->click();
+        });
+        app_->MainFrame()->OnCommand(Cmd::NewPlanFromGallery);
+        QVERIFY(!skipOfferedForToday);
+        CReadingPlanDoc& doc = view->Document();
+        QCOMPARE(doc.GetStartDate().GetDayNumber(), CJJulian::Day(2026, 12, 25).GetDayNumber());
+        // Ten days gone: 80 of the 90 are left, the first of them today's.
+        QCOMPARE(doc.GetElementCount(), uint16_t(80));
+        QCOMPARE(doc.GetElement(0).GetScheduledDate().GetDayNumber(), Today().GetDayNumber());
+        QVERIFY(QString::fromStdString(
+                    RangeText(doc.GetElement(0).GetRangeStart(0), doc.GetElement(0).GetRangeStart(0)))
+                    .startsWith("Matthew"));
     }
 
     // New Plan keeps its question and its file dialog, which offers the gallery.
