@@ -15,6 +15,17 @@
 
 namespace {
 
+// The largest plan, by verses, made and saved into dir's reader files.
+void WriteLargestPlanFiles(const BenchDir& dir, CScriptedUiServices& ui) {
+    CPlanTemplate t = LargestTemplate(1);
+    const std::string templatePath = dir.path + "/Largest.vntpl";
+    SaveTemplateFile(templatePath, t);
+    CReadingPlanDoc doc(ui, dir.reader);
+    doc.OnNewDocument();
+    doc.NewPlanFromFile(templatePath);
+    doc.SaveDirtyFiles();
+}
+
 void BM_BuildLargestPlan(benchmark::State& state) {
     const CPlanTemplate t = LargestTemplate(static_cast<int32_t>(state.range(0)));
     PlanSettings s;
@@ -80,16 +91,8 @@ BENCHMARK(BM_FloorWriteLargestPlanBytes)->Unit(benchmark::kMillisecond);
 // Both files of the largest plan loaded, and written back.
 void BM_LoadAndSaveLargestPlanFiles(benchmark::State& state) {
     BenchDir dir;
-    CPlanTemplate t = LargestTemplate(1);
-    const std::string templatePath = dir.path + "/Largest.vntpl";
-    SaveTemplateFile(templatePath, t);
     CScriptedUiServices ui;
-    {
-        CReadingPlanDoc doc(ui, dir.reader);
-        doc.OnNewDocument();
-        doc.NewPlanFromFile(templatePath);
-        doc.SaveDirtyFiles();
-    }
+    WriteLargestPlanFiles(dir, ui);
     const bool save = state.range(0) == 1;
     CReadingPlanDoc doc(ui, dir.reader);
     doc.OnNewDocument();
@@ -111,16 +114,8 @@ BENCHMARK(BM_LoadAndSaveLargestPlanFiles)->Arg(0)->Arg(1)->ArgName("save")->Unit
 // (undo:1 takes it back again in the same iteration, a second commit).
 void BM_FinishedReadingCommittedAtOnce(benchmark::State& state) {
     BenchDir dir;
-    CPlanTemplate t = LargestTemplate(1);
-    const std::string templatePath = dir.path + "/Largest.vntpl";
-    SaveTemplateFile(templatePath, t);
     CScriptedUiServices ui;
-    {
-        CReadingPlanDoc doc(ui, dir.reader);
-        doc.OnNewDocument();
-        doc.NewPlanFromFile(templatePath);
-        doc.SaveDirtyFiles();
-    }
+    WriteLargestPlanFiles(dir, ui);
     const bool undo = state.range(0) == 1;
     CReadingPlanDoc doc(ui, dir.reader);
     doc.OnNewDocument();

@@ -51,32 +51,6 @@ uint16_t BookLast(uint16_t b) {
     return Index(b, c, bible.GetLastVerse(b, c));
 }
 
-std::string Shorten(std::string_view s) {
-    constexpr size_t kShown = 60;
-    if (s.size() <= kShown) return std::string(s);
-    size_t cut = kShown;
-    // Never cut a UTF-8 sequence in two.
-    while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(s.substr(0, cut)) + "...";
-}
-
-// Dashes of other lists become "-"; everything else stays as it is.
-std::string PlainDashes(std::string_view s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (i + 2 < s.size() && static_cast<unsigned char>(s[i]) == 0xE2 &&
-            static_cast<unsigned char>(s[i + 1]) == 0x80 &&
-            (static_cast<unsigned char>(s[i + 2]) == 0x93 || static_cast<unsigned char>(s[i + 2]) == 0x94)) {
-            out += '-';
-            i += 2;
-        } else {
-            out += s[i];
-        }
-    }
-    return out;
-}
-
 // Where a line puts its day: by number ("Day 3", "3="), by date, or not at all.
 struct DayKey {
     enum Kind { none, number, date } kind = none;

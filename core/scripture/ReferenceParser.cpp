@@ -281,32 +281,6 @@ private:
     size_t pos_ = 0;
 };
 
-std::string Shorten(std::string_view s) {
-    constexpr size_t kShown = 60;
-    if (s.size() <= kShown) return std::string(s);
-    size_t cut = kShown;
-    // Never cut a UTF-8 sequence in two.
-    while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(s.substr(0, cut)) + "...";
-}
-
-// En and em dashes become "-".
-std::string PlainDashes(std::string_view s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (i + 2 < s.size() && static_cast<unsigned char>(s[i]) == 0xE2 &&
-            static_cast<unsigned char>(s[i + 1]) == 0x80 &&
-            (static_cast<unsigned char>(s[i + 2]) == 0x93 || static_cast<unsigned char>(s[i + 2]) == 0x94)) {
-            out += '-';
-            i += 2;
-        } else {
-            out += s[i];
-        }
-    }
-    return out;
-}
-
 std::string Plural(uint16_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -363,6 +337,31 @@ uint16_t ChapterLast(uint16_t b, uint16_t c) {
 }
 
 } // namespace
+
+std::string Shorten(std::string_view s) {
+    constexpr size_t kShown = 60;
+    if (s.size() <= kShown) return std::string(s);
+    size_t cut = kShown;
+    // Never cut a UTF-8 sequence in two.
+    while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(s.substr(0, cut)) + "...";
+}
+
+std::string PlainDashes(std::string_view s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (i + 2 < s.size() && static_cast<unsigned char>(s[i]) == 0xE2 &&
+            static_cast<unsigned char>(s[i + 1]) == 0x80 &&
+            (static_cast<unsigned char>(s[i + 2]) == 0x93 || static_cast<unsigned char>(s[i + 2]) == 0x94)) {
+            out += '-';
+            i += 2;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
 
 uint16_t FindBookByName(std::string_view rawName) {
     const std::string key = Key(ArabicPrefix(rawName));

@@ -41,3 +41,8 @@ uint16_t FindBookByName(std::string_view name);
 // Every written form FindBookByName knows for book b besides unique
 // beginnings of its names, separated by ", ": for help texts and the manual.
 std::string KnownBookNames(uint16_t b);
+
+// A typed text as a message quotes it: at most 60 bytes, never cut inside a UTF-8 sequence.
+std::string Shorten(std::string_view s);
+// En and em dashes as "-", so that "John 3:16–18" reads as typed with a hyphen.
+std::string PlainDashes(std::string_view s);
