@@ -370,7 +370,7 @@ bool CReadingPlanDoc::CommitBytes(const std::string* planBytes, const std::strin
 CReadingPlanDoc::ChangeScope::ChangeScope(CReadingPlanDoc& doc, const char* name, int element)
     : doc_(doc), name_(name), element_(element), outer_(doc.changeDepth_++ == 0) {
     // The bytes before the first step are those loaded, made only now so that opening costs nothing more.
-    if (outer_ && !doc_.committed_.plan) doc_.committed_ = doc_.CurrentBytes();
+    if (outer_ && doc_.commitAtOnce_ && !doc_.committed_.plan) doc_.committed_ = doc_.CurrentBytes();
 }
 
 CReadingPlanDoc::ChangeScope::~ChangeScope() {
@@ -392,6 +392,15 @@ CReadingPlanDoc::FileBytes CReadingPlanDoc::CurrentBytes() {
 
 void CReadingPlanDoc::EndChange(const char* name, int element, const std::string& message) {
     if (!planDirty && !historyDirty) return;
+    // A command-line run saves once at its end and has no Undo: it keeps no steps.
+    if (commitAtOnce_) RecordAndCommit(name, element);
+    if (!message.empty()) {
+        lastMessage_ = message;
+        Ui().ShowStatus(message);
+    }
+}
+
+void CReadingPlanDoc::RecordAndCommit(const char* name, int element) {
     // Only a dirty file is written, so only its bytes are the step's (a new mode of Enter Reading
     // alone does not make the history file change); bytes that did not change stay shared.
     FileBytes after = committed_;
@@ -404,12 +413,7 @@ void CReadingPlanDoc::EndChange(const char* name, int element, const std::string
         ++undoCount_;
         committed_ = after;
     }
-    if (commitAtOnce_)
-        CommitBytes(planDirty ? after.plan.get() : nullptr, historyDirty ? after.history.get() : nullptr);
-    if (!message.empty()) {
-        lastMessage_ = message;
-        Ui().ShowStatus(message);
-    }
+    CommitBytes(planDirty ? after.plan.get() : nullptr, historyDirty ? after.history.get() : nullptr);
 }
 
 void CReadingPlanDoc::Restore(const FileBytes& target, int element, const char* verb,

@@ -104,10 +104,10 @@ public:
     bool GetHistoryDirty() const { return historyDirty; }
     bool SetHistoryDirty(bool v) { return historyDirty = v; }
 
-    // Every change a reader makes (the actions below) is a named step that can
-    // be undone and redone, back to the moment the document was loaded; with
-    // commit at once, each step's files are committed as soon as it is made,
-    // so nothing the windows show as done exists only in memory.
+    // With commit at once (the window's documents), every change a reader
+    // makes (the actions below) is a named step, committed as soon as it is
+    // made, so that nothing the window shows as done exists only in memory,
+    // and undone and redone back to the moment the document was loaded.
     void SetCommitAtOnce(bool on) { commitAtOnce_ = on; }
     bool CanUndo() const { return undoCount_ > 0; }
     bool CanRedo() const { return undoCount_ < steps_.size(); }
@@ -236,6 +236,7 @@ private:
         bool outer_;
     };
     void EndChange(const char* name, int element, const std::string& message);
+    void RecordAndCommit(const char* name, int element);
     FileBytes CurrentBytes();
     void Restore(const FileBytes& target, int element, const char* verb, const std::string& name);
     bool CommitBytes(const std::string* planBytes, const std::string* historyBytes);
