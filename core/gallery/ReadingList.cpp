@@ -18,15 +18,6 @@
 
 namespace {
 
-bool Digit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool Letter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool Space(char c) {
-    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
-}
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -35,7 +26,7 @@ char Lower(char c) {
 std::string Key(std::string_view name) {
     std::string k;
     for (char c : name)
-        if (Letter(c) || Digit(c)) k += Lower(c);
+        if (IsAsciiLetter(c) || IsAsciiDigit(c)) k += Lower(c);
     return k;
 }
 
@@ -63,7 +54,7 @@ int MonthNameAt(std::string_view line, size_t& end) {
                                          "may",       "june",     "july",     "august",
                                          "september", "october",  "november", "december"};
     size_t q = 0;
-    while (q < line.size() && Letter(line[q]))
+    while (q < line.size() && IsAsciiLetter(line[q]))
         ++q;
     if (q < 3) return 0;
     const std::string word = Key(line.substr(0, q));
@@ -83,7 +74,7 @@ int MonthNameAt(std::string_view line, size_t& end) {
 std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
     key = {};
     auto skip = [&](size_t p) {
-        while (p < line.size() && Space(line[p]))
+        while (p < line.size() && IsInlineBlank(line[p]))
             ++p;
         return p;
     };
@@ -93,9 +84,9 @@ std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
         bool date = true;
         for (size_t i = 0; i < 10; ++i) {
             const bool sep = i == 4 || i == 7;
-            if (sep ? (line[i] != '-' && line[i] != '/') : !Digit(line[i])) date = false;
+            if (sep ? (line[i] != '-' && line[i] != '/') : !IsAsciiDigit(line[i])) date = false;
         }
-        if (date && (line.size() == 10 || Space(line[10]) || line[10] == ',' || line[10] == ':' ||
+        if (date && (line.size() == 10 || IsInlineBlank(line[10]) || line[10] == ',' || line[10] == ':' ||
                      line[10] == ';' || line[10] == '=')) {
             const int y = std::stoi(std::string(line.substr(0, 4))),
                       m = std::stoi(std::string(line.substr(5, 2))),
@@ -115,7 +106,7 @@ std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
     // written; a leap year holds every such date, Feb 29 too.
     if (size_t nameEnd = 0; int month = MonthNameAt(line, nameEnd)) {
         size_t d = skip(nameEnd), e = d;
-        while (e < line.size() && Digit(line[e]) && e - d < 2)
+        while (e < line.size() && IsAsciiDigit(line[e]) && e - d < 2)
             ++e;
         static const int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         const int day = e > d ? std::stoi(std::string(line.substr(d, e - d))) : 0;
@@ -124,9 +115,9 @@ std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
         const bool separated =
             after < line.size() &&
             (line[after] == ':' || line[after] == ',' || line[after] == '.' ||
-             (line[after] == '-' && after > e && after + 1 < line.size() && Space(line[after + 1])));
+             (line[after] == '-' && after > e && after + 1 < line.size() && IsInlineBlank(line[after + 1])));
         std::string next;
-        for (size_t w = after; w < line.size() && Letter(line[w]); ++w)
+        for (size_t w = after; w < line.size() && IsAsciiLetter(line[w]); ++w)
             next += Lower(line[w]);
         const bool word = after > e && !next.empty() && next != "to" && next != "through";
         if (day >= 1 && day <= days[month - 1] && (separated || word)) {
@@ -138,7 +129,7 @@ std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
     }
     // A key of letters then digits: "Day 3", "day3", "3".
     size_t q = 0;
-    while (q < line.size() && Letter(line[q]))
+    while (q < line.size() && IsAsciiLetter(line[q]))
         ++q;
     const std::string word = Key(line.substr(0, q));
     auto number = [&](size_t from, size_t to) {
@@ -147,7 +138,7 @@ std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
     if (q > 0 && word != "day" && word != "d") {
         // A properties key of other letters, such as "reading3=".
         size_t r = q;
-        while (r < line.size() && Digit(line[r]))
+        while (r < line.size() && IsAsciiDigit(line[r]))
             ++r;
         if (r > q && skip(r) < line.size() && line[skip(r)] == '=') {
             number(q, r);
@@ -157,7 +148,7 @@ std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
     }
     size_t d = skip(q);
     size_t digitsEnd = d;
-    while (digitsEnd < line.size() && Digit(line[digitsEnd]))
+    while (digitsEnd < line.size() && IsAsciiDigit(line[digitsEnd]))
         ++digitsEnd;
     if (digitsEnd == d) return line;
     size_t after = skip(digitsEnd);

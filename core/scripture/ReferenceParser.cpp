@@ -11,18 +11,9 @@
 
 namespace {
 
-bool Digit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool Letter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool Space(char c) {
-    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
-}
 // Letters of other alphabets belong to a name too, so that it is shown whole when unknown.
 bool NameChar(char c) {
-    return Letter(c) || static_cast<unsigned char>(c) >= 0x80;
+    return IsAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80;
 }
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -32,7 +23,7 @@ char Lower(char c) {
 std::string Key(std::string_view name) {
     std::string k;
     for (char c : name)
-        if (Letter(c) || Digit(c)) k += Lower(c);
+        if (IsAsciiLetter(c) || IsAsciiDigit(c)) k += Lower(c);
     return k;
 }
 
@@ -164,7 +155,7 @@ std::string ArabicPrefix(std::string_view name) {
     for (const auto& [word, digit] : words) {
         std::string_view w(word);
         if (lower.size() > w.size() && lower.compare(0, w.size(), w) == 0 &&
-            (Space(lower[w.size()]) || lower[w.size()] == '.'))
+            (IsInlineBlank(lower[w.size()]) || lower[w.size()] == '.'))
             return std::string(1, digit) + std::string(name.substr(w.size()));
     }
     return std::string(name);
@@ -181,7 +172,7 @@ public:
     explicit RefReader(std::string_view s) : s_(s) {}
 
     void SkipSpaces() {
-        while (pos_ < s_.size() && Space(s_[pos_]))
+        while (pos_ < s_.size() && IsInlineBlank(s_[pos_]))
             ++pos_;
     }
     bool AtEnd() {
@@ -190,7 +181,7 @@ public:
     }
     bool AtDigit() {
         SkipSpaces();
-        return pos_ < s_.size() && Digit(s_[pos_]);
+        return pos_ < s_.size() && IsAsciiDigit(s_[pos_]);
     }
 
     // A book name: an optional leading number ("1 Kings", "1Kgs") and words
@@ -199,9 +190,9 @@ public:
     std::string BookName() {
         SkipSpaces();
         size_t start = pos_, p = pos_;
-        if (p < s_.size() && Digit(s_[p])) {
+        if (p < s_.size() && IsAsciiDigit(s_[p])) {
             ++p;
-            while (p < s_.size() && (Space(s_[p]) || s_[p] == '.'))
+            while (p < s_.size() && (IsInlineBlank(s_[p]) || s_[p] == '.'))
                 ++p;
             if (p >= s_.size() || !NameChar(s_[p])) return {};
         }
@@ -210,9 +201,9 @@ public:
         while (p < s_.size()) {
             if (NameChar(s_[p])) {
                 end = ++p;
-            } else if (Space(s_[p]) || s_[p] == '.') {
+            } else if (IsInlineBlank(s_[p]) || s_[p] == '.') {
                 size_t q = p;
-                while (q < s_.size() && (Space(s_[q]) || s_[q] == '.'))
+                while (q < s_.size() && (IsInlineBlank(s_[q]) || s_[q] == '.'))
                     ++q;
                 // "through" and "to" join references; they are no part of a name.
                 if (q < s_.size() && NameChar(s_[q]) && !JoinWordAt(q)) {
@@ -234,7 +225,7 @@ public:
     std::optional<uint16_t> Number() {
         if (!AtDigit()) return std::nullopt;
         uint32_t n = 0;
-        while (pos_ < s_.size() && Digit(s_[pos_])) {
+        while (pos_ < s_.size() && IsAsciiDigit(s_[pos_])) {
             n = std::min<uint32_t>(n * 10 + static_cast<uint32_t>(s_[pos_] - '0'), 9999);
             ++pos_;
         }
@@ -258,7 +249,7 @@ public:
     // Chapter and verse separator: ":" always, "." between two numbers (OSIS "Gen.1.1").
     bool VerseSeparator() {
         if (pos_ < s_.size() && (s_[pos_] == ':' || s_[pos_] == '.') && pos_ + 1 < s_.size() &&
-            Digit(s_[pos_ + 1])) {
+            IsAsciiDigit(s_[pos_ + 1])) {
             ++pos_;
             return true;
         }
@@ -272,7 +263,7 @@ private:
             bool same = true;
             for (size_t i = 0; i < w.size(); ++i)
                 if (Lower(s_[p + i]) != w[i]) same = false;
-            if (same && (p + w.size() == s_.size() || !Letter(s_[p + w.size()]))) return w.size();
+            if (same && (p + w.size() == s_.size() || !IsAsciiLetter(s_[p + w.size()]))) return w.size();
         }
         return 0;
     }

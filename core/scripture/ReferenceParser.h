@@ -46,3 +46,16 @@ std::string KnownBookNames(uint16_t b);
 std::string Shorten(std::string_view s);
 // En and em dashes as "-", so that "John 3:16–18" reads as typed with a hyphen.
 std::string PlainDashes(std::string_view s);
+
+// The characters typed references and reading lists are read by (a line break ends a line, so it
+// is no blank here). ASCII only: no byte of a UTF-8 sequence is taken for a digit, a letter or a
+// blank.
+inline bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+inline bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+inline bool IsInlineBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
+}
