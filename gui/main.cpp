@@ -3,6 +3,7 @@
 #include "framework/QuitOnSignal.h"
 #include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
+#include "shell/SingleInstance.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,8 +59,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "scrivane: cannot work in %s\n", base.c_str());
         return 1;
     }
+    // A second start for the same readers hands its file to the program already running.
+    CSingleInstance instance(base);
+    if (!instance.Claim() && instance.HandOver(args)) return 0;
     CScrivaneApp scrivane;
     if (!scrivane.InitInstance(args)) return 1;
+    instance.SetHandler([&scrivane](const QStringList& more) { scrivane.OnAnotherStart(more); });
     CQuitOnSignal quitOnSignal([&scrivane] {
         if (scrivane.MainFrame()) scrivane.MainFrame()->close();
     });

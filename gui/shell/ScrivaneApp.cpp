@@ -38,6 +38,7 @@
 
 namespace {
 constexpr int kRecentFileCount = 4;
+const QString kOpenReaderAtStartKey = QStringLiteral("Settings/OpenReaderAtStart");
 }
 
 CScrivaneApp::CScrivaneApp() {
@@ -107,9 +108,11 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     rhythm_ = std::make_unique<CDailyRhythm>(*this);
     rhythm_->MapCommands(target_);
 
+    bool fileGiven = false;
     for (const QString& arg : args) {
         if (arg.startsWith('-')) continue;
         if (!OpenDocumentFile(FromQ(arg))) return false;
+        fileGiven = true;
         break;
     }
     // Started with the desktop session: minimised, with the last reader's plan open.
@@ -118,6 +121,8 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
         OpenLastReaderEnvironment();
     } else {
         mainFrame_->show();
+        // Each day starts where the last one ended, unless a file was asked for instead.
+        if (!fileGiven && OpenReaderAtStart()) OpenLastReaderEnvironment();
     }
     mainFrame_->repaint();
     selectDialog_ = nullptr;
@@ -220,10 +225,13 @@ void CScrivaneApp::OpenReaderEnvironment() {
     const bool wasOpen = env_.IsOpen();
     CSelectReaderDialog dialog(env_, mainFrame_);
     dialog.SetChooseOnly(wasOpen);
+    dialog.SetOpenAtStart(OpenReaderAtStart());
     selectDialog_ = &dialog;
     int result = dialog.exec();
     selectDialog_ = nullptr;
     if (result != QDialog::Accepted) return;
+    if (dialog.OpenAtStart() != OpenReaderAtStart())
+        settings_->setValue(kOpenReaderAtStartKey, dialog.OpenAtStart());
     if (wasOpen) {
         const std::string chosen = dialog.ChosenName();
         if (chosen == env_.CurrentDisplayName()) return;
@@ -247,6 +255,10 @@ bool CScrivaneApp::LockCurrentReader() {
         return false;
     }
     return true;
+}
+
+bool CScrivaneApp::OpenReaderAtStart() const {
+    return !settings_ || settings_->value(kOpenReaderAtStartKey, true).toBool();
 }
 
 bool CScrivaneApp::OpenLastReaderEnvironment() {
@@ -367,6 +379,20 @@ CDocument* CScrivaneApp::OpenDocumentFile(const std::string& path) {
     }
     ReportError(ui_, path + "\nScrivane does not know how to open this kind of file.");
     return nullptr;
+}
+
+void CScrivaneApp::OnAnotherStart(const QStringList& args) {
+    if (!mainFrame_) return;
+    QStringList files;
+    for (const QString& arg : args)
+        if (!arg.startsWith('-')) files << arg;
+    // The desktop session starting the program again while it runs changes nothing.
+    if (files.isEmpty() && args.contains(kAutostartArgument)) return;
+    mainFrame_->setWindowState(mainFrame_->windowState() & ~Qt::WindowMinimized);
+    mainFrame_->show();
+    mainFrame_->raise();
+    mainFrame_->activateWindow();
+    if (!files.isEmpty()) OpenDocumentFile(FromQ(files.front()));
 }
 
 void CScrivaneApp::AddToRecentFiles(const QString& path) {

@@ -44,6 +44,8 @@ public:
     void OpenReaderEnvironment();
     // Opens the environment of the reader closed last, without asking (start with the desktop session).
     bool OpenLastReaderEnvironment();
+    // Whether a start without a file reopens the reader last open (the Select Reader dialog's setting).
+    bool OpenReaderAtStart() const;
     // The open environment's reading plan, or null.
     CReadingPlanDoc* EnvironmentPlan() const;
     CDailyRhythm* DailyRhythm() const { return rhythm_.get(); }
@@ -54,6 +56,8 @@ public:
     void OnFileOpen();
     // File > Import Reading List: a day-by-day list made into a text import.
     void OnImportReadingList();
+    // A later start's arguments, handed over by it: its file opens here, and the window comes to the front.
+    void OnAnotherStart(const QStringList& args);
     // Opens a file with the document type of its extension; null on failure.
     CDocument* OpenDocumentFile(const std::string& path);
 

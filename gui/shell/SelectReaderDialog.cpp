@@ -4,6 +4,7 @@
 #include "framework/HelpService.h"
 #include "framework/TextConvert.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -39,6 +40,10 @@ CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* paren
     edit_ = button(1133, "Edit Reader");
     delete_ = button(1048, "Delete Reader");
     layout->addLayout(row);
+    openAtStart_ = new QCheckBox("Open this reader at &start");
+    openAtStart_->setObjectName("openAtStart");
+    openAtStart_->setChecked(true);
+    layout->addWidget(openAtStart_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -64,7 +69,9 @@ void CSelectReaderDialog::FillReaderList(int select) {
     list_->clear();
     for (const std::string& name : env_.ReaderList())
         list_->addItem(ToQ(name));
-    int index = select >= 0 && select < list_->count() ? select : env_.LastReaderIndex();
+    // The reader open now, else the one open last.
+    const int open = env_.IsOpen() ? env_.Readers().FindDisplayName(env_.CurrentDisplayName()) : -1;
+    int index = select >= 0 && select < list_->count() ? select : open >= 0 ? open : env_.LastReaderIndex();
     list_->setCurrentIndex(index);
     UpdateButtons();
     // Emptying the list disabled the button that had the focus, which passed
@@ -101,6 +108,8 @@ void CSelectReaderDialog::OnNewReader() {
     if (dialog.exec() != QDialog::Accepted) return;
     int i = env_.CreateReader(dialog.Names(), dialog.Options());
     FillReaderList(i);
+    // Whoever makes a reader means to read as that reader now.
+    if (i >= 0 && list_->currentIndex() == i) accept();
 }
 
 void CSelectReaderDialog::OnEditReader() {
@@ -125,6 +134,14 @@ void CSelectReaderDialog::OnDeleteReader() {
     std::string name = SelectedName();
     if (name == env_.CurrentDisplayName()) return;
     if (env_.DeleteReader(name)) FillReaderList();
+}
+
+void CSelectReaderDialog::SetOpenAtStart(bool on) {
+    openAtStart_->setChecked(on);
+}
+
+bool CSelectReaderDialog::OpenAtStart() const {
+    return openAtStart_->isChecked();
 }
 
 void CSelectReaderDialog::accept() {

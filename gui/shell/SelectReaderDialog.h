@@ -4,6 +4,7 @@
 #include <string>
 
 class CReaderEnvironment;
+class QCheckBox;
 class QComboBox;
 class QPushButton;
 
@@ -31,6 +32,9 @@ public:
     // closed by the caller, and only when another reader was chosen.
     void SetChooseOnly(bool on) { chooseOnly_ = on; }
     const std::string& ChosenName() const { return chosenName_; }
+    // "Open this reader at start": whether the next start reopens the reader chosen here.
+    void SetOpenAtStart(bool on);
+    bool OpenAtStart() const;
 
 private:
     void UpdateButtons();
@@ -44,6 +48,7 @@ private:
     QPushButton* delete_;
     QPushButton* newReader_ = nullptr;
     QPushButton* ok_;
+    QCheckBox* openAtStart_;
     bool chooseOnly_ = false;
     std::string chosenName_;
 };

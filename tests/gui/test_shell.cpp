@@ -112,6 +112,17 @@ class TestShell : public QObject {
         OnNextModal([this, script](QWidget* w) { script(Select(w)); });
         Frame()->OnCommand(Cmd::OpenReaderEnvironment);
     }
+    // New Reader in the Select Reader dialog: the dialog closes on the new reader's environment,
+    // which is closed again unless keepOpen.
+    void MakeReader(const QString& first, const QString& last, const QString& nick, bool verseNotes = true,
+                    bool keepOpen = false) {
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            FillReaderDialog(first, last, nick, verseNotes);
+            Button(d, 1046)->click();
+        });
+        QVERIFY(app_->Environment().IsOpen());
+        if (!keepOpen) Frame()->OnCommand(Cmd::CloseReaderEnvironment);
+    }
 
 private slots:
     void init() {
@@ -174,21 +185,29 @@ private slots:
     void newReadersAreListedAndQualified() {
         Start();
         QStringList lists;
+        // Each New Reader opens the new reader's environment at once.
         WithSelectReader([&](CSelectReaderDialog* d) {
             SaveScreenshot(d, "selectreader-empty");
             QVERIFY(!Button(d, 1)->isEnabled()); // nothing to open yet
             FillReaderDialog(" John ", "Smith", "Bob", false, "newreader");
             Button(d, 1046)->click();
+        });
+        lists << QString::fromStdString(app_->Environment().CurrentDisplayName());
+        WithSelectReader([&](CSelectReaderDialog* d) {
             lists << Items(d->ReaderList()).join("|");
             FillReaderDialog("Jim", "Jones", "Bob");
             Button(d, 1046)->click();
+        });
+        lists << QString::fromStdString(app_->Environment().CurrentDisplayName());
+        WithSelectReader([&](CSelectReaderDialog* d) {
             lists << Items(d->ReaderList()).join("|");
             lists << d->ReaderList()->currentText();
             SaveScreenshot(d, "selectreader");
             Button(d, 2)->click();
         });
-        QCOMPARE(lists, (QStringList{"Bob", "Bob (Jim Jones)|Bob (John Smith)", "Bob (Jim Jones)"}));
-        QVERIFY(!app_->Environment().IsOpen());
+        QCOMPARE(lists, (QStringList{"Bob", "Bob", "Bob (Jim Jones)", "Bob (Jim Jones)|Bob (John Smith)",
+                                     "Bob (Jim Jones)"}));
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
         QVERIFY(QFileInfo(base_.filePath("Bob ( John  Smith)")).isDir());
         QVERIFY(QFileInfo(base_.filePath("Bob (Jim Jones) (Jim Jones)")).isDir());
         const CReaderData& john = app_->Environment().Readers().At(1);
@@ -233,9 +252,8 @@ private slots:
         QString keptFirst, keptNick;
         QWidget* focused = nullptr;
         QLineEdit* nickField = nullptr;
+        MakeReader("Mary", "Ann Lee", "Jo");
         WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("Mary", "Ann Lee", "Jo");
-            Button(d, 1046)->click();
             // "Jo (Mary Ann Lee)" a second time: refused with the dialog still open.
             OnNextModal([&](QWidget* w) {
                 auto* nd = qobject_cast<CReaderDialog*>(w);
@@ -257,8 +275,8 @@ private slots:
                 });
             });
             Button(d, 1046)->click();
-            Button(d, 2)->click();
         });
+        Frame()->OnCommand(Cmd::CloseReaderEnvironment);
         QCOMPARE(texts.size(), 1);
         QVERIFY(texts[0].contains("\"Jo (Mary Ann Lee)\""));
         QVERIFY(stillOpen);
@@ -302,15 +320,15 @@ private slots:
 
     void unreadableFilesKeepTheirWindowsClosed() {
         Start();
-        WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("John", "Smith", "Bob");
-            Button(d, 1046)->click();
-            Button(d, 2)->click();
-        });
+        MakeReader("John", "Smith", "Bob");
         // A directory where the plan file belongs: said with its name and reason, nothing moved,
         // and the plan window stays closed while the notes windows open.
         const QString plan = base_.filePath("Bob (John Smith)/Bob.vnpln");
+        QVERIFY(QFile::remove(plan));
         QVERIFY(QDir().mkdir(plan));
+        QStringList before =
+            QDir(base_.filePath("Bob (John Smith)")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        before.removeAll("Scrivane.lock");
         QStringList texts;
         WithSelectReader([&](CSelectReaderDialog* d) {
             d->ReaderList()->setCurrentIndex(0);
@@ -329,11 +347,11 @@ private slots:
         for (QMdiSubWindow* w : Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder))
             titles << w->windowTitle();
         QCOMPARE(titles, (QStringList{"Bob's General Notes: Bob.txt", "Bob's Bible Verse Keyed Notes"}));
-        // Only the note of this program holding the directory is beside it.
+        // Nothing is written beside it but the note of this program holding the directory.
         QStringList entries =
             QDir(base_.filePath("Bob (John Smith)")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         entries.removeAll("Scrivane.lock");
-        QCOMPARE(entries, QStringList{"Bob.vnpln"});
+        QCOMPARE(entries, before);
         Frame()->OnCommand(Cmd::CloseReaderEnvironment);
         QVERIFY(QFileInfo(plan).isDir());
         QVERIFY(!QFileInfo::exists(plan + ".damaged"));
@@ -341,11 +359,7 @@ private slots:
 
     void editRenamesDirectoryAndFiles() {
         Start();
-        WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("John", "Smith", "Bob");
-            Button(d, 1046)->click();
-            Button(d, 2)->click();
-        });
+        MakeReader("John", "Smith", "Bob");
         for (const char* ext : {".vnpln", ".vnpro", ".vnnot", ".txt"}) {
             QFile f(base_.filePath(QString("Bob (John Smith)/Bob") + ext));
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -361,8 +375,7 @@ private slots:
                 AnswerMessageBox(QMessageBox::Yes, &texts);
                 Button(ed, 1)->click();
             });
-            QCOMPARE(d->ReaderList()->currentIndex(), -1); // no reader was opened yet
-            d->ReaderList()->setCurrentIndex(0);
+            QCOMPARE(d->ReaderList()->currentIndex(), 0); // the reader open last
             Button(d, 1133)->click();
             Button(d, 2)->click();
         });
@@ -412,11 +425,9 @@ private slots:
     // Choosing again keeps the open environment until another reader is chosen.
     void openReaderKeepsTheEnvironmentUntilAnotherIsChosen() {
         Start();
+        MakeReader("Ann", "Lee", "Ann");
+        MakeReader("Ben", "Lee", "Ben");
         WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("Ann", "Lee", "Ann");
-            Button(d, 1046)->click();
-            FillReaderDialog("Ben", "Lee", "Ben");
-            Button(d, 1046)->click();
             d->ReaderList()->setCurrentIndex(0);
             Button(d, 1)->click();
         });
@@ -465,12 +476,10 @@ private slots:
             return names;
         };
         QStringList afterNew, afterEdit, afterDelete;
+        MakeReader("Mary", "Lee", "Mo");
+        MakeReader("Tom", "Lee", "Tom");
+        afterNew = onDisk();
         WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("Mary", "Lee", "Mo");
-            Button(d, 1046)->click();
-            FillReaderDialog("Tom", "Lee", "Tom");
-            Button(d, 1046)->click();
-            afterNew = onDisk();
             d->ReaderList()->setCurrentIndex(0);
             OnNextModal([&](QWidget* w) {
                 auto* ed = qobject_cast<CReaderDialog*>(w);
@@ -497,13 +506,8 @@ private slots:
 
     void deleteAsksAndHonoursBothAnswers() {
         Start();
-        WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("John", "Smith", "Bob");
-            Button(d, 1046)->click();
-            FillReaderDialog("Ann", "Lee", "Ann");
-            Button(d, 1046)->click();
-            Button(d, 2)->click();
-        });
+        MakeReader("John", "Smith", "Bob");
+        MakeReader("Ann", "Lee", "Ann");
         QStringList texts;
         QStringList afterNo, afterYes;
         WithSelectReader([&](CSelectReaderDialog* d) {
@@ -545,12 +549,7 @@ private slots:
         Start();
         Frame()->resize(900, 700);
         QApplication::processEvents();
-        WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("John", "Smith", "Bob", false);
-            Button(d, 1046)->click();
-            Button(d, 1)->click();
-        });
-        QVERIFY(app_->Environment().IsOpen());
+        MakeReader("John", "Smith", "Bob", false, true);
         QList<QMdiSubWindow*> windows = Frame()->MdiArea()->subWindowList(QMdiArea::CreationOrder);
         QCOMPARE(windows.size(), 3);
         QStringList titles;
@@ -654,11 +653,9 @@ private slots:
 
     void exitWritesTheReaderFileAndRestartPreselects() {
         Start();
+        MakeReader("John", "Smith", "Bob");
+        MakeReader("Ann", "Lee", "Ann");
         WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("John", "Smith", "Bob");
-            Button(d, 1046)->click();
-            FillReaderDialog("Ann", "Lee", "Ann");
-            Button(d, 1046)->click();
             d->ReaderList()->setCurrentIndex(1);
             Button(d, 1)->click();
         });
@@ -673,13 +670,31 @@ private slots:
         QCOMPARE(QString::fromStdString(last), QString("Bob"));
         QCOMPARE(readers.GetCount(), 2);
 
+        // The next start opens the reader open last, until the reader says otherwise.
         Start();
+        QVERIFY(app_->Environment().IsOpen());
+        QCOMPARE(QString::fromStdString(app_->Environment().CurrentDisplayName()), QString("Bob"));
+        QVERIFY(app_->EnvironmentPlan());
         QString preselected;
+        bool wasTicked = false;
         WithSelectReader([&](CSelectReaderDialog* d) {
             preselected = d->ReaderList()->currentText();
-            Button(d, 2)->click();
+            auto* box = d->findChild<QCheckBox*>("openAtStart");
+            wasTicked = box->isChecked();
+            box->setChecked(false);
+            SaveScreenshot(d, "selectreader-openatstart");
+            Button(d, 1)->click();
         });
         QCOMPARE(preselected, QString("Bob"));
+        QVERIFY(wasTicked);
+        Exit();
+        Start();
+        QVERIFY(!app_->Environment().IsOpen());
+        WithSelectReader([&](CSelectReaderDialog* d) {
+            wasTicked = d->findChild<QCheckBox*>("openAtStart")->isChecked();
+            Button(d, 2)->click();
+        });
+        QVERIFY(!wasTicked);
     }
 
     void damagedReaderFileIsReportedAndKept() {
@@ -832,11 +847,7 @@ private slots:
     // it has finished, the environment opens and holds them until it closes.
     void readerInUseElsewhereIsNotOpened() {
         Start();
-        WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("John", "Smith", "Bob");
-            Button(d, 1046)->click();
-            Button(d, 2)->click();
-        });
+        MakeReader("John", "Smith", "Bob");
         const std::string readerDir = base_.filePath("Bob (John Smith)").toStdString();
         auto cli = std::make_unique<CDirectoryLock>();
         QVERIFY(cli->Acquire(readerDir, std::chrono::milliseconds(0), "scrivane-cli"));
@@ -892,11 +903,7 @@ private slots:
         // may outlive it, and the reader keeps its own window's place.
         QMdiSubWindow* beside = Frame()->MdiArea()->subWindowList().front();
         beside->setGeometry(QRect(300, 10, 200, 150));
-        WithSelectReader([&](CSelectReaderDialog* d) {
-            FillReaderDialog("John", "Smith", "Bob");
-            Button(d, 1046)->click();
-            Button(d, 1)->click();
-        });
+        MakeReader("John", "Smith", "Bob", true, true);
         QCOMPARE(Frame()->MdiArea()->subWindowList().size(), 4);
         Frame()->OnCommand(Cmd::CloseReaderEnvironment);
         QCOMPARE(Frame()->MdiArea()->subWindowList(), QList<QMdiSubWindow*>{beside});
