@@ -12,12 +12,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 const QColor CReadingPlanView::kReadColour(51, 153, 102);
 const QColor CReadingPlanView::kOverdueColour(255, 102, 0);
@@ -60,6 +64,34 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
     MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
     MapCommand(Cmd::ReadAssignment, [this] { CPassageFrame::Open(*this); });
+
+    noPlanPrompt_ = new QWidget(this);
+    noPlanPrompt_->setObjectName("noPlanPrompt");
+    auto* promptLayout = new QVBoxLayout(noPlanPrompt_);
+    promptLayout->setContentsMargins(0, 0, 0, 0);
+    auto* hint = new QLabel("To begin, choose one of the ready plans, or make one with the template editor.");
+    hint->setWordWrap(true);
+    auto* gallery = new QPushButton("Choose a Plan from the &Gallery...");
+    gallery->setObjectName("choosePlan");
+    connect(gallery, &QPushButton::clicked, this, [this] { OnNewPlan(true); });
+    promptLayout->addWidget(hint);
+    promptLayout->addWidget(gallery, 0, Qt::AlignLeft);
+    noPlanPrompt_->hide();
+}
+
+void CReadingPlanView::UpdateNoPlanPrompt() {
+    const bool none = doc_.CountPlanVerses() == 0;
+    if (none) {
+        // Two lines below the status line, as wide as the window allows.
+        const int lh = fontMetrics().height() > 0 ? fontMetrics().height() : 10;
+        noPlanPrompt_->setGeometry(0, 2 * lh, std::max(width(), 200), noPlanPrompt_->sizeHint().height());
+    }
+    noPlanPrompt_->setVisible(none);
+}
+
+void CReadingPlanView::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    UpdateNoPlanPrompt();
 }
 
 // The view runs these commands, but whether they may run is the plan's to say.
@@ -70,6 +102,7 @@ void CReadingPlanView::MapDocumentState(int id) {
 void CReadingPlanView::OnInitialUpdate() {
     SendProgress();
     navigator_.GoToFirstUnfinished();
+    UpdateNoPlanPrompt();
     update();
 }
 
@@ -81,6 +114,7 @@ void CReadingPlanView::OnUpdate(CView*, long hint) {
              doc_.IsValidElementIndex(static_cast<uint16_t>(hint - kHintShowAssignment)))
         navigator_.SetIndex(static_cast<int>(hint - kHintShowAssignment));
     SendProgress();
+    UpdateNoPlanPrompt();
     update();
 }
 

@@ -8,6 +8,7 @@
 class CReadingPlanDoc;
 class QPainter;
 class QPrinter;
+class QWidget;
 
 // The reading plan window's view: the current assignment with its dates and
 // readings, navigation, Finished Reading, printing and copying.
@@ -54,12 +55,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void SendProgress();
     void MapDocumentState(int id);
+    // With no plan yet, a way on: a line and a button that open the gallery, below the status.
+    void UpdateNoPlanPrompt();
 
     CReadingPlanDoc& doc_;
     CPlanNavigator navigator_;
+    QWidget* noPlanPrompt_ = nullptr;
 };

@@ -39,7 +39,7 @@
 namespace {
 constexpr int kRecentFileCount = 4;
 const QString kOpenReaderAtStartKey = QStringLiteral("Settings/OpenReaderAtStart");
-}
+} // namespace
 
 CScrivaneApp::CScrivaneApp() {
     InitScrivaneResources();

@@ -73,7 +73,8 @@ private:
     void OnMainFrameClose();
     void OpenEnvironmentDocument(CDocTemplate& type, const std::string& path);
     void OpenEnvironmentDocuments();
-    // Takes the current reader's directory for this program; false (the user told, nothing open) when another holds it.
+    // Takes the current reader's directory for this program; false (the user told, nothing open) when another
+    // holds it.
     bool LockCurrentReader();
     bool IsEnvironmentDocument(const CDocument* doc) const;
     // The files every open document but except holds.

@@ -102,12 +102,21 @@ private slots:
         a.OnInitialUpdate();
         QCOMPARE(Texts(a.Layout(10, 8, false, Qt::black)), QStringList({"0|No Reading Plan Selected"}));
         QCOMPARE(a.Navigator().GetIndex(), -1);
+        // Not a dead end: a button under the status opens the gallery.
+        a.resize(520, 200);
+        auto* choose = a.findChild<QPushButton*>("choosePlan");
+        QVERIFY(choose && choose->isVisibleTo(&a));
+        SaveScreenshot(&a, "plan-view-no-plan");
+        choose->click();
+        QCOMPARE(empty.ui.fileRequests.size(), size_t(1));
+        QVERIFY(empty.ui.fileRequests[0].gallery != 0);
 
         PlanFixture done;
         done.Load({PlanFixture::Assignment(Day(2001, 4, 9), Day(2001, 4, 9), {{0, 1}})}, {0, 1});
         CReadingPlanView b(*done.doc);
         b.OnInitialUpdate();
         QCOMPARE(Texts(b.Layout(10, 8, false, Qt::black)), QStringList({"0|Last Reading Plan Completed"}));
+        QVERIFY(!b.findChild<QPushButton*>("choosePlan")->isVisibleTo(&b));
         SaveScreenshot(&b, "plan-view-completed");
         // Copy still takes the current assignment: none is unfinished, so the empty one.
         b.OnCopy();
