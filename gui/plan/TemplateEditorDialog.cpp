@@ -281,9 +281,9 @@ void CTemplateEditorDialog::BuildControls() {
     Tag(sectionTree_, idSectionTree, "sectionTree");
     repeatBooksBox_ = new QCheckBox("Repeat Books");
     Tag(repeatBooksBox_, idRepeatBooks, "repeatBooksBox");
-    addSectionButton_ = new QPushButton("Add Section");
+    addSectionButton_ = new QPushButton("&Add Section");
     Tag(addSectionButton_, idAddSection, "addSectionButton");
-    removeSectionButton_ = new QPushButton("Remove Section");
+    removeSectionButton_ = new QPushButton("&Remove Section");
     Tag(removeSectionButton_, idRemoveSection, "removeSectionButton");
     sectionLayout->addWidget(sectionTree_);
     sectionLayout->addWidget(repeatBooksBox_);
@@ -300,16 +300,16 @@ void CTemplateEditorDialog::BuildControls() {
     categoryTree_->viewport()->installEventFilter(this);
     categoryTree_->installEventFilter(this);
 
-    resetButton_ = new QPushButton("Reset Template");
+    resetButton_ = new QPushButton("Rese&t Template");
     Tag(resetButton_, idReset, "resetButton");
-    loadButton_ = new QPushButton("Load Template");
+    loadButton_ = new QPushButton("&Load Template");
     Tag(loadButton_, idLoad, "loadButton");
-    saveButton_ = new QPushButton("Save Template");
+    saveButton_ = new QPushButton("&Save Template");
     Tag(saveButton_, idSave, "saveButton");
-    saveAndExitButton_ = new QPushButton("Save And Exit");
+    saveAndExitButton_ = new QPushButton("Save And E&xit");
     Tag(saveAndExitButton_, idSaveAndExit, "saveAndExitButton");
     saveAndExitButton_->setDefault(true);
-    abortAndExitButton_ = new QPushButton("Abort And Exit");
+    abortAndExitButton_ = new QPushButton("A&bort And Exit");
     Tag(abortAndExitButton_, idAbortAndExit, "abortAndExitButton");
     for (QPushButton* b : {resetButton_, loadButton_, saveButton_, addSectionButton_, removeSectionButton_})
         b->setAutoDefault(false);

@@ -35,13 +35,13 @@ CEnterExtraReadingDialog::CEnterExtraReadingDialog(QWidget* parent) : QDialog(pa
     startGroup->setGeometry(du.Rect(7, 5 + kDown, 183, 34));
     startText_ = new QLineEdit(this);
     startText_->setGeometry(du.Rect(15, 19 + kDown, 115, 13));
-    changeStart_ = new QPushButton("Change", this);
+    changeStart_ = new QPushButton("C&hange", this);
     changeStart_->setGeometry(du.Rect(135, 18 + kDown, 48, 14));
     auto* endGroup = new QGroupBox("Ending At Verse", this);
     endGroup->setGeometry(du.Rect(7, 43 + kDown, 183, 34));
     endText_ = new QLineEdit(this);
     endText_->setGeometry(du.Rect(15, 57 + kDown, 115, 13));
-    changeEnd_ = new QPushButton("Change", this);
+    changeEnd_ = new QPushButton("Chan&ge", this);
     changeEnd_->setGeometry(du.Rect(135, 56 + kDown, 48, 14));
     for (QLineEdit* box : {startText_, endText_}) {
         box->setReadOnly(true);

@@ -49,7 +49,7 @@ N EditMenuOfNotes() {
 
 // The first five items of the document menus' File popup.
 std::vector<N> FileHead() {
-    return {{"New Reading Plan Template...", Cmd::NewReadingPlanTemplate},
+    return {{"&New Reading Plan Template...", Cmd::NewReadingPlanTemplate},
             kSep,
             {"&Open Reader Environment...\tCtrl+O", Cmd::OpenReaderEnvironment},
             {"&Close Reader Environment", Cmd::CloseReaderEnvironment},
@@ -86,17 +86,17 @@ std::vector<N> Menu128() {
 }
 
 std::vector<N> Menu129() {
-    N goTo{"Go To Reading",
+    N goTo{"Go &To Reading",
            0,
-           {{"First Unfinished Reading", Cmd::FirstUnfinishedReading},
+           {{"First &Unfinished Reading", Cmd::FirstUnfinishedReading},
             kSep,
-            {"First Reading", Cmd::FirstReading},
-            {"Previous Reading", Cmd::PreviousReading},
-            {"Next Reading", Cmd::NextReading},
-            {"Last Reading", Cmd::LastReading},
+            {"&First Reading", Cmd::FirstReading},
+            {"&Previous Reading", Cmd::PreviousReading},
+            {"&Next Reading", Cmd::NextReading},
+            {"&Last Reading", Cmd::LastReading},
             kSep,
-            {"By Date", Cmd::ByDate},
-            {"By Verse", Cmd::ByVerse}}};
+            {"By &Date", Cmd::ByDate},
+            {"By &Verse", Cmd::ByVerse}}};
     N plan{"&Reading Plan",
            0,
            {{"&New Plan", Cmd::NewPlan},
@@ -134,7 +134,7 @@ std::vector<N> Menu131() {
 
 std::vector<N> Menu132() {
     std::vector<N> items = FileHead();
-    std::vector<N> tail = {{"Open General Notes...", Cmd::FileOpen},
+    std::vector<N> tail = {{"Open &General Notes...", Cmd::FileOpen},
                            {"&Save General Notes...\tCtrl+S", Cmd::FileSave},
                            {"Save General Notes &As...", Cmd::FileSaveAs},
                            kSep,
@@ -156,8 +156,8 @@ std::vector<N> MenuCoverage() {
                            {"Print Pre&view", Cmd::FilePrintPreview},
                            {"P&rint Setup...", Cmd::FilePrintSetup},
                            kSep,
-                           {"Save Map as P&NG...", Cmd::SaveCoverageAsPng},
-                           {"Save Map as S&VG...", Cmd::SaveCoverageAsSvg},
+                           {"Save Map as PN&G...", Cmd::SaveCoverageAsPng},
+                           {"Save &Map as SVG...", Cmd::SaveCoverageAsSvg},
                            kSep,
                            {"E&xit", Cmd::AppExit}};
     items.insert(items.end(), tail.begin(), tail.end());

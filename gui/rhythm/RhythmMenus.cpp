@@ -12,7 +12,7 @@ std::vector<MenuNode> WithDailyRhythm(std::vector<MenuNode> menus) {
                                      [](const MenuNode& n) { return n.id == Cmd::SaveReadingPlan; });
             if (save != popup.children.end())
                 popup.children.insert(
-                    save + 1, MenuNode("Export Plan to &Calendar...", RhythmCmd::ExportPlanToCalendar));
+                    save + 1, MenuNode("Expor&t Plan to Calendar...", RhythmCmd::ExportPlanToCalendar));
         } else if (popup.text == "&Reading Plan") {
             popup.children.push_back(MenuNode());
             popup.children.push_back(MenuNode("Re&minder...", RhythmCmd::Reminder));

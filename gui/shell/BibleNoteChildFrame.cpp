@@ -86,9 +86,9 @@ CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, ResourceIcon(
     books_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (QComboBox* c : {chapters_, verses_})
         c->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    previous_ = new QPushButton("Previous");
+    previous_ = new QPushButton("&Previous");
     previous_->setObjectName("1129");
-    next_ = new QPushButton("Next");
+    next_ = new QPushButton("&Next");
     next_->setObjectName("1130");
     ArrangeBar(false);
     bar_->installEventFilter(this);

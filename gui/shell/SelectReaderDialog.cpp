@@ -36,9 +36,9 @@ CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* paren
         row->addWidget(b);
         return b;
     };
-    QPushButton* add = newReader_ = button(1046, "New Reader");
-    edit_ = button(1133, "Edit Reader");
-    delete_ = button(1048, "Delete Reader");
+    QPushButton* add = newReader_ = button(1046, "&New Reader");
+    edit_ = button(1133, "&Edit Reader");
+    delete_ = button(1048, "&Delete Reader");
     layout->addLayout(row);
     openAtStart_ = new QCheckBox("Open this reader at &start");
     openAtStart_->setObjectName("openAtStart");

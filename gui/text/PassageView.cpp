@@ -105,12 +105,12 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
     auto* bottom = new QWidget;
     auto* bottomLayout = new QHBoxLayout(bottom);
     bottomLayout->setContentsMargins(6, 4, 6, 4);
-    finished_ = new QPushButton("&Finished Reading");
+    finished_ = new QPushButton("Finished Rea&ding");
     finished_->setObjectName("finishedReading");
     back_ = new QPushButton("&Back to the Assignment");
     back_->setObjectName("backToAssignment");
     back_->hide();
-    enterReading_ = new QPushButton("&Enter Reading");
+    enterReading_ = new QPushButton("E&nter Reading");
     enterReading_->setObjectName("enterReading");
     enterReading_->setToolTip("Enter these verses as read");
     enterReading_->hide();

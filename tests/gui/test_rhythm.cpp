@@ -111,7 +111,7 @@ private slots:
         QAction* exportAction = frame->FindAction(RhythmCmd::ExportPlanToCalendar);
         QAction* reminder = frame->FindAction(RhythmCmd::Reminder);
         QVERIFY(exportAction && reminder);
-        QCOMPARE(exportAction->text(), QString("Export Plan to &Calendar..."));
+        QCOMPARE(exportAction->text(), QString("Expor&t Plan to Calendar..."));
         QCOMPARE(reminder->text(), QString("Re&minder..."));
         QVERIFY(exportAction->isEnabled());
         QVERIFY(reminder->isEnabled());

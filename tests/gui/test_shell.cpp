@@ -753,8 +753,8 @@ private slots:
     void verseNotesFrameHasItsNavigationBar() {
         CBibleNoteChildFrame frame;
         frame.SetView(new QLabel("view"), nullptr, nullptr);
-        QCOMPARE(frame.PreviousButton()->text(), QString("Previous"));
-        QCOMPARE(frame.NextButton()->text(), QString("Next"));
+        QCOMPARE(frame.PreviousButton()->text(), QString("&Previous"));
+        QCOMPARE(frame.NextButton()->text(), QString("&Next"));
         QCOMPARE(frame.BookList()->objectName(), QString("1125"));
         QCOMPARE(frame.VerseList()->objectName(), QString("1128"));
     }
