@@ -4,8 +4,45 @@
 #include "framework/ResourceIcon.h"
 #include "plan/ReadingPlanDoc.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+// Keeps the map fitted to what can be seen of it.
+class CMapScroller : public QScrollArea {
+public:
+    explicit CMapScroller(CCoverageMap* map) : map_(map) {
+        setObjectName("coverageScroller");
+        setWidgetResizable(false);
+        setFrameShape(QFrame::NoFrame);
+        setBackgroundRole(QPalette::Base);
+        setWidget(map);
+        setFocusProxy(map);
+        map->setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QScrollArea::resizeEvent(e);
+        // What a scroll bar takes from the other direction is left to it, so that a map only too
+        // tall does not need a horizontal bar as well.
+        QSize room = maximumViewportSize();
+        map_->FitTo(room);
+        if (map_->height() > room.height()) room.rwidth() -= verticalScrollBar()->sizeHint().width();
+        if (map_->width() > room.width()) room.rheight() -= horizontalScrollBar()->sizeHint().height();
+        map_->FitTo(room);
+    }
+
+private:
+    CCoverageMap* map_;
+};
+
+} // namespace
 
 CCoverageFrame::CCoverageFrame(CReadingPlanDoc& doc)
     : CMdiChildFrame(kCoverageResource, ResourceIcon(":/images/plan.png")), map_(new CCoverageMap(doc)) {
@@ -18,6 +55,17 @@ CCoverageFrame::CCoverageFrame(CReadingPlanDoc& doc)
 }
 
 CCoverageFrame::~CCoverageFrame() = default;
+
+QWidget* CCoverageFrame::WrapView(QWidget* view) {
+    auto* scroller = new CMapScroller(static_cast<CCoverageMap*>(view));
+    // Ctrl+= too, where + needs Shift.
+    auto* zoomIn = new QAction(scroller);
+    zoomIn->setShortcut(QKeySequence("Ctrl+="));
+    zoomIn->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(zoomIn, &QAction::triggered, this, [this] { map_->ZoomIn(); });
+    scroller->addAction(zoomIn);
+    return scroller;
+}
 
 void CCoverageFrame::SetCloseBox() {
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

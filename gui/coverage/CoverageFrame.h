@@ -30,6 +30,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The map scrolls when the window is smaller than its readable size.
+    QWidget* WrapView(QWidget* view) override;
 
 private:
     CCoverageMap* map_;

@@ -13,6 +13,8 @@
 #include "text/PassageView.h"
 
 #include <QBuffer>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QImage>
 #include <QMdiArea>
@@ -56,14 +58,14 @@ QFont MapFont(int pixels, bool bold = false) {
 
 // ------------------------------------------------------------------- layout
 
-CCoverageLayout::CCoverageLayout(const QRect& a, const CCoverage& coverage) : area(a) {
+CCoverageLayout::CCoverageLayout(const QRect& a, const CCoverage& coverage, int maxFontPixels) : area(a) {
     const auto groups = BookGroups();
     // Two testament headings, the group headings and the books share the height left.
     const int bookRows = coverage.Chapters().empty() ? 0 : coverage.Chapters().back().book;
     const int headRows = 2 + static_cast<int>(groups.size());
     const int inner = std::max(area.height() - 2 * kMargin, 1);
     rowHeight_ = std::max(inner / (bookRows + headRows + 3), 3);
-    fontPixels_ = std::clamp(rowHeight_ - 2, 5, 14);
+    fontPixels_ = std::clamp(rowHeight_ - 2, 5, std::max(maxFontPixels, 5));
     int y = area.top() + kMargin;
     titleRect = QRect(area.left() + kMargin, y, area.width() - 2 * kMargin, rowHeight_ * 3 / 2);
     y += titleRect.height();
@@ -96,6 +98,24 @@ CCoverageLayout::CCoverageLayout(const QRect& a, const CCoverage& coverage) : ar
     }
 }
 
+QSize CCoverageLayout::ReadableSize(const CCoverage& coverage, int fontPixels) {
+    // The inverse of the constructor: the row height that gives this font, and the widths of the
+    // names, the narrowest cells that still show a gap, the totals and the legend.
+    const int bookRows = coverage.Chapters().empty() ? 0 : coverage.Chapters().back().book;
+    const int headRows = 2 + static_cast<int>(BookGroups().size());
+    const int rowHeight = fontPixels + 2;
+    const int height = (bookRows + headRows + 3) * rowHeight + 2 * kMargin + 1;
+    const QFontMetrics fm(MapFont(fontPixels));
+    const int grid = kNameIndent + fm.horizontalAdvance("1Thessalonians") + 6 + kWidestBook * 4 + 6 +
+                     fm.horizontalAdvance("150/150  100.0%") + 8;
+    int legend = 0;
+    for (int level = 0; level < 5; ++level)
+        legend += rowHeight * 2 + 18 + fm.horizontalAdvance(LevelName(static_cast<CoverageLevel>(level)));
+    for (const char* mark : {"In the plan, to read", "Read in the plan"})
+        legend += rowHeight * 2 + 18 + fm.horizontalAdvance(mark);
+    return {std::max(grid, legend) + 2 * kMargin + 1, height};
+}
+
 QRect CCoverageLayout::CellRect(uint16_t book, uint16_t chapter) const {
     if (book == 0 || book > 66 || chapter == 0 || bookY_[book] == 0) return {};
     const int x0 = gridLeft + static_cast<int>(std::lround((chapter - 1) * cellWidth));
@@ -125,8 +145,9 @@ const std::array<QColor, 5> CCoverageMapPainter::kLevelColours = {
 const QColor CCoverageMapPainter::kToReadColour(255, 102, 0);
 const QColor CCoverageMapPainter::kReadInPlanColour(33, 90, 200);
 
-void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage& coverage) {
-    const CCoverageLayout layout(area, coverage);
+void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage& coverage,
+                                int maxFontPixels) {
+    const CCoverageLayout layout(area, coverage, maxFontPixels);
     CBible& bible = TheBible();
     p.save();
     p.fillRect(area, Qt::white);
@@ -207,7 +228,6 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
 CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(parent), doc_(&doc) {
     setObjectName("coverageMap");
     setMouseTracking(true);
-    setMinimumSize(480, 360);
     setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read, or "
                  "to read it in the passage window when that is open.");
     doc.AddView(this);
@@ -218,6 +238,64 @@ CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(pare
     MapCommand(Cmd::SaveCoverageAsSvg, [this] { OnSaveAs(true); });
     // Before the document's own: a reading entered for the lifetime only redraws no view.
     MapCommand(Cmd::EnterReading, [this] { OnEnterReading(); });
+    MapCommand(Cmd::MapZoomIn, [this] { ZoomIn(); });
+    MapCommand(
+        Cmd::MapZoomOut, [this] { ZoomOut(); }, [this] { return CanZoomOut(); });
+    MapCommand(Cmd::MapFit, [this] { Fit(); });
+}
+
+int CCoverageMap::MinimumFontPixels() {
+    const QFontInfo small(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont));
+    return std::max(small.pixelSize(), 8);
+}
+
+int CCoverageMap::ScreenMaxFontPixels() {
+    return std::max(14, MinimumFontPixels());
+}
+
+QSize CCoverageMap::LogicalSize() const {
+    return QSize(static_cast<int>(width() / zoom_), static_cast<int>(height() / zoom_));
+}
+
+QPoint CCoverageMap::ToLogical(const QPoint& p) const {
+    return QPoint(static_cast<int>(p.x() / zoom_), static_cast<int>(p.y() / zoom_));
+}
+
+void CCoverageMap::FitTo(const QSize& viewport) {
+    viewport_ = viewport;
+    ApplySize();
+}
+
+void CCoverageMap::ApplySize() {
+    if (!viewport_.isValid()) return;
+    const QSize fit = viewport_.expandedTo(CCoverageLayout::ReadableSize(coverage_, MinimumFontPixels()));
+    resize(QSize(static_cast<int>(fit.width() * zoom_), static_cast<int>(fit.height() * zoom_)));
+    update();
+}
+
+void CCoverageMap::ZoomIn() {
+    zoom_ = std::min(zoom_ * 1.25, 4.0);
+    ApplySize();
+}
+
+bool CCoverageMap::CanZoomOut() const {
+    if (!viewport_.isValid()) return false;
+    const QSize fit = viewport_.expandedTo(CCoverageLayout::ReadableSize(coverage_, MinimumFontPixels()));
+    const CCoverageLayout layout(QRect(QPoint(0, 0), fit), coverage_, ScreenMaxFontPixels());
+    return layout.FontPixels() * zoom_ / 1.25 >= MinimumFontPixels();
+}
+
+void CCoverageMap::ZoomOut() {
+    if (!CanZoomOut()) return;
+    zoom_ /= 1.25;
+    // Back at the window's own size, the steps land on it exactly.
+    if (std::abs(zoom_ - 1.0) < 0.01) zoom_ = 1.0;
+    ApplySize();
+}
+
+void CCoverageMap::Fit() {
+    zoom_ = 1.0;
+    ApplySize();
 }
 
 CCoverageMap::~CCoverageMap() = default;
@@ -242,12 +320,13 @@ void CCoverageMap::showEvent(QShowEvent* e) {
 }
 
 CCoverageLayout CCoverageMap::CurrentLayout() const {
-    return CCoverageLayout(rect(), coverage_);
+    return CCoverageLayout(QRect(QPoint(0, 0), LogicalSize()), coverage_, ScreenMaxFontPixels());
 }
 
 void CCoverageMap::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    CCoverageMapPainter::Paint(p, rect(), coverage_);
+    p.scale(zoom_, zoom_);
+    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), LogicalSize()), coverage_, ScreenMaxFontPixels());
 }
 
 QString CCoverageMap::ToolTipAt(const QPoint& pos) const {
@@ -260,7 +339,7 @@ QString CCoverageMap::ToolTipAt(const QPoint& pos) const {
 bool CCoverageMap::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
-        const QString text = ToolTipAt(help->pos());
+        const QString text = ToolTipAt(ToLogical(help->pos()));
         if (text.isEmpty())
             QToolTip::hideText();
         else
@@ -291,7 +370,7 @@ bool CCoverageMap::ClickAt(const QPoint& pos) {
 }
 
 void CCoverageMap::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) ClickAt(e->position().toPoint());
+    if (e->button() == Qt::LeftButton) ClickAt(ToLogical(e->position().toPoint()));
 }
 
 void CCoverageMap::OnEnterReading() {
@@ -301,7 +380,7 @@ void CCoverageMap::OnEnterReading() {
 }
 
 QSize CCoverageMap::ExportSize() const {
-    return size().expandedTo(QSize(1280, 900));
+    return LogicalSize().expandedTo(QSize(1280, 900));
 }
 
 QImage CCoverageMap::Render(const QSize& size) const {

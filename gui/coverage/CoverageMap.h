@@ -18,7 +18,8 @@ class QPrinter;
 // as cells, the book's totals at the right.
 class CCoverageLayout {
 public:
-    CCoverageLayout(const QRect& area, const CCoverage& coverage);
+    // Text grows with the rows up to maxFontPixels.
+    CCoverageLayout(const QRect& area, const CCoverage& coverage, int maxFontPixels = 14);
 
     struct Row {
         enum Kind { testament, group, book } kind;
@@ -27,6 +28,8 @@ public:
     };
     const std::vector<Row>& Rows() const { return rows_; }
     int RowHeight() const { return rowHeight_; }
+    // The smallest area in which the map's text is drawn at least fontPixels high.
+    static QSize ReadableSize(const CCoverage& coverage, int fontPixels);
     int FontPixels() const { return fontPixels_; }
     QRect CellRect(uint16_t book, uint16_t chapter) const;
     // The chapter under a point, if any.
@@ -54,7 +57,7 @@ public:
     static const QColor kToReadColour;
     static const QColor kReadInPlanColour;
 
-    static void Paint(QPainter& p, const QRect& area, const CCoverage& coverage);
+    static void Paint(QPainter& p, const QRect& area, const CCoverage& coverage, int maxFontPixels = 14);
 };
 
 // The Bible Coverage window's view: the map of the plan document's history,
@@ -72,7 +75,21 @@ public:
     CReadingPlanDoc* PlanDocument() const { return doc_; }
 
     const CCoverage& Coverage() const { return coverage_; }
+    // The layout in the map's own units: the widget's size at zoom 1.
     CCoverageLayout CurrentLayout() const;
+
+    // In a scrolled window: the map fills a viewport of this size, and never draws its text
+    // below the desktop's smallest readable size (it scrolls instead).
+    void FitTo(const QSize& viewport);
+    void ZoomIn();
+    void ZoomOut();
+    void Fit();
+    double Zoom() const { return zoom_; }
+    bool CanZoomOut() const;
+    // The desktop's smallest readable text, in pixels.
+    static int MinimumFontPixels();
+    // On screen the text may grow to the desktop's readable size where that is larger than on paper.
+    static int ScreenMaxFontPixels();
     QString ToolTipAt(const QPoint& p) const;
     // Enter Reading on the chapter under p; false when there is none.
     bool ClickAt(const QPoint& p);
@@ -99,7 +116,12 @@ protected:
 private:
     void Refresh();
     QSize ExportSize() const;
+    QSize LogicalSize() const;
+    QPoint ToLogical(const QPoint& p) const;
+    void ApplySize();
 
     CReadingPlanDoc* doc_;
     CCoverage coverage_;
+    double zoom_ = 1.0;
+    QSize viewport_;
 };

@@ -165,7 +165,12 @@ std::vector<N> MenuCoverage() {
            0,
            {{"&Enter Reading", Cmd::EnterReading},
             {"New Plan from &Unread Chapters...", Cmd::NewPlanFromUnreadChapters}}};
-    return {{"&File", 0, items}, ViewMenu(), plan, WindowMenu(), HelpMenu()};
+    N view = ViewMenu();
+    view.children.insert(view.children.end(), {kSep,
+                                               {"Zoom &In\tCtrl++", Cmd::MapZoomIn},
+                                               {"Zoom &Out\tCtrl+-", Cmd::MapZoomOut},
+                                               {"&Fit to Window\tCtrl+0", Cmd::MapFit}});
+    return {{"&File", 0, items}, view, plan, WindowMenu(), HelpMenu()};
 }
 
 } // namespace
@@ -247,6 +252,9 @@ const char* CommandPrompt(int id) {
         {RhythmCmd::Reminder, "Choose when to be reminded of the day's reading\nReminder"},
         {Cmd::ReadAssignment, "Show the text of the current assignment\nRead Assignment"},
         {Cmd::PassageZoomIn, "Show the passage larger\nZoom In"},
+        {Cmd::MapZoomIn, "Show the map larger\nZoom In"},
+        {Cmd::MapZoomOut, "Show the map smaller, as far as its text stays readable\nZoom Out"},
+        {Cmd::MapFit, "Show the map as large as the window\nFit to Window"},
         {Cmd::PassageZoomOut, "Show the passage smaller\nZoom Out"},
         {Cmd::FileOpen, "Open a general notes file\nOpen"},
         {Cmd::FileSave, "Save the general notes\nSave"},

@@ -26,6 +26,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSpinBox>
 #include <QToolTip>
@@ -329,6 +330,36 @@ private slots:
         frame->MdiArea()->setActiveSubWindow(coverage);
         QCOMPARE(frame->CurrentMenu(), kCoverageMenu);
         SaveScreenshot(frame, "coverage-window");
+
+        // Never drawn below the desktop's smallest readable text: at the window's default size the
+        // map scrolls; zoom steps through the keys, and out only as far as the text stays readable.
+        const int smallest = CCoverageMap::MinimumFontPixels();
+        QApplication::processEvents();
+        QCOMPARE(map->Zoom(), 1.0);
+        QVERIFY(map->CurrentLayout().FontPixels() >= smallest);
+        auto* scroller = coverage->findChild<QScrollArea*>("coverageScroller");
+        QVERIFY(scroller);
+        const QSize fitted = map->size();
+        QVERIFY(fitted.width() >= scroller->viewport()->width());
+        QApplication::setActiveWindow(frame);
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        map->setFocus();
+        QTest::keyClick(map, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(map->Zoom(), 1.25);
+        QVERIFY(map->width() > fitted.width());
+        for (int i = 0; i < 10; ++i)
+            frame->OnCommand(Cmd::MapZoomOut);
+        QVERIFY(map->Zoom() < 1.25);
+        QVERIFY(map->CurrentLayout().FontPixels() * map->Zoom() >= smallest);
+        QVERIFY(!map->CanZoomOut());
+        QTest::keyClick(map, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(map->Zoom(), 1.0);
+        QCOMPARE(map->size(), fitted);
+        coverage->showMaximized();
+        QApplication::processEvents();
+        QVERIFY(map->CurrentLayout().FontPixels() >= smallest);
+        SaveScreenshot(frame, "coverage-window-maximized");
+        coverage->showNormal();
 
         // Save as SVG through the menu command and its file dialog; PNG directly.
         const QString svgPath = base.filePath("map.svg");
