@@ -11,15 +11,59 @@ WindowRect FitInside(WindowRect r, WindowSize minimum, WindowSize area) {
     return r;
 }
 
+namespace {
+
+// Whether n windows in rows of columns fit side by side without one covering another.
+bool GridFits(const std::vector<WindowSize>& minimums, int columns, WindowSize area) {
+    const int n = static_cast<int>(minimums.size());
+    int height = 0;
+    for (int first = 0; first < n; first += columns) {
+        int width = 0, rowHeight = 0;
+        for (int i = first; i < std::min(n, first + columns); ++i) {
+            width += minimums[static_cast<size_t>(i)].width;
+            rowHeight = std::max(rowHeight, minimums[static_cast<size_t>(i)].height);
+        }
+        if (width > area.width) return false;
+        height += rowHeight;
+    }
+    return height <= area.height;
+}
+
+} // namespace
+
 std::vector<WindowRect> TileWindows(const std::vector<WindowSize>& minimums, WindowSize area) {
     const int n = static_cast<int>(minimums.size());
     std::vector<WindowRect> rects;
     if (n == 0) return rects;
-    const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+    // As square a grid as the windows' minimums allow: fewer columns, and so more rows, when a
+    // wide window would otherwise cover its neighbour.
+    int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+    const int squarest = columns;
+    while (columns > 1 && !GridFits(minimums, columns, area))
+        --columns;
+    if (!GridFits(minimums, columns, area)) columns = squarest;
     const int rows = (n + columns - 1) / columns;
+    // Rows share out the height left over their tallest minimums, when those fit.
+    std::vector<int> rowMinimum(static_cast<size_t>(rows), 0);
+    for (int i = 0; i < n; ++i)
+        rowMinimum[static_cast<size_t>(i / columns)] =
+            std::max(rowMinimum[static_cast<size_t>(i / columns)], minimums[static_cast<size_t>(i)].height);
+    int minimumHeight = 0;
+    for (int h : rowMinimum)
+        minimumHeight += h;
+    const bool shareHeight = minimumHeight <= area.height;
+    int y = 0;
     for (int row = 0; row < rows; ++row) {
         const int first = row * columns;
         const int inRow = std::min(columns, n - first);
+        int rowY = area.height * row / rows;
+        int rowHeight = area.height * (row + 1) / rows - rowY;
+        if (shareHeight) {
+            const int extra = area.height - minimumHeight;
+            rowY = y;
+            rowHeight = rowMinimum[static_cast<size_t>(row)] + extra * (row + 1) / rows - extra * row / rows;
+            y += rowHeight;
+        }
         // A row whose minimums fit shares out what is left over them, so that a
         // wide window does not cover its neighbour; otherwise the widths are equal.
         int minimumSum = 0;
@@ -40,8 +84,8 @@ std::vector<WindowRect> TileWindows(const std::vector<WindowSize>& minimums, Win
                 r.x = area.width * column / inRow;
                 r.width = area.width * (column + 1) / inRow - r.x;
             }
-            r.y = area.height * row / rows;
-            r.height = area.height * (row + 1) / rows - r.y;
+            r.y = rowY;
+            r.height = rowHeight;
             rects.push_back(FitInside(r, minimums[static_cast<size_t>(i)], area));
         }
     }

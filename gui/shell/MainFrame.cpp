@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -84,7 +85,12 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
         UpdateLockKeyPanes();
     });
     idle->start();
-    resize(800, 600);
+    // 800 × 600 where the screen has room for it; a small or scaled screen gets what it has, less
+    // the window manager's title bar.
+    QSize size(800, 600);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(0, 40));
+    resize(size);
     CSplashWindow::ShowSplash(this);
 }
 

@@ -71,6 +71,8 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
     find_->setPlaceholderText("Find (Ctrl+F)");
     find_->setClearButtonEnabled(true);
     find_->setMaximumWidth(220);
+    // Its prompt and the clear button whole, however narrow the window.
+    find_->setMinimumWidth(find_->fontMetrics().horizontalAdvance(find_->placeholderText()) + 48);
     barLayout->addWidget(label);
     barLayout->addWidget(translations_);
     barLayout->addSpacing(8);
@@ -191,6 +193,8 @@ void CPassageView::FillTranslations() {
     for (const CTextModuleInfo& m : TheBibleText().Modules())
         translations_->addItem(ToQ(m.description + " (" + m.name + ")"), ToQ(m.name));
     translations_->setEnabled(translations_->count() > 0);
+    // The window keeps room for the translation's whole name rather than cutting it.
+    translations_->setMinimumWidth(translations_->sizeHint().width());
 }
 
 void CPassageView::ChooseModule(const QString& name) {

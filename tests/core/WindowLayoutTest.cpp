@@ -57,6 +57,25 @@ TEST(WindowLayout, TileAndCascadeStayInsideAndKeepMinimums) {
     const auto shared = TileWindows({{100, 60}, {400, 60}, {100, 60}}, {640, 400});
     EXPECT_EQ(shared[0], (WindowRect{0, 0, 170, 200}));
     EXPECT_EQ(shared[1], (WindowRect{170, 0, 470, 200}));
+    // Windows too wide to stand two abreast go one under another rather than overlap: the plan,
+    // the notes and a wide passage window.
+    struct Fit {
+        std::vector<WindowSize> minimums;
+        WindowSize area;
+    };
+    for (const Fit& f : std::vector<Fit>{{{{500, 100}, {500, 100}, {300, 100}}, {800, 600}},
+                                         {{{400, 200}, {300, 150}, {560, 300}}, {900, 700}},
+                                         {{{300, 200}, {300, 150}, {300, 150}, {620, 200}}, {700, 720}}}) {
+        const auto rects = TileWindows(f.minimums, f.area);
+        for (size_t i = 0; i < rects.size(); ++i)
+            for (size_t j = i + 1; j < rects.size(); ++j) {
+                const WindowRect& a = rects[i];
+                const WindowRect& b = rects[j];
+                const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y ||
+                                   b.y + b.height <= a.y;
+                EXPECT_TRUE(apart) << "windows " << i << " and " << j << " of " << rects.size();
+            }
+    }
     const auto cascaded = CascadeWindows({{100, 60}, {100, 60}, {100, 60}}, {800, 600}, 24);
     EXPECT_EQ(cascaded[2], (WindowRect{48, 48, 752, 552}));
     EXPECT_TRUE(TileWindows({}, {800, 600}).empty());

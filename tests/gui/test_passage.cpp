@@ -135,6 +135,14 @@ private slots:
         QCOMPARE(view->Translations()->currentData().toString(), kKjv);
         QVERIFY(view->FinishedButton()->isEnabled());
         SaveScreenshot(main_.get(), "passage-window");
+        // Nothing of the bar is cut; Tile sets the plan and the passage apart, never across each other.
+        auto* find = view->findChild<QLineEdit*>("find");
+        main_->OnCommand(Cmd::WindowTile);
+        QApplication::processEvents();
+        QVERIFY(!frame->geometry().intersects(PlanFrame()->geometry()));
+        QVERIFY(view->Translations()->width() >= view->Translations()->sizeHint().width());
+        QVERIFY(find->width() >= find->fontMetrics().horizontalAdvance(find->placeholderText()) + 20);
+        SaveScreenshot(main_.get(), "passage-window-tiled");
 
         // The same command again shows the same window.
         QVERIFY(main_->OnCommand(Cmd::ReadAssignment));

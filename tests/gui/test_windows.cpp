@@ -37,6 +37,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -152,6 +153,18 @@ private slots:
         if (!app_) return;
         Frame()->close();
         app_.reset();
+    }
+
+    // Run again with QT_SCALE_FACTOR=2, where 800 × 600 is larger than the (offscreen) screen.
+    void mainWindowFitsItsScreen() {
+        Start();
+        const QRect screen = Frame()->screen()->availableGeometry();
+        QVERIFY2(Frame()->width() <= screen.width() && Frame()->height() <= screen.height(),
+                 qPrintable(QString("%1x%2 on %3x%4")
+                                .arg(Frame()->width())
+                                .arg(Frame()->height())
+                                .arg(screen.width())
+                                .arg(screen.height())));
     }
 
     void oneDocumentPerFileWhateverTheRoute() {
