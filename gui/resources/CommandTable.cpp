@@ -183,6 +183,7 @@ const std::vector<MenuNode>& MenuResource(int resourceId) {
     case kCoverageMenu:
         return coverage;
     case 129:
+    case kPassageMenu:
         return m129;
     case 131:
         return m131;
@@ -213,7 +214,15 @@ const std::vector<Accelerator>& AcceleratorTable(int tableId) {
         t.push_back({"Ctrl+Shift+Z", Cmd::EditRedo});
         return t;
     }();
-    return tableId == 129 ? plan : common;
+    // In the passage window Page Up and Down scroll the text; with Alt they change the day.
+    static const std::vector<Accelerator> passage = [] {
+        std::vector<Accelerator> t = common;
+        t.push_back({"Alt+PgDown", Cmd::NextReading});
+        t.push_back({"Alt+PgUp", Cmd::PreviousReading});
+        t.push_back({"Ctrl+Shift+Z", Cmd::EditRedo});
+        return t;
+    }();
+    return tableId == 129 ? plan : tableId == kPassageMenu ? passage : common;
 }
 
 const char* CommandPrompt(int id) {

@@ -18,12 +18,14 @@ struct MenuNode {
 
 // The menu bars: 128 with no document window active, 129 reading plan,
 // 131 verse notes, 132 general notes, kCoverageMenu the Bible Coverage
-// window. Any other id gives menu 128.
+// window, kPassageMenu the passage window (the plan's menus, its own keys).
+// Any other id gives menu 128.
 inline constexpr int kCoverageMenu = 0x8710;
+inline constexpr int kPassageMenu = 0x8800;
 const std::vector<MenuNode>& MenuResource(int resourceId);
 
 // Shortcuts that no menu item shows, bound to their commands. Table 129
-// serves reading plan windows, 128 every other window.
+// serves reading plan windows, kPassageMenu the passage window, 128 every other window.
 struct Accelerator {
     const char* key; // in QKeySequence's portable text form
     int id;

@@ -320,7 +320,8 @@ void CMainFrame::ShowMenu(int resourceId) {
         QList<QKeySequence> shown;
         for (QAction* a : set.actions)
             if (!a->shortcut().isEmpty()) shown << a->shortcut();
-        for (const Accelerator& acc : AcceleratorTable(resourceId == 129 ? 129 : 128)) {
+        for (const Accelerator& acc :
+             AcceleratorTable(resourceId == 129 || resourceId == kPassageMenu ? resourceId : 128)) {
             QKeySequence key(acc.key);
             if (shown.contains(key)) continue;
             QAction* a = MakeAction(QString(), acc.id);

@@ -3,13 +3,14 @@
 #include "PassageView.h"
 #include "framework/ResourceIcon.h"
 #include "planview/ReadingPlanView.h"
+#include "resources/CommandTable.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QPointer>
 
 CPassageFrame::CPassageFrame(CReadingPlanView& plan)
-    : CMdiChildFrame(129, ResourceIcon(":/images/command34816.png")) {
+    : CMdiChildFrame(kPassageMenu, ResourceIcon(":/images/command34816.png")) {
     setObjectName("passageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
     view_ = new CPassageView(plan);

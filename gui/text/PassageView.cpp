@@ -138,6 +138,11 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
         find_->selectAll();
     });
     addShortcut({QKeySequence::FindNext}, [this] { FindNext(find_->text()); });
+    // Page Up and Down scroll the text from anywhere in the window (the day moves with Alt).
+    addShortcut({QKeySequence(Qt::Key_PageDown)},
+                [this] { browser_->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd); });
+    addShortcut({QKeySequence(Qt::Key_PageUp)},
+                [this] { browser_->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub); });
 
     connect(smaller, &QToolButton::clicked, this, [this] { ZoomOut(); });
     connect(larger, &QToolButton::clicked, this, [this] { ZoomIn(); });
@@ -282,6 +287,10 @@ void CPassageView::Refresh() {
         for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i)
             readings.push_back(
                 {navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
+    // The day shown is named with its first reading, so that it is never taken for another.
+    if (!range_ && !readings.empty())
+        readings.front().heading =
+            assignment.GetScheduledDate().GetDateText() + " \u2014 " + readings.front().heading;
 
     // A remembered translation that has gone is said so; the text then comes from another.
     std::string module = FromQ(module_);

@@ -2,11 +2,13 @@
 #include "Screenshots.h"
 #include "coverage/CoverageMap.h"
 #include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
 #include "notes/BibleNoteView.h"
 #include "plan/PlanTemplate.h"
 #include "planview/ReadingPlanView.h"
 #include "reader/ReaderEnvironment.h"
+#include "resources/CommandTable.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 #include "shell/DocumentTypes.h"
@@ -25,6 +27,7 @@
 #include <QMdiArea>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QtTest>
@@ -69,6 +72,12 @@ class TestPassage : public QObject {
     CMdiChildFrame* PlanFrame() { return PlanType()->FrameOf(planDoc_); }
     CReadingPlanView* PlanView() { return dynamic_cast<CReadingPlanView*>(PlanFrame()->View()); }
     CReadingPlanDoc& Plan() { return static_cast<CReadingPlanDoc&>(*planDoc_); }
+
+    // The first heading of a day: its date, then its first reading.
+    static QString DayHeading(const CPlanNavigator& nav) {
+        return QString::fromStdString(nav.Current().GetScheduledDate().GetDateText()) +
+               QString::fromUtf8(" \u2014 ") + QString::fromStdString(nav.GetReadingText(0));
+    }
 
     CPassageView* OpenFromMenu() {
         main_->MdiArea()->setActiveSubWindow(PlanFrame());
@@ -118,16 +127,16 @@ private slots:
         QCOMPARE(main_->MdiArea()->activeSubWindow(), frame);
         QVERIFY(frame->geometry().left() >= PlanFrame()->geometry().right());
         QVERIFY(frame->windowFlags() & Qt::WindowCloseButtonHint);
-        QCOMPARE(main_->CurrentMenu(), 129);
+        QCOMPARE(main_->CurrentMenu(), kPassageMenu);
+        QVERIFY(QFile::exists(CHelpService::TopicPage(HelpIdForResource(kPassageMenu))));
         QCOMPARE(view->ShownAssignment(), 0);
         const CPlanNavigator& nav = PlanView()->Navigator();
         const CPlanElement first = nav.Current();
         QCOMPARE(first.GetRangeCount(), uint16_t(2));
         const QString text = Shown(view);
         // A heading per reading, in the plan window's words, then chapters and verses.
-        QVERIFY(text.startsWith(QString::fromStdString(nav.GetReadingText(0)) +
-                                "\nGenesis 1\n1 In the beginning God "
-                                "created the heaven and the earth."));
+        QVERIFY(text.startsWith(DayHeading(nav) + "\nGenesis 1\n1 In the beginning God "
+                                                  "created the heaven and the earth."));
         QVERIFY(text.contains("\n" + QString::fromStdString(nav.GetReadingText(1)) +
                               "\nMatthew 1\n1 The book of"));
         QVERIFY(text.contains("Genesis 2\n1 Thus the heavens and the earth were finished"));
@@ -158,7 +167,7 @@ private slots:
         QVERIFY(main_->OnCommand(Cmd::NextReading));
         QCOMPARE(nav.GetIndex(), 1);
         QCOMPARE(view->ShownAssignment(), 1);
-        QVERIFY(Shown(view).startsWith(QString::fromStdString(nav.GetReadingText(0))));
+        QVERIFY(Shown(view).startsWith(DayHeading(nav)));
         QVERIFY(!Shown(view).contains("In the beginning God created"));
         // …and from the passage window itself, whose menus are the plan's.
         main_->MdiArea()->setActiveSubWindow(CPassageFrame::Find(*PlanView()));
@@ -173,8 +182,24 @@ private slots:
         QVERIFY(Shown(view).contains("In the beginning God created"));
         QVERIFY(main_->OnCommand(Cmd::LastReading));
         QCOMPARE(view->ShownAssignment(), nav.GetIndex());
-        QVERIFY(Shown(view).startsWith(QString::fromStdString(nav.GetReadingText(0))));
+        QVERIFY(Shown(view).startsWith(DayHeading(nav)));
         QVERIFY(Shown(view).contains("Malachi 4\n"));
+
+        // Keys: Page Down scrolls the text and keeps the day; Alt+Page Up/Down change it.
+        QVERIFY(main_->OnCommand(Cmd::FirstReading));
+        QApplication::setActiveWindow(main_.get());
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+        view->setFocus();
+        auto* bar = view->findChild<QTextBrowser*>("passage")->verticalScrollBar();
+        QCOMPARE(bar->value(), 0);
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(nav.GetIndex(), 0);
+        QVERIFY(bar->value() > 0);
+        QTest::keyClick(view, Qt::Key_PageDown, Qt::AltModifier);
+        QCOMPARE(nav.GetIndex(), 1);
+        QCOMPARE(view->ShownAssignment(), 1);
+        QTest::keyClick(view, Qt::Key_PageUp, Qt::AltModifier);
+        QCOMPARE(nav.GetIndex(), 0);
     }
 
     void finishedReadingMarksThePlanAsThePlanWindowDoes() {
