@@ -116,7 +116,11 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
     enterReading_->setObjectName("enterReading");
     enterReading_->setToolTip("Enter these verses as read");
     enterReading_->hide();
+    choosePlan_ = new QPushButton("Choose a Plan from the &Gallery...");
+    choosePlan_->setObjectName("choosePlan");
+    choosePlan_->hide();
     bottomLayout->addWidget(back_);
+    bottomLayout->addWidget(choosePlan_);
     bottomLayout->addStretch(1);
     bottomLayout->addWidget(enterReading_);
     bottomLayout->addWidget(finished_);
@@ -150,6 +154,9 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
     connect(find_, &QLineEdit::textEdited, this, [this] { find_->setStyleSheet(QString()); });
     connect(finished_, &QPushButton::clicked, this, [this] { OnFinishedReading(); });
     connect(back_, &QPushButton::clicked, this, [this] { ShowAssignment(); });
+    connect(choosePlan_, &QPushButton::clicked, this, [this] {
+        if (plan_) plan_->OnNewPlan(true);
+    });
     connect(enterReading_, &QPushButton::clicked, this, [this] {
         if (plan_ && range_) plan_->Document().OnEnterReadingOf(range_->first, range_->second);
     });
@@ -262,7 +269,9 @@ void CPassageView::UpdateButton() {
     CCmdUI ui;
     finished_->setEnabled(OnUpdateCmdUI(Cmd::FinishedReading, ui) && ui.enabled);
     // A range picked elsewhere is entered as read; the assignment is finished.
-    finished_->setVisible(!range_);
+    const bool noPlan = plan_ && plan_->Document().CountPlanVerses() == 0;
+    finished_->setVisible(!range_ && !noPlan);
+    choosePlan_->setVisible(noPlan && !range_);
     enterReading_->setVisible(range_.has_value());
     back_->setVisible(range_.has_value());
 }
@@ -308,6 +317,8 @@ void CPassageView::Refresh() {
         const std::string status =
             navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today());
         html += "<p>" + Html(status) + "</p>";
+        if (plan_->Document().CountPlanVerses() == 0)
+            html += "<p>To begin, choose one of the ready plans, or make one with the template editor.</p>";
     }
     for (const Reading& reading : readings) {
         html += "<h2>" + Html(reading.heading) + "</h2>";

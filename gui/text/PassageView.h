@@ -87,6 +87,8 @@ private:
     QPushButton* finished_ = nullptr;
     QPushButton* enterReading_ = nullptr;
     QPushButton* back_ = nullptr;
+    // With no plan yet: opens the gallery.
+    QPushButton* choosePlan_ = nullptr;
     std::optional<std::pair<uint16_t, uint16_t>> range_;
     // The plan window's assignment when the range was asked for.
     int rangeIndex_ = -1;

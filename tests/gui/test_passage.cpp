@@ -326,6 +326,24 @@ private slots:
         QCOMPARE(view->Translations()->currentData().toString(), kWeb);
     }
 
+    // Without a plan the window is not a dead end: a line and a button lead to the gallery.
+    void withoutAPlanTheGalleryIsOffered() {
+        PlanFixture empty;
+        empty.Load({});
+        CReadingPlanView planView(*empty.doc);
+        planView.OnInitialUpdate();
+        CPassageView view(planView);
+        view.resize(640, 300);
+        auto* choose = view.findChild<QPushButton*>("choosePlan");
+        QVERIFY(choose && choose->isVisibleTo(&view));
+        QVERIFY(!view.FinishedButton()->isVisibleTo(&view));
+        QVERIFY(Shown(&view).startsWith("No Reading Plan Selected\nTo begin, choose one of the ready plans"));
+        SaveScreenshot(&view, "passage-no-plan");
+        choose->click();
+        QCOMPARE(empty.ui.fileRequests.size(), size_t(1));
+        QVERIFY(empty.ui.fileRequests[0].gallery != 0);
+    }
+
     void aTranslationRemovedSinceIsSaidAndTheRestWorks() {
         const QString group = ReaderSettingsGroup(env_->CurrentReader().GetFileStem());
         {
