@@ -72,6 +72,8 @@ void CSelectReaderDialog::FillReaderList(int select) {
     // The reader open now, else the one open last.
     const int open = env_.IsOpen() ? env_.Readers().FindDisplayName(env_.CurrentDisplayName()) : -1;
     int index = select >= 0 && select < list_->count() ? select : open >= 0 ? open : env_.LastReaderIndex();
+    // Nobody opened yet: the first reader, so that Enter opens someone.
+    if (index < 0 && list_->count() > 0) index = 0;
     list_->setCurrentIndex(index);
     UpdateButtons();
     // Emptying the list disabled the button that had the focus, which passed
