@@ -6,11 +6,55 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <dlfcn.h>
 #include <libical/ical.h>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace {
+
+// libical is opened the first time a calendar is made, not when a program starts: with the ICU
+// libraries it brings it costs every process milliseconds, and only the calendar export uses it.
+#define SCRIVANE_ICAL_FUNCTIONS(F)                                                                           \
+    F(icalcomponent_new_vcalendar)                                                                           \
+    F(icalcomponent_new_vevent)                                                                              \
+    F(icalcomponent_add_property) F(icalcomponent_as_ical_string_r) F(icalcomponent_free)                    \
+        F(icalproperty_new_version) F(icalproperty_new_prodid) F(icalproperty_new_calscale)                  \
+            F(icalproperty_new_uid) F(icalproperty_new_dtstamp) F(icalproperty_new_dtstart)                  \
+                F(icalproperty_new_dtend) F(icalproperty_new_summary) F(icalproperty_new_description)        \
+                    F(icalproperty_new_transp) F(icaltime_null_date) F(icaltime_from_timet_with_zone)        \
+                        F(icaltimezone_get_utc_timezone)
+
+struct IcalLibrary {
+#define SCRIVANE_ICAL_POINTER(name) decltype(&::name) name = nullptr;
+    SCRIVANE_ICAL_FUNCTIONS(SCRIVANE_ICAL_POINTER)
+#undef SCRIVANE_ICAL_POINTER
+    std::string problem;
+};
+
+const IcalLibrary& Ical() {
+    static const IcalLibrary library = [] {
+        IcalLibrary lib;
+        void* handle = ::dlopen(SCRIVANE_LIBICAL_SONAME, RTLD_NOW | RTLD_LOCAL);
+        if (!handle) {
+            const char* why = ::dlerror();
+            lib.problem = std::string("The calendar export needs the libical library (") +
+                          SCRIVANE_LIBICAL_SONAME + "), which could not be loaded" +
+                          (why ? std::string(": ") + why : std::string("."));
+            return lib;
+        }
+#define SCRIVANE_ICAL_LOAD(name)                                                                             \
+    lib.name = reinterpret_cast<decltype(&::name)>(::dlsym(handle, #name));                                  \
+    if (!lib.name && lib.problem.empty())                                                                    \
+        lib.problem = std::string("The libical library (") + SCRIVANE_LIBICAL_SONAME + ") lacks " #name ".";
+        SCRIVANE_ICAL_FUNCTIONS(SCRIVANE_ICAL_LOAD)
+#undef SCRIVANE_ICAL_LOAD
+        return lib;
+    }();
+    if (!library.problem.empty()) throw std::runtime_error(library.problem);
+    return library;
+}
 
 uint64_t Fnv1a(const std::string& text) {
     uint64_t h = 14695981039346656037ull;
@@ -22,7 +66,7 @@ uint64_t Fnv1a(const std::string& text) {
 }
 
 icaltimetype DateOf(const CJJulian& d) {
-    icaltimetype t = icaltime_null_date();
+    icaltimetype t = Ical().icaltime_null_date();
     t.year = d.GetYear();
     t.month = d.GetMonth();
     t.day = d.GetDay();
@@ -48,7 +92,7 @@ std::string ReaderPartOfStem(const std::string& stem) {
 }
 
 struct ComponentFree {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+    void operator()(icalcomponent* c) const { Ical().icalcomponent_free(c); }
 };
 
 } // namespace
@@ -108,18 +152,20 @@ std::string FoldedLine(const std::string& line) {
 } // namespace
 
 std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptions& options) {
-    std::unique_ptr<icalcomponent, ComponentFree> cal(icalcomponent_new_vcalendar());
-    icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Brennoch//Scrivane 1.0//EN"));
-    icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
+    const IcalLibrary& ical = Ical();
+    std::unique_ptr<icalcomponent, ComponentFree> cal(ical.icalcomponent_new_vcalendar());
+    ical.icalcomponent_add_property(cal.get(), ical.icalproperty_new_version("2.0"));
+    ical.icalcomponent_add_property(cal.get(), ical.icalproperty_new_prodid("-//Brennoch//Scrivane 1.0//EN"));
+    ical.icalcomponent_add_property(cal.get(), ical.icalproperty_new_calscale("GREGORIAN"));
     const std::time_t when = options.stamp ? options.stamp : std::time(nullptr);
-    const icaltimetype stamp = icaltime_from_timet_with_zone(when, 0, icaltimezone_get_utc_timezone());
+    const icaltimetype stamp =
+        ical.icaltime_from_timet_with_zone(when, 0, ical.icaltimezone_get_utc_timezone());
     const std::string identity = PlanIdentity(doc, options.readerStem);
 
     // Each event is written by libical as soon as it is made and freed again, and the events go
     // between the calendar's own lines: a plan of years is never held as one tree of thousands
     // of components, which costs more in memory handling than in writing.
-    char* calendarText = icalcomponent_as_ical_string_r(cal.get());
+    char* calendarText = ical.icalcomponent_as_ical_string_r(cal.get());
     const std::string frame = calendarText ? calendarText : "";
     std::free(calendarText);
     const size_t tail = std::min(frame.rfind("END:VCALENDAR"), frame.size());
@@ -147,16 +193,17 @@ std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptio
                        ", planned for " + e.GetOriginalDate().GetDateText() + ".";
         const std::string uid = UidFor(identity, i, e);
 
-        std::unique_ptr<icalcomponent, ComponentFree> event(icalcomponent_new_vevent());
-        icalcomponent_add_property(event.get(), icalproperty_new_uid(uid.c_str()));
-        icalcomponent_add_property(event.get(), icalproperty_new_dtstamp(stamp));
-        icalcomponent_add_property(event.get(), icalproperty_new_dtstart(DateOf(e.GetScheduledDate())));
-        icalcomponent_add_property(event.get(),
-                                   icalproperty_new_dtend(DateOf(e.GetScheduledDate().NextDay())));
-        icalcomponent_add_property(event.get(), icalproperty_new_summary(summary.c_str()));
-        icalcomponent_add_property(event.get(), icalproperty_new_description(description.c_str()));
-        icalcomponent_add_property(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        char* text = icalcomponent_as_ical_string_r(event.get());
+        std::unique_ptr<icalcomponent, ComponentFree> event(ical.icalcomponent_new_vevent());
+        ical.icalcomponent_add_property(event.get(), ical.icalproperty_new_uid(uid.c_str()));
+        ical.icalcomponent_add_property(event.get(), ical.icalproperty_new_dtstamp(stamp));
+        ical.icalcomponent_add_property(event.get(),
+                                        ical.icalproperty_new_dtstart(DateOf(e.GetScheduledDate())));
+        ical.icalcomponent_add_property(event.get(),
+                                        ical.icalproperty_new_dtend(DateOf(e.GetScheduledDate().NextDay())));
+        ical.icalcomponent_add_property(event.get(), ical.icalproperty_new_summary(summary.c_str()));
+        ical.icalcomponent_add_property(event.get(), ical.icalproperty_new_description(description.c_str()));
+        ical.icalcomponent_add_property(event.get(), ical.icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        char* text = ical.icalcomponent_as_ical_string_r(event.get());
         if (text) result += text;
         std::free(text);
     }
