@@ -73,7 +73,7 @@ CBibleTextSource& TheBibleText();
 // What the reader is told when there is no text to read.
 std::string NoModuleMessage();
 std::string ModuleGoneMessage(const std::string& module);
-// A module whose block index (indexFile, "ot.bzs") does not fit its data.
-std::string ModuleDamagedMessage(const std::string& module, const std::string& indexFile);
+// A module whose files do not give some verses; what: "its block index ot.bzs does not fit its text".
+std::string ModuleDamagedMessage(const std::string& module, const std::string& what);
 // The Debian package that brings a module, or empty when we do not know it.
 std::string DebianPackageOf(const std::string& module);

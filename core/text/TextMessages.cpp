@@ -14,10 +14,10 @@ std::string NoModuleMessage() {
            "system-wide or in ~/.sword) to read the passage here.";
 }
 
-std::string ModuleDamagedMessage(const std::string& module, const std::string& indexFile) {
-    return "The translation " + module + " is damaged: its block index " + indexFile +
-           " does not fit its text, so the verses kept there are not shown. Install the module again, or "
-           "choose another translation.";
+std::string ModuleDamagedMessage(const std::string& module, const std::string& what) {
+    return "The translation " + module + " is damaged: " + what +
+           ", so the verses kept there are not shown. Install the module again, or choose another "
+           "translation.";
 }
 
 std::string ModuleGoneMessage(const std::string& module) {
