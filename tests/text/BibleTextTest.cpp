@@ -378,3 +378,29 @@ TEST(BibleText, ADamagedBlockIndexIsFoundBeforeSwordBelievesIt) {
     }
 }
 
+// A read that never returns is given up at the time limit, naming the module;
+// while it runs on, every read is answered so at once (SWORD does one thing at
+// a time), and the source closes without waiting for it.
+TEST(BibleText, AReadThatNeverReturnsIsGivenUpAtTheTimeLimit) {
+    const auto start = std::chrono::steady_clock::now();
+    {
+        CBibleTextSource stalled({}, SCRIVANE_STALLED_TEXT);
+        ASSERT_EQ(stalled.Problem(), "");
+        EXPECT_EQ(stalled.DefaultModule(), "Stalled");
+        EXPECT_EQ(BibleTextReadsLeftRunning(), 0);
+        const CPassage p = stalled.GetPassage(0, 10);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_GE(waited, kTextTimeLimit);
+        EXPECT_LT(waited, kTextTimeLimit + std::chrono::milliseconds(400));
+        EXPECT_TRUE(p.verses.empty());
+        EXPECT_EQ(p.problem, TextTimeoutMessage("Stalled"));
+        EXPECT_NE(p.problem.find("Stalled gave no text within 1.5 seconds"), std::string::npos) << p.problem;
+        EXPECT_EQ(BibleTextReadsLeftRunning(), 1);
+
+        const std::shared_ptr<CTextRead> next = stalled.Start({"Stalled", {{0, 0}}});
+        ASSERT_TRUE(next->Wait(std::chrono::milliseconds(0)));
+        EXPECT_EQ(next->Answer()->problem, TextTimeoutMessage("Stalled"));
+        EXPECT_EQ(next->Answer()->modules.size(), 1u);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, kTextTimeLimit + std::chrono::seconds(1));
+}
