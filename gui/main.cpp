@@ -3,11 +3,13 @@
 #include "framework/QuitOnSignal.h"
 #include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
+#include "text/BibleTextSource.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -58,10 +60,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "scrivane: cannot work in %s\n", base.c_str());
         return 1;
     }
-    CScrivaneApp scrivane;
-    if (!scrivane.InitInstance(args)) return 1;
-    CQuitOnSignal quitOnSignal([&scrivane] {
-        if (scrivane.MainFrame()) scrivane.MainFrame()->close();
-    });
-    return app.exec();
+    int status = 1;
+    {
+        CScrivaneApp scrivane;
+        if (!scrivane.InitInstance(args)) return 1;
+        CQuitOnSignal quitOnSignal([&scrivane] {
+            if (scrivane.MainFrame()) scrivane.MainFrame()->close();
+        });
+        status = app.exec();
+    }
+    // A Bible text read left running past its time limit may still be inside SWORD, whose statics
+    // exit() would destroy under it: with every file of the reader's saved, the program ends here.
+    if (BibleTextReadsLeftRunning() > 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
