@@ -4,17 +4,35 @@
 #include "scripture/Verse.h"
 #include "text/BibleTextSource.h"
 
+#include <cstdlib>
+#include <iostream>
 #include <ostream>
 
 namespace {
 
+// Says why there is no text and fails. A read left running past its limit may
+// still be inside SWORD, whose statics exit() would destroy under it: the
+// command then ends at once.
+int NoText(std::ostream& out, std::ostream& err, const std::string& problem) {
+    err << "scrivane-cli: " << CliMessage(problem) << "\n";
+    if (BibleTextReadsLeftRunning() > 0) {
+        out.flush();
+        err.flush();
+        std::cout.flush();
+        std::cerr.flush();
+        std::_Exit(1);
+    }
+    return 1;
+}
+
 int Modules(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!args.empty()) return UsageError(err, "modules takes no arguments");
-    if (const std::string problem = TheBibleText().Problem(); !problem.empty()) {
-        err << "scrivane-cli: " << CliMessage(problem) << "\n";
-        return 1;
-    }
-    for (const CTextModuleInfo& m : TheBibleText().Modules())
+    if (const std::string problem = TheBibleText().Problem(); !problem.empty())
+        return NoText(out, err, problem);
+    std::string problem;
+    const std::vector<CTextModuleInfo> modules = TheBibleText().Modules(&problem);
+    if (!problem.empty()) return NoText(out, err, problem);
+    for (const CTextModuleInfo& m : modules)
         out << CliField(m.name) << '\t' << CliField(m.versification) << '\t' << CliField(m.description)
             << '\n';
     return 0;
@@ -39,10 +57,7 @@ int Text(const CliArgs& input, std::ostream& out, std::ostream& err) {
         return UsageError(err, reason);
     if (to < from) return UsageError(err, "'" + args[1] + "' comes before '" + args[0] + "'");
     CPassage passage = TheBibleText().GetPassage(from, to, module);
-    if (!passage.problem.empty()) {
-        err << "scrivane-cli: " << CliMessage(passage.problem) << "\n";
-        return 1;
-    }
+    if (!passage.problem.empty()) return NoText(out, err, passage.problem);
     for (const CVerseText& v : passage.verses)
         out << v.index << '\t' << CliField(v.reference) << '\t' << CliField(v.text) << '\n';
     if (!passage.damage.empty()) {

@@ -4,11 +4,13 @@
 #include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
 #include "shell/SingleInstance.h"
+#include "text/BibleTextSource.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -62,11 +64,22 @@ int main(int argc, char** argv) {
     // A second start for the same readers hands its file to the program already running.
     CSingleInstance instance(base);
     if (!instance.Claim() && instance.HandOver(args)) return 0;
-    CScrivaneApp scrivane;
-    if (!scrivane.InitInstance(args)) return 1;
-    instance.SetHandler([&scrivane](const QStringList& more) { scrivane.OnAnotherStart(more); });
-    CQuitOnSignal quitOnSignal([&scrivane] {
-        if (scrivane.MainFrame()) scrivane.MainFrame()->close();
-    });
-    return app.exec();
+    int status = 1;
+    {
+        CScrivaneApp scrivane;
+        if (!scrivane.InitInstance(args)) return 1;
+        instance.SetHandler([&scrivane](const QStringList& more) { scrivane.OnAnotherStart(more); });
+        CQuitOnSignal quitOnSignal([&scrivane] {
+            if (scrivane.MainFrame()) scrivane.MainFrame()->close();
+        });
+        status = app.exec();
+        instance.SetHandler({});
+    }
+    // A Bible text read left running past its time limit may still be inside SWORD, whose statics
+    // exit() would destroy under it: with every file of the reader's saved, the program ends here.
+    if (BibleTextReadsLeftRunning() > 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -1,5 +1,6 @@
 #include "BibleTextSource.h"
 
+#include <cstdio>
 #include <map>
 
 std::string DebianPackageOf(const std::string& module) {
@@ -14,10 +15,23 @@ std::string NoModuleMessage() {
            "system-wide or in ~/.sword) to read the passage here.";
 }
 
-std::string ModuleDamagedMessage(const std::string& module, const std::string& indexFile) {
-    return "The translation " + module + " is damaged: its block index " + indexFile +
-           " does not fit its text, so the verses kept there are not shown. Install the module again, or "
-           "choose another translation.";
+std::string ModuleDamagedMessage(const std::string& module, const std::string& what) {
+    return "The translation " + module + " is damaged: " + what +
+           ", so the verses kept there are not shown. Install the module again, or choose another "
+           "translation.";
+}
+
+std::string TextTimeoutMessage(const std::string& module, std::chrono::milliseconds limit) {
+    char seconds[16];
+    std::snprintf(seconds, sizeof seconds, "%g", static_cast<double>(limit.count()) / 1000.0);
+    const std::string within = std::string(" within ") + seconds + " seconds";
+    if (module.empty())
+        return "The installed Bible modules could not be listed" + within +
+               ": one of them may be damaged. Start Scrivane again to read the text.";
+    return "The translation " + module + " gave no text" + within +
+           ": its files may be damaged or on a drive that does not answer. Install the module again or "
+           "choose "
+           "another translation; if no text comes after that, start Scrivane again.";
 }
 
 std::string ModuleGoneMessage(const std::string& module) {

@@ -2,6 +2,7 @@
 
 #include "PassageSettings.h"
 
+#include "TextReading.h"
 #include "foundation/Clock.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
@@ -44,8 +45,10 @@ QString Html(const std::string& text) {
 
 } // namespace
 
-CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(parent), plan_(&plan) {
+CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent, CBibleTextSource* text)
+    : QWidget(parent), plan_(&plan) {
     setObjectName("passageView");
+    reading_ = new CTextReading(text ? *text : TheBibleText(), this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -178,7 +181,6 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent) : QWidget(pa
         module_ = settings.value(kPassageModuleKey).toString();
         zoom_ = std::clamp(settings.value(kPassageZoomKey, 0).toInt(), kMinZoom, kMaxZoom);
     }
-    FillTranslations();
     connect(translations_, &QComboBox::activated, this,
             [this](int i) { ChooseModule(translations_->itemData(i).toString()); });
     ApplyZoom();
@@ -200,9 +202,17 @@ void CPassageView::Remember(const QString& key, const QVariant& value) const {
     settings.setValue(key, value);
 }
 
-void CPassageView::FillTranslations() {
+void CPassageView::FillTranslations(const std::vector<CTextModuleInfo>& modules) {
+    QStringList names;
+    for (const CTextModuleInfo& m : modules)
+        names << ToQ(m.name);
+    QStringList shown;
+    for (int i = 0; i < translations_->count(); ++i)
+        shown << translations_->itemData(i).toString();
+    // Not known while the modules could not be listed: the list stays as it is.
+    if (names == shown || modules.empty()) return;
     translations_->clear();
-    for (const CTextModuleInfo& m : TheBibleText().Modules())
+    for (const CTextModuleInfo& m : modules)
         translations_->addItem(ToQ(m.description + " (" + m.name + ")"), ToQ(m.name));
     translations_->setEnabled(translations_->count() > 0);
     // The window keeps room for the translation's whole name rather than cutting it.
@@ -278,60 +288,63 @@ void CPassageView::UpdateButton() {
 
 void CPassageView::Refresh() {
     if (!plan_) return;
-    CBibleTextSource& source = TheBibleText();
-    CBible& bible = TheBible();
     const CPlanNavigator& navigator = plan_->Navigator();
     const int index = navigator.GetIndex();
     const CPlanElement assignment = navigator.Current();
     // The plan window has moved on: follow it again.
     if (range_ && index != rangeIndex_) range_.reset();
-    struct Reading {
-        std::string heading;
-        uint16_t first, last;
-    };
-    std::vector<Reading> readings;
+    std::vector<Part> parts;
     if (range_)
-        readings.push_back({RangeText(range_->first, range_->second), range_->first, range_->second});
+        parts.push_back({RangeText(range_->first, range_->second), range_->first, range_->second});
     else
         for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i)
-            readings.push_back(
+            parts.push_back(
                 {navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
     // The day shown is named with its first reading, so that it is never taken for another.
-    if (!range_ && !readings.empty())
-        readings.front().heading =
-            assignment.GetScheduledDate().GetDateText() + " \u2014 " + readings.front().heading;
-
-    // A remembered translation that has gone is said so; the text then comes from another.
-    std::string module = FromQ(module_);
-    QString problem;
-    if (!module.empty() && !source.HasModule(module)) {
-        problem = ToQ(ModuleGoneMessage(module));
-        module.clear();
+    if (!range_ && !parts.empty())
+        parts.front().heading =
+            assignment.GetScheduledDate().GetDateText() + " \u2014 " + parts.front().heading;
+    QString status;
+    if (parts.empty()) {
+        status =
+            ToQ(navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today()));
+        if (plan_->Document().CountPlanVerses() == 0)
+            status += "\nTo begin, choose one of the ready plans, or make one with the template editor.";
     }
-    if (module.empty()) module = source.DefaultModule();
-    if (module.empty()) problem = ToQ(NoModuleMessage());
+
+    CTextRequest request;
+    request.module = FromQ(module_);
+    for (const Part& part : parts)
+        request.spans.emplace_back(part.first, part.last);
+    const auto range = range_;
+    reading_->Read(std::move(request), [this, parts, status, index, range](const CTextAnswer& answer) {
+        Show(answer, parts, status, index, range);
+    });
+    if (reading_->Busy()) {
+        problem_->setText("Reading the text…");
+        problem_->show();
+    }
+    UpdateButton();
+}
+
+bool CPassageView::IsReading() const {
+    return reading_->Busy();
+}
+
+void CPassageView::Show(const CTextAnswer& answer, const std::vector<Part>& parts, const QString& status,
+                        int index, std::optional<std::pair<uint16_t, uint16_t>> range) {
+    CBible& bible = TheBible();
+    FillTranslations(answer.modules);
+    const std::string& module = answer.module;
     if (int i = translations_->findData(ToQ(module)); i >= 0) translations_->setCurrentIndex(i);
 
     QString html;
-    if (readings.empty()) {
-        const std::string status =
-            navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today());
-        html += "<p>" + Html(status) + "</p>";
-        if (plan_->Document().CountPlanVerses() == 0)
-            html += "<p>To begin, choose one of the ready plans, or make one with the template editor.</p>";
-    }
-    for (const Reading& reading : readings) {
-        html += "<h2>" + Html(reading.heading) + "</h2>";
-        if (module.empty()) continue;
-        CPassage passage = source.GetPassage(reading.first, reading.last, module);
-        if (!passage.problem.empty()) {
-            problem = ToQ(passage.problem);
-            continue;
-        }
-        // The verses it could give are shown; why the others are missing is said once.
-        if (!passage.damage.empty()) problem = ToQ(passage.damage);
+    if (parts.empty()) html += "<p>" + status.toHtmlEscaped().replace('\n', "</p><p>") + "</p>";
+    for (size_t p = 0; p < parts.size(); ++p) {
+        html += "<h2>" + Html(parts[p].heading) + "</h2>";
+        if (p >= answer.passages.size()) continue;
         uint16_t book = 0, chapter = 0;
-        for (const CVerseText& v : passage.verses) {
+        for (const CVerseText& v : answer.passages[p].verses) {
             const CVerse r = bible.GetVerseAt(v.index);
             if (r.GetBook() != book || r.GetChapter() != chapter) {
                 book = r.GetBook();
@@ -353,12 +366,12 @@ void CPassageView::Refresh() {
         }
     }
 
-    const bool same = index == shownIndex_ && range_ == shownRange_ && ToQ(module) == shownModule_;
+    const bool same = index == shownIndex_ && range == shownRange_ && ToQ(module) == shownModule_;
     const int scroll = browser_->verticalScrollBar()->value();
     browser_->setHtml(html);
     if (same) browser_->verticalScrollBar()->setValue(scroll);
     shownIndex_ = index;
-    shownRange_ = range_;
+    shownRange_ = range;
     shownModule_ = ToQ(module);
 
     verseStarts_.clear();
@@ -369,6 +382,7 @@ void CPassageView::Refresh() {
                     verseStarts_.emplace_back(it.fragment().position(),
                                               static_cast<uint16_t>(name.mid(1).toUInt()));
 
+    const QString problem = ToQ(answer.problem);
     problem_->setText(problem);
     problem_->setVisible(!problem.isEmpty());
     QString title = "Passage";
@@ -376,7 +390,6 @@ void CPassageView::Refresh() {
         title += " - " + translations_->itemText(i).section(" (", 0, 0);
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->setWindowTitle(title);
     setWindowTitle(title);
-    UpdateButton();
 }
 
 void CPassageView::OnFinishedReading() {

@@ -7,7 +7,11 @@
 #include <utility>
 #include <vector>
 
+class CBibleTextSource;
 class CReadingPlanView;
+class CTextReading;
+struct CTextAnswer;
+struct CTextModuleInfo;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -21,10 +25,14 @@ class QTextBrowser;
 // psalm titles. It is a view of the plan document without being one of its
 // windows: it follows the plan window to whichever assignment that shows, and
 // runs the plan window's commands (Finished Reading, Next, …) through it.
+// The text is read off the window's thread: the window never waits on a
+// module longer than the text source's time limit, and then says so.
 class CPassageView : public QWidget, public CView {
     Q_OBJECT
 public:
-    explicit CPassageView(CReadingPlanView& plan, QWidget* parent = nullptr);
+    // text: where the verses come from; the program's own source when null.
+    explicit CPassageView(CReadingPlanView& plan, QWidget* parent = nullptr,
+                          CBibleTextSource* text = nullptr);
     ~CPassageView() override;
 
     CReadingPlanView* PlanView() const { return plan_; }
@@ -70,9 +78,19 @@ public:
 
     // Rebuilds the text for the plan window's current assignment, or the range shown.
     void Refresh();
+    // The text asked for by the last Refresh is still to come.
+    bool IsReading() const;
 
 private:
-    void FillTranslations();
+    // A reading of the assignment: its heading and its verses.
+    struct Part {
+        std::string heading;
+        uint16_t first, last;
+    };
+    // Draws what the last Refresh asked for, with the text source's answer.
+    void Show(const CTextAnswer& answer, const std::vector<Part>& parts, const QString& status, int index,
+              std::optional<std::pair<uint16_t, uint16_t>> range);
+    void FillTranslations(const std::vector<CTextModuleInfo>& modules);
     void ApplyZoom();
     void UpdateButton();
     // The reader's own settings group; empty when no reader is known.
@@ -80,6 +98,7 @@ private:
     void Remember(const QString& key, const QVariant& value) const;
 
     QPointer<CReadingPlanView> plan_;
+    CTextReading* reading_ = nullptr;
     QTextBrowser* browser_ = nullptr;
     QComboBox* translations_ = nullptr;
     QLineEdit* find_ = nullptr;

@@ -1,6 +1,7 @@
 #include "VerseTextPane.h"
 
 #include "PassageSettings.h"
+#include "TextReading.h"
 #include "framework/TextConvert.h"
 #include "text/BibleTextSource.h"
 
@@ -19,6 +20,11 @@ CVerseTextPane::CVerseTextPane(std::function<std::string()> fileStem, QWidget* p
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     setMinimumHeight(fontMetrics().lineSpacing() + 8);
     document()->setDocumentMargin(6);
+    reading_ = new CTextReading(TheBibleText(), this);
+}
+
+bool CVerseTextPane::IsReading() const {
+    return reading_->Busy();
 }
 
 QSize CVerseTextPane::sizeHint() const {
@@ -28,22 +34,24 @@ QSize CVerseTextPane::sizeHint() const {
 
 void CVerseTextPane::ShowVerse(uint16_t index) {
     shown_ = index;
-    CBibleTextSource& source = TheBibleText();
-    std::string module = FromQ(RememberedModule(fileStem_ ? fileStem_() : std::string()));
-    if (!module.empty() && !source.HasModule(module)) module.clear();
-    CPassage passage = source.GetPassage(index, index, module);
-    QString html;
-    if (!passage.problem.empty()) {
-        html = "<i>" + ToQ(passage.problem).toHtmlEscaped() + "</i>";
-    } else if (!passage.verses.empty()) {
-        const CVerseText& v = passage.verses.front();
-        html = "<b>" + ToQ(v.reference).toHtmlEscaped() + "</b>&nbsp; ";
-        if (v.missing && !passage.damage.empty())
-            html += "<span style=\"color:#808080\">(" + ToQ(passage.damage).toHtmlEscaped() + ")</span>";
-        else if (v.missing)
-            html += "<span style=\"color:#808080\">(This verse is not in this translation.)</span>";
-        else
-            html += ToQ(v.text).toHtmlEscaped().replace('\n', "<br/>");
-    }
-    setHtml(html);
+    CTextRequest request;
+    request.module = FromQ(RememberedModule(fileStem_ ? fileStem_() : std::string()));
+    request.spans.emplace_back(index, index);
+    reading_->Read(std::move(request), [this](const CTextAnswer& answer) {
+        const CPassage* passage = answer.passages.empty() ? nullptr : &answer.passages.front();
+        QString html;
+        if (!passage || passage->verses.empty()) {
+            if (!answer.problem.empty()) html = "<i>" + ToQ(answer.problem).toHtmlEscaped() + "</i>";
+        } else {
+            const CVerseText& v = passage->verses.front();
+            html = "<b>" + ToQ(v.reference).toHtmlEscaped() + "</b>&nbsp; ";
+            if (v.missing && !passage->damage.empty())
+                html += "<span style=\"color:#808080\">(" + ToQ(passage->damage).toHtmlEscaped() + ")</span>";
+            else if (v.missing)
+                html += "<span style=\"color:#808080\">(This verse is not in this translation.)</span>";
+            else
+                html += ToQ(v.text).toHtmlEscaped().replace('\n', "<br/>");
+        }
+        setHtml(html);
+    });
 }

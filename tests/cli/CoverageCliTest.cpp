@@ -9,14 +9,6 @@ namespace {
 
 const std::string kMonday = "SCRIVANE_TODAY=2026-12-07";
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 TEST(CoverageCli, ChaptersInCanonOrderAndNothingWritten) {
     TempDir dir;
     const std::string stem = "'" + dir.Path("bob") + "'";

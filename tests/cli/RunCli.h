@@ -1,9 +1,11 @@
 #pragma once
 #include <array>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 struct CliResult {
     int status;
@@ -60,4 +62,13 @@ inline CliRun RunCliWithErr(const std::string& args, const std::string& env = ""
     }
     ::unlink(errFile);
     return r;
+}
+
+// What a command wrote, a line at a time.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }

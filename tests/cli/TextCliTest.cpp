@@ -1,5 +1,6 @@
 #include "RunCli.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,6 +59,21 @@ TEST(TextCli, AMissingTextReaderIsReportedNotHidden) {
             << r.err;
     }
     EXPECT_EQ(RunCli("date 2000-1-1", missing).status, 0);
+}
+
+// A read that never returns still ends the command within two seconds,
+// naming the module, with a failure.
+TEST(TextCli, AReadThatNeverReturnsEndsTheCommandInTime) {
+    const std::string stalled = "SCRIVANE_TEXT_BACKEND=" SCRIVANE_STALLED_TEXT " timeout -s KILL 10";
+    const auto start = std::chrono::steady_clock::now();
+    CliRun r = RunCliWithErr("text 'Genesis 1:1' 'Genesis 2:3'", stalled);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("scrivane-cli: The translation Stalled gave no text within 1.5 seconds"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(RunCli("modules", stalled).out, "Stalled\tKJV\tA module that never answers\n");
 }
 
 } // namespace

@@ -25,12 +25,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QtTest>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,8 +51,24 @@ void MakePlan(CReadingPlanDoc& doc) {
     doc.GenerateFromTemplate(t, nullptr);
 }
 
+// Waits for the text asked for last, which comes from another thread.
+bool Settled(CPassageView* view) {
+    return QTest::qWaitFor([view] { return !view->IsReading(); }, 10000);
+}
+
 QString Shown(CPassageView* view) {
+    Settled(view);
     return view->Browser()->toPlainText();
+}
+
+// The installed King James module copied into a library of its own at root.
+void CopyKingJames(const QString& root) {
+    const QString data = "modules/texts/ztext/engKJV2006eb";
+    QDir().mkpath(root + "/mods.d");
+    QDir().mkpath(root + "/" + data);
+    QFile::copy("/usr/share/sword/mods.d/engKJV2006eb.conf", root + "/mods.d/engKJV2006eb.conf");
+    for (const QFileInfo& f : QDir("/usr/share/sword/" + data).entryInfoList(QDir::Files))
+        QFile::copy(f.filePath(), root + "/" + data + "/" + f.fileName());
 }
 
 } // namespace
@@ -83,6 +102,7 @@ class TestPassage : public QObject {
         main_->MdiArea()->setActiveSubWindow(PlanFrame());
         if (!main_->OnCommand(Cmd::ReadAssignment)) return nullptr;
         CPassageFrame* frame = CPassageFrame::Find(*PlanView());
+        if (frame) Settled(frame->Passage());
         return frame ? frame->Passage() : nullptr;
     }
 
@@ -129,7 +149,7 @@ private slots:
         QVERIFY(frame->windowFlags() & Qt::WindowCloseButtonHint);
         QCOMPARE(main_->CurrentMenu(), kPassageMenu);
         QVERIFY(QFile::exists(CHelpService::TopicPage(HelpIdForResource(kPassageMenu))));
-        QCOMPARE(view->ShownAssignment(), 0);
+        QTRY_COMPARE(view->ShownAssignment(), 0);
         const CPlanNavigator& nav = PlanView()->Navigator();
         const CPlanElement first = nav.Current();
         QCOMPARE(first.GetRangeCount(), uint16_t(2));
@@ -166,7 +186,7 @@ private slots:
         main_->MdiArea()->setActiveSubWindow(PlanFrame());
         QVERIFY(main_->OnCommand(Cmd::NextReading));
         QCOMPARE(nav.GetIndex(), 1);
-        QCOMPARE(view->ShownAssignment(), 1);
+        QTRY_COMPARE(view->ShownAssignment(), 1);
         QVERIFY(Shown(view).startsWith(DayHeading(nav)));
         QVERIFY(!Shown(view).contains("In the beginning God created"));
         // …and from the passage window itself, whose menus are the plan's.
@@ -174,19 +194,20 @@ private slots:
         main_->UpdateCommandUi();
         QVERIFY(main_->FindAction(Cmd::NextReading)->isEnabled());
         QVERIFY(main_->OnCommand(Cmd::NextReading));
-        QCOMPARE(view->ShownAssignment(), 2);
+        QTRY_COMPARE(view->ShownAssignment(), 2);
         QVERIFY(main_->OnCommand(Cmd::PreviousReading));
         QVERIFY(main_->OnCommand(Cmd::PreviousReading));
         QCOMPARE(nav.GetIndex(), 0);
-        QCOMPARE(view->ShownAssignment(), 0);
+        QTRY_COMPARE(view->ShownAssignment(), 0);
         QVERIFY(Shown(view).contains("In the beginning God created"));
         QVERIFY(main_->OnCommand(Cmd::LastReading));
-        QCOMPARE(view->ShownAssignment(), nav.GetIndex());
+        QTRY_COMPARE(view->ShownAssignment(), nav.GetIndex());
         QVERIFY(Shown(view).startsWith(DayHeading(nav)));
         QVERIFY(Shown(view).contains("Malachi 4\n"));
 
         // Keys: Page Down scrolls the text and keeps the day; Alt+Page Up/Down change it.
         QVERIFY(main_->OnCommand(Cmd::FirstReading));
+        QTRY_COMPARE(view->ShownAssignment(), 0);
         QApplication::setActiveWindow(main_.get());
         QVERIFY(QTest::qWaitForWindowActive(main_.get()));
         view->setFocus();
@@ -197,7 +218,7 @@ private slots:
         QVERIFY(bar->value() > 0);
         QTest::keyClick(view, Qt::Key_PageDown, Qt::AltModifier);
         QCOMPARE(nav.GetIndex(), 1);
-        QCOMPARE(view->ShownAssignment(), 1);
+        QTRY_COMPARE(view->ShownAssignment(), 1);
         QTest::keyClick(view, Qt::Key_PageUp, Qt::AltModifier);
         QCOMPARE(nav.GetIndex(), 0);
     }
@@ -215,7 +236,7 @@ private slots:
         CPassageView* view = OpenFromMenu();
         QVERIFY(view);
         QVERIFY(main_->OnCommand(Cmd::NextReading));
-        QCOMPARE(view->ShownAssignment(), 1);
+        QTRY_COMPARE(view->ShownAssignment(), 1);
         QVERIFY(!Plan().IsElementFinished(1));
         QTest::mouseClick(view->FinishedButton(), Qt::LeftButton);
         QVERIFY(Plan().IsElementFinished(1));
@@ -270,7 +291,7 @@ private slots:
         main_->MdiArea()->setActiveSubWindow(PlanFrame());
         QVERIFY(main_->OnCommand(Cmd::NextReading));
         QVERIFY(!view->ShownRange());
-        QCOMPARE(view->ShownAssignment(), 1);
+        QTRY_COMPARE(view->ShownAssignment(), 1);
         QVERIFY(!view->FinishedButton()->isHidden());
         QVERIFY(view->EnterReadingButton()->isHidden());
 
@@ -279,11 +300,11 @@ private slots:
         QCOMPARE(view->ShownRange(), john3Range);
         QTest::mouseClick(view->BackButton(), Qt::LeftButton);
         QVERIFY(!view->ShownRange());
-        QCOMPARE(view->ShownAssignment(), 1);
+        QTRY_COMPARE(view->ShownAssignment(), 1);
         QTest::mouseClick(&map, Qt::LeftButton, {}, john3);
         QVERIFY(main_->OnCommand(Cmd::ReadAssignment));
         QVERIFY(!view->ShownRange());
-        QCOMPARE(view->ShownAssignment(), 1);
+        QTRY_COMPARE(view->ShownAssignment(), 1);
 
         // With the passage window closed, a click asks Enter Reading again.
         QVERIFY(CPassageFrame::Find(*PlanView())->close());
@@ -337,7 +358,8 @@ private slots:
         auto* choose = view.findChild<QPushButton*>("choosePlan");
         QVERIFY(choose && choose->isVisibleTo(&view));
         QVERIFY(!view.FinishedButton()->isVisibleTo(&view));
-        QVERIFY(Shown(&view).startsWith("No Reading Plan Selected\nTo begin, choose one of the ready plans"));
+        QTRY_VERIFY(
+            Shown(&view).startsWith("No Reading Plan Selected\nTo begin, choose one of the ready plans"));
         SaveScreenshot(&view, "passage-no-plan");
         choose->click();
         QCOMPARE(empty.ui.fileRequests.size(), size_t(1));
@@ -358,6 +380,77 @@ private slots:
         QTest::mouseClick(view->FinishedButton(), Qt::LeftButton);
         QVERIFY(Plan().IsElementFinished(0));
         SaveScreenshot(main_.get(), "passage-module-gone");
+    }
+
+    // A module that cannot give its text, or gives none at all: the window is
+    // there at once, keeps answering, and within two seconds says which module.
+    void aModuleThatGivesNoTextIsNamedWithinTwoSeconds() {
+        QTemporaryDir library;
+        CopyKingJames(library.path());
+        const QString data = library.path() + "/modules/texts/ztext/engKJV2006eb/";
+        struct Case {
+            const char* what;
+            std::function<void()> damage;
+            std::string library, backend; // of the text source
+            QStringList said;             // in the message
+        } cases[] = {
+            {"a block index that claims 2 GB",
+             [&data] {
+                 QFile index(data + "ot.bzs");
+                 QVERIFY(index.open(QIODevice::ReadWrite));
+                 QVERIFY(index.seek(12 + 8)); // the unpacked size of the block of Genesis
+                 index.write(QByteArray("\xf0\xff\xff\x7f", 4));
+             },
+             library.path().toStdString(),
+             {},
+             {"engKJV2006eb", "ot.bzs"}},
+            {"a FIFO in place of the text",
+             [&data] {
+                 QVERIFY(QFile::remove(data + "ot.bzz"));
+                 QCOMPARE(::mkfifo(QFile::encodeName(data + "ot.bzz").constData(), 0600), 0);
+             },
+             library.path().toStdString(),
+             {},
+             {"engKJV2006eb", "ot.bzz"}},
+            {"a read that never returns",
+             [] {},
+             {},
+             SCRIVANE_STALLED_TEXT,
+             {"Stalled", "within 1.5 seconds"}},
+        };
+        for (const Case& c : cases) {
+            c.damage();
+            CBibleTextSource source(c.library, c.backend);
+            QElapsedTimer clock;
+            clock.start();
+            auto* view = new CPassageView(*PlanView(), nullptr, &source);
+            QMdiSubWindow* frame = main_->MdiArea()->addSubWindow(view);
+            frame->setGeometry(430, 0, 640, 560);
+            frame->show();
+            QVERIFY2(clock.elapsed() < 1000, c.what);
+            if (view->IsReading()) {
+                QTest::qWait(50);
+                SaveScreenshot(main_.get(), "passage-reading");
+            }
+            int ticks = 0;
+            QTimer tick;
+            connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
+            tick.start(50);
+            QVERIFY2(QTest::qWaitFor([view] { return !view->IsReading(); }, 2000), c.what);
+            QVERIFY2(clock.elapsed() < 2000, c.what);
+            // The window's thread went on meanwhile.
+            QVERIFY2(ticks >= (clock.elapsed() - 1000) / 50, c.what);
+            QVERIFY2(view->Problem()->isVisible(), c.what);
+            for (const QString& said : c.said)
+                QVERIFY2(view->Problem()->text().contains(said), qPrintable(view->Problem()->text()));
+            // What the damaged module can give is shown.
+            if (c.backend.empty())
+                QVERIFY2(Shown(view).contains("Matthew 1\n1 The book of the generation of Jesus Christ"),
+                         c.what);
+            QTest::qWait(50);
+            SaveScreenshot(main_.get(), QString("passage-no-text-") + QString(c.what).replace(' ', '-'));
+            delete frame;
+        }
     }
 
     void copyFindAndPrint() {
@@ -424,18 +517,18 @@ private slots:
         auto* pane = view->findChild<CVerseTextPane*>();
         QVERIFY(pane);
         QVERIFY(pane->isReadOnly());
-        QCOMPARE(pane->toPlainText(),
-                 QString("Genesis 1:1  In the beginning God created the heaven and the earth."));
+        QTRY_COMPARE(pane->toPlainText(),
+                     QString("Genesis 1:1  In the beginning God created the heaven and the earth."));
         // Psalms 3 in the lists: its title is verse 0.
         view->OnSelectionChanged(18, 2, 0);
         QCOMPARE(pane->ShownVerse(), uint16_t(13958));
-        QCOMPARE(pane->toPlainText(),
-                 QString("Psalms 3:0  A Psalm of David, when he fled from Absalom his son."));
+        QTRY_COMPARE(pane->toPlainText(),
+                     QString("Psalms 3:0  A Psalm of David, when he fled from Absalom his son."));
         // The reader's translation, as the passage window remembers it.
         UserSettings().setValue(ReaderSettingsGroup(env_->CurrentReader().GetFileStem()) + "/Passage/Module",
                                 kWeb);
         view->OnSelectionChanged(42, 2, 15);
-        QVERIFY(pane->toPlainText().startsWith("John 3:16  For God so loved the world, that he gave"));
+        QTRY_VERIFY(pane->toPlainText().startsWith("John 3:16  For God so loved the world, that he gave"));
         QVERIFY(pane->toPlainText().contains("only born Son"));
         QTest::keyClicks(view->Editor(), "A note.");
         QCOMPARE(view->Editor()->toPlainText(), QString("A note."));

@@ -94,6 +94,7 @@ TEST(BibleText, EveryVerseOfTheCanonHasTextInTheKingJamesModule) {
     CBible& bible = TheBible();
     CPassage all = Source().GetPassage(0, 31217, kKjv);
     ASSERT_EQ(all.problem, "");
+    EXPECT_EQ(all.damage, "");
     ASSERT_EQ(all.verses.size(), 31218u);
     int numbered = 0, titles = 0;
     for (const CVerseText& v : all.verses) {
@@ -160,6 +161,7 @@ TEST(BibleText, HeadingsStandBeforeTheirVerseAndPsalmTitlesOnlyAsVerseZero) {
 TEST(BibleText, NoWordsAreGluedWhereNotesWereTakenOut) {
     // Checked over the whole New Testament of the module with the most notes.
     CPassage nt = Source().GetPassage(Index("Matthew 1:1"), Index("Revelation 22:21"), kWeb);
+    EXPECT_EQ(nt.damage, "");
     for (const CVerseText& v : nt.verses) {
         for (const char* glued : {"Godcreated", "bornSon"})
             EXPECT_EQ(v.text.find(glued), std::string::npos) << v.reference << ": " << v.text;
@@ -329,14 +331,14 @@ TEST(BibleText, ReadingChangesNoFileOfTheReaderOrTheModules) {
 
 // A block index that claims more than its data file holds (SWORD would
 // allocate and fill the block it claims: gigabytes, for minutes) is found
-// before SWORD reads it: that testament's verses are missing, the module is
-// named as damaged, and the other testament reads as before.
+// before SWORD reads it: the verses kept in that block are missing, the module
+// is named as damaged, and the rest reads as before.
 TEST(BibleText, ADamagedBlockIndexIsFoundBeforeSwordBelievesIt) {
     const std::filesystem::path kjvData = "/usr/share/sword/modules/texts/ztext/engKJV2006eb";
     ASSERT_TRUE(std::filesystem::exists(kjvData));
     struct Damage {
         const char* what;
-        size_t field; // 0 offset, 1 compressed size, 2 unpacked size of the first block
+        size_t field; // 0 offset, 1 compressed size, 2 unpacked size of the block of Genesis
         uint32_t value;
     } damages[] = {
         {"a block that unpacks to 2 GB", 2, 0x7FFFFFF0u},
@@ -352,9 +354,10 @@ TEST(BibleText, ADamagedBlockIndexIsFoundBeforeSwordBelievesIt) {
         for (const auto& e : std::filesystem::directory_iterator(kjvData))
             std::filesystem::copy_file(e.path(), data / e.path().filename());
         std::string index = ReadFile(data / "ot.bzs");
-        ASSERT_GE(index.size(), 12u);
+        ASSERT_GE(index.size(), 24u);
+        // The first block holds the testament's introduction, the second Genesis.
         for (size_t i = 0; i < 4; ++i)
-            index[damage.field * 4 + i] = static_cast<char>(damage.value >> (8 * i));
+            index[12 + damage.field * 4 + i] = static_cast<char>(damage.value >> (8 * i));
         std::ofstream(data / "ot.bzs", std::ios::binary | std::ios::trunc) << index;
         std::ofstream(dir.Path("mods.d/broken.conf"))
             << "[broken]\nDataPath=./modules/texts/ztext/broken/\nModDrv=zText\nSourceType=OSIS\n"
@@ -373,4 +376,31 @@ TEST(BibleText, ADamagedBlockIndexIsFoundBeforeSwordBelievesIt) {
         EXPECT_FALSE(r.verses[1].missing);
         EXPECT_EQ(r.damage, "");
     }
+}
+
+// A read that never returns is given up at the time limit, naming the module;
+// while it runs on, every read is answered so at once (SWORD does one thing at
+// a time), and the source closes without waiting for it.
+TEST(BibleText, AReadThatNeverReturnsIsGivenUpAtTheTimeLimit) {
+    const auto start = std::chrono::steady_clock::now();
+    {
+        CBibleTextSource stalled({}, SCRIVANE_STALLED_TEXT);
+        ASSERT_EQ(stalled.Problem(), "");
+        EXPECT_EQ(stalled.DefaultModule(), "Stalled");
+        EXPECT_EQ(BibleTextReadsLeftRunning(), 0);
+        const CPassage p = stalled.GetPassage(0, 10);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_GE(waited, kTextTimeLimit);
+        EXPECT_LT(waited, kTextTimeLimit + std::chrono::milliseconds(400));
+        EXPECT_TRUE(p.verses.empty());
+        EXPECT_EQ(p.problem, TextTimeoutMessage("Stalled"));
+        EXPECT_NE(p.problem.find("Stalled gave no text within 1.5 seconds"), std::string::npos) << p.problem;
+        EXPECT_EQ(BibleTextReadsLeftRunning(), 1);
+
+        const std::shared_ptr<CTextRead> next = stalled.Start({"Stalled", {{0, 0}}});
+        ASSERT_TRUE(next->Wait(std::chrono::milliseconds(0)));
+        EXPECT_EQ(next->Answer()->problem, TextTimeoutMessage("Stalled"));
+        EXPECT_EQ(next->Answer()->modules.size(), 1u);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, kTextTimeLimit + std::chrono::seconds(1));
 }

@@ -2,6 +2,7 @@
 
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
+#include "text/ModuleCheck.h"
 #include "text/PlainText.h"
 
 #include <localemgr.h>
@@ -15,48 +16,18 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <dirent.h>
 #include <filesystem>
-#include <fstream>
 #include <map>
+#include <sys/stat.h>
 
 namespace {
 
 constexpr uint16_t kOldTestamentBooks = 39;
 // A mapped range longer than this is a damaged mapping, not a verse.
 constexpr int kLongestMappedRange = 8;
-// The largest block a compressed text may unpack to: a whole book of the Bible is a few
-// megabytes. SWORD allocates and fills what the block index claims, so a damaged index
-// could take gigabytes and minutes.
-constexpr uint64_t kLargestBlock = uint64_t(64) << 20;
-// zlib gives at most about 1032 bytes for each compressed byte.
-constexpr uint64_t kLargestExpansion = 1100;
-
-uint32_t Le32(const unsigned char* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-// Whether a compressed testament's block index (NAME.bzs: offset, compressed and
-// unpacked size of each block) fits its data file (NAME.bzz). Missing files are
-// no damage here: SWORD reads nothing from them.
-bool BlockIndexFits(const std::filesystem::path& index, const std::filesystem::path& data) {
-    std::error_code ec;
-    const auto indexSize = std::filesystem::file_size(index, ec);
-    if (ec) return true;
-    if (!std::filesystem::is_regular_file(index, ec) || indexSize % 12 != 0 || indexSize > kLargestBlock)
-        return false;
-    const auto dataSize = std::filesystem::file_size(data, ec);
-    const uint64_t available = ec ? 0 : dataSize;
-    std::ifstream in(index, std::ios::binary);
-    std::array<unsigned char, 12> entry{};
-    while (in.read(reinterpret_cast<char*>(entry.data()), entry.size())) {
-        const uint64_t offset = Le32(entry.data()), packed = Le32(entry.data() + 4),
-                       unpacked = Le32(entry.data() + 8);
-        if (offset + packed > available || unpacked > kLargestBlock ||
-            unpacked > packed * kLargestExpansion + 4096)
-            return false;
-    }
-    return in.eof();
-}
+// A module description is a few kilobytes; SWORD reads one whole, line by line.
+constexpr off_t kLargestConf = 1 << 20;
 
 // Runs before SWORD's own filters, so that the footnote filter cannot glue
 // the words on both sides of a note.
@@ -68,10 +39,48 @@ public:
     }
 };
 
+// SWORD's library, reading only module descriptions that are regular files of
+// a sane size: SWORD would block for good on a FIFO and read a file of any size
+// whole. A description left out leaves its module out.
+class CLibrary : public sword::SWMgr {
+public:
+    explicit CLibrary(sword::SWFilterMgr* markup) : sword::SWMgr(nullptr, nullptr, false, markup) { load(); }
+    CLibrary(const char* path, sword::SWFilterMgr* markup) : sword::SWMgr(path, false, markup, false, false) {
+        load();
+    }
+
+protected:
+    void loadConfigDir(const char* path) override {
+        std::string dir = path;
+        if (dir.empty() || dir.back() != '/') dir += '/';
+        if (DIR* d = ::opendir(path)) {
+            std::vector<std::string> names;
+            while (const dirent* e = ::readdir(d)) {
+                const std::string_view name = e->d_name;
+                if (name.size() > 5 && name.substr(name.size() - 5) == ".conf") names.emplace_back(name);
+            }
+            ::closedir(d);
+            for (const std::string& name : names) {
+                const std::string file = dir + name;
+                struct stat st {};
+                if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kLargestConf)
+                    continue;
+                if (config)
+                    config->augment(sword::SWConfig(file.c_str()));
+                else
+                    config = myconfig = new sword::SWConfig(file.c_str());
+            }
+        }
+        if (!config) config = myconfig = new sword::SWConfig((dir + "globals.conf").c_str());
+    }
+};
+
 struct Rendered {
     std::string text;
     std::vector<std::string> headings;
     std::vector<std::string> psalmTitles;
+    // Why the module's files do not give this entry; null when they do.
+    const std::string* damage = nullptr;
 };
 
 } // namespace
@@ -83,7 +92,8 @@ struct Rendered {
 struct UseBuiltInLocale {
     UseBuiltInLocale() {
         static const bool done = [] {
-            sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
+            // Damage is reported in the program's own words, and not on the terminal of the GUI.
+            sword::SWLog::getSystemLog()->setLogLevel(0);
             sword::LocaleMgr::setSystemLocaleMgr(new sword::LocaleMgr(""));
             return true;
         }();
@@ -99,7 +109,7 @@ public:
     std::string libraryPath;
     // Declared before the manager, which holds pointers to it, so that it outlives it.
     CKeepWordBreaks keepWordBreaks;
-    std::unique_ptr<sword::SWMgr> mgr;
+    std::unique_ptr<CLibrary> mgr;
     std::map<std::string, sword::SWModule*> filtered;
     sword::VerseKey canonKey;
 
@@ -107,9 +117,9 @@ public:
         if (!mgr) {
             auto* markup = new sword::MarkupFilterMgr(sword::FMT_PLAIN);
             if (libraryPath.empty())
-                mgr = std::make_unique<sword::SWMgr>(markup);
+                mgr = std::make_unique<CLibrary>(markup);
             else
-                mgr = std::make_unique<sword::SWMgr>(libraryPath.c_str(), true, markup, false, false);
+                mgr = std::make_unique<CLibrary>(libraryPath.c_str(), markup);
             // Plain reading text: headings and poetry kept, the apparatus left out.
             const char* const off[] = {"Footnotes",
                                        "Cross-references",
@@ -156,30 +166,38 @@ public:
         return m;
     }
 
-    // Per module: which testaments' block indices do not fit their data, checked
-    // once, before SWORD reads a block; an index file name for the message.
-    struct Damage {
-        bool checked = false;
-        std::array<bool, 2> testament{};
-        std::string file;
+    // Per module: what of each testament SWORD may read, checked once, before it reads a byte.
+    struct Checked {
+        std::optional<CModuleLayout> layout; // unknown layouts are SWORD's own affair
+        std::array<CTestamentCheck, 2> testament;
+        std::array<std::string, 2> unpack;
     };
-    std::map<std::string, Damage> damage;
+    std::map<sword::SWModule*, Checked> checked;
 
-    Damage& DamageOf(const std::string& name, sword::SWModule* m) {
-        Damage& d = damage[name];
-        if (d.checked) return d;
-        d.checked = true;
+    Checked& CheckOf(sword::SWModule* m) {
+        auto it = checked.find(m);
+        if (it != checked.end()) return it->second;
+        Checked& c = checked[m];
         const char* path = m->getConfigEntry("AbsoluteDataPath");
         const char* driver = m->getConfigEntry("ModDrv");
-        if (!path || !*path || !driver || std::strncmp(driver, "zText", 5) != 0) return d;
-        const std::filesystem::path dir = path;
+        c.layout = LayoutOfDriver(driver ? driver : "");
+        if (!c.layout) return c;
         for (int t = 0; t < 2; ++t) {
-            const std::string prefix = t == 0 ? "ot" : "nt";
-            if (BlockIndexFits(dir / (prefix + ".bzs"), dir / (prefix + ".bzz"))) continue;
-            d.testament[static_cast<size_t>(t)] = true;
-            if (d.file.empty()) d.file = prefix + ".bzs";
+            const std::string name = t == 0 ? "ot" : "nt";
+            // The places the module's versification has in the testament, intros included.
+            sword::VerseKey last(*static_cast<sword::VerseKey*>(m->getKey()));
+            last.setIntros(true);
+            last.setAutoNormalize(false);
+            last.setTestament(static_cast<char>(t + 1));
+            last.setBook(static_cast<char>(last.getBookMax()));
+            last.setChapter(last.getChapterMax());
+            last.setVerse(last.getVerseMax());
+            const auto entries = static_cast<uint32_t>(std::max(0L, last.getTestamentIndex() + 1));
+            const size_t at = static_cast<size_t>(t);
+            c.testament[at] = CheckTestament(path ? path : "", name, *c.layout, entries);
+            c.unpack[at] = UnpackProblem(name, *c.layout);
         }
-        return d;
+        return c;
     }
 
     // The module's files are gone (removed since the library was opened).
@@ -197,12 +215,28 @@ public:
         canonKey.setVerse(r.GetVerse());
     }
 
-    // The entry at the module's key, through SWORD's render filters.
-    static Rendered Render(sword::SWModule* m) {
+    // The entry at the module's key, through SWORD's render filters; none
+    // when the module's files cannot give it.
+    Rendered Render(sword::SWModule* m) {
         Rendered out;
+        const Checked& c = CheckOf(m);
+        const auto* key = static_cast<sword::VerseKey*>(m->getKey());
+        const int testament = key->getTestament();
+        const bool checkedHere = c.layout && (testament == 1 || testament == 2);
+        const size_t t = checkedHere ? static_cast<size_t>(testament - 1) : 0;
+        if (checkedHere) {
+            const long index = std::max(0L, key->getTestamentIndex());
+            out.damage = c.testament[t].Problem(static_cast<uint32_t>(index));
+            if (out.damage) return out;
+        }
+        sword::SWBuf raw = m->getRawEntryBuf();
+        // An entry the index has but SWORD could not unpack.
+        if (checkedHere && m->getEntrySize() > 0 && raw.length() == 0) {
+            out.damage = &c.unpack[t];
+            return out;
+        }
         // Headings come out of the entry's attributes, which are costly to
         // make: only an entry with a title needs them.
-        sword::SWBuf raw = m->getRawEntryBuf();
         if (!std::strstr(raw.c_str(), "<title")) {
             out.text = NormalizePlainText(m->renderText(raw.c_str()).c_str());
             return out;
@@ -239,7 +273,8 @@ public:
         to += text;
     }
 
-    CVerseText Read(sword::SWModule* m, uint16_t index) {
+    // The verse at index; damage tells why the module's files could not give it.
+    CVerseText Read(sword::SWModule* m, uint16_t index, const std::string*& damage) {
         CBible& bible = TheBible();
         CVerseText out;
         out.index = index;
@@ -266,6 +301,7 @@ public:
             for (; first.compare(last) <= 0 && n < kLongestMappedRange; ++n) {
                 key->positionFrom(first);
                 Rendered part = Render(m);
+                if (part.damage) damage = part.damage;
                 for (auto& h : part.psalmTitles)
                     Append(out.text, h, '\n');
                 for (auto& h : part.headings)
@@ -280,17 +316,24 @@ public:
             Rendered intro = Render(m);
             key->setVerse(1);
             Rendered first = Render(m);
+            damage = intro.damage ? intro.damage : first.damage;
             for (auto& t : first.psalmTitles)
                 Append(out.text, t, '\n');
             if (out.text.empty()) out.text = intro.text;
         } else {
             Rendered verse = Render(m);
+            damage = verse.damage;
             out.headings = std::move(verse.headings);
             // Given as verse 0 already when the canon counts the title.
             const bool titleIsVerseZero = canonHasTitle && r.GetVerse() == 1 && key->getVerse() == 1;
             if (!titleIsVerseZero)
                 out.headings.insert(out.headings.end(), verse.psalmTitles.begin(), verse.psalmTitles.end());
             out.text = std::move(verse.text);
+        }
+        // Part of a verse would read as the whole of it.
+        if (damage) {
+            out.text.clear();
+            out.headings.clear();
         }
         out.missing = out.text.empty();
         return out;
@@ -326,24 +369,13 @@ public:
         if (from >= total || from > to) return out;
         to = std::min<uint16_t>(to, total - 1);
         out.verses.reserve(static_cast<size_t>(to - from) + 1);
-        const Damage& d = DamageOf(module, m);
-        bool skipped = false;
+        const std::string* damage = nullptr;
         for (uint32_t i = from; i <= to; ++i) {
-            const uint16_t index = static_cast<uint16_t>(i);
-            const CVerse r = bible.GetVerseAt(index);
-            if (d.testament[r.GetBook() <= kOldTestamentBooks ? 0 : 1]) {
-                // Never handed to SWORD, which would believe the index.
-                CVerseText v;
-                v.index = index;
-                v.reference = bible.GetReferenceText(r);
-                v.missing = true;
-                out.verses.push_back(std::move(v));
-                skipped = true;
-                continue;
-            }
-            out.verses.push_back(Read(m, index));
+            const std::string* why = nullptr;
+            out.verses.push_back(Read(m, static_cast<uint16_t>(i), why));
+            if (why && !damage) damage = why;
         }
-        if (skipped) out.damage = ModuleDamagedMessage(module, d.file);
+        if (damage) out.damage = ModuleDamagedMessage(module, *damage);
         return out;
     }
 };

@@ -1,0 +1,36 @@
+#pragma once
+#include "text/BibleTextSource.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+// Bible text for a window that must never wait on it: the answer comes to
+// `done`, on the window's thread, at once when the text is quick, otherwise
+// when it arrives, or when the time limit passes with the message that the
+// module gave none (the read itself is then left to its thread). Only the
+// latest read is answered.
+class CTextReading : public QObject {
+    Q_OBJECT
+public:
+    using Done = std::function<void(const CTextAnswer&)>;
+    CTextReading(CBibleTextSource& source, QObject* parent);
+    ~CTextReading() override;
+
+    void Read(CTextRequest request, Done done);
+    // A read is under way: its answer is still to come.
+    bool Busy() const { return read_ != nullptr; }
+
+private:
+    void Abandon();
+    // Hands the answer over when there is one, else waits for the deadline.
+    void Finish();
+
+    CBibleTextSource& source_;
+    std::shared_ptr<CTextRead> read_;
+    Done done_;
+    QTimer* deadline_ = nullptr;
+    quint64 serial_ = 0;
+};
