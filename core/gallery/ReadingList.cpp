@@ -200,12 +200,8 @@ std::string ImportReference(const VerseRange& r) {
     return text + "]";
 }
 
-// Tag texts end at ">" and the parser stops at "<": neither may appear inside.
 std::string TagText(std::string_view s) {
-    std::string out;
-    for (char c : s)
-        out += c == '<' || c == '>' || c == '\r' || c == '\n' ? ' ' : c;
-    return Trim(out);
+    return Trim(TagSafeText(s));
 }
 
 } // namespace
