@@ -19,6 +19,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -187,6 +188,26 @@ private slots:
         QVERIFY(QString::fromStdString(
                     RangeText(doc.GetElement(0).GetRangeStart(0), doc.GetElement(0).GetRangeStart(0)))
                     .startsWith("Matthew"));
+    }
+
+    // New Reader asks first for the one name it needs, and says the others may stay empty.
+    void newReaderAsksForTheNickNameFirst() {
+        CReaderDialog d(CReaderDialog::newReader, {});
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(d.focusWidget(), d.Nickname());
+        QCOMPARE(d.findChild<QFormLayout*>()->itemAt(0, QFormLayout::FieldRole)->widget(), d.Nickname());
+        QCOMPARE(d.Nickname()->placeholderText(), QString("required"));
+        QCOMPARE(d.FirstName()->placeholderText(), QString("optional"));
+        SaveScreenshot(&d, "newreader-empty");
+        QTest::keyClicks(d.Nickname(), "Luca B.");
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), d.FirstName());
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), d.LastName());
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(d.focusWidget()->objectName(), QString("1041"));
+        SaveScreenshot(&d, "newreader-nick-first");
     }
 
     // A dated list proposes its first date; the preview counts from the start chosen, and a date
