@@ -73,10 +73,10 @@ int TemplateEdit(const CliArgs& args, std::ostream& out, std::ostream& err) {
             m.LoadTemplate(ui);
             if (ui.Declined() || ui.ErrorShown()) return 1;
             daysText = std::to_string(m.tmpl.planDays);
-        } else if ((key == "title" || key == "description") && eq != std::string::npos) {
-            // The template's own texts; only the text form keeps them as given.
-            (key == "title" ? m.tmpl.templateTitle : m.tmpl.templateDescription) = value;
-            m.templateModified = true;
+        } else if (key == "title" && eq != std::string::npos) {
+            m.SetTitleText(value);
+        } else if (key == "description" && eq != std::string::npos) {
+            m.SetDescriptionText(value);
         } else if (key == "years" && ParseUnsigned(value, 5, n)) {
             m.SetPlanYears(static_cast<int>(n));
         } else if (key == "months" && ParseUnsigned(value, 11, n)) {

@@ -1,5 +1,8 @@
 #include "PlanGallery.h"
 
+#include "ReadingList.h"
+
+#include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
 #include "plan/PlanGenerator.h"
@@ -73,8 +76,11 @@ GeneratedPlan GeneratePlan(std::string_view bytes, TemplateForm form, const std:
     return plan;
 }
 
-GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin, const CJJulian& startDate) {
+GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin, const CJJulian& startDate,
+                                  bool skipPast) {
     GalleryEntry e;
+    e.startDate = startDate;
+    e.skipPast = skipPast;
     e.path = path;
     e.fileName = FileNameOf(path);
     e.origin = origin;
@@ -85,6 +91,7 @@ GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin,
         const std::string bytes = ReadWholeFile(path);
         e.notATemplate = form == TemplateForm::text && bytes.find_first_of("<[") == std::string::npos;
         plan = GeneratePlan(bytes, form, path, startDate);
+        if (form == TemplateForm::text) e.firstDate = ImportFirstDate(bytes, Today());
     } catch (const std::exception& ex) {
         e.readable = false;
         e.reason = LoadErrorMessage(ex, path);
@@ -96,6 +103,8 @@ GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin,
                                               : "This template gives no reading day.";
         return e;
     }
+    // A plan whose days are all gone is still a plan; only what is left of it is shown.
+    if (skipPast) LeaveOutBefore(plan.elements, Today());
     const CPlanTemplate& t = plan.fields;
     if (!t.templateTitle.empty() && t.templateTitle != "d") e.title = t.templateTitle;
     if (t.templateDescription != "d") e.description = t.templateDescription;
@@ -186,7 +195,8 @@ std::string SummaryText(const GalleryEntry& e) {
     s += ", " + std::to_string(e.readingDays) + (e.readingDays == 1 ? " reading day" : " reading days");
     if (!e.explicitReadings)
         s += ", " + std::to_string(e.sections) + (e.sections == 1 ? " section" : " sections side by side");
-    s += ", " + std::to_string(e.chapters) + " chapters (" + std::to_string(e.verses) + " verses)";
+    s += ", " + std::to_string(e.chapters) + (e.chapters == 1 ? " chapter (" : " chapters (") +
+         std::to_string(e.verses) + (e.verses == 1 ? " verse)" : " verses)");
     if (!e.explicitReadings) s += e.byChapters ? ", whole chapters" : ", divided by verses";
     if (e.repeats) s += ", repeats";
     return s;

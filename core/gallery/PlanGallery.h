@@ -3,6 +3,7 @@
 #include "plan/PlanElement.h"
 #include "plan/TemplateFile.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,15 +31,20 @@ struct GalleryEntry {
     std::string title;
     std::string description;
     int32_t lengthDays = 0;   // plan length in calendar days
-    uint32_t readingDays = 0; // assignments of a plan made today
+    uint32_t readingDays = 0; // assignments of a plan made from startDate
     int32_t sections = 0;     // 0 for a list of explicit readings
     bool byChapters = true;   // readings cut at whole chapters
     bool explicitReadings = false;
     bool repeats = false;
     uint32_t chapters = 0; // chapters of the books in the plan
     uint32_t verses = 0;   // distinct verses the plan reads
-    // The first assignments, dated from the start date.
+    // The first assignments, dated from startDate; with skipPast those dated
+    // before today are left out, as New Plan would leave them out.
     std::vector<CPlanElement> preview;
+    CJJulian startDate;
+    bool skipPast = false;
+    // The first date of an imported dated list, the day its plan should start.
+    std::optional<CJJulian> firstDate;
 };
 
 // The plan a template or text-import file's bytes give from startDate, as
@@ -53,7 +59,9 @@ GeneratedPlan GeneratePlan(std::string_view bytes, TemplateForm form, const std:
                            const CJJulian& startDate);
 
 // One file's entry; an unreadable or damaged file gives readable = false.
-GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin, const CJJulian& startDate);
+// With skipPast the reading days and preview leave out those before today.
+GalleryEntry DescribeTemplateFile(const std::string& path, GalleryOrigin origin, const CJJulian& startDate,
+                                  bool skipPast = false);
 
 // The directory of the shipped templates: $SCRIVANE_PLANS_DIR when set, else
 // share/scrivane/plans beside the installed program, else the source tree's

@@ -1,5 +1,6 @@
 #include "ReadingList.h"
 
+#include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
 #include "foundation/JJulian.h"
@@ -12,6 +13,7 @@
 #include "scripture/Verse.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -46,6 +48,7 @@ uint16_t BookLast(uint16_t b) {
 struct DayKey {
     enum Kind { none, number, date } kind = none;
     long value = 0; // the day number, or the date's day number
+    bool yearless = false;
 };
 
 // "Jan 1", "January 1", "Sept. 14": the month (1 to 12) and where the day number starts; 0 when none.
@@ -121,9 +124,9 @@ std::string_view StripDayPrefix(std::string_view line, DayKey& key) {
             next += Lower(line[w]);
         const bool word = after > e && !next.empty() && next != "to" && next != "through";
         if (day >= 1 && day <= days[month - 1] && (separated || word)) {
-            key = {
-                DayKey::date,
-                CJJulian::Day(2024, static_cast<int16_t>(month), static_cast<int16_t>(day)).GetDayNumber()};
+            key = {DayKey::date,
+                   CJJulian::Day(2024, static_cast<int16_t>(month), static_cast<int16_t>(day)).GetDayNumber(),
+                   true};
             return line.substr(separated ? skip(after + 1) : after);
         }
     }
@@ -200,12 +203,15 @@ std::string ImportReference(const VerseRange& r) {
     return text + "]";
 }
 
-// Tag texts end at ">" and the parser stops at "<": neither may appear inside.
+// YYYY-MM-DD.
+std::string DateText(const CJJulian& d) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.GetYear(), d.GetMonth(), d.GetDay());
+    return text;
+}
+
 std::string TagText(std::string_view s) {
-    std::string out;
-    for (char c : s)
-        out += c == '<' || c == '>' || c == '\r' || c == '\n' ? ' ' : c;
-    return Trim(out);
+    return Trim(TagSafeText(s));
 }
 
 } // namespace
@@ -252,12 +258,21 @@ ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& o
                               : "the day is too far from the one before"});
                 continue;
             }
-            for (long g = 1; g < gap; ++g)
-                list.days.push_back({i + 1, {}, true});
+            for (long g = 1; g < gap; ++g) {
+                ReadingListDay& left = list.days.emplace_back(ReadingListDay{i + 1, {}, true});
+                if (key.kind == DayKey::date) {
+                    left.date = static_cast<int32_t>(last.value + g);
+                    left.yearless = key.yearless;
+                }
+            }
         }
         if (key.kind != DayKey::none) last = key;
         ReadingListDay day;
         day.line = i + 1;
+        if (key.kind == DayKey::date) {
+            day.date = static_cast<int32_t>(key.value);
+            day.yearless = key.yearless;
+        }
         uint16_t book = 0;
         bool& refused = day.keepsCalendar;
         size_t start = 0;
@@ -289,6 +304,11 @@ std::string WriteReadingListImport(const ReadingList& list, std::string_view tit
     out.reserve(64 + list.days.size() * 40);
     const std::string crlf = "\r\n";
     out += std::string(kTemplateTextHeading) + crlf;
+    // So that a reader can join the list's calendar where it stands.
+    if (!list.days.empty() && list.days.front().date != 0) {
+        const std::string date = DateText(CJJulian(list.days.front().date, CJJulian::kOneOClock));
+        out += kFirstDateComment + (list.days.front().yearless ? "-" + date.substr(4) : date) + crlf;
+    }
     out += "<TITLE = " + TagText(title) + ">" + crlf;
     out += "<COPYR = " + std::string(kDefaultTemplateFormat) + ">" + crlf;
     out += "<HEADE = " + TagText(description) + ">" + crlf;
@@ -303,6 +323,29 @@ std::string WriteReadingListImport(const ReadingList& list, std::string_view tit
         out += crlf + "/" + crlf;
     }
     return out;
+}
+
+std::optional<CJJulian> ImportFirstDate(std::string_view bytes, const CJJulian& today) {
+    // Only in the head, before the readings begin.
+    const std::string_view head = bytes.substr(0, bytes.find('/'));
+    const std::string needle = std::string("\n") + kFirstDateComment;
+    const size_t at = head.find(needle);
+    if (at == std::string_view::npos) return std::nullopt;
+    std::string_view text = head.substr(at + needle.size());
+    text = text.substr(0, text.find_first_of("\r\n"));
+    const bool yearless = text.substr(0, 2) == "--";
+    // Only a date the calendar has: neither 2027-02-30 nor February 29 of a common year.
+    auto in = [&](int year) -> std::optional<CJJulian> {
+        const std::string written =
+            yearless ? std::to_string(year) + std::string(text.substr(1)) : std::string(text);
+        std::optional<CJJulian> d = ParseIsoDate(written);
+        return d && DateText(*d) == written ? d : std::nullopt;
+    };
+    if (!yearless) return in(0);
+    // The latest such day on or before today: the reader joins the list where it stands.
+    for (int year = today.GetYear(); year > today.GetYear() - 8; --year)
+        if (std::optional<CJJulian> d = in(year); d && *d <= today) return d;
+    return std::nullopt;
 }
 
 std::string DescribeProblems(const std::vector<ReadingListProblem>& problems, size_t maxLines) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/JJulian.h"
 #include "plan/PlanElement.h"
 
 #include <cstddef>
@@ -23,6 +24,10 @@ struct ReadingListDay {
     // A day without a reading that keeps the list's calendar: a gap in its
     // numbering, or a day whose references were all left out.
     bool keepsCalendar = false;
+    // The day number of its date in a dated list, 0 otherwise. A date written
+    // without its year ("Jan 1") is yearless and counted in the leap year 2024.
+    int32_t date = 0;
+    bool yearless = false;
 };
 
 // Numbered or dated days further apart than this are taken for a mistake.
@@ -65,9 +70,18 @@ std::string ParseListReference(std::string_view text, uint16_t& bookOfLine, std:
                                std::string* warning = nullptr);
 
 // The text-import file of the list: its title and description tags, every
-// day a reading day, and each day's readings as explicit references.
+// day a reading day, and each day's readings as explicit references. A list
+// whose first day is dated keeps that date in a comment ("! First date:
+// 2027-01-04", or "--01-04" without a year), which the readers skip.
 std::string WriteReadingListImport(const ReadingList& list, std::string_view title,
                                    std::string_view description);
+
+inline constexpr const char* kFirstDateComment = "! First date: ";
+
+// The first date an import of a dated list keeps; a date without a year is
+// taken in the latest year in which it falls on or before today. Nothing for
+// any other file.
+std::optional<CJJulian> ImportFirstDate(std::string_view importBytes, const CJJulian& today);
 
 // "Line 3: unknown book "Genisis"" lines, at most maxLines of them, then how many more.
 std::string DescribeProblems(const std::vector<ReadingListProblem>& problems, size_t maxLines = 20);

@@ -286,3 +286,7 @@ void DateAssignments(std::vector<CPlanElement>& elements, const PlanSettings& s,
         if (progress) progress->SetPos(static_cast<int>(i + 1));
     }
 }
+
+void LeaveOutBefore(std::vector<CPlanElement>& elements, const CJJulian& day) {
+    std::erase_if(elements, [&day](const CPlanElement& e) { return e.GetScheduledDate() < day; });
+}

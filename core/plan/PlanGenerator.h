@@ -41,3 +41,7 @@ std::vector<CPlanElement> BuildPlan(const PlanSettings& s, const SectionBooks& s
 // Puts successive reading days from the start date on the assignments, as
 // both their original and scheduled dates. Nothing changes without a reading day.
 void DateAssignments(std::vector<CPlanElement>& elements, const PlanSettings& s, IProgress* progress);
+
+// Leaves out the assignments dated before day: a reader who joins a dated plan
+// part-way starts where it stands.
+void LeaveOutBefore(std::vector<CPlanElement>& elements, const CJJulian& day);

@@ -945,8 +945,7 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
         else if (form == TemplateForm::archive)
             GenerateFromTemplate(t, progress.get());
         if (newPlanSkipsPast_) {
-            const CJJulian today = Today();
-            std::erase_if(elements, [&today](const CPlanElement& e) { return e.GetScheduledDate() < today; });
+            LeaveOutBefore(elements, Today());
             std::fill(inPlan.begin(), inPlan.end(), 0);
             for (const CPlanElement& e : elements)
                 for (const VerseRange& r : e.Ranges())

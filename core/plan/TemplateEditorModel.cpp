@@ -1,8 +1,11 @@
 #include "TemplateEditorModel.h"
 
+#include "TemplateText.h"
+
 #include "foundation/ErrorMessages.h"
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
+#include "foundation/TextCodec.h"
 #include "framework/DataExchange.h"
 #include "framework/UiServices.h"
 #include "scripture/Bible.h"
@@ -96,7 +99,7 @@ void CTemplateEditorModel::BuildCategoryTree() {
 
 void CTemplateEditorModel::ResetSectionTree() {
     tmpl.sectionCount = 0;
-    AddSection();
+    AppendSection();
     std::fill(tmpl.bookSection.begin(), tmpl.bookSection.end(), 1);
     RefreshImages();
     selectedSection_ = 1;
@@ -152,11 +155,17 @@ int CTemplateEditorModel::BooksInSection(int section) const {
     return static_cast<int>(std::count(tmpl.bookSection.begin(), tmpl.bookSection.end(), section));
 }
 
-void CTemplateEditorModel::AddSection() {
+void CTemplateEditorModel::AppendSection() {
     if (tmpl.sectionCount >= kMaxSections) return;
     for (int s = 1; s <= tmpl.sectionCount; ++s)
         if (BooksInSection(s) == 0) return;
     ++tmpl.sectionCount;
+}
+
+void CTemplateEditorModel::AddSection() {
+    const int before = tmpl.sectionCount;
+    AppendSection();
+    if (tmpl.sectionCount > before) selectedSection_ = tmpl.sectionCount;
 }
 
 void CTemplateEditorModel::RemoveSection() {
@@ -174,7 +183,7 @@ void CTemplateEditorModel::RemoveSection() {
     int remaining = tmpl.sectionCount - 1;
     tmpl.sectionCount = 0;
     for (int i = 0; i < remaining; ++i)
-        AddSection();
+        AppendSection();
     RefreshImages();
     selectedSection_ = 1;
 }
@@ -253,6 +262,19 @@ void CTemplateEditorModel::SetDivideBy(int divideBy) {
     templateModified = true;
 }
 
+void CTemplateEditorModel::SetTitleText(const std::string& text) {
+    titleText = TagSafeText(text);
+    // The text form writes the template's own title; an emptied box leaves it to the file's.
+    tmpl.templateTitle = Trim(titleText);
+    templateModified = true;
+}
+
+void CTemplateEditorModel::SetDescriptionText(const std::string& text) {
+    descriptionText = TagSafeText(text);
+    tmpl.templateDescription = Trim(descriptionText);
+    templateModified = true;
+}
+
 bool CTemplateEditorModel::TakeDays(IUiServices& ui, const std::string& daysText) {
     CIntegerField days = ValidateIntegerField(daysText, kMinPlanDays, kMaxPlanDays);
     if (!days.Valid()) {
@@ -309,7 +331,15 @@ void CTemplateEditorModel::LoadTemplate(IUiServices& ui) {
     templateDirectory = DirectoryOf(loaded.path);
     readOnly = loaded.readOnly;
     readOnlyBoxEnabled = !loaded.readOnly;
-    if (loaded.form != TemplateForm::other) ApplyLoaded(loaded.fields);
+    if (loaded.form == TemplateForm::other) return;
+    ApplyLoaded(loaded.fields);
+    // Texts the writers would give any file of that name are none of the plan's own
+    // ("d" is what the text form gives a template without the tag).
+    const std::string& title = loaded.fields.templateTitle;
+    const std::string& description = loaded.fields.templateDescription;
+    titleText = title == FileTitle(loaded.path) || title == "d" ? std::string() : title;
+    descriptionText =
+        description == kDefaultTemplateDescription || description == "d" ? std::string() : description;
 }
 
 CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices& ui,
@@ -332,7 +362,7 @@ CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices&
                                                MbIcon::exclamation, 1}) != IDYES)
             continue;
         try {
-            SaveTemplateFile(path, tmpl, readOnly);
+            SaveTemplateFile(path, tmpl, readOnly, Trim(titleText), Trim(descriptionText));
         } catch (const std::exception& e) {
             ReportError(ui, SaveErrorMessage(e, path));
             return SaveResult::failed;
@@ -343,5 +373,17 @@ CTemplateEditorModel::SaveResult CTemplateEditorModel::SaveTemplate(IUiServices&
         templateModified = false;
         if (readOnly) readOnlyBoxEnabled = false;
         return SaveResult::saved;
+    }
+}
+
+bool CTemplateEditorModel::MayClose(IUiServices& ui, const std::string& daysText) {
+    if (!templateModified) return true;
+    switch (ui.MessageBox({kSaveTemplateQuestion, MbButtons::yesNoCancel, MbIcon::question, 0})) {
+    case IDYES:
+        return SaveTemplate(ui, daysText) == SaveResult::saved;
+    case IDNO:
+        return true;
+    default:
+        return false;
     }
 }

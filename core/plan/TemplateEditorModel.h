@@ -29,6 +29,8 @@ inline constexpr const char* kLoseTemplateQuestion =
 inline constexpr const char* kCustomTemplateWarning =
     "When modifying a custom template, you may lose some functionality not supported by this template "
     "editor.";
+inline constexpr const char* kSaveTemplateQuestion =
+    "The template has changes that are not saved.\nDo you want to save them before the editor closes?";
 inline constexpr const char* kFileMayNotBeModified =
     "\n\nThe selected file may not be modified.\nSelect \"Ok\" to select another file name.";
 
@@ -57,6 +59,11 @@ public:
     bool readOnly = false;
     bool readOnlyBoxEnabled = true;
     bool templateModified = false;
+    // The plan's own title and description as typed in the editor. Empty ones
+    // are written as they always were: the file's title and the fixed
+    // description in a plan template, the template's texts in a text import.
+    std::string titleText;
+    std::string descriptionText;
 
     // Category tree: nodes in the order they are inserted, parents first.
     const std::vector<CTemplateTreeNode>& TreeNodes() const { return nodes_; }
@@ -82,6 +89,7 @@ public:
 
     // The right click on a node of the category tree.
     void AssignToSection(int node);
+    // Adds a section, by the rules, and selects it: the books clicked next go there.
     void AddSection();
     void RemoveSection();
     void ResetTemplate();
@@ -93,6 +101,8 @@ public:
     void SetPlanMonths(int months);
     void SetDivideBy(int divideBy);
     void DaysTextChanged() { templateModified = true; }
+    void SetTitleText(const std::string& text);
+    void SetDescriptionText(const std::string& text);
 
     // Takes the Days text into planDays; on failure shows the reason and
     // leaves planDays as it was.
@@ -103,8 +113,12 @@ public:
     // with no section selected and nothing modified.
     void ApplyLoaded(const CPlanTemplate& loaded);
     SaveResult SaveTemplate(IUiServices& ui, const std::string& daysText);
+    // Closing the editor: true when it may close, having asked whether to save
+    // a template with changes (and saved it when asked to).
+    bool MayClose(IUiServices& ui, const std::string& daysText);
 
 private:
+    void AppendSection();
     void BuildCategoryTree();
     void ResetSectionTree();
     void RefreshImages();

@@ -14,10 +14,11 @@ TemplateForm TemplateFormOf(std::string_view path) {
     return TemplateForm::other;
 }
 
-void WriteTemplateArchive(CArchive& ar, CPlanTemplate& t, std::string_view fileTitle) {
-    t.templateTitle = fileTitle;
+void WriteTemplateArchive(CArchive& ar, CPlanTemplate& t, std::string_view title,
+                          std::string_view description) {
+    t.templateTitle = title;
     t.templateFormat = kDefaultTemplateFormat;
-    t.templateDescription = kDefaultTemplateDescription;
+    t.templateDescription = description.empty() ? std::string_view(kDefaultTemplateDescription) : description;
     t.includeApocrypha = 0;
     ar.WriteDWord(1); // format version
     ar.WriteString(t.templateTitle);
@@ -34,9 +35,9 @@ void WriteTemplateArchive(CArchive& ar, CPlanTemplate& t, std::string_view fileT
         ar.WriteLong(b < t.bookSection.size() ? t.bookSection[b] : 0);
 }
 
-std::string WriteTemplateArchive(CPlanTemplate& t, std::string_view fileTitle) {
+std::string WriteTemplateArchive(CPlanTemplate& t, std::string_view title, std::string_view description) {
     CArchive ar;
-    WriteTemplateArchive(ar, t, fileTitle);
+    WriteTemplateArchive(ar, t, title, description);
     return ar.Bytes();
 }
 
@@ -86,15 +87,23 @@ LoadedTemplate LoadTemplateFile(const std::string& path) {
     return loaded;
 }
 
-std::string SaveTemplateFile(const std::string& path, CPlanTemplate& tmpl, bool readOnly) {
+std::string SaveTemplateFile(const std::string& path, CPlanTemplate& tmpl, bool readOnly,
+                             std::string_view title, std::string_view description) {
     std::string completed = CompleteTemplateExtension(path);
     TemplateForm form = TemplateFormOf(completed);
     if (form == TemplateForm::other) return {};
     // Written from a copy: a failed save leaves the caller's template as it was.
     CPlanTemplate written = tmpl;
-    std::string title = FileTitle(completed);
-    std::string bytes =
-        form == TemplateForm::text ? WriteTemplateText(written, title) : WriteTemplateArchive(written, title);
+    const std::string fileTitle = FileTitle(completed);
+    std::string bytes;
+    if (form == TemplateForm::text) {
+        if (!title.empty()) written.templateTitle = title;
+        if (!description.empty()) written.templateDescription = description;
+        bytes = WriteTemplateText(written, fileTitle);
+    } else {
+        bytes =
+            WriteTemplateArchive(written, title.empty() ? std::string_view(fileTitle) : title, description);
+    }
     SaveFileAtomic(completed, bytes);
     if (readOnly) SetReadOnly(completed, true);
     tmpl = written;

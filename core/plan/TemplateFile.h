@@ -29,10 +29,13 @@ enum class TemplateForm { other, text, archive };
 // as "vntpl"): "txt" the text form, "vntpl" the archive form.
 TemplateForm TemplateFormOf(std::string_view path);
 
-// The archive form. The writer first sets the title to fileTitle, the format
-// and description to their fixed texts and includeApocrypha to 0, in tmpl.
-void WriteTemplateArchive(CArchive& ar, CPlanTemplate& tmpl, std::string_view fileTitle);
-std::string WriteTemplateArchive(CPlanTemplate& tmpl, std::string_view fileTitle);
+// The archive form. The writer first sets the title to title, the format to
+// its fixed text, the description to description (the fixed one when empty)
+// and includeApocrypha to 0, in tmpl.
+void WriteTemplateArchive(CArchive& ar, CPlanTemplate& tmpl, std::string_view title,
+                          std::string_view description = {});
+std::string WriteTemplateArchive(CPlanTemplate& tmpl, std::string_view title,
+                                 std::string_view description = {});
 // Reads one book entry per book of the canon. A sectionCount outside 1 … 6 is
 // brought into that range and a book section outside 0 … 6 becomes 0 (not in
 // the plan): no reader has rows for other sections. Throws the archive's
@@ -52,9 +55,12 @@ struct LoadedTemplate {
 // (missing, unreadable), CArchiveException (a damaged archive form).
 LoadedTemplate LoadTemplateFile(const std::string& path);
 
-// Writes tmpl in the form the extension selects, atomically; the archive
-// form's title is the file's title. With readOnly the file is then given the
-// read-only attribute. Returns the completed path, or empty when the extension
-// selects no form (nothing is written). A read-only file is refused with
-// CFileException accessDenied.
-std::string SaveTemplateFile(const std::string& path, CPlanTemplate& tmpl, bool readOnly = false);
+// Writes tmpl in the form the extension selects, atomically. A plan's own
+// title and description, when given, are written in either form; otherwise
+// the archive form's title is the file's title and its description the fixed
+// one, and the text form writes tmpl's texts. With readOnly the file is then
+// given the read-only attribute. Returns the completed path, or empty when the
+// extension selects no form (nothing is written). A read-only file is refused
+// with CFileException accessDenied.
+std::string SaveTemplateFile(const std::string& path, CPlanTemplate& tmpl, bool readOnly = false,
+                             std::string_view title = {}, std::string_view description = {});

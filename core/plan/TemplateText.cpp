@@ -530,6 +530,13 @@ private:
 
 } // namespace
 
+std::string TagSafeText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '<' || c == '>' || c == '\r' || c == '\n') c = ' ';
+    return out;
+}
+
 void FillEmptyTemplateTexts(CPlanTemplate& tmpl, std::string_view fileTitle) {
     if (tmpl.templateTitle.empty()) tmpl.templateTitle = fileTitle;
     if (tmpl.templateFormat.empty()) tmpl.templateFormat = kDefaultTemplateFormat;

@@ -44,9 +44,26 @@ bool IsRealDirectory(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::string DirectoryName(const ReaderNames& typed, const std::string& displayName) {
-    return "\\" + displayName + " (" + typed.firstName + " " + typed.lastName + ")";
+} // namespace
+
+std::string ReaderDirectoryName(const ReaderNames& typed, const std::string& displayName) {
+    // The names as typed; one left blank is left out, and a reader known by the
+    // nick name alone gets no parentheses at all.
+    const bool first = !Trim(typed.firstName).empty(), last = !Trim(typed.lastName).empty();
+    if (!first && !last) return "\\" + displayName;
+    const std::string names = first && last ? typed.firstName + " " + typed.lastName
+                              : first       ? typed.firstName
+                                            : typed.lastName;
+    return "\\" + displayName + " (" + names + ")";
 }
+
+std::string ReaderFileName(const std::string& displayName) {
+    // "Luca B." names its files "Luca B.txt", not "Luca B..txt".
+    const size_t end = displayName.find_last_not_of(". ");
+    return end == std::string::npos ? displayName : displayName.substr(0, end + 1);
+}
+
+namespace {
 
 // The part of a file stem after its last backslash: the name the reader's
 // files were given when the reader was created.
@@ -128,7 +145,7 @@ std::string CReaderEnvironment::CheckNames(const ReaderNames& names, int* field)
     probe.SetNickname(Trim(names.nickname));
     // The longest display name the reader can be given is the qualified one.
     std::string longest = probe.QualifiedName();
-    if (DirectoryName(names, longest).size() - 1 > kMaxNameBytes)
+    if (ReaderDirectoryName(names, longest).size() - 1 > kMaxNameBytes)
         return "The names are too long to name the reader's directory. Please shorten them.";
     if (longest.size() + kLongestSuffix > kMaxNameBytes)
         return "The names are too long: the reader's files, named \"" + longest +
@@ -178,6 +195,15 @@ std::string CReaderEnvironment::CheckReaderNames(const ReaderNames& names, const
         return "These names would list the reader as \"" + d + "\", and another reader as \"" +
                *clashes.begin() +
                "\" too, so the two could not be told apart.\nPlease change one of the names.";
+    // Two readers never share a directory: deleting one would take the other's files.
+    const std::string dir = ReaderDirectoryName(names, d);
+    for (int k = 0; k < trial.GetCount(); ++k) {
+        const CReaderData& other = trial.At(k);
+        if (other.GetDisplayName() != d && ReaderDirectoryOf(other) == dir)
+            return "These names would keep the reader's files in the directory \"" + dir.substr(1) +
+                   "\", which is the reader \"" + other.GetDisplayName() +
+                   "\"'s.\nPlease change one of the names.";
+    }
     return {};
 }
 
@@ -314,10 +340,10 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
     // collection as it was.
     CReaderArray trial = readers_;
     std::string d = trial.AddReader(record);
-    std::string dir = DirectoryName(names, d);
+    std::string dir = ReaderDirectoryName(names, d);
     std::string full = FullPath(dir);
     int i = trial.FindDisplayName(d);
-    std::string stem = dir + "\\" + d;
+    std::string stem = dir + "\\" + ReaderFileName(d);
     trial.At(i).SetFileStem(stem);
     trial.At(i).SetGeneralNotesPath(FullPath(stem) + ".txt");
     const std::string notCreated = "\ncould not be created, so the reader was not added.";
@@ -411,7 +437,7 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     std::string d = trial.AddReader(t);
     int i = trial.FindDisplayName(d);
     std::string oldDir = ReaderDirectoryOf(r);
-    std::string newDir = DirectoryName(names, d);
+    std::string newDir = ReaderDirectoryName(names, d);
     std::string newFull = FullPath(newDir);
     std::string oldFull = oldDir.empty() ? std::string() : FullPath(oldDir);
 
@@ -443,23 +469,24 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     // The files carry the name the reader had when they were made, which is
     // not the display name once another reader with the same nick name came.
     std::string oldName = StemFileName(r.GetFileStem());
+    const std::string newName = ReaderFileName(d);
     if (!oldFull.empty() && StartsWith(r.GetGeneralNotesPath(), oldFull + "/")) {
         std::string file = r.GetGeneralNotesPath().substr(oldFull.size() + 1);
-        if (file == oldName + ".txt" && d != oldName) file = d + ".txt";
+        if (file == oldName + ".txt" && newName != oldName) file = newName + ".txt";
         trial.At(i).SetGeneralNotesPath(newFull + "/" + file);
     }
-    trial.At(i).SetFileStem(newDir + "\\" + d);
+    trial.At(i).SetFileStem(newDir + "\\" + newName);
 
     std::string failed;
-    if (d != oldName && !oldName.empty()) {
+    if (newName != oldName && !oldName.empty()) {
         const std::string now = movesDirectory ? oldFull : newFull;
         for (const char* ext : {".vnnot", ".vnpln", ".vnpro", ".txt"}) {
             if (!EntryExists(now + "/" + oldName + ext)) continue;
-            if (EntryExists(now + "/" + d + ext)) {
+            if (EntryExists(now + "/" + newName + ext)) {
                 failed += "\n" + oldName + ext;
                 continue;
             }
-            commit.Rename(newFull + "/" + oldName + ext, newFull + "/" + d + ext);
+            commit.Rename(newFull + "/" + oldName + ext, newFull + "/" + newName + ext);
         }
     }
 
@@ -491,7 +518,8 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     }
     readers_ = std::move(trial);
     if (!failed.empty())
-        ReportError(ui_, "These files in\n" + newFull + "\ncould not be renamed to \"" + d + "\":" + failed);
+        ReportError(ui_,
+                    "These files in\n" + newFull + "\ncould not be renamed to \"" + newName + "\":" + failed);
     return i;
 }
 

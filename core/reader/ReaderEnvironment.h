@@ -25,6 +25,15 @@ struct ReaderNames {
     std::string nickname;
 };
 
+// "\Bob (John Smith)", "\Bob (John)", "\Maria": a reader's directory, relative
+// to the base directory, from its display name and the names as typed, those
+// left blank left out. Readers made before keep the directory their file stem
+// names.
+std::string ReaderDirectoryName(const ReaderNames& names, const std::string& displayName);
+// The name of a reader's files, without extension: the display name without
+// the full stops at its end, which would double the extension's.
+std::string ReaderFileName(const std::string& displayName);
+
 // The reader environments that outlive any window: all reader records, the
 // open environment's working copy, the reader closed last and the base
 // directory. The flows ask their questions through IUiServices.

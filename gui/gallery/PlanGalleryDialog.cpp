@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -60,10 +61,13 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     preview_->setObjectName("galleryPreview");
     preview_->setWordWrap(true);
     preview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    previewHeading_ = new QLabel;
+    previewHeading_->setObjectName("galleryPreviewHeading");
     for (QLabel* l : {title_, summary_, description_})
         detailsLayout->addWidget(l);
     detailsLayout->addSpacing(8);
-    detailsLayout->addWidget(new QLabel("The first week, starting today:"));
+    detailsLayout->addWidget(previewHeading_);
     detailsLayout->addWidget(preview_);
     detailsLayout->addStretch(1);
     details->setMinimumWidth(460);
@@ -81,6 +85,7 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     const CJJulian today = Today();
     const QDate todayDate(today.GetYear(), today.GetMonth(), today.GetDay());
     start_->setDate(todayDate);
+    proposed_ = todayDate;
     startLabel->setBuddy(start_);
     skipPast_ = new QCheckBox("&Leave out the readings dated before today");
     skipPast_->setObjectName("gallerySkipPast");
@@ -88,7 +93,9 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     connect(start_, &QDateEdit::dateChanged, this, [this, todayDate](const QDate& d) {
         skipPast_->setEnabled(d < todayDate);
         if (d >= todayDate) skipPast_->setChecked(false);
+        FollowStart();
     });
+    connect(skipPast_, &QCheckBox::toggled, this, [this] { FollowStart(); });
     startRow->addWidget(startLabel);
     startRow->addWidget(start_);
     startRow->addSpacing(12);
@@ -124,7 +131,7 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     }
     if (entries_.empty()) list_->addItem(Heading("No plan templates were found."));
 
-    connect(list_, &QListWidget::currentRowChanged, this, [this] { ShowSelected(); });
+    connect(list_, &QListWidget::currentRowChanged, this, [this] { SelectionChanged(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
         if (ok_->isEnabled()) accept();
     });
@@ -138,7 +145,7 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
             break;
         }
     }
-    ShowSelected();
+    SelectionChanged();
     list_->setFocus();
     resize(900, 460);
 }
@@ -150,20 +157,51 @@ const GalleryEntry* CPlanGalleryDialog::Selected() const {
     return index >= 0 ? &entries_[static_cast<size_t>(index)] : nullptr;
 }
 
+GalleryEntry* CPlanGalleryDialog::Selected() {
+    return const_cast<GalleryEntry*>(std::as_const(*this).Selected());
+}
+
+void CPlanGalleryDialog::SelectionChanged() {
+    // A dated list starts on its first date, anything else today, unless the reader chose a day.
+    if (const GalleryEntry* e = Selected(); e && start_->date() == proposed_) {
+        const CJJulian first = e->firstDate.value_or(Today());
+        proposed_ = QDate(first.GetYear(), first.GetMonth(), first.GetDay());
+        start_->setDate(proposed_);
+    }
+    FollowStart();
+}
+
+void CPlanGalleryDialog::FollowStart() {
+    GalleryEntry* e = Selected();
+    const PlanStartChoice choice = StartChoice();
+    const CJJulian start = choice.start.value_or(Today());
+    if (e && e->readable &&
+        (start.GetDayNumber() != e->startDate.GetDayNumber() || choice.skipPast != e->skipPast))
+        *e = DescribeTemplateFile(e->path, e->origin, start, choice.skipPast);
+    ShowSelected();
+}
+
 void CPlanGalleryDialog::ShowSelected() {
     const GalleryEntry* e = Selected();
     ok_->setEnabled(e && e->readable);
     if (!e) {
-        for (QLabel* l : {title_, summary_, description_, preview_})
+        for (QLabel* l : {title_, summary_, description_, preview_, previewHeading_})
             l->clear();
         return;
     }
+    if (e->readable && e->skipPast)
+        previewHeading_->setText("The first week from today, the readings dated before it left out:");
+    else if (e->readable && e->startDate.GetDayNumber() != Today().GetDayNumber())
+        previewHeading_->setText(ToQ("The first week, starting " + e->startDate.GetDateText() + ":"));
+    else
+        previewHeading_->setText("The first week, starting today:");
     title_->setText(ToQ(e->readable ? e->title : e->fileName));
     summary_->setText(ToQ(SummaryText(*e)));
     description_->setText(ToQ(e->description));
     QStringList lines;
     for (const std::string& line : PreviewLines(*e))
         lines << ToQ(line);
+    if (e->readable && lines.isEmpty()) lines << "No reading is left from today on.";
     preview_->setText(lines.join('\n'));
 }
 

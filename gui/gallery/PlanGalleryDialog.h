@@ -2,6 +2,7 @@
 #include "framework/UiServices.h"
 #include "gallery/PlanGallery.h"
 
+#include <QDate>
 #include <QDialog>
 #include <optional>
 #include <string>
@@ -15,7 +16,8 @@ class QPushButton;
 
 // New Plan from Gallery: the shipped templates and the reader's own, each
 // with its length, reading days and the first week of readings as a plan
-// made today would have them. Files that cannot be used are listed with the
+// made from the chosen start date would have them; a dated list proposes its
+// first date. Files that cannot be used are listed with the
 // reason and cannot be chosen.
 class CPlanGalleryDialog : public QDialog {
     Q_OBJECT
@@ -35,7 +37,13 @@ public:
 
 private:
     void ShowSelected();
+    // Another plan chosen: its own start date is proposed, then it is shown.
+    void SelectionChanged();
+    // The selected entry described again when the start date or the choice to
+    // leave out the past changed since it was.
+    void FollowStart();
     const GalleryEntry* Selected() const;
+    GalleryEntry* Selected();
 
     std::vector<GalleryEntry> entries_;
     QListWidget* list_;
@@ -43,13 +51,16 @@ private:
     QLabel* summary_;
     QLabel* description_;
     QLabel* preview_;
+    QLabel* previewHeading_;
+    // The start date the dialog itself proposed last; a date the reader chose stays when another plan is
+    // chosen.
+    QDate proposed_;
     QPushButton* ok_;
     QDateEdit* start_;
     QCheckBox* skipPast_;
 };
 
-// The dialog over the shipped templates and those of directories, previews
-// dated from today; the chosen file, or nothing on Cancel.
+// The dialog over the shipped templates and those of directories; the chosen file, or nothing on Cancel.
 // start, when given, receives the reader's start date and choice.
 std::optional<std::string> RunPlanGalleryDialog(QWidget* parent, const std::vector<std::string>& directories,
                                                 PlanStartChoice* start = nullptr);

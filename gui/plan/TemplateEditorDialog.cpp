@@ -3,6 +3,7 @@
 #include "framework/CommandIds.h"
 #include "framework/HelpService.h"
 #include "framework/UiServices.h"
+#include "plan/TemplateText.h"
 #include "resources/Resources.h"
 
 #include <QCheckBox>
@@ -68,7 +69,8 @@ QString WhatsThisFor(int controlId) {
     case idSaveAndExit:
         return "Saves the template to a file of your choice and closes the editor.";
     case idAbortAndExit:
-        return "Closes the editor. Changes that were not saved are dropped without a question.";
+        return "Closes the editor. When the template has changes that are not saved, you are asked whether "
+               "to save them first.";
     case idCategoryTree:
         return "The books of the Bible in their groups. Choose a section on the left, then right-click a "
                "book to put it in that section, or to take it out when it is there already. Right-clicking "
@@ -80,8 +82,10 @@ QString WhatsThisFor(int controlId) {
     case idDays:
         return "Days added to the length of the plan, from 0 to 2000.";
     case idAddSection:
-        return "Adds a section: a group of books read side by side with the others. Up to six sections; a "
-               "new one can be added only when every section holds at least one book.";
+        return "Adds a section: a group of books read side by side with the others, and selects it, so that "
+               "the books you right-click next go there. Up to six sections; a new one can be added only "
+               "when "
+               "every section holds at least one book.";
     case idLoad:
         return "Opens a template file to change it. Plan templates and text imports can be opened; a text "
                "import may hold more than the editor can show.";
@@ -214,6 +218,30 @@ CTemplateEditorDialog::CTemplateEditorDialog(IUiServices& ui, int includeApocryp
 }
 
 void CTemplateEditorDialog::BuildControls() {
+    // What the gallery and Plan Properties show of a plan made from the template.
+    auto* planGroup = new QGroupBox("Plan");
+    auto* planLayout = new QGridLayout(planGroup);
+    titleEdit_ = new QLineEdit;
+    titleEdit_->setObjectName("titleEdit");
+    titleEdit_->setPlaceholderText("the file's name");
+    titleEdit_->setWhatsThis("The plan's title, as New Plan from Gallery and Plan Properties show it. Left "
+                             "empty, the template file's name is the title.");
+    descriptionEdit_ = new QLineEdit;
+    descriptionEdit_->setObjectName("descriptionEdit");
+    descriptionEdit_->setPlaceholderText(kDefaultTemplateDescription);
+    descriptionEdit_->setWhatsThis("A line about the plan, shown under its title in New Plan from Gallery "
+                                   "and in Plan Properties.");
+    auto* titleLabel = new QLabel("&Title");
+    titleLabel->setBuddy(titleEdit_);
+    auto* descriptionLabel = new QLabel("D&escription");
+    descriptionLabel->setBuddy(descriptionEdit_);
+    planLayout->addWidget(titleLabel, 0, 0);
+    planLayout->addWidget(titleEdit_, 0, 1);
+    planLayout->addWidget(descriptionLabel, 0, 2);
+    planLayout->addWidget(descriptionEdit_, 0, 3);
+    planLayout->setColumnStretch(1, 2);
+    planLayout->setColumnStretch(3, 3);
+
     auto* fileGroup = new QGroupBox("Template File");
     auto* fileLayout = new QGridLayout(fileGroup);
     directoryEdit_ = new QLineEdit;
@@ -291,12 +319,19 @@ void CTemplateEditorDialog::BuildControls() {
     sectionButtons->addWidget(addSectionButton_);
     sectionButtons->addWidget(removeSectionButton_);
     sectionLayout->addLayout(sectionButtons);
+    auto* howTo = new QLabel("Select a section, then right-click a book or a group of books on the right to "
+                             "put it in that section; right-click it again to take it out. The menu key does "
+                             "the same for the highlighted book.");
+    howTo->setObjectName("assignHint");
+    howTo->setWordWrap(true);
+    sectionLayout->addWidget(howTo);
 
     categoryTree_ = new QTreeWidget;
     categoryTree_->setHeaderHidden(true);
     categoryTree_->setMinimumSize(230, 380);
     categoryTree_->setContextMenuPolicy(Qt::PreventContextMenu);
     Tag(categoryTree_, idCategoryTree, "categoryTree");
+
     categoryTree_->viewport()->installEventFilter(this);
     categoryTree_->installEventFilter(this);
 
@@ -334,6 +369,7 @@ void CTemplateEditorDialog::BuildControls() {
     bottom->addWidget(saveAndExitButton_);
     bottom->addWidget(abortAndExitButton_);
     auto* outer = new QVBoxLayout(this);
+    outer->addWidget(planGroup);
     outer->addLayout(top);
     outer->addLayout(bottom);
 
@@ -343,6 +379,23 @@ void CTemplateEditorDialog::BuildControls() {
     connect(monthsList_, &QComboBox::activated, this, [this](int i) { model_.SetPlanMonths(i); });
     connect(divideByList_, &QComboBox::activated, this, [this](int i) { model_.SetDivideBy(i); });
     connect(daysEdit_, &QLineEdit::textEdited, this, [this] { model_.DaysTextChanged(); });
+    // A character the text form cannot keep is replaced where it was typed, so that the box shows what is
+    // saved.
+    auto followText = [this](QLineEdit* edit, void (CTemplateEditorModel::*set)(const std::string&),
+                             const std::string CTemplateEditorModel::*kept) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit, set, kept](const QString& text) {
+            (model_.*set)(text.toStdString());
+            const QString shown = QString::fromStdString(model_.*kept);
+            if (shown != text) {
+                const int cursor = edit->cursorPosition();
+                edit->setText(shown);
+                edit->setCursorPosition(cursor);
+            }
+        });
+    };
+    followText(titleEdit_, &CTemplateEditorModel::SetTitleText, &CTemplateEditorModel::titleText);
+    followText(descriptionEdit_, &CTemplateEditorModel::SetDescriptionText,
+               &CTemplateEditorModel::descriptionText);
     connect(sectionTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         model_.SelectSection(current ? sectionTree_->indexOfTopLevelItem(current) + 1 : 0);
     });
@@ -401,6 +454,8 @@ void CTemplateEditorDialog::RefreshImages() {
 
 void CTemplateEditorDialog::FillControls() {
     const CPlanTemplate& t = model_.tmpl;
+    titleEdit_->setText(QString::fromStdString(model_.titleText));
+    descriptionEdit_->setText(QString::fromStdString(model_.descriptionText));
     directoryEdit_->setText(QString::fromStdString(model_.templateDirectory));
     directoryEdit_->setToolTip(directoryEdit_->text());
     fileNameEdit_->setText(QString::fromStdString(model_.templateFileName));
@@ -442,12 +497,7 @@ void CTemplateEditorDialog::AssignToSection(QTreeWidgetItem* item) {
 void CTemplateEditorDialog::AddSection() {
     int before = model_.SectionCount();
     model_.AddSection();
-    if (model_.SectionCount() == before) return;
-    // The new section joins the list without taking the selection.
-    QSignalBlocker block(sectionTree_);
-    auto* item = new QTreeWidgetItem(sectionTree_);
-    item->setText(0, QString::fromStdString(CTemplateEditorModel::SectionLabel(model_.SectionCount())));
-    item->setIcon(0, images_[kBookImage + model_.SectionCount()]);
+    if (model_.SectionCount() != before) RebuildSectionTree();
 }
 
 void CTemplateEditorDialog::RemoveSection() {
@@ -491,6 +541,10 @@ void CTemplateEditorDialog::accept() {
         return;
     }
     QDialog::accept();
+}
+
+void CTemplateEditorDialog::reject() {
+    if (model_.MayClose(ui_, daysEdit_->text().toStdString())) QDialog::reject();
 }
 
 bool CTemplateEditorDialog::eventFilter(QObject* watched, QEvent* event) {

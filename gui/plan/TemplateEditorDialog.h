@@ -47,8 +47,11 @@ public:
     void ResetTemplate();
     void LoadTemplate();
     void SaveTemplate();
-    // Save And Exit; Abort And Exit is the plain reject().
+    // Save And Exit.
     void accept() override;
+    // Abort And Exit, Escape and the close box: a template with changes is
+    // closed only after the user said whether to save it.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,6 +73,8 @@ private:
     int shownTreeGeneration_ = -1;
     bool filling_ = false;
 
+    QLineEdit* titleEdit_ = nullptr;
+    QLineEdit* descriptionEdit_ = nullptr;
     QLineEdit* directoryEdit_ = nullptr;
     QLineEdit* fileNameEdit_ = nullptr;
     QCheckBox* readOnlyBox_ = nullptr;

@@ -27,10 +27,17 @@ CReaderDialog::CReaderDialog(Kind kind, const ReaderNames& names, QWidget* paren
     first_ = edit(1034, names.firstName);
     last_ = edit(1035, names.lastName);
     nick_ = edit(1036, names.nickname);
+    // The nick name is the one a reader needs: it comes first, and says so.
+    nick_->setPlaceholderText("required");
+    first_->setPlaceholderText("optional");
+    last_->setPlaceholderText("optional");
+    form->addRow("&Nick Name", nick_);
     form->addRow("&First Name", first_);
     form->addRow("&Last Name", last_);
-    form->addRow("&Nick Name", nick_);
     layout->addLayout(form);
+    setTabOrder(nick_, first_);
+    setTabOrder(first_, last_);
+    nick_->setFocus();
 
     auto* options = new QGroupBox("Reader Options To Activate");
     auto* optionRows = new QVBoxLayout(options);
@@ -46,6 +53,7 @@ CReaderDialog::CReaderDialog(Kind kind, const ReaderNames& names, QWidget* paren
     generalNotes_ = box(1044, "General Notes");
     prayerBook_ = box(1043, "Prayer Book");
     prayerBook_->hide();
+    setTabOrder(last_, plan_);
     layout->addWidget(options);
 
     // Kept for the dialog's shape; the canon has no Apocrypha to include.

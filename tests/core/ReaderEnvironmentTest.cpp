@@ -122,6 +122,72 @@ TEST(ReaderEnvironment, NamesThatCannotNameADirectoryAreRefused) {
     EXPECT_TRUE(f.dir.List().empty());
 }
 
+TEST(ReaderEnvironment, DirectoriesAndFilesAreNamedWithoutEmptyPartsOrDoubledDots) {
+    struct Case {
+        const char *nick, *first, *last;
+        std::string stem;
+    } cases[] = {
+        {"Bob", "John", "Smith", "\\Bob (John Smith)\\Bob"},
+        {"Maria", "", "", "\\Maria\\Maria"},
+        {"Bob", " John", "  ", "\\Bob ( John)\\Bob"},
+        {"Bob", "", "Smith", "\\Bob (Smith)\\Bob"},
+        {"Luca B.", "", "", "\\Luca B.\\Luca B"},
+        {"Luca B.", "Luca", "Bianchi", "\\Luca B. (Luca Bianchi)\\Luca B"},
+        {"Dr. J. .", "", "", "\\Dr. J. .\\Dr. J"},
+        {"...", "", "", "\\...\\..."},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        ASSERT_EQ(f.Create(c.nick, c.first, c.last), 0) << c.nick;
+        const CReaderData& r = f.env.Readers().At(0);
+        EXPECT_EQ(r.GetFileStem(), c.stem) << c.nick;
+        const std::string dir = c.stem.substr(1, c.stem.rfind('\\') - 1);
+        EXPECT_EQ(r.GetGeneralNotesPath(),
+                  f.dir.Path(dir + "/" + c.stem.substr(c.stem.rfind('\\') + 1) + ".txt"));
+        EXPECT_TRUE(DirectoryExists(f.dir.Path(dir))) << dir;
+    }
+
+    {
+        // A nick name that spells another reader's directory does not get it.
+        Fixture f;
+        f.Create("Bob", "John", "Smith");
+        EXPECT_EQ(f.Create("Bob (John Smith)", "", ""), -1);
+        ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
+        EXPECT_EQ(f.ui.messageBoxes[0].text,
+                  "These names would keep the reader's files in the directory \"Bob (John Smith)\", which is "
+                  "the reader \"Bob\"'s.\nPlease change one of the names.");
+        EXPECT_EQ(f.env.Readers().GetCount(), 1);
+    }
+
+    // Readers made with the old names keep their files, and an edit moves them to the new ones.
+    Fixture f;
+    for (const char* stem : {"\\Maria ( )\\Maria", "\\Luca B. ( )\\Luca B."}) {
+        CReaderData r;
+        const std::string nick = std::string(stem).substr(std::string(stem).rfind('\\') + 1);
+        r.SetNickname(nick);
+        r.SetFileStem(stem);
+        r.SetGeneralNotesPath(JoinStem(f.dir.Path(), stem) + ".txt");
+        f.env.Readers().AddReader(r);
+        f.env.Readers().At(f.env.Readers().FindDisplayName(nick)).SetFileStem(stem);
+        f.env.Readers()
+            .At(f.env.Readers().FindDisplayName(nick))
+            .SetGeneralNotesPath(r.GetGeneralNotesPath());
+        fs::create_directory(
+            JoinStem(f.dir.Path(), std::string(stem).substr(0, std::string(stem).rfind('\\'))));
+        Touch(JoinStem(f.dir.Path(), stem) + ".vnpln", nick);
+    }
+    ASSERT_TRUE(f.env.SelectReader(f.env.Readers().FindDisplayName("Maria")));
+    EXPECT_EQ(f.env.Context().fileStem, "\\Maria ( )\\Maria");
+    EXPECT_EQ(f.env.Context().generalNotesPath, f.dir.Path("Maria ( )/Maria.txt"));
+    f.env.FinishClose();
+    f.ui.messageBoxAnswers = {IDYES};
+    ASSERT_GE(f.env.ModifyReader("Luca B.", {"Luca", "", "Luca B."}), 0);
+    const CReaderData& luca = f.env.Readers().At(f.env.Readers().FindDisplayName("Luca B."));
+    EXPECT_EQ(luca.GetFileStem(), "\\Luca B. (Luca)\\Luca B");
+    EXPECT_EQ(ReadWholeFile(f.dir.Path("Luca B. (Luca)/Luca B.vnpln")), "Luca B.");
+    EXPECT_EQ(luca.GetGeneralNotesPath(), f.dir.Path("Luca B. (Luca)/Luca B.txt"));
+}
+
 TEST(ReaderEnvironment, DuplicateAndUncreatableReadersChangeNothing) {
     Fixture f;
     f.Create("Bob", "John", "Smith");
@@ -132,7 +198,7 @@ TEST(ReaderEnvironment, DuplicateAndUncreatableReadersChangeNothing) {
     ASSERT_EQ(f.ui.messageBoxes.size(), 1u);
 
     // A file where the directory should go.
-    Touch(f.dir.Path("Ann ( )"));
+    Touch(f.dir.Path("Ann"));
     EXPECT_EQ(f.Create("Ann", "", ""), -1);
     EXPECT_EQ(f.env.Readers().GetCount(), 1);
     EXPECT_EQ(f.ui.messageBoxes.size(), 2u);

@@ -1,7 +1,9 @@
 #include "gallery/ReadingList.h"
 #include "PlanDocFixture.h"
 #include "gallery/PlanGallery.h"
+#include "plan/TemplateText.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,6 +17,12 @@ std::string Readings(const std::vector<VerseRange>& ranges) {
 
 std::string Readings(const CPlanElement& e) {
     return Readings(e.Ranges());
+}
+
+std::string IsoText(const CJJulian& d) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.GetYear(), d.GetMonth(), d.GetDay());
+    return text;
 }
 
 TEST(ReadingList, References) {
@@ -334,3 +342,60 @@ TEST(ReadingList, AVerseOfAnotherNumberingIsItsChaptersLastWithAWarning) {
 }
 
 } // namespace
+
+// A dated list keeps its first date in its import, so that New Plan from
+// Gallery can start the plan there; the preview follows the start chosen.
+TEST_F(ReadingListImport, ADatedListProposesItsFirstDate) {
+    struct Case {
+        std::string list; // a list, or with "!" at its start an import's own bytes
+        CJJulian today;
+        std::string first; // YYYY-MM-DD, empty for none
+    } cases[] = {
+        {"2027-01-04, Gen 1\n2027-01-06: Gen 2\n", CJJulian::Day(2027, 5, 10), "2027-01-04"},
+        {"Jan 1: Gen 1\nJan 2: Gen 2\n", CJJulian::Day(2027, 5, 10), "2027-01-01"},
+        // Without its year a date is the latest one on or before today.
+        {"Dec 30: Gen 1\nDec 31: Gen 2\n", CJJulian::Day(2027, 1, 4), "2026-12-30"},
+        {"Jan 4: Gen 1\n", CJJulian::Day(2027, 1, 4), "2027-01-04"},
+        {"Feb 29: Gen 1\nMar 1: Gen 2\n", CJJulian::Day(2027, 5, 10), "2024-02-29"},
+        // A first day without a reading, dropped: the next one's date.
+        {"Jan 1:\nJan 2: Gen 1\n", CJJulian::Day(2027, 5, 10), "2027-01-02"},
+        {"Day 1: Gen 1\nDay 2: Gen 2\n", CJJulian::Day(2027, 5, 10), ""},
+        {"Gen 1\n2027-01-05: Gen 2\n", CJJulian::Day(2027, 5, 10), ""},
+        {"! x\r\n! First date: 2027-02-30\r\n<DAYS = 1>\r\n/\r\n[Gen1:1]\r\n/\r\n", Today(), ""},
+        {"! x\r\n! First date: 2027-1-4\r\n/\r\n", Today(), ""},
+        {"! x\r\n/\r\n! First date: 2027-01-04\r\n[Gen1:1]\r\n/\r\n", Today(), ""},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = c.list;
+        if (c.list[0] != '!') {
+            const ReadingList list = ParseReadingList(c.list);
+            bytes = WriteReadingListImport(list, "t", "d");
+            // The comment changes nothing New Plan reads.
+            EXPECT_EQ(ParseTextImport(bytes).assignments.size(), list.days.size()) << c.list;
+        }
+        std::optional<CJJulian> first = ImportFirstDate(bytes, c.today);
+        EXPECT_EQ(first ? IsoText(*first) : "", c.first) << c.list;
+    }
+
+    SetTodayOverride(CJJulian::Day(2027, 1, 4));
+    SaveFileAtomic(
+        dir.Path("dated.txt"),
+        WriteReadingListImport(ParseReadingList("2027-01-01: Gen 1\n2027-01-02: Gen 2\n2027-01-03: "
+                                                "Gen 3\n2027-01-04: Gen 4\n2027-01-05: Gen 5\n"),
+                               "Dated", "d"));
+    const GalleryEntry today = DescribeTemplateFile(dir.Path("dated.txt"), GalleryOrigin::reader, Today());
+    ASSERT_TRUE(today.firstDate);
+    EXPECT_EQ(IsoText(*today.firstDate), "2027-01-01");
+    EXPECT_EQ(PreviewLines(today)[0], "Mon 01/04/2027: Genesis 1:1 through Genesis 1:31");
+    const GalleryEntry first =
+        DescribeTemplateFile(dir.Path("dated.txt"), GalleryOrigin::reader, *today.firstDate);
+    EXPECT_EQ(PreviewLines(first)[0], "Fri 01/01/2027: Genesis 1:1 through Genesis 1:31");
+    EXPECT_EQ(first.readingDays, 5u);
+    const GalleryEntry joined =
+        DescribeTemplateFile(dir.Path("dated.txt"), GalleryOrigin::reader, *today.firstDate, true);
+    EXPECT_EQ(PreviewLines(joined),
+              (std::vector<std::string>{"Mon 01/04/2027: Genesis 4:1 through Genesis 4:26",
+                                        "Tue 01/05/2027: Genesis 5:1 through Genesis 5:32"}));
+    EXPECT_EQ(joined.readingDays, 2u);
+    EXPECT_TRUE(joined.readable);
+}

@@ -2,6 +2,7 @@
 #include "foundation/Exceptions.h"
 #include "plan/TemplateEditorModel.h"
 #include "plan/TemplateFile.h"
+#include "plan/TemplateText.h"
 
 #include <sys/stat.h>
 
@@ -284,6 +285,49 @@ TEST_F(TemplateEditorFiles, NewPlanFromASavedTemplateIsThePlanOfItsFields) {
     uint16_t john316 = TheBible().GetVerseIndex(43, 3, 16);
     EXPECT_EQ(fromFile.InPlan()[psalm23], 0);
     EXPECT_EQ(fromFile.InPlan()[john316], 1);
+}
+
+// A plan's own title and description are kept in either form; texts nobody
+// typed are written as they always were.
+TEST_F(TemplateEditorFiles, ThePlansTitleAndDescriptionAreKeptInBothForms) {
+    const std::string typedTitle = "Psalms for Lent", typedText = "One psalm a day";
+    struct Case {
+        std::string load;        // a file saved by an earlier case, or none
+        const char* title;       // typed in the box; nullptr: left alone
+        const char* description; //
+        std::string shownTitle;  // the box after the load
+        std::string save, savedTitle, savedDescription;
+    } cases[] = {
+        {"", nullptr, nullptr, "", "a.vntpl", "a", kDefaultTemplateDescription},
+        {"", typedTitle.c_str(), typedText.c_str(), "", "b.vntpl", typedTitle, typedText},
+        {"", typedTitle.c_str(), typedText.c_str(), "", "c.txt", typedTitle, typedText},
+        // A title that is the file's own name follows the file, as it did.
+        {"a.vntpl", nullptr, nullptr, "", "d.vntpl", "d", kDefaultTemplateDescription},
+        {"b.vntpl", nullptr, nullptr, typedTitle, "e.vntpl", typedTitle, typedText},
+        {"c.txt", nullptr, nullptr, typedTitle, "f.txt", typedTitle, typedText},
+        // An emptied box gives the title back to the file's name.
+        {"c.txt", "", nullptr, typedTitle, "g.txt", "g", typedText},
+    };
+    for (const Case& c : cases) {
+        CTemplateEditorModel m;
+        if (!c.load.empty()) Load(m, dir.Path(c.load));
+        EXPECT_EQ(m.titleText, c.shownTitle) << c.save;
+        if (c.title) m.SetTitleText(c.title);
+        if (c.description) m.SetDescriptionText(c.description);
+        ASSERT_EQ(Save(m, dir.Path(c.save)), Result::saved) << c.save;
+        const CPlanTemplate back = LoadTemplateFile(dir.Path(c.save)).fields;
+        EXPECT_EQ(back.templateTitle, c.savedTitle) << c.save;
+        EXPECT_EQ(back.templateDescription, c.savedDescription) << c.save;
+        EXPECT_EQ(back.templateFormat, "Format 1.0") << c.save;
+        ui = CScriptedUiServices();
+    }
+    // A text the text form's tags cannot hold is changed where it is typed.
+    CTemplateEditorModel m;
+    m.SetTitleText("a > b\r\n<c>");
+    EXPECT_EQ(m.titleText, "a   b   c ");
+    ASSERT_EQ(Save(m, dir.Path("h.txt")), Result::saved);
+    EXPECT_EQ(ReadTemplateText(ReadWholeFile(dir.Path("h.txt"))).templateTitle, "a   b   c");
+    EXPECT_EQ(ReadTemplateText(ReadWholeFile(dir.Path("h.txt"))).sectionCount, 1);
 }
 
 } // namespace

@@ -126,6 +126,8 @@ TEST(TemplateEditorModel, SectionsAreAddedOnlyWhenEveryOneHoldsABook) {
     m.AddSection();
     EXPECT_EQ(m.SectionCount(), 2);
     EXPECT_FALSE(m.templateModified);
+    EXPECT_EQ(m.SelectedSection(), 2); // the books clicked next go to the new section
+    m.SelectSection(1);
     m.AddSection(); // section 2 is empty
     EXPECT_EQ(m.SectionCount(), 2);
     EXPECT_EQ(m.SelectedSection(), 1);

@@ -5,6 +5,7 @@
 #include "framework/CommandIds.h"
 #include "framework/MdiChildFrame.h"
 #include "gallery/PlanGalleryDialog.h"
+#include "gallery/ReadingList.h"
 #include "plan/ReadingPlanDoc.h"
 #include "planview/ReadingPlanView.h"
 #include "shell/MainFrame.h"
@@ -18,6 +19,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -186,6 +188,59 @@ private slots:
         QVERIFY(QString::fromStdString(
                     RangeText(doc.GetElement(0).GetRangeStart(0), doc.GetElement(0).GetRangeStart(0)))
                     .startsWith("Matthew"));
+    }
+
+    // New Reader asks first for the one name it needs, and says the others may stay empty.
+    void newReaderAsksForTheNickNameFirst() {
+        CReaderDialog d(CReaderDialog::newReader, {});
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QCOMPARE(d.focusWidget(), d.Nickname());
+        QCOMPARE(d.findChild<QFormLayout*>()->itemAt(0, QFormLayout::FieldRole)->widget(), d.Nickname());
+        QCOMPARE(d.Nickname()->placeholderText(), QString("required"));
+        QCOMPARE(d.FirstName()->placeholderText(), QString("optional"));
+        SaveScreenshot(&d, "newreader-empty");
+        QTest::keyClicks(d.Nickname(), "Luca B.");
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), d.FirstName());
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(d.focusWidget(), d.LastName());
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(d.focusWidget()->objectName(), QString("1041"));
+        SaveScreenshot(&d, "newreader-nick-first");
+    }
+
+    // A dated list proposes its first date; the preview counts from the start chosen, and a date
+    // the reader chose stays when another plan is chosen.
+    void aDatedListProposesItsFirstDate() {
+        SaveFileAtomic(base_.filePath("Dated.txt").toStdString(),
+                       WriteReadingListImport(ParseReadingList("2027-01-01: Gen 1\n2027-01-02: Gen 2\n"
+                                                               "2027-01-03: Gen 3\n2027-01-04: Gen 4\n"),
+                                              "Church list", "Read with the church"));
+        CPlanGalleryDialog g(ListGallery(ShippedPlansDirectory(), {base_.path().toStdString()}, Today()));
+        g.show();
+        auto* heading = g.findChild<QLabel*>("galleryPreviewHeading");
+        auto* preview = g.findChild<QLabel*>("galleryPreview");
+        QVERIFY(g.SelectTitle("Church list"));
+        QCOMPARE(g.StartBox()->date(), QDate(2027, 1, 1));
+        QVERIFY(preview->text().startsWith("Fri 01/01/2027: Genesis 1:1"));
+        QCOMPARE(heading->text(), QString("The first week, starting Fri 01/01/2027:"));
+        g.SkipPastBox()->setChecked(true);
+        QVERIFY(preview->text().startsWith("Mon 01/04/2027: Genesis 4:1"));
+        QApplication::processEvents(); // the labels' new heights
+        SaveScreenshot(&g, "gallery-dated-list");
+        QVERIFY(g.SelectTitle("New Testament in 90 days"));
+        QCOMPARE(g.StartBox()->date(), QDate(2027, 1, 4));
+        QVERIFY(!g.SkipPastBox()->isChecked());
+        QCOMPARE(heading->text(), QString("The first week, starting today:"));
+        g.StartBox()->setDate(QDate(2026, 12, 25));
+        QVERIFY(preview->text().startsWith("Fri 12/25/2026: Matthew 1:1"));
+        QApplication::processEvents();
+        SaveScreenshot(&g, "gallery-chosen-start");
+        QVERIFY(g.SelectTitle("Church list"));
+        QCOMPARE(g.StartBox()->date(), QDate(2026, 12, 25));
+        QVERIFY(preview->text().startsWith("Fri 12/25/2026: Genesis 1:1"));
+        QCOMPARE(g.StartChoice().start->GetDayNumber(), CJJulian::Day(2026, 12, 25).GetDayNumber());
     }
 
     // New Plan keeps its question and its file dialog, which offers the gallery.

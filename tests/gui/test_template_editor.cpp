@@ -1,6 +1,8 @@
+#include "foundation/Clock.h"
 #include "foundation/FileAccess.h"
 #include "framework/HelpService.h"
 #include "framework/ScriptedUiServices.h"
+#include "gallery/PlanGallery.h"
 #include "plan/TemplateEditorDialog.h"
 #include "plan/TemplateFile.h"
 #include "scripture/Bible.h"
@@ -9,12 +11,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -173,7 +177,9 @@ private slots:
         auto* remove = Control<QPushButton>("removeSectionButton");
         QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(SectionLabels(), (QStringList{"Section 1", "Section 2"}));
-        QCOMPARE(dlg->Model().SelectedSection(), 1); // the new section is not selected
+        // The new section is selected, so that the books right-clicked next go there.
+        QCOMPARE(dlg->Model().SelectedSection(), 2);
+        QCOMPARE(dlg->SectionTree()->currentItem(), dlg->SectionTree()->topLevelItem(1));
         QVERIFY(!dlg->Model().templateModified);
         QTest::mouseClick(add, Qt::LeftButton); // Section 2 is empty
         QCOMPARE(SectionLabels().size(), 2);
@@ -428,12 +434,69 @@ private slots:
         SetReadOnly(locked, false);
     }
 
-    void abortAndExitClosesWithoutAsking() {
-        ClickItem(FolderItem("Gospels"), Qt::RightButton);
-        QTest::mouseClick(Control<QPushButton>("abortAndExitButton"), Qt::LeftButton);
+    // Abort And Exit, Escape and the close box ask about a changed template, and only then.
+    void closingAsksOnlyAboutChanges() {
+        QTest::keyClick(dlg.get(), Qt::Key_Escape);
         QVERIFY(!dlg->isVisible());
-        QCOMPARE(dlg->result(), int(QDialog::Rejected));
-        QVERIFY(ui.messageBoxes.empty() && ui.fileRequests.empty());
+        QVERIFY(ui.messageBoxes.empty());
+
+        QTemporaryDir dir;
+        const std::string saved = dir.path().toStdString() + "/Kept.vntpl";
+        struct Case {
+            std::function<void(CTemplateEditorDialog&)> close;
+            int answer;
+            bool closed;
+        } cases[] = {
+            {[](CTemplateEditorDialog& d) {
+                 QTest::mouseClick(d.findChild<QPushButton*>("abortAndExitButton"), Qt::LeftButton);
+             },
+             IDCANCEL, false},
+            {[](CTemplateEditorDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, IDNO, true},
+            {[](CTemplateEditorDialog& d) { d.close(); }, IDYES, true},
+        };
+        for (const Case& c : cases) {
+            ui = CScriptedUiServices();
+            dlg = std::make_unique<CTemplateEditorDialog>(ui, 0);
+            dlg->show();
+            ClickItem(FolderItem("Gospels"), Qt::RightButton);
+            ui.messageBoxAnswers.push_back(c.answer);
+            ui.fileAnswers.push_back(saved);
+            c.close(*dlg);
+            QCOMPARE(dlg->isVisible(), !c.closed);
+            QCOMPARE(ui.messageBoxes.size(), size_t(1));
+            QCOMPARE(
+                QString::fromStdString(ui.messageBoxes[0].text),
+                QString("The template has changes that are not saved.\nDo you want to save them before the "
+                        "editor closes?"));
+            QVERIFY(ui.messageBoxes[0].buttons == MbButtons::yesNoCancel);
+            // Yes saves, and only Yes.
+            QCOMPARE(QFile::exists(QString::fromStdString(saved)), c.answer == IDYES);
+        }
+        QCOMPARE(LoadTemplateFile(saved).fields.bookSection[39], 0);
+    }
+
+    // The plan's title and description are typed in the editor and reach the gallery; the hint
+    // says how books go into sections.
+    void thePlansTitleAndDescriptionAreSaved() {
+        dlg.reset();
+        CTemplateEditorDialog d(ui, 0);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QVERIFY(d.findChild<QLabel*>("assignHint")->text().contains("right-click"));
+        Shoot(d, "editor-default-size");
+        QTest::keyClicks(d.findChild<QLineEdit*>("titleEdit"), "Psalms <for> Lent");
+        QTest::keyClicks(d.findChild<QLineEdit*>("descriptionEdit"), "One psalm a day");
+        QCOMPARE(d.findChild<QLineEdit*>("titleEdit")->text(), QString("Psalms  for  Lent"));
+        QVERIFY(d.Model().templateModified);
+        QTemporaryDir dir;
+        ui.fileAnswers.push_back(dir.path().toStdString() + "/Lent.vntpl");
+        QTest::mouseClick(d.findChild<QPushButton*>("saveButton"), Qt::LeftButton);
+        const GalleryEntry e =
+            DescribeTemplateFile(dir.path().toStdString() + "/Lent.vntpl", GalleryOrigin::reader, Today());
+        QCOMPARE(e.title, std::string("Psalms  for  Lent"));
+        QCOMPARE(e.description, std::string("One psalm a day"));
+        QCOMPARE(d.findChild<QLineEdit*>("titleEdit")->text(), QString("Psalms  for  Lent"));
+        Shoot(d, "editor-titled");
     }
 
     void theCommandOpensTheEditorModally() {
