@@ -231,7 +231,7 @@ void CTemplateEditorDialog::BuildControls() {
     descriptionEdit_->setPlaceholderText(kDefaultTemplateDescription);
     descriptionEdit_->setWhatsThis("A line about the plan, shown under its title in New Plan from Gallery "
                                    "and in Plan Properties.");
-    auto* titleLabel = new QLabel("&Title");
+    auto* titleLabel = new QLabel("T&itle");
     titleLabel->setBuddy(titleEdit_);
     auto* descriptionLabel = new QLabel("D&escription");
     descriptionLabel->setBuddy(descriptionEdit_);
