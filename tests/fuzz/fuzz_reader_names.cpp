@@ -56,10 +56,16 @@ std::vector<std::string> Names(const uint8_t* data, size_t size) {
     return names;
 }
 
+// Nor two readers listed under one name, nor two sharing a directory (deleting one would take the other's
+// files).
 void CheckDisplayNamesUnique(const CReaderEnvironment& env) {
-    std::set<std::string> seen;
+    std::set<std::string> seen, directories;
     for (const std::string& name : env.ReaderList())
         if (!seen.insert(name).second) std::abort();
+    for (int i = 0; i < env.Readers().GetCount(); ++i) {
+        const std::string& stem = env.Readers().At(i).GetFileStem();
+        if (!stem.empty() && !directories.insert(stem.substr(0, stem.rfind('\\'))).second) std::abort();
+    }
 }
 
 } // namespace
