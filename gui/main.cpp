@@ -1,6 +1,8 @@
 #include "foundation/BaseDirectory.h"
 #include "framework/DisplayCheck.h"
+#include "framework/ExitAtFirstPaint.h"
 #include "framework/QuitOnSignal.h"
+#include "framework/ResourceIcon.h"
 #include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
 #include "shell/SingleInstance.h"
@@ -34,7 +36,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Scrivane");
     QApplication::setOrganizationName("Brennoch");
-    QApplication::setWindowIcon(QIcon(":/images/scrivane.png"));
+    QApplication::setWindowIcon(AppIcon());
     // The base directory becomes the working directory, which the application takes for it; a
     // file named relative to where the program was started is made absolute first.
     QStringList args = QApplication::arguments().mid(1);
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
     // A second start for the same readers hands its file to the program already running.
     CSingleInstance instance(base);
     if (!instance.Claim() && instance.HandOver(args)) return 0;
+    CExitAtFirstPaint::InstallIfAsked();
     int status = 1;
     {
         CScrivaneApp scrivane;

@@ -9,6 +9,7 @@
 #include "framework/CommandIds.h"
 #include "framework/CommandMap.h"
 #include "framework/MdiChildFrame.h"
+#include "framework/ResourceIcon.h"
 #include "framework/TextConvert.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
@@ -38,7 +39,7 @@ CDailyRhythm::CDailyRhythm(CScrivaneApp& app)
     });
     connect(trayMenu_.get(), &QMenu::aboutToShow, this, &CDailyRhythm::UpdateTray);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        tray_ = new QSystemTrayIcon(QIcon(":/images/scrivane.png"), this);
+        tray_ = new QSystemTrayIcon(AppIcon(), this);
         tray_->setContextMenu(trayMenu_.get());
         connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
             if (why == QSystemTrayIcon::Trigger) BringPlanForward();

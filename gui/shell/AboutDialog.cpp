@@ -1,6 +1,7 @@
 #include "AboutDialog.h"
 
 #include "framework/HelpService.h"
+#include "framework/ResourceIcon.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -12,7 +13,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About Scrivane");
     auto* grid = new QGridLayout(this);
     auto* icon = new QLabel;
-    icon->setPixmap(QIcon(":/images/scrivane.png").pixmap(32, 32));
+    icon->setPixmap(AppIcon().pixmap(32, 32));
     auto* picture = new QLabel;
     picture->setPixmap(QPixmap(":/images/about.png"));
     auto* name = new QLabel("<b>Scrivane</b>");

@@ -5,6 +5,7 @@
 #include "framework/HelpService.h"
 #include "framework/LockKeys.h"
 #include "framework/MdiChildFrame.h"
+#include "framework/ResourceIcon.h"
 #include "framework/TextConvert.h"
 #include "framework/WindowLayout.h"
 #include "resources/CommandTable.h"
@@ -57,7 +58,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     InitScrivaneResources();
     setObjectName("mainFrame");
     setWindowTitle("Scrivane");
-    setWindowIcon(QIcon(":/images/scrivane.png"));
+    setWindowIcon(AppIcon());
     mdi_ = new QMdiArea;
     mdi_->setObjectName("mdiArea");
     // Each window keeps the state its reader left it in.
@@ -65,12 +66,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    firstSteps_ = new QLabel(kFirstStepsText, mdi_->viewport());
-    firstSteps_->setObjectName("firstSteps");
-    firstSteps_->setTextFormat(Qt::RichText);
-    firstSteps_->setWordWrap(true);
-    firstSteps_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    firstSteps_->hide();
     mdi_->viewport()->installEventFilter(this);
     CreateToolBar();
     CreateStatusBar();
@@ -91,7 +86,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() - QSize(0, 40));
     resize(size);
-    CSplashWindow::ShowSplash(this);
 }
 
 CMainFrame::~CMainFrame() {
@@ -440,16 +434,36 @@ void CMainFrame::UpdateCommandUi() {
 
 void CMainFrame::UpdateFirstSteps() {
     const bool show = showFirstSteps && mdi_->subWindowList().isEmpty() && showFirstSteps();
+    // The welcome's text, in three faces, takes longer to lay out than the rest of the window:
+    // it follows the window's first paint.
+    if (show && !firstSteps_ && !painted_) return;
+    if (show && !firstSteps_) {
+        // Made when first needed: most starts have a reader, and laying out its rich text
+        // costs a start that shows no welcome.
+        firstSteps_ = new QLabel(kFirstStepsText, mdi_->viewport());
+        firstSteps_->setObjectName("firstSteps");
+        firstSteps_->setTextFormat(Qt::RichText);
+        firstSteps_->setWordWrap(true);
+        firstSteps_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     if (show) {
         // A readable column in the middle of the empty client area.
         const QRect area = mdi_->viewport()->rect();
         const int width = std::min(area.width() - 40, 560);
-        firstSteps_->setFixedWidth(std::max(width, 100));
-        firstSteps_->adjustSize();
+        // One layout of the text at its width; adjustSize() would try several.
+        firstSteps_->setFixedSize(std::max(width, 100), firstSteps_->heightForWidth(std::max(width, 100)));
         firstSteps_->move((area.width() - firstSteps_->width()) / 2,
                           std::max(0, (area.height() - firstSteps_->height()) / 3));
     }
-    firstSteps_->setVisible(show);
+    if (firstSteps_) firstSteps_->setVisible(show);
+}
+
+void CMainFrame::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, [this] { UpdateFirstSteps(); });
+    }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

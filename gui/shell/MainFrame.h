@@ -43,6 +43,7 @@ public:
     std::function<QStringList()> recentFiles;
     // True while there is no reader yet: the empty client area then shows the first steps.
     std::function<bool()> showFirstSteps;
+    // Null until it was first shown.
     QLabel* FirstStepsText() const { return firstSteps_; }
 
     // Routes a command; false when nothing handles it.
@@ -72,6 +73,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -94,6 +96,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* idleText_ = nullptr;
     QLabel* firstSteps_ = nullptr;
+    bool painted_ = false;
     void UpdateFirstSteps();
     std::vector<QLabel*> lockPanes_;
     bool commandUiPending_ = false;

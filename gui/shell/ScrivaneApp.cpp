@@ -117,14 +117,17 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     }
     // Started with the desktop session: minimised, with the last reader's plan open.
     if (args.contains(kAutostartArgument)) {
+        CSplashWindow::ShowNow(mainFrame_);
         mainFrame_->showMinimized();
         OpenLastReaderEnvironment();
     } else {
+        // The window is there, painted, before the splash and before the reader's files are read.
+        CSplashWindow::ShowSplash(mainFrame_);
         mainFrame_->show();
+        mainFrame_->repaint();
         // Each day starts where the last one ended, unless a file was asked for instead.
         if (!fileGiven && OpenReaderAtStart()) OpenLastReaderEnvironment();
     }
-    mainFrame_->repaint();
     selectDialog_ = nullptr;
     return true;
 }

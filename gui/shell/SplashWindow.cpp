@@ -5,11 +5,34 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 bool enabled = false;
 CSplashWindow* current = nullptr;
 bool swallowingKey = false;
+QPointer<QWidget> waitingFor; // the frame whose first paint brings the splash
+
+// Shows the splash once the frame's first paint is done.
+class CFirstPaintWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched == waitingFor) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            QTimer::singleShot(0, watched, [frame = waitingFor] {
+                if (frame && frame == waitingFor) {
+                    waitingFor = nullptr;
+                    CSplashWindow::ShowNow(frame);
+                }
+            });
+        }
+        return false;
+    }
+};
 } // namespace
 
 void CSplashWindow::EnableSplash(bool enable) {
@@ -38,6 +61,16 @@ CSplashWindow::~CSplashWindow() {
 }
 
 void CSplashWindow::ShowSplash(QWidget* frame) {
+    if (!enabled || current || waitingFor) return;
+    if (frame && !frame->isMinimized()) {
+        waitingFor = frame;
+        frame->installEventFilter(new CFirstPaintWatcher(frame));
+    } else {
+        ShowNow(frame);
+    }
+}
+
+void CSplashWindow::ShowNow(QWidget* frame) {
     if (!enabled || current) return;
     QPixmap picture(":/images/splash.png");
     if (picture.isNull()) return; // no picture, no splash
@@ -48,6 +81,7 @@ void CSplashWindow::ShowSplash(QWidget* frame) {
 }
 
 void CSplashWindow::HideSplash() {
+    waitingFor = nullptr;
     if (!current) return;
     CSplashWindow* s = current;
     current = nullptr;

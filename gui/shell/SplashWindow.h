@@ -10,11 +10,15 @@ class CSplashWindow : public QWidget {
     Q_OBJECT
 public:
     static void EnableSplash(bool enable);
-    // Shows the splash over frame, once, if enabled.
+    // Shows the splash over frame, once, if enabled: when frame has painted its next picture
+    // (its first, when called before frame is shown), so that the program's window is there first.
     static void ShowSplash(QWidget* frame);
+    // Shows it without waiting for frame to paint.
+    static void ShowNow(QWidget* frame);
     // Offered every event first; true when it was consumed.
     static bool FilterMessage(QObject* target, QEvent* event);
     static CSplashWindow* Current();
+    // Also a splash still waiting for its frame's first paint.
     static void HideSplash();
 
     // The time it stays up.

@@ -29,6 +29,7 @@
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -38,6 +39,18 @@ namespace {
 constexpr int kMinZoom = -5;
 constexpr int kMaxZoom = 12;
 constexpr const char* kMissingText = "(This verse is not in this translation.)";
+// The shown page, the ones either side of it, and a few the reader paged through.
+constexpr size_t kKeptPages = 8;
+// After a page is shown, the time before the pages either side are read: longer than a frame.
+constexpr std::chrono::milliseconds kReadAheadDelay{40};
+constexpr const char* kPageStyle = "h2 { margin-top: 14px; margin-bottom: 4px; }"
+                                   "h3 { margin-top: 10px; margin-bottom: 4px; }"
+                                   "h4 { margin-top: 8px; margin-bottom: 2px; font-style: italic; }"
+                                   "p { margin-top: 0px; margin-bottom: 4px; }"
+                                   "p.title { margin-left: 24px; margin-right: 24px; font-style: italic; "
+                                   "color: #404040; }"
+                                   "sup { color: #7a7a7a; }"
+                                   ".missing { color: #909090; }";
 
 QString Html(const std::string& text) {
     return ToQ(text).toHtmlEscaped();
@@ -49,6 +62,11 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent, CBibleTextSo
     : QWidget(parent), plan_(&plan) {
     setObjectName("passageView");
     reading_ = new CTextReading(text ? *text : TheBibleText(), this);
+    readingAhead_ = new CTextReading(text ? *text : TheBibleText(), this);
+    readAheadTimer_ = new QTimer(this);
+    readAheadTimer_->setSingleShot(true);
+    readAheadTimer_->setInterval(kReadAheadDelay);
+    connect(readAheadTimer_, &QTimer::timeout, this, [this] { ReadAhead(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -97,14 +115,7 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent, CBibleTextSo
     browser_->setObjectName("passage");
     browser_->setOpenLinks(false);
     browser_->document()->setDocumentMargin(12);
-    browser_->document()->setDefaultStyleSheet(
-        "h2 { margin-top: 14px; margin-bottom: 4px; }"
-        "h3 { margin-top: 10px; margin-bottom: 4px; }"
-        "h4 { margin-top: 8px; margin-bottom: 2px; font-style: italic; }"
-        "p { margin-top: 0px; margin-bottom: 4px; }"
-        "p.title { margin-left: 24px; margin-right: 24px; font-style: italic; color: #404040; }"
-        "sup { color: #7a7a7a; }"
-        ".missing { color: #909090; }");
+    browser_->document()->setDefaultStyleSheet(kPageStyle);
     layout->addWidget(browser_, 1);
 
     auto* bottom = new QWidget;
@@ -221,15 +232,37 @@ void CPassageView::FillTranslations(const std::vector<CTextModuleInfo>& modules)
 
 void CPassageView::ChooseModule(const QString& name) {
     module_ = name;
+    ForgetPages();
     Remember(kPassageModuleKey, name);
     Refresh();
 }
 
-void CPassageView::ApplyZoom() {
+QFont CPassageView::PageFont() const {
     QFont f = font();
     const qreal base = f.pointSizeF() > 0 ? f.pointSizeF() : 10;
     f.setPointSizeF(std::max<qreal>(4, base * (1.0 + zoom_ * 0.15)));
-    browser_->document()->setDefaultFont(f);
+    return f;
+}
+
+void CPassageView::ApplyZoom() {
+    ForgetPages();
+    browser_->document()->setDefaultFont(PageFont());
+}
+
+void CPassageView::ForgetPages() {
+    readingAhead_->Cancel();
+    std::vector<Page> left;
+    for (Page& page : pages_) {
+        if (page.document == browser_->document()) {
+            // Still shown, but never shown again for its key.
+            page.key.clear();
+            page.keep = false;
+            left.push_back(std::move(page));
+        } else {
+            delete page.document;
+        }
+    }
+    pages_ = std::move(left);
 }
 
 void CPassageView::SetZoom(int steps) {
@@ -286,43 +319,69 @@ void CPassageView::UpdateButton() {
     back_->setVisible(range_.has_value());
 }
 
+CPassageView::PageRequest CPassageView::RequestFor(const CPlanNavigator& navigator,
+                                                   std::optional<std::pair<uint16_t, uint16_t>> range) const {
+    PageRequest page;
+    const CPlanElement assignment = navigator.Current();
+    if (range)
+        page.parts.push_back({RangeText(range->first, range->second), range->first, range->second});
+    else
+        for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i)
+            page.parts.push_back(
+                {navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
+    // The day shown is named with its first reading, so that it is never taken for another.
+    if (!range && !page.parts.empty())
+        page.parts.front().heading =
+            assignment.GetScheduledDate().GetDateText() + " \u2014 " + page.parts.front().heading;
+    if (page.parts.empty()) {
+        page.status =
+            ToQ(navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today()));
+        if (plan_ && plan_->Document().CountPlanVerses() == 0)
+            page.status += "\nTo begin, choose one of the ready plans, or make one with the template editor.";
+    }
+    page.key = module_ + QChar(0x1f) + page.status;
+    for (const Part& part : page.parts)
+        page.key += QChar(0x1f) + ToQ(part.heading) + QChar(0x1e) + QString::number(part.first) + '-' +
+                    QString::number(part.last);
+    return page;
+}
+
+CTextRequest CPassageView::TextRequestFor(const PageRequest& page) const {
+    CTextRequest request;
+    request.module = FromQ(module_);
+    for (const Part& part : page.parts)
+        request.spans.emplace_back(part.first, part.last);
+    return request;
+}
+
+CPassageView::Page* CPassageView::FindPage(const QString& key) {
+    for (Page& page : pages_)
+        if (page.keep && page.key == key) return &page;
+    return nullptr;
+}
+
 void CPassageView::Refresh() {
     if (!plan_) return;
     const CPlanNavigator& navigator = plan_->Navigator();
     const int index = navigator.GetIndex();
-    const CPlanElement assignment = navigator.Current();
     // The plan window has moved on: follow it again.
     if (range_ && index != rangeIndex_) range_.reset();
-    std::vector<Part> parts;
-    if (range_)
-        parts.push_back({RangeText(range_->first, range_->second), range_->first, range_->second});
-    else
-        for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i)
-            parts.push_back(
-                {navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
-    // The day shown is named with its first reading, so that it is never taken for another.
-    if (!range_ && !parts.empty())
-        parts.front().heading =
-            assignment.GetScheduledDate().GetDateText() + " \u2014 " + parts.front().heading;
-    QString status;
-    if (parts.empty()) {
-        status =
-            ToQ(navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today()));
-        if (plan_->Document().CountPlanVerses() == 0)
-            status += "\nTo begin, choose one of the ready plans, or make one with the template editor.";
-    }
-
-    CTextRequest request;
-    request.module = FromQ(module_);
-    for (const Part& part : parts)
-        request.spans.emplace_back(part.first, part.last);
     const auto range = range_;
-    reading_->Read(std::move(request), [this, parts, status, index, range](const CTextAnswer& answer) {
-        Show(answer, parts, status, index, range);
-    });
-    if (reading_->Busy()) {
-        problem_->setText("Reading the text…");
-        problem_->show();
+    PageRequest request = RequestFor(navigator, range);
+    if (Page* kept = FindPage(request.key)) {
+        // Shown at once; a read still under way for another page is no longer wanted.
+        reading_->Cancel();
+        Display(*kept, index, range);
+    } else {
+        CTextRequest text = TextRequestFor(request);
+        reading_->Read(std::move(text), [this, request, index, range](const CTextAnswer& answer) {
+            FillTranslations(answer.modules);
+            Display(MakePage(answer, request), index, range);
+        });
+        if (reading_->Busy()) {
+            problem_->setText("Reading the text…");
+            problem_->show();
+        }
     }
     UpdateButton();
 }
@@ -331,15 +390,19 @@ bool CPassageView::IsReading() const {
     return reading_->Busy();
 }
 
-void CPassageView::Show(const CTextAnswer& answer, const std::vector<Part>& parts, const QString& status,
-                        int index, std::optional<std::pair<uint16_t, uint16_t>> range) {
-    CBible& bible = TheBible();
-    FillTranslations(answer.modules);
-    const std::string& module = answer.module;
-    if (int i = translations_->findData(ToQ(module)); i >= 0) translations_->setCurrentIndex(i);
+bool CPassageView::IsReadingAhead() const {
+    return readingAhead_->Busy() || readAheadTimer_->isActive();
+}
 
+int CPassageView::KeptPages() const {
+    return static_cast<int>(std::count_if(pages_.begin(), pages_.end(), [](const Page& p) { return p.keep; }));
+}
+
+CPassageView::Page& CPassageView::MakePage(const CTextAnswer& answer, const PageRequest& request) {
+    CBible& bible = TheBible();
+    const std::vector<Part>& parts = request.parts;
     QString html;
-    if (parts.empty()) html += "<p>" + status.toHtmlEscaped().replace('\n', "</p><p>") + "</p>";
+    if (parts.empty()) html += "<p>" + request.status.toHtmlEscaped().replace('\n', "</p><p>") + "</p>";
     for (size_t p = 0; p < parts.size(); ++p) {
         html += "<h2>" + Html(parts[p].heading) + "</h2>";
         if (p >= answer.passages.size()) continue;
@@ -366,30 +429,97 @@ void CPassageView::Show(const CTextAnswer& answer, const std::vector<Part>& part
         }
     }
 
-    const bool same = index == shownIndex_ && range == shownRange_ && ToQ(module) == shownModule_;
-    const int scroll = browser_->verticalScrollBar()->value();
-    browser_->setHtml(html);
-    if (same) browser_->verticalScrollBar()->setValue(scroll);
-    shownIndex_ = index;
-    shownRange_ = range;
-    shownModule_ = ToQ(module);
-
-    verseStarts_.clear();
-    for (QTextBlock b = browser_->document()->begin(); b.isValid(); b = b.next())
+    Page page;
+    page.key = request.key;
+    page.document = new QTextDocument(this);
+    page.document->setDocumentMargin(12);
+    page.document->setDefaultStyleSheet(kPageStyle);
+    page.document->setDefaultFont(PageFont());
+    page.document->setHtml(html);
+    // Its layout made now, while the reader reads, rather than when the page is asked for.
+    page.document->documentLayout();
+    for (QTextBlock b = page.document->begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it)
             for (const QString& name : it.fragment().charFormat().anchorNames())
                 if (name.startsWith('v'))
-                    verseStarts_.emplace_back(it.fragment().position(),
-                                              static_cast<uint16_t>(name.mid(1).toUInt()));
+                    page.verseStarts.emplace_back(it.fragment().position(),
+                                                  static_cast<uint16_t>(name.mid(1).toUInt()));
+    page.module = ToQ(answer.module);
+    page.problem = ToQ(answer.problem);
+    page.keep = answer.problem.empty();
+    page.used = ++pageUse_;
 
-    const QString problem = ToQ(answer.problem);
+    // The page least recently used goes, never the one on screen.
+    if (pages_.size() >= kKeptPages) {
+        auto oldest = pages_.end();
+        for (auto it = pages_.begin(); it != pages_.end(); ++it)
+            if (it->document != browser_->document() && (oldest == pages_.end() || it->used < oldest->used))
+                oldest = it;
+        if (oldest != pages_.end()) {
+            delete oldest->document;
+            pages_.erase(oldest);
+        }
+    }
+    pages_.push_back(std::move(page));
+    return pages_.back();
+}
+
+void CPassageView::Display(Page& page, int index, std::optional<std::pair<uint16_t, uint16_t>> range) {
+    page.used = ++pageUse_;
+    // Copies: a page that goes below may move the others.
+    QTextDocument* const document = page.document;
+    const QString module = page.module;
+    const std::vector<std::pair<int, uint16_t>> verseStarts = page.verseStarts;
+    const QString problem = page.problem;
+    if (int i = translations_->findData(module); i >= 0) translations_->setCurrentIndex(i);
+
+    const bool same = index == shownIndex_ && range == shownRange_ && module == shownModule_;
+    const int scroll = browser_->verticalScrollBar()->value();
+    QTextDocument* old = browser_->document();
+    if (old != document) {
+        browser_->setDocument(document);
+        // A page no longer kept goes once it is off the screen.
+        auto it = std::find_if(pages_.begin(), pages_.end(), [old](const Page& p) { return p.document == old; });
+        if (it != pages_.end() && !it->keep) {
+            delete it->document;
+            pages_.erase(it);
+        }
+    }
+    browser_->verticalScrollBar()->setValue(same ? scroll : 0);
+    shownIndex_ = index;
+    shownRange_ = range;
+    shownModule_ = module;
+    verseStarts_ = verseStarts;
     problem_->setText(problem);
     problem_->setVisible(!problem.isEmpty());
     QString title = "Passage";
-    if (int i = translations_->findData(ToQ(module)); i >= 0)
+    if (int i = translations_->findData(module); i >= 0)
         title += " - " + translations_->itemText(i).section(" (", 0, 0);
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->setWindowTitle(title);
     setWindowTitle(title);
+    // Read ahead once the page is on the screen, so that the key that asked for it has the
+    // processors to itself.
+    if (!range) readAheadTimer_->start();
+}
+
+void CPassageView::ReadAhead() {
+    if (!plan_ || readingAhead_->Busy()) return;
+    for (int step : {1, -1}) {
+        CPlanNavigator neighbour = plan_->Navigator();
+        if (step > 0 ? !neighbour.CanNext() : !neighbour.CanPrevious()) continue;
+        step > 0 ? neighbour.Next() : neighbour.Previous();
+        PageRequest request = RequestFor(neighbour, std::nullopt);
+        if (request.parts.empty() || FindPage(request.key)) continue;
+        readingAhead_->Read(
+            TextRequestFor(request),
+            [this, request](const CTextAnswer& answer) {
+                if (answer.problem.empty() && !FindPage(request.key)) MakePage(answer, request);
+                // The next neighbour, now that the thread is free.
+                QMetaObject::invokeMethod(this, [this] { ReadAhead(); }, Qt::QueuedConnection);
+            },
+            std::chrono::milliseconds(0));
+        return;
+    }
 }
 
 void CPassageView::OnFinishedReading() {

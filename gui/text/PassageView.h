@@ -8,17 +8,22 @@
 #include <vector>
 
 class CBibleTextSource;
+class CPlanNavigator;
 class CReadingPlanView;
 class CTextReading;
 struct CTextAnswer;
+struct CTextRequest;
 struct CTextModuleInfo;
 class QComboBox;
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QSettings;
 class QTextBrowser;
+class QTextDocument;
+class QTimer;
 
 // The text of the plan window's current assignment, read from an installed
 // Bible module: a heading per reading, chapter headings, verse numbers and
@@ -26,7 +31,10 @@ class QTextBrowser;
 // windows: it follows the plan window to whichever assignment that shows, and
 // runs the plan window's commands (Finished Reading, Next, …) through it.
 // The text is read off the window's thread: the window never waits on a
-// module longer than the text source's time limit, and then says so.
+// module longer than the text source's time limit, and then says so. The pages
+// of the last few assignments are kept, laid out, and the ones before and after
+// the shown one are read ahead while the reader reads: paging through the plan
+// shows a kept page at once.
 class CPassageView : public QWidget, public CView {
     Q_OBJECT
 public:
@@ -80,6 +88,10 @@ public:
     void Refresh();
     // The text asked for by the last Refresh is still to come.
     bool IsReading() const;
+    // The pages before and after the shown one are being read ahead.
+    bool IsReadingAhead() const;
+    // Pages kept, the shown one among them.
+    int KeptPages() const;
 
 private:
     // A reading of the assignment: its heading and its verses.
@@ -87,9 +99,34 @@ private:
         std::string heading;
         uint16_t first, last;
     };
-    // Draws what the last Refresh asked for, with the text source's answer.
-    void Show(const CTextAnswer& answer, const std::vector<Part>& parts, const QString& status, int index,
-              std::optional<std::pair<uint16_t, uint16_t>> range);
+    // What a page shows: its readings, or without readings the plan's status.
+    struct PageRequest {
+        std::vector<Part> parts;
+        QString status;
+        QString key; // the same for the same page, whatever the day it is asked on
+    };
+    // A page drawn, kept to be shown again.
+    struct Page {
+        QString key;
+        QTextDocument* document = nullptr; // owned by the view
+        std::vector<std::pair<int, uint16_t>> verseStarts;
+        QString module;
+        QString problem;
+        bool keep = false; // a page drawn without all its text is read again next time
+        quint64 used = 0;
+    };
+    PageRequest RequestFor(const CPlanNavigator& navigator, std::optional<std::pair<uint16_t, uint16_t>> range) const;
+    CTextRequest TextRequestFor(const PageRequest& page) const;
+    Page* FindPage(const QString& key);
+    // Lays out the answer as a page and keeps it.
+    Page& MakePage(const CTextAnswer& answer, const PageRequest& request);
+    // Shows a page for the plan window's assignment index (or the range).
+    void Display(Page& page, int index, std::optional<std::pair<uint16_t, uint16_t>> range);
+    // Reads the page after the shown assignment, then the one before, unless kept already.
+    void ReadAhead();
+    // Forgets every page but the one shown: their font or module is no longer the window's.
+    void ForgetPages();
+    QFont PageFont() const;
     void FillTranslations(const std::vector<CTextModuleInfo>& modules);
     void ApplyZoom();
     void UpdateButton();
@@ -99,6 +136,10 @@ private:
 
     QPointer<CReadingPlanView> plan_;
     CTextReading* reading_ = nullptr;
+    CTextReading* readingAhead_ = nullptr;
+    QTimer* readAheadTimer_ = nullptr;
+    std::vector<Page> pages_;
+    quint64 pageUse_ = 0;
     QTextBrowser* browser_ = nullptr;
     QComboBox* translations_ = nullptr;
     QLineEdit* find_ = nullptr;

@@ -3,15 +3,6 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace {
-
-// How long a window waits for the text before it goes on without it: a page
-// of text is read in a few milliseconds, and showing it at once spares the
-// reader a page that changes a moment later.
-constexpr std::chrono::milliseconds kPatience{250};
-
-} // namespace
-
 CTextReading::CTextReading(CBibleTextSource& source, QObject* parent) : QObject(parent), source_(source) {
     deadline_ = new QTimer(this);
     deadline_->setSingleShot(true);
@@ -30,7 +21,7 @@ void CTextReading::Abandon() {
     deadline_->stop();
 }
 
-void CTextReading::Read(CTextRequest request, Done done) {
+void CTextReading::Read(CTextRequest request, Done done, std::chrono::milliseconds patience) {
     Abandon();
     const quint64 serial = ++serial_;
     done_ = std::move(done);
@@ -43,7 +34,7 @@ void CTextReading::Read(CTextRequest request, Done done) {
             },
             Qt::QueuedConnection);
     });
-    read_->Wait(kPatience);
+    if (patience.count() > 0) read_->Wait(patience);
     Finish();
 }
 

@@ -16,10 +16,17 @@ class CTextReading : public QObject {
     Q_OBJECT
 public:
     using Done = std::function<void(const CTextAnswer&)>;
+    // How long a window waits for the text before it goes on without it: a page of text is read
+    // in a few milliseconds, and showing it at once spares the reader a page that changes a
+    // moment later.
+    static constexpr std::chrono::milliseconds kPatience{250};
     CTextReading(CBibleTextSource& source, QObject* parent);
     ~CTextReading() override;
 
-    void Read(CTextRequest request, Done done);
+    // Waits up to `patience` for the answer before it returns (a read ahead waits for nothing).
+    void Read(CTextRequest request, Done done, std::chrono::milliseconds patience = kPatience);
+    // The answer of the read under way is no longer wanted.
+    void Cancel() { Abandon(); }
     // A read is under way: its answer is still to come.
     bool Busy() const { return read_ != nullptr; }
 

@@ -223,6 +223,53 @@ private slots:
         QCOMPARE(nav.GetIndex(), 0);
     }
 
+    // The days either side of the shown one are read ahead: paging to them shows their text at once,
+    // without a read; a change of zoom or translation draws every page anew.
+    void pagesReadAheadAreShownAtOnce() {
+        CPassageView* view = OpenFromMenu();
+        QVERIFY(view);
+        const CPlanNavigator& nav = PlanView()->Navigator();
+        QVERIFY(QTest::qWaitFor([view] { return !view->IsReadingAhead() && view->KeptPages() == 2; }, 10000));
+        main_->MdiArea()->setActiveSubWindow(PlanFrame());
+        for (int day = 1; day <= 3; ++day) {
+            QVERIFY(main_->OnCommand(Cmd::NextReading));
+            QVERIFY(!view->IsReading());
+            QCOMPARE(view->ShownAssignment(), day);
+            QVERIFY(view->Browser()->toPlainText().startsWith(DayHeading(nav)));
+            QVERIFY(QTest::qWaitFor([view] { return !view->IsReadingAhead(); }, 10000));
+        }
+        QVERIFY(main_->OnCommand(Cmd::PreviousReading));
+        QVERIFY(!view->IsReading());
+        QVERIFY(view->Browser()->toPlainText().startsWith(DayHeading(nav)));
+        // Copy still knows the verses of a page shown from the kept ones.
+        QTextCursor cursor(view->Browser()->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, 5);
+        view->Browser()->setTextCursor(cursor);
+        QVERIFY2(view->CopyText().contains(QString::fromStdString(nav.GetReadingText(1)).section(':', 0, 0)),
+                 qPrintable(view->CopyText()));
+
+        const int kept = view->KeptPages();
+        QVERIFY(kept >= 3);
+        const qreal before = view->Browser()->document()->defaultFont().pointSizeF();
+        view->ZoomIn();
+        QCOMPARE(view->KeptPages(), 0);
+        QVERIFY(view->Browser()->document()->defaultFont().pointSizeF() > before);
+        QVERIFY(QTest::qWaitFor([view] { return !view->IsReadingAhead(); }, 10000));
+        QVERIFY(main_->OnCommand(Cmd::NextReading));
+        QVERIFY(view->Browser()->toPlainText().startsWith(DayHeading(nav)) || view->IsReading());
+        QVERIFY(Shown(view).startsWith(DayHeading(nav)));
+        QVERIFY(view->Browser()->document()->defaultFont().pointSizeF() > before);
+        view->ChooseModule(kWeb);
+        QVERIFY(Shown(view).contains("God"));
+        QCOMPARE(view->Translations()->currentData().toString(), kWeb);
+        QVERIFY(QTest::qWaitFor([view] { return !view->IsReadingAhead(); }, 10000));
+        QVERIFY(main_->OnCommand(Cmd::PreviousReading));
+        QVERIFY(!view->IsReading());
+        QCOMPARE(view->Translations()->currentData().toString(), kWeb);
+        QVERIFY(view->windowTitle().contains("World English"));
+    }
+
     void finishedReadingMarksThePlanAsThePlanWindowDoes() {
         // The plan window's own command on a twin plan.
         PlanFixture twin;

@@ -140,8 +140,10 @@ private slots:
 
     void startsWithNoEnvironmentAndASplash() {
         Start(false);
+        // The main window paints first; the splash comes over it after.
+        QVERIFY(!CSplashWindow::Current());
+        QTRY_VERIFY(CSplashWindow::Current());
         CSplashWindow* splash = CSplashWindow::Current();
-        QVERIFY(splash);
         QCOMPARE(splash->size(), QSize(519, 317));
         SaveScreenshot(splash, "splash");
         QTest::mouseMove(Frame(), QPoint(50, 50));
