@@ -3,6 +3,7 @@
 #include "Archive.h"
 
 #include <charconv>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -134,22 +135,31 @@ std::string CJJulian::GetDateText() const {
 void CJJulian::AppendDateText(std::string& out) const {
     const Civil c = Convert();
     // "Tue 04/10/2001": the month and day in two digits at least, the year in
-    // its last four. Built in place: a plan listing has two dates a line.
-    auto number = [&out](int v, size_t atLeast, size_t atMost) {
+    // its last four. Written straight into the string's own room: a plan listing
+    // has two dates a line.
+    auto number = [](char* p, int v, size_t atLeast, size_t atMost) {
         char digits[16];
         const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-        size_t n = static_cast<size_t>(end - digits);
-        if (n < atLeast) out.append(atLeast - n, '0');
+        const auto n = static_cast<size_t>(end - digits);
+        if (n < atLeast) {
+            std::memset(p, '0', atLeast - n);
+            p += atLeast - n;
+        }
         const size_t skip = n > atMost ? n - atMost : 0;
-        out.append(digits + skip, n - skip);
+        std::memcpy(p, digits + skip, n - skip);
+        return p + (n - skip);
     };
-    out += kWeekdayNames[GetWeekday() - 1];
-    out += ' ';
-    number(c.month, 2, 16);
-    out += '/';
-    number(c.day, 2, 16);
-    out += '/';
-    number(c.year, 0, 4);
+    const size_t at = out.size();
+    out.resize(at + 64); // a weekday, a blank and three numbers of at most 16 characters
+    char* p = out.data() + at;
+    std::memcpy(p, kWeekdayNames[GetWeekday() - 1], 3);
+    p[3] = ' ';
+    p = number(p + 4, c.month, 2, 16);
+    *p++ = '/';
+    p = number(p, c.day, 2, 16);
+    *p++ = '/';
+    p = number(p, c.year, 0, 4);
+    out.resize(static_cast<size_t>(p - out.data()));
 }
 
 CJJulian CJJulian::AddDays(int16_t n) const {

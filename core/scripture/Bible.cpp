@@ -10,10 +10,21 @@
 
 namespace {
 
-void AppendNumber(std::string& out, uint16_t n) {
-    char digits[8];
-    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    out.append(digits, end);
+// "Book C:V" (or "Book V" for a book of one chapter) written straight into the string's room:
+// listings name tens of thousands of verses.
+void AppendReference(std::string& out, const std::string& book, bool chapters, uint16_t c, uint16_t v) {
+    const size_t at = out.size();
+    out.resize(at + book.size() + 14); // a blank, two numbers of at most five digits and a colon
+    char* p = out.data() + at;
+    std::memcpy(p, book.data(), book.size());
+    p += book.size();
+    *p++ = ' ';
+    if (chapters) {
+        p = std::to_chars(p, p + 5, c).ptr;
+        *p++ = ':';
+    }
+    p = std::to_chars(p, p + 5, v).ptr;
+    out.resize(static_cast<size_t>(p - out.data()));
 }
 
 } // namespace
@@ -193,13 +204,7 @@ void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
             const CBook& book = books[e.book - 1u];
             const int v = i - book.GetChapterStart(e.chapter) + book.GetFirstVerse(e.chapter);
             if (v >= 0 && v <= book.GetLastVerse(e.chapter)) {
-                out += book.name;
-                out += ' ';
-                if (book.GetChapterCount() != 1) {
-                    AppendNumber(out, e.chapter);
-                    out += ':';
-                }
-                AppendNumber(out, static_cast<uint16_t>(v));
+                AppendReference(out, book.name, book.GetChapterCount() != 1, e.chapter, static_cast<uint16_t>(v));
                 return;
             }
         }
@@ -213,14 +218,7 @@ void CBible::AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint1
         out += kInvalidVerseIndex;
         return;
     }
-    // Listings name every verse: built in place, without a string for each part.
-    out += books[b - 1u].name;
-    out += ' ';
-    if (GetChapterCount(b) != 1) {
-        AppendNumber(out, c);
-        out += ':';
-    }
-    AppendNumber(out, v);
+    AppendReference(out, books[b - 1u].name, GetChapterCount(b) != 1, c, v);
 }
 
 std::string CBible::GetVerseNumberText(const CVerse& r) const {
