@@ -423,7 +423,7 @@ private slots:
             CBibleTextSource source(c.library, c.backend);
             QElapsedTimer clock;
             clock.start();
-            auto* view = new CPassageView(*PlanView(), nullptr, &source);
+            auto* view = new CPassageView(PlanView()->FollowedByPassage(), nullptr, &source);
             QMdiSubWindow* frame = main_->MdiArea()->addSubWindow(view);
             frame->setGeometry(430, 0, 640, 560);
             frame->show();
