@@ -239,7 +239,7 @@ TEST(TemplateText, RandomTextsAndDaysReadBackAsWritten) {
         CPlanTemplate written = t;
         const std::string bytes = WriteTemplateText(written, "file");
         EXPECT_EQ(ReadTemplateText(bytes), written) << "title " << title;
-        if (!TagText(title).empty()) EXPECT_EQ(written.templateTitle, TagText(title));
+        EXPECT_EQ(written.templateTitle, TagText(title).empty() ? "file" : TagText(title));
 
         ReadingList list;
         list.days.resize(1 + rng() % 8);
