@@ -56,6 +56,8 @@ int Text(const CliArgs& input, std::ostream& out, std::ostream& err) {
         (args.size() == 2 && !ParseVerseRangeArgument(args[1], ignored, to, reason)))
         return UsageError(err, reason);
     if (to < from) return UsageError(err, "'" + args[1] + "' comes before '" + args[0] + "'");
+    // A module may be named in any case, or by its abbreviation.
+    if (!module.empty()) module = ResolveModuleName(TheBibleText().Modules(), module);
     CPassage passage = TheBibleText().GetPassage(from, to, module);
     if (!passage.problem.empty()) return NoText(out, err, passage.problem);
     for (const CVerseText& v : passage.verses)

@@ -1,24 +1,23 @@
 #include "GapsPlan.h"
 
 #include "plan/PlanGenerator.h"
+#include "plan/TemplateText.h"
 #include "scripture/Bible.h"
 
 #include <algorithm>
 
 namespace {
 
-const char* const kWeekdayTags[7] = {"SUNDA", "MONDA", "TUESD", "WEDNE", "THURS", "FRIDA", "SATUR"};
-
 // The book name with its blanks, as the import's book tokens match it; a
 // one-chapter book is named alone, since a lone number there is a verse.
 std::string Reading(const ChapterCoverage& first, const ChapterCoverage& last) {
     CBible& bible = TheBible();
-    std::string text = "[" + bible.GetBookName(first.book);
+    std::string text = bible.GetBookName(first.book);
     if (bible.GetChapterCount(first.book) > 1) {
         text += " " + std::to_string(first.chapter);
         if (last.chapter != first.chapter) text += "-" + std::to_string(last.chapter);
     }
-    return text + "]";
+    return text;
 }
 
 } // namespace
@@ -46,31 +45,30 @@ std::string MakeGapsPlanText(const CCoverage& coverage, const GapsPlanRequest& r
     const uint32_t readingDays = request.days == 0 ? 0 : CountReadingDays(s);
     if (unread.empty() || readingDays == 0) return {};
 
-    const std::string crlf = "\r\n";
-    std::string text = "! Scrivane Reading Plan Generator" + crlf;
-    text += std::string("<TITLE = ") + kGapsPlanTitle + ">" + crlf;
-    text += "<COPYR = Format 1.0>" + crlf;
-    text += "<HEADE = " + std::to_string(unread.size()) + " chapters never read>" + crlf;
-    text += "<DAYS = " + std::to_string(request.days) + ">" + crlf;
-    for (int w = 0; w < 7; ++w)
-        if (request.readOnWeekday[static_cast<size_t>(w)])
-            text += std::string("<") + kWeekdayTags[w] + " = 1>" + crlf;
+    CTemplateTextWriter w;
+    w.Text("TITLE", kGapsPlanTitle);
+    w.Text("COPYR", kDefaultTemplateFormat);
+    w.Text("HEADE", std::to_string(unread.size()) + " chapters never read");
+    w.Number("DAYS", static_cast<int32_t>(request.days));
+    w.Weekdays(request.readOnWeekday, false);
     // Chapters are cut as whole chapters by reading them with verses on:
     // "[Genesis 3]" is then Genesis 3 alone, not Genesis 3 to the end of the book.
-    text += "/" + crlf;
+    w.BeginDays();
+    std::vector<std::string> readings;
     for (const auto& day : SpreadChapters(unread, readingDays)) {
+        readings.clear();
         // Neighbouring chapters of one book make one reading.
         for (size_t i = 0; i < day.size();) {
             size_t j = i;
             while (j + 1 < day.size() && day[j + 1]->book == day[i]->book &&
                    day[j + 1]->chapter == day[j]->chapter + 1)
                 ++j;
-            text += Reading(*day[i], *day[j]);
+            readings.push_back(Reading(*day[i], *day[j]));
             i = j + 1;
         }
-        text += crlf + "/" + crlf;
+        w.Day(readings);
     }
-    return text;
+    return w.Take();
 }
 
 bool ParseWeekdays(const std::string& text, std::array<int32_t, 7>& out) {

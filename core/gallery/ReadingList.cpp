@@ -192,15 +192,15 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 // A reading as the list writes it back: "Genesis1:1-3:24", or "Psalms3:0" alone.
-std::string ImportReference(const VerseRange& r) {
+std::string ImportReading(const VerseRange& r) {
     CBible& bible = TheBible();
     const CVerse a = bible.GetVerseAt(r.start), b = bible.GetVerseAt(r.end);
     std::string name;
     for (char c : bible.GetBookName(a.GetBook()))
         if (c != ' ') name += c;
-    std::string text = "[" + name + std::to_string(a.GetChapter()) + ":" + std::to_string(a.GetVerse());
+    std::string text = name + std::to_string(a.GetChapter()) + ":" + std::to_string(a.GetVerse());
     if (r.end != r.start) text += "-" + std::to_string(b.GetChapter()) + ":" + std::to_string(b.GetVerse());
-    return text + "]";
+    return text;
 }
 
 // YYYY-MM-DD.
@@ -208,10 +208,6 @@ std::string DateText(const CJJulian& d) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.GetYear(), d.GetMonth(), d.GetDay());
     return text;
-}
-
-std::string TagText(std::string_view s) {
-    return Trim(TagSafeText(s));
 }
 
 } // namespace
@@ -300,29 +296,27 @@ ReadingList ParseReadingList(std::string_view bytes, const ReadingListOptions& o
 
 std::string WriteReadingListImport(const ReadingList& list, std::string_view title,
                                    std::string_view description) {
-    std::string out;
-    out.reserve(64 + list.days.size() * 40);
-    const std::string crlf = "\r\n";
-    out += std::string(kTemplateTextHeading) + crlf;
+    CTemplateTextWriter w;
     // So that a reader can join the list's calendar where it stands.
     if (!list.days.empty() && list.days.front().date != 0) {
         const std::string date = DateText(CJJulian(list.days.front().date, CJJulian::kOneOClock));
-        out += kFirstDateComment + (list.days.front().yearless ? "-" + date.substr(4) : date) + crlf;
+        w.Line(kFirstDateComment + (list.days.front().yearless ? "-" + date.substr(4) : date));
     }
-    out += "<TITLE = " + TagText(title) + ">" + crlf;
-    out += "<COPYR = " + std::string(kDefaultTemplateFormat) + ">" + crlf;
-    out += "<HEADE = " + TagText(description) + ">" + crlf;
+    w.Text("TITLE", title);
+    w.Text("COPYR", kDefaultTemplateFormat);
+    w.Text("HEADE", description);
     // Every calendar day gets the next day of the list; the length is the list's.
-    out += "<DAYS = " + std::to_string(std::max<size_t>(list.days.size(), 1)) + ">" + crlf;
-    out += "<ALLDA = 1>" + crlf;
-    out += "/" + crlf;
+    w.Number("DAYS", static_cast<int32_t>(std::max<size_t>(list.days.size(), 1)));
+    w.Weekdays({1, 1, 1, 1, 1, 1, 1}, true);
+    w.BeginDays();
+    std::vector<std::string> readings;
     for (const ReadingListDay& day : list.days) {
-        if (day.ranges.empty()) out += "[]";
+        readings.clear();
         for (const VerseRange& r : day.ranges)
-            out += ImportReference(r);
-        out += crlf + "/" + crlf;
+            readings.push_back(ImportReading(r));
+        w.Day(readings);
     }
-    return out;
+    return w.Take();
 }
 
 std::optional<CJJulian> ImportFirstDate(std::string_view bytes, const CJJulian& today) {

@@ -310,10 +310,12 @@ void CTemplateEditorModel::LoadTemplate(IUiServices& ui) {
     std::optional<std::string> chosen =
         ui.ChooseFile(TemplateFileRequest(true, kTemplateDefaultFileName, templateDirectory));
     if (!chosen || chosen->empty()) return;
+    LoadTemplateFrom(ui, CompleteTemplateExtension(*chosen));
+}
 
+void CTemplateEditorModel::LoadTemplateFrom(IUiServices& ui, const std::string& path) {
     // Nothing in the dialog changes until the file has been read: a file that
     // cannot be read leaves the template, its name and its directory alone.
-    std::string path = CompleteTemplateExtension(*chosen);
     LoadedTemplate loaded;
     try {
         // Tells a missing file, a directory or a file without access apart

@@ -109,6 +109,9 @@ public:
     bool TakeDays(IUiServices& ui, const std::string& daysText);
 
     void LoadTemplate(IUiServices& ui);
+    // Loads the template at path (a file opened from the desktop): as Load
+    // Template after its file dialog.
+    void LoadTemplateFrom(IUiServices& ui, const std::string& path);
     // The last step of a load: the trees are rebuilt for the fields read,
     // with no section selected and nothing modified.
     void ApplyLoaded(const CPlanTemplate& loaded);

@@ -13,11 +13,6 @@ namespace {
 
 // ---------------------------------------------------------------- writing
 
-void Line(std::string& out, std::string_view text) {
-    out.append(text);
-    out.append("\r\n");
-}
-
 std::string Padded(int32_t value, int width) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%*d", width, value);
@@ -543,50 +538,98 @@ void FillEmptyTemplateTexts(CPlanTemplate& tmpl, std::string_view fileTitle) {
     if (tmpl.templateDescription.empty()) tmpl.templateDescription = kDefaultTemplateDescription;
 }
 
-std::string WriteTemplateText(CPlanTemplate& t, std::string_view fileTitle) {
-    FillEmptyTemplateTexts(t, fileTitle);
-    std::string out;
-    Line(out, kTemplateTextHeading);
-    Line(out, "<TITLE = " + t.templateTitle + ">");
-    Line(out, "<COPYR = " + t.templateFormat + ">");
-    Line(out, "<HEADE = " + t.templateDescription + ">");
-    if (t.repeatBooks == 0) Line(out, "<REPEA = 0>");
-    if (t.sectionCount != 1) Line(out, "<SECTI = " + std::to_string(t.sectionCount) + ">");
-    if (t.divideBy != 1) Line(out, "<DIVIS = " + std::to_string(t.divideBy) + ">");
-    if (t.planYears > 0) Line(out, "<YEAR = " + std::to_string(t.planYears) + ">");
-    if (t.planMonths > 0) Line(out, "<MONTH = " + Padded(t.planMonths, 2) + ">");
-    if (t.planDays > 0) Line(out, "<DAYS = " + Padded(t.planDays, 3) + ">");
+std::string TagText(std::string_view text) {
+    return Trim(TagSafeText(text));
+}
 
-    const auto& day = t.readOnWeekday; // [0] Sunday … [6] Saturday
+CTemplateTextWriter::CTemplateTextWriter() {
+    Line(kTemplateTextHeading);
+}
+
+void CTemplateTextWriter::Line(std::string_view line) {
+    out_.append(line);
+    out_.append("\r\n");
+}
+
+std::string CTemplateTextWriter::Text(std::string_view tag, std::string_view text) {
+    std::string clean = TagText(text);
+    Line("<" + std::string(tag) + " = " + clean + ">");
+    return clean;
+}
+
+void CTemplateTextWriter::Number(std::string_view tag, int32_t value, int width) {
+    Line("<" + std::string(tag) + " = " + Padded(value, width) + ">");
+}
+
+void CTemplateTextWriter::Weekdays(const std::array<int32_t, 7>& day, bool compact) {
+    static const char* const kTags[7] = {"SUNDA", "MONDA", "TUESD", "WEDNE", "THURS", "FRIDA", "SATUR"};
+    auto flag = [this](const char* tag) { Line("<" + std::string(tag) + " = 1>"); };
+    if (!compact) {
+        for (int d = 0; d < 7; ++d)
+            if (day[static_cast<size_t>(d)]) flag(kTags[d]);
+        return;
+    }
     bool covered = false;
     if (day[0]) {
         if (std::all_of(day.begin(), day.end(), [](int32_t f) { return f != 0; })) {
-            Line(out, "<ALLDA = 1>");
+            flag("ALLDA");
             covered = true;
         } else {
-            Line(out, "<SUNDA = 1>");
+            flag("SUNDA");
         }
     }
-    if (day[6] && !covered) Line(out, "<SATUR = 1>");
+    if (day[6] && !covered) flag("SATUR");
     if (day[1] && !covered) {
         if (day[2] && day[3] && day[4] && day[5]) {
-            Line(out, "<WEEKD = 1>");
+            flag("WEEKD");
             covered = true;
         } else {
-            Line(out, "<MONDA = 1>");
+            flag("MONDA");
         }
     }
-    static const char* const kLaterDays[] = {"<TUESD = 1>", "<WEDNE = 1>", "<THURS = 1>", "<FRIDA = 1>"};
-    for (int d = 2; d <= 5; ++d)
-        if (day[d] && !covered) Line(out, kLaterDays[d - 2]);
+    for (size_t d = 2; d <= 5; ++d)
+        if (day[d] && !covered) flag(kTags[d]);
+}
 
+void CTemplateTextWriter::Books(const std::vector<int32_t>& sections) {
     std::string books = "<BOOKS = ";
-    for (size_t i = 0; i < t.bookSection.size(); ++i) {
+    for (size_t i = 0; i < sections.size(); ++i) {
         if (i > 0) books += i % 10 == 0 ? ",\r\n         " : ",";
-        books += std::to_string(t.bookSection[i]);
+        books += std::to_string(sections[i]);
     }
-    Line(out, books + ">");
-    return out;
+    Line(books + ">");
+}
+
+void CTemplateTextWriter::BeginDays() {
+    Line("/");
+}
+
+void CTemplateTextWriter::Day(const std::vector<std::string>& readings) {
+    if (readings.empty()) out_ += "[]";
+    for (const std::string& r : readings)
+        out_ += "[" + r + "]";
+    Line("");
+    Line("/");
+}
+
+std::string WriteTemplateText(CPlanTemplate& t, std::string_view fileTitle) {
+    // Cleaned first, so that a text the rule empties is filled like an empty one.
+    for (std::string* text : {&t.templateTitle, &t.templateFormat, &t.templateDescription})
+        *text = TagText(*text);
+    FillEmptyTemplateTexts(t, fileTitle);
+    CTemplateTextWriter w;
+    t.templateTitle = w.Text("TITLE", t.templateTitle);
+    t.templateFormat = w.Text("COPYR", t.templateFormat);
+    t.templateDescription = w.Text("HEADE", t.templateDescription);
+    if (t.repeatBooks == 0) w.Number("REPEA", 0);
+    if (t.sectionCount != 1) w.Number("SECTI", t.sectionCount);
+    if (t.divideBy != 1) w.Number("DIVIS", t.divideBy);
+    if (t.planYears > 0) w.Number("YEAR", t.planYears);
+    if (t.planMonths > 0) w.Number("MONTH", t.planMonths, 2);
+    if (t.planDays > 0) w.Number("DAYS", t.planDays, 3);
+    w.Weekdays(t.readOnWeekday, true);
+    w.Books(t.bookSection);
+    return w.Take();
 }
 
 CPlanTemplate ReadTemplateText(std::string_view bytes) {

@@ -2,6 +2,8 @@
 #include "PlanElement.h"
 #include "PlanTemplate.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +26,46 @@ inline constexpr size_t kMaxSectionEntries = 99;
 // ends at ">", and its text would end there).
 std::string TagSafeText(std::string_view text);
 
+// The text form's one writer, used by every program part that writes it: the
+// heading, tags, comments and days, each line ended by CR LF. A text tag is
+// written cleaned by one rule: TagSafeText, then the blanks at either end are
+// dropped (the reader trims a tag's text). What the rule leaves, the reader
+// gives back byte for byte.
+class CTemplateTextWriter {
+public:
+    // Starts with the heading.
+    CTemplateTextWriter();
+    // A line as it stands (a comment begins with "!").
+    void Line(std::string_view line);
+    // "<TAG = text>" with text cleaned; the text written.
+    std::string Text(std::string_view tag, std::string_view text);
+    // "<TAG = value>", padded with blanks to width.
+    void Number(std::string_view tag, int32_t value, int width = 0);
+    // The weekdays ([0] Sunday … [6] Saturday) as ALLDA and WEEKD where they
+    // cover them (compact), or a tag each.
+    void Weekdays(const std::array<int32_t, 7>& days, bool compact);
+    // The BOOKS list: each book's section, ten to a line.
+    void Books(const std::vector<int32_t>& sections);
+    // Opens the readings, one day after another; a day's readings are the
+    // texts inside the brackets ("Genesis1:1-2:3"); a day without any is "[]".
+    void BeginDays();
+    void Day(const std::vector<std::string>& readings);
+    std::string Take() { return std::move(out_); }
+
+private:
+    std::string out_;
+};
+
+// A text as CTemplateTextWriter writes it into a tag.
+std::string TagText(std::string_view text);
+
 // Fills the texts the writers supply when they are empty: the title becomes
 // fileTitle, the format and description their fixed defaults.
 void FillEmptyTemplateTexts(CPlanTemplate& tmpl, std::string_view fileTitle);
 
 // The text form's bytes, lines ended by CR LF. Empty texts are filled first
-// (FillEmptyTemplateTexts), in tmpl itself, as the editor then shows them.
+// (FillEmptyTemplateTexts) and the texts cleaned (TagText), in tmpl itself, as
+// the editor then shows them.
 std::string WriteTemplateText(CPlanTemplate& tmpl, std::string_view fileTitle);
 
 // Reads the text form as the template editor does. Never fails: unknown

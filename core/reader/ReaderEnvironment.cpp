@@ -432,30 +432,66 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
         return -1;
     }
 
-    CReaderArray trial = readers_;
-    trial.RemoveReader(n);
-    std::string d = trial.AddReader(t);
-    int i = trial.FindDisplayName(d);
-    std::string oldDir = ReaderDirectoryOf(r);
-    std::string newDir = ReaderDirectoryName(names, d);
-    std::string newFull = FullPath(newDir);
-    std::string oldFull = oldDir.empty() ? std::string() : FullPath(oldDir);
+    return CommitReaderChange(PlanReaderChange(r, t, names, n));
+}
 
+CReaderEnvironment::ReaderChange CReaderEnvironment::PlanReaderChange(const CReaderData& r,
+                                                                      const CReaderData& changed,
+                                                                      const ReaderNames& names,
+                                                                      const std::string& n) const {
+    ReaderChange c;
+    c.readers = readers_;
+    c.readers.RemoveReader(n);
+    const std::string d = c.readers.AddReader(changed);
+    c.index = c.readers.FindDisplayName(d);
+    const std::string oldDir = ReaderDirectoryOf(r);
+    const std::string newDir = ReaderDirectoryName(names, d);
+    c.newFull = FullPath(newDir);
+    c.oldFull = oldDir.empty() ? std::string() : FullPath(oldDir);
+    c.movesDirectory = c.oldFull != c.newFull && !c.oldFull.empty() && EntryExists(c.oldFull);
+
+    // The files carry the name the reader had when they were made, which is
+    // not the display name once another reader with the same nick name came.
+    const std::string oldName = StemFileName(r.GetFileStem());
+    c.newName = ReaderFileName(d);
+    CReaderData& record = c.readers.At(c.index);
+    if (!c.oldFull.empty() && StartsWith(r.GetGeneralNotesPath(), c.oldFull + "/")) {
+        std::string file = r.GetGeneralNotesPath().substr(c.oldFull.size() + 1);
+        if (file == oldName + ".txt" && c.newName != oldName) file = c.newName + ".txt";
+        record.SetGeneralNotesPath(c.newFull + "/" + file);
+    }
+    record.SetFileStem(newDir + "\\" + c.newName);
+
+    if (c.newName != oldName && !oldName.empty()) {
+        const std::string now = c.movesDirectory ? c.oldFull : c.newFull;
+        for (const char* ext : {".vnnot", ".vnpln", ".vnpro", ".txt"}) {
+            if (!EntryExists(now + "/" + oldName + ext)) continue;
+            if (EntryExists(now + "/" + c.newName + ext)) {
+                c.notRenamed += "\n" + oldName + ext;
+                continue;
+            }
+            c.fileRenames.emplace_back(c.newFull + "/" + oldName + ext, c.newFull + "/" + c.newName + ext);
+        }
+    }
+    return c;
+}
+
+int CReaderEnvironment::CommitReaderChange(ReaderChange c) {
+    const std::string& newFull = c.newFull;
     // The renames and the reader file that records them are one commit: a
     // failure undoes the renames, a crash is finished at the next start.
     CFileTransaction commit(ReaderCommitRecordPath(BaseDirectory()));
-    const bool movesDirectory = oldFull != newFull && !oldFull.empty() && EntryExists(oldFull);
     bool madeDirectory = false;
-    if (oldFull != newFull) {
+    if (c.oldFull != newFull) {
         // A link in place of the directory is renamed itself, never followed.
-        if (movesDirectory) {
+        if (c.movesDirectory) {
             if (EntryExists(newFull)) {
                 ReportError(ui_, "The reader's directory cannot be renamed to\n" + newFull +
                                      "\nbecause something of that name exists already. The reader was not "
                                      "changed.");
                 return -1;
             }
-            commit.Rename(oldFull, newFull);
+            commit.Rename(c.oldFull, newFull);
         } else if (!IsRealDirectory(newFull)) {
             if (!MakeDirectory(newFull)) {
                 ReportError(ui_, "The directory\n" + newFull +
@@ -465,34 +501,12 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
             madeDirectory = true;
         }
     }
-
-    // The files carry the name the reader had when they were made, which is
-    // not the display name once another reader with the same nick name came.
-    std::string oldName = StemFileName(r.GetFileStem());
-    const std::string newName = ReaderFileName(d);
-    if (!oldFull.empty() && StartsWith(r.GetGeneralNotesPath(), oldFull + "/")) {
-        std::string file = r.GetGeneralNotesPath().substr(oldFull.size() + 1);
-        if (file == oldName + ".txt" && newName != oldName) file = newName + ".txt";
-        trial.At(i).SetGeneralNotesPath(newFull + "/" + file);
-    }
-    trial.At(i).SetFileStem(newDir + "\\" + newName);
-
-    std::string failed;
-    if (newName != oldName && !oldName.empty()) {
-        const std::string now = movesDirectory ? oldFull : newFull;
-        for (const char* ext : {".vnnot", ".vnpln", ".vnpro", ".txt"}) {
-            if (!EntryExists(now + "/" + oldName + ext)) continue;
-            if (EntryExists(now + "/" + newName + ext)) {
-                failed += "\n" + oldName + ext;
-                continue;
-            }
-            commit.Rename(newFull + "/" + oldName + ext, newFull + "/" + newName + ext);
-        }
-    }
+    for (auto& [from, to] : c.fileRenames)
+        commit.Rename(from, to);
 
     // No other program may be saving into the directory while it moves.
     CDirectoryLock directoryLock;
-    const std::string lockedDirectory = movesDirectory ? oldFull : newFull;
+    const std::string lockedDirectory = c.movesDirectory ? c.oldFull : newFull;
     if (IsRealDirectory(lockedDirectory) &&
         !directoryLock.Acquire(lockedDirectory, std::chrono::seconds(3), std::string())) {
         if (madeDirectory) ::rmdir(newFull.c_str());
@@ -503,7 +517,7 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
     try {
         if (!BaseDirectory().empty()) {
             PrepareReaderFileSave(BaseDirectory());
-            commit.Write(readerFile, ReaderFileBytes(lastReader_, trial));
+            commit.Write(readerFile, ReaderFileBytes(lastReader_, c.readers));
         }
         commit.Commit();
     } catch (const CCommitPendingException& e) {
@@ -516,11 +530,11 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
                              "\nThe reader was not changed.");
         return -1;
     }
-    readers_ = std::move(trial);
-    if (!failed.empty())
-        ReportError(ui_,
-                    "These files in\n" + newFull + "\ncould not be renamed to \"" + newName + "\":" + failed);
-    return i;
+    readers_ = std::move(c.readers);
+    if (!c.notRenamed.empty())
+        ReportError(ui_, "These files in\n" + newFull + "\ncould not be renamed to \"" + c.newName +
+                             "\":" + c.notRenamed);
+    return c.index;
 }
 
 bool CReaderEnvironment::DeleteReader(const std::string& n) {

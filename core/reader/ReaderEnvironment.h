@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class IUiServices;
@@ -125,6 +126,22 @@ public:
     void StoreCurrentReader();
 
 private:
+    // A change of a reader's names as ModifyReader plans it, before any file
+    // is touched: the reader array after it, and the renames that carry it.
+    struct ReaderChange {
+        CReaderArray readers;
+        int index = -1;
+        std::string oldFull, newFull; // the reader's directory before and after
+        bool movesDirectory = false;  // else newFull is made when missing
+        std::string newName;          // the files' new name
+        std::vector<std::pair<std::string, std::string>> fileRenames;
+        std::string notRenamed; // files left with their old name, a line each
+    };
+    ReaderChange PlanReaderChange(const CReaderData& r, const CReaderData& changed, const ReaderNames& names,
+                                  const std::string& displayName) const;
+    // Makes the renames and writes the reader file as one commit; -1 (and the
+    // user told) when nothing was changed.
+    int CommitReaderChange(ReaderChange change);
     std::string ReaderDirectoryOf(const CReaderData& r) const;
     std::string FullPath(const std::string& relative) const;
 

@@ -208,6 +208,22 @@ int BibleTextReadsLeftRunning() {
     return n;
 }
 
+std::string ResolveModuleName(const std::vector<CTextModuleInfo>& modules, const std::string& given) {
+    auto lower = [](std::string s) {
+        for (char& c : s)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return s;
+    };
+    for (const CTextModuleInfo& m : modules)
+        if (m.name == given) return m.name;
+    const std::string key = lower(given);
+    for (const CTextModuleInfo& m : modules)
+        if (lower(m.name) == key) return m.name;
+    for (const CTextModuleInfo& m : modules)
+        if (!m.abbreviation.empty() && lower(m.abbreviation) == key) return m.name;
+    return given;
+}
+
 std::string DefaultModuleOf(const std::vector<CTextModuleInfo>& modules) {
     for (const CTextModuleInfo& m : modules)
         if (m.versification == "KJV") return m.name;

@@ -14,6 +14,7 @@ struct CTextModuleInfo {
     std::string description;   // King James Version
     std::string language;      // en
     std::string versification; // KJV, NRSVA, …
+    std::string abbreviation;  // KJV; the module's short name, empty when it gives none
 };
 
 // One verse of our canon in a module's words.
@@ -133,6 +134,9 @@ std::string ModuleDamagedMessage(const std::string& module, const std::string& w
 std::string TextTimeoutMessage(const std::string& module, std::chrono::milliseconds limit = kTextTimeLimit);
 // The module read when none is chosen: one in the canon's own versification if there is one.
 std::string DefaultModuleOf(const std::vector<CTextModuleInfo>& modules);
+// The module a person means by given: the module of that name, else the one
+// whose name or abbreviation it is in any case; given itself when none is.
+std::string ResolveModuleName(const std::vector<CTextModuleInfo>& modules, const std::string& given);
 // How many reads are still running past their time limit, in all sources: a
 // program ends with _Exit rather than run the destructors of the library such
 // a read may still be using.

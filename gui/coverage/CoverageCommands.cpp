@@ -7,7 +7,7 @@
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "planview/ReadingPlanView.h"
-#include "rhythm/RhythmSettings.h"
+#include "framework/ReaderSettings.h"
 
 #include <QSettings>
 

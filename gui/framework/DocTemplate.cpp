@@ -1,7 +1,6 @@
 #include "DocTemplate.h"
 
 #include "MdiChildFrame.h"
-#include "QtUiServices.h"
 #include "TextConvert.h"
 #include "foundation/FileAccess.h"
 #include "framework/Document.h"

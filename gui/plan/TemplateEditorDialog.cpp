@@ -516,6 +516,11 @@ void CTemplateEditorDialog::LoadTemplate() {
     FillControls();
 }
 
+void CTemplateEditorDialog::LoadTemplateFrom(const std::string& path) {
+    model_.LoadTemplateFrom(ui_, path);
+    FillControls();
+}
+
 void CTemplateEditorDialog::SaveTemplate() {
     auto result = model_.SaveTemplate(ui_, daysEdit_->text().toStdString());
     if (result == CTemplateEditorModel::SaveResult::invalidDays) {

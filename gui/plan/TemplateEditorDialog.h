@@ -46,6 +46,7 @@ public:
     void RemoveSection();
     void ResetTemplate();
     void LoadTemplate();
+    void LoadTemplateFrom(const std::string& path);
     void SaveTemplate();
     // Save And Exit.
     void accept() override;

@@ -63,7 +63,7 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     MapCommand(Cmd::EditCopy, [this] { OnCopy(); });
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
     MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
-    MapCommand(Cmd::ReadAssignment, [this] { CPassageFrame::Open(*this); });
+    MapCommand(Cmd::ReadAssignment, [this] { CPassageFrame::Open(FollowedByPassage()); });
 
     noPlanPrompt_ = new QWidget(this);
     noPlanPrompt_->setObjectName("noPlanPrompt");
@@ -172,7 +172,7 @@ void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
     // The line above the readings opens their text.
     for (const CPlanNavigator::Line& line : navigator_.Lines(Today()))
         if (line.row == row && line.text == navigator_.GetLineText(4, Today())) {
-            CPassageFrame::Open(*this);
+            CPassageFrame::Open(FollowedByPassage());
             return;
         }
     const int r = navigator_.ReadingAtRow(row);

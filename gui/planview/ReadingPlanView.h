@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/Document.h"
 #include "plan/PlanNavigator.h"
+#include "text/PassageView.h"
 
 #include <QWidget>
 #include <functional>
@@ -27,6 +28,8 @@ public:
 
     CPlanNavigator& Navigator() { return navigator_; }
     CReadingPlanDoc& Document() const { return doc_; }
+    // What this window's passage window follows.
+    CPassageView::Followed FollowedByPassage() { return {doc_, navigator_, *this, *this}; }
 
     // The lines drawn on screen (printing false) or paper, with their colours.
     struct DrawnLine {

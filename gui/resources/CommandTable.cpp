@@ -1,8 +1,6 @@
 #include "CommandTable.h"
 
 #include "framework/CommandIds.h"
-#include "rhythm/RhythmCommandIds.h"
-#include "rhythm/RhythmMenus.h"
 
 #include <unordered_map>
 
@@ -176,7 +174,7 @@ std::vector<N> MenuCoverage() {
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
-    static const std::vector<N> m128 = Menu128(), m129 = WithDailyRhythm(Menu129()), m131 = Menu131(),
+    static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(),
                                 m132 = Menu132();
     static const std::vector<N> coverage = MenuCoverage();
     switch (resourceId) {
@@ -256,9 +254,6 @@ const char* CommandPrompt(int id) {
         {Cmd::ByVerse, "Go to the reading that holds a verse\nBy Verse"},
         {Cmd::FinishedReading, "Mark the current reading as read (Ctrl+D)\nFinished Reading (Ctrl+D)"},
         {Cmd::PlanProperties, "Show how the plan was made\nPlan Properties"},
-        {RhythmCmd::ExportPlanToCalendar,
-         "Write the plan as a calendar file that follows the plan\nExport Plan to Calendar"},
-        {RhythmCmd::Reminder, "Choose when to be reminded of the day's reading\nReminder"},
         {Cmd::ReadAssignment, "Show the text of the current assignment\nRead Assignment"},
         {Cmd::PassageZoomIn, "Show the passage larger\nZoom In"},
         {Cmd::MapZoomIn, "Show the map larger\nZoom In"},

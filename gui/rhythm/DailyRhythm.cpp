@@ -8,7 +8,6 @@
 #include "foundation/ErrorMessages.h"
 #include "framework/CommandIds.h"
 #include "framework/CommandMap.h"
-#include "framework/MdiChildFrame.h"
 #include "framework/ResourceIcon.h"
 #include "framework/TextConvert.h"
 #include "framework/UiServices.h"
@@ -16,18 +15,15 @@
 #include "rhythm/Autostart.h"
 #include "rhythm/Reminder.h"
 #include "rhythm/TodayStatus.h"
-#include "shell/MainFrame.h"
-#include "shell/ScrivaneApp.h"
 
 #include <QCoreApplication>
-#include <QMdiArea>
 #include <QMenu>
 #include <QSettings>
 #include <QSystemTrayIcon>
 #include <cstdlib>
 
-CDailyRhythm::CDailyRhythm(CScrivaneApp& app)
-    : app_(app), reminders_(std::make_unique<CReminderService>(app.Settings(), notifier_, this)) {
+CDailyRhythm::CDailyRhythm(std::unique_ptr<CRhythmHost> host)
+    : host_(std::move(host)), reminders_(std::make_unique<CReminderService>(host_->Settings(), notifier_, this)) {
     connect(&notifier_, &CDesktopNotifier::Clicked, this, &CDailyRhythm::BringPlanForward);
 
     trayMenu_ = std::make_unique<QMenu>();
@@ -35,7 +31,7 @@ CDailyRhythm::CDailyRhythm(CScrivaneApp& app)
     finishAction_ = trayMenu_->addAction("&Finished Reading", this, &CDailyRhythm::FinishTodaysReading);
     trayMenu_->addSeparator();
     trayMenu_->addAction("E&xit", this, [this] {
-        if (app_.MainFrame()) app_.MainFrame()->close();
+        host_->Quit();
     });
     connect(trayMenu_.get(), &QMenu::aboutToShow, this, &CDailyRhythm::UpdateTray);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -64,7 +60,7 @@ void CDailyRhythm::MapCommands(CCommandMap& target) {
 }
 
 void CDailyRhythm::EnvironmentOpened(CReadingPlanDoc* plan) {
-    const CReaderContext& reader = app_.Environment().Context();
+    const CReaderContext reader = host_->Reader();
     const std::string stem = reader.fileStem;
     const std::string title = CReadingPlanDoc::TitleFor(reader.displayName);
     if (plan)
@@ -81,7 +77,7 @@ void CDailyRhythm::EnvironmentClosed() {
 
 void CDailyRhythm::RewriteCalendar(const CReadingPlanDoc& doc, const std::string& fileStem,
                                    const std::string& title) {
-    QSettings& settings = app_.Settings();
+    QSettings& settings = host_->Settings();
     const QString path = LoadRhythmSettings(settings, fileStem).calendarPath;
     if (path.isEmpty()) return;
     PlanCalendarOptions options;
@@ -92,7 +88,7 @@ void CDailyRhythm::RewriteCalendar(const CReadingPlanDoc& doc, const std::string
     } catch (const std::exception& e) {
         // Switched off first: the message is shown once, whatever is written next.
         SaveCalendarPath(settings, fileStem, {});
-        ReportError(app_.Ui(), SaveErrorMessage(e, FromQ(path)) +
+        ReportError(host_->Ui(), SaveErrorMessage(e, FromQ(path)) +
                                    "\n\nThe calendar is no longer kept up to date. Choose Export Plan to "
                                    "Calendar again to write it somewhere else.");
     }
@@ -101,16 +97,16 @@ void CDailyRhythm::RewriteCalendar(const CReadingPlanDoc& doc, const std::string
 void CDailyRhythm::ExportPlanToCalendar() {
     CReadingPlanDoc* plan = reminders_->Plan();
     if (!plan) return;
-    const CReaderContext& reader = app_.Environment().Context();
-    const QString remembered = LoadRhythmSettings(app_.Settings(), reader.fileStem).calendarPath;
+    const CReaderContext reader = host_->Reader();
+    const QString remembered = LoadRhythmSettings(host_->Settings(), reader.fileStem).calendarPath;
     FileDialogRequest request;
     request.open = false;
     request.defaultExtension = "ics";
     request.defaultFileName = remembered.isEmpty() ? reader.displayName + ".ics" : FromQ(remembered);
     request.filter = "iCalendar (*.ics)|*.ics||";
     request.title = "Export Plan to Calendar";
-    request.startDirectory = app_.Environment().BaseDirectory();
-    const std::optional<std::string> path = app_.Ui().ChooseFile(request);
+    request.startDirectory = host_->BaseDirectory();
+    const std::optional<std::string> path = host_->Ui().ChooseFile(request);
     if (!path) return;
     PlanCalendarOptions options;
     options.readerStem = reader.fileStem;
@@ -118,47 +114,35 @@ void CDailyRhythm::ExportPlanToCalendar() {
     try {
         ExportPlanCalendar(*plan, options, *path);
     } catch (const std::exception& e) {
-        ReportError(app_.Ui(), SaveErrorMessage(e, *path) + "\n\nThe calendar was not exported.");
+        ReportError(host_->Ui(), SaveErrorMessage(e, *path) + "\n\nThe calendar was not exported.");
         return;
     }
-    SaveCalendarPath(app_.Settings(), reader.fileStem, ToQ(*path));
+    SaveCalendarPath(host_->Settings(), reader.fileStem, ToQ(*path));
 }
 
 void CDailyRhythm::EditReminder() {
     if (!reminders_->Plan()) return;
     const std::string stem = reminders_->FileStem();
-    const ReaderRhythmSettings current = LoadRhythmSettings(app_.Settings(), stem);
+    const ReaderRhythmSettings current = LoadRhythmSettings(host_->Settings(), stem);
     const std::string autostart = AutostartFile();
     CReminderDialog dialog(current.reminder, AutostartEnabled(autostart), notifier_.Available(),
-                           app_.MainFrame());
+                           host_->DialogParent());
     if (dialog.exec() != QDialog::Accepted) return;
-    SaveReminderSettings(app_.Settings(), stem, dialog.Reminder());
+    SaveReminderSettings(host_->Settings(), stem, dialog.Reminder());
     reminders_->Reload();
     if (dialog.StartWithSession() != AutostartEnabled(autostart)) {
         try {
             SetAutostart(autostart, dialog.StartWithSession(),
                          AutostartEntry(FromQ(QCoreApplication::applicationFilePath()),
-                                        app_.Environment().BaseDirectory()));
+                                        host_->BaseDirectory()));
         } catch (const std::exception& e) {
-            ReportError(app_.Ui(), SaveErrorMessage(e, autostart));
+            ReportError(host_->Ui(), SaveErrorMessage(e, autostart));
         }
     }
 }
 
 void CDailyRhythm::BringPlanForward() {
-    CMainFrame* frame = app_.MainFrame();
-    if (!frame) return;
-    if (frame->isMinimized()) frame->showNormal();
-    frame->show();
-    frame->raise();
-    frame->activateWindow();
-    CReadingPlanDoc* plan = reminders_->Plan();
-    CDocTemplate* type = app_.DocumentType(129);
-    if (!plan || !type) return;
-    if (CMdiChildFrame* child = type->FrameOf(plan)) {
-        if (child->isMinimized()) child->showNormal();
-        frame->MdiArea()->setActiveSubWindow(child);
-    }
+    host_->BringForward(reminders_->Plan());
 }
 
 void CDailyRhythm::FinishTodaysReading() {
@@ -168,7 +152,7 @@ void CDailyRhythm::FinishTodaysReading() {
     const TodayStatus s = ComputeTodayStatus(*plan, today);
     if (!IsDueByToday(s, today)) return;
     plan->FinishElement(s.index);
-    if (app_.MainFrame()) app_.MainFrame()->UpdateCommandUi();
+    host_->CommandsChanged();
     UpdateTray();
 }
 

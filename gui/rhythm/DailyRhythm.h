@@ -1,6 +1,7 @@
 #pragma once
 #include "DesktopNotifier.h"
 #include "ReminderService.h"
+#include "RhythmHost.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,19 +10,18 @@
 
 class CCommandMap;
 class CReadingPlanDoc;
-class CScrivaneApp;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
 // The daily rhythm of the program: the calendar export that follows the plan,
 // the reminder at a chosen time, the tray icon with today's reading and the
-// autostart entry. It hangs on the application object and its open reader
-// environment; the decisions are the core's.
+// autostart entry. It hangs on its host (the application and its open reader
+// environment); the decisions are the core's.
 class CDailyRhythm : public QObject {
     Q_OBJECT
 public:
-    explicit CDailyRhythm(CScrivaneApp& app);
+    explicit CDailyRhythm(std::unique_ptr<CRhythmHost> host);
     ~CDailyRhythm() override;
 
     void MapCommands(CCommandMap& target);
@@ -52,7 +52,7 @@ private:
     // Writes the calendar after the plan file was written; a failure switches the export off.
     void RewriteCalendar(const CReadingPlanDoc& doc, const std::string& fileStem, const std::string& title);
 
-    CScrivaneApp& app_;
+    std::unique_ptr<CRhythmHost> host_;
     CDesktopNotifier notifier_;
     std::unique_ptr<CReminderService> reminders_;
     std::unique_ptr<QMenu> trayMenu_;

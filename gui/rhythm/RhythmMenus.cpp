@@ -20,3 +20,14 @@ std::vector<MenuNode> WithDailyRhythm(std::vector<MenuNode> menus) {
     }
     return menus;
 }
+
+const char* RhythmCommandPrompt(int id) {
+    switch (id) {
+    case RhythmCmd::ExportPlanToCalendar:
+        return "Write the plan as a calendar file that follows the plan\nExport Plan to Calendar";
+    case RhythmCmd::Reminder:
+        return "Choose when to be reminded of the day's reading\nReminder";
+    default:
+        return nullptr;
+    }
+}

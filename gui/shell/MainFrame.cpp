@@ -10,6 +10,7 @@
 #include "framework/WindowLayout.h"
 #include "resources/CommandTable.h"
 #include "resources/Resources.h"
+#include "rhythm/RhythmMenus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,12 +33,24 @@
 
 namespace {
 
+// The command table's strings, with those of the daily rhythm, which adds its commands here.
+QString Prompt(int id) {
+    const char* rhythm = RhythmCommandPrompt(id);
+    return QString::fromUtf8(rhythm ? rhythm : CommandPrompt(id));
+}
+
+// The menu bars of the command table; the plan's carry the daily rhythm's items too.
+const std::vector<MenuNode>& MenuBar(int resourceId) {
+    static const std::vector<MenuNode> plan = WithDailyRhythm(MenuResource(129));
+    return resourceId == 129 || resourceId == kPassageMenu ? plan : MenuResource(resourceId);
+}
+
 QString StatusText(int id) {
-    return QString::fromUtf8(CommandPrompt(id)).section('\n', 0, 0);
+    return Prompt(id).section('\n', 0, 0);
 }
 
 QString ToolTipText(int id) {
-    QString s = QString::fromUtf8(CommandPrompt(id));
+    QString s = Prompt(id);
     return s.contains('\n') ? s.section('\n', 1) : s;
 }
 
@@ -308,7 +321,7 @@ void CMainFrame::ShowMenu(int resourceId) {
     auto it = menuSets_.find(resourceId);
     if (it == menuSets_.end()) {
         MenuBarSet set;
-        for (const MenuNode& popup : MenuResource(resourceId))
+        for (const MenuNode& popup : MenuBar(resourceId))
             set.menus.push_back(BuildMenu(popup, set.actions));
         // Keys of the shortcut table that no item of this menu bar shows.
         QList<QKeySequence> shown;

@@ -1,6 +1,7 @@
 #include "ScrivaneApp.h"
 
 #include "AboutDialog.h"
+#include "AppRhythmHost.h"
 #include "DocumentTypes.h"
 #include "MainFrame.h"
 #include "SelectReaderDialog.h"
@@ -21,6 +22,7 @@
 #include "gallery/ReadingList.h"
 #include "notes/NotePrinting.h"
 #include "plan/ReadingPlanDoc.h"
+#include "plan/TemplateFile.h"
 #include "reader/ReaderFile.h"
 #include "resources/Resources.h"
 #include "rhythm/Autostart.h"
@@ -33,6 +35,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QTimer>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -105,12 +108,16 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
     mainFrame_->recentFiles = [this] { return recent_; };
     mainFrame_->showFirstSteps = [this] { return env_.Readers().GetCount() == 0; };
 
-    rhythm_ = std::make_unique<CDailyRhythm>(*this);
+    rhythm_ = std::make_unique<CDailyRhythm>(MakeRhythmHost(*this));
     rhythm_->MapCommands(target_);
 
     bool fileGiven = false;
     for (const QString& arg : args) {
         if (arg.startsWith('-')) continue;
+        if (OpenInTemplateEditor(FromQ(arg))) {
+            fileGiven = true;
+            break;
+        }
         if (!OpenDocumentFile(FromQ(arg))) return false;
         fileGiven = true;
         break;
@@ -395,7 +402,14 @@ void CScrivaneApp::OnAnotherStart(const QStringList& args) {
     mainFrame_->show();
     mainFrame_->raise();
     mainFrame_->activateWindow();
-    if (!files.isEmpty()) OpenDocumentFile(FromQ(files.front()));
+    if (!files.isEmpty() && !OpenInTemplateEditor(FromQ(files.front()))) OpenDocumentFile(FromQ(files.front()));
+}
+
+bool CScrivaneApp::OpenInTemplateEditor(const std::string& path) {
+    if (TemplateFormOf(path) != TemplateForm::archive) return false;
+    // Once the main window shows, so that the editor opens over it and the start goes on.
+    QTimer::singleShot(0, mainFrame_, [this, path] { RunTemplateEditor(nullptr, env_.ApocryphaPreference(), path); });
+    return true;
 }
 
 void CScrivaneApp::AddToRecentFiles(const QString& path) {

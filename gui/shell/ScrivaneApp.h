@@ -2,7 +2,7 @@
 #include "foundation/DirectoryLock.h"
 #include "framework/CommandMap.h"
 #include "framework/DocTemplate.h"
-#include "framework/QtUiServices.h"
+#include "shell/QtUiServices.h"
 #include "reader/ReaderEnvironment.h"
 
 #include <QObject>
@@ -60,6 +60,8 @@ public:
     void OnAnotherStart(const QStringList& args);
     // Opens a file with the document type of its extension; null on failure.
     CDocument* OpenDocumentFile(const std::string& path);
+    // A plan template (.vntpl) given to open goes to the template editor; false for any other file.
+    bool OpenInTemplateEditor(const std::string& path);
 
     // The reader file in the base directory.
     void LoadReaderFile();

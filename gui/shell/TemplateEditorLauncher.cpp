@@ -1,11 +1,12 @@
 #include "TemplateEditorLauncher.h"
 
-#include "framework/QtUiServices.h"
+#include "shell/QtUiServices.h"
 #include "plan/TemplateEditorDialog.h"
 
-void RunTemplateEditor(QWidget* owner, int includeApocrypha) {
+void RunTemplateEditor(QWidget* owner, int includeApocrypha, const std::string& path) {
     CQtUiServices ui;
     CTemplateEditorDialog dialog(ui, includeApocrypha, owner);
     ui.parentWindow = [&dialog] { return static_cast<QWidget*>(&dialog); };
+    if (!path.empty()) dialog.LoadTemplateFrom(path);
     dialog.exec();
 }

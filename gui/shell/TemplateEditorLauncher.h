@@ -1,6 +1,9 @@
 #pragma once
+#include <string>
+
 class QWidget;
 
 // New Reading Plan Template: runs the template editor modally, with its
-// Include Apocrypha value preset.
-void RunTemplateEditor(QWidget* owner, int includeApocrypha);
+// Include Apocrypha value preset, and with the template at path loaded when
+// one is given (a template opened from the desktop or the command line).
+void RunTemplateEditor(QWidget* owner, int includeApocrypha, const std::string& path = {});

@@ -1,15 +1,13 @@
 #include "PassageFrame.h"
 
-#include "PassageView.h"
 #include "framework/ResourceIcon.h"
-#include "planview/ReadingPlanView.h"
 #include "resources/CommandTable.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QPointer>
 
-CPassageFrame::CPassageFrame(CReadingPlanView& plan)
+CPassageFrame::CPassageFrame(const CPassageView::Followed& plan)
     : CMdiChildFrame(kPassageMenu, ResourceIcon(":/images/command34816.png")) {
     setObjectName("passageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
@@ -17,7 +15,7 @@ CPassageFrame::CPassageFrame(CReadingPlanView& plan)
     SetView(view_, view_, nullptr);
     // Closes with the plan window, that is with the reader's environment.
     QPointer<CPassageFrame> self(this);
-    connect(&plan, &QObject::destroyed, [self] {
+    connect(&plan.window, &QObject::destroyed, [self] {
         if (self) delete self.data();
     });
 }
@@ -27,24 +25,24 @@ void CPassageFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
-CPassageFrame* CPassageFrame::Find(CReadingPlanView& plan) {
+CPassageFrame* CPassageFrame::Find(const QWidget& plan) {
     auto* planFrame = qobject_cast<QMdiSubWindow*>(plan.parentWidget());
     for (QWidget* w = plan.parentWidget(); w && !planFrame; w = w->parentWidget())
         planFrame = qobject_cast<QMdiSubWindow*>(w);
     QMdiArea* area = planFrame ? planFrame->mdiArea() : nullptr;
     if (!area) return nullptr;
     for (QMdiSubWindow* w : area->subWindowList())
-        if (auto* f = qobject_cast<CPassageFrame*>(w); f && f->Passage()->PlanView() == &plan) return f;
+        if (auto* f = qobject_cast<CPassageFrame*>(w); f && f->Passage()->PlanWindow() == &plan) return f;
     return nullptr;
 }
 
-CPassageFrame* CPassageFrame::Open(CReadingPlanView& plan) {
+CPassageFrame* CPassageFrame::Open(const CPassageView::Followed& plan) {
     QMdiSubWindow* planFrame = nullptr;
-    for (QWidget* w = plan.parentWidget(); w && !planFrame; w = w->parentWidget())
+    for (QWidget* w = plan.window.parentWidget(); w && !planFrame; w = w->parentWidget())
         planFrame = qobject_cast<QMdiSubWindow*>(w);
     QMdiArea* area = planFrame ? planFrame->mdiArea() : nullptr;
     if (!area) return nullptr;
-    CPassageFrame* frame = Find(plan);
+    CPassageFrame* frame = Find(plan.window);
     if (!frame) {
         frame = new CPassageFrame(plan);
         area->addSubWindow(frame);

@@ -1,8 +1,6 @@
 #pragma once
+#include "PassageView.h"
 #include "framework/MdiChildFrame.h"
-
-class CPassageView;
-class CReadingPlanView;
 
 // The passage window: a window of the main window's client area that belongs
 // to no document. It has a close box, shows the plan's menus and closes when
@@ -10,14 +8,15 @@ class CReadingPlanView;
 class CPassageFrame : public CMdiChildFrame {
     Q_OBJECT
 public:
-    explicit CPassageFrame(CReadingPlanView& plan);
+    explicit CPassageFrame(const CPassageView::Followed& plan);
 
     CPassageView* Passage() const { return view_; }
 
     // Shows the passage window of plan beside it, making one if there is
     // none; null when plan is not in a main window.
-    static CPassageFrame* Open(CReadingPlanView& plan);
-    static CPassageFrame* Find(CReadingPlanView& plan);
+    static CPassageFrame* Open(const CPassageView::Followed& plan);
+    // The passage window that follows the plan window planWindow, if any.
+    static CPassageFrame* Find(const QWidget& planWindow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,17 +1,12 @@
 #pragma once
-#include "rhythm/RhythmSettings.h"
+#include "framework/ReaderSettings.h"
 
-#include <QSettings>
 #include <QString>
 #include <string>
 
 // The passage's settings belong to one reader: they live in the user's
 // settings in the reader's group (ReaderSettingsGroup), never in the
 // reader's files.
-inline QSettings UserSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane");
-}
-
 inline constexpr const char* kPassageModuleKey = "Passage/Module";
 inline constexpr const char* kPassageZoomKey = "Passage/Zoom";
 

@@ -8,7 +8,7 @@
 #include "framework/CommandIds.h"
 #include "framework/TextConvert.h"
 #include "plan/ReadingPlanDoc.h"
-#include "planview/ReadingPlanView.h"
+#include "plan/PlanNavigator.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 #include "text/BibleTextSource.h"
@@ -58,8 +58,9 @@ QString Html(const std::string& text) {
 
 } // namespace
 
-CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent, CBibleTextSource* text)
-    : QWidget(parent), plan_(&plan) {
+CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSource* text)
+    : QWidget(parent), window_(&plan.window), doc_(&plan.document), navigator_(&plan.navigator),
+      commands_(&plan.commands) {
     setObjectName("passageView");
     reading_ = new CTextReading(text ? *text : TheBibleText(), this);
     readingAhead_ = new CTextReading(text ? *text : TheBibleText(), this);
@@ -169,10 +170,10 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent, CBibleTextSo
     connect(finished_, &QPushButton::clicked, this, [this] { OnFinishedReading(); });
     connect(back_, &QPushButton::clicked, this, [this] { ShowAssignment(); });
     connect(choosePlan_, &QPushButton::clicked, this, [this] {
-        if (plan_) plan_->OnNewPlan(true);
+        if (window_) commands_->OnCmdMsg(Cmd::NewPlanFromGallery);
     });
     connect(enterReading_, &QPushButton::clicked, this, [this] {
-        if (plan_ && range_) plan_->Document().OnEnterReadingOf(range_->first, range_->second);
+        if (window_ && range_) doc_->OnEnterReadingOf(range_->first, range_->second);
     });
 
     MapCommand(Cmd::EditCopy, [this] { OnCopy(); });
@@ -183,7 +184,7 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent, CBibleTextSo
     MapCommand(Cmd::PassageZoomOut, [this] { ZoomOut(); });
     MapCommand(Cmd::FinishedReading, [this] { OnFinishedReading(); });
     MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) {
-        if (!plan_ || !plan_->OnUpdateCmdUI(Cmd::FinishedReading, ui)) ui.Enable(false);
+        if (!window_ || !commands_->OnUpdateCmdUI(Cmd::FinishedReading, ui)) ui.Enable(false);
     });
 
     QSettings settings = UserSettings();
@@ -195,14 +196,14 @@ CPassageView::CPassageView(CReadingPlanView& plan, QWidget* parent, CBibleTextSo
     connect(translations_, &QComboBox::activated, this,
             [this](int i) { ChooseModule(translations_->itemData(i).toString()); });
     ApplyZoom();
-    plan.Document().AddView(this);
+    plan.document.AddView(this);
     Refresh();
 }
 
 CPassageView::~CPassageView() = default;
 
 QString CPassageView::SettingsGroup() const {
-    return plan_ ? ReaderSettingsGroup(plan_->Document().Reader().fileStem) : QString();
+    return window_ ? ReaderSettingsGroup(doc_->Reader().fileStem) : QString();
 }
 
 void CPassageView::Remember(const QString& key, const QVariant& value) const {
@@ -285,20 +286,20 @@ void CPassageView::OnUpdate(CView*, long) {
 
 bool CPassageView::OnCmdMsg(int id) {
     if (CCmdTarget::OnCmdMsg(id)) return true;
-    if (!plan_) return false;
-    return plan_->OnCmdMsg(id) || plan_->Document().OnCmdMsg(id);
+    if (!window_) return false;
+    return commands_->OnCmdMsg(id) || doc_->OnCmdMsg(id);
 }
 
 bool CPassageView::OnUpdateCmdUI(int id, CCmdUI& ui) const {
     if (CCmdTarget::OnUpdateCmdUI(id, ui)) return true;
-    if (!plan_) return false;
-    return plan_->OnUpdateCmdUI(id, ui) || plan_->Document().OnUpdateCmdUI(id, ui);
+    if (!window_) return false;
+    return commands_->OnUpdateCmdUI(id, ui) || doc_->OnUpdateCmdUI(id, ui);
 }
 
 void CPassageView::ShowRange(uint16_t first, uint16_t last) {
-    if (!plan_ || last < first) return;
+    if (!window_ || last < first) return;
     range_ = std::make_pair(first, last);
-    rangeIndex_ = plan_->Navigator().GetIndex();
+    rangeIndex_ = navigator_->GetIndex();
     Refresh();
     browser_->verticalScrollBar()->setValue(0);
 }
@@ -312,7 +313,7 @@ void CPassageView::UpdateButton() {
     CCmdUI ui;
     finished_->setEnabled(OnUpdateCmdUI(Cmd::FinishedReading, ui) && ui.enabled);
     // A range picked elsewhere is entered as read; the assignment is finished.
-    const bool noPlan = plan_ && plan_->Document().CountPlanVerses() == 0;
+    const bool noPlan = window_ && doc_->CountPlanVerses() == 0;
     finished_->setVisible(!range_ && !noPlan);
     choosePlan_->setVisible(noPlan && !range_);
     enterReading_->setVisible(range_.has_value());
@@ -336,7 +337,7 @@ CPassageView::PageRequest CPassageView::RequestFor(const CPlanNavigator& navigat
     if (page.parts.empty()) {
         page.status =
             ToQ(navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today()));
-        if (plan_ && plan_->Document().CountPlanVerses() == 0)
+        if (doc_ && doc_->CountPlanVerses() == 0)
             page.status += "\nTo begin, choose one of the ready plans, or make one with the template editor.";
     }
     page.key = module_ + QChar(0x1f) + page.status;
@@ -361,8 +362,8 @@ CPassageView::Page* CPassageView::FindPage(const QString& key) {
 }
 
 void CPassageView::Refresh() {
-    if (!plan_) return;
-    const CPlanNavigator& navigator = plan_->Navigator();
+    if (!window_) return;
+    const CPlanNavigator& navigator = *navigator_;
     const int index = navigator.GetIndex();
     // The plan window has moved on: follow it again.
     if (range_ && index != rangeIndex_) range_.reset();
@@ -503,9 +504,9 @@ void CPassageView::Display(Page& page, int index, std::optional<std::pair<uint16
 }
 
 void CPassageView::ReadAhead() {
-    if (!plan_ || readingAhead_->Busy()) return;
+    if (!window_ || readingAhead_->Busy()) return;
     for (int step : {1, -1}) {
-        CPlanNavigator neighbour = plan_->Navigator();
+        CPlanNavigator neighbour = *navigator_;
         if (step > 0 ? !neighbour.CanNext() : !neighbour.CanPrevious()) continue;
         step > 0 ? neighbour.Next() : neighbour.Previous();
         PageRequest request = RequestFor(neighbour, std::nullopt);
@@ -524,7 +525,7 @@ void CPassageView::ReadAhead() {
 
 void CPassageView::OnFinishedReading() {
     // The plan window's own command, so that both mark the plan the same way.
-    if (plan_) plan_->OnCmdMsg(Cmd::FinishedReading);
+    if (window_) commands_->OnCmdMsg(Cmd::FinishedReading);
     UpdateButton();
 }
 

@@ -9,7 +9,7 @@
 
 class CBibleTextSource;
 class CPlanNavigator;
-class CReadingPlanView;
+class CReadingPlanDoc;
 class CTextReading;
 struct CTextAnswer;
 struct CTextRequest;
@@ -38,12 +38,22 @@ class QTimer;
 class CPassageView : public QWidget, public CView {
     Q_OBJECT
 public:
+    // What the passage follows: the plan window's document, its current
+    // assignment and its commands, and the window itself, whose life bounds
+    // the passage's. The passage knows nothing else of the plan window.
+    struct Followed {
+        CReadingPlanDoc& document;
+        CPlanNavigator& navigator;
+        CCmdTarget& commands;
+        QWidget& window;
+    };
+
     // text: where the verses come from; the program's own source when null.
-    explicit CPassageView(CReadingPlanView& plan, QWidget* parent = nullptr,
-                          CBibleTextSource* text = nullptr);
+    explicit CPassageView(const Followed& plan, QWidget* parent = nullptr, CBibleTextSource* text = nullptr);
     ~CPassageView() override;
 
-    CReadingPlanView* PlanView() const { return plan_; }
+    // The plan window followed; null once it is gone.
+    QWidget* PlanWindow() const { return window_; }
     void OnUpdate(CView* sender, long hint) override;
     // Its own commands first, then the plan window's and its document's.
     bool OnCmdMsg(int id) override;
@@ -134,7 +144,11 @@ private:
     QString SettingsGroup() const;
     void Remember(const QString& key, const QVariant& value) const;
 
-    QPointer<CReadingPlanView> plan_;
+    // Valid while window_ is: the plan window owns them all.
+    QPointer<QWidget> window_;
+    CReadingPlanDoc* doc_ = nullptr;
+    CPlanNavigator* navigator_ = nullptr;
+    CCmdTarget* commands_ = nullptr;
     CTextReading* reading_ = nullptr;
     CTextReading* readingAhead_ = nullptr;
     QTimer* readAheadTimer_ = nullptr;

@@ -140,7 +140,9 @@ TEST(NoteMapModel, NarrowAndWideTextsLoadAlike) {
         EXPECT_EQ(map.GetNote(5), "narrow");
         EXPECT_EQ(map.GetNote(6), "A\xC3\xA9\xE2\x82\xAC");
         EXPECT_EQ(map.GetNote(7), "A\xC3\xA9\xE2\x82\xAC");
-        if (more) EXPECT_EQ(in.ReadWord(), 0xBEEF);
+        if (more) {
+            EXPECT_EQ(in.ReadWord(), 0xBEEF);
+        }
         EXPECT_EQ(in.Remaining(), 0u);
         // Written over in place, and after the others.
         map.SetNote(5, "nar");

@@ -1,10 +1,12 @@
 #include "plan/TemplateText.h"
+#include "gallery/ReadingList.h"
 #include "framework/UiServices.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 namespace {
@@ -207,6 +209,59 @@ TEST(TemplateText, RoundTripRestoresEveryField) {
             if (t.planYears == 0 && t.planMonths == 0 && t.planDays == 0) t.planDays = 999;
             EXPECT_EQ(back, t) << "days " << days << " variant " << variant;
         }
+    }
+}
+
+// Whatever the writers are given, the reader gives back what they wrote: the
+// texts cleaned by the one rule (TagText), everything else unchanged.
+TEST(TemplateText, RandomTextsAndDaysReadBackAsWritten) {
+    std::mt19937 rng(30);
+    const std::string alphabet = "Ab z09<>=/![]:,-\r\n\t \xC3\xA9\x80\xFF\"'";
+    auto text = [&](size_t most) {
+        std::string s(rng() % (most + 1), ' ');
+        for (char& c : s)
+            c = alphabet[rng() % alphabet.size()];
+        return s;
+    };
+    std::vector<std::string> titles = {"Psalms <daily> A>B", "<>", " x ", "a\r\nb", ">"};
+    for (int i = 0; i < 300; ++i)
+        titles.push_back(text(40));
+    CBible& bible = TheBible();
+    const uint16_t books = std::min<uint16_t>(bible.GetBookCount(), 66);
+    const uint16_t lastVerse = LastOf(books, bible.GetChapterCount(books));
+    for (size_t i = 0; i < titles.size(); ++i) {
+        const std::string& title = titles[i];
+        const std::string description = text(60);
+        CPlanTemplate t = CPlanTemplate::EditorDefaults();
+        t.templateTitle = title;
+        t.templateFormat = text(10);
+        t.templateDescription = description;
+        CPlanTemplate written = t;
+        const std::string bytes = WriteTemplateText(written, "file");
+        EXPECT_EQ(ReadTemplateText(bytes), written) << "title " << title;
+        EXPECT_EQ(written.templateTitle, TagText(title).empty() ? "file" : TagText(title));
+
+        ReadingList list;
+        list.days.resize(1 + rng() % 8);
+        for (ReadingListDay& day : list.days)
+            for (size_t n = rng() % 4; n > 0; --n) {
+                const uint16_t a = static_cast<uint16_t>(1 + rng() % lastVerse);
+                const uint16_t book = bible.GetVerseAt(a).GetBook();
+                const uint16_t end = LastOf(book, bible.GetChapterCount(book));
+                day.ranges.push_back({a, static_cast<uint16_t>(a + rng() % (end - a + 1))});
+            }
+        const TextImport back = ParseTextImport(WriteReadingListImport(list, title, description), nullptr);
+        EXPECT_EQ(back.fields.templateTitle, TagText(title));
+        EXPECT_EQ(back.fields.templateDescription, TagText(description));
+        std::vector<std::vector<VerseRange>> expected, got;
+        for (const ReadingListDay& day : list.days)
+            expected.push_back(day.ranges);
+        for (const CPlanElement& e : back.assignments) {
+            got.emplace_back();
+            for (uint16_t r = 0; r < e.GetRangeCount(); ++r)
+                got.back().push_back({e.GetRangeStart(r), e.GetRangeEnd(r)});
+        }
+        EXPECT_EQ(got, expected) << "title " << title;
     }
 }
 

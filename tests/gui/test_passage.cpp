@@ -400,7 +400,7 @@ private slots:
         empty.Load({});
         CReadingPlanView planView(*empty.doc);
         planView.OnInitialUpdate();
-        CPassageView view(planView);
+        CPassageView view(planView.FollowedByPassage());
         view.resize(640, 300);
         auto* choose = view.findChild<QPushButton*>("choosePlan");
         QVERIFY(choose && choose->isVisibleTo(&view));
@@ -470,7 +470,7 @@ private slots:
             CBibleTextSource source(c.library, c.backend);
             QElapsedTimer clock;
             clock.start();
-            auto* view = new CPassageView(*PlanView(), nullptr, &source);
+            auto* view = new CPassageView(PlanView()->FollowedByPassage(), nullptr, &source);
             QMdiSubWindow* frame = main_->MdiArea()->addSubWindow(view);
             frame->setGeometry(430, 0, 640, 560);
             frame->show();

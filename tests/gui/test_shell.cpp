@@ -3,7 +3,7 @@
 #include "framework/CommandIds.h"
 #include "framework/HelpService.h"
 #include "framework/MdiChildFrame.h"
-#include "framework/QtUiServices.h"
+#include "shell/QtUiServices.h"
 #include "reader/ReaderFile.h"
 #include "shell/BibleNoteChildFrame.h"
 #include "shell/MainFrame.h"

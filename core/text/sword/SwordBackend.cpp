@@ -348,6 +348,8 @@ public:
             info.description = m->getDescription() ? m->getDescription() : "";
             info.language = m->getLanguage() ? m->getLanguage() : "";
             info.versification = Versification(m);
+            const char* abbreviation = m->getConfigEntry("Abbreviation");
+            info.abbreviation = abbreviation ? abbreviation : "";
             out.push_back(std::move(info));
         }
         return out;

@@ -1,6 +1,6 @@
 #include "QtUiServices.h"
 
-#include "TextConvert.h"
+#include "framework/TextConvert.h"
 #include "foundation/FileAccess.h"
 #include "gallery/PlanGalleryDialog.h"
 #include "planview/PlanDialogs.h"

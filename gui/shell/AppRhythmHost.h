@@ -1,0 +1,9 @@
+#pragma once
+#include "rhythm/RhythmHost.h"
+
+#include <memory>
+
+class CScrivaneApp;
+
+// The application as the daily rhythm's host.
+std::unique_ptr<CRhythmHost> MakeRhythmHost(CScrivaneApp& app);
