@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "foundation/BaseDirectory.h"
 #include "framework/DisplayCheck.h"
 #include "framework/QuitOnSignal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saves that change several files at once: the plan with its history,
 // and Edit Reader's renames with the reader file.
 #include "TempDir.h"
