@@ -5,10 +5,10 @@
 #include "UnreadPlanDialog.h"
 #include "coverage/UnreadPlan.h"
 #include "framework/ReaderContext.h"
+#include "framework/ReaderSettings.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "planview/ReadingPlanView.h"
-#include "framework/ReaderSettings.h"
 
 #include <QSettings>
 

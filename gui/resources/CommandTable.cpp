@@ -175,8 +175,7 @@ std::vector<N> MenuCoverage() {
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
-    static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(),
-                                m132 = Menu132();
+    static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(), m132 = Menu132();
     static const std::vector<N> coverage = MenuCoverage();
     switch (resourceId) {
     case kCoverageMenu:

@@ -3,8 +3,8 @@
 #include "foundation/DirectoryLock.h"
 #include "framework/CommandMap.h"
 #include "framework/DocTemplate.h"
-#include "shell/QtUiServices.h"
 #include "reader/ReaderEnvironment.h"
+#include "shell/QtUiServices.h"
 
 #include <QObject>
 #include <QPointer>
