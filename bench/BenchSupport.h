@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What several benchmark programs share: the largest plan the template editor
 // allows, a scratch reader directory, and a main for those that need Qt.

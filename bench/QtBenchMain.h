@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main of a benchmark program that shows windows: the application object
 // must outlive every window and go before Qt's own statics.

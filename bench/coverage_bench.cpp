@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Bible Coverage map: its chapter statistics from a full history, and
 // the map painted at 1280 × 900.
 #include "coverage/Coverage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading against their floors: the same bytes written with the
 // same atomic save (temporary file, fsync, rename), or read back whole.
 #include "foundation/Archive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New Plan from Gallery: every template read and its plan generated for the
 // preview, then the dialog shown (offscreen platform).
 #include "foundation/Clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The passage window from the Read Assignment command to its text on screen
 // (offscreen platform). The text source is open already, as the verse notes
 // window opens it with the environment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the program to its main window on screen (offscreen platform),
 // against a bare Qt main window as the floor.
 #include "shell/MainFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/PlanGenerator.h"
 #include "plan/PlanTemplate.h"
 #include "scripture/Bible.h"

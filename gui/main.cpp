@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "foundation/BaseDirectory.h"
 #include "framework/DisplayCheck.h"
 #include "framework/ExitAtFirstPaint.h"
@@ -23,11 +24,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::printf("usage: scrivane [--base DIR] [FILE]\n"
-                    "       scrivane --help | --version\n"
-                    "Opens FILE (.vnpln, .vnnot or .txt; a .vntpl in the template editor) when given. The readers\n"
-                    "live in DIR, by default in "
-                    "${XDG_DATA_HOME:-~/.local/share}/Scrivane, which is made when missing.\n");
+        std::printf(
+            "usage: scrivane [--base DIR] [FILE]\n"
+            "       scrivane --help | --version\n"
+            "Opens FILE (.vnpln, .vnnot or .txt; a .vntpl in the template editor) when given. The readers\n"
+            "live in DIR, by default in "
+            "${XDG_DATA_HOME:-~/.local/share}/Scrivane, which is made when missing.\n");
         return 0;
     }
     if (std::string why = NoDisplayReason(); !why.empty()) {

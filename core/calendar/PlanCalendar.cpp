@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanCalendar.h"
 
 #include "foundation/FileAccess.h"
@@ -16,15 +17,15 @@ namespace {
 
 // libical is opened the first time a calendar is made, not when a program starts: with the ICU
 // libraries it brings it costs every process milliseconds, and only the calendar export uses it.
+// clang-format off
 #define SCRIVANE_ICAL_FUNCTIONS(F)                                                                           \
-    F(icalcomponent_new_vcalendar)                                                                           \
-    F(icalcomponent_new_vevent)                                                                              \
-    F(icalcomponent_add_property) F(icalcomponent_as_ical_string_r) F(icalcomponent_free)                    \
-        F(icalproperty_new_version) F(icalproperty_new_prodid) F(icalproperty_new_calscale)                  \
-            F(icalproperty_new_uid) F(icalproperty_new_dtstamp) F(icalproperty_new_dtstart)                  \
-                F(icalproperty_new_dtend) F(icalproperty_new_summary) F(icalproperty_new_description)        \
-                    F(icalproperty_new_transp) F(icaltime_null_date) F(icaltime_from_timet_with_zone)        \
-                        F(icaltimezone_get_utc_timezone)
+    F(icalcomponent_new_vcalendar) F(icalcomponent_new_vevent) F(icalcomponent_add_property)                 \
+    F(icalcomponent_as_ical_string_r) F(icalcomponent_free) F(icalproperty_new_version)                      \
+    F(icalproperty_new_prodid) F(icalproperty_new_calscale) F(icalproperty_new_uid)                          \
+    F(icalproperty_new_dtstamp) F(icalproperty_new_dtstart) F(icalproperty_new_dtend)                        \
+    F(icalproperty_new_summary) F(icalproperty_new_description) F(icalproperty_new_transp)                   \
+    F(icaltime_null_date) F(icaltime_from_timet_with_zone) F(icaltimezone_get_utc_timezone)
+// clang-format on
 
 struct IcalLibrary {
 #define SCRIVANE_ICAL_POINTER(name) decltype(&::name) name = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BibleNoteMap.h"
 
 #include "foundation/Archive.h"
@@ -66,9 +67,9 @@ void CBibleNoteMap::KeepTexts(CArchive& ar, const std::string& converted, bool m
     std::string kept;
     kept.reserve(live);
     for (Entry& e : entries_) {
-        const std::string_view from = e.offset >= bytes.size()
-                                          ? std::string_view(converted).substr(e.offset - bytes.size(), e.length)
-                                          : std::string_view(bytes).substr(e.offset, e.length);
+        const std::string_view from =
+            e.offset >= bytes.size() ? std::string_view(converted).substr(e.offset - bytes.size(), e.length)
+                                     : std::string_view(bytes).substr(e.offset, e.length);
         e.offset = static_cast<uint32_t>(kept.size());
         kept.append(from);
     }

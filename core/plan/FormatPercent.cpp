@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormatPercent.h"
 
 std::string FormatPercent(uint16_t read, uint16_t total) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanElement.h"
 
 #include "foundation/Archive.h"
@@ -11,8 +12,7 @@ namespace {
 // On a little-endian machine a range in memory has the bytes it has in a
 // file, start then end, so a day's ranges are copied in one piece.
 constexpr bool kRangesAsStored = std::endian::native == std::endian::little && sizeof(VerseRange) == 4 &&
-                                 std::is_trivially_copyable_v<VerseRange> &&
-                                 offsetof(VerseRange, end) == 2;
+                                 std::is_trivially_copyable_v<VerseRange> && offsetof(VerseRange, end) == 2;
 
 } // namespace
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanGenerator.h"
 
 #include "framework/UiServices.h"
@@ -40,10 +41,11 @@ public:
         for (uint16_t b = 1; b <= bible.GetBookCount(); ++b) {
             firstChapter_[b] = static_cast<uint32_t>(chapters_.size());
             for (uint16_t c = 1; c <= bible.GetChapterCount(b); ++c)
-                chapters_.push_back({b, c, bible.GetFirstVerse(b, c), bible.GetLastVerse(b, c),
-                                     bible.GetChapterStart(b, c)});
+                chapters_.push_back(
+                    {b, c, bible.GetFirstVerse(b, c), bible.GetLastVerse(b, c), bible.GetChapterStart(b, c)});
         }
-        firstChapter_[static_cast<size_t>(bible.GetBookCount()) + 1] = static_cast<uint32_t>(chapters_.size());
+        firstChapter_[static_cast<size_t>(bible.GetBookCount()) + 1] =
+            static_cast<uint32_t>(chapters_.size());
     }
 
     Place FirstOfBook(uint16_t b) const {

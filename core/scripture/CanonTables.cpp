@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CanonTables.h"
 // Built into the program; nothing about the canon comes from user files.
 const char kBookNames[][kBookNameWidth] = {

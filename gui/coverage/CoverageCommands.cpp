@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CoverageCommands.h"
 
 #include "CoverageFrame.h"
 #include "UnreadPlanDialog.h"
 #include "coverage/UnreadPlan.h"
 #include "framework/ReaderContext.h"
+#include "framework/ReaderSettings.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "planview/ReadingPlanView.h"
-#include "framework/ReaderSettings.h"
 
 #include <QSettings>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandTable.h"
 
 #include "framework/CommandIds.h"
@@ -174,8 +175,7 @@ std::vector<N> MenuCoverage() {
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
-    static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(),
-                                m132 = Menu132();
+    static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(), m132 = Menu132();
     static const std::vector<N> coverage = MenuCoverage();
     switch (resourceId) {
     case kCoverageMenu:

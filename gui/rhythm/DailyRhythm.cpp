@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DailyRhythm.h"
 
 #include "ReminderDialog.h"
@@ -23,16 +24,15 @@
 #include <cstdlib>
 
 CDailyRhythm::CDailyRhythm(std::unique_ptr<CRhythmHost> host)
-    : host_(std::move(host)), reminders_(std::make_unique<CReminderService>(host_->Settings(), notifier_, this)) {
+    : host_(std::move(host)),
+      reminders_(std::make_unique<CReminderService>(host_->Settings(), notifier_, this)) {
     connect(&notifier_, &CDesktopNotifier::Clicked, this, &CDailyRhythm::BringPlanForward);
 
     trayMenu_ = std::make_unique<QMenu>();
     trayMenu_->addAction("&Open", this, &CDailyRhythm::BringPlanForward);
     finishAction_ = trayMenu_->addAction("&Finished Reading", this, &CDailyRhythm::FinishTodaysReading);
     trayMenu_->addSeparator();
-    trayMenu_->addAction("E&xit", this, [this] {
-        host_->Quit();
-    });
+    trayMenu_->addAction("E&xit", this, [this] { host_->Quit(); });
     connect(trayMenu_.get(), &QMenu::aboutToShow, this, &CDailyRhythm::UpdateTray);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         tray_ = new QSystemTrayIcon(AppIcon(), this);
@@ -89,8 +89,8 @@ void CDailyRhythm::RewriteCalendar(const CReadingPlanDoc& doc, const std::string
         // Switched off first: the message is shown once, whatever is written next.
         SaveCalendarPath(settings, fileStem, {});
         ReportError(host_->Ui(), SaveErrorMessage(e, FromQ(path)) +
-                                   "\n\nThe calendar is no longer kept up to date. Choose Export Plan to "
-                                   "Calendar again to write it somewhere else.");
+                                     "\n\nThe calendar is no longer kept up to date. Choose Export Plan to "
+                                     "Calendar again to write it somewhere else.");
     }
 }
 
@@ -132,9 +132,9 @@ void CDailyRhythm::EditReminder() {
     reminders_->Reload();
     if (dialog.StartWithSession() != AutostartEnabled(autostart)) {
         try {
-            SetAutostart(autostart, dialog.StartWithSession(),
-                         AutostartEntry(FromQ(QCoreApplication::applicationFilePath()),
-                                        host_->BaseDirectory()));
+            SetAutostart(
+                autostart, dialog.StartWithSession(),
+                AutostartEntry(FromQ(QCoreApplication::applicationFilePath()), host_->BaseDirectory()));
         } catch (const std::exception& e) {
             ReportError(host_->Ui(), SaveErrorMessage(e, autostart));
         }

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtUiServices.h"
 
-#include "framework/TextConvert.h"
 #include "foundation/FileAccess.h"
+#include "framework/TextConvert.h"
 #include "gallery/PlanGalleryDialog.h"
 #include "planview/PlanDialogs.h"
 

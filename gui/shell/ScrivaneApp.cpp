@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScrivaneApp.h"
 
 #include "AboutDialog.h"
@@ -35,8 +36,8 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
-#include <QTimer>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -402,13 +403,15 @@ void CScrivaneApp::OnAnotherStart(const QStringList& args) {
     mainFrame_->show();
     mainFrame_->raise();
     mainFrame_->activateWindow();
-    if (!files.isEmpty() && !OpenInTemplateEditor(FromQ(files.front()))) OpenDocumentFile(FromQ(files.front()));
+    if (!files.isEmpty() && !OpenInTemplateEditor(FromQ(files.front())))
+        OpenDocumentFile(FromQ(files.front()));
 }
 
 bool CScrivaneApp::OpenInTemplateEditor(const std::string& path) {
     if (TemplateFormOf(path) != TemplateForm::archive) return false;
     // Once the main window shows, so that the editor opens over it and the start goes on.
-    QTimer::singleShot(0, mainFrame_, [this, path] { RunTemplateEditor(nullptr, env_.ApocryphaPreference(), path); });
+    QTimer::singleShot(0, mainFrame_,
+                       [this, path] { RunTemplateEditor(nullptr, env_.ApocryphaPreference(), path); });
     return true;
 }
 

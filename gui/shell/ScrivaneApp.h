@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "foundation/DirectoryLock.h"
 #include "framework/CommandMap.h"
 #include "framework/DocTemplate.h"
-#include "shell/QtUiServices.h"
 #include "reader/ReaderEnvironment.h"
+#include "shell/QtUiServices.h"
 
 #include <QObject>
 #include <QPointer>

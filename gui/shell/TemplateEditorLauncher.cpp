@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TemplateEditorLauncher.h"
 
-#include "shell/QtUiServices.h"
 #include "plan/TemplateEditorDialog.h"
+#include "shell/QtUiServices.h"
 
 void RunTemplateEditor(QWidget* owner, int includeApocrypha, const std::string& path) {
     CQtUiServices ui;

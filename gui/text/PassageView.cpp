@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PassageView.h"
 
 #include "PassageSettings.h"
@@ -7,8 +8,8 @@
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/TextConvert.h"
-#include "plan/ReadingPlanDoc.h"
 #include "plan/PlanNavigator.h"
+#include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 #include "text/BibleTextSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/PlanCalendar.h"
 #include "../core/PlanDocFixture.h"
 #include "foundation/Exceptions.h"

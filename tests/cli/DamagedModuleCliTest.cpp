@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed King James module, copied into a SWORD library of its own and
 // damaged in ninety ways: cut, removed, described wrongly, hollowed into sparse
 // files, replaced by FIFOs, with bits flipped, with a block index that claims

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading lists imported day for day: their numbering and dates are kept, and
 // a reader can join a dated plan part-way.
 #include "../core/TempDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help, "--", write errors and questions: what a shell user expects of a command.
 #include "../core/TempDir.h"
 #include "RunCli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command that takes a typed reference reads it the same way, and
 // refuses instead of storing another verse.
 #include "../core/TempDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line does with files it must not trust or must not touch.
 #include "../core/TempDir.h"
 #include "RunCli.h"

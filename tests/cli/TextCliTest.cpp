@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RunCli.h"
 
 #include <chrono>
@@ -35,8 +36,10 @@ TEST(TextCli, TextGivesOneEscapedLinePerVerse) {
         {"text 31218 --module engKJV2006eb", 2, ""},
         {"text 5 4 --module engKJV2006eb", 2, ""},
         // A module named in another case, or by its abbreviation.
-        {"text 0 --module ENGkjv2006EB", 0, "0\tGenesis 1:1\tIn the beginning God created the heaven and the earth.\n"},
-        {"text 0 --module kjv", 0, "0\tGenesis 1:1\tIn the beginning God created the heaven and the earth.\n"},
+        {"text 0 --module ENGkjv2006EB", 0,
+         "0\tGenesis 1:1\tIn the beginning God created the heaven and the earth.\n"},
+        {"text 0 --module kjv", 0,
+         "0\tGenesis 1:1\tIn the beginning God created the heaven and the earth.\n"},
         {"text 0 --module NoSuchBible", 1, ""},
         {"text", 2, ""},
         {"text 1 2 3", 2, ""},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saves that change several files at once: the plan with its history,
 // and Edit Reader's renames with the reader file.
 #include "TempDir.h"
@@ -57,7 +58,8 @@ TEST(Commit, PlanIsNotSavedWithoutItsHistory) {
     EXPECT_TRUE(doc.GetPlanDirty() && doc.GetHistoryDirty());
     ASSERT_EQ(ui.messageBoxes.size(), 1u);
     // The failure names the file that could not be written.
-    EXPECT_EQ(ui.messageBoxes[0].text, "Failed to save document.\n" + dir.Path("Bob.vnpro") + ": Is a directory.");
+    EXPECT_EQ(ui.messageBoxes[0].text,
+              "Failed to save document.\n" + dir.Path("Bob.vnpro") + ": Is a directory.");
 
     fs::remove(dir.Path("Bob.vnpro"));
     EXPECT_TRUE(doc.SaveDirtyFiles());

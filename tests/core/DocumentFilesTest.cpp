@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/DocumentFiles.h"
 #include "NotesTestSupport.h"
 #include "TempDir.h"

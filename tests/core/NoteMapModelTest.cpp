@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "foundation/Archive.h"
 #include "notes/BibleNoteMap.h"
 #include "scripture/Bible.h"

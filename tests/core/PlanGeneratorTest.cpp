@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/PlanGenerator.h"
 #include "foundation/Clock.h"
 #include "plan/PlanTemplate.h"
@@ -292,11 +293,16 @@ TEST(PlanGenerator, RandomSettingsGiveTheSamePlansAsBefore) {
         const uint64_t sections = 1 + rng() % 6;
         for (size_t b = 0; b < books; ++b) {
             uint64_t n = 0;
-            if (pattern == 0) n = 1;
-            else if (pattern == 1) n = b * sections / books + 1;
-            else if (pattern == 2) n = rng() % 8;
-            else if (pattern == 3) n = rng() % 10 == 0 ? 1 + rng() % sections : 0;
-            else n = (b == 18 || b == 42) ? 1 + b % 2 : (rng() % 3 == 0 ? 3 : 0);
+            if (pattern == 0)
+                n = 1;
+            else if (pattern == 1)
+                n = b * sections / books + 1;
+            else if (pattern == 2)
+                n = rng() % 8;
+            else if (pattern == 3)
+                n = rng() % 10 == 0 ? 1 + rng() % sections : 0;
+            else
+                n = (b == 18 || b == 42) ? 1 + b % 2 : (rng() % 3 == 0 ? 3 : 0);
             bookSection[b] = static_cast<int32_t>(n);
         }
         const std::vector<CPlanElement> plan = BuildPlan(s, SectionBooksFrom(bookSection), nullptr);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scripture/ReferenceParser.h"
 #include "gallery/ReadingList.h"
 #include "scripture/Bible.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/TemplateText.h"
-#include "gallery/ReadingList.h"
 #include "framework/UiServices.h"
+#include "gallery/ReadingList.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two scrivane-cli programs at once, each making its own updates one after
 // another to one plan, one notes file and one reader file: every update is
 // either kept or refused with exit status 1, never lost silently. Prints the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills scrivane-cli after each of its file operations in turn (through
 // SCRIVANE_CRASH_AFTER_FILE_OPS) on every path that saves, and checks after
 // each kill that the next load finds the complete old state or the complete

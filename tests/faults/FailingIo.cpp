@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into scrivane-cli by the tests (LD_PRELOAD) to make the disk fail
 // where no real disk can be made to on demand:
 //   SCRIVANE_FAIL_DIRECTORY_FSYNC   any fsync of a directory fails with EIO;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Bible text reader module whose reads never return, loaded in place of the
 // SWORD one (SCRIVANE_TEXT_BACKEND, or a source's backend path) to check that
 // no window and no command waits on a read for longer than the time limit.

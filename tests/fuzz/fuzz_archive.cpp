@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive's string and count readers (and the other primitives) on any
 // bytes: only the end-of-file error may come out, and what is read as a
 // narrow string writes back to the same bytes.

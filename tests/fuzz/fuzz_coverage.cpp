@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coverage statistics, the schedule and the unread chapters' import over
 // whatever a damaged plan and history file give: the first byte says where
 // the history ends and the plan begins.

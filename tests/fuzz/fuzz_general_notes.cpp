@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general notes file reader and its text conversion: any bytes open as
 // notes, the editor gets valid UTF-8, and a save and reload of that text
 // gives it back exactly.

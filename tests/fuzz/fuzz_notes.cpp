@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verse notes file reader: any bytes either load or fail with an archive
 // error; what loads stores and reloads to the same notes.
 #include "foundation/Archive.h"

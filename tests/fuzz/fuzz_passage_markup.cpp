@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clean-up around SWORD's rendering of a module's entries: a note's word
 // break only ever adds blanks, and the tidied text has no stray blanks or
 // empty lines and stays as it is when tidied again.

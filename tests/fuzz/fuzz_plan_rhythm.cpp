@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plan file as the command line's "today", the reminder and the calendar export see it: any
 // dates and ranges a file can hold must give an answer at once and a calendar libical can read.
 #include "FuzzPlanDoc.h"

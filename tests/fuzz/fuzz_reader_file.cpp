@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader file on any bytes: a damaged file raises the archive error only
 // and leaves the collection as it was; a file that reads writes back to a
 // file that reads the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader names from anywhere: creating, renaming and deleting several readers
 // must never touch anything outside the base directory nor list two readers
 // under one name, whatever the names hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading-list reader and the reference reader on any bytes: they end, every range lies inside the
 // canon in order, and the text import written from it reads back as the same
 // days with the same readings.

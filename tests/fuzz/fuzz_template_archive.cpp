@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive form of a template: a damaged file raises the archive error
 // only, and a file that reads writes back to a file that reads the same.
 #include "foundation/Exceptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The template editor, given any text-form template and then any run of
 // clicks, keeps its sections and pictures in range and never lets the plan
 // lose its last book.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The template editor's reader of the text form never fails, keeps every
 // field in the range it allows, and what it reads writes and reads back
 // unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's text-import parser on any bytes: it ends, and every range it
 // makes lies inside the canon with its start not after its end.
 #include "plan/TemplateText.h"

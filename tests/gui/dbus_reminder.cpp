@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reminder on a real session bus (run under dbus-run-session): a
 // listener owns org.freedesktop.Notifications on a connection of its own and
 // records what it is sent.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started with a display that does not answer, the program says so in one
 # line and ends with status 1 (not Qt's abort with its long advice).
 prog=$1

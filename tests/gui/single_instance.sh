@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two real starts on one base directory: the second hands its file to the first and ends with 0;
 # the first opens the file (it comes first in the recent files it writes at exit). Run on a
 # session bus of its own.

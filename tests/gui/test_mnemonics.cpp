@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every menu bar, menu, window and dialog: no two items in one scope share a mnemonic, so that
 // Alt+letter always does what its underline says.
 #include "ModalHelpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Screenshots.h"
 #include "planview/DayButton.h"
 #include "planview/EnterExtraReadingDialog.h"
