@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of start-up: a bare Qt program with a main window shaped like the program's (menus,
 // toolbar, status bar panes, an MDI area), which ends at its first paint as the program does
 // when it is measured.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The show commands as a person runs them: scrivane-cli as a whole process printing the largest
 // plan, or a note on every verse, against cat printing the same bytes from a file. Each
 // iteration runs the two in turn; the time reported is the command's, the floor's is the counter
@@ -33,7 +34,8 @@ double Run(std::vector<std::string> args, const std::string& out) {
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a person sees it: a whole process, from its start to the first paint of its main
 // window, against a bare Qt program with a main window of the same shape. Each iteration runs
 // the two in turn, so that a change in the machine's speed falls on both; the time reported is
@@ -60,10 +61,13 @@ void StartUpToFirstPaint(benchmark::State& state) {
         oursTotal += ours;
         state.SetIterationTime(ours);
     }
-    state.counters["floor_ms"] =
-        benchmark::Counter(floorTotal * 1000, benchmark::Counter::kAvgIterations);
+    state.counters["floor_ms"] = benchmark::Counter(floorTotal * 1000, benchmark::Counter::kAvgIterations);
     if (floorTotal > 0) state.counters["ratio"] = oursTotal / floorTotal;
 }
-BENCHMARK(StartUpToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5);
+BENCHMARK(StartUpToFirstPaint)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(5);
 
 } // namespace

@@ -205,7 +205,8 @@ void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
             const CBook& book = books[e.book - 1u];
             const int v = i - book.GetChapterStart(e.chapter) + book.GetFirstVerse(e.chapter);
             if (v >= 0 && v <= book.GetLastVerse(e.chapter)) {
-                AppendReference(out, book.name, book.GetChapterCount() != 1, e.chapter, static_cast<uint16_t>(v));
+                AppendReference(out, book.name, book.GetChapterCount() != 1, e.chapter,
+                                static_cast<uint16_t>(v));
                 return;
             }
         }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up is measured from outside, as a whole process: with this installed, the process
 // ends as soon as its main window has painted once, before anything the event loop would

@@ -397,7 +397,8 @@ bool CPassageView::IsReadingAhead() const {
 }
 
 int CPassageView::KeptPages() const {
-    return static_cast<int>(std::count_if(pages_.begin(), pages_.end(), [](const Page& p) { return p.keep; }));
+    return static_cast<int>(
+        std::count_if(pages_.begin(), pages_.end(), [](const Page& p) { return p.keep; }));
 }
 
 CPassageView::Page& CPassageView::MakePage(const CTextAnswer& answer, const PageRequest& request) {
@@ -481,7 +482,8 @@ void CPassageView::Display(Page& page, int index, std::optional<std::pair<uint16
     if (old != document) {
         browser_->setDocument(document);
         // A page no longer kept goes once it is off the screen.
-        auto it = std::find_if(pages_.begin(), pages_.end(), [old](const Page& p) { return p.document == old; });
+        auto it =
+            std::find_if(pages_.begin(), pages_.end(), [old](const Page& p) { return p.document == old; });
         if (it != pages_.end() && !it->keep) {
             delete it->document;
             pages_.erase(it);
@@ -517,7 +519,8 @@ void CPassageView::ReadAhead() {
             [this, request](const CTextAnswer& answer) {
                 if (answer.problem.empty() && !FindPage(request.key)) MakePage(answer, request);
                 // The next neighbour, now that the thread is free.
-                QMetaObject::invokeMethod(this, [this] { ReadAhead(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this] { ReadAhead(); }, Qt::QueuedConnection);
             },
             std::chrono::milliseconds(0));
         return;

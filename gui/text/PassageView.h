@@ -126,7 +126,8 @@ private:
         bool keep = false; // a page drawn without all its text is read again next time
         quint64 used = 0;
     };
-    PageRequest RequestFor(const CPlanNavigator& navigator, std::optional<std::pair<uint16_t, uint16_t>> range) const;
+    PageRequest RequestFor(const CPlanNavigator& navigator,
+                           std::optional<std::pair<uint16_t, uint16_t>> range) const;
     CTextRequest TextRequestFor(const PageRequest& page) const;
     Page* FindPage(const QString& key);
     // Lays out the answer as a page and keeps it.
