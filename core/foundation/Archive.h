@@ -17,7 +17,6 @@ public:
     // A loading archive over a copy of bytes; fileName only labels errors.
     explicit CArchive(std::string bytes, std::string fileName = {});
 
-    bool IsLoading() const { return mode_ == load; }
     bool IsStoring() const { return mode_ == store; }
     const std::string& FileName() const { return fileName_; }
 

@@ -27,7 +27,6 @@ public:
     // be opened (Holder() empty, errno set).
     bool Acquire(const std::string& directory, std::chrono::milliseconds wait, const std::string& program);
     void Release();
-    bool Held() const { return fd_ >= 0; }
 
     // After a refusal: "PROGRAM (process PID on HOST)" of the holder, or
     // "another Scrivane program" when it did not say.

@@ -35,8 +35,6 @@ public:
     CJJulian AddDays(int16_t n) const;
     CJJulian AddMonths(int n) const;
     CJJulian NextDay() const { return AddDays(1); }
-    CJJulian PreviousDay() const { return AddDays(-1); }
-    CJJulian NextMonth() const { return AddMonths(1); }
     CJJulian PreviousMonth() const { return AddMonths(-1); }
 
     int32_t GetDayNumber() const { return dayNumber; }

@@ -29,7 +29,6 @@ public:
     uint16_t MinNoted() const { return firstNoted; }
     uint16_t MaxNoted() const { return lastNoted; }
     size_t GetCount() const { return entries_.size(); }
-    bool IsEmpty() const { return entries_.empty(); }
     // Verse indices in file order: bucket 0 … 16, each chain front to back.
     std::vector<uint16_t> IterationOrder() const;
 

@@ -55,7 +55,6 @@ private:
 // One entry of the reading log in the history file.
 class CLogElement : public CRangeList {
 public:
-    CJJulian GetDate() const { return date; }
     void SetDate(const CJJulian& d) { date = d; }
     void Serialize(CArchive& ar);
     bool operator==(const CLogElement&) const = default;

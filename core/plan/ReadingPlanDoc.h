@@ -119,8 +119,6 @@ public:
     // views are told to show the assignment it was made on.
     void Undo();
     void Redo();
-    // What the last change did, in the reader's words (also given to the status bar).
-    const std::string& LastChangeMessage() const { return lastMessage_; }
 
     // Reading and progress.
     void MarkVerseRead(uint16_t v);
@@ -202,9 +200,7 @@ public:
     void SetStartDate(const CJJulian& d) { startDate = d; }
     PlanSettings Settings() const;
     const std::string& GetTemplateTitle() const { return templateTitle; }
-    const std::string& GetTemplateFormat() const { return templateFormat; }
     const std::string& GetTemplateDescription() const { return templateDescription; }
-    int32_t GetDivideBy() const { return divideBy; }
     int32_t GetPlanLengthDays() const { return planLengthDays; }
     int32_t GetReadOnWeekday(int weekday) const {
         return weekday >= 1 && weekday <= 7 ? readOnWeekday[weekday - 1] : 0;

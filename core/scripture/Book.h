@@ -18,8 +18,6 @@ public:
     std::vector<uint8_t> lastVerse;
     std::vector<uint16_t> chapterStart;
 
-    const std::string& GetName() const { return name; }
-    uint8_t GetCategory() const { return category; }
     // A stored book may carry arrays of unequal length; only whole chapters count.
     uint16_t GetChapterCount() const {
         size_t n = std::min({firstVerse.size(), lastVerse.size(), chapterStart.size()});

@@ -73,7 +73,6 @@ public:
     void OnUpdate(CView* sender, long hint) override;
     // Lets go of the document (it is closing); the map then stays as drawn.
     void Detach();
-    CReadingPlanDoc* PlanDocument() const { return doc_; }
 
     const CCoverage& Coverage() const { return coverage_; }
     // The layout in the map's own units: the widget's size at zoom 1.

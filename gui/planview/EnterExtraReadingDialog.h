@@ -22,15 +22,11 @@ public:
     uint16_t StartIndex() const { return startIndex_; }
     uint16_t EndIndex() const { return endIndex_; }
     int Mode() const { return mode_; }
-    const CVerse& StartVerse() const { return startVerse_; }
-    const CVerse& EndVerse() const { return endVerse_; }
 
     // Applied as if the Select Verse dialog had returned v after a Change.
     void ChangeStart(const CVerse& v);
     void ChangeEnd(const CVerse& v);
 
-    QPushButton* StartChangeButton() const { return changeStart_; }
-    QPushButton* EndChangeButton() const { return changeEnd_; }
     QLineEdit* StartBox() const { return startText_; }
     QLineEdit* EndBox() const { return endText_; }
     QRadioButton* LifetimeOnlyButton() const { return lifetimeOnly_; }

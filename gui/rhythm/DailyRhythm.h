@@ -43,7 +43,6 @@ public:
     CReminderService& Reminders() { return *reminders_; }
     // The tray menu, made whether or not the desktop has a tray to show it in.
     QMenu* TrayMenu() const { return trayMenu_.get(); }
-    QSystemTrayIcon* Tray() const { return tray_; }
     QString TrayToolTip() const;
     void UpdateTray();
     // The autostart entry's place ($XDG_CONFIG_HOME/autostart/scrivane.desktop).

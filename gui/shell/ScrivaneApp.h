@@ -35,12 +35,9 @@ public:
     CReaderEnvironment& Environment() { return env_; }
     CQtUiServices& Ui() { return ui_; }
     CMainFrame* MainFrame() const { return mainFrame_; }
-    const std::vector<std::unique_ptr<CDocTemplate>>& DocumentTypes() const { return types_; }
     CDocTemplate* DocumentType(int resourceId) const;
     QPrinter& Printer();
     QSettings& Settings() { return *settings_; }
-    // The Select Reader dialog while it is up, else null.
-    CSelectReaderDialog* SelectReaderDialog() const { return selectDialog_; }
 
     void OpenReaderEnvironment();
     // Opens the environment of the reader closed last, without asking (start with the desktop session).
