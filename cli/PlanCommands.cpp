@@ -17,17 +17,10 @@
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
+#include <optional>
 #include <ostream>
 
 namespace {
-
-const char* const kPlanUsage =
-    "plan new STEM TEMPLATE [--start YYYY-MM-DD [--skip-past]] | plan show STEM | plan finish STEM INDEX | "
-    "plan read STEM FROM [TO] "
-    "[--lifetime-only] | plan sync STEM | plan reset STEM | plan reset-lifetime STEM | plan properties STEM "
-    "| "
-    "plan ics STEM OUT (each with --yes to answer the plan's questions yes) | plan import-list IN OUT.txt "
-    "[--skip-bad] [--keep-empty-days] | plan gaps STEM OUT.txt --days N --weekdays SMTWTFS";
 
 // A calendar date as written: 2027-02-30 is refused, not taken for March 2.
 std::optional<CJJulian> ParseStartDate(const std::string& text) {
@@ -107,12 +100,118 @@ void Show(const CReadingPlanDoc& doc, std::ostream& out) {
     ShowSchedule(doc, out);
 }
 
+// What a sub-command of plan works on once its plan is open.
+struct PlanRun {
+    CReadingPlanDoc& doc;
+    CCliUiServices& ui;
+    const CliArgs& args; // the sub-command, the stem and its operands
+    std::ostream& out;
+    std::ostream& err;
+    unsigned long index = 0;       // finish
+    uint16_t from = 0, to = 0;     // read
+    bool lifetimeOnly = false;     // read
+    std::optional<CJJulian> start; // new
+    bool skipPast = false;         // new
+};
+
+// What `run` returns when the plan is to be saved; anything else is the exit status.
+constexpr int kSavePlan = -1;
+
+// A sub-command of plan. Those with a handler of their own parse their arguments themselves;
+// the others open the plan at the stem and run `run` on it.
+struct PlanCommand {
+    const char* name;
+    const char* usage;
+    size_t minOperands, maxOperands; // after the sub-command's name, the stem included
+    bool looks;                      // reads the plan and writes no file
+    int (*run)(PlanRun&);
+    CliHandler own;
+};
+
+int RunNew(PlanRun& r) {
+    r.ui.chosenFile = r.args[2];
+    r.doc.SetNewPlanStart(r.start, r.skipPast);
+    // A template that could not be read: a fresh stem stays without files.
+    return r.doc.NewPlan() ? kSavePlan : 1;
+}
+
+int RunShow(PlanRun& r) {
+    Show(r.doc, r.out);
+    return kSavePlan;
+}
+
+int RunFinish(PlanRun& r) {
+    if (!Enabled(r.doc, Cmd::FinishedReading) || !r.doc.IsValidElementIndex(static_cast<uint16_t>(r.index)))
+        return UsageError(r.err, "the plan has no assignment " + r.args[2]);
+    r.doc.FinishElement(static_cast<uint16_t>(r.index));
+    return kSavePlan;
+}
+
+int RunRead(PlanRun& r) {
+    r.ui.extraReading = ExtraReading{r.from, r.to, r.lifetimeOnly ? 0 : 1};
+    RouteCommand({&r.doc}, Cmd::EnterReading);
+    return kSavePlan;
+}
+
+// A command of the plan's own that needs assignments to work on.
+template <int id> int RunOnAssignments(PlanRun& r) {
+    if (!Enabled(r.doc, id)) return UsageError(r.err, "the plan has no assignments");
+    if (id == Cmd::SynchronizeDates)
+        r.doc.SynchronizeDates();
+    else
+        RouteCommand({&r.doc}, id);
+    return kSavePlan;
+}
+
+int RunResetLifetime(PlanRun& r) {
+    RouteCommand({&r.doc}, Cmd::ResetLifetimeReadings);
+    return kSavePlan;
+}
+
+int RunProperties(PlanRun& r) {
+    for (const std::string& line : r.doc.GetPropertiesLines())
+        r.out << CliField(line) << '\n';
+    return kSavePlan;
+}
+
+int Gaps(const CliArgs& input, std::ostream& out, std::ostream& err) {
+    return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
+}
+
+// In the order help lists them.
+const PlanCommand kPlanCommands[] = {
+    {"new", "plan new STEM TEMPLATE [--start YYYY-MM-DD [--skip-past]]", 2, 2, false, RunNew, nullptr},
+    {"show", "plan show STEM", 1, 1, true, RunShow, nullptr},
+    {"finish", "plan finish STEM INDEX", 2, 2, false, RunFinish, nullptr},
+    {"read", "plan read STEM FROM [TO] [--lifetime-only]", 2, 3, false, RunRead, nullptr},
+    {"sync", "plan sync STEM", 1, 1, false, RunOnAssignments<Cmd::SynchronizeDates>, nullptr},
+    {"reset", "plan reset STEM", 1, 1, false, RunOnAssignments<Cmd::ResetPlan>, nullptr},
+    {"reset-lifetime", "plan reset-lifetime STEM", 1, 1, false, RunResetLifetime, nullptr},
+    {"properties", "plan properties STEM", 1, 1, true, RunProperties, nullptr},
+    {"ics", "plan ics STEM OUT (each with --yes to answer the plan's questions yes)", 0, 0, false, nullptr,
+     PlanIcs},
+    {"import-list", "plan import-list IN OUT.txt [--skip-bad] [--keep-empty-days]", 0, 0, false, nullptr,
+     ImportList},
+    {"gaps", "plan gaps STEM OUT.txt --days N --weekdays SMTWTFS", 0, 0, false, nullptr, Gaps},
+};
+
+const std::string kPlanUsage = [] {
+    std::string usage;
+    for (const PlanCommand& c : kPlanCommands)
+        usage += (usage.empty() ? "" : " | ") + std::string(c.usage);
+    return usage;
+}();
+
+const PlanCommand* FindPlanCommand(const std::string& name) {
+    for (const PlanCommand& c : kPlanCommands)
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
 int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
-    // Looks at the plan only, and writes a file of its own.
-    if (!input.empty() && input[0] == "gaps")
-        return PlanGaps(CliArgs(input.begin() + 1, input.end()), out, err);
-    if (!input.empty() && input[0] == "ics") return PlanIcs(input, out, err);
-    if (!input.empty() && input[0] == "import-list") return ImportList(input, out, err);
+    // Those that read their own arguments (and look at the plan only, or write a file of their own).
+    if (const PlanCommand* c = input.empty() ? nullptr : FindPlanCommand(input[0]); c && c->own)
+        return c->own(input, out, err);
     CliArgs args;
     bool yes = false, lifetimeOnly = false, skipPast = false;
     std::optional<CJJulian> start;
@@ -134,11 +233,10 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     }
     if (args.size() < 2) return UsageError(err, kPlanUsage);
     const std::string& sub = args[0];
-    const size_t wanted = sub == "new" || sub == "finish" ? 3 : sub == "read" ? args.size() == 3 ? 3 : 4 : 2;
-    const bool known = sub == "new" || sub == "show" || sub == "finish" || sub == "read" || sub == "sync" ||
-                       sub == "reset" || sub == "reset-lifetime" || sub == "properties";
-    if (!known) return UsageError(err, "unknown plan command '" + sub + "'; " + kPlanUsage);
-    if (args.size() != wanted) return UsageError(err, "wrong arguments; " + std::string(kPlanUsage));
+    const PlanCommand* command = FindPlanCommand(sub);
+    if (!command || command->own) return UsageError(err, "unknown plan command '" + sub + "'; " + kPlanUsage);
+    if (args.size() - 1 < command->minOperands || args.size() - 1 > command->maxOperands)
+        return UsageError(err, "wrong arguments; " + kPlanUsage);
     if (lifetimeOnly && sub != "read") return UsageError(err, "--lifetime-only belongs to plan read");
     if ((start || skipPast) && sub != "new")
         return UsageError(err, "--start and --skip-past belong to plan new");
@@ -163,7 +261,7 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CReaderContext reader;
     reader.fileStem = args[1];
     reader.displayName = FileTitle(args[1]);
-    const bool writes = sub != "show" && sub != "properties";
+    const bool writes = !command->looks;
     // Showing reads a reader's new names as an unfinished Edit Reader will leave them.
     const std::string stemPath = writes ? JoinStem(reader.baseDirectory, reader.fileStem)
                                         : StemForLooking(JoinStem(reader.baseDirectory, reader.fileStem));
@@ -179,44 +277,19 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CCliUiServices ui(err, yes);
     CReadingPlanDoc doc(ui, reader);
     // Showing creates, moves and changes no file.
-    doc.SetLookOnly(sub == "show" || sub == "properties");
+    doc.SetLookOnly(command->looks);
     // A file that could not be read, or a damaged one (moved aside), has been reported; nothing is
     // written in its place here.
     if (!doc.OnNewDocument() || ui.ErrorShown()) return 1;
 
-    bool done = true;
-    if (sub == "new") {
-        ui.chosenFile = args[2];
-        doc.SetNewPlanStart(start, skipPast);
-        done = doc.NewPlan();
-    } else if (sub == "show") {
-        Show(doc, out);
-    } else if (sub == "finish") {
-        if (!Enabled(doc, Cmd::FinishedReading) || !doc.IsValidElementIndex(static_cast<uint16_t>(index)))
-            return UsageError(err, "the plan has no assignment " + args[2]);
-        doc.FinishElement(static_cast<uint16_t>(index));
-    } else if (sub == "read") {
-        ui.extraReading = ExtraReading{from, to, lifetimeOnly ? 0 : 1};
-        RouteCommand({&doc}, Cmd::EnterReading);
-    } else if (sub == "sync") {
-        if (!Enabled(doc, Cmd::SynchronizeDates)) return UsageError(err, "the plan has no assignments");
-        doc.SynchronizeDates();
-    } else if (sub == "reset") {
-        if (!Enabled(doc, Cmd::ResetPlan)) return UsageError(err, "the plan has no assignments");
-        RouteCommand({&doc}, Cmd::ResetPlan);
-    } else if (sub == "reset-lifetime") {
-        RouteCommand({&doc}, Cmd::ResetLifetimeReadings);
-    } else if (sub == "properties") {
-        for (const std::string& line : doc.GetPropertiesLines())
-            out << CliField(line) << '\n';
-    }
-    // A question declined or a template that could not be read: the plan is as it was, and a
-    // fresh stem stays without files.
-    if (ui.Declined() || !done) return 1;
+    PlanRun run{doc, ui, args, out, err, index, from, to, lifetimeOnly, start, skipPast};
+    if (const int status = command->run(run); status != kSavePlan) return status;
+    // A question declined: the plan is as it was.
+    if (ui.Declined()) return 1;
     if (!doc.SaveDirtyFiles()) return 1;
     return ui.ErrorShown() ? 1 : 0;
 }
 
-CliRegistration planCommand("plan", Plan, kPlanUsage);
+CliRegistration planCommand("plan", Plan, kPlanUsage.c_str());
 
 } // namespace
