@@ -205,21 +205,17 @@ const std::vector<Accelerator>& AcceleratorTable(int tableId) {
         {"Alt+Backspace", Cmd::EditUndo}, {"F1", Cmd::Help},
         {"Shift+F1", Cmd::ContextHelp},   {"F6", Cmd::NextPane},
         {"Shift+F6", Cmd::PreviousPane},  {"Ctrl+F4", Cmd::CloseDocumentWindow}};
-    static const std::vector<Accelerator> plan = [] {
+    // The plan's windows page through its days and redo.
+    auto paging = [](const char* next, const char* previous) {
         std::vector<Accelerator> t = common;
-        t.push_back({"PgDown", Cmd::NextReading});
-        t.push_back({"PgUp", Cmd::PreviousReading});
-        t.push_back({"Ctrl+Shift+Z", Cmd::EditRedo});
+        t.insert(
+            t.end(),
+            {{next, Cmd::NextReading}, {previous, Cmd::PreviousReading}, {"Ctrl+Shift+Z", Cmd::EditRedo}});
         return t;
-    }();
+    };
+    static const std::vector<Accelerator> plan = paging("PgDown", "PgUp");
     // In the passage window Page Up and Down scroll the text; with Alt they change the day.
-    static const std::vector<Accelerator> passage = [] {
-        std::vector<Accelerator> t = common;
-        t.push_back({"Alt+PgDown", Cmd::NextReading});
-        t.push_back({"Alt+PgUp", Cmd::PreviousReading});
-        t.push_back({"Ctrl+Shift+Z", Cmd::EditRedo});
-        return t;
-    }();
+    static const std::vector<Accelerator> passage = paging("Alt+PgDown", "Alt+PgUp");
     return tableId == 129 ? plan : tableId == kPassageMenu ? passage : common;
 }
 
