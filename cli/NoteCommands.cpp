@@ -9,22 +9,29 @@
 #include "foundation/FileAccess.h"
 #include "foundation/TextCodec.h"
 #include "framework/DocumentFiles.h"
+#include "journal/Journal.h"
 #include "notes/BibleNoteMap.h"
+#include "notes/NoteFiles.h"
 #include "notes/NoteText.h"
 #include "reader/LookingPaths.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
 #include <charconv>
+#include <map>
+#include <memory>
 #include <ostream>
 
 namespace {
 
 // Loads a notes file; a missing file is an empty map. False (with the
 // message on err) when the file cannot be read; it is left as it is.
-bool LoadNotes(const std::string& path, CBibleNoteMap& map, std::ostream& err) {
+bool LoadNotes(const std::string& path, CBibleNoteMap& map, std::ostream& err,
+               std::shared_ptr<const std::string>* kept = nullptr) {
     try {
-        CArchive ar(ReadWholeFile(path, kMaxNotesFileBytes), FileNameOf(path));
+        std::string bytes = ReadWholeFile(path, kMaxNotesFileBytes);
+        if (kept) *kept = std::make_shared<const std::string>(bytes);
+        CArchive ar(std::move(bytes), FileNameOf(path));
         map.Serialize(ar);
         return true;
     } catch (const CFileException& e) {
@@ -94,13 +101,23 @@ int NotesSet(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (Refuse(MissingDirectoryMessage(args[0]), err)) return 1;
     CDirectoryLock lock;
     if (!LockForCommand(lock, ParentDirectory(args[0]), true, err)) return 1;
+    const std::unique_ptr<CJournal> journal = JournalForNotes(args[0]);
+    if (std::string why; journal && !journal->Recover(&why)) {
+        err << "scrivane-cli: " << CliMessage(why) << "\n";
+        return 1;
+    }
     CBibleNoteMap map;
-    if (!LoadNotes(args[0], map, err)) return 1;
-    map.SetNote(index, StoredTextFromEditor(args.size() > 2 ? args[2] : std::string()));
+    std::shared_ptr<const std::string> was;
+    if (!LoadNotes(args[0], map, err, &was)) return 1;
+    const std::string text = StoredTextFromEditor(args.size() > 2 ? args[2] : std::string());
+    const bool changed = map.GetNote(index) != text;
+    map.SetNote(index, text);
     try {
         CArchive ar;
         map.Serialize(ar);
-        SaveFileAtomic(args[0], ar.Bytes());
+        std::map<uint16_t, std::string> changes;
+        if (changed) changes[index] = text;
+        SaveVerseNotesFile(journal.get(), args[0], was, ar.Bytes(), changes);
     } catch (const std::exception& e) {
         err << "scrivane-cli: " << CliMessage(SaveErrorMessage(e, args[0])) << "\n";
         return 1;

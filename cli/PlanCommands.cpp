@@ -163,6 +163,22 @@ template <int id> int RunOnAssignments(PlanRun& r) {
     return kSavePlan;
 }
 
+// Undo and Redo as the plan window has them, reaching back through the journal.
+template <bool redo> int RunUndo(PlanRun& r) {
+    if (redo ? !r.doc.CanRedo() : !r.doc.CanUndo()) {
+        r.err << "scrivane-cli: " << (redo ? "nothing to redo" : "nothing to undo") << " in this plan\n";
+        return 1;
+    }
+    const std::string name = redo ? r.doc.RedoName() : r.doc.UndoName();
+    if (redo)
+        r.doc.Redo();
+    else
+        r.doc.Undo();
+    if (r.ui.ErrorShown()) return 1;
+    r.out << (redo ? "redone\t" : "undone\t") << name << '\n';
+    return kSavePlan;
+}
+
 int RunResetLifetime(PlanRun& r) {
     RouteCommand({&r.doc}, Cmd::ResetLifetimeReadings);
     return kSavePlan;
@@ -188,6 +204,8 @@ const PlanCommand kPlanCommands[] = {
     {"reset", "plan reset STEM", 1, 1, false, RunOnAssignments<Cmd::ResetPlan>, nullptr},
     {"reset-lifetime", "plan reset-lifetime STEM", 1, 1, false, RunResetLifetime, nullptr},
     {"properties", "plan properties STEM", 1, 1, true, RunProperties, nullptr},
+    {"undo", "plan undo STEM", 1, 1, false, RunUndo<false>, nullptr},
+    {"redo", "plan redo STEM", 1, 1, false, RunUndo<true>, nullptr},
     {"ics", "plan ics STEM OUT (each with --yes to answer the plan's questions yes)", 0, 0, false, nullptr,
      PlanIcs},
     {"import-list", "plan import-list IN OUT.txt [--skip-bad] [--keep-empty-days]", 0, 0, false, nullptr,
@@ -278,6 +296,8 @@ int Plan(const CliArgs& input, std::ostream& out, std::ostream& err) {
     CReadingPlanDoc doc(ui, reader);
     // Showing creates, moves and changes no file.
     doc.SetLookOnly(command->looks);
+    // Each change is committed with its journal entry as it is made, as in the plan window.
+    doc.SetCommitAtOnce(!command->looks);
     // A file that could not be read, or a damaged one (moved aside), has been reported; nothing is
     // written in its place here.
     if (!doc.OnNewDocument() || ui.ErrorShown()) return 1;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -64,7 +65,45 @@ struct ParsedStep {
     char kind;
     std::string from;
     std::string to;
+    uint64_t size = 0;
 };
+
+bool ParseSize(const std::string& text, size_t& at, uint64_t& out) {
+    const size_t start = at;
+    out = 0;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9' && at - start < 19)
+        out = out * 10 + static_cast<uint64_t>(text[at++] - '0');
+    return at > start;
+}
+
+// Brings path to size bytes and adds what the temporary from holds: the same
+// result however often it is run, so a crash halfway is finished by running it again.
+bool AppendFrom(const std::string& from, const std::string& path, uint64_t size) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(from, uint64_t(64) << 20);
+    } catch (const std::exception&) {
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && static_cast<uint64_t>(st.st_size) >= size &&
+              ::ftruncate(fd, static_cast<off_t>(size)) == 0;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(size + done));
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<size_t>(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!ok) return false;
+    NoteFileOperation();
+    Remove(from);
+    return true;
+}
 
 bool ParseRecord(const std::string& text, const std::string& recordDir, std::vector<ParsedStep>& steps) {
     const std::string header = kHeader;
@@ -74,11 +113,15 @@ bool ParseRecord(const std::string& text, const std::string& recordDir, std::vec
         if (text.compare(at, 4, "end\n") == 0) return at + 4 == text.size();
         ParsedStep s;
         s.kind = text[at];
-        if ((s.kind != 'R' && s.kind != 'W') || at + 1 >= text.size() || text[at + 1] != ' ') return false;
+        if ((s.kind != 'R' && s.kind != 'W' && s.kind != 'A') || at + 1 >= text.size() || text[at + 1] != ' ')
+            return false;
         at += 2;
         if (!ParseField(text, at, recordDir, s.from) || at >= text.size() || text[at++] != ' ' ||
-            !ParseField(text, at, recordDir, s.to) || at >= text.size() || text[at++] != '\n')
+            !ParseField(text, at, recordDir, s.to))
             return false;
+        if (s.kind == 'A' && (at >= text.size() || text[at++] != ' ' || !ParseSize(text, at, s.size)))
+            return false;
+        if (at >= text.size() || text[at++] != '\n') return false;
         steps.push_back(std::move(s));
     }
     return false;
@@ -107,11 +150,24 @@ void CFileTransaction::Write(std::string path, std::string bytes) {
     writes_.emplace_back(std::move(path), std::move(bytes));
 }
 
+void CFileTransaction::Append(std::string path, std::string bytes) {
+    // One step a file: its size before is then the size before all of them.
+    for (auto& [p, b] : appends_)
+        if (p == path) {
+            b += bytes;
+            return;
+        }
+    appends_.emplace_back(std::move(path), std::move(bytes));
+}
+
 std::string CFileTransaction::RecordText(const std::vector<Step>& steps) const {
     const std::string dir = ParentDirectory(recordPath_);
     std::string text = kHeader;
-    for (const Step& s : steps)
-        text += std::string(1, s.kind) + " " + Field(s.from, dir) + " " + Field(s.to, dir) + "\n";
+    for (const Step& s : steps) {
+        text += std::string(1, s.kind) + " " + Field(s.from, dir) + " " + Field(s.to, dir);
+        if (s.kind == 'A') text += " " + std::to_string(s.size);
+        text += "\n";
+    }
     return text + "end\n";
 }
 
@@ -139,6 +195,11 @@ void CFileTransaction::Commit() {
             RemoveStaleTemporaries(path);
             pending.push_back(std::make_unique<CTemporaryFile>(path, bytes));
             steps.push_back({'W', pending.back()->Name(), path});
+        }
+        for (const auto& [path, bytes] : appends_) {
+            RemoveStaleTemporaries(path);
+            pending.push_back(std::make_unique<CTemporaryFile>(path, bytes));
+            steps.push_back({'A', pending.back()->Name(), path, FileSize(path).value_or(0)});
         }
         CheckSaveTarget(recordPath_);
         pending.push_back(std::make_unique<CTemporaryFile>(recordPath_, RecordText(steps)));
@@ -173,6 +234,10 @@ void CFileTransaction::Commit() {
         touched.push_back(s.to);
         // A rename never replaces anything: that would lose the file in the way.
         int err = 0;
+        if (s.kind == 'A') {
+            if (AppendFrom(s.from, s.to, s.size)) continue;
+            throw CCommitPendingException(CFileException::FromErrno(errno ? errno : EIO, s.to));
+        }
         if (s.kind == 'R' && Exists(s.to))
             err = EEXIST;
         else if (!Move(s.from, s.to))
@@ -226,7 +291,7 @@ std::string CFileTransaction::PendingReadPath(const std::string& recordPath, con
     };
     // As Recover decides: a step whose source is gone was done.
     for (const ParsedStep& s : steps)
-        if (Exists(now(s.from))) pending.push_back(&s);
+        if (s.kind != 'A' && Exists(now(s.from))) pending.push_back(&s);
     return now(path);
 }
 
@@ -257,6 +322,10 @@ bool CFileTransaction::Recover(const std::string& recordPath, std::string* error
         touched.push_back(s.to);
         // A step whose source is gone was done before the interruption.
         if (!Exists(s.from)) continue;
+        if (s.kind == 'A') {
+            if (!AppendFrom(s.from, s.to, s.size)) return fail(s.to + " could not be added to.");
+            continue;
+        }
         if (s.kind == 'R' && Exists(s.to))
             return fail("Both " + s.from + " and " + s.to +
                         " exist, so an interrupted change cannot be finished.");

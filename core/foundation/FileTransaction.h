@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     void Rename(std::string from, std::string to);
     // Replaces path with bytes.
     void Write(std::string path, std::string bytes);
+    // Adds bytes at the end of path (made if missing), after the writes. The
+    // record keeps the size path had, so finishing it again appends once.
+    void Append(std::string path, std::string bytes);
 
     // Commits, first finishing an earlier commit of the same record. Throws
     // CFileException (naming the file that failed) when nothing was changed:
@@ -46,13 +50,15 @@ public:
 
 private:
     struct Step {
-        char kind; // 'R' rename from → to, 'W' move temporary from → to
+        char kind; // 'R' rename from → to, 'W' move temporary from → to, 'A' append from to to
         std::string from;
         std::string to;
+        uint64_t size = 0; // 'A': the size of to before the append
     };
     std::string RecordText(const std::vector<Step>& steps) const;
 
     std::string recordPath_;
     std::vector<Step> renames_;
     std::vector<std::pair<std::string, std::string>> writes_;
+    std::vector<std::pair<std::string, std::string>> appends_;
 };

@@ -12,7 +12,15 @@
 #include "framework/ReaderContext.h"
 #include "framework/RescueFile.h"
 #include "framework/UiServices.h"
+#include "journal/RecordedFile.h"
 #include "scripture/Bible.h"
+
+namespace {
+// Far enough back to find the notes file's last entry among the plan's daily ones.
+constexpr size_t kJournalTail = 400;
+} // namespace
+
+CBibleNoteDoc::~CBibleNoteDoc() = default;
 
 CBibleNoteDoc::CBibleNoteDoc(IUiServices& ui, CReaderContext& context) : CDocument(ui), context_(context) {
     MapCommand(Cmd::SaveVerseNotes, [this] { SaveVerseNotes(); });
@@ -29,12 +37,14 @@ void CBibleNoteDoc::SetNote(uint16_t index, const std::string& text) {
     // the same words again are no change, and leave the file unwritten.
     if (map_.GetNote(index) == text) return;
     map_.SetNote(index, text);
+    changed_[index] = text;
     SetModifiedFlag(true);
 }
 
 void CBibleNoteDoc::DeleteNote(uint16_t index) {
     if (map_.GetNote(index).empty()) return;
     map_.SetNote(index, {});
+    changed_[index].clear();
     SetModifiedFlag(true);
 }
 
@@ -58,6 +68,10 @@ bool CBibleNoteDoc::OnNewDocument() {
     SetPathName(path);
     TheBible();
     damagedFileInPlace_ = false;
+    // A save of the notes with its journal entry that a crash interrupted is finished first.
+    journal_ = JournalForNotes(path);
+    if (std::string why; journal_ && !journal_->Recover(&why))
+        ReportError(Ui(), why + "\nThe verse notes are read as they are.");
     // What a crash left half written goes now, not only at the next save.
     if (!path.empty()) RemoveStaleTemporaries(path);
     std::string bytes;
@@ -72,14 +86,30 @@ bool CBibleNoteDoc::OnNewDocument() {
             return false;
         }
     }
+    pendingBaseline_.reset();
+    onDisk_.reset();
+    changed_.clear();
     if (present) {
         try {
+            auto kept = std::make_shared<const std::string>(bytes);
             CArchive ar(std::move(bytes), FileNameOf(path));
             Serialize(ar);
+            onDisk_ = std::move(kept);
         } catch (const std::exception& e) {
             map_.Reset();
             damagedFileInPlace_ =
                 !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path, "the verse notes start empty");
+        }
+    }
+    if (damagedFileInPlace_) journal_.reset();
+    if (journal_) {
+        try {
+            CheckJournal(Ui(), *journal_, journal_->ReadTail(kJournalTail),
+                         {{FileNameOf(path), Fingerprint(onDisk_.get())}}, &pendingBaseline_);
+        } catch (const std::exception& e) {
+            ReportError(Ui(), SaveErrorMessage(e, journal_->Path()) +
+                                  "\nNotes are saved, but not recorded in the reading journal.");
+            journal_.reset();
         }
     }
     SetTitle(MakeTitle());
@@ -127,7 +157,12 @@ bool CBibleNoteDoc::Write(bool onlyIfModified) {
     }
     try {
         RemakeReaderDirectory(context_, path);
-        SaveFileAtomic(path, ar.Bytes());
+        // A notes file opened by name is no reader's own, and goes unrecorded.
+        CJournal* journal = path == NotesPath() ? journal_.get() : nullptr;
+        auto bytes = std::make_shared<const std::string>(ar.Bytes());
+        SaveVerseNotesFile(journal, path, onDisk_, *bytes, changed_, &pendingBaseline_);
+        if (journal) onDisk_ = std::move(bytes);
+        changed_.clear();
         SetModifiedFlag(false);
         return true;
     } catch (const std::exception& e) {

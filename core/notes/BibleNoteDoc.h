@@ -2,8 +2,14 @@
 #pragma once
 #include "BibleNoteMap.h"
 #include "framework/Document.h"
+#include "journal/Journal.h"
+
+#include <map>
+#include <memory>
+#include <optional>
 
 struct CReaderContext;
+class CJournal;
 
 // The verse notes of the open reader environment. It finds its file from the
 // current reader (base directory + file stem + ".vnnot"), loads it when it is
@@ -11,6 +17,7 @@ struct CReaderContext;
 class CBibleNoteDoc : public CDocument {
 public:
     CBibleNoteDoc(IUiServices& ui, CReaderContext& context);
+    ~CBibleNoteDoc() override;
 
     void SetNote(uint16_t index, const std::string& text);
     void DeleteNote(uint16_t index);
@@ -46,4 +53,9 @@ private:
     CBibleNoteMap map_;
     bool damagedFileInPlace_ = false;
     bool closing_ = false;
+    // The reader's journal, the file as the disk holds it, and the verses changed since.
+    std::unique_ptr<CJournal> journal_;
+    std::shared_ptr<const std::string> onDisk_;
+    std::map<uint16_t, std::string> changed_;
+    std::optional<CJournalEntry> pendingBaseline_;
 };

@@ -13,6 +13,7 @@
 #include "framework/ReaderContext.h"
 #include "framework/RescueFile.h"
 #include "framework/UiServices.h"
+#include "journal/Journal.h"
 
 #include <stdexcept>
 #include <utility>
@@ -164,7 +165,12 @@ bool CGeneralNoteDoc::SaveTo(const std::string& path) {
     }
     try {
         RemakeReaderDirectory(context_, path);
-        SaveFileAtomic(path, StoredTextFromEditor(GetText()));
+        // The reader's own notes are recorded in the reader's journal, wherever the reader keeps them.
+        std::unique_ptr<CJournal> journal;
+        if (environmentNotes_ && path == context_.generalNotesPath && !context_.fileStem.empty())
+            journal = std::make_unique<CJournal>(
+                ParentDirectory(JoinStem(context_.baseDirectory, context_.fileStem)), DeviceId());
+        SaveGeneralNotesFile(journal.get(), path, StoredTextFromEditor(GetText()));
     } catch (const std::exception& e) {
         ReportError(Ui(), SaveErrorMessage(e, path));
         return false;

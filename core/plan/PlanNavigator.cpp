@@ -2,6 +2,9 @@
 #include "PlanNavigator.h"
 
 #include "ReadingPlanDoc.h"
+#include "foundation/Clock.h"
+
+#include <optional>
 
 namespace {
 uint16_t AsIndex(int i) {
@@ -83,7 +86,19 @@ std::vector<CPlanNavigator::Line> CPlanNavigator::Lines(const CJJulian& today) c
     if (a.GetRangeCount() == 0) lines.push_back({w + 3, GetLineText(5, today), Tone::normal});
     for (int i = 0; i < a.GetRangeCount(); ++i)
         lines.push_back({w + 3 + i, GetReadingText(i), ReadingTone(i, today)});
+    if (const std::string finished = FinishedText(); !finished.empty())
+        lines.push_back({w + 4 + a.GetRangeCount(), finished, Tone::read});
     return lines;
+}
+
+std::string CPlanNavigator::FinishedText() const {
+    if (index_ < 0 || index_ >= int(doc_.GetElementCount())) return {};
+    const std::string at = doc_.FinishedAt(static_cast<uint16_t>(index_));
+    const std::optional<CJJulian> day = at.size() >= 10 ? ParseIsoDate(at.substr(0, 10)) : std::nullopt;
+    if (!day) return {};
+    std::string text = "Finished on ";
+    day->AppendDateText(text);
+    return text;
 }
 
 int CPlanNavigator::ReadingAtRow(int row) const {

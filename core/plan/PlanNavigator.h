@@ -43,6 +43,8 @@ public:
         Tone tone;
     };
     std::vector<Line> Lines(const CJJulian& today) const;
+    // "Finished on Tue 01/05/2027" for a finished assignment the journal knows the day of.
+    std::string FinishedText() const;
     // The reading drawn at row, or -1.
     int ReadingAtRow(int row) const;
     // The plain text the Copy command puts on the clipboard, CR LF line breaks.

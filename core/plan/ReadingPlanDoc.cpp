@@ -14,6 +14,7 @@
 #include "framework/CommandIds.h"
 #include "framework/RescueFile.h"
 #include "framework/UiServices.h"
+#include "journal/RecordedFile.h"
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
@@ -192,6 +193,9 @@ bool CReadingPlanDoc::OnNewDocument() {
     TheBible();
     planDirty = historyDirty = false;
     planFileLocked_ = historyFileLocked_ = false;
+    onDisk_ = committed_ = {};
+    steps_.clear();
+    undoCount_ = 0;
     if (reader_.fileStem.empty()) {
         // No environment to keep files in: the document holds an empty plan and writes nothing.
         InitialiseEmptyPlan();
@@ -221,6 +225,7 @@ bool CReadingPlanDoc::OnNewDocument() {
     if (planFileLocked_) planDirty = false;
     if (historyFileLocked_) historyDirty = false;
     setUp_ = true;
+    OpenJournal();
     SetTitle(TitleFor(reader_.displayName));
     UpdateAllViews(nullptr);
     return true;
@@ -238,11 +243,15 @@ CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool pl
         return Load::unreadable;
     }
     try {
+        auto kept = std::make_shared<const std::string>(bytes);
         CArchive ar(std::move(bytes), path);
         if (plan)
             Serialize(ar);
         else
             SerializeHistory(ar);
+        // As loaded: what Undo goes back to and what the journal's next entry is made against.
+        (plan ? onDisk_.plan : onDisk_.history) = kept;
+        (plan ? committed_.plan : committed_.history) = std::move(kept);
         return Load::loaded;
     } catch (const std::exception& e) {
         if (lookOnly_) {
@@ -288,25 +297,32 @@ bool CReadingPlanDoc::WriteFile(const std::string& path, bool plan, const std::s
     }
 }
 
-bool CReadingPlanDoc::WriteBothFiles(const std::string* planBytes, const std::string* historyBytes) {
+bool CReadingPlanDoc::WriteBothFiles(const std::string* planBytes, const std::string* historyBytes,
+                                     bool writePlan, bool writeHistory, CJournalEntry* entry) {
     const std::string planPath = PlanFilePath();
     const std::string historyPath = HistoryFilePath();
     CArchive plan, history;
-    if (planBytes)
-        plan.Write(planBytes->data(), planBytes->size());
-    else
-        Serialize(plan);
-    if (historyBytes)
-        history.Write(historyBytes->data(), historyBytes->size());
-    else
-        SerializeHistory(history);
-    planDirty = historyDirty = true;
+    if (writePlan) {
+        if (planBytes)
+            plan.Write(planBytes->data(), planBytes->size());
+        else
+            Serialize(plan);
+    }
+    if (writeHistory) {
+        if (historyBytes)
+            history.Write(historyBytes->data(), historyBytes->size());
+        else
+            SerializeHistory(history);
+    }
+    if (writePlan) planDirty = true;
+    if (writeHistory) historyDirty = true;
     auto fail = [&](const std::exception& e, const std::string& path) {
         ReportError(Ui(), SaveErrorMessage(e, path));
     };
     bool ok = true;
     // Each file in the way is reported, as when they are written one by one.
     for (const std::string* path : {&planPath, &historyPath}) {
+        if ((path == &planPath && !writePlan) || (path == &historyPath && !writeHistory)) continue;
         try {
             CheckSaveTarget(*path);
         } catch (const std::exception& e) {
@@ -315,32 +331,73 @@ bool CReadingPlanDoc::WriteBothFiles(const std::string* planBytes, const std::st
         }
     }
     if (ok) {
+        FileBytes written = onDisk_;
         try {
             const std::filesystem::path parent = std::filesystem::path(planPath).parent_path();
             std::error_code ec;
             if (!parent.empty() && !std::filesystem::exists(parent, ec))
                 std::filesystem::create_directory(parent, ec);
-            // New Plan moves the plan's readings into the history: the two files change as one.
+            // New Plan moves the plan's readings into the history: the two files change as one,
+            // and with them the journal's entry for the change.
             CFileTransaction commit(CommitRecordPath());
-            commit.Write(planPath, plan.Bytes());
-            commit.Write(historyPath, history.Bytes());
-            commit.Commit();
-            planDirty = historyDirty = false;
+            if (writePlan) {
+                written.plan = std::make_shared<const std::string>(plan.Bytes());
+                commit.Write(planPath, plan.Bytes());
+            }
+            if (writeHistory) {
+                written.history = std::make_shared<const std::string>(history.Bytes());
+                commit.Write(historyPath, history.Bytes());
+            }
+            if (entry && journal_) {
+                auto describe = [&](const std::string& file, const std::shared_ptr<const std::string>& was,
+                                    const std::shared_ptr<const std::string>& is) {
+                    if (was == is || (was && *was == *is)) return;
+                    JournalFileChange change{file, Fingerprint(was.get()), Fingerprint(is.get()), {}};
+                    // A file made for the first time has nothing to go back to.
+                    if (was) change.hunks = DiffBytes(*was, *is);
+                    entry->files.push_back(std::move(change));
+                };
+                if (writePlan) describe(FileNameOf(planPath), onDisk_.plan, written.plan);
+                if (writeHistory) describe(FileNameOf(historyPath), onDisk_.history, written.history);
+                // A save that changes no byte is no change to record.
+                if (!entry->files.empty() || entry->kind != "save") {
+                    DescribeChange(*entry);
+                    if (pendingBaseline_) journal_->AddTo(commit, *pendingBaseline_);
+                    journal_->AddTo(commit, *entry);
+                } else {
+                    entry = nullptr;
+                }
+            }
+            try {
+                commit.Commit();
+            } catch (const CCommitPendingException&) {
+                onDisk_ = written;
+                if (entry && journal_) AfterJournalCommit(*entry);
+                if (entry) pendingBaseline_.reset();
+                throw;
+            }
+            onDisk_ = written;
+            if (entry && journal_) AfterJournalCommit(*entry);
+            if (entry) pendingBaseline_.reset();
+            if (writePlan) planDirty = false;
+            if (writeHistory) historyDirty = false;
             return true;
         } catch (const CCommitPendingException& e) {
             // Decided, and completed when the files are next opened: nothing to keep elsewhere.
             ReportError(Ui(), SaveErrorMessage(e, e.fileName));
-            planDirty = historyDirty = false;
+            if (writePlan) planDirty = false;
+            if (writeHistory) historyDirty = false;
             return false;
         } catch (const std::exception& e) {
+            if (journal_) journal_->ForgetNumbers();
             const auto* f = dynamic_cast<const CFileException*>(&e);
-            fail(e, f && f->fileName == historyPath ? historyPath : planPath);
+            fail(e, f && f->fileName == historyPath ? historyPath : f && !writePlan ? historyPath : planPath);
         }
     }
     // Neither file was written, so both must be kept somewhere when the document goes away.
     if (closing_) {
-        RescueUnsavedBytes(Ui(), planPath, plan.Bytes());
-        RescueUnsavedBytes(Ui(), historyPath, history.Bytes());
+        if (writePlan) RescueUnsavedBytes(Ui(), planPath, plan.Bytes());
+        if (writeHistory) RescueUnsavedBytes(Ui(), historyPath, history.Bytes());
     }
     return false;
 }
@@ -350,8 +407,20 @@ bool CReadingPlanDoc::SaveDirtyFiles() {
 }
 
 // The dirty files, from bytes already made where given.
-bool CReadingPlanDoc::CommitBytes(const std::string* planBytes, const std::string* historyBytes) {
+bool CReadingPlanDoc::CommitBytes(const std::string* planBytes, const std::string* historyBytes,
+                                  CJournalEntry* entry) {
     if (!setUp_ || lookOnly_) return true;
+    if (journal_) {
+        // Recorded: whichever files changed go with the journal's entry, in one commit.
+        if (!planDirty && !historyDirty) return true;
+        CJournalEntry save;
+        save.kind = JournalKindOf("");
+        const bool writesPlan = planDirty;
+        const bool written =
+            WriteBothFiles(planBytes, historyBytes, planDirty, historyDirty, entry ? entry : &save);
+        if (written && writesPlan && planWritten_) planWritten_(*this);
+        return written;
+    }
     // A damaged file left in place is never written; WriteFile reports that one by one.
     if (planDirty && historyDirty && !planFileLocked_ && !historyFileLocked_) {
         const bool written = WriteBothFiles(planBytes, historyBytes);
@@ -364,6 +433,120 @@ bool CReadingPlanDoc::CommitBytes(const std::string* planBytes, const std::strin
     if (historyDirty) ok = WriteFile(HistoryFilePath(), false, historyBytes) && ok;
     if (planWritten && planWritten_) planWritten_(*this);
     return ok;
+}
+
+// --- the journal -----------------------------------------------------------------
+
+void CReadingPlanDoc::RecordSnapshot() {
+    committedRead_ = readInPlan;
+    committedCounts_ = lifetimeCounts;
+    committedFinished_.assign(elements.size(), 0);
+    for (uint16_t i = 0; i < elements.size(); ++i)
+        committedFinished_[i] = IsElementFinished(i);
+}
+
+void CReadingPlanDoc::DescribeChange(CJournalEntry& entry) const {
+    entry.read = RisenRanges(committedRead_, readInPlan);
+    entry.lifetime = IncrementedRanges(committedCounts_, lifetimeCounts);
+    // A new plan's assignments are other assignments: each finished one is news.
+    const bool samePlan = entry.kind != "new-plan" && committedFinished_.size() == elements.size();
+    for (uint16_t i = 0; i < elements.size(); ++i) {
+        const bool was = samePlan && committedFinished_[i], is = IsElementFinished(i);
+        if (is && !was) entry.done.push_back(i);
+        if (was && !is) entry.undone.push_back(i);
+    }
+}
+
+void CReadingPlanDoc::AfterJournalCommit(const CJournalEntry& entry) {
+    RecordSnapshot();
+    if (entry.kind == "new-plan") finishedAt_.clear();
+    finishedAt_.resize(elements.size());
+    for (uint32_t i : entry.done)
+        if (i < finishedAt_.size()) finishedAt_[i] = entry.time;
+    for (uint32_t i : entry.undone)
+        if (i < finishedAt_.size()) finishedAt_[i].clear();
+}
+
+std::string CReadingPlanDoc::FinishedAt(uint16_t i) const {
+    return i < finishedAt_.size() && IsElementFinished(i) ? finishedAt_[i] : std::string();
+}
+
+void CReadingPlanDoc::OpenJournal() {
+    journal_.reset();
+    pendingBaseline_.reset();
+    finishedAt_.clear();
+    // A damaged file left in place is not written, so no change to it is recorded either.
+    if (!setUp_ || lookOnly_ || planFileLocked_ || historyFileLocked_) return;
+    journal_ = std::make_unique<CJournal>(ParentDirectory(PlanFilePath()), DeviceId());
+    // An entry a crash left half written goes now; a whole one is finished with its commit.
+    if (std::string why; !journal_->Recover(&why)) ReportError(Ui(), why);
+    // Undo reaches back to the bytes as loaded; a file not there yet goes back to the empty state.
+    const FileBytes loaded = onDisk_;
+    if (!committed_.plan || !committed_.history) {
+        const FileBytes empty = CurrentBytes();
+        if (!committed_.plan) committed_.plan = empty.plan;
+        if (!committed_.history) committed_.history = empty.history;
+    }
+    RecordSnapshot();
+    const std::string planPrint = Fingerprint(loaded.plan.get());
+    const std::string historyPrint = Fingerprint(loaded.history.get());
+
+    const std::string planKey = FileNameOf(PlanFilePath()), historyKey = FileNameOf(HistoryFilePath());
+    size_t bad = 0;
+    const std::vector<CJournalEntry> tail = journal_->ReadTail(kJournalTail, &bad);
+    try {
+        const JournalCheck check = CheckJournal(
+            Ui(), *journal_, tail, {{planKey, planPrint}, {historyKey, historyPrint}}, &pendingBaseline_);
+        if (check == JournalCheck::disagrees) return;
+    } catch (const std::exception& e) {
+        ReportError(Ui(), SaveErrorMessage(e, journal_->Path()) +
+                              "\nChanges are saved, but not recorded in the reading journal.");
+        journal_.reset();
+        return;
+    }
+
+    // The steps Undo and Redo reach, and when each assignment was finished.
+    std::vector<Step> done, undone;
+    for (const CJournalEntry& e : tail) {
+        const JournalFileChange *plan = e.File(planKey), *history = e.File(historyKey);
+        // Other plans kept in the same directory have entries of their own.
+        if (!plan && !history) continue;
+        if (e.kind == "new-plan") finishedAt_.clear();
+        finishedAt_.resize(elements.size());
+        for (uint32_t i : e.done)
+            if (i < finishedAt_.size()) finishedAt_[i] = e.time;
+        for (uint32_t i : e.undone)
+            if (i < finishedAt_.size()) finishedAt_[i].clear();
+        // A file made for the first time has no bytes to go back to.
+        const bool made = (plan && plan->before == "-") || (history && history->before == "-");
+        if (e.IsChange() && !made) {
+            Step step{e.name, e.element, e.seq, {}, {}, {}, {}, {}, {}};
+            if (plan) step = {e.name, e.element, e.seq, plan->hunks, {}, plan->before, plan->after, {}, {}};
+            if (history) {
+                step.history = history->hunks;
+                step.historyBefore = history->before;
+                step.historyAfter = history->after;
+            }
+            done.push_back(std::move(step));
+            undone.clear();
+        } else if (e.kind == "undo" && !done.empty() && done.back().seq == e.undoes) {
+            undone.push_back(std::move(done.back()));
+            done.pop_back();
+        } else if (e.kind == "redo" && !undone.empty() && undone.back().seq == e.undoes) {
+            done.push_back(std::move(undone.back()));
+            undone.pop_back();
+        } else {
+            // Bytes changed by a save or from outside: the steps before cannot be replayed past it.
+            done.clear();
+            undone.clear();
+        }
+    }
+    if (done.size() > kUndoDepth) done.erase(done.begin(), done.end() - kUndoDepth);
+    steps_ = std::move(done);
+    undoCount_ = steps_.size();
+    steps_.insert(steps_.end(), std::make_move_iterator(undone.rbegin()),
+                  std::make_move_iterator(undone.rend()));
+    finishedAt_.resize(elements.size());
 }
 
 // --- changes, undo and redo ----------------------------------------------------
@@ -408,17 +591,61 @@ void CReadingPlanDoc::RecordAndCommit(const char* name, int element) {
     const FileBytes now = CurrentBytes();
     if (planDirty && *now.plan != *committed_.plan) after.plan = now.plan;
     if (historyDirty && *now.history != *committed_.history) after.history = now.history;
+    CJournalEntry entry;
+    entry.kind = JournalKindOf(name);
+    entry.name = name;
+    entry.element = element;
     if (after.plan != committed_.plan || after.history != committed_.history) {
-        steps_.resize(undoCount_);
-        steps_.push_back({name, element, committed_, after});
-        ++undoCount_;
+        Step step{name, element, 0, {}, {}, {}, {}, {}, {}};
+        if (after.plan != committed_.plan) {
+            step.plan = DiffBytes(*committed_.plan, *after.plan);
+            step.planBefore = Fingerprint(committed_.plan.get());
+            step.planAfter = Fingerprint(after.plan.get());
+        }
+        if (after.history != committed_.history) {
+            step.history = DiffBytes(*committed_.history, *after.history);
+            step.historyBefore = Fingerprint(committed_.history.get());
+            step.historyAfter = Fingerprint(after.history.get());
+        }
         committed_ = after;
+        CommitBytes(planDirty ? after.plan.get() : nullptr, historyDirty ? after.history.get() : nullptr,
+                    &entry);
+        step.seq = entry.seq;
+        steps_.resize(undoCount_);
+        steps_.push_back(std::move(step));
+        ++undoCount_;
+        if (steps_.size() > kUndoDepth * 2) {
+            steps_.erase(steps_.begin(), steps_.begin() + static_cast<long>(kUndoDepth));
+            undoCount_ -= kUndoDepth;
+        }
+        return;
     }
-    CommitBytes(planDirty ? after.plan.get() : nullptr, historyDirty ? after.history.get() : nullptr);
+    CommitBytes(planDirty ? after.plan.get() : nullptr, historyDirty ? after.history.get() : nullptr, &entry);
 }
 
-void CReadingPlanDoc::Restore(const FileBytes& target, int element, const char* verb,
-                              const std::string& name) {
+void CReadingPlanDoc::Restore(const Step& step, bool forward) {
+    const char* verb = forward ? "Redone" : "Undone";
+    FileBytes target = committed_;
+    auto move = [&](std::shared_ptr<const std::string>& bytes, const std::vector<JournalHunk>& hunks,
+                    const std::string& before, const std::string& after) {
+        if (before.empty() && after.empty()) return true;
+        if (Fingerprint(bytes.get()) != (forward ? before : after)) return false;
+        std::string moved = *bytes;
+        if (!ApplyHunks(moved, hunks, forward) || Fingerprint(&moved) != (forward ? after : before))
+            return false;
+        bytes = std::make_shared<const std::string>(std::move(moved));
+        return true;
+    };
+    if (!move(target.plan, step.plan, step.planBefore, step.planAfter) ||
+        !move(target.history, step.history, step.historyBefore, step.historyAfter)) {
+        // Only bytes this step made can be taken back; anything else would be a guess.
+        steps_.clear();
+        undoCount_ = 0;
+        ReportError(Ui(), std::string(forward ? "Redo" : "Undo") + " of " + step.name +
+                              " is not possible: the reading plan files no longer hold what it changed.\n"
+                              "The files are kept as they are.");
+        return;
+    }
     auto load = [&](const std::shared_ptr<const std::string>& bytes, bool plan) {
         CArchive ar(*bytes, plan ? PlanFilePath() : HistoryFilePath());
         if (plan)
@@ -433,23 +660,29 @@ void CReadingPlanDoc::Restore(const FileBytes& target, int element, const char* 
     planDirty = planDirty || plan;
     historyDirty = historyDirty || history;
     committed_ = target;
+    CJournalEntry entry;
+    entry.kind = forward ? "redo" : "undo";
+    entry.name = step.name;
+    entry.element = step.element;
+    entry.undoes = step.seq;
     if (commitAtOnce_)
-        CommitBytes(planDirty ? target.plan.get() : nullptr, historyDirty ? target.history.get() : nullptr);
-    lastMessage_ = std::string(verb) + ": " + name;
+        CommitBytes(planDirty ? target.plan.get() : nullptr, historyDirty ? target.history.get() : nullptr,
+                    &entry);
+    lastMessage_ = std::string(verb) + ": " + step.name;
     Ui().ShowStatus(lastMessage_);
-    UpdateAllViews(nullptr, element >= 0 ? kHintShowAssignment + element : kHintFirstUnfinished);
+    UpdateAllViews(nullptr, step.element >= 0 ? kHintShowAssignment + step.element : kHintFirstUnfinished);
 }
 
 void CReadingPlanDoc::Undo() {
     if (!CanUndo()) return;
-    const Step& step = steps_[--undoCount_];
-    Restore(step.before, step.element, "Undone", step.name);
+    const Step step = steps_[--undoCount_];
+    Restore(step, false);
 }
 
 void CReadingPlanDoc::Redo() {
     if (!CanRedo()) return;
-    const Step& step = steps_[undoCount_++];
-    Restore(step.after, step.element, "Redone", step.name);
+    const Step step = steps_[undoCount_++];
+    Restore(step, true);
 }
 
 std::string CReadingPlanDoc::ReadingMessage(const std::string& what, uint32_t newlyRead, uint32_t again,

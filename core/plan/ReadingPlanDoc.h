@@ -5,6 +5,7 @@
 #include "foundation/JJulian.h"
 #include "framework/Document.h"
 #include "framework/ReaderContext.h"
+#include "journal/Journal.h"
 
 #include <array>
 #include <cstdint>
@@ -119,6 +120,14 @@ public:
     // views are told to show the assignment it was made on.
     void Undo();
     void Redo();
+    // How far Undo reaches back through the journal after a restart.
+    static constexpr size_t kUndoDepth = 100;
+    // The journal of this reader on this computer; null when changes are not recorded
+    // (no environment, or a document that only looks).
+    const CJournal* Journal() const { return journal_.get(); }
+    // The local date and time ("YYYY-MM-DDTHH:MM:SS") assignment i was finished at, as the
+    // journal recorded it; empty for one finished before the journal began, or unfinished.
+    std::string FinishedAt(uint16_t i) const;
 
     // Reading and progress.
     void MarkVerseRead(uint16_t v);
@@ -211,11 +220,16 @@ private:
         std::shared_ptr<const std::string> plan;
         std::shared_ptr<const std::string> history;
     };
+    // A step holds the hunks that lead from the bytes before it to those after, the journal
+    // entry's (seq) that recorded it.
     struct Step {
         std::string name;
         int element;
-        FileBytes before;
-        FileBytes after;
+        uint64_t seq;
+        std::vector<JournalHunk> plan;
+        std::vector<JournalHunk> history;
+        // Fingerprints of the bytes around it, so that Undo never changes bytes it did not make.
+        std::string planBefore, planAfter, historyBefore, historyAfter;
     };
     // Steps nest: the outermost one records and commits.
     class ChangeScope {
@@ -235,8 +249,15 @@ private:
     void EndChange(const char* name, int element, const std::string& message);
     void RecordAndCommit(const char* name, int element);
     FileBytes CurrentBytes();
-    void Restore(const FileBytes& target, int element, const char* verb, const std::string& name);
-    bool CommitBytes(const std::string* planBytes, const std::string* historyBytes);
+    void Restore(const Step& step, bool forward);
+    bool CommitBytes(const std::string* planBytes, const std::string* historyBytes,
+                     CJournalEntry* entry = nullptr);
+    // The journal: checked against the files on load, the undo steps read back from it,
+    // and an entry made for each commit.
+    void OpenJournal();
+    void RecordSnapshot();
+    void DescribeChange(CJournalEntry& entry) const;
+    void AfterJournalCommit(const CJournalEntry& entry);
     std::string ReadingMessage(const std::string& what, uint32_t newlyRead, uint32_t again, bool extra) const;
     void ApplyExtraReading(const std::optional<ExtraReading>& result);
     void InitialiseEmptyPlan();
@@ -247,7 +268,8 @@ private:
     enum class Load { loaded, missing, damaged, unreadable };
     Load LoadFile(const std::string& path, bool plan);
     bool WriteFile(const std::string& path, bool plan, const std::string* bytes = nullptr);
-    bool WriteBothFiles(const std::string* planBytes = nullptr, const std::string* historyBytes = nullptr);
+    bool WriteBothFiles(const std::string* planBytes = nullptr, const std::string* historyBytes = nullptr,
+                        bool writePlan = true, bool writeHistory = true, CJournalEntry* entry = nullptr);
     void ClearPlan();
     void ApplyTemplateFields(const CPlanTemplate& t);
     void AppendGenerated(std::vector<CPlanElement>&& made);
@@ -299,5 +321,19 @@ private:
     FileBytes committed_;
     std::vector<Step> steps_;
     size_t undoCount_ = 0;
+
+    std::unique_ptr<CJournal> journal_;
+    // How many of the journal's last entries a load reads: the undo steps and the finish times.
+    static constexpr size_t kJournalTail = 1000;
+    // The files' bytes as the disk holds them (null: no such file), which entries are made against.
+    FileBytes onDisk_;
+    // A journal begins with the files as they were, written with the first change.
+    std::optional<CJournalEntry> pendingBaseline_;
+    // What the files held at the last commit, as the journal's entries are made against it.
+    std::vector<uint8_t> committedRead_;
+    std::vector<uint16_t> committedCounts_;
+    std::vector<uint8_t> committedFinished_;
+    // Assignment → when it was finished, from the journal since the plan was made.
+    std::vector<std::string> finishedAt_;
     std::string lastMessage_;
 };

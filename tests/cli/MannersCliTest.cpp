@@ -142,7 +142,7 @@ TEST(MannersCli, BashCompletion) {
         {{"pl"}, {"plan"}},
         {{"te"}, {"template", "template-edit", "text"}},
         {{"--v"}, {"--version"}},
-        {{"plan", "re"}, {"read", "reset", "reset-lifetime"}},
+        {{"plan", "re"}, {"read", "redo", "reset", "reset-lifetime"}},
         {{"notes", ""}, {"set", "show"}},
         {{"plan", "read", "x", "0", "--l"}, {"--lifetime-only"}},
         {{"text", "0", "--module", "engK"}, {"engKJV2006eb"}},

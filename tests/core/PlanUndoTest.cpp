@@ -2,7 +2,9 @@
 #include "PlanDocFixture.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
+#include "journal/Journal.h"
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -129,6 +131,87 @@ TEST_F(PlanUndo, EveryChangeIsOnDiskAtOnceAndUndoesToItsBytes) {
     EXPECT_EQ(again.CountPlanVersesRead(), read);
     EXPECT_EQ(again.CountLifetimeVersesRead(), lifetime);
     EXPECT_TRUE(other.messageBoxes.empty());
+}
+
+// Each change is recorded in the journal with its kind, and Undo and Redo reach back through it
+// after a restart: every step below opens the files afresh, as a new run of the program would.
+TEST_F(PlanUndo, UndoAndRedoReachAcrossRestartsThroughTheJournal) {
+    ::setenv("SCRIVANE_DEVICE", "testdevice", 1);
+    SetTodayOverride(CJJulian::Day(2027, 1, 4));
+    const std::string templatePath = WriteTemplate(dir);
+    Open().SetCommitAtOnce(true);
+    ASSERT_TRUE(doc->SaveDirtyFiles());
+    std::vector<Files> saved = {OnDisk()};
+    const std::vector<Step> steps = EveryKindOfChange(templatePath);
+    for (const Step& step : steps) {
+        step.act(*doc, ui);
+        saved.push_back(OnDisk());
+    }
+    std::vector<std::string> kinds;
+    for (const CJournalEntry& e : CJournal(dir.Path(), "testdevice").ReadAll())
+        if (e.IsChange()) kinds.push_back(e.kind);
+    EXPECT_EQ(kinds, (std::vector<std::string>{"new-plan", "finish", "finish", "mark", "extra", "extra",
+                                               "sync-dates", "reset-plan", "finish", "reset-plan",
+                                               "reset-lifetime"}));
+    auto reopen = [&] {
+        doc.reset();
+        Open().SetCommitAtOnce(true);
+    };
+    for (size_t i = steps.size(); i-- > 0;) {
+        reopen();
+        ASSERT_TRUE(doc->CanUndo()) << i;
+        EXPECT_EQ(doc->UndoName(), steps[i].name);
+        doc->Undo();
+        EXPECT_TRUE(OnDisk() == saved[i])
+            << "undo of step " << i << " (" << steps[i].name << ") after a restart";
+    }
+    reopen();
+    EXPECT_FALSE(doc->CanUndo());
+    for (size_t i = 0; i < steps.size(); ++i) {
+        reopen();
+        ASSERT_TRUE(doc->CanRedo()) << i;
+        doc->Redo();
+        EXPECT_TRUE(OnDisk() == saved[i + 1])
+            << "redo of step " << i << " (" << steps[i].name << ") after a restart";
+    }
+    for (const auto& box : ui.messageBoxes)
+        EXPECT_EQ(box.text.find("journal"), std::string::npos) << box.text;
+}
+
+// Files changed behind the journal's back (another program, a copy from elsewhere) win: the
+// reader is told once, the journal starts again from them, and Undo does not guess across the gap.
+TEST_F(PlanUndo, AJournalThatDisagreesWithTheFilesIsReportedAndTheFilesWin) {
+    ::setenv("SCRIVANE_DEVICE", "testdevice", 1);
+    SetTodayOverride(CJJulian::Day(2027, 1, 4));
+    const std::string templatePath = WriteTemplate(dir);
+    Open().SetCommitAtOnce(true);
+    // A directory without a journal starts one, quietly, with a baseline: opening writes nothing.
+    EXPECT_TRUE(CJournal(dir.Path(), "testdevice").ReadAll().empty());
+    ASSERT_TRUE(doc->NewPlanFromFile(templatePath));
+    std::vector<CJournalEntry> entries = CJournal(dir.Path(), "testdevice").ReadAll();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].kind, "baseline");
+    EXPECT_EQ(entries[1].kind, "new-plan");
+    const Files planned = OnDisk();
+    doc->FinishElement(0);
+    const Files changedElsewhere = OnDisk();
+    doc.reset();
+    SaveFileAtomic(PlanPath(), planned.plan);
+
+    Open().SetCommitAtOnce(true);
+    ASSERT_EQ(ui.messageBoxes.size(), 1u);
+    EXPECT_NE(ui.messageBoxes[0].text.find("does not agree"), std::string::npos);
+    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_EQ(OnDisk().plan, planned.plan);
+    EXPECT_EQ(OnDisk().history, changedElsewhere.history);
+    EXPECT_FALSE(doc->IsElementFinished(0));
+    // From then on all is as usual.
+    doc->FinishElement(1);
+    doc.reset();
+    Open();
+    EXPECT_EQ(ui.messageBoxes.size(), 1u);
+    EXPECT_TRUE(doc->CanUndo());
+    EXPECT_FALSE(doc->FinishedAt(1).empty());
 }
 
 TEST_F(PlanUndo, FilesEndAsTheyDidWhenWrittenOnlyAtClose) {

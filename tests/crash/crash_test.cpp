@@ -142,6 +142,10 @@ struct Path {
 } // namespace
 
 int main() {
+    // Journal entries name this computer and the time; both fixed, so that a run's files are the same each
+    // time.
+    ::setenv("SCRIVANE_DEVICE", "crashtest", 1);
+    ::setenv("SCRIVANE_NOW", "2027-01-05T07:30:00", 1);
     char tmpl[] = "/tmp/scrivane-crash-XXXXXX";
     const std::string root = ::mkdtemp(tmpl);
     const std::string golden = root + "/golden", base = root + "/base";
@@ -165,6 +169,7 @@ int main() {
     const std::vector<Path> paths = {
         {"plan new", {"plan", "new", runStem, root + "/w2.txt", "--yes"}},
         {"plan read", {"plan", "read", runStem, "20", "120", "--yes"}},
+        {"plan undo", {"plan", "undo", runStem}},
         {"notes set", {"notes", "set", runStem + ".vnnot", "Genesis 1:1", "In the beginning"}},
         {"reader new", {"reader", "new", "Ann", "Mary", "Lee", "--base", base}},
         {"reader edit", {"reader", "edit", "Bob", "Rob", "John", "Smith", "--yes", "--base", base}},
