@@ -7,6 +7,7 @@
 #include "text/VerseTextPane.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -14,6 +15,7 @@
 CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, QWidget* parent)
     : CNoteEditView<CBibleNoteViewBase>(parent), bar_(bar) {
     editor_->setObjectName("verseNoteEditor");
+    editor_->setAccessibleName(QCoreApplication::translate("Accessibility", "Verse note"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

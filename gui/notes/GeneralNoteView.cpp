@@ -4,11 +4,13 @@
 #include "Autosave.h"
 #include "notes/GeneralNoteDoc.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 CGeneralNoteView::CGeneralNoteView(CGeneralNoteDoc& doc, QWidget* parent)
     : CNoteEditView<CGeneralNoteViewBase>(parent) {
     editor_->setObjectName("generalNoteEditor");
+    editor_->setAccessibleName(QCoreApplication::translate("Accessibility", "General notes"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor_);

@@ -15,6 +15,12 @@ N ViewMenu() {
             0,
             {{"&Toolbar", Cmd::ViewToolbar},
              {"&Status Bar", Cmd::ViewStatusBar},
+             {"T&heme",
+              0,
+              {{"Follow the &Desktop", Cmd::ThemeDesktop},
+               {"&Light", Cmd::ThemeLight},
+               {"Dar&k", Cmd::ThemeDark},
+               {"&High Contrast", Cmd::ThemeHighContrast}}},
              kSep,
              {"Bible &Coverage", Cmd::ViewBibleCoverage}}};
 }
@@ -280,6 +286,10 @@ const char* CommandPrompt(int id) {
         {Cmd::Help, "Show help on the active window\nHelp"},
         {Cmd::ViewToolbar, "Show or hide the toolbar\nToggle Toolbar"},
         {Cmd::ViewStatusBar, "Show or hide the status bar\nToggle Status Bar"},
+        {Cmd::ThemeDesktop, "Show the windows in the desktop's colours\nFollow the Desktop"},
+        {Cmd::ThemeLight, "Show the windows dark on light\nLight"},
+        {Cmd::ThemeDark, "Show the windows light on dark\nDark"},
+        {Cmd::ThemeHighContrast, "Show the windows in the strongest contrast\nHigh Contrast"},
         {Cmd::FileMru1, "Open this general notes file"},
         {Cmd::FileMru1 + 1, "Open this general notes file"},
         {Cmd::FileMru1 + 2, "Open this general notes file"},
