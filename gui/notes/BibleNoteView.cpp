@@ -3,6 +3,7 @@
 
 #include "Autosave.h"
 #include "framework/ReaderContext.h"
+#include "framework/TextZoom.h"
 #include "notes/BibleNoteDoc.h"
 #include "text/VerseTextPane.h"
 
@@ -16,6 +17,9 @@ CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, 
     : CNoteEditView<CBibleNoteViewBase>(parent), bar_(bar) {
     editor_->setObjectName("verseNoteEditor");
     editor_->setAccessibleName(QCoreApplication::translate("Accessibility", "Verse note"));
+    for (const ZoomCommand& c : TextZoomCommands(
+             *editor_, [&doc] { return doc.Context().fileStem; }, "VerseNotes/Zoom"))
+        MapCommand(c.id, c.run, c.enabled);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -8,6 +8,7 @@
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/DrawnViewAccessible.h"
+#include "framework/TextZoom.h"
 #include "framework/Theme.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
@@ -69,6 +70,9 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
     MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
     MapCommand(Cmd::ReadAssignment, [this] { CPassageFrame::Open(FollowedByPassage()); });
+    for (const ZoomCommand& c : TextZoomCommands(
+             *this, [&doc] { return doc.Reader().fileStem; }, "Plan/Zoom"))
+        MapCommand(c.id, c.run, c.enabled);
 
     noPlanPrompt_ = new QWidget(this);
     noPlanPrompt_->setObjectName("noPlanPrompt");

@@ -163,8 +163,8 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
         connect(a, &QAction::triggered, this, slot);
         addAction(a);
     };
-    addShortcut({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, [this] { ZoomIn(); });
-    addShortcut({QKeySequence::ZoomOut}, [this] { ZoomOut(); });
+    // Ctrl++ and Ctrl+- are the View menu's, whose commands the passage takes for its own text.
+    addShortcut({QKeySequence("Ctrl+=")}, [this] { ZoomIn(); });
     addShortcut({QKeySequence::Find}, [this] {
         find_->setFocus();
         find_->selectAll();
@@ -195,6 +195,9 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     MapCommand(Cmd::ReadAssignment, [this] { ShowAssignment(); });
     MapCommand(Cmd::PassageZoomIn, [this] { ZoomIn(); });
     MapCommand(Cmd::PassageZoomOut, [this] { ZoomOut(); });
+    MapCommand(Cmd::ViewZoomIn, [this] { ZoomIn(); });
+    MapCommand(Cmd::ViewZoomOut, [this] { ZoomOut(); });
+    MapCommand(Cmd::ViewActualSize, [this] { SetZoom(0); });
     MapCommand(Cmd::FinishedReading, [this] { OnFinishedReading(); });
     MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) {
         if (!window_ || !commands_->OnUpdateCmdUI(Cmd::FinishedReading, ui)) ui.Enable(false);

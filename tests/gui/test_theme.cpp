@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/CommandIds.h"
+#include "framework/TextZoom.h"
 #include "framework/Theme.h"
 
 #include <QApplication>
@@ -65,8 +67,35 @@ private slots:
         QCOMPARE(QApplication::palette().color(QPalette::Base), before.color(QPalette::Base));
         QCOMPARE(QApplication::palette().color(QPalette::Text), before.color(QPalette::Text));
         // A value no version wrote is the desktop's.
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane").setValue("View/Theme", 9);
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane")
+            .setValue("View/Theme", 9);
         QCOMPARE(RememberedTheme(), Theme::desktop);
+    }
+
+    // The text size goes by steps within 75 % to 300 %, and a window made again takes the reader's size.
+    void zoomGoesByStepsAndIsRemembered() {
+        const struct {
+            int percent, direction, expected;
+        } steps[] = {{100, +1, 110}, {100, -1, 90},  {300, +1, 300}, {75, -1, 75},   {80, +1, 90},
+                     {80, -1, 75},   {120, +1, 125}, {120, -1, 110}, {1000, -1, 300}};
+        for (const auto& s : steps)
+            QCOMPARE(ZoomStep(s.percent, s.direction), s.expected);
+
+        const qreal base = QApplication::font().pointSizeF();
+        auto stem = [] { return std::string("\\Ann"); };
+        QWidget first;
+        const auto commands = TextZoomCommands(first, stem, "Plan/Zoom");
+        QCOMPARE(commands[0].id, Cmd::ViewZoomIn);
+        commands[0].run();
+        commands[0].run();
+        QCOMPARE(first.font().pointSizeF(), base * 1.25);
+        QWidget second;
+        const auto again = TextZoomCommands(second, stem, "Plan/Zoom");
+        QCOMPARE(second.font().pointSizeF(), base * 1.25);
+        QCOMPARE(again[2].id, Cmd::ViewActualSize);
+        again[2].run();
+        QCOMPARE(second.font().pointSizeF(), base);
+        QVERIFY(!again[2].enabled() && again[0].enabled());
     }
 };
 
