@@ -86,6 +86,16 @@ inline constexpr int ViewBibleCoverage = 0x8700;
 inline constexpr int NewPlanFromUnreadChapters = 0x8701;
 inline constexpr int SaveCoverageAsPng = 0x8702;
 inline constexpr int SaveCoverageAsSvg = 0x8703;
+
+// View > Theme: a block of our own.
+inline constexpr int ThemeDesktop = 0x8B00;
+inline constexpr int ThemeLight = 0x8B01;
+inline constexpr int ThemeDark = 0x8B02;
+inline constexpr int ThemeHighContrast = 0x8B03;
+// View > Zoom In, Zoom Out and Actual Size of the plan and notes windows.
+inline constexpr int ViewZoomIn = 0x8B04;
+inline constexpr int ViewZoomOut = 0x8B05;
+inline constexpr int ViewActualSize = 0x8B06;
 } // namespace Cmd
 
 // Help context numbers: a control's pop-up and a dialog's or window's topic.

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -19,6 +20,7 @@ class CMapScroller : public QScrollArea {
 public:
     explicit CMapScroller(CCoverageMap* map) : map_(map) {
         setObjectName("coverageScroller");
+        setAccessibleName(QCoreApplication::translate("Accessibility", "Bible coverage"));
         setWidgetResizable(false);
         setFrameShape(QFrame::NoFrame);
         setBackgroundRole(QPalette::Base);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CoverageMap.h"
 
+#include "CoverageMapAccessible.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
+#include "framework/DrawnViewAccessible.h"
 #include "framework/TextConvert.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
@@ -14,6 +16,7 @@
 #include "text/PassageView.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHelpEvent>
@@ -24,6 +27,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QStyleOptionFocusRect>
 #include <QSvgGenerator>
 #include <QToolTip>
 #include <algorithm>
@@ -146,13 +151,16 @@ const std::array<QColor, 5> CCoverageMapPainter::kLevelColours = {
 const QColor CCoverageMapPainter::kToReadColour(255, 102, 0);
 const QColor CCoverageMapPainter::kReadInPlanColour(33, 90, 200);
 
-void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage& coverage,
-                                int maxFontPixels) {
+void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage& coverage, int maxFontPixels,
+                                const QPalette* screen) {
     const CCoverageLayout layout(area, coverage, maxFontPixels);
     CBible& bible = TheBible();
+    const QColor page = screen ? screen->color(QPalette::Base) : QColor(Qt::white);
+    const QColor ink = screen ? screen->color(QPalette::Text) : QColor(Qt::black);
+    const QColor faint = screen ? screen->color(QPalette::PlaceholderText) : QColor(90, 90, 90);
     p.save();
-    p.fillRect(area, Qt::white);
-    p.setPen(Qt::black);
+    p.fillRect(area, page);
+    p.setPen(ink);
 
     p.setFont(MapFont(layout.FontPixels() + 2, true));
     p.drawText(layout.titleRect, Qt::AlignLeft | Qt::AlignVCenter,
@@ -168,7 +176,7 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
         p.fillRect(QRect(x, ly, sw * 2, sw), fill);
         if (mark) p.fillRect(QRect(x, ly + sw - std::max(sw / 4, 2), sw * 2, std::max(sw / 4, 2)), *mark);
         x += sw * 2 + 4;
-        p.setPen(Qt::black);
+        p.setPen(ink);
         p.drawText(
             QRect(x, layout.legendRect.top(), fm.horizontalAdvance(text) + 2, layout.legendRect.height()),
             Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -187,7 +195,7 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
         const QRect line(layout.nameLeft, r.y, area.right() - kMargin - layout.nameLeft, h);
         if (r.kind == CCoverageLayout::Row::testament) {
             p.setFont(MapFont(layout.FontPixels(), true));
-            p.setPen(Qt::black);
+            p.setPen(ink);
             p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                        QString(r.index == 0 ? "Old Testament: " : "New Testament: ") +
                            TotalsText(coverage.TestamentTotals(r.index)));
@@ -195,14 +203,14 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
         }
         if (r.kind == CCoverageLayout::Row::group) {
             p.setFont(MapFont(layout.FontPixels() - 1, false));
-            p.setPen(QColor(90, 90, 90));
+            p.setPen(faint);
             p.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                        groups[static_cast<size_t>(r.index)].name);
             continue;
         }
         const auto book = static_cast<uint16_t>(r.index);
         p.setFont(MapFont(layout.FontPixels()));
-        p.setPen(Qt::black);
+        p.setPen(ink);
         p.drawText(
             QRect(layout.nameLeft + kNameIndent, r.y, layout.gridLeft - layout.nameLeft - kNameIndent, h),
             Qt::AlignLeft | Qt::AlignVCenter, ToQ(bible.GetBookName(book)));
@@ -231,6 +239,9 @@ CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(pare
     setMouseTracking(true);
     setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read, or "
                  "to read it in the passage window when that is open.");
+    setFocusPolicy(Qt::StrongFocus);
+    InstallCoverageMapAccessible();
+    setAccessibleName(QCoreApplication::translate("Accessibility", "Bible coverage map"));
     doc.AddView(this);
     coverage_ = CCoverage::FromDocument(doc);
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
@@ -309,6 +320,7 @@ void CCoverageMap::Detach() {
 void CCoverageMap::Refresh() {
     if (doc_) coverage_ = CCoverage::FromDocument(*doc_);
     update();
+    CDrawnViewAccessible::ItemsChanged(this);
 }
 
 void CCoverageMap::OnUpdate(CView*, long) {
@@ -327,7 +339,82 @@ CCoverageLayout CCoverageMap::CurrentLayout() const {
 void CCoverageMap::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.scale(zoom_, zoom_);
-    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), LogicalSize()), coverage_, ScreenMaxFontPixels());
+    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), LogicalSize()), coverage_, ScreenMaxFontPixels(),
+                               &palette());
+    if (!hasFocus()) return;
+    p.resetTransform();
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = ChapterRect(focused_.first, focused_.second).adjusted(-2, -2, 2, 2);
+    // A wide frame in the selection colour, and the style's own: it shows on every shade of the cells.
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.drawRect(frame.rect);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+}
+
+QRect CCoverageMap::ChapterRect(uint16_t book, uint16_t chapter) const {
+    const QRect logical = CurrentLayout().CellRect(book, chapter);
+    return QRect(QPoint(static_cast<int>(logical.left() * zoom_), static_cast<int>(logical.top() * zoom_)),
+                 QPoint(static_cast<int>((logical.right() + 1) * zoom_) - 1,
+                        static_cast<int>((logical.bottom() + 1) * zoom_) - 1));
+}
+
+void CCoverageMap::SetFocusedChapter(uint16_t book, uint16_t chapter) {
+    CBible& bible = TheBible();
+    const int books = coverage_.Chapters().empty() ? 0 : coverage_.Chapters().back().book;
+    if (books == 0) return;
+    book = static_cast<uint16_t>(std::clamp<int>(book, 1, books));
+    chapter = static_cast<uint16_t>(std::clamp<int>(chapter, 1, bible.GetChapterCount(book)));
+    focused_ = {book, chapter};
+    update();
+    // In a scrolled window the chapter is brought into view.
+    if (auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr)) {
+        const QRect r = ChapterRect(book, chapter);
+        area->ensureVisible(r.center().x(), r.center().y(), r.width() + 20, r.height() + 20);
+    }
+    CDrawnViewAccessible::FocusMoved(this);
+}
+
+void CCoverageMap::keyPressEvent(QKeyEvent* e) {
+    const auto [book, chapter] = focused_;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        SetFocusedChapter(book, static_cast<uint16_t>(std::max(chapter - 1, 1)));
+        return;
+    case Qt::Key_Right:
+        SetFocusedChapter(book, static_cast<uint16_t>(chapter + 1));
+        return;
+    case Qt::Key_Up:
+        SetFocusedChapter(static_cast<uint16_t>(std::max(book - 1, 1)), chapter);
+        return;
+    case Qt::Key_Down:
+        SetFocusedChapter(static_cast<uint16_t>(book + 1), chapter);
+        return;
+    case Qt::Key_Home:
+        SetFocusedChapter(book, 1);
+        return;
+    case Qt::Key_End:
+        SetFocusedChapter(book, TheBible().GetChapterCount(book));
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        OpenChapter(book, chapter);
+        return;
+    default:
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void CCoverageMap::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+    CDrawnViewAccessible::FocusMoved(this);
+}
+
+void CCoverageMap::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 QString CCoverageMap::ToolTipAt(const QPoint& pos) const {
@@ -352,8 +439,14 @@ bool CCoverageMap::event(QEvent* e) {
 
 bool CCoverageMap::ClickAt(const QPoint& pos) {
     const auto hit = CurrentLayout().ChapterAt(pos);
-    if (!hit || !doc_) return false;
-    const ChapterCoverage* c = coverage_.Find(hit->first, hit->second);
+    if (!hit) return false;
+    focused_ = *hit;
+    return OpenChapter(hit->first, hit->second);
+}
+
+bool CCoverageMap::OpenChapter(uint16_t book, uint16_t chapter) {
+    if (!doc_) return false;
+    const ChapterCoverage* c = coverage_.Find(book, chapter);
     if (!c || c->verses == 0) return false;
     const auto last = static_cast<uint16_t>(c->firstIndex + c->verses - 1);
     // With the passage window open the chapter is read there; it offers Enter Reading itself.

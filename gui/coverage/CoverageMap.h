@@ -58,7 +58,9 @@ public:
     static const QColor kToReadColour;
     static const QColor kReadInPlanColour;
 
-    static void Paint(QPainter& p, const QRect& area, const CCoverage& coverage, int maxFontPixels = 14);
+    // On screen the page and its text take the window's colours; files and paper are black on white.
+    static void Paint(QPainter& p, const QRect& area, const CCoverage& coverage, int maxFontPixels = 14,
+                      const QPalette* screen = nullptr);
 };
 
 // The Bible Coverage window's view: the map of the plan document's history,
@@ -93,6 +95,12 @@ public:
     QString ToolTipAt(const QPoint& p) const;
     // Enter Reading on the chapter under p; false when there is none.
     bool ClickAt(const QPoint& p);
+    // Enter Reading on a chapter (or its text in the passage window, when that is open).
+    bool OpenChapter(uint16_t book, uint16_t chapter);
+    // The chapter the keyboard is on: arrows move it, Enter opens it.
+    std::pair<uint16_t, uint16_t> FocusedChapter() const { return focused_; }
+    void SetFocusedChapter(uint16_t book, uint16_t chapter);
+    QRect ChapterRect(uint16_t book, uint16_t chapter) const; // in the widget's own coordinates
 
     // The map at the given size, at least 1280 × 900 for files and paper.
     QImage Render(const QSize& size) const;
@@ -111,6 +119,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
     bool event(QEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -124,4 +135,5 @@ private:
     CCoverage coverage_;
     double zoom_ = 1.0;
     QSize viewport_;
+    std::pair<uint16_t, uint16_t> focused_{1, 1};
 };

@@ -3,10 +3,12 @@
 
 #include "Autosave.h"
 #include "framework/ReaderContext.h"
+#include "framework/TextZoom.h"
 #include "notes/BibleNoteDoc.h"
 #include "text/VerseTextPane.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -14,6 +16,10 @@
 CBibleNoteView::CBibleNoteView(CBibleNoteDoc& doc, const VerseBarControls& bar, QWidget* parent)
     : CNoteEditView<CBibleNoteViewBase>(parent), bar_(bar) {
     editor_->setObjectName("verseNoteEditor");
+    editor_->setAccessibleName(QCoreApplication::translate("Accessibility", "Verse note"));
+    for (const ZoomCommand& c : TextZoomCommands(
+             *editor_, [&doc] { return doc.Context().fileStem; }, "VerseNotes/Zoom"))
+        MapCommand(c.id, c.run, c.enabled);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

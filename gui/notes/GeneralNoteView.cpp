@@ -2,13 +2,20 @@
 #include "GeneralNoteView.h"
 
 #include "Autosave.h"
+#include "framework/ReaderContext.h"
+#include "framework/TextZoom.h"
 #include "notes/GeneralNoteDoc.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 CGeneralNoteView::CGeneralNoteView(CGeneralNoteDoc& doc, QWidget* parent)
     : CNoteEditView<CGeneralNoteViewBase>(parent) {
     editor_->setObjectName("generalNoteEditor");
+    editor_->setAccessibleName(QCoreApplication::translate("Accessibility", "General notes"));
+    for (const ZoomCommand& c : TextZoomCommands(
+             *editor_, [&doc] { return doc.Context().fileStem; }, "GeneralNotes/Zoom"))
+        MapCommand(c.id, c.run, c.enabled);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor_);

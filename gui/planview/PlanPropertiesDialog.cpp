@@ -4,6 +4,7 @@
 #include "DialogUnits.h"
 #include "framework/HelpService.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -18,6 +19,7 @@ CPlanPropertiesDialog::CPlanPropertiesDialog(const QString& text, QWidget* paren
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setPlainText(QString(text).replace("\r\n", "\n"));
     SetControlId(text_, 1138);
+    text_->setAccessibleName(QCoreApplication::translate("Accessibility", "How the plan was made"));
     // The selection goes to the end and the caret is hidden.
     text_->moveCursor(QTextCursor::End);
     text_->ensureCursorVisible();

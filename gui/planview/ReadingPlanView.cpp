@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReadingPlanView.h"
 
+#include "PlanViewAccessible.h"
 #include "SelectDateDialog.h"
 #include "SelectVerseDialog.h"
 #include "foundation/Clock.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
+#include "framework/DrawnViewAccessible.h"
+#include "framework/TextZoom.h"
+#include "framework/Theme.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
@@ -13,6 +17,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -21,11 +26,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 #include <algorithm>
-
-const QColor CReadingPlanView::kReadColour(51, 153, 102);
-const QColor CReadingPlanView::kOverdueColour(255, 102, 0);
 
 CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), navigator_(doc) {
@@ -33,6 +36,8 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     setBackgroundRole(QPalette::Base);
     setFocusPolicy(Qt::StrongFocus);
     setWhatsThis("Your reading for the day. Double-click a reading to mark it read.");
+    InstallPlanViewAccessible();
+    setAccessibleName(QCoreApplication::translate("Accessibility", "Reading plan"));
     doc.AddView(this);
 
     auto redrawAfter = [this](auto move) {
@@ -65,6 +70,9 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     MapCommand(Cmd::FilePrint, [this] { OnPrint(); });
     MapCommand(Cmd::FilePrintPreview, [this] { OnPrintPreview(); });
     MapCommand(Cmd::ReadAssignment, [this] { CPassageFrame::Open(FollowedByPassage()); });
+    for (const ZoomCommand& c : TextZoomCommands(
+             *this, [&doc] { return doc.Reader().fileStem; }, "Plan/Zoom"))
+        MapCommand(c.id, c.run, c.enabled);
 
     noPlanPrompt_ = new QWidget(this);
     noPlanPrompt_->setObjectName("noPlanPrompt");
@@ -117,6 +125,7 @@ void CReadingPlanView::OnUpdate(CView*, long hint) {
     SendProgress();
     UpdateNoPlanPrompt();
     update();
+    CDrawnViewAccessible::ItemsChanged(this);
 }
 
 void CReadingPlanView::Redraw() {
@@ -135,11 +144,13 @@ std::vector<CReadingPlanView::DrawnLine> CReadingPlanView::Layout(int lh, int cw
     const int x0 = printing ? 8 * cw : 0;
     const int y0 = printing ? 6 * lh : 0;
     std::vector<DrawnLine> out;
+    const MarkColours marks = MarkColoursFor(palette());
     for (const CPlanNavigator::Line& line : navigator_.Lines(Today())) {
         QColor colour = textColour;
-        if (!printing && line.tone == CPlanNavigator::Tone::read) colour = kReadColour;
-        if (!printing && line.tone == CPlanNavigator::Tone::overdue) colour = kOverdueColour;
-        out.push_back({QPoint(x0, y0 + line.row * lh), QString::fromStdString(line.text), colour});
+        if (!printing && line.tone == CPlanNavigator::Tone::read) colour = marks.read;
+        if (!printing && line.tone == CPlanNavigator::Tone::overdue) colour = marks.overdue;
+        out.push_back({QPoint(x0, y0 + line.row * lh), QString::fromStdString(line.text), colour,
+                       line.tone == CPlanNavigator::Tone::read});
     }
     return out;
 }
@@ -154,6 +165,11 @@ void CReadingPlanView::DrawPlan(QPainter& p, bool printing) {
         // Text is placed by its top-left corner.
         p.drawText(QRect(line.position, QSize(100000, lh)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                    line.text);
+        // Read and unread differ in more than their colour.
+        if (line.read && !printing)
+            p.drawText(
+                QRect(line.position + QPoint(fm.horizontalAdvance(line.text + "  "), 0), QSize(100000, lh)),
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString(QChar(0x2713)));
     }
     p.setPen(textColour);
 }
@@ -163,6 +179,71 @@ void CReadingPlanView::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.setPen(palette().color(QPalette::Text));
     DrawPlan(p, false);
+    const int focused = FocusedReading();
+    if (!hasFocus() || focused < 0) return;
+    for (const DrawnLine& line : Layout(LineHeight(), 10, false, Qt::black))
+        if (navigator_.ReadingAtRow(line.position.y() / LineHeight()) == focused) {
+            QStyleOptionFocusRect frame;
+            frame.initFrom(this);
+            frame.rect =
+                QRect(line.position, QSize(p.fontMetrics().horizontalAdvance(line.text) + 4, LineHeight()));
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+        }
+}
+
+int CReadingPlanView::LineHeight() const {
+    return fontMetrics().height() > 0 ? fontMetrics().height() : 10;
+}
+
+int CReadingPlanView::FocusedReading() const {
+    const int count = navigator_.ShowsStatusOnly() ? 0 : navigator_.Current().GetRangeCount();
+    return count == 0 ? -1 : std::min(focusedReading_, count - 1);
+}
+
+void CReadingPlanView::SetFocusedReading(int reading) {
+    focusedReading_ = std::max(reading, 0);
+    update();
+    CDrawnViewAccessible::FocusMoved(this);
+}
+
+void CReadingPlanView::MarkRead(int r) {
+    if (r < 0 || r >= navigator_.Current().GetRangeCount()) return;
+    CPlanElement a = navigator_.Current();
+    doc_.ReadRangeOf(static_cast<uint16_t>(navigator_.GetIndex()), a.GetRangeStart(static_cast<uint16_t>(r)),
+                     a.GetRangeEnd(static_cast<uint16_t>(r)));
+}
+
+void CReadingPlanView::keyPressEvent(QKeyEvent* e) {
+    const int focused = FocusedReading();
+    if (focused >= 0) {
+        switch (e->key()) {
+        case Qt::Key_Up:
+            SetFocusedReading(std::max(focused - 1, 0));
+            return;
+        case Qt::Key_Down:
+            SetFocusedReading(focused + 1);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            MarkRead(focused);
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void CReadingPlanView::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+    CDrawnViewAccessible::FocusMoved(this);
+}
+
+void CReadingPlanView::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -178,9 +259,8 @@ void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
         }
     const int r = navigator_.ReadingAtRow(row);
     if (r < 0) return;
-    CPlanElement a = navigator_.Current();
-    doc_.ReadRangeOf(static_cast<uint16_t>(navigator_.GetIndex()), a.GetRangeStart(static_cast<uint16_t>(r)),
-                     a.GetRangeEnd(static_cast<uint16_t>(r)));
+    focusedReading_ = r;
+    MarkRead(r);
 }
 
 void CReadingPlanView::OnFinishedReading() {

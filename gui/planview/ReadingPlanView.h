@@ -37,15 +37,13 @@ public:
         QPoint position;
         QString text;
         QColor colour;
+        bool read = false; // a reading read: a check mark follows it on screen
     };
     std::vector<DrawnLine> Layout(int lineHeight, int charWidth, bool printing,
                                   const QColor& textColour) const;
     void DrawPlan(QPainter& p, bool printing);
     // Renders the plan on printer, as Print does after its dialog.
     void PrintTo(QPrinter& printer);
-
-    static const QColor kReadColour;
-    static const QColor kOverdueColour;
 
     void OnFinishedReading();
     void OnByDate();
@@ -57,10 +55,20 @@ public:
     void OnSynchronizeDates();
     void Redraw();
 
+    // The reading the keyboard is on (Up, Down), marked read by Enter or Space; -1 with none.
+    int FocusedReading() const;
+    void SetFocusedReading(int reading);
+    // Marks reading r of the current assignment read, as a double-click on it does.
+    void MarkRead(int r);
+    int LineHeight() const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void SendProgress();
@@ -71,4 +79,5 @@ private:
     CReadingPlanDoc& doc_;
     CPlanNavigator navigator_;
     QWidget* noPlanPrompt_ = nullptr;
+    int focusedReading_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "DialogUnits.h"
 #include "framework/HelpService.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,11 @@ void CSelectDateDialog::Refresh() {
             ++day;
         }
         b->setEnabled(b->GetState() == 2 || b->GetState() == 3);
+        // The cell draws only its number; a screen reader is told the whole date.
+        b->setAccessibleName(b->GetState() == 0 ? QString()
+                                                : QCoreApplication::translate("Accessibility", "%1 %2")
+                                                      .arg(b->GetDay())
+                                                      .arg(caption_->text()));
         b->update();
     }
 }

@@ -15,8 +15,24 @@ N ViewMenu() {
             0,
             {{"&Toolbar", Cmd::ViewToolbar},
              {"&Status Bar", Cmd::ViewStatusBar},
+             {"T&heme",
+              0,
+              {{"Follow the &Desktop", Cmd::ThemeDesktop},
+               {"&Light", Cmd::ThemeLight},
+               {"Dar&k", Cmd::ThemeDark},
+               {"&High Contrast", Cmd::ThemeHighContrast}}},
              kSep,
              {"Bible &Coverage", Cmd::ViewBibleCoverage}}};
+}
+
+// The View menu of a window whose text the reader sizes.
+N ViewMenuWithZoom() {
+    N view = ViewMenu();
+    view.children.insert(view.children.end(), {kSep,
+                                               {"Zoom &In\tCtrl++", Cmd::ViewZoomIn},
+                                               {"Zoom &Out\tCtrl+-", Cmd::ViewZoomOut},
+                                               {"&Actual Size\tCtrl+0", Cmd::ViewActualSize}});
+    return view;
 }
 
 N HelpMenu() {
@@ -120,15 +136,15 @@ std::vector<N> Menu129() {
               {"&Redo\tCtrl+Y", Cmd::EditRedo},
               kSep,
               {"&Copy\tCtrl+C", Cmd::EditCopy}}},
-            ViewMenu(),
+            ViewMenuWithZoom(),
             plan,
             WindowMenu(),
             HelpMenu()};
 }
 
 std::vector<N> Menu131() {
-    return {DocumentFileMenu("&Save Verse Notes\tCtrl+S", Cmd::SaveVerseNotes), EditMenuOfNotes(), ViewMenu(),
-            WindowMenu(), HelpMenu()};
+    return {DocumentFileMenu("&Save Verse Notes\tCtrl+S", Cmd::SaveVerseNotes), EditMenuOfNotes(),
+            ViewMenuWithZoom(), WindowMenu(), HelpMenu()};
 }
 
 std::vector<N> Menu132() {
@@ -145,7 +161,7 @@ std::vector<N> Menu132() {
                            kSep,
                            {"E&xit", Cmd::AppExit}};
     items.insert(items.end(), tail.begin(), tail.end());
-    return {{"&File", 0, items}, EditMenuOfNotes(), ViewMenu(), WindowMenu(), HelpMenu()};
+    return {{"&File", 0, items}, EditMenuOfNotes(), ViewMenuWithZoom(), WindowMenu(), HelpMenu()};
 }
 
 // The Bible Coverage window.
@@ -280,6 +296,13 @@ const char* CommandPrompt(int id) {
         {Cmd::Help, "Show help on the active window\nHelp"},
         {Cmd::ViewToolbar, "Show or hide the toolbar\nToggle Toolbar"},
         {Cmd::ViewStatusBar, "Show or hide the status bar\nToggle Status Bar"},
+        {Cmd::ViewZoomIn, "Show the text larger\nZoom In"},
+        {Cmd::ViewZoomOut, "Show the text smaller\nZoom Out"},
+        {Cmd::ViewActualSize, "Show the text at its usual size\nActual Size"},
+        {Cmd::ThemeDesktop, "Show the windows in the desktop's colours\nFollow the Desktop"},
+        {Cmd::ThemeLight, "Show the windows dark on light\nLight"},
+        {Cmd::ThemeDark, "Show the windows light on dark\nDark"},
+        {Cmd::ThemeHighContrast, "Show the windows in the strongest contrast\nHigh Contrast"},
         {Cmd::FileMru1, "Open this general notes file"},
         {Cmd::FileMru1 + 1, "Open this general notes file"},
         {Cmd::FileMru1 + 2, "Open this general notes file"},

@@ -6,6 +6,7 @@
 #include "scripture/Bible.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -77,6 +78,9 @@ CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, ResourceIcon(
     books_ = list(1125, 1);
     chapters_ = list(1127, 3);
     verses_ = list(1128, 3);
+    books_->setAccessibleName(QCoreApplication::translate("Accessibility", "Book"));
+    chapters_->setAccessibleName(QCoreApplication::translate("Accessibility", "Chapter"));
+    verses_->setAccessibleName(QCoreApplication::translate("Accessibility", "Verse"));
     // The book list is as wide as its longest name, whatever the window's width.
     const int longest = LongestBookName(books_->font());
     QStyleOptionComboBox option;

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -151,6 +152,12 @@ void CMainFrame::CreateStatusBar() {
     idleText_ = new QLabel(kIdleStatusText);
     idleText_->setObjectName("messagePane");
     bar->addWidget(idleText_, 1);
+    // A message (what a change recorded) becomes the bar's name, which a screen reader is told of.
+    bar->setAccessibleName(QCoreApplication::translate("Accessibility", "Status bar"));
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        bar->setAccessibleName(message.isEmpty() ? QCoreApplication::translate("Accessibility", "Status bar")
+                                                 : message);
+    });
     for (const char* key : {"CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel(key);
         pane->setObjectName(key);

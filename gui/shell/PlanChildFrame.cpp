@@ -6,6 +6,7 @@
 #include "framework/ResourceIcon.h"
 #include "plan/FormatPercent.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -45,8 +46,13 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         int labelId, barId, boxId;
         const char* text;
         Row* row;
-    } rows[] = {{1131, 1065, 1055, "Reading Plan Completed", &plan_},
-                {1132, 1066, 1053, "Lifetime Bible Reading", &lifetime_}};
+        QString barName, boxName;
+    } rows[] = {{1131, 1065, 1055, "Reading Plan Completed", &plan_,
+                 QCoreApplication::translate("Accessibility", "Reading plan completed"),
+                 QCoreApplication::translate("Accessibility", "Reading plan completed, percent")},
+                {1132, 1066, 1053, "Lifetime Bible Reading", &lifetime_,
+                 QCoreApplication::translate("Accessibility", "Lifetime Bible reading"),
+                 QCoreApplication::translate("Accessibility", "Lifetime Bible reading, percent")}};
     auto* clickFocus = new CClickFocus(strip_);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     int line = 0;
@@ -56,6 +62,7 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* bar = new QProgressBar;
         bar->setObjectName(QString::number(r.barId));
+        bar->setAccessibleName(r.barName);
         bar->setTextVisible(false);
         bar->setRange(0, 100);
         bar->setValue(0);
@@ -63,6 +70,7 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         bar->setMaximumHeight(14);
         auto* box = new QLineEdit;
         box->setObjectName(QString::number(r.boxId));
+        box->setAccessibleName(r.boxName);
         box->setReadOnly(true);
         box->setFrame(false);
         box->setFont(fixed);

@@ -20,6 +20,7 @@
 #include "framework/IconCachingStyle.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
+#include "framework/Theme.h"
 #include "gallery/ReadingList.h"
 #include "notes/NotePrinting.h"
 #include "plan/ReadingPlanDoc.h"
@@ -70,6 +71,7 @@ CScrivaneApp::~CScrivaneApp() {
 
 bool CScrivaneApp::InitInstance(const QStringList& args) {
     CIconCachingStyle::Install();
+    ApplyTheme(RememberedTheme());
     CSplashWindow::EnableSplash(true);
     splashFilter_ = new CSplashFilter(this);
     qApp->installEventFilter(splashFilter_);
@@ -141,6 +143,12 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
 }
 
 void CScrivaneApp::MapCommands() {
+    for (auto [id, theme] :
+         {std::pair{Cmd::ThemeDesktop, Theme::desktop}, std::pair{Cmd::ThemeLight, Theme::light},
+          std::pair{Cmd::ThemeDark, Theme::dark}, std::pair{Cmd::ThemeHighContrast, Theme::highContrast}}) {
+        target_.MapCommand(id, [theme] { ApplyTheme(theme); });
+        target_.MapUpdate(id, [theme](CCmdUI& ui) { ui.SetCheck(RememberedTheme() == theme); });
+    }
     target_.MapCommand(Cmd::OpenReaderEnvironment, [this] { OpenReaderEnvironment(); });
     target_.MapCommand(
         Cmd::CloseReaderEnvironment, [this] { CloseReaderEnvironment(); }, [this] { return env_.IsOpen(); });

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,14 +45,21 @@ constexpr const char* kMissingText = "(This verse is not in this translation.)";
 constexpr size_t kKeptPages = 8;
 // After a page is shown, the time before the pages either side are read: longer than a frame.
 constexpr std::chrono::milliseconds kReadAheadDelay{40};
-constexpr const char* kPageStyle = "h2 { margin-top: 14px; margin-bottom: 4px; }"
-                                   "h3 { margin-top: 10px; margin-bottom: 4px; }"
-                                   "h4 { margin-top: 8px; margin-bottom: 2px; font-style: italic; }"
-                                   "p { margin-top: 0px; margin-bottom: 4px; }"
-                                   "p.title { margin-left: 24px; margin-right: 24px; font-style: italic; "
-                                   "color: #404040; }"
-                                   "sup { color: #7a7a7a; }"
-                                   ".missing { color: #909090; }";
+// Titles in the text's colour, verse numbers and gaps fainter: halfway to the page, which keeps them
+// readable on a light page, a dark one and one of high contrast alike.
+QString PageStyle(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Text), page = palette.color(QPalette::Base);
+    const QColor faint((text.red() * 2 + page.red()) / 3, (text.green() * 2 + page.green()) / 3,
+                       (text.blue() * 2 + page.blue()) / 3);
+    return QString("h2 { margin-top: 14px; margin-bottom: 4px; }"
+                   "h3 { margin-top: 10px; margin-bottom: 4px; }"
+                   "h4 { margin-top: 8px; margin-bottom: 2px; font-style: italic; }"
+                   "p { margin-top: 0px; margin-bottom: 4px; }"
+                   "p.title { margin-left: 24px; margin-right: 24px; font-style: italic; }"
+                   "sup { color: %1; }"
+                   ".missing { color: %1; }")
+        .arg(faint.name());
+}
 
 QString Html(const std::string& text) {
     return ToQ(text).toHtmlEscaped();
@@ -85,14 +93,17 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     smaller->setObjectName("zoomOut");
     smaller->setText("A-");
     smaller->setToolTip("Zoom Out (Ctrl+-)");
+    smaller->setAccessibleName(QCoreApplication::translate("Accessibility", "Smaller text"));
     auto* larger = new QToolButton;
     larger->setObjectName("zoomIn");
     larger->setText("A+");
     larger->setToolTip("Zoom In (Ctrl++)");
+    larger->setAccessibleName(QCoreApplication::translate("Accessibility", "Larger text"));
     find_ = new QLineEdit;
     find_->setObjectName("find");
     find_->setPlaceholderText("Find (Ctrl+F)");
     find_->setClearButtonEnabled(true);
+    find_->setAccessibleName(QCoreApplication::translate("Accessibility", "Find in the passage"));
     find_->setMaximumWidth(220);
     // Its prompt and the clear button whole, however narrow the window.
     find_->setMinimumWidth(find_->fontMetrics().horizontalAdvance(find_->placeholderText()) + 48);
@@ -116,8 +127,9 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     browser_ = new QTextBrowser;
     browser_->setObjectName("passage");
     browser_->setOpenLinks(false);
+    browser_->setAccessibleName(QCoreApplication::translate("Accessibility", "Passage text"));
     browser_->document()->setDocumentMargin(12);
-    browser_->document()->setDefaultStyleSheet(kPageStyle);
+    browser_->document()->setDefaultStyleSheet(PageStyle(palette()));
     layout->addWidget(browser_, 1);
 
     auto* bottom = new QWidget;
@@ -151,8 +163,8 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
         connect(a, &QAction::triggered, this, slot);
         addAction(a);
     };
-    addShortcut({QKeySequence::ZoomIn, QKeySequence("Ctrl+=")}, [this] { ZoomIn(); });
-    addShortcut({QKeySequence::ZoomOut}, [this] { ZoomOut(); });
+    // Ctrl++ and Ctrl+- are the View menu's, whose commands the passage takes for its own text.
+    addShortcut({QKeySequence("Ctrl+=")}, [this] { ZoomIn(); });
     addShortcut({QKeySequence::Find}, [this] {
         find_->setFocus();
         find_->selectAll();
@@ -183,6 +195,9 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     MapCommand(Cmd::ReadAssignment, [this] { ShowAssignment(); });
     MapCommand(Cmd::PassageZoomIn, [this] { ZoomIn(); });
     MapCommand(Cmd::PassageZoomOut, [this] { ZoomOut(); });
+    MapCommand(Cmd::ViewZoomIn, [this] { ZoomIn(); });
+    MapCommand(Cmd::ViewZoomOut, [this] { ZoomOut(); });
+    MapCommand(Cmd::ViewActualSize, [this] { SetZoom(0); });
     MapCommand(Cmd::FinishedReading, [this] { OnFinishedReading(); });
     MapUpdate(Cmd::FinishedReading, [this](CCmdUI& ui) {
         if (!window_ || !commands_->OnUpdateCmdUI(Cmd::FinishedReading, ui)) ui.Enable(false);
@@ -283,6 +298,15 @@ void CPassageView::ZoomOut() {
 
 void CPassageView::OnUpdate(CView*, long) {
     Refresh();
+}
+
+void CPassageView::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    // Another theme: the pages are laid out again in its colours.
+    if (e->type() == QEvent::PaletteChange && browser_) {
+        ForgetPages();
+        Refresh();
+    }
 }
 
 bool CPassageView::OnCmdMsg(int id) {
@@ -436,7 +460,7 @@ CPassageView::Page& CPassageView::MakePage(const CTextAnswer& answer, const Page
     page.key = request.key;
     page.document = new QTextDocument(this);
     page.document->setDocumentMargin(12);
-    page.document->setDefaultStyleSheet(kPageStyle);
+    page.document->setDefaultStyleSheet(PageStyle(palette()));
     page.document->setDefaultFont(PageFont());
     page.document->setHtml(html);
     // Its layout made now, while the reader reads, rather than when the page is asked for.

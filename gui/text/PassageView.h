@@ -104,6 +104,9 @@ public:
     // Pages kept, the shown one among them.
     int KeptPages() const;
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
     // A reading of the assignment: its heading and its verses.
     struct Part {

@@ -6,10 +6,13 @@
 #include "framework/TextConvert.h"
 #include "text/BibleTextSource.h"
 
+#include <QCoreApplication>
+
 CVerseTextPane::CVerseTextPane(std::function<std::string()> fileStem, QWidget* parent)
     : QTextBrowser(parent), fileStem_(std::move(fileStem)) {
     setObjectName("verseText");
     setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(QCoreApplication::translate("Accessibility", "Verse text"));
     setOpenLinks(false);
     setFrameShape(QFrame::NoFrame);
     setBackgroundRole(QPalette::Window);

@@ -2,6 +2,7 @@
 #include "PlanFixture.h"
 #include "Screenshots.h"
 #include "framework/CommandIds.h"
+#include "framework/Theme.h"
 #include "planview/DayButton.h"
 #include "planview/ReadingPlanView.h"
 #include "planview/SelectDateDialog.h"
@@ -71,8 +72,9 @@ private slots:
             Texts(lines),
             QStringList({"0|Today is Tue 04/10/2001", "2|Reading Plan scheduled for Mon 04/09/2001",
                          "4|Your assignment today is:", "5|Genesis 1:1 through Genesis 1:3", "6|John 3:16"}));
-        QCOMPARE(lines[3].colour, CReadingPlanView::kOverdueColour);
-        QCOMPARE(lines[4].colour, CReadingPlanView::kReadColour);
+        QCOMPARE(lines[3].colour, MarkColoursFor(view.palette()).overdue);
+        QCOMPARE(lines[4].colour, MarkColoursFor(view.palette()).read);
+        QVERIFY(lines[4].read && !lines[3].read);
         SaveScreenshot(&view, "plan-view-overdue");
         // Due today: the default colour.
         view.Navigator().Next();

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TextZoom.h"
+
+#include "ReaderSettings.h"
+#include "framework/CommandIds.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+#include <iterator>
+#include <memory>
+
+int ZoomStep(int percent, int direction) {
+    const int* steps = std::begin(kZoomSteps);
+    const int count = static_cast<int>(std::size(kZoomSteps));
+    // The nearest step at or above percent, then one on.
+    int i = static_cast<int>(std::lower_bound(steps, steps + count, percent) - steps);
+    if (direction > 0 && i < count && steps[i] == percent) ++i;
+    if (direction < 0) --i;
+    return steps[std::clamp(i, 0, count - 1)];
+}
+
+std::vector<ZoomCommand> TextZoomCommands(QWidget& widget, std::function<std::string()> fileStem,
+                                          const QString& key) {
+    auto percent = std::make_shared<int>(100);
+    auto apply = [&widget, percent](int value) {
+        *percent = std::clamp(value, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
+        QFont font = QApplication::font(&widget);
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * *percent / 100.0);
+        else
+            font.setPixelSize(std::max(1, font.pixelSize() * *percent / 100));
+        widget.setFont(font);
+    };
+    auto remember = [fileStem, key, apply](int value) {
+        apply(value);
+        const QString group = ReaderSettingsGroup(fileStem());
+        if (group.isEmpty()) return;
+        QSettings settings = UserSettings();
+        settings.setValue(group + "/" + key, value);
+    };
+    if (const QString group = ReaderSettingsGroup(fileStem()); !group.isEmpty())
+        apply(UserSettings().value(group + "/" + key, 100).toInt());
+    const int largest = kZoomSteps[std::size(kZoomSteps) - 1];
+    return {{Cmd::ViewZoomIn, [percent, remember] { remember(ZoomStep(*percent, +1)); },
+             [percent, largest] { return *percent < largest; }},
+            {Cmd::ViewZoomOut, [percent, remember] { remember(ZoomStep(*percent, -1)); },
+             [percent] { return *percent > kZoomSteps[0]; }},
+            {Cmd::ViewActualSize, [remember] { remember(100); }, [percent] { return *percent != 100; }}};
+}
