@@ -81,16 +81,20 @@ int History(const CliArgs& input, std::ostream& out, std::ostream& err) {
     std::erase_if(entries, [&](const CJournalEntry& e) {
         if (e.kind == "general-notes") return false;
         return std::none_of(e.files.begin(), e.files.end(), [&](const JournalFileChange& f) {
-            return f.file == stemName + ".vnpln" || f.file == stemName + ".vnpro" || f.file == stemName + ".vnnot";
+            return f.file == stemName + ".vnpln" || f.file == stemName + ".vnpro" ||
+                   f.file == stemName + ".vnnot";
         });
     });
-    if (bad) err << "scrivane-cli: " << bad << (bad == 1 ? " journal line" : " journal lines") << " could not be read and " << (bad == 1 ? "was" : "were") << " left out\n";
+    if (bad)
+        err << "scrivane-cli: " << bad << (bad == 1 ? " journal line" : " journal lines")
+            << " could not be read and " << (bad == 1 ? "was" : "were") << " left out\n";
     const CReadingHistory history(entries);
     std::string text;
     if (days) {
         for (const CReadingHistory::Day& d : history.Days())
             if (d.dayNumber >= from && d.dayNumber <= to)
-                text += IsoDay(d.dayNumber) + '\t' + std::to_string(d.verses) + '\t' + std::to_string(d.readings) + '\n';
+                text += IsoDay(d.dayNumber) + '\t' + std::to_string(d.verses) + '\t' +
+                        std::to_string(d.readings) + '\n';
         std::array<int32_t, 7> readOn{};
         for (int w = 1; w <= 7; ++w)
             readOn[size_t(w - 1)] = doc.GetReadOnWeekday(w);

@@ -157,7 +157,7 @@ int RunRead(PlanRun& r) {
 template <int id> int RunOnAssignments(PlanRun& r) {
     if (!Enabled(r.doc, id)) return UsageError(r.err, "the plan has no assignments");
     if (id == Cmd::SynchronizeDates)
-        r.doc.SynchronizeDates();
+        r.doc.OnSynchronizeDates();
     else
         RouteCommand({&r.doc}, id);
     return kSavePlan;

@@ -77,11 +77,21 @@ void AppendJsonString(std::string& out, std::string_view s) {
     out += '"';
     for (const char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char buf[8];
@@ -123,7 +133,8 @@ public:
 
 private:
     void Space() {
-        while (at_ < t_.size() && (t_[at_] == ' ' || t_[at_] == '\t')) ++at_;
+        while (at_ < t_.size() && (t_[at_] == ' ' || t_[at_] == '\t'))
+            ++at_;
     }
     bool Eat(char c) {
         Space();
@@ -174,8 +185,9 @@ private:
             } while (Eat(','));
             return Eat('}');
         }
-        for (const auto& [word, type, flag] :
-             {std::tuple{"true", Json::boolean, true}, {"false", Json::boolean, false}, {"null", Json::null, false}}) {
+        for (const auto& [word, type, flag] : {std::tuple{"true", Json::boolean, true},
+                                               {"false", Json::boolean, false},
+                                               {"null", Json::null, false}}) {
             if (t_.substr(at_, std::string_view(word).size()) == word) {
                 at_ += std::string_view(word).size();
                 v.type = type;
@@ -198,14 +210,30 @@ private:
             }
             if (at_ >= t_.size()) return false;
             switch (t_[at_++]) {
-            case '"': out += '"'; break;
-            case '\\': out += '\\'; break;
-            case '/': out += '/'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
+            case '"':
+                out += '"';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            case '/':
+                out += '/';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
             case 'u': {
                 if (t_.size() - at_ < 4) return false;
                 unsigned code = 0;
@@ -234,7 +262,8 @@ private:
                 }
                 break;
             }
-            default: return false;
+            default:
+                return false;
             }
         }
         return false;
@@ -294,12 +323,18 @@ void AppendIndices(std::string& out, const char* key, const std::vector<uint32_t
 
 // The kinds an entry may have, with the step names that make them.
 constexpr std::pair<const char*, const char*> kKinds[] = {
-    {"Finished Reading", "finish"},        {"Mark Reading", "mark"},
-    {"Enter Reading", "extra"},            {"Synchronize Dates", "sync-dates"},
-    {"Reset Plan", "reset-plan"},          {"Reset Lifetime Readings", "reset-lifetime"},
-    {"New Plan", "new-plan"},              {"Verse Note", "note"},
-    {"General Notes", "general-notes"},    {"", "save"},
-    {"Undo", "undo"},                      {"Redo", "redo"},
+    {"Finished Reading", "finish"},
+    {"Mark Reading", "mark"},
+    {"Enter Reading", "extra"},
+    {"Synchronize Dates", "sync-dates"},
+    {"Reset Plan", "reset-plan"},
+    {"Reset Lifetime Readings", "reset-lifetime"},
+    {"New Plan", "new-plan"},
+    {"Verse Note", "note"},
+    {"General Notes", "general-notes"},
+    {"", "save"},
+    {"Undo", "undo"},
+    {"Redo", "redo"},
     {"Baseline", "baseline"},
 };
 
@@ -324,7 +359,8 @@ std::string ConfigDirectory() {
 
 bool ValidDevice(std::string_view id) {
     return !id.empty() && id.size() <= 64 && std::all_of(id.begin(), id.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_';
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' ||
+               c == '_';
     });
 }
 
@@ -357,7 +393,8 @@ const char* JournalKindOf(std::string_view stepName) {
 std::string Fingerprint(const std::string* bytes) {
     if (!bytes) return "-";
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%zu:%016llx", bytes->size(), static_cast<unsigned long long>(Fnv1a(*bytes)));
+    std::snprintf(buf, sizeof buf, "%zu:%016llx", bytes->size(),
+                  static_cast<unsigned long long>(Fnv1a(*bytes)));
     return buf;
 }
 
@@ -367,7 +404,8 @@ std::vector<JournalHunk> DiffBytes(std::string_view before, std::string_view aft
         // One hunk between the common start and the common end.
         size_t head = 0;
         const size_t shorter = std::min(before.size(), after.size());
-        while (head < shorter && before[head] == after[head]) ++head;
+        while (head < shorter && before[head] == after[head])
+            ++head;
         size_t tail = 0;
         while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
             ++tail;
@@ -436,7 +474,8 @@ VerseRanges IncrementedRanges(const std::vector<uint16_t>& was, const std::vecto
 }
 
 std::string FormatJournalEntry(const CJournalEntry& e) {
-    std::string out = "{\"seq\":" + std::to_string(e.seq) + ",\"clock\":" + std::to_string(e.clock) + ",\"device\":";
+    std::string out =
+        "{\"seq\":" + std::to_string(e.seq) + ",\"clock\":" + std::to_string(e.clock) + ",\"device\":";
     AppendJsonString(out, e.device);
     out += ",\"time\":";
     AppendJsonString(out, e.time);
@@ -554,13 +593,15 @@ std::optional<CJournalEntry> ParseJournalEntry(std::string_view line, std::strin
 
 std::string DeviceId() {
     static const std::string id = [] {
-        if (const char* env = std::getenv("SCRIVANE_DEVICE"); env && ValidDevice(env)) return std::string(env);
+        if (const char* env = std::getenv("SCRIVANE_DEVICE"); env && ValidDevice(env))
+            return std::string(env);
         const std::string dir = ConfigDirectory();
         const std::string path = dir.empty() ? std::string() : dir + "/Brennoch/scrivane-device";
         if (!path.empty()) {
             try {
                 std::string kept = ReadWholeFile(path, 256);
-                while (!kept.empty() && (kept.back() == '\n' || kept.back() == '\r')) kept.pop_back();
+                while (!kept.empty() && (kept.back() == '\n' || kept.back() == '\r'))
+                    kept.pop_back();
                 if (ValidDevice(kept)) return kept;
             } catch (const std::exception&) {
             }
@@ -655,7 +696,8 @@ std::vector<CJournalEntry> CJournal::ReadAll(size_t* bad) const {
     std::vector<std::string> paths;
     for (const auto& e : std::filesystem::directory_iterator(Directory(), ec)) {
         const std::string name = e.path().filename().string();
-        if (name.size() > 6 && name.compare(name.size() - 6, 6, ".jsonl") == 0) paths.push_back(e.path().string());
+        if (name.size() > 6 && name.compare(name.size() - 6, 6, ".jsonl") == 0)
+            paths.push_back(e.path().string());
     }
     std::sort(paths.begin(), paths.end());
     for (const std::string& path : paths) {

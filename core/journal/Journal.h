@@ -38,16 +38,16 @@ struct CJournalEntry {
     uint64_t seq = 0;   // this device's count, from 1
     uint64_t clock = 0; // orders entries of several devices; above every clock this device has seen
     std::string device;
-    std::string time; // local, YYYY-MM-DDTHH:MM:SS; shown, never used for order
-    std::string kind; // see JournalKindOf
-    std::string name; // the step as the Edit menu names it
-    int element = -1; // the assignment the step was made on
-    uint64_t undoes = 0; // undo and redo: the seq of the change taken back or made again
-    VerseRanges read;     // plan read flags set
-    VerseRanges lifetime; // verses whose lifetime count rose by one
-    std::vector<uint32_t> done;   // assignments that became finished
-    std::vector<uint32_t> undone; // assignments that became unfinished
-    int verse = -1;               // a verse note's verse
+    std::string time;                // local, YYYY-MM-DDTHH:MM:SS; shown, never used for order
+    std::string kind;                // see JournalKindOf
+    std::string name;                // the step as the Edit menu names it
+    int element = -1;                // the assignment the step was made on
+    uint64_t undoes = 0;             // undo and redo: the seq of the change taken back or made again
+    VerseRanges read;                // plan read flags set
+    VerseRanges lifetime;            // verses whose lifetime count rose by one
+    std::vector<uint32_t> done;      // assignments that became finished
+    std::vector<uint32_t> undone;    // assignments that became unfinished
+    int verse = -1;                  // a verse note's verse
     std::optional<std::string> text; // its new text (empty: cleared)
     std::vector<JournalFileChange> files;
 

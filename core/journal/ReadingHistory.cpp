@@ -51,7 +51,8 @@ CReadingHistory::CReadingHistory(const std::vector<CJournalEntry>& entries) {
             all.push_back(std::move(r));
             stands.push_back(true);
         } else if (e.kind == "undo" || e.kind == "redo") {
-            if (auto it = byKey.find({e.device, e.undoes}); it != byKey.end()) stands[it->second] = e.kind == "redo";
+            if (auto it = byKey.find({e.device, e.undoes}); it != byKey.end())
+                stands[it->second] = e.kind == "redo";
         }
     }
     for (size_t i = 0; i < all.size(); ++i)

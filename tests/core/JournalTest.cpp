@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/Journal.h"
 #include "TempDir.h"
 #include "foundation/FileAccess.h"
-#include "journal/Journal.h"
 #include "journal/ReadingHistory.h"
 
 #include <gtest/gtest.h>
@@ -116,8 +116,9 @@ TEST(Journal, StreaksCountThePlansReadingDays) {
     };
     // 2027-01-04 is a Monday.
     std::vector<CJournalEntry> entries = {
-        reading(1, "2027-01-04T07:00:00"), reading(2, "2027-01-05T07:00:00"), reading(3, "2027-01-06T07:00:00"),
-        reading(4, "2027-01-07T07:00:00"), reading(5, "2027-01-08T07:00:00"), reading(6, "2027-01-11T07:00:00"),
+        reading(1, "2027-01-04T07:00:00"),         reading(2, "2027-01-05T07:00:00"),
+        reading(3, "2027-01-06T07:00:00"),         reading(4, "2027-01-07T07:00:00"),
+        reading(5, "2027-01-08T07:00:00"),         reading(6, "2027-01-11T07:00:00"),
         reading(7, "2027-01-11T21:00:00", "mark"),
     };
     CJournalEntry undo = reading(8, "2027-01-11T21:01:00", "undo");
