@@ -40,8 +40,8 @@ std::string YearOfUse(const BenchDir& dir, int yearPlan) {
     for (uint16_t day = 0; day < 365; ++day) {
         const CJJulian date = CJJulian::Day(2027, 1, 1).AddDays(static_cast<int16_t>(day));
         char now[32];
-        std::snprintf(now, sizeof now, "%04d-%02d-%02dT07:%02d:00", date.GetYear(), date.GetMonth(), date.GetDay(),
-                      day % 60);
+        std::snprintf(now, sizeof now, "%04d-%02d-%02dT07:%02d:00", date.GetYear(), date.GetMonth(),
+                      date.GetDay(), day % 60);
         ::setenv("SCRIVANE_NOW", now, 1);
         doc.FinishElement(day);
         if (day % 7 == 3) {
@@ -64,7 +64,12 @@ void BM_JournalYearOfDailyUse(benchmark::State& state) {
     state.counters["journal_bytes"] = bytes;
     state.counters["bytes_per_day"] = bytes / 365;
 }
-BENCHMARK(BM_JournalYearOfDailyUse)->Arg(0)->Arg(1)->ArgName("yearPlan")->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_JournalYearOfDailyUse)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("yearPlan")
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 // Opening a reader, with no journal (years: 0) or ten years of daily use before the files (10):
 // nine years copied ahead of the year really made, so that the last entries agree with the files.
@@ -83,7 +88,8 @@ void BM_OpenReaderWithJournal(benchmark::State& state) {
         for (int y = 0; y < years; ++y) {
             size_t at = 0;
             for (size_t nl; (nl = year.find('\n', at)) != std::string::npos; at = nl + 1) {
-                std::optional<CJournalEntry> e = ParseJournalEntry(std::string_view(year).substr(at, nl - at));
+                std::optional<CJournalEntry> e =
+                    ParseJournalEntry(std::string_view(year).substr(at, nl - at));
                 if (!e) continue;
                 e->seq = e->clock = ++seq;
                 all += FormatJournalEntry(*e) + "\n";

@@ -117,8 +117,12 @@ int History(const CliArgs& input, std::ostream& out, std::ostream& err) {
                 auto it = byKey.find({e->device, e->undoes});
                 if (it != byKey.end()) about = it->second;
             }
-            VerseRanges ranges = about->read;
-            ranges.insert(ranges.end(), about->lifetime.begin(), about->lifetime.end());
+            // What was read; a new plan's or a reset's moving of readings into the history is no reading.
+            VerseRanges ranges;
+            if (about->kind == "finish" || about->kind == "mark" || about->kind == "extra") {
+                ranges = about->read;
+                ranges.insert(ranges.end(), about->lifetime.begin(), about->lifetime.end());
+            }
             std::sort(ranges.begin(), ranges.end());
             std::string refs = References(ranges);
             if (about->verse >= 0 && about->verse < TheBible().GetTotalVerseCount())

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
@@ -71,6 +72,70 @@ std::optional<std::string> DecodeBase64(std::string_view in) {
         if (pad < 1) out += char(n & 0xFF);
     }
     return out;
+}
+
+// zlib, opened when a large hunk is first written or read: every Debian system has it, and the
+// programs need not load it at start.
+struct Zlib {
+    int (*compress2)(unsigned char*, unsigned long*, const unsigned char*, unsigned long, int) = nullptr;
+    int (*uncompress)(unsigned char*, unsigned long*, const unsigned char*, unsigned long) = nullptr;
+    unsigned long (*compressBound)(unsigned long) = nullptr;
+};
+
+const Zlib* TheZlib() {
+    static const Zlib zlib = [] {
+        Zlib z;
+        if (void* handle = ::dlopen("libz.so.1", RTLD_NOW | RTLD_LOCAL)) {
+            z.compress2 = reinterpret_cast<decltype(z.compress2)>(::dlsym(handle, "compress2"));
+            z.uncompress = reinterpret_cast<decltype(z.uncompress)>(::dlsym(handle, "uncompress"));
+            z.compressBound = reinterpret_cast<decltype(z.compressBound)>(::dlsym(handle, "compressBound"));
+        }
+        return z;
+    }();
+    return zlib.compress2 && zlib.uncompress && zlib.compressBound ? &zlib : nullptr;
+}
+
+constexpr size_t kCompressFrom = 512;
+constexpr uint64_t kMaxHunkBytes = uint64_t(64) << 20;
+
+// A hunk's bytes in a line: base64, or "z" SIZE ":" base64 of them deflated when that is shorter.
+void AppendHunkBytes(std::string& out, std::string_view bytes) {
+    if (bytes.size() >= kCompressFrom) {
+        if (const Zlib* z = TheZlib()) {
+            unsigned long size = z->compressBound(bytes.size());
+            std::string packed(size, '\0');
+            if (z->compress2(reinterpret_cast<unsigned char*>(packed.data()), &size,
+                             reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), 9) == 0 &&
+                size + 16 < bytes.size()) {
+                packed.resize(size);
+                out += 'z' + std::to_string(bytes.size()) + ':';
+                AppendBase64(out, packed);
+                return;
+            }
+        }
+    }
+    AppendBase64(out, bytes);
+}
+
+std::optional<std::string> DecodeHunkBytes(std::string_view text) {
+    if (text.empty() || text[0] != 'z') return DecodeBase64(text);
+    const size_t colon = text.find(':');
+    if (colon == std::string_view::npos || colon < 2 || colon > 12) return std::nullopt;
+    uint64_t size = 0;
+    for (size_t i = 1; i < colon; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        size = size * 10 + uint64_t(text[i] - '0');
+    }
+    const Zlib* z = TheZlib();
+    std::optional<std::string> packed = DecodeBase64(text.substr(colon + 1));
+    if (!z || !packed || size > kMaxHunkBytes) return std::nullopt;
+    std::string bytes(size, '\0');
+    unsigned long got = size;
+    if (z->uncompress(reinterpret_cast<unsigned char*>(bytes.data()), &got,
+                      reinterpret_cast<const unsigned char*>(packed->data()), packed->size()) != 0 ||
+        got != size)
+        return std::nullopt;
+    return bytes;
 }
 
 void AppendJsonString(std::string& out, std::string_view s) {
@@ -433,11 +498,27 @@ std::vector<JournalHunk> DiffBytes(std::string_view before, std::string_view aft
         hunks.push_back({i, std::string(before.substr(i, end - i)), std::string(after.substr(i, end - i))});
         i = end;
     }
+    // Changes all over the file: one span of the two sides XORed, mostly zeros, which deflate to little.
+    if (hunks.size() > 16) {
+        const size_t first = hunks.front().offset, last = hunks.back().offset + hunks.back().before.size();
+        JournalHunk span{first, std::string(last - first, '\0'), {}, true};
+        for (size_t k = first; k < last; ++k)
+            span.before[k - first] = char(before[k] ^ after[k]);
+        hunks.assign(1, std::move(span));
+    }
     return hunks;
 }
 
 bool ApplyHunks(std::string& bytes, const std::vector<JournalHunk>& hunks, bool forward) {
+    if (hunks.size() == 1 && hunks[0].xorred) {
+        const JournalHunk& h = hunks[0];
+        if (h.offset > bytes.size() || bytes.size() - h.offset < h.before.size()) return false;
+        for (size_t k = 0; k < h.before.size(); ++k)
+            bytes[h.offset + k] = char(bytes[h.offset + k] ^ h.before[k]);
+        return true;
+    }
     for (const JournalHunk& h : hunks) {
+        if (h.xorred) return false;
         const std::string& from = forward ? h.before : h.after;
         if (h.offset > bytes.size() || bytes.size() - h.offset < from.size() ||
             bytes.compare(h.offset, from.size(), from) != 0)
@@ -510,10 +591,13 @@ std::string FormatJournalEntry(const CJournalEntry& e) {
             out += ",\"hunks\":[";
             for (size_t k = 0; k < f.hunks.size(); ++k) {
                 if (k) out += ',';
-                out += '[' + std::to_string(f.hunks[k].offset) + ",\"";
-                AppendBase64(out, f.hunks[k].before);
-                out += "\",\"";
-                AppendBase64(out, f.hunks[k].after);
+                const JournalHunk& h = f.hunks[k];
+                out += '[' + std::to_string(h.offset) + (h.xorred ? ",\"x\",\"" : ",\"");
+                if (!h.xorred) {
+                    AppendHunkBytes(out, h.before);
+                    out += "\",\"";
+                }
+                AppendHunkBytes(out, h.xorred ? h.before : h.after);
                 out += "\"]";
             }
             out += "]}";
@@ -581,9 +665,11 @@ std::optional<CJournalEntry> ParseJournalEntry(std::string_view line, std::strin
                 if (h.type != Json::array || h.items.size() != 3 || h.items[0].type != Json::number ||
                     h.items[1].type != Json::string || h.items[2].type != Json::string)
                     return fail("a change to a file's bytes is not readable");
-                auto b = DecodeBase64(h.items[1].s), a = DecodeBase64(h.items[2].s);
+                const bool xorred = h.items[1].s == "x";
+                auto b = DecodeHunkBytes(xorred ? h.items[2].s : h.items[1].s);
+                auto a = xorred ? std::optional<std::string>(std::string()) : DecodeHunkBytes(h.items[2].s);
                 if (!b || !a) return fail("a change to a file's bytes is not readable");
-                change.hunks.push_back({h.items[0].n, std::move(*b), std::move(*a)});
+                change.hunks.push_back({h.items[0].n, std::move(*b), std::move(*a), xorred});
             }
             e.files.push_back(std::move(change));
         }

@@ -18,11 +18,14 @@ class CFileTransaction;
 using VerseRanges = std::vector<std::pair<uint16_t, uint16_t>>;
 
 // Bytes at offset that were before and are after; the two have the same length
-// unless the hunk is a file's only one.
+// unless the hunk is a file's only one. A change scattered over many places (dates
+// moved throughout a plan) is one hunk of the two sides XORed together, in before,
+// which leads both ways.
 struct JournalHunk {
     uint64_t offset = 0;
     std::string before;
     std::string after;
+    bool xorred = false;
 };
 
 // One file's change: which file ("plan", "history", "notes", "general"), its

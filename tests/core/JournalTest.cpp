@@ -6,7 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
+
+// Every 100th byte changed.
+std::string Scattered(std::string bytes) {
+    for (size_t i = 0; i < bytes.size(); i += 100)
+        bytes[i] = 'X';
+    return bytes;
+}
 
 // Hunks lead from the bytes before to those after and back, whatever changed; and refuse bytes
 // they were not made from.
@@ -20,15 +29,27 @@ TEST(Journal, HunksGoForwardAndBackByteForByte) {
         {block, ""},
         {"short", "a longer text"},
         {std::string("\0\1\2", 3), std::string("\0\1\2\3", 4)},
+        // Dates moved all through a plan, and a plan replaced by another: both written small.
+        {std::string(40000, 'p'), Scattered(std::string(40000, 'p'))},
+        {std::string(40000, 'p'), std::string(30000, 'q')},
     };
     for (const auto& [before, after] : cases) {
-        const std::vector<JournalHunk> hunks = DiffBytes(before, after);
+        CJournalEntry e;
+        e.seq = e.clock = 1;
+        e.device = "d";
+        e.kind = "save";
+        e.files.push_back({"f", "-", "-", DiffBytes(before, after)});
+        const std::string line = FormatJournalEntry(e);
+        EXPECT_LT(line.size(), 1000 + std::min(before.size(), after.size()) / 10) << before.size();
+        const std::optional<CJournalEntry> read = ParseJournalEntry(line);
+        ASSERT_TRUE(read);
+        const std::vector<JournalHunk>& hunks = read->files[0].hunks;
         std::string bytes = before;
         ASSERT_TRUE(ApplyHunks(bytes, hunks, true));
         EXPECT_EQ(bytes, after);
         ASSERT_TRUE(ApplyHunks(bytes, hunks, false));
         EXPECT_EQ(bytes, before);
-        if (!hunks.empty() && !hunks[0].before.empty()) {
+        if (!hunks.empty() && !hunks[0].before.empty() && !hunks[0].xorred) {
             std::string other = before;
             other[hunks[0].offset] ^= 1;
             EXPECT_FALSE(ApplyHunks(other, hunks, true));
@@ -75,6 +96,8 @@ TEST(Journal, EntriesReadBackAndHostileLinesAreRefused) {
         R"({"seq":1,"clock":1,"device":"a","time":"t","kind":"finish"} trailing)",
         R"({"seq":1,"clock":1,"device":"a","time":"t","kind":"finish","x":[[[[[[[[[[[1]]]]]]]]]]]})",
         R"({"seq":1,"clock":1,"device":"a","time":"t\u00)",
+        R"({"seq":1,"clock":1,"device":"a","time":"t","kind":"save","files":[{"file":"p","before":"-","after":"-","hunks":[[0,"z99999999999:AAAA","AAAA"]]}]})",
+        R"({"seq":1,"clock":1,"device":"a","time":"t","kind":"save","files":[{"file":"p","before":"-","after":"-","hunks":[[0,"z6:eJzLSM3JyQcABiwCFQ==","AAAA"]]}]})",
     };
     for (const char* h : hostile)
         EXPECT_FALSE(ParseJournalEntry(h)) << h;
