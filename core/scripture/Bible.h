@@ -122,8 +122,8 @@ private:
     static constexpr size_t kPrefixCopy = 32; // only canons whose prefixes fit have chapterTexts_
     std::vector<ChapterText> chapterTexts_;
     std::string chapterPrefixes_;
-    // Per 128 indices, the chapter of the first: a reference's chapter is a few steps from it.
-    static constexpr unsigned kBlockShift = 7;
+    // Per 32 indices, the chapter of the first: a reference's chapter is a step or two from it.
+    static constexpr unsigned kBlockShift = 5;
     std::vector<uint16_t> chapterAtBlock_;
     // The chapters start in canon order, so that each index lies in its table entry's chapter.
     bool indexTableOrdered_ = false;
