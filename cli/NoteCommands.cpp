@@ -4,6 +4,7 @@
 #include "CliText.h"
 
 #include "foundation/Archive.h"
+#include "foundation/Decimal.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
@@ -71,26 +72,29 @@ int NotesShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!LoadNotes(path, map, err)) return 1;
     out << "notes\t" << map.GetCount() << "\tfirst\t" << map.MinNoted() << "\tlast\t" << map.MaxNoted()
         << '\n';
-    // A full file is over a megabyte of lines: they go out in a few large
-    // writes through one buffer, which stays in the same few pages.
-    std::string text;
-    text.reserve(kCliWriteChunk + 4096);
+    // A full file is over a megabyte of lines.
+    CCliListing listing(out);
+    CBible& bible = TheBible();
+    const size_t lead = 8 + bible.ReferenceTextRoom(); // the index, two TABs and the reference
     for (uint16_t index : map.IterationOrder()) {
-        if (text.size() >= kCliWriteChunk) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            text.clear();
-        }
-        char number[8];
-        text.append(number, std::to_chars(number, number + sizeof number, index).ptr);
-        text += '\t';
-        AppendReference(text, index);
-        text += '\t';
+        char* p = listing.Room(lead);
+        p = WriteDecimal(p, index);
+        *p++ = '\t';
+        if (bible.IsValidVerseIndex(index)) p = bible.WriteReferenceTextAt(p, index);
+        *p++ = '\t';
+        listing.Advance(p);
         const std::string_view note = map.GetNote(index);
-        AppendCliField(text, IsValidUtf8(note) ? std::string_view(note)
-                                               : std::string_view(Windows1252ToUtf8(note)));
-        text += '\n';
+        if (IsPlainCliText(note)) {
+            listing.Append(note);
+        } else {
+            std::string field;
+            AppendCliField(field, IsValidUtf8(note) ? std::string_view(note)
+                                                    : std::string_view(Windows1252ToUtf8(note)));
+            listing.Append(field);
+        }
+        listing.Append('\n');
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    listing.Flush();
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "CoverageCommands.h"
 
 #include "foundation/Clock.h"
+#include "foundation/Decimal.h"
 #include "foundation/FileAccess.h"
 #include "framework/CommandIds.h"
 #include "framework/DocumentFiles.h"
@@ -17,6 +18,8 @@
 #include "scripture/Bible.h"
 #include "scripture/Verse.h"
 
+#include <charconv>
+#include <cstring>
 #include <optional>
 #include <ostream>
 
@@ -62,29 +65,39 @@ bool Enabled(const CReadingPlanDoc& doc, int id) {
 }
 
 void Show(const CReadingPlanDoc& doc, std::ostream& out) {
-    // The assignments in a few large writes through one buffer, which stays
-    // in the same few pages: the largest plan has thousands of lines.
-    std::string text;
-    text.reserve(kCliWriteChunk + 4096);
+    // The largest plan has thousands of lines.
+    CCliListing listing(out);
+    const size_t lead = 16 + 2 * CJJulian::kDateTextRoom; // the index, two dates, the state, TABs
+    const size_t range = 12 + 2 * TheBible().ReferenceTextRoom();
     for (uint16_t i = 0; i < doc.GetElementCount(); ++i) {
-        if (text.size() >= kCliWriteChunk) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            text.clear();
-        }
         const CPlanElement& e = doc.Elements()[i];
-        text += std::to_string(i);
-        text += '\t';
-        e.GetScheduledDate().AppendDateText(text);
-        text += '\t';
-        e.GetOriginalDate().AppendDateText(text);
-        text += doc.IsElementFinished(i) ? "\t1\t" : "\t0\t";
-        for (uint16_t r = 0; r < e.GetRangeCount(); ++r) {
-            if (r) text += "; ";
-            AppendRangeText(text, e.GetRangeStart(r), e.GetRangeEnd(r));
+        char* p = listing.Room(lead);
+        p = WriteDecimal(p, i);
+        *p++ = '\t';
+        char* const scheduled = p;
+        p = e.GetScheduledDate().WriteDateText(p);
+        *p++ = '\t';
+        if (e.GetOriginalDate().GetDayNumber() == e.GetScheduledDate().GetDayNumber()) {
+            // Most assignments are on their first date: the same text again.
+            const auto n = static_cast<size_t>(p - 1 - scheduled);
+            std::memmove(p, scheduled, n);
+            p += n;
+        } else {
+            p = e.GetOriginalDate().WriteDateText(p);
         }
-        text += '\n';
+        std::memcpy(p, doc.IsElementFinished(i) ? "\t1\t" : "\t0\t", 3);
+        listing.Advance(p + 3);
+        for (uint16_t r = 0; r < e.GetRangeCount(); ++r) {
+            p = listing.Room(range);
+            if (r) {
+                std::memcpy(p, "; ", 2);
+                p += 2;
+            }
+            listing.Advance(WriteRangeText(p, e.GetRangeStart(r), e.GetRangeEnd(r)));
+        }
+        listing.Append('\n');
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    listing.Flush();
     // As the progress bars show them: never more read than there is.
     auto row = [&out](uint32_t read, uint32_t total) {
         const auto t = static_cast<uint16_t>(total);

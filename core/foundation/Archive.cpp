@@ -75,19 +75,19 @@ void CArchive::WriteCount(uint32_t c) {
     }
 }
 
-uint8_t CArchive::ReadByte() {
+uint8_t CArchive::ReadByteChecked() {
     RequireMode(load);
     Require(1);
     return static_cast<uint8_t>(data_[pos_++]);
 }
 
-uint16_t CArchive::ReadWord() {
+uint16_t CArchive::ReadWordChecked() {
     uint8_t b[2];
     Read(b, 2);
     return static_cast<uint16_t>(b[0] | (b[1] << 8));
 }
 
-uint32_t CArchive::ReadDWord() {
+uint32_t CArchive::ReadDWordChecked() {
     uint8_t b[4];
     Read(b, 4);
     return uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
@@ -124,7 +124,7 @@ std::string CArchive::ReadString() {
     return s;
 }
 
-CArchive::StringPlace CArchive::ReadStringInPlace(std::string& converted) {
+CArchive::StringPlace CArchive::ReadStringInPlaceChecked(std::string& converted) {
     const size_t at = pos_;
     bool wide = false;
     const uint32_t n = ReadStringLength(*this, wide);

@@ -47,9 +47,24 @@ public:
     // Room for n more bytes, so that a large file is stored without regrowing.
     void Reserve(size_t n);
 
-    uint8_t ReadByte();
-    uint16_t ReadWord();
-    uint32_t ReadDWord();
+    // Inline where the bytes are there: a large plan, history or notes file is read a word at a
+    // time. Anything else (the wrong mode, too few bytes) goes the checked way, which throws.
+    uint8_t ReadByte() {
+        if (mode_ != load || pos_ >= data_.size()) return ReadByteChecked();
+        return static_cast<uint8_t>(data_[pos_++]);
+    }
+    uint16_t ReadWord() {
+        if (mode_ != load || data_.size() - pos_ < 2) return ReadWordChecked();
+        const auto* b = reinterpret_cast<const uint8_t*>(data_.data() + pos_);
+        pos_ += 2;
+        return static_cast<uint16_t>(b[0] | (b[1] << 8));
+    }
+    uint32_t ReadDWord() {
+        if (mode_ != load || data_.size() - pos_ < 4) return ReadDWordChecked();
+        const auto* b = reinterpret_cast<const uint8_t*>(data_.data() + pos_);
+        pos_ += 4;
+        return uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
+    }
     int16_t ReadShort() { return static_cast<int16_t>(ReadWord()); }
     int32_t ReadLong() { return static_cast<int32_t>(ReadDWord()); }
     std::string ReadString();
@@ -64,7 +79,18 @@ public:
         size_t length;
         bool converted;
     };
-    StringPlace ReadStringInPlace(std::string& converted);
+    StringPlace ReadStringInPlace(std::string& converted) {
+        // Inline for the short narrow string that is all there: a notes file has one a verse.
+        if (mode_ == load && pos_ < data_.size()) {
+            const auto n = static_cast<uint8_t>(data_[pos_]);
+            if (n != 0xFF && data_.size() - pos_ - 1 >= n) {
+                const size_t offset = pos_ + 1;
+                pos_ = offset + n;
+                return {offset, n, false};
+            }
+        }
+        return ReadStringInPlaceChecked(converted);
+    }
     // The whole input, handed over, so that what was read can stay where it
     // lies; nothing more can be read after.
     std::string TakeBytes();
@@ -83,6 +109,10 @@ public:
 
 private:
     void RequireMode(Mode m) const;
+    uint8_t ReadByteChecked();
+    uint16_t ReadWordChecked();
+    uint32_t ReadDWordChecked();
+    StringPlace ReadStringInPlaceChecked(std::string& converted);
     [[noreturn]] void NotStoring() const;
 
     Mode mode_;

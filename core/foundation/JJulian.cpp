@@ -134,11 +134,30 @@ std::string CJJulian::GetDateText() const {
 }
 
 void CJJulian::AppendDateText(std::string& out) const {
+    const size_t at = out.size();
+    out.resize(at + kDateTextRoom);
+    char* p = WriteDateText(out.data() + at);
+    out.resize(static_cast<size_t>(p - out.data()));
+}
+
+char* CJJulian::WriteDateText(char* p) const {
     const Civil c = Convert();
     // "Tue 04/10/2001": the month and day in two digits at least, the year in
-    // its last four. Written straight into the string's own room: a plan listing
-    // has two dates a line.
+    // its last four. A plan listing has two dates a line: the usual two- and
+    // four-digit numbers are written digit by digit.
     auto number = [](char* p, int v, size_t atLeast, size_t atMost) {
+        if (atLeast == 2 && v >= 0 && v < 100) {
+            p[0] = static_cast<char>('0' + v / 10);
+            p[1] = static_cast<char>('0' + v % 10);
+            return p + 2;
+        }
+        if (atMost == 4 && v >= 1000 && v < 10000) {
+            p[0] = static_cast<char>('0' + v / 1000);
+            p[1] = static_cast<char>('0' + v / 100 % 10);
+            p[2] = static_cast<char>('0' + v / 10 % 10);
+            p[3] = static_cast<char>('0' + v % 10);
+            return p + 4;
+        }
         char digits[16];
         const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
         const auto n = static_cast<size_t>(end - digits);
@@ -150,17 +169,13 @@ void CJJulian::AppendDateText(std::string& out) const {
         std::memcpy(p, digits + skip, n - skip);
         return p + (n - skip);
     };
-    const size_t at = out.size();
-    out.resize(at + 64); // a weekday, a blank and three numbers of at most 16 characters
-    char* p = out.data() + at;
     std::memcpy(p, kWeekdayNames[GetWeekday() - 1], 3);
     p[3] = ' ';
     p = number(p + 4, c.month, 2, 16);
     *p++ = '/';
     p = number(p, c.day, 2, 16);
     *p++ = '/';
-    p = number(p, c.year, 0, 4);
-    out.resize(static_cast<size_t>(p - out.data()));
+    return number(p, c.year, 0, 4);
 }
 
 CJJulian CJJulian::AddDays(int16_t n) const {

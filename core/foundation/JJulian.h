@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,10 @@ public:
     std::string GetWeekdayName() const;
     std::string GetDateText() const;
     void AppendDateText(std::string& out) const;
+    // The most bytes WriteDateText writes.
+    static constexpr size_t kDateTextRoom = 64;
+    // The date text written at p, which has room for kDateTextRoom bytes; the end is returned.
+    char* WriteDateText(char* p) const;
 
     CJJulian AddDays(int16_t n) const;
     CJJulian AddMonths(int n) const;

@@ -71,11 +71,18 @@ std::string RangeText(uint16_t start, uint16_t end) {
 }
 
 void AppendRangeText(std::string& out, uint16_t start, uint16_t end) {
+    const size_t at = out.size();
+    out.resize(at + 9 + 2 * TheBible().ReferenceTextRoom());
+    char* p = WriteRangeText(out.data() + at, start, end);
+    out.resize(static_cast<size_t>(p - out.data()));
+}
+
+char* WriteRangeText(char* p, uint16_t start, uint16_t end) {
     CBible& bible = TheBible();
-    bible.AppendReferenceTextAt(out, start);
-    if (start == end) return;
-    out += " through ";
-    bible.AppendReferenceTextAt(out, end);
+    p = bible.WriteReferenceTextAt(p, start);
+    if (start == end) return p;
+    std::memcpy(p, " through ", 9);
+    return bible.WriteReferenceTextAt(p + 9, end);
 }
 
 std::string CompactRangeText(uint16_t start, uint16_t end) {

@@ -52,6 +52,9 @@ inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
 // Genesis 3:24", or one verse alone.
 std::string RangeText(uint16_t start, uint16_t end);
 void AppendRangeText(std::string& out, uint16_t start, uint16_t end);
+// The same written at p, which has room for 9 + 2 * TheBible().ReferenceTextRoom() bytes; the end
+// is returned.
+char* WriteRangeText(char* p, uint16_t start, uint16_t end);
 
 // The reading as the status bar names it: "Genesis 7–10", "John 3:16–18", "Jude 5".
 std::string CompactRangeText(uint16_t start, uint16_t end);

@@ -4,6 +4,7 @@
 #include "CanonTables.h"
 #include "Verse.h"
 #include "foundation/Archive.h"
+#include "foundation/Decimal.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,26 +12,29 @@
 
 namespace {
 
-// "Book C:V" (or "Book V" for a book of one chapter) written straight into the string's room:
-// listings name tens of thousands of verses.
-void AppendReference(std::string& out, const std::string& book, bool chapters, uint16_t c, uint16_t v) {
-    const size_t at = out.size();
-    out.resize(at + book.size() + 14); // a blank, two numbers of at most five digits and a colon
-    char* p = out.data() + at;
+// "Book C:V", or "Book V" for a book of one chapter; at most the name and 13 bytes.
+char* WriteReference(char* p, const std::string& book, bool chapters, uint16_t c, uint16_t v) {
     std::memcpy(p, book.data(), book.size());
     p += book.size();
     *p++ = ' ';
     if (chapters) {
-        p = std::to_chars(p, p + 5, c).ptr;
+        p = WriteDecimal(p, c);
         *p++ = ':';
     }
-    p = std::to_chars(p, p + 5, v).ptr;
+    return WriteDecimal(p, v);
+}
+
+void AppendReference(std::string& out, const std::string& book, bool chapters, uint16_t c, uint16_t v) {
+    const size_t at = out.size();
+    out.resize(at + book.size() + 13);
+    char* p = WriteReference(out.data() + at, book, chapters, c, v);
     out.resize(static_cast<size_t>(p - out.data()));
 }
 
 } // namespace
 
 void CBible::BuildCanon() {
+    ForgetTables();
     uint16_t counter = 0;
     size_t cursor = 0;
     size_t untitled = 0;
@@ -66,7 +70,13 @@ void CBible::ClearCanon() {
     for (CBook& b : books)
         b.Clear();
     books.clear();
+    ForgetTables();
+}
+
+void CBible::ForgetTables() {
     indexTable_.clear();
+    chapterTexts_.clear();
+    chapterTextsMade_ = false;
 }
 
 void CBible::RebuildCanon() {
@@ -120,11 +130,6 @@ uint16_t CBible::GetBookVerseCount(uint16_t b) const {
     return sum;
 }
 
-uint16_t CBible::GetTotalVerseCount() {
-    if (totalVerseCount == 0) totalVerseCount = GetBookVerseCount(0);
-    return totalVerseCount;
-}
-
 uint16_t CBible::GetVerseIndex(const CVerse& r) const {
     return GetVerseIndex(r.GetBook(), r.GetChapter(), r.GetVerse());
 }
@@ -168,6 +173,57 @@ void CBible::BuildIndexTable() {
     }
 }
 
+void CBible::BuildChapterTexts() {
+    chapterTextsMade_ = true;
+    chapterTexts_.clear();
+    chapterPrefixes_.clear();
+    chapterAtBlock_.clear();
+    longestBookName_ = 0;
+    size_t chapters = 0;
+    for (const CBook& book : books) {
+        longestBookName_ = std::max(longestBookName_, book.name.size());
+        chapters += book.GetChapterCount();
+    }
+    // Each prefix is at most the name, a blank, five digits and a colon.
+    if (chapters == 0 || chapters > 0xFFFF || longestBookName_ + 7 > kPrefixCopy) return;
+    chapterPrefixes_.resize(chapters * (longestBookName_ + 7) + kPrefixCopy);
+    char* const base = chapterPrefixes_.data();
+    char* p = base;
+    chapterTexts_.reserve(chapters);
+    for (const CBook& book : books) {
+        const bool numbered = book.GetChapterCount() != 1;
+        for (uint16_t c = 1; c <= book.GetChapterCount(); ++c) {
+            const auto offset = static_cast<uint32_t>(p - base);
+            std::memcpy(p, book.name.data(), book.name.size());
+            p += book.name.size();
+            *p++ = ' ';
+            if (numbered) {
+                p = WriteDecimal(p, c);
+                *p++ = ':';
+            }
+            chapterTexts_.push_back({offset, static_cast<uint16_t>(p - base - offset),
+                                     book.GetChapterStart(c), book.GetFirstVerse(c), book.GetLastVerse(c)});
+        }
+    }
+    // Every prefix has kPrefixCopy bytes after its start.
+    chapterPrefixes_.resize(static_cast<size_t>(p - base) + kPrefixCopy);
+    const auto inOrder = [](const ChapterText& a, const ChapterText& b) { return a.start < b.start; };
+    if (chapterTexts_.front().start != 0 ||
+        !std::is_sorted(chapterTexts_.begin(), chapterTexts_.end(), inOrder)) {
+        chapterTexts_.clear();
+        return;
+    }
+    // The chapter of a block's first index: the last that starts at or before it.
+    const size_t total = GetTotalVerseCount();
+    chapterAtBlock_.resize((total >> kBlockShift) + 1);
+    size_t k = 0;
+    for (size_t block = 0; block < chapterAtBlock_.size(); ++block) {
+        while (k + 1 < chapterTexts_.size() && chapterTexts_[k + 1].start <= block << kBlockShift)
+            ++k;
+        chapterAtBlock_[block] = static_cast<uint16_t>(k);
+    }
+}
+
 CVerse CBible::GetVerseAt(uint16_t i) {
     CVerse r;
     if (!IsValidVerseIndex(i)) return r;
@@ -195,24 +251,41 @@ std::string CBible::GetReferenceText(uint16_t b, uint16_t c, uint16_t v) const {
     return text;
 }
 
-void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
-    // Listings name thousands of verses: where the table's chapter holds the
-    // index, no lookup needs checking again.
-    if (IsValidVerseIndex(i)) {
-        if (indexTable_.size() != GetTotalVerseCount()) BuildIndexTable();
-        const IndexEntry e = indexTable_[i];
-        if (indexTableOrdered_) {
-            const CBook& book = books[e.book - 1u];
-            const int v = i - book.GetChapterStart(e.chapter) + book.GetFirstVerse(e.chapter);
-            if (v >= 0 && v <= book.GetLastVerse(e.chapter)) {
-                AppendReference(out, book.name, book.GetChapterCount() != 1, e.chapter,
-                                static_cast<uint16_t>(v));
-                return;
-            }
+size_t CBible::ReferenceTextRoom() {
+    if (!chapterTextsMade_) BuildChapterTexts();
+    return std::max({longestBookName_ + 13, std::strlen(kInvalidVerseIndex), kPrefixCopy});
+}
+
+char* CBible::WriteReferenceTextAt(char* p, uint16_t i) {
+    // Listings name thousands of verses: the chapter's prefix, then the verse number.
+    if (!chapterTextsMade_) BuildChapterTexts();
+    if (IsValidVerseIndex(i) && !chapterTexts_.empty()) {
+        size_t k = chapterAtBlock_[i >> kBlockShift];
+        while (k + 1 < chapterTexts_.size() && chapterTexts_[k + 1].start <= i)
+            ++k;
+        const ChapterText& t = chapterTexts_[k];
+        const int v = i - t.start + t.first;
+        if (v >= 0 && v <= t.last) {
+            // Copied whole, which is quicker than the exact length.
+            std::memcpy(p, chapterPrefixes_.data() + t.offset, kPrefixCopy);
+            return WriteDecimal(p + t.length, static_cast<uint16_t>(v));
         }
     }
     const CVerse r = GetVerseAt(i);
-    AppendReferenceText(out, r.GetBook(), r.GetChapter(), r.GetVerse());
+    const uint16_t b = r.GetBook(), c = r.GetChapter(), v = r.GetVerse();
+    if (!IsValidVerse(b, c, v)) {
+        const size_t n = std::strlen(kInvalidVerseIndex);
+        std::memcpy(p, kInvalidVerseIndex, n);
+        return p + n;
+    }
+    return WriteReference(p, books[b - 1u].name, GetChapterCount(b) != 1, c, v);
+}
+
+void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
+    const size_t at = out.size();
+    out.resize(at + ReferenceTextRoom());
+    char* p = WriteReferenceTextAt(out.data() + at, i);
+    out.resize(static_cast<size_t>(p - out.data()));
 }
 
 void CBible::AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint16_t v) const {
@@ -248,7 +321,7 @@ void CBible::Serialize(CArchive& ar) {
         for (CBook& b : books)
             b.Serialize(ar);
         totalVerseCount = 0;
-        indexTable_.clear();
+        ForgetTables();
     }
 }
 

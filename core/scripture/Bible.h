@@ -48,7 +48,11 @@ public:
         return static_cast<uint16_t>(book.GetLastVerse(c) + (book.GetFirstVerse(c) == 0 ? 1 : 0));
     }
     uint16_t GetBookVerseCount(uint16_t b) const;
-    uint16_t GetTotalVerseCount();
+    // Inline: listings ask it for every verse they name.
+    uint16_t GetTotalVerseCount() {
+        if (totalVerseCount == 0) totalVerseCount = GetBookVerseCount(0);
+        return totalVerseCount;
+    }
     // 0 for an invalid chapter.
     uint16_t GetChapterStart(uint16_t b, uint16_t c) const {
         return IsValidChapter(b, c) ? books[b - 1u].GetChapterStart(c) : 0;
@@ -77,6 +81,10 @@ public:
     void AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint16_t v) const;
     // That of the verse at absolute index i, as GetReferenceText(GetVerseAt(i)) gives it.
     void AppendReferenceTextAt(std::string& out, uint16_t i);
+    // The most bytes WriteReferenceTextAt writes.
+    size_t ReferenceTextRoom();
+    // The same text written at p, which has room for ReferenceTextRoom() bytes; the end is returned.
+    char* WriteReferenceTextAt(char* p, uint16_t i);
 
     const CBook& GetBook(uint16_t b) const { return books[b - 1u]; }
 
@@ -89,13 +97,34 @@ private:
         uint16_t book;
         uint16_t chapter;
     };
+    // Per chapter, in canon order: where "Book C:" (or "Book " in a book of one chapter) lies in
+    // chapterPrefixes_, and the chapter's verse positions. Made where the chapters start in canon
+    // order, so that a reference is its chapter's prefix and a number; a listing then needs no
+    // table of every verse, which would be most of the memory it touches.
+    struct ChapterText {
+        uint32_t offset;
+        uint16_t length;
+        uint16_t start;
+        uint8_t first, last;
+    };
     void BuildIndexTable();
+    void BuildChapterTexts();
+    void ForgetTables();
     IndexEntry SearchChapterOf(uint16_t i) const;
 
     uint32_t reserved = 0;
     std::vector<CBook> books;
     uint16_t totalVerseCount = 0;
     std::vector<IndexEntry> indexTable_;
+    // Made on the first reference written after the canon changed.
+    bool chapterTextsMade_ = false;
+    size_t longestBookName_ = 0;
+    static constexpr size_t kPrefixCopy = 32; // only canons whose prefixes fit have chapterTexts_
+    std::vector<ChapterText> chapterTexts_;
+    std::string chapterPrefixes_;
+    // Per 32 indices, the chapter of the first: a reference's chapter is a step or two from it.
+    static constexpr unsigned kBlockShift = 5;
+    std::vector<uint16_t> chapterAtBlock_;
     // The chapters start in canon order, so that each index lies in its table entry's chapter.
     bool indexTableOrdered_ = false;
 };

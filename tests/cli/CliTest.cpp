@@ -2,7 +2,9 @@
 #include "CliText.h"
 #include "RunCli.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -28,6 +30,47 @@ TEST(Cli, FieldEscapingOfEveryByteAtEveryPosition) {
         }
     EXPECT_EQ(CliField(""), "");
     EXPECT_EQ(CliField("a\\b\tc\r\nd"), "a\\\\b\\tc\\r\\nd");
+}
+
+// Listings print text that passes the quick check as it is: it never passes a byte that
+// needs escaping or converting, and passes printable ASCII, whatever the length and position.
+TEST(Cli, PlainTextCheckOfEveryByteAtEveryPosition) {
+    for (size_t size = 1; size <= 20; ++size)
+        for (size_t at = 0; at < size; ++at)
+            for (int b = 0; b < 256; ++b) {
+                std::string text(size, 'x');
+                text[at] = static_cast<char>(b);
+                if (IsPlainCliText(text)) {
+                    ASSERT_LT(b, 0x80) << size << " " << at;
+                    ASSERT_EQ(CliField(text), text) << size << " " << at << " " << b;
+                } else {
+                    ASSERT_TRUE(b < ' ' || b == '\\' || b >= 0x7F) << size << " " << at << " " << b;
+                }
+            }
+    EXPECT_TRUE(IsPlainCliText(""));
+}
+
+// A listing comes out whole and in order, whatever the sizes of its pieces against its buffer.
+TEST(Cli, ListingKeepsEveryPiece) {
+    for (size_t piece :
+         {size_t(1), size_t(7), size_t(4096), kCliWriteChunk - 1, kCliWriteChunk, kCliWriteChunk + 1}) {
+        std::ostringstream out;
+        std::string expected;
+        {
+            CCliListing listing(out);
+            for (int n = 0; n < 5; ++n) {
+                const std::string text(piece, static_cast<char>('a' + n));
+                listing.Append(text);
+                expected += text;
+                char* p = listing.Room(3);
+                std::memcpy(p, "<n>", 3);
+                listing.Advance(p + 3);
+                listing.Append('\n');
+                expected += "<n>\n";
+            }
+        }
+        EXPECT_EQ(out.str(), expected) << piece;
+    }
 }
 
 TEST(Cli, VerseCommands) {

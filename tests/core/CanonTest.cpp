@@ -107,6 +107,51 @@ TEST(Canon, RebuildAndStoredFormAreStable) {
     }
 }
 
+// Stored canons the listings' way of naming a verse must follow as GetReferenceText does: in
+// order, with chapters out of order, with a name too long for the quick way, with a book of one
+// chapter, with a chapter of no verses.
+TEST(Canon, ListingNamesFollowAnyStoredCanon) {
+    struct Book {
+        std::string name;
+        std::vector<uint8_t> first, last;
+        std::vector<uint16_t> start;
+    };
+    const std::string longName(40, 'L');
+    const std::vector<std::vector<Book>> canons = {
+        {{"Alpha", {1, 1}, {3, 2}, {0, 3}},
+         {"Beta", {1, 1, 1}, {4, 0, 2}, {5, 9, 9}},
+         {"Delta", {1}, {2}, {11}}},
+        {{"Alpha", {1, 1}, {3, 2}, {5, 8}}, {"Beta", {1}, {5}, {0}}},
+        {{longName, {1, 1}, {3, 2}, {0, 3}}, {"Gamma", {1, 1, 1}, {2, 0, 2}, {5, 7, 7}}},
+    };
+    for (const auto& books : canons) {
+        CArchive stored;
+        stored.WriteDWord(0);
+        stored.WriteCount(static_cast<uint32_t>(books.size()));
+        for (const Book& b : books) {
+            stored.WriteString(b.name);
+            stored.WriteByte(1);
+            for (const auto* bytes : {&b.first, &b.last}) {
+                stored.WriteCount(static_cast<uint32_t>(bytes->size()));
+                for (uint8_t x : *bytes)
+                    stored.WriteByte(x);
+            }
+            stored.WriteCount(static_cast<uint32_t>(b.start.size()));
+            for (uint16_t x : b.start)
+                stored.WriteWord(x);
+        }
+        CBible canon;
+        CArchive in(stored.Bytes());
+        canon.Serialize(in);
+        for (uint16_t i = 0; i < canon.GetTotalVerseCount() + 3; ++i) {
+            std::string named = "x";
+            canon.AppendReferenceTextAt(named, i);
+            EXPECT_EQ(named, "x" + canon.GetReferenceText(canon.GetVerseAt(i))) << books[0].name << " " << i;
+            EXPECT_LE(named.size(), 1 + canon.ReferenceTextRoom());
+        }
+    }
+}
+
 TEST(Canon, EveryIndexRoundTrips) {
     CBible& b = TheBible();
     for (uint32_t i = 0; i < 31218; ++i) {
