@@ -63,18 +63,21 @@ constexpr uint64_t kMinLogBytes = 8 + 4;
 
 } // namespace
 
-std::string RangeText(uint16_t start, uint16_t end) {
+std::string RangeText(uint16_t start, uint16_t end, const CShownForms& forms) {
     std::string text;
-    AppendRangeText(text, start, end);
+    AppendRangeText(text, start, end, forms);
     return text;
 }
 
-void AppendRangeText(std::string& out, uint16_t start, uint16_t end) {
+void AppendRangeText(std::string& out, uint16_t start, uint16_t end, const CShownForms& forms) {
     CBible& bible = TheBible();
-    bible.AppendReferenceTextAt(out, start);
+    bible.AppendReferenceTextAt(out, start, forms.books);
     if (start == end) return;
-    out += " through ";
-    bible.AppendReferenceTextAt(out, end);
+    if (&forms == &EnglishForms())
+        out += " through ";
+    else
+        out += forms.Text(TR_NOOP("Core", " through "));
+    bible.AppendReferenceTextAt(out, end, forms.books);
 }
 
 std::string CompactRangeText(uint16_t start, uint16_t end) {

@@ -2,6 +2,7 @@
 #include "Bible.h"
 
 #include "CanonTables.h"
+#include "LocalBookNames.h"
 #include "Verse.h"
 #include "foundation/Archive.h"
 
@@ -195,7 +196,7 @@ std::string CBible::GetReferenceText(uint16_t b, uint16_t c, uint16_t v) const {
     return text;
 }
 
-void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
+void CBible::AppendReferenceTextAt(std::string& out, uint16_t i, const CLocalBookNames* names) {
     // Listings name thousands of verses: where the table's chapter holds the
     // index, no lookup needs checking again.
     if (IsValidVerseIndex(i)) {
@@ -205,13 +206,18 @@ void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
             const CBook& book = books[e.book - 1u];
             const int v = i - book.GetChapterStart(e.chapter) + book.GetFirstVerse(e.chapter);
             if (v >= 0 && v <= book.GetLastVerse(e.chapter)) {
-                AppendReference(out, book.name, book.GetChapterCount() != 1, e.chapter,
-                                static_cast<uint16_t>(v));
+                AppendReference(out, names && e.book <= 66 ? names->names[e.book - 1u] : book.name,
+                                book.GetChapterCount() != 1, e.chapter, static_cast<uint16_t>(v));
                 return;
             }
         }
     }
     const CVerse r = GetVerseAt(i);
+    if (names && IsValidVerse(r.GetBook(), r.GetChapter(), r.GetVerse()) && r.GetBook() <= 66) {
+        AppendReference(out, names->names[r.GetBook() - 1u], GetChapterCount(r.GetBook()) != 1,
+                        r.GetChapter(), r.GetVerse());
+        return;
+    }
     AppendReferenceText(out, r.GetBook(), r.GetChapter(), r.GetVerse());
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -49,7 +50,7 @@ CCoverageFrame::CCoverageFrame(CReadingPlanDoc& doc)
     : CMdiChildFrame(kCoverageResource, ResourceIcon(":/images/plan.png")), map_(new CCoverageMap(doc)) {
     setObjectName("coverageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
-    setWindowTitle("Bible Coverage");
+    setWindowTitle(QCoreApplication::translate("CCoverageFrame", "Bible Coverage"));
     // The plan document is next in the command route, so Enter Reading and the like reach it.
     SetView(map_, map_, &doc);
     SetCloseBox();

@@ -4,8 +4,10 @@
 #include "coverage/PlanSchedule.h"
 #include "framework/HelpService.h"
 #include "framework/ResourceIcon.h"
+#include "framework/Translation.h"
 #include "plan/FormatPercent.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -45,13 +47,14 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         int labelId, barId, boxId;
         const char* text;
         Row* row;
-    } rows[] = {{1131, 1065, 1055, "Reading Plan Completed", &plan_},
-                {1132, 1066, 1053, "Lifetime Bible Reading", &lifetime_}};
+    } rows[] = {
+        {1131, 1065, 1055, QT_TRANSLATE_NOOP("CPlanChildFrame", "Reading Plan Completed"), &plan_},
+        {1132, 1066, 1053, QT_TRANSLATE_NOOP("CPlanChildFrame", "Lifetime Bible Reading"), &lifetime_}};
     auto* clickFocus = new CClickFocus(strip_);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     int line = 0;
     for (auto& r : rows) {
-        auto* label = new QLabel(r.text);
+        auto* label = new QLabel(tr(r.text));
         label->setObjectName(QString::number(r.labelId));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* bar = new QProgressBar;
@@ -85,9 +88,10 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         if (r.row == &lifetime_) {
             // The bar counts readings outside the current plan; a reader who just finished a
             // reading and sees it stand still should learn why, not suspect a fault.
-            const QString why = "Verses of the Bible you have read outside the current plan and in earlier "
-                                "plans.\nThe current plan's first readings join it when the plan is reset or "
-                                "replaced by a new one.";
+            const QString why =
+                tr("Verses of the Bible you have read outside the current plan and in earlier "
+                   "plans.\nThe current plan's first readings join it when the plan is reset or "
+                   "replaced by a new one.");
             label->setToolTip(why);
             bar->setToolTip(why);
             box->setToolTip(why);
@@ -99,9 +103,10 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
     scheduleDay_->setObjectName("scheduleDay");
     scheduleStatus_ = new QLabel;
     scheduleStatus_->setObjectName("scheduleStatus");
-    synchronizeButton_ = new QPushButton("Synchronize Dates");
+    synchronizeButton_ = new QPushButton(QCoreApplication::translate("CPlanChildFrame", "Synchronize Dates"));
     synchronizeButton_->setObjectName("scheduleSynchronize");
-    synchronizeButton_->setToolTip("Move the unfinished readings onto new dates from today");
+    synchronizeButton_->setToolTip(QCoreApplication::translate(
+        "CPlanChildFrame", "Move the unfinished readings onto new dates from today"));
     synchronizeButton_->hide();
     connect(synchronizeButton_, &QPushButton::clicked, this, [this] {
         if (synchronize) synchronize();
@@ -162,8 +167,8 @@ void CPlanChildFrame::SetLifetimeProgress(uint16_t read, uint16_t total) {
 
 void CPlanChildFrame::SetSchedule(const PlanSchedule& schedule) {
     const bool shown = schedule.HasPlan();
-    scheduleDay_->setText(shown ? QString::fromStdString(schedule.DayText()) : QString());
-    scheduleStatus_->setText(shown ? QString::fromStdString(schedule.StatusText()) : QString());
+    scheduleDay_->setText(shown ? QString::fromStdString(schedule.DayText(ShownForms())) : QString());
+    scheduleStatus_->setText(shown ? QString::fromStdString(schedule.StatusText(ShownForms())) : QString());
     const bool behind = shown && schedule.Behind() != 0;
     // Shown in the overdue colour of the plan window when behind. Changed only
     // when it changes: a new font or palette lays the strip out anew.
