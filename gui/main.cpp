@@ -4,6 +4,7 @@
 #include "framework/ExitAtFirstPaint.h"
 #include "framework/QuitOnSignal.h"
 #include "framework/ResourceIcon.h"
+#include "framework/Translation.h"
 #include "shell/MainFrame.h"
 #include "shell/ScrivaneApp.h"
 #include "shell/SingleInstance.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Scrivane");
     QApplication::setOrganizationName("Brennoch");
     QApplication::setWindowIcon(AppIcon());
+    InstallTranslators(
+        ChosenLanguage(QSettings(QSettings::IniFormat, QSettings::UserScope, "Brennoch", "Scrivane")));
     // The base directory becomes the working directory, which the application takes for it; a
     // file named relative to where the program was started is made absolute first.
     QStringList args = QApplication::arguments().mid(1);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Coverage.h"
 
+#include "foundation/Translatable.h"
+
 #include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
 
@@ -9,15 +11,15 @@
 
 namespace {
 
-constexpr std::array<BookGroup, 9> kGroups{{{"Pentateuch", 1, 5},
-                                            {"Historical", 6, 17},
-                                            {"Wisdom", 18, 22},
-                                            {"Major Prophets", 23, 27},
-                                            {"Minor Prophets", 28, 39},
-                                            {"Gospels", 40, 43},
-                                            {"Historical", 44, 44},
-                                            {"Letters", 45, 65},
-                                            {"Prophecy", 66, 66}}};
+constexpr std::array<BookGroup, 9> kGroups{{{TR_NOOP("Core", "Pentateuch"), 1, 5},
+                                            {TR_NOOP("Core", "Historical"), 6, 17},
+                                            {TR_NOOP("Core", "Wisdom"), 18, 22},
+                                            {TR_NOOP("Core", "Major Prophets"), 23, 27},
+                                            {TR_NOOP("Core", "Minor Prophets"), 28, 39},
+                                            {TR_NOOP("Core", "Gospels"), 40, 43},
+                                            {TR_NOOP("Core", "Historical"), 44, 44},
+                                            {TR_NOOP("Core", "Letters"), 45, 65},
+                                            {TR_NOOP("Core", "Prophecy"), 66, 66}}};
 
 std::string ChapterName(const ChapterCoverage& c) {
     CBible& bible = TheBible();
@@ -38,15 +40,15 @@ CoverageLevel LevelOf(const ChapterCoverage& c) {
 const char* LevelName(CoverageLevel level) {
     switch (level) {
     case CoverageLevel::none:
-        return "Not read";
+        return TR_NOOP("Core", "Not read");
     case CoverageLevel::part:
-        return "Partly read";
+        return TR_NOOP("Core", "Partly read");
     case CoverageLevel::once:
-        return "Read once";
+        return TR_NOOP("Core", "Read once");
     case CoverageLevel::twice:
-        return "Read twice";
+        return TR_NOOP("Core", "Read twice");
     case CoverageLevel::threePlus:
-        return "Read three times or more";
+        return TR_NOOP("Core", "Read three times or more");
     }
     return "";
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include "Coverage.h"
 #include "foundation/JJulian.h"
+#include "foundation/Translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -15,9 +16,10 @@ struct GapsPlanRequest {
     CJJulian startDate;                                        // the day New Plan will run
 };
 
-inline constexpr const char* kGapsPlanTitle = "Unread Chapters";
-inline constexpr const char* kNothingUnread = "Every chapter of the Bible has been read at least once.";
-inline constexpr const char* kNoGapsReadingDay = "Choose at least one weekday to read on.";
+inline constexpr const char* kGapsPlanTitle = TR_NOOP("Core", "Unread Chapters");
+inline constexpr const char* kNothingUnread =
+    TR_NOOP("Core", "Every chapter of the Bible has been read at least once.");
+inline constexpr const char* kNoGapsReadingDay = TR_NOOP("Core", "Choose at least one weekday to read on.");
 
 // The unread chapters handed out over the reading days: as many days as
 // there are reading days (or chapters, when fewer), each day's chapter count

@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanSchedule.h"
 
+#include "foundation/Translatable.h"
 #include "plan/ReadingPlanDoc.h"
 
-std::string PlanSchedule::DayText() const {
+std::string PlanSchedule::DayText(const CShownForms& forms) const {
     if (!readingToday && day < days)
-        return "No reading today; day " + std::to_string(day + 1) + " of " + std::to_string(days) + " next";
-    return "Day " + std::to_string(day) + " of " + std::to_string(days);
+        return Substitute(forms.Text(TR_NOOP("Core", "No reading today; day %1 of %2 next")),
+                          {std::to_string(day + 1), std::to_string(days)});
+    return Substitute(forms.Text(TR_NOOP("Core", "Day %1 of %2")),
+                      {std::to_string(day), std::to_string(days)});
 }
 
-std::string PlanSchedule::StatusText() const {
-    if (const uint32_t n = Behind()) return std::to_string(n) + " behind";
-    if (const uint32_t n = Ahead()) return std::to_string(n) + " ahead";
-    return "on schedule";
+std::string PlanSchedule::StatusText(const CShownForms& forms) const {
+    if (const uint32_t n = Behind())
+        return Substitute(forms.Text(TR_NOOP("Core", "%1 behind")), {std::to_string(n)});
+    if (const uint32_t n = Ahead())
+        return Substitute(forms.Text(TR_NOOP("Core", "%1 ahead")), {std::to_string(n)});
+    return forms.Text(TR_NOOP("Core", "on schedule"));
 }
 
 PlanSchedule ComputeSchedule(const CReadingPlanDoc& doc, const CJJulian& today) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "foundation/JJulian.h"
+#include "scripture/ShownForms.h"
 
 #include <cstdint>
 #include <string>
@@ -24,9 +25,9 @@ struct PlanSchedule {
     bool HasPlan() const { return days != 0; }
     // "Day 34 of 365"; on a day without a reading before the plan's last, "No reading today; day 35
     // of 365 next", so that a weekday plan on a Sunday does not read as day 0 or as a day missed.
-    std::string DayText() const;
+    std::string DayText(const CShownForms& forms = EnglishForms()) const;
     // "3 behind", "on schedule" or "2 ahead".
-    std::string StatusText() const;
+    std::string StatusText(const CShownForms& forms = EnglishForms()) const;
 };
 
 PlanSchedule ComputeSchedule(const CReadingPlanDoc& doc, const CJJulian& today);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "foundation/Translatable.h"
 #include <exception>
 #include <string>
 
@@ -8,4 +9,4 @@
 std::string LoadErrorMessage(const std::exception& e, const std::string& fileName);
 std::string SaveErrorMessage(const std::exception& e, const std::string& fileName);
 
-inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
+inline constexpr const char* kUnexpectedFileFormat = TR_NOOP("Core", "Unexpected file format.");

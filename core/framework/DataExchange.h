@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "foundation/Translatable.h"
 #include <optional>
 #include <string>
 #include <string_view>
 
 // The checks a dialog makes when it takes an integer out of an edit box, with
 // the messages the user sees when they fail.
-inline constexpr const char* kPleaseEnterInteger = "Please enter an integer.";
+inline constexpr const char* kPleaseEnterInteger = TR_NOOP("Core", "Please enter an integer.");
 // "Please enter an integer between lo and hi."
 std::string PleaseEnterIntegerBetween(int lo, int hi);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "foundation/Translatable.h"
 #include <string>
 #include <vector>
 
@@ -7,7 +8,8 @@ struct CReaderContext;
 
 // Asked, after a file's name, before a save goes over a file the program did
 // not open; the file dialog is then told not to ask the same.
-inline constexpr const char* kReplaceFileQuestion = " already exists.\nDo you want to replace it?";
+inline constexpr const char* kReplaceFileQuestion =
+    TR_NOOP("Core", " already exists.\nDo you want to replace it?");
 
 // One open document per file: what the windows need to know to keep two
 // documents from writing the same file, the last one to save winning.

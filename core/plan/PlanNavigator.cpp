@@ -3,6 +3,7 @@
 
 #include "ReadingPlanDoc.h"
 #include "foundation/Clock.h"
+#include "foundation/Translatable.h"
 
 #include <optional>
 
@@ -28,41 +29,49 @@ bool CPlanNavigator::IsMoved() const {
     return !(a.GetScheduledDate() == a.GetOriginalDate());
 }
 
-std::string CPlanNavigator::GetLineText(int n, const CJJulian& today) const {
+std::string CPlanNavigator::GetLineText(int n, const CJJulian& today, const CShownForms& forms) const {
     CPlanElement a = Current();
     switch (n) {
     case 1:
-        return "Today is " + today.GetDateText();
-    case 2:
-        return "Reading Plan scheduled for " + a.GetScheduledDate().GetDateText();
-    case 3:
-        return IsMoved() ? "(Originally scheduled for " + a.GetOriginalDate().GetDateText() + ")" : "";
+        return forms.Text(TR_NOOP("Core", "Today is %1"), &today);
+    case 2: {
+        const CJJulian scheduled = a.GetScheduledDate();
+        return forms.Text(TR_NOOP("Core", "Reading Plan scheduled for %1"), &scheduled);
+    }
+    case 3: {
+        const CJJulian original = a.GetOriginalDate();
+        return IsMoved() ? forms.Text(TR_NOOP("Core", "(Originally scheduled for %1)"), &original) : "";
+    }
     case 4: {
         // Today's words for the day due today, or for the first day still to read when it is
         // overdue; any other day paged to is named by its date, not called today's.
         const int32_t due = a.GetScheduledDate().GetDayNumber(), now = today.GetDayNumber();
-        if (due == now || (due < now && index_ == FindFirstUnfinished())) return "Your assignment today is:";
-        return "The assignment for " + a.GetScheduledDate().GetDateText() + " is:";
+        if (due == now || (due < now && index_ == FindFirstUnfinished()))
+            return forms.Text(TR_NOOP("Core", "Your assignment today is:"));
+        const CJJulian scheduled = a.GetScheduledDate();
+        return forms.Text(TR_NOOP("Core", "The assignment for %1 is:"), &scheduled);
     }
     case 5:
-        return a.GetRangeCount() ? "" : "No reading assignment today.";
+        return a.GetRangeCount() ? "" : forms.Text(TR_NOOP("Core", "No reading assignment today."));
     default:
         return "";
     }
 }
 
-std::string CPlanNavigator::GetReadingText(int i) const {
+std::string CPlanNavigator::GetReadingText(int i, const CShownForms& forms) const {
     CPlanElement a = Current();
     if (i < 0 || i >= a.GetRangeCount()) return "";
-    return RangeText(a.GetRangeStart(static_cast<uint16_t>(i)), a.GetRangeEnd(static_cast<uint16_t>(i)));
+    return RangeText(a.GetRangeStart(static_cast<uint16_t>(i)), a.GetRangeEnd(static_cast<uint16_t>(i)),
+                     forms);
 }
 
 bool CPlanNavigator::ShowsStatusOnly() const {
     return doc_.CountPlanVerses() == doc_.CountPlanVersesRead();
 }
 
-std::string CPlanNavigator::StatusText() const {
-    return doc_.CountPlanVerses() != 0 ? "Last Reading Plan Completed" : "No Reading Plan Selected";
+std::string CPlanNavigator::StatusText(const CShownForms& forms) const {
+    return forms.Text(doc_.CountPlanVerses() != 0 ? TR_NOOP("Core", "Last Reading Plan Completed")
+                                                  : TR_NOOP("Core", "No Reading Plan Selected"));
 }
 
 CPlanNavigator::Tone CPlanNavigator::ReadingTone(int i, const CJJulian& today) const {
@@ -74,31 +83,30 @@ CPlanNavigator::Tone CPlanNavigator::ReadingTone(int i, const CJJulian& today) c
     return Tone::normal;
 }
 
-std::vector<CPlanNavigator::Line> CPlanNavigator::Lines(const CJJulian& today) const {
-    if (ShowsStatusOnly()) return {{0, StatusText(), Tone::normal}};
+std::vector<CPlanNavigator::Line> CPlanNavigator::Lines(const CJJulian& today,
+                                                        const CShownForms& forms) const {
+    if (ShowsStatusOnly()) return {{0, StatusText(forms), Tone::normal}};
     std::vector<Line> lines;
-    lines.push_back({0, GetLineText(1, today), Tone::normal});
-    lines.push_back({2, GetLineText(2, today), Tone::normal});
+    lines.push_back({0, GetLineText(1, today, forms), Tone::normal});
+    lines.push_back({2, GetLineText(2, today, forms), Tone::normal});
     const int w = IsMoved() ? 3 : 2;
-    if (w == 3) lines.push_back({3, GetLineText(3, today), Tone::normal});
-    lines.push_back({w + 2, GetLineText(4, today), Tone::normal});
+    if (w == 3) lines.push_back({3, GetLineText(3, today, forms), Tone::normal});
+    lines.push_back({w + 2, GetLineText(4, today, forms), Tone::normal});
     CPlanElement a = Current();
-    if (a.GetRangeCount() == 0) lines.push_back({w + 3, GetLineText(5, today), Tone::normal});
+    if (a.GetRangeCount() == 0) lines.push_back({w + 3, GetLineText(5, today, forms), Tone::normal});
     for (int i = 0; i < a.GetRangeCount(); ++i)
-        lines.push_back({w + 3 + i, GetReadingText(i), ReadingTone(i, today)});
-    if (const std::string finished = FinishedText(); !finished.empty())
-        lines.push_back({w + 4 + a.GetRangeCount(), finished, Tone::read});
+        lines.push_back({w + 3 + i, GetReadingText(i, forms), ReadingTone(i, today)});
+    if (const std::string finished = FinishedText(forms); !finished.empty())
+        lines.push_back({w + 4 + a.GetRangeCount(), finished, Tone::normal});
     return lines;
 }
 
-std::string CPlanNavigator::FinishedText() const {
+std::string CPlanNavigator::FinishedText(const CShownForms& forms) const {
     if (index_ < 0 || index_ >= int(doc_.GetElementCount())) return {};
     const std::string at = doc_.FinishedAt(static_cast<uint16_t>(index_));
     const std::optional<CJJulian> day = at.size() >= 10 ? ParseIsoDate(at.substr(0, 10)) : std::nullopt;
     if (!day) return {};
-    std::string text = "Finished on ";
-    day->AppendDateText(text);
-    return text;
+    return forms.Text(TR_NOOP("Core", "Finished on %1"), &*day);
 }
 
 int CPlanNavigator::ReadingAtRow(int row) const {

@@ -2,6 +2,7 @@
 #pragma once
 #include "PlanElement.h"
 #include "foundation/JJulian.h"
+#include "scripture/ShownForms.h"
 
 #include <cstdint>
 #include <string>
@@ -25,13 +26,13 @@ public:
     // Due on another day (or time) than the generator gave it.
     bool IsMoved() const;
 
-    // Lines 1 to 5 of the window and the text of reading i.
-    std::string GetLineText(int n, const CJJulian& today) const;
-    std::string GetReadingText(int i) const;
+    // Lines 1 to 5 of the window and the text of reading i; the windows give the reader's forms.
+    std::string GetLineText(int n, const CJJulian& today, const CShownForms& forms = EnglishForms()) const;
+    std::string GetReadingText(int i, const CShownForms& forms = EnglishForms()) const;
 
     // Whether the window shows only one status line, and which.
     bool ShowsStatusOnly() const;
-    std::string StatusText() const;
+    std::string StatusText(const CShownForms& forms = EnglishForms()) const;
 
     enum class Tone { normal, read, overdue };
     Tone ReadingTone(int i, const CJJulian& today) const;
@@ -42,9 +43,9 @@ public:
         std::string text;
         Tone tone;
     };
-    std::vector<Line> Lines(const CJJulian& today) const;
+    std::vector<Line> Lines(const CJJulian& today, const CShownForms& forms = EnglishForms()) const;
     // "Finished on Tue 01/05/2027" for a finished assignment the journal knows the day of.
-    std::string FinishedText() const;
+    std::string FinishedText(const CShownForms& forms = EnglishForms()) const;
     // The reading drawn at row, or -1.
     int ReadingAtRow(int row) const;
     // The plain text the Copy command puts on the clipboard, CR LF line breaks.

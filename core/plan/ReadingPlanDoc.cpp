@@ -64,13 +64,21 @@ constexpr uint64_t kMinLogBytes = 8 + 4;
 
 } // namespace
 
-std::string RangeText(uint16_t start, uint16_t end) {
+std::string RangeText(uint16_t start, uint16_t end, const CShownForms& forms) {
     std::string text;
-    AppendRangeText(text, start, end);
+    AppendRangeText(text, start, end, forms);
     return text;
 }
 
-void AppendRangeText(std::string& out, uint16_t start, uint16_t end) {
+void AppendRangeText(std::string& out, uint16_t start, uint16_t end, const CShownForms& forms) {
+    if (&forms != &EnglishForms()) {
+        CBible& bible = TheBible();
+        bible.AppendReferenceTextAt(out, start, forms.books);
+        if (start == end) return;
+        out += forms.Text(TR_NOOP("Core", " through "));
+        bible.AppendReferenceTextAt(out, end, forms.books);
+        return;
+    }
     const size_t at = out.size();
     out.resize(at + 9 + 2 * TheBible().ReferenceTextRoom());
     char* p = WriteRangeText(out.data() + at, start, end);

@@ -3,9 +3,11 @@
 #include "PlanElement.h"
 #include "PlanGenerator.h"
 #include "foundation/JJulian.h"
+#include "foundation/Translatable.h"
 #include "framework/Document.h"
 #include "framework/ReaderContext.h"
 #include "journal/Journal.h"
+#include "scripture/ShownForms.h"
 
 #include <array>
 #include <cstdint>
@@ -23,37 +25,41 @@ class CArchive;
 struct ExtraReading;
 struct CPlanTemplate;
 
-inline constexpr const char* kResetPlanQuestion =
+inline constexpr const char* kResetPlanQuestion = TR_NOOP(
+    "Core",
     "Resetting reading plan.\n\nPress OK to delete all reading history for the current reading plan.\n(To "
     "delete lifetime reading history, use READING PLAN - RESET LIFETIME READINGS)\n\nPress CANCEL to retain "
-    "reading history.";
-inline constexpr const char* kResetLifetimeQuestion =
+    "reading history.");
+inline constexpr const char* kResetLifetimeQuestion = TR_NOOP(
+    "Core",
     "Resetting lifetime reading history.\n\nPress OK to delete all reading history except the current "
     "reading plan.\n(To delete current reading plan reading history, use READING PLAN - RESET PLAN)\n\nPress "
-    "CANCEL to retain reading history.";
+    "CANCEL to retain reading history.");
 inline constexpr const char* kNewPlanQuestion =
-    "Loading a new plan.\n\nAre you sure you want to close this plan and open a new one?";
+    TR_NOOP("Core", "Loading a new plan.\n\nAre you sure you want to close this plan and open a new one?");
 // Told, after the file's name, when a file would make a plan without readings.
-inline constexpr const char* kNoReadingDayMessage =
-    "\nThis plan has no reading day: no day of the week is chosen, so it gives no readings.\nThe "
-    "current reading plan has not been changed.";
-inline constexpr const char* kNoBooksMessage =
+inline constexpr const char* kNoReadingDayMessage = TR_NOOP(
+    "Core", "\nThis plan has no reading day: no day of the week is chosen, so it gives no readings.\nThe "
+            "current reading plan has not been changed.");
+inline constexpr const char* kNoBooksMessage = TR_NOOP(
+    "Core",
     "\nThis plan puts no book into any of its sections, so it gives no readings.\nThe current reading "
-    "plan has not been changed.";
+    "plan has not been changed.");
 inline constexpr const char* kNoReadingsMessage =
-    "\nNo readings could be made from this file, so the new reading plan is empty.";
+    TR_NOOP("Core", "\nNo readings could be made from this file, so the new reading plan is empty.");
 // Offered beside Reset Plan's question: the plan's dates move so that it starts again today.
 inline constexpr const char* kResetFromTodayChoice =
-    "Start the plan again from &today (move its readings onto new dates)";
-inline constexpr const char* kNoReadingPlanSelected = "No Reading Plan Selected";
-inline constexpr const char* kReadingPlanCompleted = "Reading Plan Completed";
+    TR_NOOP("Core", "Start the plan again from &today (move its readings onto new dates)");
+inline constexpr const char* kNoReadingPlanSelected = TR_NOOP("Core", "No Reading Plan Selected");
+inline constexpr const char* kReadingPlanCompleted = TR_NOOP("Core", "Reading Plan Completed");
 
 // The text of one reading as the plan window shows it: "Genesis 1:1 through
-// Genesis 3:24", or one verse alone.
-std::string RangeText(uint16_t start, uint16_t end);
-void AppendRangeText(std::string& out, uint16_t start, uint16_t end);
-// The same written at p, which has room for 9 + 2 * TheBible().ReferenceTextRoom() bytes; the end
-// is returned.
+// Genesis 3:24", or one verse alone; in the windows with the reader's forms.
+std::string RangeText(uint16_t start, uint16_t end, const CShownForms& forms = EnglishForms());
+void AppendRangeText(std::string& out, uint16_t start, uint16_t end,
+                     const CShownForms& forms = EnglishForms());
+// The canon's own text written at p, which has room for 9 + 2 * TheBible().ReferenceTextRoom()
+// bytes; the end is returned.
 char* WriteRangeText(char* p, uint16_t start, uint16_t end);
 
 // The reading as the status bar names it: "Genesis 7–10", "John 3:16–18", "Jude 5".

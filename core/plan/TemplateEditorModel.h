@@ -2,6 +2,7 @@
 #pragma once
 #include "PlanTemplate.h"
 #include "TemplateFile.h"
+#include "foundation/Translatable.h"
 #include "framework/DocumentFiles.h"
 
 #include <array>
@@ -24,16 +25,19 @@ inline constexpr int kCategoryCount = 18;
 inline constexpr int kMinPlanDays = 0;
 inline constexpr int kMaxPlanDays = 2000;
 
-inline constexpr const char* kLoseTemplateQuestion =
+inline constexpr const char* kLoseTemplateQuestion = TR_NOOP(
+    "Core",
     "Scrivane can modify only one template at a time.\nYou will lose the current template settings if you "
-    "load a different template.\nDo you still wish to load a different template?";
-inline constexpr const char* kCustomTemplateWarning =
+    "load a different template.\nDo you still wish to load a different template?");
+inline constexpr const char* kCustomTemplateWarning = TR_NOOP(
+    "Core",
     "When modifying a custom template, you may lose some functionality not supported by this template "
-    "editor.";
-inline constexpr const char* kSaveTemplateQuestion =
-    "The template has changes that are not saved.\nDo you want to save them before the editor closes?";
+    "editor.");
+inline constexpr const char* kSaveTemplateQuestion = TR_NOOP(
+    "Core",
+    "The template has changes that are not saved.\nDo you want to save them before the editor closes?");
 inline constexpr const char* kFileMayNotBeModified =
-    "\n\nThe selected file may not be modified.\nSelect \"Ok\" to select another file name.";
+    TR_NOOP("Core", "\n\nThe selected file may not be modified.\nSelect \"Ok\" to select another file name.");
 
 // One item of the category tree: a category folder or a book.
 struct CTemplateTreeNode {

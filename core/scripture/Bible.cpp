@@ -2,6 +2,7 @@
 #include "Bible.h"
 
 #include "CanonTables.h"
+#include "LocalBookNames.h"
 #include "Verse.h"
 #include "foundation/Archive.h"
 #include "foundation/Decimal.h"
@@ -281,7 +282,15 @@ char* CBible::WriteReferenceTextAt(char* p, uint16_t i) {
     return WriteReference(p, books[b - 1u].name, GetChapterCount(b) != 1, c, v);
 }
 
-void CBible::AppendReferenceTextAt(std::string& out, uint16_t i) {
+void CBible::AppendReferenceTextAt(std::string& out, uint16_t i, const CLocalBookNames* names) {
+    if (names) {
+        const CVerse r = GetVerseAt(i);
+        if (IsValidVerse(r.GetBook(), r.GetChapter(), r.GetVerse()) && r.GetBook() <= 66) {
+            AppendReference(out, names->names[r.GetBook() - 1u], GetChapterCount(r.GetBook()) != 1,
+                            r.GetChapter(), r.GetVerse());
+            return;
+        }
+    }
     const size_t at = out.size();
     out.resize(at + ReferenceTextRoom());
     char* p = WriteReferenceTextAt(out.data() + at, i);

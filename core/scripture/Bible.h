@@ -8,6 +8,7 @@
 
 class CArchive;
 class CVerse;
+struct CLocalBookNames;
 
 inline constexpr const char* kInvalidBookIndex = "Invalid Book Index";
 inline constexpr const char* kInvalidVerseIndex = "Invalid Verse Index";
@@ -80,10 +81,11 @@ public:
     // The reference text appended to out, as GetReferenceText gives it.
     void AppendReferenceText(std::string& out, uint16_t b, uint16_t c, uint16_t v) const;
     // That of the verse at absolute index i, as GetReferenceText(GetVerseAt(i)) gives it.
-    void AppendReferenceTextAt(std::string& out, uint16_t i);
+    // With names, the book is named in their language.
+    void AppendReferenceTextAt(std::string& out, uint16_t i, const CLocalBookNames* names = nullptr);
     // The most bytes WriteReferenceTextAt writes.
     size_t ReferenceTextRoom();
-    // The same text written at p, which has room for ReferenceTextRoom() bytes; the end is returned.
+    // The canon's own text written at p, which has room for ReferenceTextRoom() bytes; the end is returned.
     char* WriteReferenceTextAt(char* p, uint16_t i);
 
     const CBook& GetBook(uint16_t b) const { return books[b - 1u]; }

@@ -2,9 +2,12 @@
 #include "ReferenceParser.h"
 
 #include "Bible.h"
+#include "LocalBookNames.h"
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -21,10 +24,22 @@ char Lower(char c) {
 }
 
 // Lower case, letters and digits only: "Song of Songs", "song-of-songs" and "1 Cor." meet.
+// Letters and digits, lower case; the accented Latin letters of UTF-8 as their plain letter, so that
+// "Génesis", "GÉNESIS" and "Genesis" are one key, and "Könige" is "Konige".
 std::string Key(std::string_view name) {
+    static constexpr std::string_view kLatin1Letters = "aaaaaaaceeeeiiiidnooooo ouuuuyts"
+                                                       "aaaaaaaceeeeiiiidnooooo ouuuuyty";
     std::string k;
-    for (char c : name)
-        if (IsAsciiLetter(c) || IsAsciiDigit(c)) k += Lower(c);
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (IsAsciiLetter(c) || IsAsciiDigit(c)) {
+            k += Lower(c);
+        } else if (static_cast<unsigned char>(c) == 0xC3 && i + 1 < name.size()) {
+            const auto second = static_cast<unsigned char>(name[++i]);
+            if (second >= 0x80 && second <= 0xBF && kLatin1Letters[second - 0x80u] != ' ')
+                k += second == 0x9F ? "ss" : std::string(1, kLatin1Letters[second - 0x80u]);
+        }
+    }
     return k;
 }
 
@@ -142,6 +157,41 @@ const BookNames& Names() {
         return n;
     }();
     return names;
+}
+
+// The names of a language the windows speak: its full names, preferred abbreviations and every
+// spelling SWORD reads, each as a key.
+const BookNames* NamesOf(std::string_view language) {
+    static std::map<std::string, BookNames, std::less<>> made;
+    static std::mutex guard;
+    const CLocalBookNames* local = LocalBookNames(language);
+    if (!local) return nullptr;
+    const std::lock_guard lock(guard);
+    auto it = made.find(language);
+    if (it != made.end()) return &it->second;
+    BookNames n;
+    for (uint16_t b = 1; b <= 66; ++b) {
+        const std::string full = Key(local->names[b - 1u]);
+        n.exact.emplace(full, b);
+        n.full.emplace_back(full, b);
+        n.exact.emplace(Key(local->abbreviations[b - 1u]), b);
+    }
+    for (const CLocalBookNames::Spelling& s : local->spellings)
+        n.exact.emplace(Key(s.text), s.book);
+    return &made.emplace(std::string(language), std::move(n)).first->second;
+}
+
+// The book whose name is key in names: exact, or the only book with a full name that begins so.
+uint16_t FindIn(const BookNames& names, const std::string& key) {
+    if (auto it = names.exact.find(key); it != names.exact.end()) return it->second;
+    if (key.size() < kShortestBeginning) return 0;
+    uint16_t found = 0;
+    for (const auto& [full, book] : names.full) {
+        if (full.compare(0, key.size(), key) != 0) continue;
+        if (found != 0 && found != book) return 0;
+        found = book;
+    }
+    return found;
 }
 
 // "I Samuel", "II Kings", "1st John", "Third John": the number becomes a digit.
@@ -355,19 +405,12 @@ std::string PlainDashes(std::string_view s) {
     return out;
 }
 
-uint16_t FindBookByName(std::string_view rawName) {
+uint16_t FindBookByName(std::string_view rawName, std::string_view language) {
     const std::string key = Key(ArabicPrefix(rawName));
     if (key.empty()) return 0;
-    const BookNames& names = Names();
-    if (auto it = names.exact.find(key); it != names.exact.end()) return it->second;
-    if (key.size() < kShortestBeginning) return 0;
-    uint16_t found = 0;
-    for (const auto& [full, book] : names.full) {
-        if (full.compare(0, key.size(), key) != 0) continue;
-        if (found != 0 && found != book) return 0;
-        found = book;
-    }
-    return found;
+    if (const BookNames* local = NamesOf(language))
+        if (const uint16_t b = FindIn(*local, key)) return b;
+    return FindIn(Names(), key);
 }
 
 std::string KnownBookNames(uint16_t b) {
@@ -392,7 +435,7 @@ CReferenceReading ReadReference(std::string_view input, const CReferenceOptions&
     if (in.AtEnd()) return fail("no reference given");
     std::string name = in.BookName();
     if (!name.empty()) {
-        a.book = FindBookByName(name);
+        a.book = FindBookByName(name, options.language);
         if (a.book == 0) return fail("unknown book \"" + Shorten(name) + "\"");
     } else {
         if (!options.bookOfLine || *options.bookOfLine == 0) return fail("no book named");
@@ -406,7 +449,7 @@ CReferenceReading ReadReference(std::string_view input, const CReferenceOptions&
         range = true;
         std::string second = in.BookName();
         if (!second.empty()) {
-            b.book = FindBookByName(second);
+            b.book = FindBookByName(second, options.language);
             if (b.book == 0) return fail("unknown book \"" + Shorten(second) + "\"");
         }
         b.chapter = in.Number();

@@ -31,13 +31,16 @@ struct CReferenceOptions {
     // canon ("3 John 1:15"): such a verse is read as the chapter's last, with
     // a warning, instead of being refused.
     bool acceptVersesOfOtherNumberings = false;
+    // A language whose book names are read too, before the English ones ("es": "Salmos 23").
+    std::string language{};
 };
 
 CReferenceReading ReadReference(std::string_view text, const CReferenceOptions& options = {});
 
 // The book of a name or abbreviation ("Genesis", "gen", "1 Sam", "ISam",
-// "Song of Solomon", "Matt."), any case; 0 when none or more than one book fits.
-uint16_t FindBookByName(std::string_view name);
+// "Song of Solomon", "Matt."), any case; 0 when none or more than one book fits. With a language,
+// its names are tried first ("Salmos", "1 Kor").
+uint16_t FindBookByName(std::string_view name, std::string_view language = {});
 
 // Every written form FindBookByName knows for book b besides unique
 // beginnings of its names, separated by ", ": for help texts and the manual.

@@ -225,10 +225,16 @@ std::string ResolveModuleName(const std::vector<CTextModuleInfo>& modules, const
     return given;
 }
 
-std::string DefaultModuleOf(const std::vector<CTextModuleInfo>& modules) {
+std::string DefaultModuleOf(const std::vector<CTextModuleInfo>& modules, const std::string& language) {
+    std::vector<const CTextModuleInfo*> inLanguage;
     for (const CTextModuleInfo& m : modules)
-        if (m.versification == "KJV") return m.name;
-    return modules.empty() ? std::string() : modules.front().name;
+        if (!language.empty() && m.language == language) inLanguage.push_back(&m);
+    if (inLanguage.empty())
+        for (const CTextModuleInfo& m : modules)
+            inLanguage.push_back(&m);
+    for (const CTextModuleInfo* m : inLanguage)
+        if (m->versification == "KJV") return m->name;
+    return inLanguage.empty() ? std::string() : inLanguage.front()->name;
 }
 
 struct CBibleTextSource::Impl {
@@ -342,7 +348,7 @@ std::shared_ptr<CTextRead> CBibleTextSource::Start(CTextRequest request, std::fu
             a.problem = ModuleGoneMessage(name);
             name.clear();
         }
-        if (name.empty()) name = DefaultModuleOf(a.modules);
+        if (name.empty()) name = DefaultModuleOf(a.modules, request.language);
         if (name.empty()) {
             a.problem = NoModuleMessage();
             return a;

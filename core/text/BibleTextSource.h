@@ -38,6 +38,8 @@ struct CPassage {
 // What a window asks for: spans of verses (absolute indices, inclusive) in a module.
 struct CTextRequest {
     std::string module; // empty for the default
+    // The reader's language ("es"): the default is then a module in it when one is installed.
+    std::string language;
     std::vector<std::pair<uint16_t, uint16_t>> spans;
 };
 
@@ -133,8 +135,10 @@ std::string ModuleGoneMessage(const std::string& module);
 std::string ModuleDamagedMessage(const std::string& module, const std::string& what);
 // A module (none: the listing of the modules) that gave nothing within the limit.
 std::string TextTimeoutMessage(const std::string& module, std::chrono::milliseconds limit = kTextTimeLimit);
-// The module read when none is chosen: one in the canon's own versification if there is one.
-std::string DefaultModuleOf(const std::vector<CTextModuleInfo>& modules);
+// The module read when none is chosen: one in the reader's language when one is installed (any
+// language when none or no language is given), among those one in the canon's own versification
+// if there is one.
+std::string DefaultModuleOf(const std::vector<CTextModuleInfo>& modules, const std::string& language = {});
 // The module a person means by given: the module of that name, else the one
 // whose name or abbreviation it is in any case; given itself when none is.
 std::string ResolveModuleName(const std::vector<CTextModuleInfo>& modules, const std::string& given);

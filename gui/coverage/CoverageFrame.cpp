@@ -51,7 +51,7 @@ CCoverageFrame::CCoverageFrame(CReadingPlanDoc& doc)
     : CMdiChildFrame(kCoverageResource, ResourceIcon(":/images/plan.png")), map_(new CCoverageMap(doc)) {
     setObjectName("coverageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
-    setWindowTitle("Bible Coverage");
+    setWindowTitle(QCoreApplication::translate("CCoverageFrame", "Bible Coverage"));
     // The plan document is next in the command route, so Enter Reading and the like reach it.
     SetView(map_, map_, &doc);
     SetCloseBox();

@@ -15,12 +15,15 @@
 #include "text/PassageFrame.h"
 #include "text/PassageView.h"
 
+#include "foundation/Translatable.h"
+#include "framework/Translation.h"
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,13 +42,20 @@ namespace {
 constexpr int kMargin = 8;
 constexpr uint16_t kWidestBook = 150; // Psalms
 constexpr int kNameIndent = 10;
+constexpr const char* kToReadMark = QT_TRANSLATE_NOOP("CCoverageMap", "In the plan, to read");
+constexpr const char* kReadInPlanMark = QT_TRANSLATE_NOOP("CCoverageMap", "Read in the plan");
 
+// In the reader's locale's digits ("1,8%"); English keeps the program's own "1.8%".
 QString Percent(uint32_t part, uint32_t whole) {
-    return whole == 0 ? QString("0%") : QString::number(100.0 * part / whole, 'f', 1) + "%";
+    if (whole == 0) return QString("0%");
+    const QLocale locale;
+    const double value = 100.0 * part / whole;
+    const bool english = locale.language() == QLocale::English || locale.language() == QLocale::C;
+    return (english ? QString::number(value, 'f', 1) : locale.toString(value, 'f', 1)) + "%";
 }
 
 QString TotalsText(const CoverageTotals& t) {
-    return QString("%1 of %2 verses (%3), %4 of %5 chapters read")
+    return QCoreApplication::translate("CCoverageMap", "%1 of %2 verses (%3), %4 of %5 chapters read")
         .arg(t.read)
         .arg(t.verses)
         .arg(Percent(t.read, t.verses))
@@ -116,9 +126,11 @@ QSize CCoverageLayout::ReadableSize(const CCoverage& coverage, int fontPixels) {
                      fm.horizontalAdvance("150/150  100.0%") + 8;
     int legend = 0;
     for (int level = 0; level < 5; ++level)
-        legend += rowHeight * 2 + 18 + fm.horizontalAdvance(LevelName(static_cast<CoverageLevel>(level)));
-    for (const char* mark : {"In the plan, to read", "Read in the plan"})
-        legend += rowHeight * 2 + 18 + fm.horizontalAdvance(mark);
+        legend +=
+            rowHeight * 2 + 18 + fm.horizontalAdvance(TrCore(LevelName(static_cast<CoverageLevel>(level))));
+    for (const char* mark : {kToReadMark, kReadInPlanMark})
+        legend +=
+            rowHeight * 2 + 18 + fm.horizontalAdvance(QCoreApplication::translate("CCoverageMap", mark));
     return {std::max(grid, legend) + 2 * kMargin + 1, height};
 }
 
@@ -164,7 +176,8 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
 
     p.setFont(MapFont(layout.FontPixels() + 2, true));
     p.drawText(layout.titleRect, Qt::AlignLeft | Qt::AlignVCenter,
-               "Bible Coverage: " + TotalsText(coverage.WholeTotals()));
+               QCoreApplication::translate("CCoverageMap", "Bible Coverage: %1")
+                   .arg(TotalsText(coverage.WholeTotals())));
 
     // Legend: the five levels, then the two plan marks.
     p.setFont(MapFont(layout.FontPixels()));
@@ -184,9 +197,10 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
     };
     for (int level = 0; level < 5; ++level)
         swatch(kLevelColours[static_cast<size_t>(level)], nullptr,
-               LevelName(static_cast<CoverageLevel>(level)));
-    swatch(kLevelColours[0], &kToReadColour, "In the plan, to read");
-    swatch(kLevelColours[0], &kReadInPlanColour, "Read in the plan");
+               TrCore(LevelName(static_cast<CoverageLevel>(level))));
+    swatch(kLevelColours[0], &kToReadColour, QCoreApplication::translate("CCoverageMap", kToReadMark));
+    swatch(kLevelColours[0], &kReadInPlanColour,
+           QCoreApplication::translate("CCoverageMap", kReadInPlanMark));
 
     const auto groups = BookGroups();
     const int h = layout.RowHeight();
@@ -197,15 +211,16 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
             p.setFont(MapFont(layout.FontPixels(), true));
             p.setPen(ink);
             p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                       QString(r.index == 0 ? "Old Testament: " : "New Testament: ") +
-                           TotalsText(coverage.TestamentTotals(r.index)));
+                       (r.index == 0 ? QCoreApplication::translate("CCoverageMap", "Old Testament: %1")
+                                     : QCoreApplication::translate("CCoverageMap", "New Testament: %1"))
+                           .arg(TotalsText(coverage.TestamentTotals(r.index))));
             continue;
         }
         if (r.kind == CCoverageLayout::Row::group) {
             p.setFont(MapFont(layout.FontPixels() - 1, false));
             p.setPen(faint);
             p.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                       groups[static_cast<size_t>(r.index)].name);
+                       TrCore(groups[static_cast<size_t>(r.index)].name));
             continue;
         }
         const auto book = static_cast<uint16_t>(r.index);
@@ -213,7 +228,7 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
         p.setPen(ink);
         p.drawText(
             QRect(layout.nameLeft + kNameIndent, r.y, layout.gridLeft - layout.nameLeft - kNameIndent, h),
-            Qt::AlignLeft | Qt::AlignVCenter, ToQ(bible.GetBookName(book)));
+            Qt::AlignLeft | Qt::AlignVCenter, ShownBookName(book));
         for (uint16_t c = 1; c <= bible.GetChapterCount(book); ++c) {
             const ChapterCoverage* ch = coverage.Find(book, c);
             if (!ch) continue;
@@ -237,8 +252,10 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
 CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(parent), doc_(&doc) {
     setObjectName("coverageMap");
     setMouseTracking(true);
-    setWhatsThis("How often each chapter of the Bible has been read. Click a chapter to enter it as read, or "
-                 "to read it in the passage window when that is open.");
+    setWhatsThis(QCoreApplication::translate(
+        "CCoverageMap", "How often each chapter of the Bible has been read. Click a chapter to enter it as "
+                        "read, or "
+                        "to read it in the passage window when that is open."));
     setFocusPolicy(Qt::StrongFocus);
     InstallCoverageMapAccessible();
     setAccessibleName(QCoreApplication::translate("Accessibility", "Bible coverage map"));
@@ -501,7 +518,7 @@ QByteArray CCoverageMap::SvgBytes() const {
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle("Bible Coverage");
+    svg.setTitle(QCoreApplication::translate("CCoverageMap", "Bible Coverage"));
     QPainter p;
     if (!p.begin(&svg)) return {};
     CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);
@@ -557,6 +574,6 @@ void CCoverageMap::OnSaveAs(bool svg) {
     request.defaultExtension = svg ? "svg" : "png";
     request.defaultFileName = svg ? "Bible Coverage.svg" : "Bible Coverage.png";
     request.filter = svg ? "SVG Picture (*.svg)|*.svg||" : "PNG Picture (*.png)|*.png||";
-    request.title = svg ? "Save Map as SVG" : "Save Map as PNG";
+    request.title = svg ? TR_NOOP("Core", "Save Map as SVG") : TR_NOOP("Core", "Save Map as PNG");
     if (const auto path = doc_->Ui().ChooseFile(request)) SaveAs(*path, svg);
 }

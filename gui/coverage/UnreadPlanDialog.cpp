@@ -3,23 +3,28 @@
 
 #include "foundation/Clock.h"
 
+#include "framework/Translation.h"
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 CUnreadPlanDialog::CUnreadPlanDialog(size_t unreadChapters, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("New Plan from Unread Chapters");
+    setWindowTitle(QCoreApplication::translate("CUnreadPlanDialog", "New Plan from Unread Chapters"));
     auto* layout = new QVBoxLayout(this);
     auto* intro =
         new QLabel(unreadChapters == 1
-                       ? QString("1 chapter has never been read. A new plan will read it.")
-                       : QString("%1 chapters have never been read. A new plan will read each of them once, "
-                                 "in the order of the Bible.")
+                       ? QCoreApplication::translate(
+                             "CUnreadPlanDialog", "1 chapter has never been read. A new plan will read it.")
+                       : QCoreApplication::translate("CUnreadPlanDialog",
+                                                     "%1 chapters have never been read. A new plan will read "
+                                                     "each of them once, in the order of the Bible.")
                              .arg(unreadChapters));
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -28,17 +33,17 @@ CUnreadPlanDialog::CUnreadPlanDialog(size_t unreadChapters, QWidget* parent) : Q
     days_->setObjectName("days");
     days_->setRange(1, 36500);
     days_->setValue(365);
-    days_->setSuffix(" days");
-    form->addRow("Plan length:", days_);
+    days_->setSuffix(QCoreApplication::translate("CUnreadPlanDialog", " days"));
+    form->addRow(QCoreApplication::translate("CUnreadPlanDialog", "Plan length:"), days_);
     auto* row = new QHBoxLayout;
-    const char* names[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     for (int i = 0; i < 7; ++i) {
-        weekdays_[static_cast<size_t>(i)] = new QCheckBox(names[i]);
+        weekdays_[static_cast<size_t>(i)] =
+            new QCheckBox(QLocale().dayName(i == 0 ? 7 : i, QLocale::ShortFormat));
         weekdays_[static_cast<size_t>(i)]->setObjectName(QString("weekday%1").arg(i + 1));
         weekdays_[static_cast<size_t>(i)]->setChecked(true);
         row->addWidget(weekdays_[static_cast<size_t>(i)]);
     }
-    form->addRow("Read on:", row);
+    form->addRow(QCoreApplication::translate("CUnreadPlanDialog", "Read on:"), row);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -64,7 +69,7 @@ void CUnreadPlanDialog::SetRequest(const GapsPlanRequest& r) {
 void CUnreadPlanDialog::accept() {
     const GapsPlanRequest r = Request();
     if (std::none_of(r.readOnWeekday.begin(), r.readOnWeekday.end(), [](int32_t f) { return f != 0; })) {
-        QMessageBox::warning(this, "Scrivane", kNoGapsReadingDay);
+        QMessageBox::warning(this, "Scrivane", TrCore(kNoGapsReadingDay));
         weekdays_[1]->setFocus();
         return;
     }

@@ -4,6 +4,7 @@
 #include "framework/CommandIds.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
@@ -17,52 +18,81 @@ namespace {
 
 std::map<int, const char*> MakePopupTexts() {
     std::map<int, const char*> texts = {
-        {1, "Accepts what you entered and closes the dialog."},
-        {2, "Closes the dialog without changing anything."},
-        {1034, "The reader's first name. Together with the last name it tells apart readers who share a "
-               "nick name."},
-        {1035, "The reader's last name."},
-        {1036, "The name under which the reader is listed. The reader's files are named after it."},
-        {1041, "Tick to show the reading plan window when the environment opens; otherwise it starts "
-               "minimized."},
-        {1042, "Tick to show the verse notes window when the environment opens; otherwise it starts "
-               "minimized."},
-        {1044, "Tick to show the general notes window when the environment opens; otherwise it starts "
-               "minimized."},
-        {1045, "The readers of this computer. Choose whose plan and notes to open."},
-        {1046, "Adds a reader and makes a directory for the reader's files."},
-        {1048, "Removes the chosen reader from the list, and if you wish, the reader's files too."},
-        {1053, "How much of the whole Bible you have read, counted over every plan."},
-        {1055, "How much of the current plan you have read."},
-        {1065, "How much of the current plan you have read."},
-        {1066, "How much of the whole Bible you have read, counted over every plan."},
-        {1125, "The book whose verses you write notes on."},
-        {1127, "The chapter of the book. A book of one chapter has nothing to choose here."},
-        {1128, "The verse whose note is shown below. A psalm with a title starts at verse 0, the title."},
-        {1129, "Goes back to the nearest earlier verse that has a note."},
-        {1130, "Goes on to the nearest later verse that has a note."},
-        {1131, "The upper bar shows your progress in the current plan."},
-        {1132, "The lower bar shows your lifetime progress through the whole Bible."},
-        {1038, "The first verse of the reading."},
-        {1052, "The month and year the calendar shows."},
-        {1057, "Counts the reading in your lifetime reading only; the plan is left as it is."},
-        {1058, "Counts the reading in your lifetime reading and marks the verses of the current plan as "
-               "read."},
-        {1063, "The last verse of the reading."},
-        {1140, "Type the reading as you would write it, such as Ps 23, John 3:16-18 or 1 Cor 13, and press "
-               "Enter. The verses below show what was read; a reference the Bible does not have is refused "
-               "with the reason."},
-        {1072, "Choose the first verse of the reading."},
-        {1073, "Choose the last verse of the reading."},
-        {1074, "Shows the previous month."},
-        {1075, "Shows the next month."},
-        {1122, "The book of the verse."},
-        {1123, "The chapter of the verse. A book of one chapter has nothing to choose here."},
-        {1124, "The verse. A psalm with a title starts at verse 0, the title."},
-        {1138, "The title, format and description of the template the plan was made from."},
+        {1, QT_TRANSLATE_NOOP("Help", "Accepts what you entered and closes the dialog.")},
+        {2, QT_TRANSLATE_NOOP("Help", "Closes the dialog without changing anything.")},
+        {1034, QT_TRANSLATE_NOOP(
+                   "Help",
+                   "The reader's first name. Together with the last name it tells apart readers who share a "
+                   "nick name.")},
+        {1035, QT_TRANSLATE_NOOP("Help", "The reader's last name.")},
+        {1036,
+         QT_TRANSLATE_NOOP(
+             "Help", "The name under which the reader is listed. The reader's files are named after it.")},
+        {1041,
+         QT_TRANSLATE_NOOP(
+             "Help", "Tick to show the reading plan window when the environment opens; otherwise it starts "
+                     "minimized.")},
+        {1042,
+         QT_TRANSLATE_NOOP(
+             "Help", "Tick to show the verse notes window when the environment opens; otherwise it starts "
+                     "minimized.")},
+        {1044,
+         QT_TRANSLATE_NOOP(
+             "Help", "Tick to show the general notes window when the environment opens; otherwise it starts "
+                     "minimized.")},
+        {1045,
+         QT_TRANSLATE_NOOP("Help", "The readers of this computer. Choose whose plan and notes to open.")},
+        {1046, QT_TRANSLATE_NOOP("Help", "Adds a reader and makes a directory for the reader's files.")},
+        {1048,
+         QT_TRANSLATE_NOOP(
+             "Help", "Removes the chosen reader from the list, and if you wish, the reader's files too.")},
+        {1053,
+         QT_TRANSLATE_NOOP("Help", "How much of the whole Bible you have read, counted over every plan.")},
+        {1055, QT_TRANSLATE_NOOP("Help", "How much of the current plan you have read.")},
+        {1065, QT_TRANSLATE_NOOP("Help", "How much of the current plan you have read.")},
+        {1066,
+         QT_TRANSLATE_NOOP("Help", "How much of the whole Bible you have read, counted over every plan.")},
+        {1125, QT_TRANSLATE_NOOP("Help", "The book whose verses you write notes on.")},
+        {1127, QT_TRANSLATE_NOOP(
+                   "Help", "The chapter of the book. A book of one chapter has nothing to choose here.")},
+        {1128,
+         QT_TRANSLATE_NOOP(
+             "Help",
+             "The verse whose note is shown below. A psalm with a title starts at verse 0, the title.")},
+        {1129, QT_TRANSLATE_NOOP("Help", "Goes back to the nearest earlier verse that has a note.")},
+        {1130, QT_TRANSLATE_NOOP("Help", "Goes on to the nearest later verse that has a note.")},
+        {1131, QT_TRANSLATE_NOOP("Help", "The upper bar shows your progress in the current plan.")},
+        {1132,
+         QT_TRANSLATE_NOOP("Help", "The lower bar shows your lifetime progress through the whole Bible.")},
+        {1038, QT_TRANSLATE_NOOP("Help", "The first verse of the reading.")},
+        {1052, QT_TRANSLATE_NOOP("Help", "The month and year the calendar shows.")},
+        {1057, QT_TRANSLATE_NOOP(
+                   "Help", "Counts the reading in your lifetime reading only; the plan is left as it is.")},
+        {1058, QT_TRANSLATE_NOOP(
+                   "Help",
+                   "Counts the reading in your lifetime reading and marks the verses of the current plan as "
+                   "read.")},
+        {1063, QT_TRANSLATE_NOOP("Help", "The last verse of the reading.")},
+        {1140,
+         QT_TRANSLATE_NOOP(
+             "Help",
+             "Type the reading as you would write it, such as Ps 23, John 3:16-18 or 1 Cor 13, and press "
+             "Enter. The verses below show what was read; a reference the Bible does not have is refused "
+             "with the reason.")},
+        {1072, QT_TRANSLATE_NOOP("Help", "Choose the first verse of the reading.")},
+        {1073, QT_TRANSLATE_NOOP("Help", "Choose the last verse of the reading.")},
+        {1074, QT_TRANSLATE_NOOP("Help", "Shows the previous month.")},
+        {1075, QT_TRANSLATE_NOOP("Help", "Shows the next month.")},
+        {1122, QT_TRANSLATE_NOOP("Help", "The book of the verse.")},
+        {1123, QT_TRANSLATE_NOOP(
+                   "Help", "The chapter of the verse. A book of one chapter has nothing to choose here.")},
+        {1124, QT_TRANSLATE_NOOP("Help", "The verse. A psalm with a title starts at verse 0, the title.")},
+        {1138, QT_TRANSLATE_NOOP(
+                   "Help", "The title, format and description of the template the plan was made from.")},
     };
     for (int id = 1076; id <= 1117; ++id)
-        texts[id] = "A day of the month: click it to choose it. Days in grey lie outside your plan.";
+        texts[id] = QT_TRANSLATE_NOOP(
+            "Help", "A day of the month: click it to choose it. Days in grey lie outside your plan.");
     return texts;
 }
 
@@ -148,7 +178,7 @@ CHelpService& CHelpService::Instance() {
 
 QString CHelpService::PopupText(int helpId) {
     auto it = PopupTexts().find(helpId - 0x10000);
-    return it == PopupTexts().end() ? QString() : QString::fromUtf8(it->second);
+    return it == PopupTexts().end() ? QString() : QCoreApplication::translate("Help", it->second);
 }
 
 QString CHelpService::TopicPage(int helpId) {
@@ -168,7 +198,7 @@ void CHelpService::ShowTopic(int helpId) {
         browser_ = new QTextBrowser;
         browser_->setAttribute(Qt::WA_DeleteOnClose);
         browser_->setObjectName("helpBrowser");
-        browser_->setWindowTitle("Scrivane Help");
+        browser_->setWindowTitle(QCoreApplication::translate("CHelpService", "Scrivane Help"));
         browser_->setOpenLinks(true);
         browser_->resize(520, 440);
         // Without a window manager there is no other way to close it.

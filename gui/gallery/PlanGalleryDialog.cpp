@@ -4,8 +4,10 @@
 #include "foundation/Clock.h"
 #include "foundation/FileAccess.h"
 #include "framework/TextConvert.h"
+#include "framework/Translation.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFont>
@@ -13,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -36,7 +39,7 @@ QListWidgetItem* Heading(const QString& text) {
 CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidget* parent)
     : QDialog(parent), entries_(std::move(entries)) {
     setObjectName("planGallery");
-    setWindowTitle("Scrivane - New Plan from Gallery");
+    setWindowTitle(QCoreApplication::translate("CPlanGalleryDialog", "Scrivane - New Plan from Gallery"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     list_ = new QListWidget;
@@ -44,7 +47,7 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     list_->setMinimumWidth(300);
     row->addWidget(list_, 2);
 
-    auto* details = new QGroupBox("About this plan");
+    auto* details = new QGroupBox(QCoreApplication::translate("CPlanGalleryDialog", "About this plan"));
     auto* detailsLayout = new QVBoxLayout(details);
     title_ = new QLabel;
     title_->setObjectName("galleryTitle");
@@ -78,17 +81,24 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     // A church's plan joined part-way: it started on an earlier day, and the days already gone can be left
     // out.
     auto* startRow = new QHBoxLayout;
-    auto* startLabel = new QLabel("&Start on:");
+    auto* startLabel = new QLabel(QCoreApplication::translate("CPlanGalleryDialog", "&Start on:"));
     start_ = new QDateEdit;
     start_->setObjectName("galleryStart");
     start_->setCalendarPopup(true);
-    start_->setDisplayFormat("ddd MM/dd/yyyy");
+    // The program's own form in English, else the reader's locale's short date (with a full year).
+    const QLocale locale;
+    const bool english = locale.language() == QLocale::English || locale.language() == QLocale::C;
+    start_->setDisplayFormat(
+        english
+            ? QString("ddd MM/dd/yyyy")
+            : "ddd " + locale.dateFormat(QLocale::ShortFormat).replace("yyyy", "yy").replace("yy", "yyyy"));
     const CJJulian today = Today();
     const QDate todayDate(today.GetYear(), today.GetMonth(), today.GetDay());
     start_->setDate(todayDate);
     proposed_ = todayDate;
     startLabel->setBuddy(start_);
-    skipPast_ = new QCheckBox("&Leave out the readings dated before today");
+    skipPast_ = new QCheckBox(
+        QCoreApplication::translate("CPlanGalleryDialog", "&Leave out the readings dated before today"));
     skipPast_->setObjectName("gallerySkipPast");
     skipPast_->setEnabled(false);
     connect(start_, &QDateEdit::dateChanged, this, [this, todayDate](const QDate& d) {
@@ -114,23 +124,23 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
     for (size_t i = 0; i < entries_.size(); ++i) {
         const GalleryEntry& e = entries_[i];
         if (e.origin == GalleryOrigin::shipped && !shipped) {
-            list_->addItem(Heading("Ready plans"));
+            list_->addItem(Heading(tr("Ready plans")));
             shipped = true;
         } else if (e.origin == GalleryOrigin::reader && !own) {
-            list_->addItem(Heading("Your own templates"));
+            list_->addItem(Heading(tr("Your own templates")));
             own = true;
         }
         QString text = ToQ(e.title);
         if (e.origin == GalleryOrigin::reader && e.title != FileTitle(e.fileName))
             text += "  (" + ToQ(e.fileName) + ")";
-        auto* item = new QListWidgetItem(e.readable ? text : ToQ(e.fileName) + " - cannot be used");
+        auto* item = new QListWidgetItem(e.readable ? text : tr("%1 - cannot be used").arg(ToQ(e.fileName)));
         item->setData(kEntryRole, static_cast<int>(i));
         item->setToolTip(ToQ(SummaryText(e)));
         // Shown so that the reader knows about it, but never offered.
         if (!e.readable) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
         list_->addItem(item);
     }
-    if (entries_.empty()) list_->addItem(Heading("No plan templates were found."));
+    if (entries_.empty()) list_->addItem(Heading(tr("No plan templates were found.")));
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { SelectionChanged(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
@@ -191,18 +201,20 @@ void CPlanGalleryDialog::ShowSelected() {
         return;
     }
     if (e->readable && e->skipPast)
-        previewHeading_->setText("The first week from today, the readings dated before it left out:");
+        previewHeading_->setText(QCoreApplication::translate(
+            "CPlanGalleryDialog", "The first week from today, the readings dated before it left out:"));
     else if (e->readable && e->startDate.GetDayNumber() != Today().GetDayNumber())
-        previewHeading_->setText(ToQ("The first week, starting " + e->startDate.GetDateText() + ":"));
+        previewHeading_->setText(tr("The first week, starting %1:").arg(DateText(e->startDate)));
     else
-        previewHeading_->setText("The first week, starting today:");
+        previewHeading_->setText(
+            QCoreApplication::translate("CPlanGalleryDialog", "The first week, starting today:"));
     title_->setText(ToQ(e->readable ? e->title : e->fileName));
     summary_->setText(ToQ(SummaryText(*e)));
     description_->setText(ToQ(e->description));
     QStringList lines;
     for (const std::string& line : PreviewLines(*e))
         lines << ToQ(line);
-    if (e->readable && lines.isEmpty()) lines << "No reading is left from today on.";
+    if (e->readable && lines.isEmpty()) lines << tr("No reading is left from today on.");
     preview_->setText(lines.join('\n'));
 }
 

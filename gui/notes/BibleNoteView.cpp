@@ -3,7 +3,9 @@
 
 #include "Autosave.h"
 #include "framework/ReaderContext.h"
+#include "framework/TextConvert.h"
 #include "framework/TextZoom.h"
+#include "framework/Translation.h"
 #include "notes/BibleNoteDoc.h"
 #include "text/VerseTextPane.h"
 
@@ -108,7 +110,11 @@ void CBibleNoteView::Fill(int listId, const std::vector<std::string>& entries) {
 }
 
 void CBibleNoteView::FillBookList(const std::vector<std::string>& entries) {
-    Fill(NoteBar::kBookList, entries);
+    // The list holds the canon's books in order: each is shown by the reader's name for it.
+    std::vector<std::string> shown = entries;
+    for (size_t i = 0; i < shown.size() && i < 66; ++i)
+        shown[i] = FromQ(ShownBookName(static_cast<uint16_t>(i + 1)));
+    Fill(NoteBar::kBookList, shown);
 }
 
 void CBibleNoteView::FillChapterList(const std::vector<std::string>& entries) {

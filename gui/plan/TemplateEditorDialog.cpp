@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,7 +30,8 @@
 
 namespace {
 
-constexpr const char* kCaption = "Scrivane - Bible Reading Plan Template Editor";
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("CTemplateEditorDialog", "Scrivane - Bible Reading Plan Template Editor");
 constexpr const char* kControlIdProperty = "controlId";
 constexpr int kNodeRole = Qt::UserRole;
 
@@ -68,54 +71,83 @@ const QColor kSectionColours[7] = {
 QString WhatsThisFor(int controlId) {
     switch (controlId) {
     case idSaveAndExit:
-        return "Saves the template to a file of your choice and closes the editor.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog", "Saves the template to a file of your choice and closes the editor.");
     case idAbortAndExit:
-        return "Closes the editor. When the template has changes that are not saved, you are asked whether "
-               "to save them first.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Closes the editor. When the template has changes that are not saved, you are asked whether "
+            "to save them first.");
     case idCategoryTree:
-        return "The books of the Bible in their groups. Choose a section on the left, then right-click a "
-               "book to put it in that section, or to take it out when it is there already. Right-clicking "
-               "a group does the same for each of its books; the menu key does it for the selected item. The "
-               "colour shows the section: white is no "
-               "section, a striped picture a group whose books are in several.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "The books of the Bible in their groups. Choose a section on the left, then right-click a "
+            "book to put it in that section, or to take it out when it is there already. Right-clicking "
+            "a group does the same for each of its books; the menu key does it for the selected item. The "
+            "colour shows the section: white is no "
+            "section, a striped picture a group whose books are in several.");
     case idMonths:
-        return "Months added to the length of the plan (a month counts as 30 days).";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog", "Months added to the length of the plan (a month counts as 30 days).");
     case idDays:
-        return "Days added to the length of the plan, from 0 to 2000.";
+        return QCoreApplication::translate("CTemplateEditorDialog",
+                                           "Days added to the length of the plan, from 0 to 2000.");
     case idAddSection:
-        return "Adds a section: a group of books read side by side with the others, and selects it, so that "
-               "the books you right-click next go there. Up to six sections; a new one can be added only "
-               "when "
-               "every section holds at least one book.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Adds a section: a group of books read side by side with the others, and selects it, so that "
+            "the books you right-click next go there. Up to six sections; a new one can be added only "
+            "when "
+            "every section holds at least one book.");
     case idLoad:
-        return "Opens a template file to change it. Plan templates and text imports can be opened; a text "
-               "import may hold more than the editor can show.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Opens a template file to change it. Plan templates and text imports can be opened; a text "
+            "import may hold more than the editor can show.");
     case idSave:
-        return "Saves the template as a plan template (.vntpl) or as a text import (.txt).";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Saves the template as a plan template (.vntpl) or as a text import (.txt).");
     case idDirectory:
-        return "The folder of the template file last opened or saved.";
+        return QCoreApplication::translate("CTemplateEditorDialog",
+                                           "The folder of the template file last opened or saved.");
     case idFileName:
-        return "The name of the template file last opened or saved.";
+        return QCoreApplication::translate("CTemplateEditorDialog",
+                                           "The name of the template file last opened or saved.");
     case idDivideBy:
-        return "Whether each day's reading ends at the end of a chapter or may stop inside one.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Whether each day's reading ends at the end of a chapter or may stop inside one.");
     case idYears:
-        return "Years of the plan's length (a year counts as 365 days).";
+        return QCoreApplication::translate("CTemplateEditorDialog",
+                                           "Years of the plan's length (a year counts as 365 days).");
     case idRepeatBooks:
-        return "When a section has read all its books before the plan ends, it starts over from its first "
-               "book.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "When a section has read all its books before the plan ends, it starts over from its first "
+            "book.");
     case idReset:
-        return "Starts again from a new template: one year, every day, by chapters, one section with all "
-               "the books.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Starts again from a new template: one year, every day, by chapters, one section with all "
+            "the books.");
     case idSectionTree:
-        return "The sections of the plan. Select one to choose where right-clicked books go.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "The sections of the plan. Select one to choose where right-clicked books go.");
     case idRemoveSection:
-        return "Removes the selected section. Its books leave the plan and the sections after it each take "
-               "the number one lower.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Removes the selected section. Its books leave the plan and the sections after it each take "
+            "the number one lower.");
     case idReadOnly:
-        return "Saves the template file read-only, so that it cannot be saved over later.";
+        return QCoreApplication::translate(
+            "CTemplateEditorDialog",
+            "Saves the template file read-only, so that it cannot be saved over later.");
     default:
         if (controlId >= idSunday && controlId < idSunday + 7)
-            return QString("Whether there is a reading on %1.").arg(kWeekdayNames[controlId - idSunday]);
+            return QCoreApplication::translate("CTemplateEditorDialog", "Whether there is a reading on %1.")
+                .arg(QLocale().dayName(controlId == idSunday ? 7 : controlId - idSunday));
         return {};
     }
 }
@@ -208,7 +240,7 @@ int CTemplateEditorDialog::HelpContextFor(int controlId) {
 CTemplateEditorDialog::CTemplateEditorDialog(IUiServices& ui, int includeApocrypha, QWidget* parent)
     : QDialog(parent), ui_(ui), model_(includeApocrypha) {
     InitScrivaneResources();
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setObjectName("templateEditorDialog");
     for (int i = 0; i < kImageCount; ++i)
         images_[i] = QIcon(DrawImage(i));
@@ -220,21 +252,24 @@ CTemplateEditorDialog::CTemplateEditorDialog(IUiServices& ui, int includeApocryp
 
 void CTemplateEditorDialog::BuildControls() {
     // What the gallery and Plan Properties show of a plan made from the template.
-    auto* planGroup = new QGroupBox("Plan");
+    auto* planGroup = new QGroupBox(QCoreApplication::translate("CTemplateEditorDialog", "Plan"));
     auto* planLayout = new QGridLayout(planGroup);
     titleEdit_ = new QLineEdit;
     titleEdit_->setObjectName("titleEdit");
-    titleEdit_->setPlaceholderText("the file's name");
-    titleEdit_->setWhatsThis("The plan's title, as New Plan from Gallery and Plan Properties show it. Left "
-                             "empty, the template file's name is the title.");
+    titleEdit_->setPlaceholderText(QCoreApplication::translate("CTemplateEditorDialog", "the file's name"));
+    titleEdit_->setWhatsThis(QCoreApplication::translate(
+        "CTemplateEditorDialog", "The plan's title, as New Plan from Gallery and Plan Properties show it. "
+                                 "Left "
+                                 "empty, the template file's name is the title."));
     descriptionEdit_ = new QLineEdit;
     descriptionEdit_->setObjectName("descriptionEdit");
     descriptionEdit_->setPlaceholderText(kDefaultTemplateDescription);
-    descriptionEdit_->setWhatsThis("A line about the plan, shown under its title in New Plan from Gallery "
-                                   "and in Plan Properties.");
-    auto* titleLabel = new QLabel("T&itle");
+    descriptionEdit_->setWhatsThis(QCoreApplication::translate(
+        "CTemplateEditorDialog", "A line about the plan, shown under its title in New Plan from Gallery "
+                                 "and in Plan Properties."));
+    auto* titleLabel = new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "T&itle"));
     titleLabel->setBuddy(titleEdit_);
-    auto* descriptionLabel = new QLabel("D&escription");
+    auto* descriptionLabel = new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "D&escription"));
     descriptionLabel->setBuddy(descriptionEdit_);
     planLayout->addWidget(titleLabel, 0, 0);
     planLayout->addWidget(titleEdit_, 0, 1);
@@ -243,7 +278,7 @@ void CTemplateEditorDialog::BuildControls() {
     planLayout->setColumnStretch(1, 2);
     planLayout->setColumnStretch(3, 3);
 
-    auto* fileGroup = new QGroupBox("Template File");
+    auto* fileGroup = new QGroupBox(QCoreApplication::translate("CTemplateEditorDialog", "Template File"));
     auto* fileLayout = new QGridLayout(fileGroup);
     directoryEdit_ = new QLineEdit;
     directoryEdit_->setReadOnly(true);
@@ -254,20 +289,22 @@ void CTemplateEditorDialog::BuildControls() {
     // Shown for reading and copying, not for the Tab key to stop at.
     directoryEdit_->setFocusPolicy(Qt::ClickFocus);
     fileNameEdit_->setFocusPolicy(Qt::ClickFocus);
-    readOnlyBox_ = new QCheckBox("Read Only");
+    readOnlyBox_ = new QCheckBox(QCoreApplication::translate("CTemplateEditorDialog", "Read Only"));
     Tag(readOnlyBox_, idReadOnly, "readOnlyBox");
-    apocryphaBox_ = new QCheckBox("Include Apocrypha");
+    apocryphaBox_ = new QCheckBox(QCoreApplication::translate("CTemplateEditorDialog", "Include Apocrypha"));
     Tag(apocryphaBox_, idIncludeApocrypha, "includeApocryphaBox");
     apocryphaBox_->setEnabled(false);
     apocryphaBox_->setVisible(false);
-    fileLayout->addWidget(new QLabel("Directory"), 0, 0);
+    fileLayout->addWidget(new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "Directory")), 0,
+                          0);
     fileLayout->addWidget(directoryEdit_, 0, 1);
-    fileLayout->addWidget(new QLabel("File Name"), 1, 0);
+    fileLayout->addWidget(new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "File Name")), 1,
+                          0);
     fileLayout->addWidget(fileNameEdit_, 1, 1);
     fileLayout->addWidget(readOnlyBox_, 2, 1);
     fileLayout->addWidget(apocryphaBox_, 3, 1);
 
-    auto* lengthGroup = new QGroupBox("Plan Length");
+    auto* lengthGroup = new QGroupBox(QCoreApplication::translate("CTemplateEditorDialog", "Plan Length"));
     auto* lengthLayout = new QGridLayout(lengthGroup);
     yearsList_ = new QComboBox;
     for (int i = 0; i <= 5; ++i)
@@ -280,39 +317,42 @@ void CTemplateEditorDialog::BuildControls() {
     daysEdit_ = new QLineEdit;
     Tag(daysEdit_, idDays, "daysEdit");
     divideByList_ = new QComboBox;
-    divideByList_->addItems({"Chapters", "Verses"});
+    divideByList_->addItems({tr("Chapters"), tr("Verses")});
     Tag(divideByList_, idDivideBy, "divideByList");
-    lengthLayout->addWidget(new QLabel("Years"), 0, 0);
+    lengthLayout->addWidget(new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "Years")), 0, 0);
     lengthLayout->addWidget(yearsList_, 0, 1);
-    lengthLayout->addWidget(new QLabel("Months"), 1, 0);
+    lengthLayout->addWidget(new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "Months")), 1, 0);
     lengthLayout->addWidget(monthsList_, 1, 1);
-    lengthLayout->addWidget(new QLabel("Days"), 2, 0);
+    lengthLayout->addWidget(new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "Days")), 2, 0);
     lengthLayout->addWidget(daysEdit_, 2, 1);
-    lengthLayout->addWidget(new QLabel("Readings Divided By"), 3, 0);
+    lengthLayout->addWidget(
+        new QLabel(QCoreApplication::translate("CTemplateEditorDialog", "Readings Divided By")), 3, 0);
     lengthLayout->addWidget(divideByList_, 3, 1);
 
-    auto* daysGroup = new QGroupBox("Reading Days");
+    auto* daysGroup = new QGroupBox(QCoreApplication::translate("CTemplateEditorDialog", "Reading Days"));
     auto* daysLayout = new QGridLayout(daysGroup);
     for (int d = 0; d < 7; ++d) {
-        weekdayBoxes_[d] = new QCheckBox(kWeekdayNames[d]);
+        weekdayBoxes_[d] = new QCheckBox(QLocale().dayName(d == 0 ? 7 : d));
         Tag(weekdayBoxes_[d], idSunday + d, kWeekdayNames[d]);
         daysLayout->addWidget(weekdayBoxes_[d], d % 4, d / 4);
         connect(weekdayBoxes_[d], &QCheckBox::clicked, this,
                 [this, d](bool on) { model_.SetReadOnWeekday(d + 1, on); });
     }
 
-    auto* sectionGroup = new QGroupBox("Books Per Session");
+    auto* sectionGroup =
+        new QGroupBox(QCoreApplication::translate("CTemplateEditorDialog", "Books Per Session"));
     auto* sectionLayout = new QVBoxLayout(sectionGroup);
     sectionTree_ = new QTreeWidget;
     sectionTree_->setHeaderHidden(true);
     sectionTree_->setRootIsDecorated(false);
     sectionTree_->setMinimumHeight(130);
     Tag(sectionTree_, idSectionTree, "sectionTree");
-    repeatBooksBox_ = new QCheckBox("Repeat Books");
+    repeatBooksBox_ = new QCheckBox(QCoreApplication::translate("CTemplateEditorDialog", "Repeat Books"));
     Tag(repeatBooksBox_, idRepeatBooks, "repeatBooksBox");
-    addSectionButton_ = new QPushButton("&Add Section");
+    addSectionButton_ = new QPushButton(QCoreApplication::translate("CTemplateEditorDialog", "&Add Section"));
     Tag(addSectionButton_, idAddSection, "addSectionButton");
-    removeSectionButton_ = new QPushButton("&Remove Section");
+    removeSectionButton_ =
+        new QPushButton(QCoreApplication::translate("CTemplateEditorDialog", "&Remove Section"));
     Tag(removeSectionButton_, idRemoveSection, "removeSectionButton");
     sectionLayout->addWidget(sectionTree_);
     sectionLayout->addWidget(repeatBooksBox_);
@@ -320,9 +360,12 @@ void CTemplateEditorDialog::BuildControls() {
     sectionButtons->addWidget(addSectionButton_);
     sectionButtons->addWidget(removeSectionButton_);
     sectionLayout->addLayout(sectionButtons);
-    auto* howTo = new QLabel("Select a section, then right-click a book or a group of books on the right to "
-                             "put it in that section; right-click it again to take it out. The menu key does "
-                             "the same for the highlighted book.");
+    auto* howTo = new QLabel(QCoreApplication::translate(
+        "CTemplateEditorDialog", "Select a section, then right-click a book or a group of books on the right "
+                                 "to "
+                                 "put it in that section; right-click it again to take it out. The "
+                                 "menu key does "
+                                 "the same for the highlighted book."));
     howTo->setObjectName("assignHint");
     howTo->setWordWrap(true);
     sectionLayout->addWidget(howTo);
@@ -336,16 +379,18 @@ void CTemplateEditorDialog::BuildControls() {
     categoryTree_->viewport()->installEventFilter(this);
     categoryTree_->installEventFilter(this);
 
-    resetButton_ = new QPushButton("Rese&t Template");
+    resetButton_ = new QPushButton(QCoreApplication::translate("CTemplateEditorDialog", "Rese&t Template"));
     Tag(resetButton_, idReset, "resetButton");
-    loadButton_ = new QPushButton("&Load Template");
+    loadButton_ = new QPushButton(QCoreApplication::translate("CTemplateEditorDialog", "&Load Template"));
     Tag(loadButton_, idLoad, "loadButton");
-    saveButton_ = new QPushButton("&Save Template");
+    saveButton_ = new QPushButton(QCoreApplication::translate("CTemplateEditorDialog", "&Save Template"));
     Tag(saveButton_, idSave, "saveButton");
-    saveAndExitButton_ = new QPushButton("Save And E&xit");
+    saveAndExitButton_ =
+        new QPushButton(QCoreApplication::translate("CTemplateEditorDialog", "Save And E&xit"));
     Tag(saveAndExitButton_, idSaveAndExit, "saveAndExitButton");
     saveAndExitButton_->setDefault(true);
-    abortAndExitButton_ = new QPushButton("A&bort And Exit");
+    abortAndExitButton_ =
+        new QPushButton(QCoreApplication::translate("CTemplateEditorDialog", "A&bort And Exit"));
     Tag(abortAndExitButton_, idAbortAndExit, "abortAndExitButton");
     for (QPushButton* b : {resetButton_, loadButton_, saveButton_, addSectionButton_, removeSectionButton_})
         b->setAutoDefault(false);

@@ -10,7 +10,8 @@
 
 CPlanLoadProgressDialog::CPlanLoadProgressDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle("Loading Reading Plan From Template");
+    setWindowTitle(
+        QCoreApplication::translate("CPlanLoadProgressDialog", "Loading Reading Plan From Template"));
     CDialogUnits du(this);
     setFixedSize(du.Size(187, 45));
     name_ = new QLineEdit(this);

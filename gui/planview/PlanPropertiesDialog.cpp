@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 CPlanPropertiesDialog::CPlanPropertiesDialog(const QString& text, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Reading Plan Properties");
+    setWindowTitle(QCoreApplication::translate("CPlanPropertiesDialog", "Reading Plan Properties"));
     CDialogUnits du(this);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
@@ -24,7 +24,7 @@ CPlanPropertiesDialog::CPlanPropertiesDialog(const QString& text, QWidget* paren
     text_->moveCursor(QTextCursor::End);
     text_->ensureCursorVisible();
     text_->setCursorWidth(0);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(QCoreApplication::translate("CPlanPropertiesDialog", "OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

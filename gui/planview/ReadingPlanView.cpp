@@ -8,8 +8,10 @@
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/DrawnViewAccessible.h"
+#include "framework/TextConvert.h"
 #include "framework/TextZoom.h"
 #include "framework/Theme.h"
+#include "framework/Translation.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
@@ -35,7 +37,8 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     setFocusPolicy(Qt::StrongFocus);
-    setWhatsThis("Your reading for the day. Double-click a reading to mark it read.");
+    setWhatsThis(QCoreApplication::translate(
+        "CReadingPlanView", "Your reading for the day. Double-click a reading to mark it read."));
     InstallPlanViewAccessible();
     setAccessibleName(QCoreApplication::translate("Accessibility", "Reading plan"));
     doc.AddView(this);
@@ -78,9 +81,12 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     noPlanPrompt_->setObjectName("noPlanPrompt");
     auto* promptLayout = new QVBoxLayout(noPlanPrompt_);
     promptLayout->setContentsMargins(0, 0, 0, 0);
-    auto* hint = new QLabel("To begin, choose one of the ready plans, or make one with the template editor.");
+    auto* hint = new QLabel(QCoreApplication::translate(
+        "CReadingPlanView",
+        "To begin, choose one of the ready plans, or make one with the template editor."));
     hint->setWordWrap(true);
-    auto* gallery = new QPushButton("Choose a Plan from the &Gallery...");
+    auto* gallery = new QPushButton(
+        QCoreApplication::translate("CReadingPlanView", "Choose a Plan from the &Gallery..."));
     gallery->setObjectName("choosePlan");
     connect(gallery, &QPushButton::clicked, this, [this] { OnNewPlan(true); });
     promptLayout->addWidget(hint);
@@ -145,7 +151,7 @@ std::vector<CReadingPlanView::DrawnLine> CReadingPlanView::Layout(int lh, int cw
     const int y0 = printing ? 6 * lh : 0;
     std::vector<DrawnLine> out;
     const MarkColours marks = MarkColoursFor(palette());
-    for (const CPlanNavigator::Line& line : navigator_.Lines(Today())) {
+    for (const CPlanNavigator::Line& line : navigator_.Lines(Today(), ShownForms())) {
         QColor colour = textColour;
         if (!printing && line.tone == CPlanNavigator::Tone::read) colour = marks.read;
         if (!printing && line.tone == CPlanNavigator::Tone::overdue) colour = marks.overdue;
@@ -252,8 +258,8 @@ void CReadingPlanView::mouseDoubleClickEvent(QMouseEvent* e) {
     const int lh = fontMetrics().height() > 0 ? fontMetrics().height() : 10;
     const int row = static_cast<int>(e->position().y()) / lh;
     // The line above the readings opens their text.
-    for (const CPlanNavigator::Line& line : navigator_.Lines(Today()))
-        if (line.row == row && line.text == navigator_.GetLineText(4, Today())) {
+    for (const CPlanNavigator::Line& line : navigator_.Lines(Today(), ShownForms()))
+        if (line.row == row && line.text == navigator_.GetLineText(4, Today(), ShownForms())) {
             CPassageFrame::Open(FollowedByPassage());
             return;
         }
@@ -294,8 +300,9 @@ void CReadingPlanView::OnByVerse() {
     CBible& bible = TheBible();
     uint16_t v = bible.GetVerseIndex(dlg.verse);
     if (!navigator_.GoToVerse(v))
-        doc_.Ui().MessageBox({bible.GetReferenceText(dlg.verse) + " is not in the current reading plan.",
-                              MbButtons::ok, MbIcon::exclamation, 0});
+        doc_.Ui().MessageBox(
+            {FromQ(tr("%1 is not in the current reading plan.").arg(ToQ(RangeText(v, v, ShownForms())))),
+             MbButtons::ok, MbIcon::exclamation, 0});
     Redraw();
 }
 

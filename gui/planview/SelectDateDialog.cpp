@@ -9,19 +9,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <algorithm>
 
 namespace {
-const char* const kMonthNames[12] = {"January ",   "February ", "March ",    "April ",
-                                     "May ",       "June ",     "July ",     "August ",
-                                     "September ", "October ",  "November ", "December "};
-const char* const kDayHeads[7] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
 constexpr int kFirstCellId = 1076;
 } // namespace
 
 CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Scrivane - Select Date");
+    setWindowTitle(QCoreApplication::translate("CSelectDateDialog", "Scrivane - Select Date"));
     earliestDate.SetDate(1900, 1, 1);
     latestDate.SetDate(3000, 1, 1);
     CDialogUnits du(this);
@@ -42,7 +39,7 @@ CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
     caption_->setGeometry(du.Rect(45, 10, 114, 14));
     SetControlId(caption_, 1052);
     for (int c = 0; c < 7; ++c) {
-        auto* head = new QLabel(kDayHeads[c], this);
+        auto* head = new QLabel(QLocale().dayName(c == 0 ? 7 : c, QLocale::ShortFormat).toUpper(), this);
         head->setAlignment(Qt::AlignCenter);
         head->setGeometry(du.Rect(15 + 25 * c, 32, 24, 10));
     }
@@ -54,11 +51,11 @@ CSelectDateDialog::CSelectDateDialog(QWidget* parent) : QDialog(parent) {
         b->installEventFilter(this);
         cells_[static_cast<size_t>(k)] = b;
     }
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(QCoreApplication::translate("CSelectDateDialog", "OK"), this);
     ok->setGeometry(du.Rect(40, 145, 50, 14));
     ok->setDefault(true);
     SetControlId(ok, 1);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("CSelectDateDialog", "Cancel"), this);
     cancel->setGeometry(du.Rect(110, 145, 50, 14));
     SetControlId(cancel, 2);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -135,7 +132,7 @@ void CSelectDateDialog::Refresh() {
     const int earliestDay = earliestDate.GetDay(), latestDay = latestDate.GetDay();
     previous_->setEnabled(!earliestMonth);
     next_->setEnabled(!latestMonth);
-    caption_->setText(QString(kMonthNames[month - 1]) + QString::number(year));
+    caption_->setText(QLocale().standaloneMonthName(month) + ' ' + QString::number(year));
     int day = 0;
     for (int k = 0; k < 42; ++k) {
         if (day == 0 && k >= 1 && k <= 7 && (k % 7) + 1 == firstWeekday_) day = 1;

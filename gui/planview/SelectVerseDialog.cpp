@@ -3,24 +3,26 @@
 
 #include "DialogUnits.h"
 #include "framework/HelpService.h"
+#include "framework/Translation.h"
 #include "scripture/Bible.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 CSelectVerseDialog::CSelectVerseDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Scrivane - Select Verse");
+    setWindowTitle(QCoreApplication::translate("CSelectVerseDialog", "Scrivane - Select Verse"));
     CDialogUnits du(this);
     setFixedSize(du.Size(186, 62));
-    auto label = [&](const char* text, int x, int w) {
+    auto label = [&](const QString& text, int x, int w) {
         auto* l = new QLabel(text, this);
         l->setGeometry(du.Rect(x, 7, w, 9));
     };
-    label("Book", 7, 80);
-    label("Chapter", 92, 40);
-    label("Verse", 137, 40);
+    label(tr("Book"), 7, 80);
+    label(tr("Chapter"), 92, 40);
+    label(tr("Verse"), 137, 40);
     books_ = new QComboBox(this);
     books_->setGeometry(du.Rect(7, 17, 80, 14));
     books_->setMaxVisibleItems(20);
@@ -33,11 +35,11 @@ CSelectVerseDialog::CSelectVerseDialog(QWidget* parent) : QDialog(parent) {
     verses_->setGeometry(du.Rect(137, 17, 42, 14));
     verses_->setMaxVisibleItems(20);
     SetControlId(verses_, 1124);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(QCoreApplication::translate("CSelectVerseDialog", "OK"), this);
     ok->setGeometry(du.Rect(37, 40, 50, 14));
     ok->setDefault(true);
     SetControlId(ok, 1);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("CSelectVerseDialog", "Cancel"), this);
     cancel->setGeometry(du.Rect(99, 40, 50, 14));
     SetControlId(cancel, 2);
     CHelpService::InstallDialogHelp(this, 177, {1, 2, 1122, 1123, 1124});
@@ -53,7 +55,7 @@ void CSelectVerseDialog::showEvent(QShowEvent* e) {
         QSignalBlocker b1(books_), b2(chapters_);
         books_->clear();
         for (uint16_t b = 1; b <= bible.GetBookCount(); ++b)
-            books_->addItem(QString::fromStdString(bible.GetBookName(b)));
+            books_->addItem(ShownBookName(b));
         books_->setCurrentIndex(verse.GetBook() - 1);
         FillChapters(verse.GetBook());
         chapters_->setEnabled(true);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "foundation/Translatable.h"
+
 #include <string>
 #include <vector>
 
@@ -42,4 +44,4 @@ const char* CommandPrompt(int id);
 const std::vector<int>& ToolbarButtons();
 
 // The idle text of the status bar's message pane.
-inline constexpr const char* kIdleStatusText = "For Help, press F1";
+inline constexpr const char* kIdleStatusText = TR_NOOP("Command", "For Help, press F1");

@@ -7,6 +7,7 @@
 #include "calendar/PlanCalendar.h"
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
+#include "foundation/Translatable.h"
 #include "framework/CommandIds.h"
 #include "framework/CommandMap.h"
 #include "framework/ResourceIcon.h"
@@ -29,10 +30,13 @@ CDailyRhythm::CDailyRhythm(std::unique_ptr<CRhythmHost> host)
     connect(&notifier_, &CDesktopNotifier::Clicked, this, &CDailyRhythm::BringPlanForward);
 
     trayMenu_ = std::make_unique<QMenu>();
-    trayMenu_->addAction("&Open", this, &CDailyRhythm::BringPlanForward);
-    finishAction_ = trayMenu_->addAction("&Finished Reading", this, &CDailyRhythm::FinishTodaysReading);
+    trayMenu_->addAction(QCoreApplication::translate("CDailyRhythm", "&Open"), this,
+                         &CDailyRhythm::BringPlanForward);
+    finishAction_ = trayMenu_->addAction(QCoreApplication::translate("CDailyRhythm", "&Finished Reading"),
+                                         this, &CDailyRhythm::FinishTodaysReading);
     trayMenu_->addSeparator();
-    trayMenu_->addAction("E&xit", this, [this] { host_->Quit(); });
+    trayMenu_->addAction(QCoreApplication::translate("CDailyRhythm", "E&xit"), this,
+                         [this] { host_->Quit(); });
     connect(trayMenu_.get(), &QMenu::aboutToShow, this, &CDailyRhythm::UpdateTray);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         tray_ = new QSystemTrayIcon(AppIcon(), this);
@@ -104,7 +108,7 @@ void CDailyRhythm::ExportPlanToCalendar() {
     request.defaultExtension = "ics";
     request.defaultFileName = remembered.isEmpty() ? reader.displayName + ".ics" : FromQ(remembered);
     request.filter = "iCalendar (*.ics)|*.ics||";
-    request.title = "Export Plan to Calendar";
+    request.title = TR_NOOP("Core", "Export Plan to Calendar");
     request.startDirectory = host_->BaseDirectory();
     const std::optional<std::string> path = host_->Ui().ChooseFile(request);
     if (!path) return;
@@ -114,7 +118,8 @@ void CDailyRhythm::ExportPlanToCalendar() {
     try {
         ExportPlanCalendar(*plan, options, *path);
     } catch (const std::exception& e) {
-        ReportError(host_->Ui(), SaveErrorMessage(e, *path) + "\n\nThe calendar was not exported.");
+        ReportError(host_->Ui(),
+                    SaveErrorMessage(e, *path) + "\n\n" + TR_NOOP("Core", "The calendar was not exported."));
         return;
     }
     SaveCalendarPath(host_->Settings(), reader.fileStem, ToQ(*path));
@@ -158,7 +163,7 @@ void CDailyRhythm::FinishTodaysReading() {
 
 QString CDailyRhythm::TrayToolTip() const {
     const CReadingPlanDoc* plan = reminders_->Plan();
-    if (!plan) return "Scrivane: no reader environment open";
+    if (!plan) return tr("Scrivane: no reader environment open");
     return QString::fromStdString(TodayTooltip(*plan, Today()));
 }
 

@@ -5,6 +5,7 @@
 #include "framework/HelpService.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,8 +17,8 @@
 CReminderDialog::CReminderDialog(const ReminderSettings& reminder, bool startWithSession,
                                  bool notificationsAvailable, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle("Reminder");
-    remind_ = new QCheckBox("&Remind me at", this);
+    setWindowTitle(QCoreApplication::translate("CReminderDialog", "Reminder"));
+    remind_ = new QCheckBox(QCoreApplication::translate("CReminderDialog", "&Remind me at"), this);
     remind_->setChecked(reminder.enabled);
     time_ = new QTimeEdit(QTime(reminder.minuteOfDay / 60, reminder.minuteOfDay % 60), this);
     time_->setDisplayFormat("HH:mm");
@@ -26,10 +27,11 @@ CReminderDialog::CReminderDialog(const ReminderSettings& reminder, bool startWit
     auto* row = new QHBoxLayout;
     row->addWidget(remind_);
     row->addWidget(time_);
-    row->addWidget(new QLabel("on reading days", this));
+    row->addWidget(new QLabel(QCoreApplication::translate("CReminderDialog", "on reading days"), this));
     row->addStretch();
 
-    session_ = new QCheckBox("&Start with the desktop session", this);
+    session_ = new QCheckBox(
+        QCoreApplication::translate("CReminderDialog", "&Start with the desktop session"), this);
     session_->setChecked(startWithSession);
 
     unavailable_ = new QLabel(kRemindersUnavailable, this);

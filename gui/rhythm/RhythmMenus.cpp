@@ -2,6 +2,7 @@
 #include "RhythmMenus.h"
 
 #include "RhythmCommandIds.h"
+#include "foundation/Translatable.h"
 #include "framework/CommandIds.h"
 
 #include <algorithm>
@@ -12,11 +13,11 @@ std::vector<MenuNode> WithDailyRhythm(std::vector<MenuNode> menus) {
             auto save = std::find_if(popup.children.begin(), popup.children.end(),
                                      [](const MenuNode& n) { return n.id == Cmd::SaveReadingPlan; });
             if (save != popup.children.end())
-                popup.children.insert(
-                    save + 1, MenuNode("Expor&t Plan to Calendar...", RhythmCmd::ExportPlanToCalendar));
+                popup.children.insert(save + 1, MenuNode(TR_NOOP("Menu", "Expor&t Plan to Calendar..."),
+                                                         RhythmCmd::ExportPlanToCalendar));
         } else if (popup.text == "&Reading Plan") {
             popup.children.push_back(MenuNode());
-            popup.children.push_back(MenuNode("Re&minder...", RhythmCmd::Reminder));
+            popup.children.push_back(MenuNode(TR_NOOP("Menu", "Re&minder..."), RhythmCmd::Reminder));
         }
     }
     return menus;
@@ -25,9 +26,10 @@ std::vector<MenuNode> WithDailyRhythm(std::vector<MenuNode> menus) {
 const char* RhythmCommandPrompt(int id) {
     switch (id) {
     case RhythmCmd::ExportPlanToCalendar:
-        return "Write the plan as a calendar file that follows the plan\nExport Plan to Calendar";
+        return TR_NOOP("Command",
+                       "Write the plan as a calendar file that follows the plan\nExport Plan to Calendar");
     case RhythmCmd::Reminder:
-        return "Choose when to be reminded of the day's reading\nReminder";
+        return TR_NOOP("Command", "Choose when to be reminded of the day's reading\nReminder");
     default:
         return nullptr;
     }

@@ -4,6 +4,7 @@
 #include "framework/HelpService.h"
 #include "framework/ResourceIcon.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -11,14 +12,14 @@
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("100");
-    setWindowTitle("About Scrivane");
+    setWindowTitle(QCoreApplication::translate("CAboutDialog", "About Scrivane"));
     auto* grid = new QGridLayout(this);
     auto* icon = new QLabel;
     icon->setPixmap(AppIcon().pixmap(32, 32));
     auto* picture = new QLabel;
     picture->setPixmap(QPixmap(":/images/about.png"));
-    auto* name = new QLabel("<b>Scrivane</b>");
-    auto* version = new QLabel("Version 1.00");
+    auto* name = new QLabel(QCoreApplication::translate("CAboutDialog", "<b>Scrivane</b>"));
+    auto* version = new QLabel(QCoreApplication::translate("CAboutDialog", "Version 1.00"));
     version->setObjectName("version");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("1");

@@ -3,6 +3,7 @@
 
 #include "framework/HelpService.h"
 #include "framework/ResourceIcon.h"
+#include "framework/Translation.h"
 #include "scripture/Bible.h"
 
 #include <QComboBox>
@@ -56,7 +57,7 @@ int LongestBookName(const QFont& font) {
     int longest = 0;
     CBible& bible = TheBible();
     for (uint16_t b = 1; b <= bible.GetBookCount(); ++b)
-        longest = std::max(longest, fm.horizontalAdvance(QString::fromStdString(bible.GetBookName(b))));
+        longest = std::max(longest, fm.horizontalAdvance(ShownBookName(b)));
     return *widths.insert(font.key(), longest);
 }
 
@@ -69,7 +70,7 @@ CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, ResourceIcon(
     bar_->setObjectName("178");
     grid_ = new QGridLayout(bar_);
     grid_->setContentsMargins(6, 3, 6, 3);
-    label_ = new QLabel("Bible Notes for");
+    label_ = new QLabel(QCoreApplication::translate("CBibleNoteChildFrame", "Bible Notes for"));
     auto list = [&](int id, int width) {
         auto* c = new CShortList(width);
         c->setObjectName(QString::number(id));
@@ -91,9 +92,9 @@ CBibleNoteChildFrame::CBibleNoteChildFrame() : CMdiChildFrame(131, ResourceIcon(
     books_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (QComboBox* c : {chapters_, verses_})
         c->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    previous_ = new QPushButton("&Previous");
+    previous_ = new QPushButton(QCoreApplication::translate("CBibleNoteChildFrame", "&Previous"));
     previous_->setObjectName("1129");
-    next_ = new QPushButton("&Next");
+    next_ = new QPushButton(QCoreApplication::translate("CBibleNoteChildFrame", "&Next"));
     next_->setObjectName("1130");
     ArrangeBar(false);
     bar_->installEventFilter(this);

@@ -8,6 +8,7 @@
 #include "framework/MdiChildFrame.h"
 #include "framework/ResourceIcon.h"
 #include "framework/TextConvert.h"
+#include "framework/Translation.h"
 #include "framework/WindowLayout.h"
 #include "resources/CommandTable.h"
 #include "resources/Resources.h"
@@ -38,7 +39,8 @@ namespace {
 // The command table's strings, with those of the daily rhythm, which adds its commands here.
 QString Prompt(int id) {
     const char* rhythm = RhythmCommandPrompt(id);
-    return QString::fromUtf8(rhythm ? rhythm : CommandPrompt(id));
+    const char* prompt = rhythm ? rhythm : CommandPrompt(id);
+    return *prompt ? QCoreApplication::translate("Command", prompt) : QString();
 }
 
 // The menu bars of the command table; the plan's carry the daily rhythm's items too.
@@ -58,14 +60,37 @@ QString ToolTipText(int id) {
 
 constexpr const char* kIdProperty = "commandId";
 
-constexpr const char* kFirstStepsText =
+constexpr const char* kFirstStepsText = QT_TRANSLATE_NOOP(
+    "CMainFrame",
     "<h2 align=\"center\">Welcome to Scrivane</h2>"
     "<p>Two steps, and you can start reading:</p>"
     "<ol><li>Choose <b>File &gt; Open Reader Environment</b>, then <b>New Reader</b>, and give your "
     "name.</li>"
     "<li>Choose <b>Reading Plan &gt; New Plan from Gallery</b> and pick a plan, such as "
     "<i>Bible in one year</i>.</li></ol>"
-    "<p>Today's reading then waits for you in the plan window.</p>";
+    "<p>Today's reading then waits for you in the plan window.</p>");
+
+// Undo and Redo as the plan names them: "&Undo" alone, or with the step they would take back.
+QString UndoRedoText(const std::string& text) {
+    for (const char* word : {QT_TRANSLATE_NOOP("Menu", "&Undo"), QT_TRANSLATE_NOOP("Menu", "&Redo")}) {
+        const std::string w = word;
+        if (text.compare(0, w.size(), w) != 0) continue;
+        if (text.size() == w.size()) return QCoreApplication::translate("Menu", word);
+        if (text[w.size()] == ' ')
+            return (w == "&Undo" ? CMainFrame::tr("&Undo %1") : CMainFrame::tr("&Redo %1"))
+                .arg(TrCore(text.substr(w.size() + 1)));
+    }
+    return TrCore(text);
+}
+
+// A menu item's text in the reader's language; the shortcut after the tab stays the English one,
+// which is what the key binding reads.
+QString MenuText(const std::string& english) {
+    QString text = QCoreApplication::translate("Menu", english.c_str()).section('\t', 0, 0);
+    if (const size_t tab = english.find('\t'); tab != std::string::npos)
+        text += '\t' + QString::fromStdString(english.substr(tab + 1));
+    return text;
+}
 
 } // namespace
 
@@ -121,7 +146,7 @@ QAction* CMainFrame::MakeAction(const QString& text, int id) {
 }
 
 void CMainFrame::CreateToolBar() {
-    toolBar_ = new QToolBar("Toolbar", this);
+    toolBar_ = new QToolBar(tr("Toolbar"), this);
     toolBar_->setObjectName("59392");
     toolBar_->setIconSize(QSize(16, 15));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
@@ -149,7 +174,7 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("59393");
-    idleText_ = new QLabel(kIdleStatusText);
+    idleText_ = new QLabel(QCoreApplication::translate("Command", kIdleStatusText));
     idleText_->setObjectName("messagePane");
     bar->addWidget(idleText_, 1);
     // A message (what a change recorded) becomes the bar's name, which a screen reader is told of.
@@ -238,7 +263,7 @@ void CMainFrame::ArrangeWindows(bool tile) {
 }
 
 QMenu* CMainFrame::BuildMenu(const MenuNode& popup, std::vector<QAction*>& actions) {
-    auto* menu = new QMenu(ToQ(popup.text), this);
+    auto* menu = new QMenu(MenuText(popup.text), this);
     for (const MenuNode& item : popup.children) {
         if (item.IsSeparator()) {
             menu->addSeparator();
@@ -246,12 +271,12 @@ QMenu* CMainFrame::BuildMenu(const MenuNode& popup, std::vector<QAction*>& actio
             menu->addMenu(BuildMenu(item, actions));
         } else if (item.id == Cmd::FileMru1) {
             // Filled when the menu opens.
-            QAction* a = MakeAction(ToQ(item.text), item.id);
+            QAction* a = MakeAction(MenuText(item.text), item.id);
             a->setObjectName("recentFiles");
             menu->addAction(a);
             actions.push_back(a);
         } else {
-            QString text = ToQ(item.text);
+            QString text = MenuText(item.text);
             QAction* a = MakeAction(text.section('\t', 0, 0), item.id);
             if (text.contains('\t')) a->setShortcut(QKeySequence(text.section('\t', 1)));
             if (item.id == Cmd::ViewToolbar || item.id == Cmd::ViewStatusBar) a->setCheckable(true);
@@ -308,7 +333,7 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
     if (!anchor) return;
     QStringList files = recentFiles ? recentFiles() : QStringList();
     if (files.isEmpty()) {
-        anchor->setText("Recent File");
+        anchor->setText(MenuText("Recent File"));
         anchor->setVisible(true);
         return;
     }
@@ -435,7 +460,7 @@ void CMainFrame::UpdateCommandUi() {
                                    id, ui);
         a->setEnabled(handled && ui.enabled);
         // Undo and Redo name what they would do; a shortcut-only action keeps no text.
-        if (handled && !ui.text.empty() && !a->text().isEmpty()) a->setText(ToQ(ui.text));
+        if (handled && !ui.text.empty() && !a->text().isEmpty()) a->setText(UndoRedoText(ui.text));
         if (a->isCheckable()) a->setChecked(ui.checked);
     };
     for (QAction* a : toolBarActions_)
@@ -461,7 +486,7 @@ void CMainFrame::UpdateFirstSteps() {
     if (show && !firstSteps_) {
         // Made when first needed: most starts have a reader, and laying out its rich text
         // costs a start that shows no welcome.
-        firstSteps_ = new QLabel(kFirstStepsText, mdi_->viewport());
+        firstSteps_ = new QLabel(tr(kFirstStepsText), mdi_->viewport());
         firstSteps_->setObjectName("firstSteps");
         firstSteps_->setTextFormat(Qt::RichText);
         firstSteps_->setWordWrap(true);

@@ -4,6 +4,7 @@
 #include "coverage/PlanSchedule.h"
 #include "framework/HelpService.h"
 #include "framework/ResourceIcon.h"
+#include "framework/Translation.h"
 #include "plan/FormatPercent.h"
 
 #include <QCoreApplication>
@@ -47,17 +48,17 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         const char* text;
         Row* row;
         QString barName, boxName;
-    } rows[] = {{1131, 1065, 1055, "Reading Plan Completed", &plan_,
+    } rows[] = {{1131, 1065, 1055, QT_TRANSLATE_NOOP("CPlanChildFrame", "Reading Plan Completed"), &plan_,
                  QCoreApplication::translate("Accessibility", "Reading plan completed"),
                  QCoreApplication::translate("Accessibility", "Reading plan completed, percent")},
-                {1132, 1066, 1053, "Lifetime Bible Reading", &lifetime_,
+                {1132, 1066, 1053, QT_TRANSLATE_NOOP("CPlanChildFrame", "Lifetime Bible Reading"), &lifetime_,
                  QCoreApplication::translate("Accessibility", "Lifetime Bible reading"),
                  QCoreApplication::translate("Accessibility", "Lifetime Bible reading, percent")}};
     auto* clickFocus = new CClickFocus(strip_);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     int line = 0;
     for (auto& r : rows) {
-        auto* label = new QLabel(r.text);
+        auto* label = new QLabel(tr(r.text));
         label->setObjectName(QString::number(r.labelId));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* bar = new QProgressBar;
@@ -93,9 +94,10 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
         if (r.row == &lifetime_) {
             // The bar counts readings outside the current plan; a reader who just finished a
             // reading and sees it stand still should learn why, not suspect a fault.
-            const QString why = "Verses of the Bible you have read outside the current plan and in earlier "
-                                "plans.\nThe current plan's first readings join it when the plan is reset or "
-                                "replaced by a new one.";
+            const QString why =
+                tr("Verses of the Bible you have read outside the current plan and in earlier "
+                   "plans.\nThe current plan's first readings join it when the plan is reset or "
+                   "replaced by a new one.");
             label->setToolTip(why);
             bar->setToolTip(why);
             box->setToolTip(why);
@@ -107,9 +109,10 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
     scheduleDay_->setObjectName("scheduleDay");
     scheduleStatus_ = new QLabel;
     scheduleStatus_->setObjectName("scheduleStatus");
-    synchronizeButton_ = new QPushButton("Synchronize Dates");
+    synchronizeButton_ = new QPushButton(QCoreApplication::translate("CPlanChildFrame", "Synchronize Dates"));
     synchronizeButton_->setObjectName("scheduleSynchronize");
-    synchronizeButton_->setToolTip("Move the unfinished readings onto new dates from today");
+    synchronizeButton_->setToolTip(QCoreApplication::translate(
+        "CPlanChildFrame", "Move the unfinished readings onto new dates from today"));
     synchronizeButton_->hide();
     connect(synchronizeButton_, &QPushButton::clicked, this, [this] {
         if (synchronize) synchronize();
@@ -170,8 +173,8 @@ void CPlanChildFrame::SetLifetimeProgress(uint16_t read, uint16_t total) {
 
 void CPlanChildFrame::SetSchedule(const PlanSchedule& schedule) {
     const bool shown = schedule.HasPlan();
-    scheduleDay_->setText(shown ? QString::fromStdString(schedule.DayText()) : QString());
-    scheduleStatus_->setText(shown ? QString::fromStdString(schedule.StatusText()) : QString());
+    scheduleDay_->setText(shown ? QString::fromStdString(schedule.DayText(ShownForms())) : QString());
+    scheduleStatus_->setText(shown ? QString::fromStdString(schedule.StatusText(ShownForms())) : QString());
     const bool behind = shown && schedule.Behind() != 0;
     // Shown in the overdue colour of the plan window when behind. Changed only
     // when it changes: a new font or palette lays the strip out anew.

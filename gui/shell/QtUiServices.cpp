@@ -3,6 +3,7 @@
 
 #include "foundation/FileAccess.h"
 #include "framework/TextConvert.h"
+#include "framework/Translation.h"
 #include "gallery/PlanGalleryDialog.h"
 #include "planview/PlanDialogs.h"
 
@@ -68,7 +69,7 @@ QWidget* CQtUiServices::ParentWidget() const {
 }
 
 int CQtUiServices::MessageBox(const MessageBoxRequest& request) {
-    QMessageBox box(IconOf(request.icon), "Scrivane", ToQ(request.text), QMessageBox::NoButton,
+    QMessageBox box(IconOf(request.icon), "Scrivane", TrCore(request.text), QMessageBox::NoButton,
                     ParentWidget());
     std::vector<ButtonAnswer> buttons = ButtonsOf(request.buttons);
     for (const ButtonAnswer& b : buttons)
@@ -83,7 +84,7 @@ int CQtUiServices::MessageBox(const MessageBoxRequest& request) {
         box.setEscapeButton(buttons[escape >= 0 ? static_cast<size_t>(escape) : 0].button);
     QCheckBox* check = nullptr;
     if (request.checkBox && !request.checkBoxText.empty()) {
-        check = new QCheckBox(ToQ(request.checkBoxText), &box);
+        check = new QCheckBox(TrCore(request.checkBoxText), &box);
         check->setChecked(*request.checkBox);
         box.setCheckBox(check);
     }
@@ -117,14 +118,14 @@ std::string CQtUiServices::WithDefaultExtension(const std::string& path, const s
 std::optional<std::string> CQtUiServices::ChooseFile(const FileDialogRequest& request) {
     if (request.gallery == 2)
         return RunPlanGalleryDialog(ParentWidget(), request.galleryDirectories, request.planStart);
-    QFileDialog dialog(ParentWidget(), ToQ(request.title));
+    QFileDialog dialog(ParentWidget(), TrCore(request.title));
     // The gallery is offered beside browsing for a template: its button ends
     // the file dialog with a result of its own and the gallery takes over.
     constexpr int kGalleryChosen = 2;
     if (request.gallery == 1) {
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
-            auto* gallery = new QPushButton("From &Gallery...");
+            auto* gallery = new QPushButton(QCoreApplication::translate("CQtUiServices", "From &Gallery..."));
             gallery->setObjectName("galleryButton");
             gallery->setAutoDefault(false);
             grid->addWidget(gallery, grid->rowCount(), 0);
@@ -182,5 +183,5 @@ std::pair<int, int> CQtUiServices::MainFrameClientSize() {
 }
 
 void CQtUiServices::ShowStatus(const std::string& text) {
-    if (statusText) statusText(ToQ(text));
+    if (statusText) statusText(TrCore(text));
 }

@@ -4,7 +4,9 @@
 #include "framework/HelpService.h"
 #include "framework/TextConvert.h"
 
+#include "framework/Translation.h"
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -15,8 +17,8 @@
 
 CReaderDialog::CReaderDialog(Kind kind, const ReaderNames& names, QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(kind));
-    setWindowTitle(kind == newReader ? "Scrivane - New Reader Environment"
-                                     : "Scrivane - Edit Reader Environment");
+    setWindowTitle(kind == newReader ? tr("Scrivane - New Reader Environment")
+                                     : tr("Scrivane - Edit Reader Environment"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     auto edit = [&](int id, const std::string& text) {
@@ -29,37 +31,37 @@ CReaderDialog::CReaderDialog(Kind kind, const ReaderNames& names, QWidget* paren
     last_ = edit(1035, names.lastName);
     nick_ = edit(1036, names.nickname);
     // The nick name is the one a reader needs: it comes first, and says so.
-    nick_->setPlaceholderText("required");
-    first_->setPlaceholderText("optional");
-    last_->setPlaceholderText("optional");
-    form->addRow("&Nick Name", nick_);
-    form->addRow("&First Name", first_);
-    form->addRow("&Last Name", last_);
+    nick_->setPlaceholderText(QCoreApplication::translate("CReaderDialog", "required"));
+    first_->setPlaceholderText(QCoreApplication::translate("CReaderDialog", "optional"));
+    last_->setPlaceholderText(QCoreApplication::translate("CReaderDialog", "optional"));
+    form->addRow(QCoreApplication::translate("CReaderDialog", "&Nick Name"), nick_);
+    form->addRow(QCoreApplication::translate("CReaderDialog", "&First Name"), first_);
+    form->addRow(QCoreApplication::translate("CReaderDialog", "&Last Name"), last_);
     layout->addLayout(form);
     setTabOrder(nick_, first_);
     setTabOrder(first_, last_);
     nick_->setFocus();
 
-    auto* options = new QGroupBox("Reader Options To Activate");
+    auto* options = new QGroupBox(QCoreApplication::translate("CReaderDialog", "Reader Options To Activate"));
     auto* optionRows = new QVBoxLayout(options);
-    auto box = [&](int id, const char* text) {
+    auto box = [&](int id, const QString& text) {
         auto* c = new QCheckBox(text);
         c->setObjectName(QString::number(id));
         c->setChecked(true);
         optionRows->addWidget(c);
         return c;
     };
-    plan_ = box(1041, "Bible Reading Plan");
-    verseNotes_ = box(1042, "Bible Verse Notes");
-    generalNotes_ = box(1044, "General Notes");
-    prayerBook_ = box(1043, "Prayer Book");
+    plan_ = box(1041, QCoreApplication::translate("CReaderDialog", "Bible Reading Plan"));
+    verseNotes_ = box(1042, QCoreApplication::translate("CReaderDialog", "Bible Verse Notes"));
+    generalNotes_ = box(1044, QCoreApplication::translate("CReaderDialog", "General Notes"));
+    prayerBook_ = box(1043, QCoreApplication::translate("CReaderDialog", "Prayer Book"));
     prayerBook_->hide();
     setTabOrder(last_, plan_);
     layout->addWidget(options);
 
     // Kept for the dialog's shape; the canon has no Apocrypha to include.
-    auto* preference = new QGroupBox("Default Bible Prefrence");
-    auto* apocrypha = new QCheckBox("Include Apocrypha");
+    auto* preference = new QGroupBox(QCoreApplication::translate("CReaderDialog", "Default Bible Prefrence"));
+    auto* apocrypha = new QCheckBox(QCoreApplication::translate("CReaderDialog", "Include Apocrypha"));
     apocrypha->setObjectName("1016");
     apocrypha->setChecked(false);
     apocrypha->setEnabled(false);
@@ -96,7 +98,7 @@ void CReaderDialog::accept() {
     int field = 2;
     std::string why = check ? check(Names(), &field) : CReaderEnvironment::CheckNames(Names(), &field);
     if (!why.empty()) {
-        QMessageBox::warning(this, "Scrivane", ToQ(why));
+        QMessageBox::warning(this, "Scrivane", TrCore(why));
         QLineEdit* edit = field == 0 ? first_ : field == 1 ? last_ : nick_;
         edit->setFocus();
         edit->selectAll();

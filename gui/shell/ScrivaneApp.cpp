@@ -12,6 +12,7 @@
 #include "coverage/CoverageFrame.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "foundation/Translatable.h"
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
@@ -21,6 +22,7 @@
 #include "framework/MdiChildFrame.h"
 #include "framework/TextConvert.h"
 #include "framework/Theme.h"
+#include "framework/Translation.h"
 #include "gallery/ReadingList.h"
 #include "notes/NotePrinting.h"
 #include "plan/ReadingPlanDoc.h"
@@ -245,12 +247,15 @@ void CScrivaneApp::OpenReaderEnvironment() {
     CSelectReaderDialog dialog(env_, mainFrame_);
     dialog.SetChooseOnly(wasOpen);
     dialog.SetOpenAtStart(OpenReaderAtStart());
+    dialog.SetLanguage(settings_->value(kLanguageSetting).toString());
     selectDialog_ = &dialog;
     int result = dialog.exec();
     selectDialog_ = nullptr;
     if (result != QDialog::Accepted) return;
     if (dialog.OpenAtStart() != OpenReaderAtStart())
         settings_->setValue(kOpenReaderAtStartKey, dialog.OpenAtStart());
+    if (dialog.Language() != settings_->value(kLanguageSetting).toString())
+        settings_->setValue(kLanguageSetting, dialog.Language());
     if (wasOpen) {
         const std::string chosen = dialog.ChosenName();
         if (chosen == env_.CurrentDisplayName()) return;
@@ -268,7 +273,8 @@ bool CScrivaneApp::LockCurrentReader() {
     const std::string directory = ParentDirectory(JoinStem(env_.BaseDirectory(), env_.Context().fileStem));
     if (!readerLock_.Acquire(directory, std::chrono::seconds(3), "Scrivane") &&
         !readerLock_.Holder().empty()) {
-        ReportError(ui_, readerLock_.RefusalMessage(directory) + "\nThe reader environment was not opened.");
+        ReportError(ui_, readerLock_.RefusalMessage(directory) + "\n" +
+                             std::string(TR_NOOP("Core", "The reader environment was not opened.")));
         env_.FinishClose();
         mainFrame_->UpdateCommandUi();
         return false;
@@ -396,7 +402,7 @@ CDocument* CScrivaneApp::OpenDocumentFile(const std::string& path) {
         }
         return doc;
     }
-    ReportError(ui_, path + "\nScrivane does not know how to open this kind of file.");
+    ReportError(ui_, path + "\n" + TR_NOOP("Core", "Scrivane does not know how to open this kind of file."));
     return nullptr;
 }
 
@@ -478,12 +484,16 @@ bool CScrivaneApp::SaveReaderFile() {
 
 void CScrivaneApp::OnImportReadingList() {
     const std::string dir = env_.BaseDirectory();
-    FileDialogRequest open{true, "", "", kReadingListFilter, dir, "Import Reading List"};
+    FileDialogRequest open{true, "", "", kReadingListFilter, dir, TR_NOOP("Core", "Import Reading List")};
     std::optional<std::string> in = ui_.ChooseFile(open);
     if (!in || in->empty()) return;
     // Saved where New Plan from Gallery finds the reader's own plans.
-    FileDialogRequest save{
-        false, "txt", FileTitle(*in) + " plan.txt", "Text Import (*.txt)|*.txt||", dir, "Save the Plan As"};
+    FileDialogRequest save{false,
+                           "txt",
+                           FileTitle(*in) + " plan.txt",
+                           "Text Import (*.txt)|*.txt||",
+                           dir,
+                           TR_NOOP("Core", "Save the Plan As")};
     std::optional<std::string> out = ui_.ChooseFile(save);
     if (!out || out->empty()) return;
     long days = ::ImportReadingList(ui_, *in, *out, std::nullopt, false);

@@ -7,9 +7,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,9 +20,9 @@ std::function<void(QDialog&)> CSelectReaderDialog::readerDialogHook;
 CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* parent)
     : QDialog(parent), env_(env) {
     setObjectName("170");
-    setWindowTitle("Scrivane - Select Reader");
+    setWindowTitle(QCoreApplication::translate("CSelectReaderDialog", "Scrivane - Select Reader"));
     auto* layout = new QVBoxLayout(this);
-    auto* group = new QGroupBox("Select Reader");
+    auto* group = new QGroupBox(QCoreApplication::translate("CSelectReaderDialog", "Select Reader"));
     auto* groupLayout = new QVBoxLayout(group);
     list_ = new QComboBox;
     list_->setObjectName("1045");
@@ -30,21 +32,37 @@ CSelectReaderDialog::CSelectReaderDialog(CReaderEnvironment& env, QWidget* paren
     layout->addWidget(group);
 
     auto* row = new QHBoxLayout;
-    auto button = [&](int id, const char* text) {
+    auto button = [&](int id, const QString& text) {
         auto* b = new QPushButton(text);
         b->setObjectName(QString::number(id));
         b->setAutoDefault(false);
         row->addWidget(b);
         return b;
     };
-    QPushButton* add = newReader_ = button(1046, "&New Reader");
-    edit_ = button(1133, "&Edit Reader");
-    delete_ = button(1048, "&Delete Reader");
+    QPushButton* add = newReader_ =
+        button(1046, QCoreApplication::translate("CSelectReaderDialog", "&New Reader"));
+    edit_ = button(1133, QCoreApplication::translate("CSelectReaderDialog", "&Edit Reader"));
+    delete_ = button(1048, QCoreApplication::translate("CSelectReaderDialog", "&Delete Reader"));
     layout->addLayout(row);
-    openAtStart_ = new QCheckBox("Open this reader at &start");
+    openAtStart_ =
+        new QCheckBox(QCoreApplication::translate("CSelectReaderDialog", "Open this reader at &start"));
     openAtStart_->setObjectName("openAtStart");
     openAtStart_->setChecked(true);
     layout->addWidget(openAtStart_);
+    // Each language is named in its own words, so that a reader who cannot read the one shown
+    // still finds theirs.
+    language_ = new QComboBox;
+    language_->setObjectName("language");
+    language_->addItem(QCoreApplication::translate("CSelectReaderDialog", "The desktop's"), QString());
+    for (const auto& [code, name] : {std::pair{"en", "English"}, {"es", "Español"}, {"de", "Deutsch"}})
+        language_->addItem(QString::fromUtf8(name), QString::fromLatin1(code));
+    auto* languageLabel =
+        new QLabel(QCoreApplication::translate("CSelectReaderDialog", "&Language (from the next start):"));
+    languageLabel->setBuddy(language_);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(language_, 1);
+    layout->addLayout(languageRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -145,6 +163,15 @@ void CSelectReaderDialog::SetOpenAtStart(bool on) {
 
 bool CSelectReaderDialog::OpenAtStart() const {
     return openAtStart_->isChecked();
+}
+
+void CSelectReaderDialog::SetLanguage(const QString& code) {
+    const int at = language_->findData(code);
+    language_->setCurrentIndex(at >= 0 ? at : 0);
+}
+
+QString CSelectReaderDialog::Language() const {
+    return language_->currentData().toString();
 }
 
 void CSelectReaderDialog::accept() {

@@ -36,6 +36,9 @@ public:
     // "Open this reader at start": whether the next start reopens the reader chosen here.
     void SetOpenAtStart(bool on);
     bool OpenAtStart() const;
+    // The language the windows speak from the next start: a code ("es"), empty for the desktop's.
+    void SetLanguage(const QString& code);
+    QString Language() const;
 
 private:
     void UpdateButtons();
@@ -50,6 +53,7 @@ private:
     QPushButton* newReader_ = nullptr;
     QPushButton* ok_;
     QCheckBox* openAtStart_;
+    QComboBox* language_;
     bool chooseOnly_ = false;
     std::string chosenName_;
 };

@@ -8,6 +8,7 @@
 #include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
 #include "framework/TextConvert.h"
+#include "framework/Translation.h"
 #include "plan/PlanNavigator.h"
 #include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -40,7 +42,8 @@ namespace {
 
 constexpr int kMinZoom = -5;
 constexpr int kMaxZoom = 12;
-constexpr const char* kMissingText = "(This verse is not in this translation.)";
+constexpr const char* kMissingText =
+    QT_TRANSLATE_NOOP("CPassageView", "(This verse is not in this translation.)");
 // The shown page, the ones either side of it, and a few the reader paged through.
 constexpr size_t kKeptPages = 8;
 // After a page is shown, the time before the pages either side are read: longer than a frame.
@@ -84,7 +87,7 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     auto* bar = new QWidget;
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(6, 3, 6, 3);
-    auto* label = new QLabel("&Translation:");
+    auto* label = new QLabel(QCoreApplication::translate("CPassageView", "&Translation:"));
     translations_ = new QComboBox;
     translations_->setObjectName("translation");
     translations_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -92,16 +95,16 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     auto* smaller = new QToolButton;
     smaller->setObjectName("zoomOut");
     smaller->setText("A-");
-    smaller->setToolTip("Zoom Out (Ctrl+-)");
+    smaller->setToolTip(QCoreApplication::translate("CPassageView", "Zoom Out (Ctrl+-)"));
     smaller->setAccessibleName(QCoreApplication::translate("Accessibility", "Smaller text"));
     auto* larger = new QToolButton;
     larger->setObjectName("zoomIn");
     larger->setText("A+");
-    larger->setToolTip("Zoom In (Ctrl++)");
+    larger->setToolTip(QCoreApplication::translate("CPassageView", "Zoom In (Ctrl++)"));
     larger->setAccessibleName(QCoreApplication::translate("Accessibility", "Larger text"));
     find_ = new QLineEdit;
     find_->setObjectName("find");
-    find_->setPlaceholderText("Find (Ctrl+F)");
+    find_->setPlaceholderText(QCoreApplication::translate("CPassageView", "Find (Ctrl+F)"));
     find_->setClearButtonEnabled(true);
     find_->setAccessibleName(QCoreApplication::translate("Accessibility", "Find in the passage"));
     find_->setMaximumWidth(220);
@@ -135,16 +138,17 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     auto* bottom = new QWidget;
     auto* bottomLayout = new QHBoxLayout(bottom);
     bottomLayout->setContentsMargins(6, 4, 6, 4);
-    finished_ = new QPushButton("Finished Rea&ding");
+    finished_ = new QPushButton(QCoreApplication::translate("CPassageView", "Finished Rea&ding"));
     finished_->setObjectName("finishedReading");
-    back_ = new QPushButton("&Back to the Assignment");
+    back_ = new QPushButton(QCoreApplication::translate("CPassageView", "&Back to the Assignment"));
     back_->setObjectName("backToAssignment");
     back_->hide();
-    enterReading_ = new QPushButton("E&nter Reading");
+    enterReading_ = new QPushButton(QCoreApplication::translate("CPassageView", "E&nter Reading"));
     enterReading_->setObjectName("enterReading");
-    enterReading_->setToolTip("Enter these verses as read");
+    enterReading_->setToolTip(QCoreApplication::translate("CPassageView", "Enter these verses as read"));
     enterReading_->hide();
-    choosePlan_ = new QPushButton("Choose a Plan from the &Gallery...");
+    choosePlan_ =
+        new QPushButton(QCoreApplication::translate("CPassageView", "Choose a Plan from the &Gallery..."));
     choosePlan_->setObjectName("choosePlan");
     choosePlan_->hide();
     bottomLayout->addWidget(back_);
@@ -350,20 +354,22 @@ CPassageView::PageRequest CPassageView::RequestFor(const CPlanNavigator& navigat
     PageRequest page;
     const CPlanElement assignment = navigator.Current();
     if (range)
-        page.parts.push_back({RangeText(range->first, range->second), range->first, range->second});
+        page.parts.push_back(
+            {RangeText(range->first, range->second, ShownForms()), range->first, range->second});
     else
         for (uint16_t i = 0; i < assignment.GetRangeCount(); ++i)
-            page.parts.push_back(
-                {navigator.GetReadingText(i), assignment.GetRangeStart(i), assignment.GetRangeEnd(i)});
+            page.parts.push_back({navigator.GetReadingText(i, ShownForms()), assignment.GetRangeStart(i),
+                                  assignment.GetRangeEnd(i)});
     // The day shown is named with its first reading, so that it is never taken for another.
     if (!range && !page.parts.empty())
         page.parts.front().heading =
-            assignment.GetScheduledDate().GetDateText() + " \u2014 " + page.parts.front().heading;
+            FromQ(DateText(assignment.GetScheduledDate())) + " \u2014 " + page.parts.front().heading;
     if (page.parts.empty()) {
-        page.status =
-            ToQ(navigator.ShowsStatusOnly() ? navigator.StatusText() : navigator.GetLineText(5, Today()));
+        page.status = ToQ(navigator.ShowsStatusOnly() ? navigator.StatusText(ShownForms())
+                                                      : navigator.GetLineText(5, Today(), ShownForms()));
         if (doc_ && doc_->CountPlanVerses() == 0)
-            page.status += "\nTo begin, choose one of the ready plans, or make one with the template editor.";
+            page.status +=
+                "\n" + tr("To begin, choose one of the ready plans, or make one with the template editor.");
     }
     page.key = module_ + QChar(0x1f) + page.status;
     for (const Part& part : page.parts)
@@ -375,6 +381,8 @@ CPassageView::PageRequest CPassageView::RequestFor(const CPlanNavigator& navigat
 CTextRequest CPassageView::TextRequestFor(const PageRequest& page) const {
     CTextRequest request;
     request.module = FromQ(module_);
+    // Until the reader chooses a translation, one in the reader's language is read when installed.
+    request.language = FromQ(QLocale().name().section('_', 0, 0));
     for (const Part& part : page.parts)
         request.spans.emplace_back(part.first, part.last);
     return request;
@@ -405,7 +413,7 @@ void CPassageView::Refresh() {
             Display(MakePage(answer, request), index, range);
         });
         if (reading_->Busy()) {
-            problem_->setText("Reading the text…");
+            problem_->setText(QCoreApplication::translate("CPassageView", "Reading the text…"));
             problem_->show();
         }
     }
@@ -439,15 +447,17 @@ CPassageView::Page& CPassageView::MakePage(const CTextAnswer& answer, const Page
             if (r.GetBook() != book || r.GetChapter() != chapter) {
                 book = r.GetBook();
                 chapter = r.GetChapter();
-                std::string name = bible.GetBookName(book);
+                std::string name = FromQ(ShownBookName(book));
                 if (bible.GetChapterCount(book) > 1) name += " " + std::to_string(chapter);
                 html += "<h3>" + Html(name) + "</h3>";
             }
             for (const std::string& h : v.headings)
                 html += "<h4>" + Html(h) + "</h4>";
             const QString anchor = QString("<a name=\"v%1\">").arg(v.index);
-            const QString text = v.missing ? QString("<span class=\"missing\">%1</span>").arg(kMissingText)
-                                           : Html(v.text).replace('\n', "<br/>");
+            const QString text = v.missing
+                                     ? QString("<span class=\"missing\">%1</span>")
+                                           .arg(QCoreApplication::translate("CPassageView", kMissingText))
+                                     : Html(v.text).replace('\n', "<br/>");
             if (r.GetVerse() == 0)
                 html += "<p class=\"title\">" + anchor + text + "</a></p>";
             else
@@ -520,7 +530,7 @@ void CPassageView::Display(Page& page, int index, std::optional<std::pair<uint16
     verseStarts_ = verseStarts;
     problem_->setText(problem);
     problem_->setVisible(!problem.isEmpty());
-    QString title = "Passage";
+    QString title = tr("Passage");
     if (int i = translations_->findData(module); i >= 0)
         title += " - " + translations_->itemText(i).section(" (", 0, 0);
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->setWindowTitle(title);
@@ -574,7 +584,8 @@ QString CPassageView::CopyText() const {
         if (position > start && first >= 0 && position >= end) break;
     }
     if (first < 0 || last < first) return text;
-    return text + "\n(" + ToQ(RangeText(static_cast<uint16_t>(first), static_cast<uint16_t>(last))) + ", " +
+    return text + "\n(" +
+           ToQ(RangeText(static_cast<uint16_t>(first), static_cast<uint16_t>(last), ShownForms())) + ", " +
            shownModule_ + ")";
 }
 

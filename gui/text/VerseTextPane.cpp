@@ -52,7 +52,10 @@ void CVerseTextPane::ShowVerse(uint16_t index) {
             if (v.missing && !passage->damage.empty())
                 html += "<span style=\"color:#808080\">(" + ToQ(passage->damage).toHtmlEscaped() + ")</span>";
             else if (v.missing)
-                html += "<span style=\"color:#808080\">(This verse is not in this translation.)</span>";
+                html +=
+                    "<span style=\"color:#808080\">" +
+                    QCoreApplication::translate("CPassageView", "(This verse is not in this translation.)") +
+                    "</span>";
             else
                 html += ToQ(v.text).toHtmlEscaped().replace('\n', "<br/>");
         }

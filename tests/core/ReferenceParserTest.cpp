@@ -2,6 +2,7 @@
 #include "scripture/ReferenceParser.h"
 #include "gallery/ReadingList.h"
 #include "scripture/Bible.h"
+#include "scripture/LocalBookNames.h"
 #include "scripture/Verse.h"
 
 #include <gtest/gtest.h>
@@ -371,3 +372,52 @@ TEST(ReferenceParser, EveryListedNameFindsItsOwnBook) {
 }
 
 } // namespace
+
+TEST(ReferenceParser, ReadsTheBookNamesOfTheReadersLanguage) {
+    const struct {
+        const char* language;
+        const char* typed;
+        const char* english;
+    } cases[] = {
+        {"es", "Salmos 23", "Psalms 23"},
+        {"es", "Sal 23:1-3", "Psalms 23:1-3"},
+        {"es", "Génesis 1:1", "Genesis 1:1"},
+        {"es", "GENESIS 1", "Genesis 1"},
+        {"es", "Éxodo 20", "Exodus 20"},
+        {"es", "1 Cor 13", "1 Corinthians 13"},
+        {"es", "Juan 3:16", "John 3:16"},
+        {"es", "Apocalipsis 22", "Revelation 22"},
+        {"de", "1 Kor 13", "1 Corinthians 13"},
+        {"de", "Psalmen 23", "Psalms 23"},
+        {"de", "1. Mose 1:1", "Genesis 1:1"},
+        {"de", "2. Könige 2", "2 Kings 2"},
+        {"de", "2. Konige 2", "2 Kings 2"},
+        {"de", "Offb 21", "Revelation 21"},
+        {"de", "Johannes 3:16", "John 3:16"},
+        {"de", "Mt 5 - Lk 2", "Matthew 5 - Luke 2"},
+        // English names are still read, and no other language's names are.
+        {"de", "John 3:16", "John 3:16"},
+        {"", "Psalms 23", "Psalms 23"},
+    };
+    for (const auto& c : cases) {
+        CReferenceOptions options;
+        options.language = c.language;
+        const CReferenceReading typed = ReadReference(c.typed, options), english = ReadReference(c.english);
+        ASSERT_TRUE(english.Ok()) << c.english << ": " << english.error;
+        EXPECT_TRUE(typed.Ok()) << c.language << " " << c.typed << ": " << typed.error;
+        EXPECT_EQ(typed.first, english.first) << c.typed;
+        EXPECT_EQ(typed.last, english.last) << c.typed;
+    }
+    EXPECT_FALSE(ReadReference("Salmos 23").Ok());
+    // Every name and abbreviation of each language finds its own book.
+    for (const char* language : {"es", "de"}) {
+        const CLocalBookNames* names = LocalBookNames(language);
+        ASSERT_TRUE(names) << language;
+        for (uint16_t b = 1; b <= 66; ++b) {
+            EXPECT_EQ(FindBookByName(names->names[b - 1u], language), b) << names->names[b - 1u];
+            EXPECT_EQ(FindBookByName(names->abbreviations[b - 1u], language), b)
+                << names->abbreviations[b - 1u];
+        }
+    }
+    EXPECT_EQ(LocalBookNames("en"), nullptr);
+}

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every menu bar, menu, window and dialog: no two items in one scope share a mnemonic, so that
-// Alt+letter always does what its underline says.
+// Alt+letter always does what its underline says. Under LANGUAGE=es or de the same walk runs in that
+// language, and every text it saw is also looked for among those the English walk showed.
 #include "ModalHelpers.h"
 #include "coverage/UnreadPlanDialog.h"
 #include "framework/CommandIds.h"
 #include "framework/ScriptedUiServices.h"
+#include "framework/Translation.h"
 #include "gallery/PlanGalleryDialog.h"
 #include "notes/FindReplaceDialog.h"
+#include "plan/ReadingPlanDoc.h"
 #include "plan/TemplateEditorDialog.h"
 #include "planview/EnterExtraReadingDialog.h"
 #include "planview/PlanLoadProgressDialog.h"
@@ -14,6 +17,8 @@
 #include "planview/SelectDateDialog.h"
 #include "planview/SelectVerseDialog.h"
 #include "rhythm/ReminderDialog.h"
+#include "scripture/Bible.h"
+#include "scripture/Verse.h"
 #include "shell/AboutDialog.h"
 #include "shell/MainFrame.h"
 #include "shell/ReaderDialog.h"
@@ -33,6 +38,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <map>
 
@@ -51,12 +57,20 @@ QChar Mnemonic(const QString& text) {
     return QChar();
 }
 
+// Every text the walk saw, when it is collecting them.
+QSet<QString>* shown = nullptr;
+
+void Show(const QString& text) {
+    if (shown && !text.isEmpty()) shown->insert(text);
+}
+
 // Records text's mnemonic under scope; a letter taken twice is a clash, named with both texts.
 struct Scope {
     QString name;
     std::map<QChar, QString> taken;
     QStringList* clashes;
     void Add(const QString& text) {
+        Show(text);
         const QChar m = Mnemonic(text);
         if (m.isNull()) return;
         auto [it, fresh] = taken.emplace(m, text);
@@ -72,17 +86,25 @@ void AddWidgets(QWidget* w, Scope& scope) {
             scope.Add(b->text());
             // Every push button that says something in words can be pressed by its letter; OK,
             // Cancel and Help have Enter, Escape and F1.
-            static const QStringList keyed = {"OK", "Cancel", "Help", "Close"};
+            // (Their names in the language shown, too, which the translated walk installs later.)
+            QStringList keyed;
+            for (const char* text : {"OK", "Cancel", "Help", "Close"})
+                keyed << text << QCoreApplication::translate("QPlatformTheme", text);
             if (qobject_cast<QPushButton*>(b) && Mnemonic(b->text()).isNull() &&
                 b->text().contains(QRegularExpression("[A-Za-z]{2}")) && !keyed.contains(b->text()))
                 scope.clashes->append(QString("%1: \"%2\" has no mnemonic").arg(scope.name, b->text()));
-        } else if (auto* l = qobject_cast<QLabel*>(child); l && l->buddy())
+        } else if (auto* l = qobject_cast<QLabel*>(child); l && l->buddy()) {
             scope.Add(l->text());
-        else if (auto* g = qobject_cast<QGroupBox*>(child))
+        } else if (auto* g = qobject_cast<QGroupBox*>(child)) {
             scope.Add(g->title());
-        else if (auto* t = qobject_cast<QTabWidget*>(child))
+        } else if (auto* t = qobject_cast<QTabWidget*>(child)) {
             for (int i = 0; i < t->count(); ++i)
                 scope.Add(t->tabText(i));
+        } else if (auto* label = qobject_cast<QLabel*>(child)) {
+            Show(label->text());
+        }
+        if (child->isWindow()) Show(child->windowTitle());
+        Show(child->toolTip());
     }
 }
 
@@ -93,9 +115,11 @@ void CheckMenu(QMenu* menu, const QString& path, QStringList& clashes) {
         if (a->isSeparator() || !a->isVisible()) continue;
         // Every item can be reached from the keyboard by its letter.
         // (The list of recent files, while empty, is one disabled line.)
-        if (Mnemonic(a->text()).isNull() && !a->text().isEmpty() && a->text() != "Recent File")
+        if (Mnemonic(a->text()).isNull() && !a->text().isEmpty() &&
+            a->text() != QCoreApplication::translate("Menu", "Recent File"))
             clashes << QString("%1: \"%2\" has no mnemonic").arg(path, a->text());
         scope.Add(a->text());
+        Show(a->statusTip());
         if (a->menu()) CheckMenu(a->menu(), path + " > " + a->text(), clashes);
     }
 }
@@ -104,17 +128,16 @@ void CheckMenu(QMenu* menu, const QString& path, QStringList& clashes) {
 
 class TestMnemonics : public QObject {
     Q_OBJECT
-    QTemporaryDir base_, config_;
+    QTemporaryDir config_;
+    QString language_;
+    QSet<QString> english_, translated_;
 
-private slots:
-    void initTestCase() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
-        QDir::setCurrent(base_.path());
-    }
-
-    void windowsAndTheirMenusHaveNoClash() {
+    QStringList WindowsAndMenus() {
+        // Readers of their own: the English walk made its reader in another directory.
+        QTemporaryDir base;
+        QDir::setCurrent(base.path());
         CScrivaneApp app;
-        QVERIFY(app.InitInstance({}));
+        if (!app.InitInstance({})) return {"the application did not start"};
         CSplashWindow::HideSplash();
         CMainFrame* frame = app.MainFrame();
         QStringList clashes;
@@ -131,27 +154,33 @@ private slots:
         checkBar("main window", nullptr);
 
         const int reader = app.Environment().CreateReader({"Anna", "Smith", "Anna"}, ReaderOptions{});
-        QVERIFY(reader >= 0);
+        if (reader < 0) return {"no reader"};
         app.Environment().LastReader() = "Anna";
-        OnNextModal([](QWidget* w) { w->findChild<QPushButton*>("1")->click(); });
+        QStringList selectReader;
+        OnNextModal([&selectReader](QWidget* w) {
+            Scope scope{"Select Reader", {}, &selectReader};
+            AddWidgets(w, scope);
+            w->findChild<QPushButton*>("1")->click();
+        });
         frame->OnCommand(Cmd::OpenReaderEnvironment);
-        QVERIFY(app.Environment().IsOpen());
+        if (!app.Environment().IsOpen()) return {"the reader environment did not open"};
         frame->OnCommand(Cmd::ViewBibleCoverage);
         for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
-            if (w->windowTitle().endsWith("Reading Plan")) frame->MdiArea()->setActiveSubWindow(w);
+            if (w->inherits("CPlanChildFrame")) frame->MdiArea()->setActiveSubWindow(w);
         frame->OnCommand(Cmd::ReadAssignment);
         const QList<QMdiSubWindow*> windows = frame->MdiArea()->subWindowList();
-        QCOMPARE(windows.size(), 5); // general notes, verse notes, plan, coverage, passage
+        if (windows.size() != 5) // general notes, verse notes, plan, coverage, passage
+            return {QString("%1 windows instead of 5").arg(windows.size())};
         for (QMdiSubWindow* w : windows) {
             frame->MdiArea()->setActiveSubWindow(w);
             QCoreApplication::processEvents();
             checkBar(w->windowTitle(), w);
         }
         frame->close();
-        if (!clashes.isEmpty()) QFAIL(qPrintable(clashes.join('\n')));
+        return clashes;
     }
 
-    void dialogsHaveNoClash() {
+    static QStringList Dialogs() {
         CScriptedUiServices ui;
         std::vector<std::unique_ptr<QDialog>> dialogs;
         dialogs.emplace_back(new CFindReplaceDialog(false, nullptr));
@@ -174,9 +203,77 @@ private slots:
         QStringList clashes;
         for (const auto& d : dialogs) {
             Scope scope{d->metaObject()->className(), {}, &clashes};
+            Show(d->windowTitle());
             AddWidgets(d.get(), scope);
         }
+        return clashes;
+    }
+
+private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
+        language_ = DesktopLanguage();
+        if (language_.startsWith("en")) return;
+        // What the walk shows in English first, to be looked for later among the translated texts.
+        shown = &english_;
+        WindowsAndMenus();
+        Dialogs();
+        shown = &translated_;
+        QVERIFY2(InstallTranslators(language_), qPrintable("no catalogue for " + language_));
+    }
+
+    void windowsAndTheirMenusHaveNoClash() {
+        const QStringList clashes = WindowsAndMenus();
         if (!clashes.isEmpty()) QFAIL(qPrintable(clashes.join('\n')));
+    }
+
+    void dialogsHaveNoClash() {
+        const QStringList clashes = Dialogs();
+        if (!clashes.isEmpty()) QFAIL(qPrintable(clashes.join('\n')));
+    }
+
+    // What the plan view, the passage heading and the coverage map name days and books by.
+    void datesAndBookNamesAreTheLanguages() {
+        const struct {
+            const char* language;
+            const char* date;
+            const char* psalms;
+            const char* range;
+        } cases[] = {{"en", "Mon 12/07/2026", "Psalms", "Genesis 1:1 through Genesis 2:3"},
+                     {"es", "lun 7/12/26", "Salmos", "G\u00e9nesis 1:1 hasta G\u00e9nesis 2:3"},
+                     {"de", "Mo. 07.12.26", "Psalmen", "1. Mose 1:1 bis 1. Mose 2:3"}};
+        CJJulian day;
+        day.SetDate(2026, 12, 7);
+        CBible& bible = TheBible();
+        const uint16_t first = bible.GetVerseIndex(CVerse(1, 1, 1)),
+                       last = bible.GetVerseIndex(CVerse(1, 2, 3));
+        for (const auto& c : cases) {
+            if (!language_.startsWith(c.language)) continue;
+            QCOMPARE(DateText(day), QString::fromUtf8(c.date));
+            QCOMPARE(ShownBookName(19), QString::fromUtf8(c.psalms));
+            QCOMPARE(QString::fromStdString(RangeText(first, last, ShownForms())),
+                     QString::fromUtf8(c.range));
+            // Files and the command line keep the canon's English.
+            QCOMPARE(QString::fromStdString(RangeText(first, last)),
+                     QString("Genesis 1:1 through Genesis 2:3"));
+            return;
+        }
+        QFAIL("no case for the language");
+    }
+
+    void nothingIsLeftInEnglish() {
+        if (language_.startsWith("en")) QSKIP("the English walk has nothing to compare");
+        // Texts that are the same in the language, and names the walk made.
+        static const QStringList same = {
+            "OK", "Plan", "optional", "Version 1.00", "Scrivane", "<b>Scrivane</b>", "Anna", "Smith", "A"};
+        QStringList left;
+        for (const QString& text : translated_)
+            if (english_.contains(text) && !same.contains(text) &&
+                text.contains(QRegularExpression("[A-Za-z]{3}")))
+                left << text;
+        left.sort();
+        QVERIFY2(translated_.size() > 200, "the walk saw too few texts");
+        if (!left.isEmpty()) QFAIL(qPrintable("still in English:\n" + left.join('\n')));
     }
 };
 

@@ -91,6 +91,21 @@ TEST(BibleText, ListsTheInstalledModulesWithTheirVersification) {
     EXPECT_EQ(Source().DefaultModule(), kKjv);
 }
 
+TEST(BibleText, TheDefaultModuleIsOneInTheReadersLanguageWhenOneIsInstalled) {
+    const std::vector<CTextModuleInfo> modules = {{"WEB", "", "en", "NRSVA", ""},
+                                                  {"KJV", "", "en", "KJV", ""},
+                                                  {"SpaRV", "", "es", "KJV", ""},
+                                                  {"GerLut", "", "de", "Luther", ""},
+                                                  {"GerElb", "", "de", "German", ""}};
+    const struct {
+        const char* language;
+        const char* module;
+    } cases[] = {{"", "KJV"}, {"en", "KJV"}, {"es", "SpaRV"}, {"de", "GerLut"}, {"fr", "KJV"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DefaultModuleOf(modules, c.language), c.module) << c.language;
+    EXPECT_EQ(DefaultModuleOf({}, "es"), "");
+}
+
 TEST(BibleText, EveryVerseOfTheCanonHasTextInTheKingJamesModule) {
     CBible& bible = TheBible();
     CPassage all = Source().GetPassage(0, 31217, kKjv);
