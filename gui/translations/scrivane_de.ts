@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Bible coverage</source>
+        <translation>Bibel-Leseübersicht</translation>
+    </message>
+    <message>
+        <source>Bible coverage map</source>
+        <translation>Karte der Bibel-Leseübersicht</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 chapters read</source>
+        <translation>%1: %2 von %3 Kapiteln gelesen</translation>
+    </message>
+    <message>
+        <source>Verse note</source>
+        <translation>Versnotiz</translation>
+    </message>
+    <message>
+        <source>General notes</source>
+        <translation>Allgemeine Notizen</translation>
+    </message>
+    <message>
+        <source>How the plan was made</source>
+        <translation>Wie der Plan erstellt wurde</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Gelesen</translation>
+    </message>
+    <message>
+        <source>Not read, overdue</source>
+        <translation>Nicht gelesen, überfällig</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>Nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Reading plan</source>
+        <translation>Leseplan</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Vers</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Reading plan completed</source>
+        <translation>Leseplan erledigt</translation>
+    </message>
+    <message>
+        <source>Reading plan completed, percent</source>
+        <translation>Leseplan erledigt, Prozent</translation>
+    </message>
+    <message>
+        <source>Lifetime Bible reading</source>
+        <translation>Bibellesen insgesamt</translation>
+    </message>
+    <message>
+        <source>Lifetime Bible reading, percent</source>
+        <translation>Bibellesen insgesamt, Prozent</translation>
+    </message>
+    <message>
+        <source>Smaller text</source>
+        <translation>Kleinere Schrift</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Größere Schrift</translation>
+    </message>
+    <message>
+        <source>Find in the passage</source>
+        <translation>Im Abschnitt suchen</translation>
+    </message>
+    <message>
+        <source>Passage text</source>
+        <translation>Text des Abschnitts</translation>
+    </message>
+    <message>
+        <source>Verse text</source>
+        <translation>Text des Verses</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About Scrivane</source>
@@ -1134,6 +1233,48 @@ Reminder</source>
         <translation>Wählen, wann an die Tageslesung erinnert wird
 Erinnerung</translation>
     </message>
+    <message>
+        <source>Show the text larger
+Zoom In</source>
+        <translation>Den Text größer anzeigen
+Vergrößern</translation>
+    </message>
+    <message>
+        <source>Show the text smaller
+Zoom Out</source>
+        <translation>Den Text kleiner anzeigen
+Verkleinern</translation>
+    </message>
+    <message>
+        <source>Show the text at its usual size
+Actual Size</source>
+        <translation>Den Text in normaler Größe anzeigen
+Originalgröße</translation>
+    </message>
+    <message>
+        <source>Show the windows in the desktop&apos;s colours
+Follow the Desktop</source>
+        <translation>Die Fenster in den Farben des Desktops anzeigen
+Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Show the windows dark on light
+Light</source>
+        <translation>Die Fenster dunkel auf hell anzeigen
+Hell</translation>
+    </message>
+    <message>
+        <source>Show the windows light on dark
+Dark</source>
+        <translation>Die Fenster hell auf dunkel anzeigen
+Dunkel</translation>
+    </message>
+    <message>
+        <source>Show the windows in the strongest contrast
+High Contrast</source>
+        <translation>Die Fenster mit dem stärksten Kontrast anzeigen
+Hoher Kontrast</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1396,6 +1537,10 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     <message>
         <source>on schedule</source>
         <translation>im Plan</translation>
+    </message>
+    <message>
+        <source>Finished on %1</source>
+        <translation>Erledigt am %1</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1947,30 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>T&amp;heme</source>
+        <translation>&amp;Farbschema</translation>
+    </message>
+    <message>
+        <source>Follow the &amp;Desktop</source>
+        <translation>Wie der &amp;Desktop</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>Dar&amp;k</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>Hoher &amp;Kontrast</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size	Ctrl+0</source>
+        <translation>&amp;Originalgröße	Ctrl+0</translation>
     </message>
 </context>
 </TS>

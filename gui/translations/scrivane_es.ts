@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Bible coverage</source>
+        <translation>Cobertura de la Biblia</translation>
+    </message>
+    <message>
+        <source>Bible coverage map</source>
+        <translation>Mapa de cobertura de la Biblia</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 chapters read</source>
+        <translation>%1: %2 de %3 capítulos leídos</translation>
+    </message>
+    <message>
+        <source>Verse note</source>
+        <translation>Nota del versículo</translation>
+    </message>
+    <message>
+        <source>General notes</source>
+        <translation>Notas generales</translation>
+    </message>
+    <message>
+        <source>How the plan was made</source>
+        <translation>Cómo se hizo el plan</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leída</translation>
+    </message>
+    <message>
+        <source>Not read, overdue</source>
+        <translation>No leída, atrasada</translation>
+    </message>
+    <message>
+        <source>Not read</source>
+        <translation>No leída</translation>
+    </message>
+    <message>
+        <source>Reading plan</source>
+        <translation>Plan de lectura</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation>Versículo</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>Reading plan completed</source>
+        <translation>Plan de lectura completado</translation>
+    </message>
+    <message>
+        <source>Reading plan completed, percent</source>
+        <translation>Plan de lectura completado, porcentaje</translation>
+    </message>
+    <message>
+        <source>Lifetime Bible reading</source>
+        <translation>Lectura de la Biblia de toda la vida</translation>
+    </message>
+    <message>
+        <source>Lifetime Bible reading, percent</source>
+        <translation>Lectura de la Biblia de toda la vida, porcentaje</translation>
+    </message>
+    <message>
+        <source>Smaller text</source>
+        <translation>Texto más pequeño</translation>
+    </message>
+    <message>
+        <source>Larger text</source>
+        <translation>Texto más grande</translation>
+    </message>
+    <message>
+        <source>Find in the passage</source>
+        <translation>Buscar en el pasaje</translation>
+    </message>
+    <message>
+        <source>Passage text</source>
+        <translation>Texto del pasaje</translation>
+    </message>
+    <message>
+        <source>Verse text</source>
+        <translation>Texto del versículo</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About Scrivane</source>
@@ -1134,6 +1233,48 @@ Reminder</source>
         <translation>Elegir cuándo recordar la lectura del día
 Recordatorio</translation>
     </message>
+    <message>
+        <source>Show the text larger
+Zoom In</source>
+        <translation>Mostrar el texto más grande
+Ampliar</translation>
+    </message>
+    <message>
+        <source>Show the text smaller
+Zoom Out</source>
+        <translation>Mostrar el texto más pequeño
+Reducir</translation>
+    </message>
+    <message>
+        <source>Show the text at its usual size
+Actual Size</source>
+        <translation>Mostrar el texto en su tamaño normal
+Tamaño normal</translation>
+    </message>
+    <message>
+        <source>Show the windows in the desktop&apos;s colours
+Follow the Desktop</source>
+        <translation>Mostrar las ventanas con los colores del escritorio
+Según el escritorio</translation>
+    </message>
+    <message>
+        <source>Show the windows dark on light
+Light</source>
+        <translation>Mostrar las ventanas oscuro sobre claro
+Claro</translation>
+    </message>
+    <message>
+        <source>Show the windows light on dark
+Dark</source>
+        <translation>Mostrar las ventanas claro sobre oscuro
+Oscuro</translation>
+    </message>
+    <message>
+        <source>Show the windows in the strongest contrast
+High Contrast</source>
+        <translation>Mostrar las ventanas con el mayor contraste
+Alto contraste</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1396,6 +1537,10 @@ Pulse &quot;Aceptar&quot; para elegir otro nombre de archivo.</translation>
     <message>
         <source>on schedule</source>
         <translation>al día</translation>
+    </message>
+    <message>
+        <source>Finished on %1</source>
+        <translation>Terminada el %1</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1947,30 @@ Pulse &quot;Aceptar&quot; para elegir otro nombre de archivo.</translation>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>T&amp;heme</source>
+        <translation>&amp;Tema</translation>
+    </message>
+    <message>
+        <source>Follow the &amp;Desktop</source>
+        <translation>Según el &amp;escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Claro</translation>
+    </message>
+    <message>
+        <source>Dar&amp;k</source>
+        <translation>&amp;Oscuro</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>&amp;Alto contraste</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size	Ctrl+0</source>
+        <translation>Tamaño &amp;normal	Ctrl+0</translation>
     </message>
 </context>
 </TS>
