@@ -517,8 +517,11 @@ bool ApplyHunks(std::string& bytes, const std::vector<JournalHunk>& hunks, bool 
             bytes[h.offset + k] = char(bytes[h.offset + k] ^ h.before[k]);
         return true;
     }
+    uint64_t end = 0;
     for (const JournalHunk& h : hunks) {
-        if (h.xorred) return false;
+        // In order and apart, as DiffBytes makes them; anything else is not a change of ours.
+        if (h.xorred || h.offset < end) return false;
+        end = h.offset + std::max(h.before.size(), h.after.size());
         const std::string& from = forward ? h.before : h.after;
         if (h.offset > bytes.size() || bytes.size() - h.offset < from.size() ||
             bytes.compare(h.offset, from.size(), from) != 0)

@@ -1950,11 +1950,11 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     </message>
     <message>
         <source>T&amp;heme</source>
-        <translation>&amp;Farbschema</translation>
+        <translation>Farbs&amp;chema</translation>
     </message>
     <message>
         <source>Follow the &amp;Desktop</source>
-        <translation>Wie der &amp;Desktop</translation>
+        <translation>Wie das &amp;System</translation>
     </message>
     <message>
         <source>&amp;Light</source>
