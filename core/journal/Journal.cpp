@@ -177,12 +177,12 @@ struct Json {
     bool flag = false;
     uint64_t n = 0; // entries hold only whole numbers from 0 up
     std::string s;
-    std::vector<Json> items;
-    std::vector<std::pair<std::string, Json>> members;
+    std::vector<Json> items;       // an array's, or an object's values
+    std::vector<std::string> keys; // an object's, beside its values
 
     const Json* Get(std::string_view key) const {
-        for (const auto& [k, v] : members)
-            if (k == key) return &v;
+        for (size_t i = 0; i < keys.size(); ++i)
+            if (keys[i] == key) return &items[i];
         return nullptr;
     }
 };
@@ -245,8 +245,9 @@ private:
                 Space();
                 std::string key;
                 if (!String(key) || !Eat(':')) return false;
-                v.members.emplace_back(std::move(key), Json{});
-                if (!Value(v.members.back().second, depth + 1)) return false;
+                v.keys.push_back(std::move(key));
+                v.items.emplace_back();
+                if (!Value(v.items.back(), depth + 1)) return false;
             } while (Eat(','));
             return Eat('}');
         }

@@ -123,7 +123,8 @@ private:
     size_t longestBookName_ = 0;
     static constexpr size_t kPrefixCopy = 32; // only canons whose prefixes fit have chapterTexts_
     std::vector<ChapterText> chapterTexts_;
-    std::string chapterPrefixes_;
+    std::vector<char> chapterPrefixes_; // not a string: the Bible is constant-initialised, which clang
+                                        // refuses for a string member
     // Per 32 indices, the chapter of the first: a reference's chapter is a step or two from it.
     static constexpr unsigned kBlockShift = 5;
     std::vector<uint16_t> chapterAtBlock_;
