@@ -22,7 +22,8 @@ N ViewMenu() {
                {"Dar&k", Cmd::ThemeDark},
                {"&High Contrast", Cmd::ThemeHighContrast}}},
              kSep,
-             {"Bible &Coverage", Cmd::ViewBibleCoverage}}};
+             {"Bible &Coverage", Cmd::ViewBibleCoverage},
+             {"&Reading History", Cmd::ViewReadingHistory}}};
 }
 
 // The View menu of a window whose text the reader sizes.
@@ -188,12 +189,30 @@ std::vector<N> MenuCoverage() {
     return {{"&File", 0, items}, view, plan, WindowMenu(), HelpMenu()};
 }
 
+// The Reading History window.
+std::vector<N> MenuHistory() {
+    std::vector<N> items = FileHead();
+    std::vector<N> tail = {{"&Print...\tCtrl+P", Cmd::FilePrint},
+                           {"Print Pre&view", Cmd::FilePrintPreview},
+                           {"P&rint Setup...", Cmd::FilePrintSetup},
+                           kSep,
+                           {"Save History as PN&G...", Cmd::SaveHistoryAsPng},
+                           {"Save &History as SVG...", Cmd::SaveHistoryAsSvg},
+                           kSep,
+                           {"E&xit", Cmd::AppExit}};
+    items.insert(items.end(), tail.begin(), tail.end());
+    N edit{"&Edit", 0, {{"&Copy\tCtrl+C", Cmd::EditCopy}}};
+    return {{"&File", 0, items}, edit, ViewMenuWithZoom(), WindowMenu(), HelpMenu()};
+}
+
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
     static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(), m132 = Menu132();
-    static const std::vector<N> coverage = MenuCoverage();
+    static const std::vector<N> coverage = MenuCoverage(), history = MenuHistory();
     switch (resourceId) {
+    case kHistoryMenu:
+        return history;
     case kCoverageMenu:
         return coverage;
     case 129:
@@ -253,6 +272,9 @@ const char* CommandPrompt(int id) {
          "Make a new plan of the chapters never read\nNew Plan from Unread Chapters"},
         {Cmd::SaveCoverageAsPng, "Save the coverage map as a PNG picture\nSave Map as PNG"},
         {Cmd::SaveCoverageAsSvg, "Save the coverage map as an SVG drawing\nSave Map as SVG"},
+        {Cmd::ViewReadingHistory, "Show the days you read on, your streaks and totals\nReading History"},
+        {Cmd::SaveHistoryAsPng, "Save the reading history as a PNG picture\nSave History as PNG"},
+        {Cmd::SaveHistoryAsSvg, "Save the reading history as an SVG drawing\nSave History as SVG"},
         {Cmd::EnterReading, "Record a reading outside the plan\nEnter Reading"},
         {Cmd::NextReading, "Go to the next reading\nNext Reading"},
         {Cmd::SynchronizeDates, "Move the unfinished readings onto new dates\nSynchronize Dates"},
