@@ -36,5 +36,6 @@ QWidget* CReadingHistoryFrame::WrapView(QWidget* view) {
 }
 
 CReadingHistoryFrame* CReadingHistoryFrame::Open(QMdiArea* area, CReadingPlanDoc& doc) {
-    return OpenIn<CReadingHistoryFrame>(area, [&doc] { return new CReadingHistoryFrame(doc); }, QSize(1000, 560));
+    return OpenIn<CReadingHistoryFrame>(
+        area, [&doc] { return new CReadingHistoryFrame(doc); }, QSize(1000, 560));
 }

@@ -43,7 +43,11 @@ QString KindName(const std::string& kind) {
 }
 
 QString TotalsText(const char* what, const CReadingHistory::Totals& t) {
-    return QString("%1: %2 verses, %3 readings, %4 reading days").arg(QString::fromLatin1(what)).arg(t.verses).arg(t.readings).arg(t.days);
+    return QString("%1: %2 verses, %3 readings, %4 reading days")
+        .arg(QString::fromLatin1(what))
+        .arg(t.verses)
+        .arg(t.readings)
+        .arg(t.days);
 }
 
 int LabelWidth(int fontPixels) {
@@ -94,13 +98,15 @@ QStringList HistoryPicture::DayLines() const {
     uint32_t verses = 0;
     for (const auto* r : readings)
         verses += r->verses;
-    QStringList lines{QString("%1: %2 readings, %3 verses").arg(DateText(selected)).arg(readings.size()).arg(verses)};
+    QStringList lines{
+        QString("%1: %2 readings, %3 verses").arg(DateText(selected)).arg(readings.size()).arg(verses)};
     for (const auto* r : readings) {
         QStringList refs;
         for (const auto& [a, b] : r->ranges)
             refs << ToQ(CompactRangeText(a, b));
-        lines << QString("%1   %2   %3").arg(ToQ(r->time.size() >= 16 ? r->time.substr(11, 5) : std::string()), KindName(r->kind),
-                                                 refs.join("; "));
+        lines << QString("%1   %2   %3")
+                     .arg(ToQ(r->time.size() >= 16 ? r->time.substr(11, 5) : std::string()),
+                          KindName(r->kind), refs.join("; "));
     }
     return lines;
 }
@@ -126,7 +132,8 @@ QSize CHistoryLayout::ReadableSize(const HistoryPicture& picture, int fontPixels
     const int grid = LabelWidth(fontPixels) + picture.Weeks() * cell;
     const int text = TextWidth(picture.HeadLines() + picture.DayLines(), fontPixels);
     const int textRows = kHeadRows + 1 + kRowsAfter + static_cast<int>(picture.DayLines().size());
-    return {std::max(grid, text) + 2 * kMargin + 1, textRows * (fontPixels * 3 / 2) + 7 * cell + 2 * kMargin + 1};
+    return {std::max(grid, text) + 2 * kMargin + 1,
+            textRows * (fontPixels * 3 / 2) + 7 * cell + 2 * kMargin + 1};
 }
 
 int CHistoryLayout::HeightFor(int width, const HistoryPicture& picture, int fontPixels) {
@@ -178,13 +185,14 @@ void PaintHistory(QPainter& p, const QRect& area, const HistoryPicture& picture,
     int lastLabelEnd = 0;
     for (int32_t day = layout.firstDay; day <= layout.lastDay; day += 7) {
         const CJJulian sunday(day, 0), saturday(day + 6, 0);
-        if (day != layout.firstDay && sunday.GetMonth() == saturday.GetMonth() && sunday.GetDay() != 1) continue;
+        if (day != layout.firstDay && sunday.GetMonth() == saturday.GetMonth() && sunday.GetDay() != 1)
+            continue;
         const CJJulian& first = day == layout.firstDay ? sunday : saturday;
         const int x = layout.DayRect(day).left();
         const QString name = months[first.GetMonth() - 1];
         if (x < lastLabelEnd) continue;
-        p.drawText(QRect(x, layout.gridTop - h, fm.horizontalAdvance(name) + 2, h), Qt::AlignLeft | Qt::AlignVCenter,
-                   name);
+        p.drawText(QRect(x, layout.gridTop - h, fm.horizontalAdvance(name) + 2, h),
+                   Qt::AlignLeft | Qt::AlignVCenter, name);
         lastLabelEnd = x + fm.horizontalAdvance(name) + fm.horizontalAdvance(' ');
     }
     const char* const weekdays[] = {"Mon", "Wed", "Fri"};
@@ -214,16 +222,16 @@ void PaintHistory(QPainter& p, const QRect& area, const HistoryPicture& picture,
     p.setPen(ink);
     int x = left;
     const QString caption = "Verses a day:";
-    p.drawText(QRect(x, layout.legendTop, fm.horizontalAdvance(caption) + 2, h), Qt::AlignLeft | Qt::AlignVCenter,
-               caption);
+    p.drawText(QRect(x, layout.legendTop, fm.horizontalAdvance(caption) + 2, h),
+               Qt::AlignLeft | Qt::AlignVCenter, caption);
     x += fm.horizontalAdvance(caption) + 10;
     const int sw = std::min(fontPixels + 2, h);
     for (size_t i = 0; i < shades.size(); ++i) {
         p.fillRect(QRect(x, layout.legendTop + (h - sw) / 2, sw, sw), shades[i]);
         x += sw + 4;
         const QString text = QString::fromUtf8(kShadeNames[i]);
-        p.drawText(QRect(x, layout.legendTop, fm.horizontalAdvance(text) + 2, h), Qt::AlignLeft | Qt::AlignVCenter,
-                   text);
+        p.drawText(QRect(x, layout.legendTop, fm.horizontalAdvance(text) + 2, h),
+                   Qt::AlignLeft | Qt::AlignVCenter, text);
         x += fm.horizontalAdvance(text) + 14;
     }
 
@@ -260,7 +268,8 @@ public:
         uint32_t verses = 0;
         for (const auto* r : View()->Picture().history.ReadingsOn(day))
             verses += r->verses;
-        item.name = QCoreApplication::translate("Accessibility", "%1: %2 verses").arg(DateText(day)).arg(verses);
+        item.name =
+            QCoreApplication::translate("Accessibility", "%1: %2 verses").arg(DateText(day)).arg(verses);
         item.rect = View()->DayRect(day);
         item.actions = {QAccessibleActionInterface::pressAction()};
         return item;
@@ -278,13 +287,15 @@ public:
 
 QAccessibleInterface* HistoryAccessibleFactory(const QString& key, QObject* object) {
     if (key == QLatin1String("CReadingHistoryView"))
-        if (auto* view = qobject_cast<CReadingHistoryView*>(object)) return new CReadingHistoryAccessible(view);
+        if (auto* view = qobject_cast<CReadingHistoryView*>(object))
+            return new CReadingHistoryAccessible(view);
     return nullptr;
 }
 
 } // namespace
 
-CReadingHistoryView::CReadingHistoryView(CReadingPlanDoc& doc, QWidget* parent) : QWidget(parent), doc_(&doc) {
+CReadingHistoryView::CReadingHistoryView(CReadingPlanDoc& doc, QWidget* parent)
+    : QWidget(parent), doc_(&doc) {
     setObjectName("readingHistory");
     setWhatsThis("The days you read on in the last twelve months, shaded by the verses read, with your "
                  "streaks and totals. Click a day to see what was read on it.");
@@ -293,9 +304,8 @@ CReadingHistoryView::CReadingHistoryView(CReadingPlanDoc& doc, QWidget* parent) 
     (void)installed;
     setAccessibleName(QCoreApplication::translate("Accessibility", "Reading history"));
     doc.AddView(this);
-    MapCommand(Cmd::FilePrint, [this] {
-        PrintDrawingWithDialog(this, [this](QPrinter& printer) { PrintTo(printer); });
-    });
+    MapCommand(Cmd::FilePrint,
+               [this] { PrintDrawingWithDialog(this, [this](QPrinter& printer) { PrintTo(printer); }); });
     MapCommand(Cmd::FilePrintPreview,
                [this] { PreviewDrawing(this, [this](QPrinter& printer) { PrintTo(printer); }); });
     for (const bool svg : {false, true})

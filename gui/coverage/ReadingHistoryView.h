@@ -16,7 +16,8 @@ class QPrinter;
 // What the Reading History window shows: the journal's reading days of the last twelve months up to
 // today, the streaks on the plan's reading weekdays, and the readings of one chosen day.
 struct HistoryPicture {
-    explicit HistoryPicture(CReadingHistory h = CReadingHistory(std::vector<CJournalEntry>{})) : history(std::move(h)) {}
+    explicit HistoryPicture(CReadingHistory h = CReadingHistory(std::vector<CJournalEntry>{}))
+        : history(std::move(h)) {}
     CReadingHistory history;
     CReadingHistory::Streaks streaks;
     CJJulian today;

@@ -9,8 +9,8 @@ CSideFrame::CSideFrame(int resourceId, const QIcon& icon) : CMdiChildFrame(resou
 }
 
 void CSideFrame::SetCloseBox() {
-    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 }
 
 void CSideFrame::closeEvent(QCloseEvent* event) {

@@ -51,7 +51,8 @@ void PrintDrawing(QPrinter& printer, int width, int minHeight, const DrawInto& d
     QPainter p;
     if (!p.begin(&printer)) return; // a printer that fails is left silent
     const QRect page = p.viewport();
-    const int height = page.width() > 0 ? std::max(width * page.height() / page.width(), minHeight) : minHeight;
+    const int height =
+        page.width() > 0 ? std::max(width * page.height() / page.width(), minHeight) : minHeight;
     const QSize size(width, height);
     const double scale = std::min(page.width() / double(size.width()), page.height() / double(size.height()));
     p.scale(scale, scale);
@@ -69,7 +70,8 @@ void PrintDrawingWithDialog(QWidget* parent, const std::function<void(QPrinter&)
 void PreviewDrawing(QWidget* parent, const std::function<void(QPrinter&)>& print) {
     QPrinter& printer = ApplicationPrinter();
     QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent, [&print](QPrinter* pr) { print(*pr); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
+                     [&print](QPrinter* pr) { print(*pr); });
     preview.exec();
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "foundation/JJulian.h"
 #include "journal/ReadingHistory.h"
+#include "foundation/JJulian.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,8 @@ TEST(ReadingHistory, TotalsAndReadingsOfADay) {
         int first, last;
         uint32_t verses, readings, days;
     };
-    const Case cases[] = {{4, 4, 10, 1, 1}, {4, 5, 45, 3, 2}, {5, 8, 135, 3, 2}, {7, 8, 0, 0, 0}, {1, 31, 145, 4, 3}};
+    const Case cases[] = {
+        {4, 4, 10, 1, 1}, {4, 5, 45, 3, 2}, {5, 8, 135, 3, 2}, {7, 8, 0, 0, 0}, {1, 31, 145, 4, 3}};
     for (const Case& c : cases) {
         const CReadingHistory::Totals t = history.Between(DayNumber(c.first), DayNumber(c.last));
         EXPECT_EQ(t.verses, c.verses) << c.first << "-" << c.last;

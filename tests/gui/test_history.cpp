@@ -51,7 +51,8 @@ private slots:
         const HistoryPicture& picture = view.Picture();
         QCOMPARE(picture.streaks.current, 2);
         QCOMPARE(picture.streaks.longest, 5);
-        QVERIFY(picture.HeadLines().contains("Current streak: 2 reading days    Longest streak: 5 reading days"));
+        QVERIFY(
+            picture.HeadLines().contains("Current streak: 2 reading days    Longest streak: 5 reading days"));
         QVERIFY(picture.HeadLines().contains("This month: 101 verses, 8 readings, 7 reading days"));
 
         // Read days shaded, the day missed and today not; the longer day deeper.
