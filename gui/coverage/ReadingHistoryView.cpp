@@ -42,12 +42,15 @@ QString KindName(const std::string& kind) {
     return "Extra reading";
 }
 
+// "1 verse", "2 verses".
+QString Count(uint32_t n, const char* one, const char* many) {
+    return QString("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+}
+
 QString TotalsText(const char* what, const CReadingHistory::Totals& t) {
-    return QString("%1: %2 verses, %3 readings, %4 reading days")
-        .arg(QString::fromLatin1(what))
-        .arg(t.verses)
-        .arg(t.readings)
-        .arg(t.days);
+    return QString("%1: %2, %3, %4")
+        .arg(QString::fromLatin1(what), Count(t.verses, "verse", "verses"),
+             Count(t.readings, "reading", "readings"), Count(t.days, "reading day", "reading days"));
 }
 
 int LabelWidth(int fontPixels) {
@@ -84,9 +87,9 @@ QStringList HistoryPicture::HeadLines() const {
     const CJJulian yearStart = CJJulian::Day(today.GetYear(), 1, 1);
     const int32_t now = today.GetDayNumber();
     return {"Reading History",
-            QString("Current streak: %1 reading days    Longest streak: %2 reading days")
-                .arg(streaks.current)
-                .arg(streaks.longest),
+            QString("Current streak: %1    Longest streak: %2")
+                .arg(Count(uint32_t(streaks.current), "reading day", "reading days"),
+                     Count(uint32_t(streaks.longest), "reading day", "reading days")),
             TotalsText("This month", history.Between(monthStart.GetDayNumber(), now)),
             TotalsText("This year", history.Between(yearStart.GetDayNumber(), now))};
 }
@@ -98,8 +101,9 @@ QStringList HistoryPicture::DayLines() const {
     uint32_t verses = 0;
     for (const auto* r : readings)
         verses += r->verses;
-    QStringList lines{
-        QString("%1: %2 readings, %3 verses").arg(DateText(selected)).arg(readings.size()).arg(verses)};
+    QStringList lines{QString("%1: %2, %3")
+                          .arg(DateText(selected), Count(uint32_t(readings.size()), "reading", "readings"),
+                               Count(verses, "verse", "verses"))};
     for (const auto* r : readings) {
         QStringList refs;
         for (const auto& [a, b] : r->ranges)
@@ -268,8 +272,8 @@ public:
         uint32_t verses = 0;
         for (const auto* r : View()->Picture().history.ReadingsOn(day))
             verses += r->verses;
-        item.name =
-            QCoreApplication::translate("Accessibility", "%1: %2 verses").arg(DateText(day)).arg(verses);
+        item.name = QCoreApplication::translate("Accessibility", "%1: %2")
+                        .arg(DateText(day), Count(verses, "verse", "verses"));
         item.rect = View()->DayRect(day);
         item.actions = {QAccessibleActionInterface::pressAction()};
         return item;

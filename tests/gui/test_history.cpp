@@ -95,6 +95,7 @@ private slots:
         QVERIFY(inside->DayRect(Jan(4)).width() > small);
         SaveScreenshot(&scroller, "history-large");
         ApplyTheme(Theme::dark);
+        QApplication::processEvents();
         SaveScreenshot(&scroller, "history-dark");
         ApplyTheme(Theme::light);
 
