@@ -132,7 +132,8 @@ CHistoryLayout::CHistoryLayout(const QRect& a, const HistoryPicture& picture, in
 }
 
 QSize CHistoryLayout::ReadableSize(const HistoryPicture& picture, int fontPixels) {
-    const int cell = fontPixels + 2;
+    // The squares may be smaller than the text, never so small that a day cannot be pointed at.
+    const int cell = std::max(fontPixels * 2 / 3, 8);
     const int grid = LabelWidth(fontPixels) + picture.Weeks() * cell;
     const int text = TextWidth(picture.HeadLines() + picture.DayLines(), fontPixels);
     const int textRows = kHeadRows + 1 + kRowsAfter + static_cast<int>(picture.DayLines().size());

@@ -37,7 +37,7 @@ class CHistoryLayout {
 public:
     CHistoryLayout(const QRect& area, const HistoryPicture& picture, int fontPixels);
 
-    // The smallest size in which the text is drawn at fontPixels with squares as high as it.
+    // The smallest size in which the text is drawn at fontPixels, with squares two thirds as high.
     static QSize ReadableSize(const HistoryPicture& picture, int fontPixels);
     // How tall the picture is at a width when its squares are as wide as the width allows.
     static int HeightFor(int width, const HistoryPicture& picture, int fontPixels);
