@@ -86,6 +86,10 @@ inline constexpr int ViewBibleCoverage = 0x8700;
 inline constexpr int NewPlanFromUnreadChapters = 0x8701;
 inline constexpr int SaveCoverageAsPng = 0x8702;
 inline constexpr int SaveCoverageAsSvg = 0x8703;
+// The Reading History window.
+inline constexpr int ViewReadingHistory = 0x8704;
+inline constexpr int SaveHistoryAsPng = 0x8705;
+inline constexpr int SaveHistoryAsSvg = 0x8706;
 
 // View > Theme: a block of our own.
 inline constexpr int ThemeDesktop = 0x8B00;

@@ -112,3 +112,39 @@ int32_t CReadingHistory::LastRead(uint16_t start, uint16_t end) const {
         last = std::max(last, lastRead_[v]);
     return last;
 }
+
+std::string CReadingHistory::LastReadText(uint16_t start, uint16_t end) const {
+    const int32_t day = LastRead(start, end);
+    if (day == 0) return {};
+    std::string text = "Last read ";
+    CJJulian(day, 0).AppendDateText(text);
+    return text;
+}
+
+CReadingHistory::Totals CReadingHistory::Between(int32_t first, int32_t last) const {
+    Totals t;
+    auto it = std::lower_bound(days_.begin(), days_.end(), first,
+                               [](const Day& d, int32_t day) { return d.dayNumber < day; });
+    for (; it != days_.end() && it->dayNumber <= last; ++it) {
+        t.verses += it->verses;
+        t.readings += it->readings;
+        ++t.days;
+    }
+    return t;
+}
+
+std::vector<const CReadingHistory::Reading*> CReadingHistory::ReadingsOn(int32_t day) const {
+    std::vector<const Reading*> out;
+    for (const Reading& r : readings_)
+        if (DayOf(r.time) == day) out.push_back(&r);
+    return out;
+}
+
+int CReadingHistory::ShadeOf(uint32_t verses) {
+    // A chapter is some 25 verses: a chapter, a few, a long sitting, a book.
+    if (verses == 0) return 0;
+    if (verses < 30) return 1;
+    if (verses < 90) return 2;
+    if (verses < 250) return 3;
+    return 4;
+}

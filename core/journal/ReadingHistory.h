@@ -28,6 +28,11 @@ public:
         int current = 0;
         int longest = 0;
     };
+    struct Totals {
+        uint32_t verses = 0;
+        uint32_t readings = 0;
+        uint32_t days = 0;
+    };
 
     explicit CReadingHistory(const std::vector<CJournalEntry>& entries);
 
@@ -41,6 +46,15 @@ public:
     Streaks StreaksOn(const std::array<int32_t, 7>& readOn, const CJJulian& today) const;
     // The day number of the last reading of any verse from start to end; 0 for never.
     int32_t LastRead(uint16_t start, uint16_t end) const;
+    // "Last read Tue 01/05/2027"; empty for never, or not since the journal began.
+    std::string LastReadText(uint16_t start, uint16_t end) const;
+
+    // What was read from day first to day last, both included.
+    Totals Between(int32_t first, int32_t last) const;
+    // The readings made on a day, in their order.
+    std::vector<const Reading*> ReadingsOn(int32_t day) const;
+    // How deep a day with this many verses is shaded: 0 for none, up to 4 for a long day.
+    static int ShadeOf(uint32_t verses);
 
     // "YYYY-MM-DD…" as a day number; 0 when it is not a date.
     static int32_t DayOf(const std::string& time);

@@ -592,7 +592,11 @@ CReadingPlanDoc::FileBytes CReadingPlanDoc::CurrentBytes() {
 void CReadingPlanDoc::EndChange(const char* name, int element, const std::string& message) {
     if (!planDirty && !historyDirty) return;
     // A command-line run saves once at its end and has no Undo: it keeps no steps.
-    if (commitAtOnce_) RecordAndCommit(name, element);
+    if (commitAtOnce_) {
+        RecordAndCommit(name, element);
+        // The views were told of the change before it was in the journal; those that read it read it now.
+        UpdateAllViews(nullptr, kHintJournalCommitted);
+    }
     if (!message.empty()) {
         lastMessage_ = message;
         Ui().ShowStatus(message);

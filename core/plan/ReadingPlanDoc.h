@@ -69,6 +69,8 @@ std::string CompactRangeText(uint16_t start, uint16_t end);
 // unfinished assignment, or assignment (hint - kHintShowAssignment).
 inline constexpr long kHintFirstUnfinished = 0x10000;
 inline constexpr long kHintShowAssignment = 0x20000;
+// A change is in the journal now.
+inline constexpr long kHintJournalCommitted = 0x8000;
 
 // The reader's current plan and lifetime reading history, kept in the plan
 // file (stem + ".vnpln") and the history file (stem + ".vnpro"). Both are

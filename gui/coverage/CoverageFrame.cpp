@@ -6,9 +6,7 @@
 #include "plan/ReadingPlanDoc.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QMdiArea>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -48,13 +46,12 @@ private:
 } // namespace
 
 CCoverageFrame::CCoverageFrame(CReadingPlanDoc& doc)
-    : CMdiChildFrame(kCoverageResource, ResourceIcon(":/images/plan.png")), map_(new CCoverageMap(doc)) {
+    : CSideFrame(kCoverageResource, ResourceIcon(":/images/plan.png")), map_(new CCoverageMap(doc)) {
     setObjectName("coverageFrame");
     setAttribute(Qt::WA_DeleteOnClose, true);
     setWindowTitle(QCoreApplication::translate("CCoverageFrame", "Bible Coverage"));
     // The plan document is next in the command route, so Enter Reading and the like reach it.
     SetView(map_, map_, &doc);
-    SetCloseBox();
 }
 
 CCoverageFrame::~CCoverageFrame() = default;
@@ -70,41 +67,11 @@ QWidget* CCoverageFrame::WrapView(QWidget* view) {
     return scroller;
 }
 
-void CCoverageFrame::SetCloseBox() {
-    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-}
-
-void CCoverageFrame::closeEvent(QCloseEvent* event) {
+void CCoverageFrame::Detach() {
     map_->Detach();
-    QMdiSubWindow::closeEvent(event);
-}
-
-CCoverageFrame* CCoverageFrame::Find(QMdiArea* area) {
-    for (QMdiSubWindow* w : area->subWindowList())
-        if (auto* f = qobject_cast<CCoverageFrame*>(w)) return f;
-    return nullptr;
 }
 
 CCoverageFrame* CCoverageFrame::Open(QMdiArea* area, CReadingPlanDoc& doc) {
-    CCoverageFrame* frame = Find(area);
-    if (!frame) {
-        frame = new CCoverageFrame(doc);
-        area->addSubWindow(frame);
-        // The area sets its own title bar buttons when it takes a window.
-        frame->SetCloseBox();
-        // Placed where the whole map can be seen, not where the cascade would put it.
-        frame->setGeometry(QRect(QPoint(0, 0), area->viewport()->size().boundedTo(QSize(1100, 800))));
-    }
-    frame->showNormal();
-    area->setActiveSubWindow(frame);
-    return frame;
-}
-
-void CCoverageFrame::CloseAll(QMdiArea* area) {
-    while (CCoverageFrame* frame = Find(area)) {
-        frame->Map()->Detach();
-        area->removeSubWindow(frame);
-        delete frame;
-    }
+    return OpenIn<CCoverageFrame>(
+        area, [&doc] { return new CCoverageFrame(doc); }, QSize(1100, 800));
 }

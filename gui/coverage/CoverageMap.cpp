@@ -2,10 +2,8 @@
 #include "CoverageMap.h"
 
 #include "CoverageMapAccessible.h"
-#include "foundation/ErrorMessages.h"
-#include "foundation/FileAccess.h"
-#include "framework/AppPrinter.h"
 #include "framework/CommandIds.h"
+#include "framework/DrawingExport.h"
 #include "framework/DrawnViewAccessible.h"
 #include "framework/TextConvert.h"
 #include "framework/UiServices.h"
@@ -27,12 +25,9 @@
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QStyleOptionFocusRect>
-#include <QSvgGenerator>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
@@ -335,7 +330,10 @@ void CCoverageMap::Detach() {
 }
 
 void CCoverageMap::Refresh() {
-    if (doc_) coverage_ = CCoverage::FromDocument(*doc_);
+    if (doc_) {
+        coverage_ = CCoverage::FromDocument(*doc_);
+        if (const CJournal* journal = doc_->Journal()) history_ = CReadingHistory(journal->ReadAll());
+    }
     update();
     CDrawnViewAccessible::ItemsChanged(this);
 }
@@ -438,7 +436,16 @@ QString CCoverageMap::ToolTipAt(const QPoint& pos) const {
     const auto hit = CurrentLayout().ChapterAt(pos);
     if (!hit) return {};
     const ChapterCoverage* c = coverage_.Find(hit->first, hit->second);
-    return c ? ToQ(CoverageDescription(*c)) : QString();
+    return c ? ChapterDescription(*c) : QString();
+}
+
+QString CCoverageMap::ChapterDescription(const ChapterCoverage& c) const {
+    std::string text = CoverageDescription(c);
+    if (c.verses == 0) return ToQ(text);
+    if (std::string last = history_.LastReadText(c.firstIndex, uint16_t(c.firstIndex + c.verses - 1));
+        !last.empty())
+        text += "\n" + last;
+    return ToQ(text);
 }
 
 bool CCoverageMap::event(QEvent* e) {
@@ -494,86 +501,40 @@ QSize CCoverageMap::ExportSize() const {
     return LogicalSize().expandedTo(QSize(1280, 900));
 }
 
+DrawInto CCoverageMap::Drawing() const {
+    return [this](QPainter& p, const QRect& area) { CCoverageMapPainter::Paint(p, area, coverage_); };
+}
+
 QImage CCoverageMap::Render(const QSize& size) const {
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);
-    return image;
+    return DrawingImage(size, Drawing());
 }
 
 QByteArray CCoverageMap::PngBytes() const {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    Render(ExportSize()).save(&buffer, "PNG");
-    return bytes;
+    return DrawingPng(ExportSize(), Drawing());
 }
 
 QByteArray CCoverageMap::SvgBytes() const {
-    const QSize size = ExportSize();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QCoreApplication::translate("CCoverageMap", "Bible Coverage"));
-    QPainter p;
-    if (!p.begin(&svg)) return {};
-    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);
-    p.end();
-    return bytes;
+    return DrawingSvg(ExportSize(), "Bible Coverage", Drawing());
 }
 
 bool CCoverageMap::SaveAs(const std::string& path, bool svg) const {
-    const QByteArray bytes = svg ? SvgBytes() : PngBytes();
-    if (bytes.isEmpty()) return false;
-    try {
-        // A picture written over an old one replaces it whole or not at all.
-        SaveFileAtomic(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-        return true;
-    } catch (const std::exception& e) {
-        if (doc_) ReportError(doc_->Ui(), SaveErrorMessage(e, path));
-        return false;
-    }
+    return SaveDrawing(doc_ ? &doc_->Ui() : nullptr, path, svg ? SvgBytes() : PngBytes());
 }
 
 void CCoverageMap::PrintTo(QPrinter& printer) const {
-    QPainter p;
-    if (!p.begin(&printer)) return; // a printer that fails is left silent
-    // Drawn 1280 wide and as tall as the page's shape asks, then scaled onto the whole page.
-    const QRect page = p.viewport();
-    const int width = 1280;
-    const int height = page.width() > 0 ? std::max(width * page.height() / page.width(), 600) : 900;
-    const QSize size(width, height);
-    const double scale = std::min(page.width() / double(size.width()), page.height() / double(size.height()));
-    p.scale(scale, scale);
-    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), size), coverage_);
-    p.end();
+    PrintDrawing(printer, 1280, 600, Drawing());
 }
 
 void CCoverageMap::OnPrint() {
-    QPrinter& printer = ApplicationPrinter();
-    QPrintDialog dlg(&printer, this);
-    if (dlg.exec() != QDialog::Accepted) return;
-    PrintTo(printer);
+    PrintDrawingWithDialog(this, [this](QPrinter& printer) { PrintTo(printer); });
 }
 
 void CCoverageMap::OnPrintPreview() {
-    QPrinter& printer = ApplicationPrinter();
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* pr) { PrintTo(*pr); });
-    preview.exec();
+    PreviewDrawing(this, [this](QPrinter& printer) { PrintTo(printer); });
 }
 
 void CCoverageMap::OnSaveAs(bool svg) {
     if (!doc_) return;
-    FileDialogRequest request;
-    request.open = false;
-    request.defaultExtension = svg ? "svg" : "png";
-    request.defaultFileName = svg ? "Bible Coverage.svg" : "Bible Coverage.png";
-    request.filter = svg ? "SVG Picture (*.svg)|*.svg||" : "PNG Picture (*.png)|*.png||";
-    request.title = svg ? TR_NOOP("Core", "Save Map as SVG") : TR_NOOP("Core", "Save Map as PNG");
-    if (const auto path = doc_->Ui().ChooseFile(request)) SaveAs(*path, svg);
+    SaveDrawingAs(doc_->Ui(), "Bible Coverage", "Save Map as", svg,
+                  [this](bool asSvg) { return asSvg ? SvgBytes() : PngBytes(); });
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include "coverage/Coverage.h"
 #include "framework/Document.h"
+#include "framework/DrawingExport.h"
+#include "journal/ReadingHistory.h"
 
 #include <QColor>
 #include <QRect>
@@ -93,6 +95,8 @@ public:
     // On screen the text may grow to the desktop's readable size where that is larger than on paper.
     static int ScreenMaxFontPixels();
     QString ToolTipAt(const QPoint& p) const;
+    // The chapter's counts, and when it was last read as the journal tells.
+    QString ChapterDescription(const ChapterCoverage& c) const;
     // Enter Reading on the chapter under p; false when there is none.
     bool ClickAt(const QPoint& p);
     // Enter Reading on a chapter (or its text in the passage window, when that is open).
@@ -127,12 +131,15 @@ protected:
 private:
     void Refresh();
     QSize ExportSize() const;
+    DrawInto Drawing() const;
     QSize LogicalSize() const;
     QPoint ToLogical(const QPoint& p) const;
     void ApplySize();
 
     CReadingPlanDoc* doc_;
     CCoverage coverage_;
+    // Read again with the coverage, not while drawing.
+    CReadingHistory history_{std::vector<CJournalEntry>{}};
     double zoom_ = 1.0;
     QSize viewport_;
     std::pair<uint16_t, uint16_t> focused_{1, 1};

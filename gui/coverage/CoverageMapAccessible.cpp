@@ -59,7 +59,7 @@ public:
         const ChapterCoverage* c = Map()->Coverage().Find(book, chapter);
         if (!c) return item;
         // The tooltip's lines: the chapter's name, then its counts.
-        QStringList lines = ToQ(CoverageDescription(*c)).split('\n');
+        QStringList lines = Map()->ChapterDescription(*c).split('\n');
         item.name = lines.takeFirst();
         if (!lines.isEmpty()) item.name += ": " + lines.join(", ");
         item.rect = Map()->ChapterRect(book, chapter);

@@ -23,7 +23,8 @@ N ViewMenu() {
                {TR_NOOP("Menu", "Dar&k"), Cmd::ThemeDark},
                {TR_NOOP("Menu", "&High Contrast"), Cmd::ThemeHighContrast}}},
              kSep,
-             {TR_NOOP("Menu", "Bible &Coverage"), Cmd::ViewBibleCoverage}}};
+             {TR_NOOP("Menu", "Bible &Coverage"), Cmd::ViewBibleCoverage},
+             {TR_NOOP("Menu", "&Reading History"), Cmd::ViewReadingHistory}}};
 }
 
 // The View menu of a window whose text the reader sizes.
@@ -198,12 +199,30 @@ std::vector<N> MenuCoverage() {
     return {{TR_NOOP("Menu", "&File"), 0, items}, view, plan, WindowMenu(), HelpMenu()};
 }
 
+// The Reading History window.
+std::vector<N> MenuHistory() {
+    std::vector<N> items = FileHead();
+    std::vector<N> tail = {{TR_NOOP("Menu", "&Print...\tCtrl+P"), Cmd::FilePrint},
+                           {TR_NOOP("Menu", "Print Pre&view"), Cmd::FilePrintPreview},
+                           {TR_NOOP("Menu", "P&rint Setup..."), Cmd::FilePrintSetup},
+                           kSep,
+                           {TR_NOOP("Menu", "Save History as PN&G..."), Cmd::SaveHistoryAsPng},
+                           {TR_NOOP("Menu", "Save &History as SVG..."), Cmd::SaveHistoryAsSvg},
+                           kSep,
+                           {TR_NOOP("Menu", "E&xit"), Cmd::AppExit}};
+    items.insert(items.end(), tail.begin(), tail.end());
+    N edit{TR_NOOP("Menu", "&Edit"), 0, {{TR_NOOP("Menu", "&Copy\tCtrl+C"), Cmd::EditCopy}}};
+    return {{TR_NOOP("Menu", "&File"), 0, items}, edit, ViewMenuWithZoom(), WindowMenu(), HelpMenu()};
+}
+
 } // namespace
 
 const std::vector<MenuNode>& MenuResource(int resourceId) {
     static const std::vector<N> m128 = Menu128(), m129 = Menu129(), m131 = Menu131(), m132 = Menu132();
-    static const std::vector<N> coverage = MenuCoverage();
+    static const std::vector<N> coverage = MenuCoverage(), history = MenuHistory();
     switch (resourceId) {
+    case kHistoryMenu:
+        return history;
     case kCoverageMenu:
         return coverage;
     case 129:
@@ -270,6 +289,12 @@ const char* CommandPrompt(int id) {
          TR_NOOP("Command", "Save the coverage map as a PNG picture\nSave Map as PNG")},
         {Cmd::SaveCoverageAsSvg,
          TR_NOOP("Command", "Save the coverage map as an SVG drawing\nSave Map as SVG")},
+        {Cmd::ViewReadingHistory,
+         TR_NOOP("Command", "Show the days you read on, your streaks and totals\nReading History")},
+        {Cmd::SaveHistoryAsPng,
+         TR_NOOP("Command", "Save the reading history as a PNG picture\nSave History as PNG")},
+        {Cmd::SaveHistoryAsSvg,
+         TR_NOOP("Command", "Save the reading history as an SVG drawing\nSave History as SVG")},
         {Cmd::EnterReading, TR_NOOP("Command", "Record a reading outside the plan\nEnter Reading")},
         {Cmd::NextReading, TR_NOOP("Command", "Go to the next reading\nNext Reading")},
         {Cmd::SynchronizeDates,

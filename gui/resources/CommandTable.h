@@ -21,9 +21,10 @@ struct MenuNode {
 
 // The menu bars: 128 with no document window active, 129 reading plan,
 // 131 verse notes, 132 general notes, kCoverageMenu the Bible Coverage
-// window, kPassageMenu the passage window (the plan's menus, its own keys).
-// Any other id gives menu 128.
+// window, kHistoryMenu the Reading History window, kPassageMenu the passage window (the plan's menus, its own
+// keys). Any other id gives menu 128.
 inline constexpr int kCoverageMenu = 0x8710;
+inline constexpr int kHistoryMenu = 0x8720;
 inline constexpr int kPassageMenu = 0x8800;
 const std::vector<MenuNode>& MenuResource(int resourceId);
 

@@ -10,6 +10,7 @@
 #include "TemplateEditorLauncher.h"
 #include "coverage/CoverageCommands.h"
 #include "coverage/CoverageFrame.h"
+#include "coverage/ReadingHistoryFrame.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
 #include "foundation/Translatable.h"
@@ -164,13 +165,20 @@ void CScrivaneApp::MapCommands() {
     target_.MapCommand(Cmd::FileOpen, [this] { OnFileOpen(); });
     target_.MapCommand(Cmd::FilePrintSetup, [this] { OnFilePrintSetup(); });
     target_.MapCommand(Cmd::ImportReadingList, [this] { OnImportReadingList(); });
-    // Both work on the open environment's plan, from whichever window is active.
+    // They work on the open environment's plan, from whichever window is active.
     auto hasPlan = [this] { return EnvironmentPlan() != nullptr; };
     target_.MapCommand(
         Cmd::ViewBibleCoverage,
         [this] {
             CReadingPlanDoc* plan = EnvironmentPlan();
             if (plan && mainFrame_) ShowBibleCoverage(mainFrame_->MdiArea(), *plan);
+        },
+        hasPlan);
+    target_.MapCommand(
+        Cmd::ViewReadingHistory,
+        [this] {
+            CReadingPlanDoc* plan = EnvironmentPlan();
+            if (plan && mainFrame_) CReadingHistoryFrame::Open(mainFrame_->MdiArea(), *plan);
         },
         hasPlan);
     target_.MapCommand(
@@ -326,7 +334,10 @@ void CScrivaneApp::OpenEnvironmentDocuments() {
 void CScrivaneApp::CloseReaderEnvironment() {
     CMainFrame::ActivationBatch batch(mainFrame_);
     // The windows that show the environment's plan go before it does.
-    if (mainFrame_) CCoverageFrame::CloseAll(mainFrame_->MdiArea());
+    if (mainFrame_) {
+        CCoverageFrame::CloseAll(mainFrame_->MdiArea());
+        CReadingHistoryFrame::CloseAll(mainFrame_->MdiArea());
+    }
     for (const auto& type : types_) {
         std::string title = type->GetDocString(CDocTemplate::windowTitle);
         if (title.empty()) continue;

@@ -151,8 +151,12 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
         new QPushButton(QCoreApplication::translate("CPassageView", "Choose a Plan from the &Gallery..."));
     choosePlan_->setObjectName("choosePlan");
     choosePlan_->hide();
+    lastRead_ = new QLabel;
+    lastRead_->setObjectName("lastRead");
+    lastRead_->hide();
     bottomLayout->addWidget(back_);
     bottomLayout->addWidget(choosePlan_);
+    bottomLayout->addWidget(lastRead_);
     bottomLayout->addStretch(1);
     bottomLayout->addWidget(enterReading_);
     bottomLayout->addWidget(finished_);
@@ -301,6 +305,7 @@ void CPassageView::ZoomOut() {
 }
 
 void CPassageView::OnUpdate(CView*, long) {
+    history_.reset();
     Refresh();
 }
 
@@ -530,6 +535,22 @@ void CPassageView::Display(Page& page, int index, std::optional<std::pair<uint16
     verseStarts_ = verseStarts;
     problem_->setText(problem);
     problem_->setVisible(!problem.isEmpty());
+    QString lastRead;
+    if (doc_ && navigator_ && window_) {
+        if (!history_)
+            history_ = std::make_unique<CReadingHistory>(doc_->Journal() ? doc_->Journal()->ReadAll()
+                                                                         : std::vector<CJournalEntry>{});
+        std::string last;
+        int32_t lastDay = 0;
+        for (const Part& part : RequestFor(*navigator_, range).parts)
+            if (const int32_t day = history_->LastRead(part.first, part.last); day > lastDay) {
+                lastDay = day;
+                last = history_->LastReadText(part.first, part.last);
+            }
+        lastRead = ToQ(last);
+    }
+    lastRead_->setText(lastRead);
+    lastRead_->setVisible(!lastRead.isEmpty());
     QString title = tr("Passage");
     if (int i = translations_->findData(module); i >= 0)
         title += " - " + translations_->itemText(i).section(" (", 0, 0);

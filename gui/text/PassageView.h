@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "framework/Document.h"
+#include "journal/ReadingHistory.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -85,6 +87,8 @@ public:
     QPushButton* FinishedButton() const { return finished_; }
     QLineEdit* FindField() const { return find_; }
     QLabel* Problem() const { return problem_; }
+    // "Last read …" of the verses shown; hidden when the journal knows of no reading of them.
+    QLabel* LastRead() const { return lastRead_; }
 
     // Shows the verses first to last (a chapter picked elsewhere) instead of
     // the assignment, until the plan window moves to another assignment or
@@ -163,6 +167,9 @@ private:
     QComboBox* translations_ = nullptr;
     QLineEdit* find_ = nullptr;
     QLabel* problem_ = nullptr;
+    QLabel* lastRead_ = nullptr;
+    // The journal as read at the document's last change; read again at its next.
+    std::unique_ptr<CReadingHistory> history_;
     QPushButton* finished_ = nullptr;
     QPushButton* enterReading_ = nullptr;
     QPushButton* back_ = nullptr;

@@ -99,6 +99,14 @@
         <source>Verse text</source>
         <translation>Text des Verses</translation>
     </message>
+    <message>
+        <source>Reading history</source>
+        <translation>Leseverlauf</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -162,10 +170,6 @@
     <message>
         <source>New Testament: %1</source>
         <translation>Neues Testament: %1</translation>
-    </message>
-    <message>
-        <source>Bible Coverage</source>
-        <translation>Bibel-Leseübersicht</translation>
     </message>
     <message>
         <source>How often each chapter of the Bible has been read. Click a chapter to enter it as read, or to read it in the passage window when that is open.</source>
@@ -536,6 +540,77 @@ Die Lesungen des aktuellen Plans kommen hinzu, wenn der Plan zurückgesetzt oder
     <message>
         <source>Include Apocrypha</source>
         <translation>Apokryphen einschließen</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingHistoryView</name>
+    <message>
+        <source>Reading History</source>
+        <translation>Leseverlauf</translation>
+    </message>
+    <message>
+        <source>verse</source>
+        <translation>Vers</translation>
+    </message>
+    <message>
+        <source>verses</source>
+        <translation>Verse</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>Lesung</translation>
+    </message>
+    <message>
+        <source>readings</source>
+        <translation>Lesungen</translation>
+    </message>
+    <message>
+        <source>reading day</source>
+        <translation>Lesetag</translation>
+    </message>
+    <message>
+        <source>reading days</source>
+        <translation>Lesetage</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Diesen Monat</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Finished reading</source>
+        <translation>Lesung erledigt</translation>
+    </message>
+    <message>
+        <source>Marked read</source>
+        <translation>Als gelesen markiert</translation>
+    </message>
+    <message>
+        <source>Extra reading</source>
+        <translation>Zusätzliche Lesung</translation>
+    </message>
+    <message>
+        <source>Current streak: %1    Longest streak: %2</source>
+        <translation>Aktuelle Serie: %1    Längste Serie: %2</translation>
+    </message>
+    <message>
+        <source>Click a day to see what was read on it.</source>
+        <translation>Klicken Sie auf einen Tag, um zu sehen, was an ihm gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>%1: nothing read</source>
+        <translation>%1: nichts gelesen</translation>
+    </message>
+    <message>
+        <source>Verses a day:</source>
+        <translation>Verse pro Tag:</translation>
+    </message>
+    <message>
+        <source>The days you read on in the last twelve months, shaded by the verses read, with your streaks and totals. Click a day to see what was read on it.</source>
+        <translation>Die Tage, an denen Sie in den letzten zwölf Monaten gelesen haben, nach gelesenen Versen schattiert, mit Ihren Serien und Summen. Klicken Sie auf einen Tag, um zu sehen, was an ihm gelesen wurde.</translation>
     </message>
 </context>
 <context>
@@ -1275,17 +1350,27 @@ High Contrast</source>
         <translation>Die Fenster mit dem stärksten Kontrast anzeigen
 Hoher Kontrast</translation>
     </message>
+    <message>
+        <source>Show the days you read on, your streaks and totals
+Reading History</source>
+        <translation>Die Tage, an denen Sie gelesen haben, Ihre Serien und Summen anzeigen
+Leseverlauf</translation>
+    </message>
+    <message>
+        <source>Save the reading history as a PNG picture
+Save History as PNG</source>
+        <translation>Den Leseverlauf als PNG-Bild speichern
+Verlauf als PNG speichern</translation>
+    </message>
+    <message>
+        <source>Save the reading history as an SVG drawing
+Save History as SVG</source>
+        <translation>Den Leseverlauf als SVG-Zeichnung speichern
+Verlauf als SVG speichern</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
-    <message>
-        <source>Save Map as SVG</source>
-        <translation>Karte als SVG speichern</translation>
-    </message>
-    <message>
-        <source>Save Map as PNG</source>
-        <translation>Karte als PNG speichern</translation>
-    </message>
     <message>
         <source>Not read</source>
         <translation>Nicht gelesen</translation>
@@ -1971,6 +2056,18 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     <message>
         <source>&amp;Actual Size	Ctrl+0</source>
         <translation>&amp;Originalgröße	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Reading History</source>
+        <translation>&amp;Leseverlauf</translation>
+    </message>
+    <message>
+        <source>Save History as PN&amp;G...</source>
+        <translation>Verlauf als PN&amp;G speichern...</translation>
+    </message>
+    <message>
+        <source>Save &amp;History as SVG...</source>
+        <translation>Verlauf als S&amp;VG speichern...</translation>
     </message>
 </context>
 </TS>

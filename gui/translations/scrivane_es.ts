@@ -99,6 +99,14 @@
         <source>Verse text</source>
         <translation>Texto del versículo</translation>
     </message>
+    <message>
+        <source>Reading history</source>
+        <translation>Historial de lectura</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -162,10 +170,6 @@
     <message>
         <source>New Testament: %1</source>
         <translation>Nuevo Testamento: %1</translation>
-    </message>
-    <message>
-        <source>Bible Coverage</source>
-        <translation>Cobertura de la Biblia</translation>
     </message>
     <message>
         <source>How often each chapter of the Bible has been read. Click a chapter to enter it as read, or to read it in the passage window when that is open.</source>
@@ -536,6 +540,77 @@ Las lecturas del plan actual se suman cuando el plan se reinicia o se sustituye 
     <message>
         <source>Include Apocrypha</source>
         <translation>Incluir los apócrifos</translation>
+    </message>
+</context>
+<context>
+    <name>CReadingHistoryView</name>
+    <message>
+        <source>Reading History</source>
+        <translation>Historial de lectura</translation>
+    </message>
+    <message>
+        <source>verse</source>
+        <translation>versículo</translation>
+    </message>
+    <message>
+        <source>verses</source>
+        <translation>versículos</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>lectura</translation>
+    </message>
+    <message>
+        <source>readings</source>
+        <translation>lecturas</translation>
+    </message>
+    <message>
+        <source>reading day</source>
+        <translation>día de lectura</translation>
+    </message>
+    <message>
+        <source>reading days</source>
+        <translation>días de lectura</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Este año</translation>
+    </message>
+    <message>
+        <source>Finished reading</source>
+        <translation>Lectura terminada</translation>
+    </message>
+    <message>
+        <source>Marked read</source>
+        <translation>Marcada como leída</translation>
+    </message>
+    <message>
+        <source>Extra reading</source>
+        <translation>Lectura adicional</translation>
+    </message>
+    <message>
+        <source>Current streak: %1    Longest streak: %2</source>
+        <translation>Racha actual: %1    Racha más larga: %2</translation>
+    </message>
+    <message>
+        <source>Click a day to see what was read on it.</source>
+        <translation>Haga clic en un día para ver lo que se leyó.</translation>
+    </message>
+    <message>
+        <source>%1: nothing read</source>
+        <translation>%1: no se leyó nada</translation>
+    </message>
+    <message>
+        <source>Verses a day:</source>
+        <translation>Versículos por día:</translation>
+    </message>
+    <message>
+        <source>The days you read on in the last twelve months, shaded by the verses read, with your streaks and totals. Click a day to see what was read on it.</source>
+        <translation>Los días en que leyó en los últimos doce meses, sombreados según los versículos leídos, con sus rachas y totales. Haga clic en un día para ver lo que se leyó.</translation>
     </message>
 </context>
 <context>
@@ -1275,17 +1350,27 @@ High Contrast</source>
         <translation>Mostrar las ventanas con el mayor contraste
 Alto contraste</translation>
     </message>
+    <message>
+        <source>Show the days you read on, your streaks and totals
+Reading History</source>
+        <translation>Mostrar los días en que leyó, sus rachas y totales
+Historial de lectura</translation>
+    </message>
+    <message>
+        <source>Save the reading history as a PNG picture
+Save History as PNG</source>
+        <translation>Guardar el historial de lectura como imagen PNG
+Guardar historial como PNG</translation>
+    </message>
+    <message>
+        <source>Save the reading history as an SVG drawing
+Save History as SVG</source>
+        <translation>Guardar el historial de lectura como dibujo SVG
+Guardar historial como SVG</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
-    <message>
-        <source>Save Map as SVG</source>
-        <translation>Guardar mapa como SVG</translation>
-    </message>
-    <message>
-        <source>Save Map as PNG</source>
-        <translation>Guardar mapa como PNG</translation>
-    </message>
     <message>
         <source>Not read</source>
         <translation>No leído</translation>
@@ -1971,6 +2056,18 @@ Pulse &quot;Aceptar&quot; para elegir otro nombre de archivo.</translation>
     <message>
         <source>&amp;Actual Size	Ctrl+0</source>
         <translation>Tamaño &amp;normal	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>&amp;Reading History</source>
+        <translation>&amp;Historial de lectura</translation>
+    </message>
+    <message>
+        <source>Save History as PN&amp;G...</source>
+        <translation>Guardar historial como PN&amp;G...</translation>
+    </message>
+    <message>
+        <source>Save &amp;History as SVG...</source>
+        <translation>Guardar &amp;historial como SVG...</translation>
     </message>
 </context>
 </TS>

@@ -269,6 +269,10 @@ private slots:
         CJJulian d = Day(2001, 4, 10);
         f.Load({PlanFixture::Assignment(d, d, {{0, 9}}),
                 PlanFixture::Assignment(d.AddDays(1), d.AddDays(1), {{10, 39}})});
+        // Committed at once, each change is in the journal with its time.
+        f.doc->SetCommitAtOnce(true);
+        qputenv("SCRIVANE_DEVICE", "0123456789abcdef");
+        qputenv("SCRIVANE_NOW", "2001-04-10T07:30:00");
         CReadingPlanView view(*f.doc);
         std::pair<int, int> plan{-1, -1}, lifetime{-1, -1};
         view.planProgress = [&](uint16_t r, uint16_t t) { plan = {r, t}; };
@@ -280,6 +284,13 @@ private slots:
         QCOMPARE(plan, std::make_pair(10, 40));
         // On to the next unfinished day, so that days behind are marked one after another.
         QCOMPARE(view.Navigator().GetIndex(), 1);
+        // Under a finished assignment, the day it was finished; nothing under one still to read.
+        QVERIFY(!Texts(view.Layout(10, 8, false, Qt::black)).last().contains("Finished on"));
+        view.Navigator().SetIndex(0);
+        QCOMPARE(Texts(view.Layout(10, 8, false, Qt::black)).last(), QString("7|Finished on Tue 04/10/2001"));
+        view.resize(600, 300);
+        SaveScreenshot(&view, "plan-view-finished");
+        view.Navigator().SetIndex(1);
         view.OnCmdMsg(Cmd::FinishedReading);
         QCOMPARE(plan, std::make_pair(40, 40));
         // The last one stays, shown read; marked again, it counts in the lifetime history.
