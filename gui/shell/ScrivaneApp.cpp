@@ -146,11 +146,13 @@ bool CScrivaneApp::InitInstance(const QStringList& args) {
 }
 
 void CScrivaneApp::MapCommands() {
-    for (auto [id, theme] :
+    for (const auto& entry :
          {std::pair{Cmd::ThemeDesktop, Theme::desktop}, std::pair{Cmd::ThemeLight, Theme::light},
           std::pair{Cmd::ThemeDark, Theme::dark}, std::pair{Cmd::ThemeHighContrast, Theme::highContrast}}) {
-        target_.MapCommand(id, [theme] { ApplyTheme(theme); });
-        target_.MapUpdate(id, [theme](CCmdUI& ui) { ui.SetCheck(RememberedTheme() == theme); });
+        // A copy, not a structured binding: clang 14 cannot capture those.
+        const Theme theme = entry.second;
+        target_.MapCommand(entry.first, [theme] { ApplyTheme(theme); });
+        target_.MapUpdate(entry.first, [theme](CCmdUI& ui) { ui.SetCheck(RememberedTheme() == theme); });
     }
     target_.MapCommand(Cmd::OpenReaderEnvironment, [this] { OpenReaderEnvironment(); });
     target_.MapCommand(
