@@ -68,7 +68,7 @@ TEST(Journal, EntriesReadBackAndHostileLinesAreRefused) {
     e.kind = "note";
     e.name = "Verse Note";
     e.verse = 26136;
-    e.text = std::string("line \"one\"\r\n\ttwo \\ \x01 \xc3\xa9", 25);
+    e.text = std::string("line \"one\"\r\n\ttwo \\ \x01 \xc3\xa9");
     e.read = {{1, 5}, {9, 9}};
     e.done = {3};
     e.files.push_back({"notes", "-", "3:0123", {{0, "", std::string("\0\xff\x80", 3)}}});

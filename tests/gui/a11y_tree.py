@@ -29,7 +29,7 @@ def fail(message):
     print("FAIL: " + message)
 
 
-def wait_for(what, probe, seconds=15.0):
+def wait_for(what, probe, seconds=40.0):
     """Polls probe until it gives something; the tree appears a while after the window."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
@@ -219,7 +219,7 @@ def text_of(node):
     return t.get_text(0, t.get_character_count()) if t else ""
 
 
-def by_name(app, role, name, seconds=15.0):
+def by_name(app, role, name, seconds=40.0):
     """The object of that name and role (any role when None), once it is there."""
     return wait_for("%s %r" % (role, name), lambda: (find(app, lambda n: role in (None, role_of(n))
                                                           and name_of(n) == name) or [None])[0], seconds)
