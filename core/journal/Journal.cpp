@@ -750,9 +750,9 @@ bool ValidDeviceId(std::string_view id) {
 }
 
 std::string DeviceId() {
+    // Read each time, so that one process can stand for several computers (the tests do).
+    if (const char* env = std::getenv("SCRIVANE_DEVICE"); env && ValidDevice(env)) return env;
     static const std::string id = [] {
-        if (const char* env = std::getenv("SCRIVANE_DEVICE"); env && ValidDevice(env))
-            return std::string(env);
         const std::string dir = ConfigDirectory();
         const std::string path = dir.empty() ? std::string() : dir + "/Brennoch/scrivane-device";
         if (!path.empty()) {

@@ -510,6 +510,10 @@ void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e) {
     const std::string* bytes = e.State("plan");
     if (e.kind == "new-plan") {
         if (!bytes) return;
+        // Read whole before anything changes: bytes that are no plan change nothing.
+        CReadingPlanDoc made(Ui(), reader_);
+        CArchive check(*bytes, PlanFilePath());
+        made.Serialize(check);
         FoldPlanIntoLifetime();
         CArchive ar(*bytes, PlanFilePath());
         Serialize(ar);

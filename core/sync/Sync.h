@@ -68,6 +68,7 @@ struct SyncResult {
 // and a change that replaces applies in that one order.
 struct MergedFiles {
     std::optional<std::string> plan, history, notes, general;
+    std::vector<std::string> refused; // entries whose bytes are not the files they claim, left out
 };
 MergedFiles MergeEntries(std::vector<CJournalEntry> entries);
 
