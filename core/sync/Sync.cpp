@@ -5,6 +5,7 @@
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "foundation/FileTransaction.h"
+#include "foundation/Translatable.h"
 #include "framework/ReaderContext.h"
 #include "framework/ScriptedUiServices.h"
 #include "journal/Journal.h"
@@ -57,8 +58,8 @@ std::optional<std::string> ReadIfThere(const std::string& path, uint64_t maxByte
 }
 
 std::string Unreachable(const std::string& folder) {
-    return "The sync folder " + folder +
-           " cannot be reached. The readings of this computer are kept, and go there once it is back.";
+    return std::string(TR_NOOP("Core", "The sync folder cannot be reached:")) + "\n" + folder + "\n" +
+           TR_NOOP("Core", "This computer's readings are kept, and go there once it is back.");
 }
 
 // Kept when the general notes were changed on two computers before either saw the other's text.
@@ -224,8 +225,10 @@ std::vector<CJournalEntry> ReadJournalBytes(const std::string& bytes, const std:
         if (e && e->device != device) why = "an entry of another computer";
         if (!e || e->device != device) {
             if (bad++ == 0 && problem)
-                *problem = "Line " + std::to_string(line) + " of the journal of " + device +
-                           " was skipped: " + why + ".";
+                *problem =
+                    std::string(TR_NOOP("Core", "A journal in the sync folder has lines that cannot be read; "
+                                                "they were skipped:")) +
+                    "\nline " + std::to_string(line) + " of the journal of " + device + ": " + why;
             continue;
         }
         out.push_back(std::move(*e));
@@ -330,8 +333,10 @@ MergedFiles MergeEntries(std::vector<CJournalEntry> entries) {
             }
         } catch (const std::exception&) {
             // Bytes that do not load as the files they claim to be: the entry is left out whole.
-            out.refused.push_back("Entry " + std::to_string(e.seq) + " of " + e.device +
-                                  " was skipped: its files cannot be read.");
+            out.refused.push_back(
+                std::string(TR_NOOP("Core", "A change from another computer was skipped: the "
+                                            "files it holds cannot be read.")) +
+                "\n" + e.device + " " + std::to_string(e.seq));
         }
     }
     if (!based) return out;
@@ -440,7 +445,7 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
     std::optional<SyncLink> link = ReadSyncLink(paths.readerDirectory);
     if (!link) {
         result.ok = false;
-        result.problem = "This reader is not linked to a sync folder.";
+        result.problem = TR_NOOP("Core", "This reader is not linked to a sync folder.");
         return result;
     }
     const std::string dir = link->folder + "/" + link->readerId;

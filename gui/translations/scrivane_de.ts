@@ -1368,6 +1368,12 @@ Save History as SVG</source>
         <translation>Den Leseverlauf als SVG-Zeichnung speichern
 Verlauf als SVG speichern</translation>
     </message>
+    <message>
+        <source>Keep this reader the same on your other computers, through a folder they share
+Sync with Other Computers</source>
+        <translation>Diesen Leser auf Ihren anderen Rechnern gleich halten, über einen gemeinsamen Ordner
+Mit anderen Rechnern abgleichen</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1626,6 +1632,26 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     <message>
         <source>Finished on %1</source>
         <translation>Erledigt am %1</translation>
+    </message>
+    <message>
+        <source>This reader is not linked to a sync folder.</source>
+        <translation>Dieser Leser ist mit keinem Synchronisationsordner verknüpft.</translation>
+    </message>
+    <message>
+        <source>The sync folder cannot be reached:</source>
+        <translation>Der Synchronisationsordner ist nicht erreichbar:</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s readings are kept, and go there once it is back.</source>
+        <translation>Die Lesungen dieses Rechners bleiben erhalten und gehen dorthin, sobald er wieder erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>A journal in the sync folder has lines that cannot be read; they were skipped:</source>
+        <translation>Ein Journal im Synchronisationsordner hat unlesbare Zeilen; sie wurden übersprungen:</translation>
+    </message>
+    <message>
+        <source>A change from another computer was skipped: the files it holds cannot be read.</source>
+        <translation>Eine Änderung von einem anderen Rechner wurde übersprungen: Die enthaltenen Dateien sind unlesbar.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2094,123 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     <message>
         <source>Save &amp;History as SVG...</source>
         <translation>Verlauf als S&amp;VG speichern...</translation>
+    </message>
+    <message>
+        <source>S&amp;ync with Other Computers...</source>
+        <translation>Mit anderen &amp;Rechnern abgleichen...</translation>
+    </message>
+</context>
+<context>
+    <name>Sync</name>
+    <message>
+        <source>Sync with Other Computers</source>
+        <translation>Mit anderen Rechnern abgleichen</translation>
+    </message>
+    <message>
+        <source>Keep this reader&apos;s readings and notes the same on your other computers. Choose a folder that your file-sync tool (such as Syncthing, Nextcloud or Dropbox) shares between them. Only this computer&apos;s journal is kept there, never the reader&apos;s files.</source>
+        <translation>Halten Sie die Lesungen und Notizen dieses Lesers auf Ihren anderen Rechnern gleich. Wählen Sie einen Ordner, den Ihr Synchronisationsprogramm (etwa Syncthing, Nextcloud oder Dropbox) zwischen ihnen teilt. Dort liegt nur das Journal dieses Rechners, nie die Dateien des Lesers.</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder:</source>
+        <translation>Bereits in diesem Ordner geteilte Leser:</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder</source>
+        <translation>Bereits in diesem Ordner geteilte Leser</translation>
+    </message>
+    <message>
+        <source>&amp;Share this reader from this computer</source>
+        <translation>Diesen Leser von diesem Rechner aus &amp;teilen</translation>
+    </message>
+    <message>
+        <source>&amp;Use the readings from the other computers</source>
+        <translation>Die Lesungen der anderen Rechner ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Add this computer&apos;s readings too</source>
+        <translation>Die Lesungen dieses Rechners &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader are kept beside them as a backup.</source>
+        <translation>Die eigenen Dateien dieses Rechners für den Leser werden daneben als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Link</source>
+        <translation>&amp;Verknüpfen</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>New readings</source>
+        <translation>Neue Lesungen</translation>
+    </message>
+    <message>
+        <source>Other computers</source>
+        <translation>Andere Rechner</translation>
+    </message>
+    <message>
+        <source>Sync &amp;Now</source>
+        <translation>&amp;Jetzt abgleichen</translation>
+    </message>
+    <message>
+        <source>Unlin&amp;k</source>
+        <translation>Verknüpfung &amp;lösen</translation>
+    </message>
+    <message>
+        <source>Sync Folder</source>
+        <translation>Synchronisationsordner</translation>
+    </message>
+    <message>
+        <source>%1 is linked to the sync folder %2.</source>
+        <translation>%1 ist mit dem Synchronisationsordner %2 verknüpft.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader were kept in:</source>
+        <translation>Die eigenen Dateien dieses Rechners für den Leser wurden aufbewahrt in:</translation>
+    </message>
+    <message>
+        <source>Stop syncing this reader with the other computers?
+Its files stay as they are on this computer, and the sync folder is left as it is.</source>
+        <translation>Diesen Leser nicht mehr mit den anderen Rechnern abgleichen?
+Seine Dateien bleiben auf diesem Rechner, wie sie sind, und der Synchronisationsordner bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>No other computer has written to the folder yet.</source>
+        <translation>Noch hat kein anderer Rechner in den Ordner geschrieben.</translation>
+    </message>
+    <message>
+        <source>Everything from the other computers is here.</source>
+        <translation>Alles von den anderen Rechnern ist hier.</translation>
+    </message>
+    <message>
+        <source>Merged 1 reading from %1 (%2)</source>
+        <translation>1 Lesung von %1 übernommen (%2)</translation>
+    </message>
+    <message>
+        <source>Merged %1 readings from %2 (%3)</source>
+        <translation>%1 Lesungen von %2 übernommen (%3)</translation>
+    </message>
+    <message>
+        <source>Merged the changes made on the other computers</source>
+        <translation>Die Änderungen der anderen Rechner wurden übernommen</translation>
     </message>
 </context>
 </TS>

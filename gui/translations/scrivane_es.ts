@@ -1368,6 +1368,12 @@ Save History as SVG</source>
         <translation>Guardar el historial de lectura como dibujo SVG
 Guardar historial como SVG</translation>
     </message>
+    <message>
+        <source>Keep this reader the same on your other computers, through a folder they share
+Sync with Other Computers</source>
+        <translation>Mantener este lector igual en sus otros equipos, mediante una carpeta que comparten
+Sincronizar con otros equipos</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1626,6 +1632,26 @@ Pulse &quot;Aceptar&quot; para elegir otro nombre de archivo.</translation>
     <message>
         <source>Finished on %1</source>
         <translation>Terminada el %1</translation>
+    </message>
+    <message>
+        <source>This reader is not linked to a sync folder.</source>
+        <translation>Este lector no está vinculado a ninguna carpeta de sincronización.</translation>
+    </message>
+    <message>
+        <source>The sync folder cannot be reached:</source>
+        <translation>No se puede acceder a la carpeta de sincronización:</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s readings are kept, and go there once it is back.</source>
+        <translation>Las lecturas de este equipo se conservan y se enviarán allí cuando vuelva a estar disponible.</translation>
+    </message>
+    <message>
+        <source>A journal in the sync folder has lines that cannot be read; they were skipped:</source>
+        <translation>Un diario de la carpeta de sincronización tiene líneas que no se pueden leer; se omitieron:</translation>
+    </message>
+    <message>
+        <source>A change from another computer was skipped: the files it holds cannot be read.</source>
+        <translation>Se omitió un cambio de otro equipo: no se pueden leer los archivos que contiene.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2094,123 @@ Pulse &quot;Aceptar&quot; para elegir otro nombre de archivo.</translation>
     <message>
         <source>Save &amp;History as SVG...</source>
         <translation>Guardar &amp;historial como SVG...</translation>
+    </message>
+    <message>
+        <source>S&amp;ync with Other Computers...</source>
+        <translation>Sincronizar con otros &amp;equipos...</translation>
+    </message>
+</context>
+<context>
+    <name>Sync</name>
+    <message>
+        <source>Sync with Other Computers</source>
+        <translation>Sincronizar con otros equipos</translation>
+    </message>
+    <message>
+        <source>Keep this reader&apos;s readings and notes the same on your other computers. Choose a folder that your file-sync tool (such as Syncthing, Nextcloud or Dropbox) shares between them. Only this computer&apos;s journal is kept there, never the reader&apos;s files.</source>
+        <translation>Mantenga iguales las lecturas y las notas de este lector en sus otros equipos. Elija una carpeta que su herramienta de sincronización de archivos (como Syncthing, Nextcloud o Dropbox) comparta entre ellos. Allí solo se guarda el diario de este equipo, nunca los archivos del lector.</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder:</source>
+        <translation>Lectores ya compartidos en esta carpeta:</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder</source>
+        <translation>Lectores ya compartidos en esta carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Share this reader from this computer</source>
+        <translation>Co&amp;mpartir este lector desde este equipo</translation>
+    </message>
+    <message>
+        <source>&amp;Use the readings from the other computers</source>
+        <translation>&amp;Usar las lecturas de los otros equipos</translation>
+    </message>
+    <message>
+        <source>&amp;Add this computer&apos;s readings too</source>
+        <translation>&amp;Añadir también las lecturas de este equipo</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader are kept beside them as a backup.</source>
+        <translation>Los archivos propios de este equipo para el lector se guardan junto a ellos como copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>&amp;Link</source>
+        <translation>&amp;Vincular</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Último cambio</translation>
+    </message>
+    <message>
+        <source>New readings</source>
+        <translation>Lecturas nuevas</translation>
+    </message>
+    <message>
+        <source>Other computers</source>
+        <translation>Otros equipos</translation>
+    </message>
+    <message>
+        <source>Sync &amp;Now</source>
+        <translation>Sincronizar a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Unlin&amp;k</source>
+        <translation>&amp;Desvincular</translation>
+    </message>
+    <message>
+        <source>Sync Folder</source>
+        <translation>Carpeta de sincronización</translation>
+    </message>
+    <message>
+        <source>%1 is linked to the sync folder %2.</source>
+        <translation>%1 está vinculado a la carpeta de sincronización %2.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader were kept in:</source>
+        <translation>Los archivos propios de este equipo para el lector se guardaron en:</translation>
+    </message>
+    <message>
+        <source>Stop syncing this reader with the other computers?
+Its files stay as they are on this computer, and the sync folder is left as it is.</source>
+        <translation>¿Dejar de sincronizar este lector con los otros equipos?
+Sus archivos quedan como están en este equipo, y la carpeta de sincronización no se toca.</translation>
+    </message>
+    <message>
+        <source>No other computer has written to the folder yet.</source>
+        <translation>Ningún otro equipo ha escrito todavía en la carpeta.</translation>
+    </message>
+    <message>
+        <source>Everything from the other computers is here.</source>
+        <translation>Todo lo de los otros equipos ya está aquí.</translation>
+    </message>
+    <message>
+        <source>Merged 1 reading from %1 (%2)</source>
+        <translation>Se combinó 1 lectura de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Merged %1 readings from %2 (%3)</source>
+        <translation>Se combinaron %1 lecturas de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Merged the changes made on the other computers</source>
+        <translation>Se combinaron los cambios hechos en los otros equipos</translation>
     </message>
 </context>
 </TS>

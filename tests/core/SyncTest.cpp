@@ -2,10 +2,10 @@
 // One reader on several computers: random changes on each, the journals carried between their
 // copies of the sync folder in random order, torn and duplicated, and every computer ending with
 // the same bytes as the others and the readings a plain model of the rules gives.
+#include "sync/Sync.h"
 #include "PlanDocFixture.h"
 #include "foundation/FileAccess.h"
 #include "journal/Journal.h"
-#include "sync/Sync.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -76,7 +76,8 @@ void Carry(const Computer& from, const Computer& to, const std::string& readerId
     const std::string source = from.Folder() + "/" + readerId + "/" + device + ".jsonl";
     if (!FileExists(source)) return;
     std::string bytes = ReadWholeFile(source, uint64_t(1) << 30);
-    if (how == Delivery::torn && bytes.size() > 10) bytes.resize(bytes.size() - 1 - random() % (bytes.size() / 2));
+    if (how == Delivery::torn && bytes.size() > 10)
+        bytes.resize(bytes.size() - 1 - random() % (bytes.size() / 2));
     if (const size_t end = bytes.empty() ? std::string::npos : bytes.find('\n', random() % bytes.size());
         how == Delivery::doubledLine && end != std::string::npos) {
         const size_t begin = bytes.rfind('\n', end - 1);
@@ -187,7 +188,8 @@ TEST(Sync, EveryComputerEndsWithTheSameBytesAndTheModelsReadings) {
             d.ReadRangeOf(element, e.GetRangeStart(0), e.GetRangeEnd(0));
         } else if (what < 76) {
             const auto start = uint16_t(random() % 2000);
-            c.ui.extraReadingAnswers.push_back(ExtraReading{start, uint16_t(start + random() % 40), int(random() % 2)});
+            c.ui.extraReadingAnswers.push_back(
+                ExtraReading{start, uint16_t(start + random() % 40), int(random() % 2)});
             d.OnEnterReading();
         } else if (what < 86) {
             if (d.CanUndo()) d.Undo();
@@ -214,14 +216,17 @@ TEST(Sync, EveryComputerEndsWithTheSameBytesAndTheModelsReadings) {
             ASSERT_TRUE(c->Sync().ok);
         for (auto& from : computers)
             for (auto& to : computers)
-                if (from != to) Carry(*from, *to, id, from->name, random, random() % 2 ? Delivery::whole : Delivery::twice);
+                if (from != to)
+                    Carry(*from, *to, id, from->name, random,
+                          random() % 2 ? Delivery::whole : Delivery::twice);
     }
     for (auto& c : computers) {
         const SyncResult r = c->Sync();
         ASSERT_TRUE(r.ok) << r.problem;
         EXPECT_TRUE(r.skipped.empty());
     }
-    const std::string plan = ReadWholeFile(first.Paths().plan), history = ReadWholeFile(first.Paths().history);
+    const std::string plan = ReadWholeFile(first.Paths().plan),
+                      history = ReadWholeFile(first.Paths().history);
     for (auto& c : computers) {
         EXPECT_EQ(ReadWholeFile(c->Paths().plan), plan) << c->name;
         EXPECT_EQ(ReadWholeFile(c->Paths().history), history) << c->name;
