@@ -896,7 +896,8 @@ bool CJournal::Recover(std::string* error) const {
 }
 
 void CJournal::ReadNumbers() {
-    if (numbered_) return;
+    // Read again for every entry: the plan window, the notes and a merge each keep a journal object
+    // of their own on the one file, and a number taken twice would make two entries one.
     for (const CJournalEntry& e : ReadTail(1)) {
         lastSeq_ = e.seq;
         lastClock_ = std::max(lastClock_, e.clock);

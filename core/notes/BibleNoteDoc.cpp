@@ -128,6 +128,10 @@ void CBibleNoteDoc::OnCloseDocument() {
     CDocument::OnCloseDocument();
 }
 
+void CBibleNoteDoc::JournalWrittenElsewhere() {
+    if (journal_) journal_->ForgetNumbers();
+}
+
 void CBibleNoteDoc::DeleteContents() {
     Write(true);
 }

@@ -183,6 +183,10 @@ public:
     std::pair<std::string, std::string> StoreBytes();
     void ReplayEntry(const CJournalEntry& entry);
     void AddReadingsOf(const CReadingPlanDoc& other);
+    // Another writer (a merge) added to this reader's journal: the next entry reads its numbers again.
+    void JournalWrittenElsewhere() {
+        if (journal_) journal_->ForgetNumbers();
+    }
 
     // The commands the document answers itself (the view calls NewPlan).
     void OnEnterReading();

@@ -547,6 +547,7 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
             journal.AddTo(commit, entry);
             commit.Commit();
             result.changed = !entry.files.empty();
+            result.journalWritten = true;
         }
         WriteSyncLink(paths.readerDirectory, *link);
     } catch (const std::exception& e) {

@@ -345,6 +345,12 @@ void CScrivaneApp::OpenEnvironmentDocuments() {
         };
         hooks.save = [this] { SaveEnvironmentDocuments(); };
         hooks.reload = [this] { ReloadEnvironmentDocuments(); };
+        hooks.renumber = [this] {
+            for (CDocument* doc : environmentDocuments_) {
+                if (auto* plan = dynamic_cast<CReadingPlanDoc*>(doc)) plan->JournalWrittenElsewhere();
+                if (auto* verses = dynamic_cast<CBibleNoteDoc*>(doc)) verses->JournalWrittenElsewhere();
+            }
+        };
         hooks.status = [this](const QString& text) {
             if (mainFrame_) mainFrame_->statusBar()->showMessage(text, 20000);
         };

@@ -6,6 +6,7 @@
 #include "sync/SyncWatcher.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>

@@ -2,6 +2,7 @@
 #include "SyncWatcher.h"
 
 #include "foundation/JJulian.h"
+#include "foundation/Translatable.h"
 #include "framework/Translation.h"
 #include "journal/Journal.h"
 
@@ -63,7 +64,10 @@ SyncResult CSyncWatcher::SyncNow() {
     running_ = true;
     hooks_.save();
     const SyncResult result = Synchronize(*paths, DeviceId());
-    if (result.changed) hooks_.reload();
+    if (result.changed)
+        hooks_.reload();
+    else if (result.journalWritten)
+        hooks_.renumber();
     running_ = false;
     Rewatch();
     // A problem is said once, until it changes or goes; the reader works on meanwhile.

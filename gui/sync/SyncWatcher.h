@@ -20,6 +20,7 @@ public:
         std::function<std::optional<SyncPaths>()> paths; // the open reader's files; none when closed
         std::function<void()> save;
         std::function<void()> reload;
+        std::function<void()> renumber; // the merge added to the journal only
         std::function<void(const QString&)> status;
     };
     CSyncWatcher(Hooks hooks, QObject* parent);
