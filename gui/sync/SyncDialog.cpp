@@ -22,8 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-CSyncDialog::CSyncDialog(const SyncPaths& paths, const SharedReader& reader, std::function<SyncResult()> syncNow,
-                         QWidget* parent)
+CSyncDialog::CSyncDialog(const SyncPaths& paths, const SharedReader& reader,
+                         std::function<SyncResult()> syncNow, QWidget* parent)
     : QDialog(parent), paths_(paths), reader_(reader), syncNow_(std::move(syncNow)) {
     setWindowTitle(QCoreApplication::translate("Sync", "Sync with Other Computers"));
     auto* layout = new QVBoxLayout(this);
@@ -34,11 +34,13 @@ CSyncDialog::CSyncDialog(const SyncPaths& paths, const SharedReader& reader, std
     auto* unlinked = new QWidget(pages_);
     auto* grid = new QGridLayout(unlinked);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* intro = new QLabel(QCoreApplication::translate("Sync", "Keep this reader's readings and notes the same on your other computers. Choose a "
-                                "folder that your file-sync tool (such as Syncthing, Nextcloud or Dropbox) shares "
-                                "between them. Only this computer's journal is kept there, never the reader's "
-                                "files."),
-                             unlinked);
+    auto* intro = new QLabel(
+        QCoreApplication::translate(
+            "Sync", "Keep this reader's readings and notes the same on your other computers. Choose a "
+                    "folder that your file-sync tool (such as Syncthing, Nextcloud or Dropbox) shares "
+                    "between them. Only this computer's journal is kept there, never the reader's "
+                    "files."),
+        unlinked);
     intro->setWordWrap(true);
     grid->addWidget(intro, 0, 0, 1, 3);
     folder_ = new QLineEdit(unlinked);
@@ -48,24 +50,30 @@ CSyncDialog::CSyncDialog(const SyncPaths& paths, const SharedReader& reader, std
     grid->addWidget(folderLabel, 1, 0);
     grid->addWidget(folder_, 1, 1);
     grid->addWidget(browse, 1, 2);
-    auto* readersLabel = new QLabel(QCoreApplication::translate("Sync", "Readers already shared in this folder:"), unlinked);
+    auto* readersLabel =
+        new QLabel(QCoreApplication::translate("Sync", "Readers already shared in this folder:"), unlinked);
     readers_ = new QListWidget(unlinked);
     readers_->setAccessibleName(QCoreApplication::translate("Sync", "Readers already shared in this folder"));
     readersLabel->setBuddy(readers_);
     readers_->setMaximumHeight(readers_->fontMetrics().height() * 6);
     grid->addWidget(readersLabel, 2, 0, 1, 3);
     grid->addWidget(readers_, 3, 0, 1, 3);
-    share_ = new QRadioButton(QCoreApplication::translate("Sync", "&Share this reader from this computer"), unlinked);
-    join_ = new QRadioButton(QCoreApplication::translate("Sync", "&Use the readings from the other computers"), unlinked);
-    addMine_ = new QRadioButton(QCoreApplication::translate("Sync", "&Add this computer's readings too"), unlinked);
+    share_ = new QRadioButton(QCoreApplication::translate("Sync", "&Share this reader from this computer"),
+                              unlinked);
+    join_ = new QRadioButton(
+        QCoreApplication::translate("Sync", "&Use the readings from the other computers"), unlinked);
+    addMine_ =
+        new QRadioButton(QCoreApplication::translate("Sync", "&Add this computer's readings too"), unlinked);
     how_ = new QButtonGroup(this);
     how_->addButton(share_);
     how_->addButton(join_);
     how_->addButton(addMine_);
     grid->addWidget(share_, 4, 0, 1, 3);
     grid->addWidget(join_, 5, 0, 1, 3);
-    auto* kept = new QLabel(QCoreApplication::translate("Sync", "This computer's own files for the reader are kept beside them as a backup."),
-                            unlinked);
+    auto* kept =
+        new QLabel(QCoreApplication::translate(
+                       "Sync", "This computer's own files for the reader are kept beside them as a backup."),
+                   unlinked);
     kept->setWordWrap(true);
     kept->setIndent(24);
     grid->addWidget(kept, 6, 0, 1, 3);
@@ -84,7 +92,10 @@ CSyncDialog::CSyncDialog(const SyncPaths& paths, const SharedReader& reader, std
     column->addWidget(linkedTo_);
     devices_ = new QTreeWidget(linked);
     devices_->setRootIsDecorated(false);
-    devices_->setHeaderLabels({QCoreApplication::translate("Sync", "Computer"), QCoreApplication::translate("Sync", "Entries"), QCoreApplication::translate("Sync", "Last change"), QCoreApplication::translate("Sync", "New readings")});
+    devices_->setHeaderLabels({QCoreApplication::translate("Sync", "Computer"),
+                               QCoreApplication::translate("Sync", "Entries"),
+                               QCoreApplication::translate("Sync", "Last change"),
+                               QCoreApplication::translate("Sync", "New readings")});
     devices_->setAccessibleName(QCoreApplication::translate("Sync", "Other computers"));
     devices_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     column->addWidget(devices_);
@@ -104,7 +115,8 @@ CSyncDialog::CSyncDialog(const SyncPaths& paths, const SharedReader& reader, std
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString dir = QFileDialog::getExistingDirectory(this, QCoreApplication::translate("Sync", "Sync Folder"), folder_->text());
+        const QString dir = QFileDialog::getExistingDirectory(
+            this, QCoreApplication::translate("Sync", "Sync Folder"), folder_->text());
         if (!dir.isEmpty()) folder_->setText(dir);
         FolderChosen();
     });
@@ -127,8 +139,9 @@ void CSyncDialog::ShowState() {
     const std::optional<SyncLink> link = ReadSyncLink(paths_.readerDirectory);
     pages_->setCurrentIndex(link ? 1 : 0);
     if (link) {
-        linkedTo_->setText(QCoreApplication::translate("Sync", "%1 is linked to the sync folder %2.")
-                               .arg(QString::fromStdString(reader_.displayName), QString::fromStdString(link->folder)));
+        linkedTo_->setText(
+            QCoreApplication::translate("Sync", "%1 is linked to the sync folder %2.")
+                .arg(QString::fromStdString(reader_.displayName), QString::fromStdString(link->folder)));
         return;
     }
     // One reader of a name in a folder: a second is joined, not shared again.
@@ -176,15 +189,18 @@ void CSyncDialog::Link() {
     }
     SyncNow();
     if (!backup.empty())
-        QMessageBox::information(this, windowTitle(),
-                                 QCoreApplication::translate("Sync", "This computer's own files for the reader were kept in:") + "\n" +
-                                     QString::fromStdString(backup));
+        QMessageBox::information(
+            this, windowTitle(),
+            QCoreApplication::translate("Sync", "This computer's own files for the reader were kept in:") +
+                "\n" + QString::fromStdString(backup));
 }
 
 void CSyncDialog::Unlink() {
-    if (QMessageBox::question(this, windowTitle(),
-                              QCoreApplication::translate("Sync", "Stop syncing this reader with the other computers?\nIts files stay as they are "
-                                 "on this computer, and the sync folder is left as it is.")) != QMessageBox::Yes)
+    if (QMessageBox::question(
+            this, windowTitle(),
+            QCoreApplication::translate(
+                "Sync", "Stop syncing this reader with the other computers?\nIts files stay as they are "
+                        "on this computer, and the sync folder is left as it is.")) != QMessageBox::Yes)
         return;
     RemoveSyncLink(paths_.readerDirectory);
     devices_->clear();
@@ -200,9 +216,11 @@ void CSyncDialog::ShowDevices(const SyncResult& result) {
     devices_->clear();
     for (const DeviceReport& d : result.devices) {
         QString day = CSyncWatcher::EntryDay(d.lastTime);
-        if (!day.isEmpty() && d.lastTime.size() >= 16) day += " " + QString::fromStdString(d.lastTime.substr(11, 5));
-        devices_->addTopLevelItem(new QTreeWidgetItem(
-            {QString::fromStdString(d.device), QString::number(d.entries), day, QString::number(d.newReadings)}));
+        if (!day.isEmpty() && d.lastTime.size() >= 16)
+            day += " " + QString::fromStdString(d.lastTime.substr(11, 5));
+        devices_->addTopLevelItem(
+            new QTreeWidgetItem({QString::fromStdString(d.device), QString::number(d.entries), day,
+                                 QString::number(d.newReadings)}));
     }
     QStringList said;
     if (!result.ok && !result.problem.empty()) said << TrCore(result.problem);
@@ -210,8 +228,11 @@ void CSyncDialog::ShowDevices(const SyncResult& result) {
         said << TrCore(s);
     if (said.isEmpty()) {
         const QString merged = CSyncWatcher::MergedMessage(result);
-        said << (merged.isEmpty() ? (result.devices.empty() ? QCoreApplication::translate("Sync", "No other computer has written to the folder yet.")
-                                                            : QCoreApplication::translate("Sync", "Everything from the other computers is here."))
+        said << (merged.isEmpty() ? (result.devices.empty()
+                                         ? QCoreApplication::translate(
+                                               "Sync", "No other computer has written to the folder yet.")
+                                         : QCoreApplication::translate(
+                                               "Sync", "Everything from the other computers is here."))
                                   : merged);
     }
     problem_->setText(said.join("\n"));

@@ -84,10 +84,13 @@ QString CSyncWatcher::MergedMessage(const SyncResult& result) {
     for (const DeviceReport& d : result.devices) {
         if (d.newReadings == 0) continue;
         const QString device = QString::fromStdString(d.device);
-        parts << (d.newReadings == 1 ? QCoreApplication::translate("Sync", "Merged 1 reading from %1 (%2)").arg(device, EntryDay(d.lastTime))
-                                     : QCoreApplication::translate("Sync", "Merged %1 readings from %2 (%3)")
-                                           .arg(QString::number(d.newReadings), device, EntryDay(d.lastTime)));
+        parts << (d.newReadings == 1
+                      ? QCoreApplication::translate("Sync", "Merged 1 reading from %1 (%2)")
+                            .arg(device, EntryDay(d.lastTime))
+                      : QCoreApplication::translate("Sync", "Merged %1 readings from %2 (%3)")
+                            .arg(QString::number(d.newReadings), device, EntryDay(d.lastTime)));
     }
-    if (parts.isEmpty() && result.changed) return QCoreApplication::translate("Sync", "Merged the changes made on the other computers");
+    if (parts.isEmpty() && result.changed)
+        return QCoreApplication::translate("Sync", "Merged the changes made on the other computers");
     return parts.join(QStringLiteral("; "));
 }

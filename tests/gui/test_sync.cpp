@@ -92,7 +92,8 @@ private slots:
         const std::string genesis = GenesisTemplate(root_.path());
         qputenv("SCRIVANE_DEVICE", "desk");
         const SyncPaths deskPaths = PrepareReader(desk, genesis).paths;
-        QCOMPARE(LinkReader(deskPaths, folder.toStdString(), LinkMode::share, {{}, "Ruth", "", "Ruth", "Ruth"}, "desk"),
+        QCOMPARE(LinkReader(deskPaths, folder.toStdString(), LinkMode::share,
+                            {{}, "Ruth", "", "Ruth", "Ruth"}, "desk"),
                  std::string());
         QVERIFY(Synchronize(deskPaths, "desk").ok);
 
@@ -101,7 +102,8 @@ private slots:
         const SyncPaths& laptopPaths = laptopReader.paths;
         const std::vector<SharedReader> shared = FindSharedReaders(folder.toStdString());
         QCOMPARE(shared.size(), size_t(1));
-        QCOMPARE(LinkReader(laptopPaths, folder.toStdString(), LinkMode::join, shared[0], "laptop"), std::string());
+        QCOMPARE(LinkReader(laptopPaths, folder.toStdString(), LinkMode::join, shared[0], "laptop"),
+                 std::string());
         QVERIFY(Synchronize(laptopPaths, "laptop").ok);
         {
             CScriptedUiServices ui;
@@ -129,7 +131,8 @@ private slots:
         CReadingPlanDoc* plan = app.EnvironmentPlan();
         QVERIFY(plan);
         QVERIFY(plan->IsElementFinished(0));
-        QCOMPARE(app.MainFrame()->statusBar()->currentMessage(), QString("Merged 1 reading from laptop (Mon 01/04/2027)"));
+        QCOMPARE(app.MainFrame()->statusBar()->currentMessage(),
+                 QString("Merged 1 reading from laptop (Mon 01/04/2027)"));
         SaveScreenshot(app.MainFrame(), "sync-status-bar");
 
         // The dialog lists the other computer with its entries.
@@ -157,10 +160,13 @@ private slots:
         qputenv("SCRIVANE_DEVICE", "study");
         const SyncPaths paths = PrepareReader(study, std::string()).paths;
         int syncs = 0;
-        CSyncDialog dialog(paths, {{}, "Ruth", "", "Ruth", "Ruth"}, [&] {
-            ++syncs;
-            return Synchronize(paths, "study");
-        }, nullptr);
+        CSyncDialog dialog(
+            paths, {{}, "Ruth", "", "Ruth", "Ruth"},
+            [&] {
+                ++syncs;
+                return Synchronize(paths, "study");
+            },
+            nullptr);
         dialog.show();
         auto* edit = dialog.findChild<QLineEdit*>();
         edit->setText(folder);
