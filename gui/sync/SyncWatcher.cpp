@@ -7,6 +7,8 @@
 #include "journal/Journal.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
@@ -47,8 +49,11 @@ void CSyncWatcher::Rewatch() {
     const std::optional<SyncPaths> paths = hooks_.paths();
     const std::optional<SyncLink> link = paths ? ReadSyncLink(paths->readerDirectory) : std::nullopt;
     if (!link) return;
+    // The folder for journals that arrive or are replaced; each journal for lines appended in place.
     const QString dir = QString::fromStdString(link->folder + "/" + link->readerId);
     if (!watcher_.directories().contains(dir)) watcher_.addPath(dir);
+    for (const QFileInfo& f : QDir(dir).entryInfoList({QStringLiteral("*.jsonl")}, QDir::Files))
+        if (!watcher_.files().contains(f.filePath())) watcher_.addPath(f.filePath());
 }
 
 SyncResult CSyncWatcher::SyncNow() {
