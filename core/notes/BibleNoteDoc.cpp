@@ -55,7 +55,10 @@ std::string CBibleNoteDoc::NotesPath() const {
 }
 
 std::string CBibleNoteDoc::MakeTitle() const {
-    return Possessive(context_.displayName) + " Bible Verse Keyed Notes";
+    return Substitute(
+        Ui().Forms().Text(PossessiveForm(context_.displayName, TR_NOOP("Core", "%1' Bible Verse Keyed Notes"),
+                                         TR_NOOP("Core", "%1's Bible Verse Keyed Notes"))),
+        {context_.displayName});
 }
 
 uint64_t CBibleNoteDoc::MaxFileBytes() const {
