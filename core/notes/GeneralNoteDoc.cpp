@@ -155,7 +155,8 @@ bool CGeneralNoteDoc::OpenForEnvironment() {
         Attach(path);
     } catch (const std::exception& e) {
         OnNewDocument();
-        if (!ReportAndKeepAside(Ui(), LoadMessage(e, path), path, "the general notes start empty"))
+        if (!ReportAndKeepAside(Ui(), LoadMessage(e, path), path,
+                                TR_NOOP("Core", "the general notes start empty")))
             damagedPath_ = path;
     }
     return true;

@@ -232,7 +232,7 @@ bool CReadingPlanDoc::OnNewDocument() {
     // A save of both files that a crash interrupted is finished before either is read; a
     // document that only looks reads what it leads to instead, and writes nothing.
     if (std::string why; !lookOnly_ && !CFileTransaction::Recover(CommitRecordPath(), &why))
-        ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
+        ReportError(Ui(), why + "\n" + TR_NOOP("Core", "The reading plan and history are read as they are."));
     if (!lookOnly_) {
         // What a crash left half written goes now, not only at the next save.
         RemoveStaleTemporaries(planPath);
@@ -282,9 +282,9 @@ CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool pl
             return Load::unreadable;
         }
         // A file that cannot be moved aside is never written over.
-        const bool locked =
-            !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
-                                plan ? "the reading plan starts empty" : "the reading history starts empty");
+        const bool locked = !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
+                                                plan ? TR_NOOP("Core", "the reading plan starts empty")
+                                                     : TR_NOOP("Core", "the reading history starts empty"));
         (plan ? planFileLocked_ : historyFileLocked_) = locked;
         return Load::damaged;
     }

@@ -2020,6 +2020,58 @@ konnte gelöscht werden; der Rest wurde aufbewahrt.</translation>
         <source>Overdue since %1: %2</source>
         <translation>Überfällig seit %1: %2</translation>
     </message>
+    <message>
+        <source>The changes could not be written there.
+They were kept in %1.</source>
+        <translation>Die Änderungen konnten dort nicht geschrieben werden.
+Sie wurden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written there.
+They were kept in %2.</source>
+        <translation>Die Änderungen an %1 konnten dort nicht geschrieben werden.
+Sie wurden in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The changes could not be written, nor kept anywhere else.</source>
+        <translation>Die Änderungen konnten weder geschrieben noch anderswo aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written, nor kept anywhere else.</source>
+        <translation>Die Änderungen an %1 konnten weder geschrieben noch anderswo aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The file has been kept as %1; %2.</source>
+        <translation>Die Datei wurde als %1 aufbewahrt; %2.</translation>
+    </message>
+    <message>
+        <source>The file could not be moved aside; it will not be overwritten.</source>
+        <translation>Die Datei konnte nicht beiseitegelegt werden; sie wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The verse notes are read as they are.</source>
+        <translation>Die Versnotizen werden gelesen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>the verse notes start empty</source>
+        <translation>die Versnotizen beginnen leer</translation>
+    </message>
+    <message>
+        <source>the general notes start empty</source>
+        <translation>die allgemeinen Notizen beginnen leer</translation>
+    </message>
+    <message>
+        <source>The reading plan and history are read as they are.</source>
+        <translation>Leseplan und Leseverlauf werden gelesen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>the reading plan starts empty</source>
+        <translation>der Leseplan beginnt leer</translation>
+    </message>
+    <message>
+        <source>the reading history starts empty</source>
+        <translation>der Leseverlauf beginnt leer</translation>
+    </message>
 </context>
 <context>
     <name>Gallery</name>

@@ -2019,6 +2019,58 @@ lo que queda se ha conservado.</translation>
         <source>Overdue since %1: %2</source>
         <translation>Atrasada desde el %1: %2</translation>
     </message>
+    <message>
+        <source>The changes could not be written there.
+They were kept in %1.</source>
+        <translation>Los cambios no se pudieron escribir allí.
+Se han conservado en %1.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written there.
+They were kept in %2.</source>
+        <translation>Los cambios de %1 no se pudieron escribir allí.
+Se han conservado en %2.</translation>
+    </message>
+    <message>
+        <source>The changes could not be written, nor kept anywhere else.</source>
+        <translation>Los cambios no se pudieron escribir ni conservar en ningún otro lugar.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written, nor kept anywhere else.</source>
+        <translation>Los cambios de %1 no se pudieron escribir ni conservar en ningún otro lugar.</translation>
+    </message>
+    <message>
+        <source>The file has been kept as %1; %2.</source>
+        <translation>El archivo se ha conservado como %1; %2.</translation>
+    </message>
+    <message>
+        <source>The file could not be moved aside; it will not be overwritten.</source>
+        <translation>El archivo no se pudo apartar; no se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>The verse notes are read as they are.</source>
+        <translation>Las notas de versículos se leen tal como están.</translation>
+    </message>
+    <message>
+        <source>the verse notes start empty</source>
+        <translation>las notas de versículos empiezan vacías</translation>
+    </message>
+    <message>
+        <source>the general notes start empty</source>
+        <translation>las notas generales empiezan vacías</translation>
+    </message>
+    <message>
+        <source>The reading plan and history are read as they are.</source>
+        <translation>El plan de lectura y el historial se leen tal como están.</translation>
+    </message>
+    <message>
+        <source>the reading plan starts empty</source>
+        <translation>el plan de lectura empieza vacío</translation>
+    </message>
+    <message>
+        <source>the reading history starts empty</source>
+        <translation>el historial de lectura empieza vacío</translation>
+    </message>
 </context>
 <context>
     <name>Gallery</name>

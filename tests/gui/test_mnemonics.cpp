@@ -5,6 +5,7 @@
 // help pages.
 #include "ModalHelpers.h"
 #include "Screenshots.h"
+#include "coverage/CoverageMap.h"
 #include "coverage/UnreadPlanDialog.h"
 #include "foundation/Clock.h"
 #include "framework/CommandIds.h"
@@ -33,6 +34,7 @@
 #include "shell/SplashWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -185,6 +187,11 @@ class TestMnemonics : public QObject {
         for (const CReadingPlanView::DrawnLine& line : planView->Layout(16, 8, false, Qt::black))
             Show(line.text);
         frame->OnCommand(Cmd::ViewBibleCoverage);
+        // The map is drawn; what a screen reader hears of its first book stands for its texts.
+        if (auto* map = frame->findChild<CCoverageMap*>())
+            if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(map);
+                a && a->childCount() > 0)
+                Show(a->child(0)->text(QAccessible::Name));
         for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
             if (w->inherits("CPlanChildFrame")) frame->MdiArea()->setActiveSubWindow(w);
         frame->OnCommand(Cmd::ReadAssignment);
