@@ -320,8 +320,9 @@ private slots:
                 const QRegularExpressionMatch m = it.next();
                 const QString target =
                     read(":/help/" + language + "/" + (m.captured(1).isEmpty() ? name : m.captured(1)));
-                if (target.isEmpty() ||
-                    (!m.captured(2).isEmpty() && !target.contains("id=\"" + m.captured(2) + "\"")))
+                const QString anchor = m.captured(2);
+                if (target.isEmpty() || (!anchor.isEmpty() && !target.contains("id=\"" + anchor + "\"") &&
+                                         !target.contains("name=\"" + anchor + "\"")))
                     faults << name + ": " + m.captured(0) + " leads nowhere";
             }
         }
