@@ -480,6 +480,21 @@ private slots:
         frame->OnCommand(Cmd::CloseDocumentWindow);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!CReadingHistoryFrame::Find(frame->MdiArea()));
+        // In the passage window Tab goes from the text through its buttons to the bar above it and
+        // back to the text: every control, however often it goes round.
+        frame->MdiArea()->setActiveSubWindow(planFrame);
+        frame->OnCommand(Cmd::ReadAssignment);
+        QApplication::setActiveWindow(frame);
+        QApplication::processEvents();
+        QStringList round;
+        QWidget* start = QApplication::focusWidget();
+        for (QWidget* w = start; w && round.size() < 12 && (round.isEmpty() || w != start);
+             w = QApplication::focusWidget()) {
+            round << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        QCOMPARE(round,
+                 QStringList({"passage", "finishedReading", "translation", "zoomOut", "zoomIn", "find"}));
         frame->OnCommand(Cmd::CloseReaderEnvironment);
         QVERIFY(!CCoverageFrame::Find(frame->MdiArea()));
         QVERIFY(!app->Environment().IsOpen());
