@@ -157,6 +157,7 @@ std::optional<std::pair<uint16_t, uint16_t>> CCoverageLayout::ChapterAt(const QP
 const std::array<QColor, 5> CCoverageMapPainter::kLevelColours = {
     QColor(232, 232, 232), QColor(199, 233, 192), QColor(116, 196, 118), QColor(49, 163, 84),
     QColor(0, 90, 50)};
+
 std::array<QColor, 5> CCoverageMapPainter::LevelColours(const QPalette* screen) {
     const QColor page = screen ? screen->color(QPalette::Base) : QColor(Qt::white);
     if (page.lightnessF() >= 0.5) return kLevelColours;
