@@ -288,7 +288,10 @@ void CReadingPlanView::Announce(const QString& what) {
     if (!announce) return;
     const QString percent = QString::fromStdString(FormatPercent(
         static_cast<uint16_t>(doc_.CountPlanVersesRead()), static_cast<uint16_t>(doc_.CountPlanVerses())));
-    announce(tr("%1. Reading plan %2 completed.").arg(what, percent.trimmed()));
+    // A step's name may be written for the middle of a sentence ("Undo finished reading").
+    QString sentence = what;
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
+    announce(tr("%1. Reading plan %2 completed.").arg(sentence, percent.trimmed()));
 }
 
 void CReadingPlanView::keyPressEvent(QKeyEvent* e) {
