@@ -36,10 +36,6 @@ inline constexpr int ImportReadingList = 0x8601;
 inline constexpr int ReadAssignment = 0x8800;
 inline constexpr int PassageZoomIn = 0x8801;
 inline constexpr int PassageZoomOut = 0x8802;
-// The coverage map's zoom
-inline constexpr int MapZoomIn = 0x8803;
-inline constexpr int MapZoomOut = 0x8804;
-inline constexpr int MapFit = 0x8805;
 
 // The framework's standard commands
 inline constexpr int FileNew = 57600;

@@ -6,6 +6,8 @@
 #include "framework/DrawingExport.h"
 #include "framework/DrawnViewAccessible.h"
 #include "framework/TextConvert.h"
+#include "framework/TextZoom.h"
+#include "framework/Theme.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "planview/ReadingPlanView.h"
@@ -155,6 +157,15 @@ std::optional<std::pair<uint16_t, uint16_t>> CCoverageLayout::ChapterAt(const QP
 const std::array<QColor, 5> CCoverageMapPainter::kLevelColours = {
     QColor(232, 232, 232), QColor(199, 233, 192), QColor(116, 196, 118), QColor(49, 163, 84),
     QColor(0, 90, 50)};
+
+std::array<QColor, 5> CCoverageMapPainter::LevelColours(const QPalette* screen) {
+    const QColor page = screen ? screen->color(QPalette::Base) : QColor(Qt::white);
+    if (page.lightnessF() >= 0.5) return kLevelColours;
+    // On black (High Contrast) the empty cells still stand out from the page 3 : 1.
+    const QColor empty = page.lightness() < 8 ? QColor(90, 90, 90) : page.lighter(170);
+    return {empty, QColor(14, 80, 45), QColor(0, 120, 55), QColor(38, 166, 65), QColor(90, 220, 110)};
+}
+
 const QColor CCoverageMapPainter::kToReadColour(255, 102, 0);
 const QColor CCoverageMapPainter::kReadInPlanColour(33, 90, 200);
 
@@ -165,6 +176,7 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
     const QColor page = screen ? screen->color(QPalette::Base) : QColor(Qt::white);
     const QColor ink = screen ? screen->color(QPalette::Text) : QColor(Qt::black);
     const QColor faint = screen ? screen->color(QPalette::PlaceholderText) : QColor(90, 90, 90);
+    const std::array<QColor, 5> levels = LevelColours(screen);
     p.save();
     p.fillRect(area, page);
     p.setPen(ink);
@@ -191,11 +203,10 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
         x += fm.horizontalAdvance(text) + 14;
     };
     for (int level = 0; level < 5; ++level)
-        swatch(kLevelColours[static_cast<size_t>(level)], nullptr,
+        swatch(levels[static_cast<size_t>(level)], nullptr,
                TrCore(LevelName(static_cast<CoverageLevel>(level))));
-    swatch(kLevelColours[0], &kToReadColour, QCoreApplication::translate("CCoverageMap", kToReadMark));
-    swatch(kLevelColours[0], &kReadInPlanColour,
-           QCoreApplication::translate("CCoverageMap", kReadInPlanMark));
+    swatch(levels[0], &kToReadColour, QCoreApplication::translate("CCoverageMap", kToReadMark));
+    swatch(levels[0], &kReadInPlanColour, QCoreApplication::translate("CCoverageMap", kReadInPlanMark));
 
     const auto groups = BookGroups();
     const int h = layout.RowHeight();
@@ -228,7 +239,7 @@ void CCoverageMapPainter::Paint(QPainter& p, const QRect& area, const CCoverage&
             const ChapterCoverage* ch = coverage.Find(book, c);
             if (!ch) continue;
             const QRect cell = layout.CellRect(book, c);
-            p.fillRect(cell, kLevelColours[static_cast<size_t>(LevelOf(*ch))]);
+            p.fillRect(cell, levels[static_cast<size_t>(LevelOf(*ch))]);
             const PlanMark mark = PlanMarkOf(*ch);
             if (mark != PlanMark::notInPlan)
                 p.fillRect(QRect(cell.left(), cell.bottom() - markHeight + 1, cell.width(), markHeight),
@@ -262,10 +273,13 @@ CCoverageMap::CCoverageMap(CReadingPlanDoc& doc, QWidget* parent) : QWidget(pare
     MapCommand(Cmd::SaveCoverageAsSvg, [this] { OnSaveAs(true); });
     // Before the document's own: a reading entered for the lifetime only redraws no view.
     MapCommand(Cmd::EnterReading, [this] { OnEnterReading(); });
-    MapCommand(Cmd::MapZoomIn, [this] { ZoomIn(); });
-    MapCommand(
-        Cmd::MapZoomOut, [this] { ZoomOut(); }, [this] { return CanZoomOut(); });
-    MapCommand(Cmd::MapFit, [this] { Fit(); });
+    for (const ZoomCommand& c : ZoomCommands([this](int percent) { SetZoomPercent(percent); },
+                                             [&doc] { return doc.Reader().fileStem; }, "Coverage/Zoom",
+                                             [this](int percent) { return ReadableAt(percent); })) {
+        MapCommand(c.id, c.run, c.enabled);
+        if (c.id == Cmd::ViewZoomIn) zoomIn_ = c.run;
+        if (c.id == Cmd::ViewZoomOut) canZoomOut_ = c.enabled;
+    }
 }
 
 int CCoverageMap::MinimumFontPixels() {
@@ -290,36 +304,47 @@ void CCoverageMap::FitTo(const QSize& viewport) {
     ApplySize();
 }
 
+// Below 100 % the layout's text must be this large to stay readable once scaled down.
+static int ReadableLayoutFont(double zoom) {
+    const int smallest = CCoverageMap::MinimumFontPixels();
+    return zoom < 1.0 ? static_cast<int>(std::ceil(smallest / zoom)) : smallest;
+}
+
+int CCoverageMap::LayoutMaxFontPixels() const {
+    return std::max(ScreenMaxFontPixels(), ReadableLayoutFont(zoom_));
+}
+
+QSize CCoverageMap::FittedSize() const {
+    return viewport_.expandedTo(CCoverageLayout::ReadableSize(coverage_, ReadableLayoutFont(zoom_)));
+}
+
 void CCoverageMap::ApplySize() {
     if (!viewport_.isValid()) return;
-    const QSize fit = viewport_.expandedTo(CCoverageLayout::ReadableSize(coverage_, MinimumFontPixels()));
+    const QSize fit = FittedSize();
     resize(QSize(static_cast<int>(fit.width() * zoom_), static_cast<int>(fit.height() * zoom_)));
     update();
 }
 
-void CCoverageMap::ZoomIn() {
-    zoom_ = std::min(zoom_ * 1.25, 4.0);
+void CCoverageMap::SetZoomPercent(int percent) {
+    zoom_ = percent / 100.0;
     ApplySize();
+}
+
+void CCoverageMap::ZoomIn() {
+    if (zoomIn_) zoomIn_();
+}
+
+bool CCoverageMap::ReadableAt(int percent) const {
+    if (percent >= 100) return true;
+    if (!viewport_.isValid()) return false;
+    // Smaller than the window only as far as the text of the map fitted to it stays readable.
+    const QSize fit = viewport_.expandedTo(CCoverageLayout::ReadableSize(coverage_, MinimumFontPixels()));
+    const CCoverageLayout layout(QRect(QPoint(0, 0), fit), coverage_, ScreenMaxFontPixels());
+    return layout.FontPixels() * percent / 100 >= MinimumFontPixels();
 }
 
 bool CCoverageMap::CanZoomOut() const {
-    if (!viewport_.isValid()) return false;
-    const QSize fit = viewport_.expandedTo(CCoverageLayout::ReadableSize(coverage_, MinimumFontPixels()));
-    const CCoverageLayout layout(QRect(QPoint(0, 0), fit), coverage_, ScreenMaxFontPixels());
-    return layout.FontPixels() * zoom_ / 1.25 >= MinimumFontPixels();
-}
-
-void CCoverageMap::ZoomOut() {
-    if (!CanZoomOut()) return;
-    zoom_ /= 1.25;
-    // Back at the window's own size, the steps land on it exactly.
-    if (std::abs(zoom_ - 1.0) < 0.01) zoom_ = 1.0;
-    ApplySize();
-}
-
-void CCoverageMap::Fit() {
-    zoom_ = 1.0;
-    ApplySize();
+    return canZoomOut_ && canZoomOut_();
 }
 
 CCoverageMap::~CCoverageMap() = default;
@@ -348,13 +373,13 @@ void CCoverageMap::showEvent(QShowEvent* e) {
 }
 
 CCoverageLayout CCoverageMap::CurrentLayout() const {
-    return CCoverageLayout(QRect(QPoint(0, 0), LogicalSize()), coverage_, ScreenMaxFontPixels());
+    return CCoverageLayout(QRect(QPoint(0, 0), LogicalSize()), coverage_, LayoutMaxFontPixels());
 }
 
 void CCoverageMap::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.scale(zoom_, zoom_);
-    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), LogicalSize()), coverage_, ScreenMaxFontPixels(),
+    CCoverageMapPainter::Paint(p, QRect(QPoint(0, 0), LogicalSize()), coverage_, LayoutMaxFontPixels(),
                                &palette());
     if (!hasFocus()) return;
     p.resetTransform();
@@ -362,7 +387,7 @@ void CCoverageMap::paintEvent(QPaintEvent*) {
     frame.initFrom(this);
     frame.rect = ChapterRect(focused_.first, focused_.second).adjusted(-2, -2, 2, 2);
     // A wide frame in the selection colour, and the style's own: it shows on every shade of the cells.
-    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.setPen(QPen(FocusFrameColour(palette()), 2));
     p.drawRect(frame.rect);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
 }

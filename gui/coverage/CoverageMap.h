@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -56,7 +57,10 @@ private:
 // Draws a coverage map; the same drawing serves the screen, the printer, PNG and SVG.
 class CCoverageMapPainter {
 public:
-    static const std::array<QColor, 5> kLevelColours; // by CoverageLevel
+    static const std::array<QColor, 5> kLevelColours; // by CoverageLevel, on paper and light pages
+    // The levels' colours on a page of the palette (paper's without one): on a dark page the empty
+    // cells are dark too and the shades grow brighter with the readings.
+    static std::array<QColor, 5> LevelColours(const QPalette* screen);
     static const QColor kToReadColour;
     static const QColor kReadInPlanColour;
 
@@ -82,12 +86,11 @@ public:
     // The layout in the map's own units: the widget's size at zoom 1.
     CCoverageLayout CurrentLayout() const;
 
-    // In a scrolled window: the map fills a viewport of this size, and never draws its text
-    // below the desktop's smallest readable size (it scrolls instead).
+    // In a scrolled window: the map fills a viewport of this size at 100 %, and never draws its
+    // text below the desktop's smallest readable size (it scrolls instead).
     void FitTo(const QSize& viewport);
+    // View > Zoom In, Zoom Out and Actual Size: 75 % to 300 % of the fitted map, kept for the reader.
     void ZoomIn();
-    void ZoomOut();
-    void Fit();
     double Zoom() const { return zoom_; }
     bool CanZoomOut() const;
     // The desktop's smallest readable text, in pixels.
@@ -135,12 +138,20 @@ private:
     QSize LogicalSize() const;
     QPoint ToLogical(const QPoint& p) const;
     void ApplySize();
+    void SetZoomPercent(int percent);
+    // The fitted map's logical size, and the largest text its layout draws, at the zoom: below
+    // 100 % the layout's text is larger, so that it is still readable once scaled down.
+    QSize FittedSize() const;
+    int LayoutMaxFontPixels() const;
+    bool ReadableAt(int percent) const;
 
     CReadingPlanDoc* doc_;
     CCoverage coverage_;
     // Read again with the coverage, not while drawing.
     CReadingHistory history_{std::vector<CJournalEntry>{}};
     double zoom_ = 1.0;
+    std::function<void()> zoomIn_;
+    std::function<bool()> canZoomOut_;
     QSize viewport_;
     std::pair<uint16_t, uint16_t> focused_{1, 1};
 };

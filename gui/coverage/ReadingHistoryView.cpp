@@ -7,6 +7,7 @@
 #include "framework/DrawnViewAccessible.h"
 #include "framework/TextConvert.h"
 #include "framework/TextZoom.h"
+#include "framework/Theme.h"
 #include "plan/ReadingPlanDoc.h"
 
 #include <QClipboard>
@@ -183,8 +184,8 @@ void PaintHistory(QPainter& p, const QRect& area, const HistoryPicture& picture,
     const CHistoryLayout layout(area, picture, fontPixels);
     const QColor page = screen ? screen->color(QPalette::Base) : QColor(Qt::white);
     const QColor ink = screen ? screen->color(QPalette::Text) : QColor(Qt::black);
-    const QColor mark = screen ? screen->color(QPalette::Highlight) : QColor(33, 90, 200);
-    const auto& shades = CCoverageMapPainter::kLevelColours;
+    const QColor mark = screen ? FocusFrameColour(*screen) : QColor(33, 90, 200);
+    const std::array<QColor, 5> shades = CCoverageMapPainter::LevelColours(screen);
     p.save();
     p.fillRect(area, page);
     p.setPen(ink);

@@ -5,6 +5,8 @@
 
 CSideFrame::CSideFrame(int resourceId, const QIcon& icon) : CMdiChildFrame(resourceId, icon) {
     setAttribute(Qt::WA_DeleteOnClose, true);
+    // Closable like a window opened beside the environment: Ctrl+F4 and the window menu's Close too.
+    SetClosable(true);
     SetCloseBox();
 }
 

@@ -2,6 +2,8 @@
 #include "IconCachingStyle.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
 #include <QWidget>
 
 CIconCachingStyle::CIconCachingStyle(const QString& baseKey) : QProxyStyle(baseKey) {}
@@ -18,6 +20,49 @@ QIcon CIconCachingStyle::standardIcon(StandardPixmap icon, const QStyleOption* o
     auto it = icons_.constFind(key);
     if (it == icons_.cend()) it = icons_.insert(key, QProxyStyle::standardIcon(icon, nullptr, widget));
     return *it;
+}
+
+namespace {
+
+bool WantsOutlines(const QStyleOption* option) {
+    return option && option->palette.color(QPalette::Window).lightness() <= 8;
+}
+
+void Outline(QPainter* painter, const QStyleOption* option, int width) {
+    painter->save();
+    painter->setPen(QPen(option->palette.color(QPalette::WindowText), width));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2));
+    painter->restore();
+}
+
+} // namespace
+
+void CIconCachingStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                    const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_ProgressBarGroove && WantsOutlines(option)) Outline(painter, option, 1);
+}
+
+void CIconCachingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                      const QWidget* widget) const {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (!WantsOutlines(option)) return;
+    int width = 1;
+    switch (element) {
+    case PE_FrameFocusRect:
+        width = 2;
+        break;
+    case PE_FrameWindow:
+    case PE_Frame:
+    case PE_FrameLineEdit:
+    case PE_FrameGroupBox:
+    case PE_PanelButtonCommand:
+        break;
+    default:
+        return;
+    }
+    Outline(painter, option, width);
 }
 
 void CIconCachingStyle::Install() {

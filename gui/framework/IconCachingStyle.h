@@ -8,6 +8,8 @@
 // The application's style, with the title bar's icons made once for each
 // palette. Every document window's title bar and system menu asks for them,
 // and the style reads and decodes each icon's images anew on every request.
+// On a black window (High Contrast) it outlines frames, buttons and the focus
+// in the text's colour: styles draw them in shades of the window's colour.
 class CIconCachingStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -15,6 +17,10 @@ public:
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
 
     // Puts the style in place over the application's current one, once.
     static void Install();

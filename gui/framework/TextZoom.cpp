@@ -9,6 +9,12 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <utility>
+
+namespace {
+constexpr int kSmallest = kZoomSteps[0];
+constexpr int kLargest = kZoomSteps[std::size(kZoomSteps) - 1];
+} // namespace
 
 int ZoomStep(int percent, int direction) {
     const int* steps = std::begin(kZoomSteps);
@@ -20,31 +26,44 @@ int ZoomStep(int percent, int direction) {
     return steps[std::clamp(i, 0, count - 1)];
 }
 
-std::vector<ZoomCommand> TextZoomCommands(QWidget& widget, std::function<std::string()> fileStem,
-                                          const QString& key) {
+std::vector<ZoomCommand> ZoomCommands(std::function<void(int)> apply, std::function<std::string()> fileStem,
+                                      const QString& key, std::function<bool(int)> mayShrinkTo) {
     auto percent = std::make_shared<int>(100);
-    auto apply = [&widget, percent](int value) {
-        *percent = std::clamp(value, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
-        QFont font = QApplication::font(&widget);
-        if (font.pointSizeF() > 0)
-            font.setPointSizeF(font.pointSizeF() * *percent / 100.0);
-        else
-            font.setPixelSize(std::max(1, font.pixelSize() * *percent / 100));
-        widget.setFont(font);
+    auto set = [apply, percent](int value) {
+        *percent = std::clamp(value, kSmallest, kLargest);
+        apply(*percent);
     };
-    auto remember = [fileStem, key, apply](int value) {
-        apply(value);
+    auto remember = [fileStem, key, set](int value) {
+        set(value);
         const QString group = ReaderSettingsGroup(fileStem());
         if (group.isEmpty()) return;
         QSettings settings = UserSettings();
         settings.setValue(group + "/" + key, value);
     };
     if (const QString group = ReaderSettingsGroup(fileStem()); !group.isEmpty())
-        apply(UserSettings().value(group + "/" + key, 100).toInt());
-    const int largest = kZoomSteps[std::size(kZoomSteps) - 1];
+        set(UserSettings().value(group + "/" + key, 100).toInt());
     return {{Cmd::ViewZoomIn, [percent, remember] { remember(ZoomStep(*percent, +1)); },
-             [percent, largest] { return *percent < largest; }},
-            {Cmd::ViewZoomOut, [percent, remember] { remember(ZoomStep(*percent, -1)); },
-             [percent] { return *percent > kZoomSteps[0]; }},
+             [percent] { return *percent < kLargest; }},
+            {Cmd::ViewZoomOut,
+             [percent, remember, mayShrinkTo] {
+                 const int next = ZoomStep(*percent, -1);
+                 if (!mayShrinkTo || mayShrinkTo(next)) remember(next);
+             },
+             [percent, mayShrinkTo] {
+                 return *percent > kSmallest && (!mayShrinkTo || mayShrinkTo(ZoomStep(*percent, -1)));
+             }},
             {Cmd::ViewActualSize, [remember] { remember(100); }, [percent] { return *percent != 100; }}};
+}
+
+std::vector<ZoomCommand> TextZoomCommands(QWidget& widget, std::function<std::string()> fileStem,
+                                          const QString& key) {
+    auto apply = [&widget](int percent) {
+        QFont font = QApplication::font(&widget);
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * percent / 100.0);
+        else
+            font.setPixelSize(std::max(1, font.pixelSize() * percent / 100));
+        widget.setFont(font);
+    };
+    return ZoomCommands(apply, std::move(fileStem), key);
 }

@@ -63,16 +63,22 @@ QPalette ThemePalette(Theme theme, const QPalette& desktop) {
     return desktop;
 }
 
-MarkColours MarkColoursFor(const QPalette& palette) {
-    const double base = Luminance(palette.color(QPalette::Base));
+MarkColours MarkColoursFor(const QPalette& palette, QPalette::ColorRole background) {
+    const double base = Luminance(palette.color(background));
     if (base < 0.005) return {QColor(0, 255, 0), QColor(255, 255, 0)}; // black: the brightest
     if (base < 0.2) return {QColor(110, 210, 140), QColor(255, 150, 80)};
-    return {QColor(0, 115, 60), QColor(190, 70, 0)};
+    // Dark enough for the light grey of a window's background as well as for white.
+    return {QColor(0, 115, 60), QColor(170, 60, 0)};
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {
     const double la = Luminance(a), lb = Luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor FocusFrameColour(const QPalette& palette) {
+    const QColor page = palette.color(QPalette::Base), highlight = palette.color(QPalette::Highlight);
+    return ContrastRatio(highlight, page) >= 3.0 ? highlight : palette.color(QPalette::Text);
 }
 
 Theme RememberedTheme() {

@@ -5,8 +5,9 @@
 
 CDayButton::CDayButton(QWidget* parent) : QPushButton(parent) {
     // Days take the focus, so that a keyboard can pick one; Enter goes on to
-    // the dialog's OK instead of pressing the day.
-    setFocusPolicy(Qt::StrongFocus);
+    // the dialog's OK instead of pressing the day. Tab stops at the chosen day
+    // only: the arrows move among the days, as in any month grid.
+    setFocusPolicy(Qt::ClickFocus);
     setAutoDefault(false);
     setFlat(true);
 }
@@ -14,12 +15,14 @@ CDayButton::CDayButton(QWidget* parent) : QPushButton(parent) {
 void CDayButton::Set(int state, int day) {
     state_ = state < 0 || state > 3 ? 1 : state;
     day_ = day <= 0 ? 1 : day;
+    setFocusPolicy(state_ == 3 ? Qt::StrongFocus : Qt::ClickFocus);
     setAccessibleName(state_ == 0 ? QString() : QString::number(day_));
 }
 
 void CDayButton::Unselect() {
     if (state_ != 3) return;
     state_ = 2;
+    setFocusPolicy(Qt::ClickFocus);
     repaint();
 }
 
@@ -31,8 +34,13 @@ void CDayButton::paintEvent(QPaintEvent*) {
     if (state_ == 1)
         colour = palette().color(QPalette::Disabled, QPalette::WindowText);
     else if (state_ == 3)
-        colour = QColor(0, 0, 255);
+        colour = palette().color(QPalette::Link); // blue, or what stands out as blue does in a theme
     p.setPen(colour);
+    if (state_ == 3) {
+        QFont bold = font();
+        bold.setBold(true);
+        p.setFont(bold);
+    }
     p.drawText(rect(), Qt::AlignHCenter | Qt::AlignVCenter, QString::number(day_));
     if (hasFocus()) {
         p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));

@@ -13,6 +13,7 @@
 #include "framework/Theme.h"
 #include "framework/Translation.h"
 #include "framework/UiServices.h"
+#include "plan/FormatPercent.h"
 #include "plan/ReadingPlanDoc.h"
 #include "scripture/Bible.h"
 #include "text/PassageFrame.h"
@@ -28,6 +29,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -51,6 +53,19 @@ CReadingPlanView::CReadingPlanView(CReadingPlanDoc& doc, QWidget* parent)
     };
     MapCommand(Cmd::FinishedReading, [this] { OnFinishedReading(); });
     MapDocumentState(Cmd::FinishedReading);
+    // Undo and Redo are the plan's; the view runs them so that it can tell what they did.
+    MapCommand(Cmd::EditUndo, [this] {
+        const QString name = TrCore(doc_.UndoName());
+        doc_.Undo();
+        Announce(tr("Undone: %1").arg(name));
+    });
+    MapDocumentState(Cmd::EditUndo);
+    MapCommand(Cmd::EditRedo, [this] {
+        const QString name = TrCore(doc_.RedoName());
+        doc_.Redo();
+        Announce(tr("Redone: %1").arg(name));
+    });
+    MapDocumentState(Cmd::EditRedo);
     MapCommand(
         Cmd::ByDate, [this] { OnByDate(); }, [this] { return navigator_.HasAssignments(); });
     MapCommand(
@@ -109,6 +124,40 @@ void CReadingPlanView::resizeEvent(QResizeEvent* e) {
     UpdateNoPlanPrompt();
 }
 
+QSize CReadingPlanView::ContentSize() const {
+    const QFontMetrics fm = fontMetrics();
+    const int lh = LineHeight();
+    QSize size;
+    for (const DrawnLine& line : Layout(lh, 10, false, Qt::black)) {
+        const QString drawn = line.read ? line.text + "  " + QChar(0x2713) : line.text;
+        size =
+            size.expandedTo(QSize(line.position.x() + fm.horizontalAdvance(drawn), line.position.y() + lh));
+    }
+    if (!noPlanPrompt_->isHidden())
+        size = size.expandedTo(QSize(noPlanPrompt_->minimumSizeHint().width(),
+                                     noPlanPrompt_->y() + noPlanPrompt_->sizeHint().height()));
+    return size + QSize(4, 4);
+}
+
+void CReadingPlanView::UpdateExtent() {
+    const QSize wanted = ContentSize();
+    if (minimumSize() != wanted) setMinimumSize(wanted);
+}
+
+void CReadingPlanView::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    // The zoom sets the font while the view is still being made.
+    if (e->type() == QEvent::FontChange && noPlanPrompt_) {
+        UpdateNoPlanPrompt();
+        UpdateExtent();
+    }
+}
+
+void CReadingPlanView::BringIntoView(const QRect& r) {
+    if (auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr))
+        area->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
+}
+
 // The view runs these commands, but whether they may run is the plan's to say.
 void CReadingPlanView::MapDocumentState(int id) {
     MapUpdate(id, [this, id](CCmdUI& ui) { doc_.OnUpdateCmdUI(id, ui); });
@@ -118,6 +167,7 @@ void CReadingPlanView::OnInitialUpdate() {
     SendProgress();
     navigator_.GoToFirstUnfinished();
     UpdateNoPlanPrompt();
+    UpdateExtent();
     update();
 }
 
@@ -130,6 +180,7 @@ void CReadingPlanView::OnUpdate(CView*, long hint) {
         navigator_.SetIndex(static_cast<int>(hint - kHintShowAssignment));
     SendProgress();
     UpdateNoPlanPrompt();
+    UpdateExtent();
     update();
     CDrawnViewAccessible::ItemsChanged(this);
 }
@@ -193,6 +244,10 @@ void CReadingPlanView::paintEvent(QPaintEvent*) {
             frame.initFrom(this);
             frame.rect =
                 QRect(line.position, QSize(p.fontMetrics().horizontalAdvance(line.text) + 4, LineHeight()));
+            // A frame that shows in every theme, and the style's own.
+            p.setPen(QPen(FocusFrameColour(palette()), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(frame.rect.adjusted(0, 0, -1, -1));
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
         }
 }
@@ -208,6 +263,11 @@ int CReadingPlanView::FocusedReading() const {
 
 void CReadingPlanView::SetFocusedReading(int reading) {
     focusedReading_ = std::max(reading, 0);
+    const int focused = FocusedReading();
+    for (const DrawnLine& line : Layout(LineHeight(), 10, false, Qt::black))
+        if (focused >= 0 && navigator_.ReadingAtRow(line.position.y() / LineHeight()) == focused)
+            BringIntoView(
+                QRect(line.position, QSize(fontMetrics().horizontalAdvance(line.text), LineHeight())));
     update();
     CDrawnViewAccessible::FocusMoved(this);
 }
@@ -217,6 +277,21 @@ void CReadingPlanView::MarkRead(int r) {
     CPlanElement a = navigator_.Current();
     doc_.ReadRangeOf(static_cast<uint16_t>(navigator_.GetIndex()), a.GetRangeStart(static_cast<uint16_t>(r)),
                      a.GetRangeEnd(static_cast<uint16_t>(r)));
+    AnnounceLastStep();
+}
+
+void CReadingPlanView::AnnounceLastStep() {
+    if (doc_.CanUndo()) Announce(TrCore(doc_.UndoName()));
+}
+
+void CReadingPlanView::Announce(const QString& what) {
+    if (!announce) return;
+    const QString percent = QString::fromStdString(FormatPercent(
+        static_cast<uint16_t>(doc_.CountPlanVersesRead()), static_cast<uint16_t>(doc_.CountPlanVerses())));
+    // A step's name may be written for the middle of a sentence ("Undo finished reading").
+    QString sentence = what;
+    if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
+    announce(tr("%1. Reading plan %2 completed.").arg(sentence, percent.trimmed()));
 }
 
 void CReadingPlanView::keyPressEvent(QKeyEvent* e) {
@@ -273,6 +348,7 @@ void CReadingPlanView::OnFinishedReading() {
     const int index = navigator_.GetIndex();
     if (index < 0) return;
     doc_.FinishElement(static_cast<uint16_t>(index));
+    AnnounceLastStep();
     // A reader behind marks one day after another; the last day stays in view, read.
     for (int i = index + 1; i < doc_.GetElementCount(); ++i)
         if (!doc_.IsElementFinished(static_cast<uint16_t>(i))) {

@@ -22,6 +22,8 @@ public:
     // Where the view sends the counts of its frame's two progress bars.
     std::function<void(uint16_t read, uint16_t total)> planProgress;
     std::function<void(uint16_t read, uint16_t total)> lifetimeProgress;
+    // Where the view tells, in a sentence a screen reader speaks, a change the reader made.
+    std::function<void(const QString& change)> announce;
 
     // First showing: the progress bars, then the first unfinished assignment.
     void OnInitialUpdate();
@@ -61,6 +63,9 @@ public:
     // Marks reading r of the current assignment read, as a double-click on it does.
     void MarkRead(int r);
     int LineHeight() const;
+    // The room the drawn lines (and the no-plan prompt) take at the view's font: the view never
+    // gets less, so that a large text scrolls in its window rather than being cut off.
+    QSize ContentSize() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -69,8 +74,15 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    void UpdateExtent();
+    // Tells the step just made (or undone, redone) with where the plan now stands.
+    void Announce(const QString& what);
+    void AnnounceLastStep();
+    // Scrolls the window, when it scrolls, to a rectangle of the view.
+    void BringIntoView(const QRect& r);
     void SendProgress();
     void MapDocumentState(int id);
     // With no plan yet, a way on: a line and a button that open the gallery, below the status.

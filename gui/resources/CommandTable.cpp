@@ -193,12 +193,7 @@ std::vector<N> MenuCoverage() {
            0,
            {{TR_NOOP("Menu", "&Enter Reading"), Cmd::EnterReading},
             {TR_NOOP("Menu", "New Plan from &Unread Chapters..."), Cmd::NewPlanFromUnreadChapters}}};
-    N view = ViewMenu();
-    view.children.insert(view.children.end(), {kSep,
-                                               {TR_NOOP("Menu", "Zoom &In\tCtrl++"), Cmd::MapZoomIn},
-                                               {TR_NOOP("Menu", "Zoom &Out\tCtrl+-"), Cmd::MapZoomOut},
-                                               {TR_NOOP("Menu", "&Fit to Window\tCtrl+0"), Cmd::MapFit}});
-    return {{TR_NOOP("Menu", "&File"), 0, items}, view, plan, WindowMenu(), HelpMenu()};
+    return {{TR_NOOP("Menu", "&File"), 0, items}, ViewMenuWithZoom(), plan, WindowMenu(), HelpMenu()};
 }
 
 // The Reading History window.
@@ -320,10 +315,6 @@ const char* CommandPrompt(int id) {
         {Cmd::PlanProperties, TR_NOOP("Command", "Show how the plan was made\nPlan Properties")},
         {Cmd::ReadAssignment, TR_NOOP("Command", "Show the text of the current assignment\nRead Assignment")},
         {Cmd::PassageZoomIn, TR_NOOP("Command", "Show the passage larger\nZoom In")},
-        {Cmd::MapZoomIn, TR_NOOP("Command", "Show the map larger\nZoom In")},
-        {Cmd::MapZoomOut,
-         TR_NOOP("Command", "Show the map smaller, as far as its text stays readable\nZoom Out")},
-        {Cmd::MapFit, TR_NOOP("Command", "Show the map as large as the window\nFit to Window")},
         {Cmd::PassageZoomOut, TR_NOOP("Command", "Show the passage smaller\nZoom Out")},
         {Cmd::FileOpen, TR_NOOP("Command", "Open a general notes file\nOpen")},
         {Cmd::FileSave, TR_NOOP("Command", "Save the general notes\nSave")},

@@ -29,6 +29,7 @@ ViewParts MakeReadingPlanView(CDocument& doc, CMdiChildFrame& frame) {
     view->lifetimeProgress = [planFrame](uint16_t read, uint16_t total) {
         planFrame->SetLifetimeProgress(read, total);
     };
+    view->announce = [planFrame](const QString& change) { planFrame->Announce(change); };
     view->OnInitialUpdate();
     return {view, view};
 }

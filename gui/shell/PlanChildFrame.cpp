@@ -4,6 +4,7 @@
 #include "coverage/PlanSchedule.h"
 #include "framework/HelpService.h"
 #include "framework/ResourceIcon.h"
+#include "framework/Theme.h"
 #include "framework/Translation.h"
 #include "plan/FormatPercent.h"
 
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -123,6 +125,12 @@ CPlanChildFrame::CPlanChildFrame() : CMdiChildFrame(129, ResourceIcon(":/images/
     statusLine->addWidget(synchronizeButton_);
     grid->addWidget(scheduleDay_, 0, 3);
     grid->addLayout(statusLine, 1, 3);
+    lastChange_ = new QLabel;
+    lastChange_->setObjectName("lastChange");
+    lastChange_->setAccessibleDescription(QCoreApplication::translate("Accessibility", "Last change"));
+    lastChange_->setTextFormat(Qt::PlainText);
+    grid->addWidget(lastChange_, 2, 0, 1, 4);
+    lastChange_->hide();
     ShowRow(plan_, 0);
     ShowRow(lifetime_, 0);
 }
@@ -132,7 +140,16 @@ QWidget* CPlanChildFrame::WrapView(QWidget* view) {
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(view, 1);
+    // A large text scrolls rather than being cut off; the view takes the room there is.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName("planScroller");
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setBackgroundRole(QPalette::Base);
+    scroller->setWidget(view);
+    scroller->setFocusProxy(view);
+    scroller->setAccessibleName(view->accessibleName());
+    layout->addWidget(scroller, 1);
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
@@ -180,15 +197,31 @@ void CPlanChildFrame::SetSchedule(const PlanSchedule& schedule) {
     // when it changes: a new font or palette lays the strip out anew.
     if (behind != statusBehind_) {
         statusBehind_ = behind;
-        // Only the colour and the weight are set; the rest follows the window's.
-        QPalette palette;
         QFont font;
-        if (behind) {
-            palette.setColor(QPalette::WindowText, QColor(255, 102, 0));
-            font.setBold(true);
-        }
-        scheduleStatus_->setPalette(palette);
+        font.setBold(behind);
         scheduleStatus_->setFont(font);
+        ShowStatusColour();
     }
     synchronizeButton_->setVisible(behind);
+}
+
+void CPlanChildFrame::Announce(const QString& change) {
+    // The same sentence again is still news: the name is cleared first, so that it changes.
+    if (lastChange_->text() == change) lastChange_->clear();
+    lastChange_->setText(change);
+    lastChange_->show();
+}
+
+void CPlanChildFrame::ShowStatusColour() {
+    // Only the colour is set; the rest follows the window's. The overdue colour is the theme's,
+    // chosen for the strip's background.
+    QPalette palette;
+    if (statusBehind_)
+        palette.setColor(QPalette::WindowText, MarkColoursFor(QPalette(), QPalette::Window).overdue);
+    scheduleStatus_->setPalette(palette);
+}
+
+void CPlanChildFrame::changeEvent(QEvent* event) {
+    CMdiChildFrame::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && statusBehind_) ShowStatusColour();
 }

@@ -29,9 +29,14 @@ public:
     QPushButton* SynchronizeButton() const { return synchronizeButton_; }
 
     QWidget* ProgressStrip() const { return strip_; }
+    // The last change the reader made, in a line of the strip whose accessible name is its text, so
+    // that a screen reader hears the change as it is made.
+    void Announce(const QString& change);
+    QLabel* LastChange() const { return lastChange_; }
 
 protected:
     QWidget* WrapView(QWidget* view) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Row {
@@ -41,6 +46,7 @@ private:
         QLineEdit* percent = nullptr;
     };
     static void ShowRow(Row& row, uint16_t read);
+    void ShowStatusColour();
 
     QWidget* strip_ = nullptr;
     Row lifetime_;
@@ -49,4 +55,5 @@ private:
     QLabel* scheduleStatus_ = nullptr;
     bool statusBehind_ = false;
     QPushButton* synchronizeButton_ = nullptr;
+    QLabel* lastChange_ = nullptr;
 };

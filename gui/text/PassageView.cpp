@@ -84,41 +84,6 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto* bar = new QWidget;
-    auto* barLayout = new QHBoxLayout(bar);
-    barLayout->setContentsMargins(6, 3, 6, 3);
-    auto* label = new QLabel(QCoreApplication::translate("CPassageView", "&Translation:"));
-    translations_ = new QComboBox;
-    translations_->setObjectName("translation");
-    translations_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    label->setBuddy(translations_);
-    auto* smaller = new QToolButton;
-    smaller->setObjectName("zoomOut");
-    smaller->setText("A-");
-    smaller->setToolTip(QCoreApplication::translate("CPassageView", "Zoom Out (Ctrl+-)"));
-    smaller->setAccessibleName(QCoreApplication::translate("Accessibility", "Smaller text"));
-    auto* larger = new QToolButton;
-    larger->setObjectName("zoomIn");
-    larger->setText("A+");
-    larger->setToolTip(QCoreApplication::translate("CPassageView", "Zoom In (Ctrl++)"));
-    larger->setAccessibleName(QCoreApplication::translate("Accessibility", "Larger text"));
-    find_ = new QLineEdit;
-    find_->setObjectName("find");
-    find_->setPlaceholderText(QCoreApplication::translate("CPassageView", "Find (Ctrl+F)"));
-    find_->setClearButtonEnabled(true);
-    find_->setAccessibleName(QCoreApplication::translate("Accessibility", "Find in the passage"));
-    find_->setMaximumWidth(220);
-    // Its prompt and the clear button whole, however narrow the window.
-    find_->setMinimumWidth(find_->fontMetrics().horizontalAdvance(find_->placeholderText()) + 48);
-    barLayout->addWidget(label);
-    barLayout->addWidget(translations_);
-    barLayout->addSpacing(8);
-    barLayout->addWidget(smaller);
-    barLayout->addWidget(larger);
-    barLayout->addStretch(1);
-    barLayout->addWidget(find_);
-    layout->addWidget(bar);
-
     problem_ = new QLabel;
     problem_->setObjectName("problem");
     problem_->setWordWrap(true);
@@ -161,6 +126,43 @@ CPassageView::CPassageView(const Followed& plan, QWidget* parent, CBibleTextSour
     bottomLayout->addWidget(enterReading_);
     bottomLayout->addWidget(finished_);
     layout->addWidget(bottom);
+
+    auto* bar = new QWidget;
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(6, 3, 6, 3);
+    auto* label = new QLabel(QCoreApplication::translate("CPassageView", "&Translation:"));
+    translations_ = new QComboBox;
+    translations_->setObjectName("translation");
+    translations_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    label->setBuddy(translations_);
+    auto* smaller = new QToolButton;
+    smaller->setObjectName("zoomOut");
+    smaller->setText("A-");
+    smaller->setToolTip(QCoreApplication::translate("CPassageView", "Zoom Out (Ctrl+-)"));
+    smaller->setAccessibleName(QCoreApplication::translate("Accessibility", "Smaller text"));
+    auto* larger = new QToolButton;
+    larger->setObjectName("zoomIn");
+    larger->setText("A+");
+    larger->setToolTip(QCoreApplication::translate("CPassageView", "Zoom In (Ctrl++)"));
+    larger->setAccessibleName(QCoreApplication::translate("Accessibility", "Larger text"));
+    find_ = new QLineEdit;
+    find_->setObjectName("find");
+    find_->setPlaceholderText(QCoreApplication::translate("CPassageView", "Find (Ctrl+F)"));
+    find_->setClearButtonEnabled(true);
+    find_->setAccessibleName(QCoreApplication::translate("Accessibility", "Find in the passage"));
+    find_->setMaximumWidth(220);
+    // Its prompt and the clear button whole, however narrow the window.
+    find_->setMinimumWidth(find_->fontMetrics().horizontalAdvance(find_->placeholderText()) + 48);
+    barLayout->addWidget(label);
+    barLayout->addWidget(translations_);
+    barLayout->addSpacing(8);
+    barLayout->addWidget(smaller);
+    barLayout->addWidget(larger);
+    barLayout->addStretch(1);
+    barLayout->addWidget(find_);
+    // The bar is put in last, above the text: the window's focus goes to the text, and Tab goes on
+    // through the buttons under it, then round to the bar, so that each is reached every time round.
+    layout->insertWidget(0, bar);
 
     setFocusProxy(browser_);
 

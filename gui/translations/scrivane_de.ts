@@ -107,6 +107,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Last change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -631,6 +635,18 @@ Die Lesungen des aktuellen Plans kommen hinzu, wenn der Plan zurückgesetzt oder
         <source>%1 is not in the current reading plan.</source>
         <translation>%1 ist nicht im aktuellen Leseplan.</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>%1. Reading plan %2 completed.</source>
+        <translation>%1. Leseplan zu %2 erledigt.</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDialog</name>
@@ -1119,24 +1135,6 @@ Tageslesung lesen</translation>
 Zoom In</source>
         <translation>Den Bibeltext größer zeigen
 Vergrößern</translation>
-    </message>
-    <message>
-        <source>Show the map larger
-Zoom In</source>
-        <translation>Die Karte größer zeigen
-Vergrößern</translation>
-    </message>
-    <message>
-        <source>Show the map smaller, as far as its text stays readable
-Zoom Out</source>
-        <translation>Die Karte kleiner zeigen, solange ihr Text lesbar bleibt
-Verkleinern</translation>
-    </message>
-    <message>
-        <source>Show the map as large as the window
-Fit to Window</source>
-        <translation>Die Karte so groß wie das Fenster zeigen
-An Fenster anpassen</translation>
     </message>
     <message>
         <source>Show the passage smaller
@@ -2542,10 +2540,6 @@ Sie wurden in %2 aufbewahrt.</translation>
     <message>
         <source>Zoom &amp;Out	Ctrl+-</source>
         <translation>Ver&amp;kleinern	Ctrl+-</translation>
-    </message>
-    <message>
-        <source>&amp;Fit to Window	Ctrl+0</source>
-        <translation>An &amp;Fenster anpassen	Ctrl+0</translation>
     </message>
     <message>
         <source>Expor&amp;t Plan to Calendar...</source>

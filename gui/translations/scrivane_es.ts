@@ -107,6 +107,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Last change</source>
+        <translation>Último cambio</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDialog</name>
@@ -631,6 +635,18 @@ Las lecturas del plan actual se suman cuando el plan se reinicia o se sustituye 
         <source>%1 is not in the current reading plan.</source>
         <translation>%1 no está en el plan de lectura actual.</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>%1. Reading plan %2 completed.</source>
+        <translation>%1. Plan de lectura completado en un %2.</translation>
+    </message>
 </context>
 <context>
     <name>CReminderDialog</name>
@@ -1119,24 +1135,6 @@ Leer la lectura del día</translation>
 Zoom In</source>
         <translation>Mostrar el pasaje más grande
 Ampliar</translation>
-    </message>
-    <message>
-        <source>Show the map larger
-Zoom In</source>
-        <translation>Mostrar el mapa más grande
-Ampliar</translation>
-    </message>
-    <message>
-        <source>Show the map smaller, as far as its text stays readable
-Zoom Out</source>
-        <translation>Mostrar el mapa más pequeño, mientras su texto siga legible
-Reducir</translation>
-    </message>
-    <message>
-        <source>Show the map as large as the window
-Fit to Window</source>
-        <translation>Mostrar el mapa tan grande como la ventana
-Ajustar a la ventana</translation>
     </message>
     <message>
         <source>Show the passage smaller
@@ -2541,10 +2539,6 @@ Se han conservado en %2.</translation>
     <message>
         <source>Zoom &amp;Out	Ctrl+-</source>
         <translation>&amp;Reducir	Ctrl+-</translation>
-    </message>
-    <message>
-        <source>&amp;Fit to Window	Ctrl+0</source>
-        <translation>A&amp;justar a la ventana	Ctrl+0</translation>
     </message>
     <message>
         <source>Expor&amp;t Plan to Calendar...</source>

@@ -15,7 +15,7 @@ import warnings
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 # libatspi marks some of the calls used here deprecated; they are the ones pyatspi itself makes.
 warnings.simplefilter("ignore", DeprecationWarning)
@@ -33,6 +33,9 @@ def wait_for(what, probe, seconds=40.0):
     """Polls probe until it gives something; the tree appears a while after the window."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
+        # The events a listener waits for arrive through the main context.
+        while GLib.MainContext.default().pending():
+            GLib.MainContext.default().iteration(False)
         try:
             found = probe()
         except Exception:  # an object may vanish while it is read
@@ -255,12 +258,20 @@ def check(app):
     for item in items:
         if not re.match(r"^\w.* \d+", name_of(item)) or states(item).contains(Atspi.StateType.CHECKED):
             fail("reading %r is not readable as an unread reading" % name_of(item))
-    # Its action marks it read, and the state says so.
+    # Its action marks it read, the state says so, and the change is told as it is made.
+    heard = []
+    listener = Atspi.EventListener.new(lambda event: heard.append(name_of(event.source)))
+    listener.register("object:property-change:accessible-name")
     if items:
         action = items[0].get_action_iface()
         action.do_action(0)
         wait_for("the reading marked read", lambda: states(readings(plan_view)[0]).contains(Atspi.StateType.CHECKED),
                  5)
+        try:
+            wait_for("the change told", lambda: any(h.startswith("Mark Reading. Reading plan ") for h in heard), 5)
+        except SystemExit:
+            fail("marking a reading read was not told: %r" % heard)
+    listener.deregister("object:property-change:accessible-name")
 
     # The progress bars tell the figures beside them.
     for bar_name in ("Reading plan completed", "Lifetime Bible reading"):

@@ -4,9 +4,12 @@
 #include "Screenshots.h"
 #include "coverage/CoverageFrame.h"
 #include "coverage/CoverageMap.h"
+#include "coverage/ReadingHistoryFrame.h"
+#include "coverage/ReadingHistoryView.h"
 #include "coverage/UnreadPlan.h"
 #include "coverage/UnreadPlanDialog.h"
 #include "framework/CommandIds.h"
+#include "framework/Theme.h"
 #include "planview/EnterExtraReadingDialog.h"
 #include "planview/PlanDialogs.h"
 #include "planview/ReadingPlanView.h"
@@ -28,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QToolTip>
@@ -269,21 +273,61 @@ private slots:
         QCOMPARE(planFrame->ScheduleStatus()->text(), QString("on schedule"));
         QVERIFY(planFrame->SynchronizeButton()->isHidden());
 
-        // Three reading days later, one finished: two behind, and Synchronize Dates at hand.
+        // Three reading days later, one finished: two behind, and Synchronize Dates at hand. The change,
+        // its undoing and redoing are told in the strip, where a screen reader hears them.
         frame->MdiArea()->setActiveSubWindow(planFrame);
         frame->OnCommand(Cmd::FinishedReading);
+        QVERIFY(planFrame->LastChange()->isVisible());
+        const QString told = planFrame->LastChange()->text();
+        QVERIFY2(told.startsWith("Finished Reading. Reading plan ") && told.endsWith("% completed."),
+                 qPrintable(told));
+        frame->OnCommand(Cmd::EditUndo);
+        QCOMPARE(planFrame->LastChange()->text(),
+                 QString("Undone: Finished Reading. Reading plan 0.00% completed."));
+        frame->OnCommand(Cmd::EditRedo);
+        QCOMPARE(planFrame->LastChange()->text(), "Redone: " + told);
         SetTodayOverride(Day(2026, 12, 10));
         planView->Redraw();
         QCOMPARE(planFrame->ScheduleDay()->text(), QString("Day 4 of 20"));
         QCOMPARE(planFrame->ScheduleStatus()->text(), QString("2 behind"));
-        // Behind, in the overdue colour and bold; back on schedule, as the strip's other texts.
-        const QColor overdue(255, 102, 0);
-        QCOMPARE(planFrame->ScheduleStatus()->palette().color(QPalette::WindowText), overdue);
+        // Behind, in the overdue colour and bold, readable on the strip in every theme; back on
+        // schedule, as the strip's other texts.
+        for (Theme theme : {Theme::dark, Theme::highContrast, Theme::light}) {
+            ApplyTheme(theme);
+            QApplication::processEvents();
+            planView->setFocus();
+            SaveScreenshot(frame, QString("plan-window-theme-%1").arg(static_cast<int>(theme)));
+            const QPalette shown = planFrame->ScheduleStatus()->palette();
+            QCOMPARE(shown.color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+            QCOMPARE(shown.color(QPalette::WindowText), MarkColoursFor(shown, QPalette::Window).overdue);
+            QVERIFY(ContrastRatio(shown.color(QPalette::WindowText), shown.color(QPalette::Window)) >= 4.5);
+        }
+        ApplyTheme(Theme::desktop);
         QVERIFY(planFrame->ScheduleStatus()->font().bold());
+
         QVERIFY(!planFrame->SynchronizeButton()->isHidden());
         SaveScreenshot(planFrame, "coverage-plan-behind");
         QTest::mouseClick(planFrame->SynchronizeButton(), Qt::LeftButton);
         QCOMPARE(planFrame->ScheduleDay()->text(), QString("Day 2 of 20"));
+
+        // At 300 % no line of the day is cut off: the view is as large as its lines and scrolls in its
+        // window, and the reading the keyboard moves to is brought into view.
+        for (int i = 0; i < 12; ++i)
+            frame->OnCommand(Cmd::ViewZoomIn);
+        const QRect planPlace = planFrame->geometry();
+        planFrame->resize(560, 400);
+        QApplication::processEvents();
+        QVERIFY(planView->font().pointSizeF() >= QApplication::font().pointSizeF() * 2.99);
+        auto* planScroller = planFrame->findChild<QScrollArea*>("planScroller");
+        QVERIFY(planScroller);
+        const QSize content = planView->ContentSize();
+        SaveScreenshot(frame, "plan-window-300");
+        QVERIFY(planView->width() >= content.width() && planView->height() >= content.height());
+        QVERIFY(content.height() > planScroller->viewport()->height());
+        planView->SetFocusedReading(1000);
+        QVERIFY(planScroller->verticalScrollBar()->value() > 0);
+        frame->OnCommand(Cmd::ViewActualSize);
+        planFrame->setGeometry(planPlace);
         QCOMPARE(planFrame->ScheduleStatus()->text(), QString("on schedule"));
         QCOMPARE(planFrame->ScheduleStatus()->palette().color(QPalette::WindowText),
                  planFrame->ScheduleDay()->palette().color(QPalette::WindowText));
@@ -346,10 +390,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(frame));
         map->setFocus();
         QTest::keyClick(map, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(map->Zoom(), 1.25);
+        QCOMPARE(map->Zoom(), 1.1);
         QVERIFY(map->width() > fitted.width());
         for (int i = 0; i < 10; ++i)
-            frame->OnCommand(Cmd::MapZoomOut);
+            frame->OnCommand(Cmd::ViewZoomOut);
         QVERIFY(map->Zoom() < 1.25);
         QVERIFY(map->CurrentLayout().FontPixels() * map->Zoom() >= smallest);
         QVERIFY(!map->CanZoomOut());
@@ -396,12 +440,61 @@ private slots:
         frame->OnCommand(Cmd::FilePrintPreview);
         QVERIFY(previewed);
 
-        // The close box closes it; asked for again it comes back, and the environment closes it.
+        // At 200 % the map is twice the fitted size; the size is the reader's, kept for the next window.
+        while (map->Zoom() < 2.0)
+            frame->OnCommand(Cmd::ViewZoomIn);
+        QApplication::processEvents();
+        QCOMPARE(map->width(), fitted.width() * 2);
+        SaveScreenshot(frame, "coverage-window-200");
+
+        // The close box closes it; asked for again it comes back at the reader's size, and the
+        // environment closes it.
         QVERIFY(coverage->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!CCoverageFrame::Find(frame->MdiArea()));
         frame->OnCommand(Cmd::ViewBibleCoverage);
         QVERIFY(CCoverageFrame::Find(frame->MdiArea()));
+        QCOMPARE(CCoverageFrame::Find(frame->MdiArea())->Map()->Zoom(), 2.0);
+        frame->OnCommand(Cmd::ViewActualSize);
+
+        // The Reading History window takes View > Zoom too, on a dark page its empty days are dark,
+        // and Ctrl+F4 closes it as it closes any window beside the environment.
+        frame->OnCommand(Cmd::ViewReadingHistory);
+        CReadingHistoryFrame* history = CReadingHistoryFrame::Find(frame->MdiArea());
+        QVERIFY(history);
+        const int historyText = history->History()->FontPixels();
+        for (int i = 0; i < 7; ++i)
+            frame->OnCommand(Cmd::ViewZoomIn);
+        QVERIFY(history->History()->FontPixels() >= historyText * 2 - 1);
+        SaveScreenshot(frame, "history-window-200");
+        ApplyTheme(Theme::dark);
+        QApplication::processEvents();
+        const QImage dark = history->History()->grab().toImage();
+        const QColor empty =
+            dark.pixelColor(history->History()->DayRect(Day(2026, 11, 1).GetDayNumber()).center());
+        QVERIFY2(empty.lightness() < 100, qPrintable(empty.name()));
+        SaveScreenshot(frame, "history-window-dark");
+        ApplyTheme(Theme::desktop);
+        QApplication::processEvents();
+        frame->OnCommand(Cmd::ViewActualSize);
+        frame->OnCommand(Cmd::CloseDocumentWindow);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!CReadingHistoryFrame::Find(frame->MdiArea()));
+        // In the passage window Tab goes from the text through its buttons to the bar above it and
+        // back to the text: every control, however often it goes round.
+        frame->MdiArea()->setActiveSubWindow(planFrame);
+        frame->OnCommand(Cmd::ReadAssignment);
+        QApplication::setActiveWindow(frame);
+        QApplication::processEvents();
+        QStringList round;
+        QWidget* start = QApplication::focusWidget();
+        for (QWidget* w = start; w && round.size() < 12 && (round.isEmpty() || w != start);
+             w = QApplication::focusWidget()) {
+            round << w->objectName();
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        QCOMPARE(round,
+                 QStringList({"passage", "finishedReading", "translation", "zoomOut", "zoomIn", "find"}));
         frame->OnCommand(Cmd::CloseReaderEnvironment);
         QVERIFY(!CCoverageFrame::Find(frame->MdiArea()));
         QVERIFY(!app->Environment().IsOpen());

@@ -38,9 +38,10 @@ private slots:
                 {"selected text", p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)},
                 {"read", marks.read, base},
                 {"overdue", marks.overdue, base},
+                {"behind", MarkColoursFor(p, QPalette::Window).overdue, p.color(QPalette::Window)},
             };
             // The desktop's own colours are the desktop's to choose.
-            for (const auto& pair : theme == Theme::desktop ? std::span(pairs).last(2) : std::span(pairs)) {
+            for (const auto& pair : theme == Theme::desktop ? std::span(pairs).last(3) : std::span(pairs)) {
                 const double ratio = ContrastRatio(pair.fore, pair.back);
                 if (ratio < 4.5)
                     QFAIL(qPrintable(QString("theme %1, %2: %3 on %4 is only %5 : 1")
@@ -49,6 +50,8 @@ private slots:
                                          .arg(ratio, 0, 'f', 2)));
             }
             QVERIFY(marks.read != marks.overdue);
+            // A focus frame is a control's outline: 3 : 1 is what it needs.
+            QVERIFY(ContrastRatio(FocusFrameColour(p), base) >= 3.0);
         }
         // The measure itself: black on white is the most there is, a colour on itself none.
         QCOMPARE(qRound(ContrastRatio(Qt::black, Qt::white) * 100), 2100);
