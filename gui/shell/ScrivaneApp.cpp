@@ -5,6 +5,7 @@
 #include "AppRhythmHost.h"
 #include "DocumentTypes.h"
 #include "MainFrame.h"
+#include "PlanChildFrame.h"
 #include "SelectReaderDialog.h"
 #include "SplashWindow.h"
 #include "TemplateEditorLauncher.h"
@@ -353,6 +354,11 @@ void CScrivaneApp::OpenEnvironmentDocuments() {
         };
         hooks.status = [this](const QString& text) {
             if (mainFrame_) mainFrame_->statusBar()->showMessage(text, 20000);
+            // Heard too: readings that arrived are a change to the plan the reader is looking at.
+            CReadingPlanDoc* plan = EnvironmentPlan();
+            CDocTemplate* type = DocumentType(129);
+            if (auto* frame = plan && type ? dynamic_cast<CPlanChildFrame*>(type->FrameOf(plan)) : nullptr)
+                frame->Announce(text);
         };
         sync_ = new CSyncWatcher(std::move(hooks), this);
     }

@@ -11,12 +11,14 @@
 #include "reader/ReaderEnvironment.h"
 #include "reader/ReaderFile.h"
 #include "shell/MainFrame.h"
+#include "shell/PlanChildFrame.h"
 #include "shell/ScrivaneApp.h"
 #include "shell/SelectReaderDialog.h"
 #include "shell/SplashWindow.h"
 #include "sync/SyncDialog.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -134,6 +136,10 @@ private slots:
         QCOMPARE(app.MainFrame()->statusBar()->currentMessage(),
                  QString("Merged 1 reading from laptop (Mon 01/04/2027)"));
         SaveScreenshot(app.MainFrame(), "sync-status-bar");
+        // And heard: the plan window's line of the last change says it.
+        auto* strip = app.MainFrame()->findChild<CPlanChildFrame*>();
+        QVERIFY(strip);
+        QCOMPARE(strip->LastChange()->text(), QString("Merged 1 reading from laptop (Mon 01/04/2027)"));
 
         // The dialog lists the other computer with its entries.
         bool seen = false;
