@@ -2595,7 +2595,7 @@ Sie wurden in %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>S&amp;ync with Other Computers...</source>
-        <translation>Mit anderen &amp;Rechnern abgleichen...</translation>
+        <translation>&amp;Mit anderen Rechnern abgleichen...</translation>
     </message>
 </context>
 <context>
