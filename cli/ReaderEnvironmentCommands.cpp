@@ -12,11 +12,14 @@
 #include <filesystem>
 #include <ostream>
 
+int ReaderLink(const CliArgs& args, std::ostream& out, std::ostream& err);
+
 namespace {
 
 constexpr const char* kUsage =
     "reader new NICK FIRST LAST [--minimized plan,verses,notes] | reader edit NAME NICK FIRST LAST --yes | "
-    "reader delete NAME --yes [--keep-files] (each with --base DIR)";
+    "reader delete NAME --yes [--keep-files] | reader link NAME FOLDER [--join|--add-mine] | "
+    "reader unlink NAME (each with --base DIR)";
 
 // The questions of the reader flows: yes with --yes, but the question about
 // the reader's files no with --keep-files.
@@ -65,6 +68,7 @@ int Reader(const CliArgs& args, std::ostream& out, std::ostream& err) {
             words.push_back(args[i]);
         }
     }
+    if (!words.empty() && (words[0] == "link" || words[0] == "unlink")) return ReaderLink(args, out, err);
     if (words.empty() || base.empty()) return UsageError(err, kUsage);
     base = AbsoluteBase(base);
     const std::string& verb = words[0];

@@ -402,6 +402,8 @@ constexpr std::pair<const char*, const char*> kKinds[] = {
     {"Undo", "undo"},
     {"Redo", "redo"},
     {"Baseline", "baseline"},
+    {"Link", "link"},
+    {"Merge", "merge"},
 };
 
 bool KnownKind(std::string_view kind) {
@@ -446,8 +448,15 @@ const JournalFileChange* CJournalEntry::File(std::string_view file) const {
     return nullptr;
 }
 
+const std::string* CJournalEntry::State(std::string_view file) const {
+    for (const auto& [name, bytes] : state)
+        if (name == file) return &bytes;
+    return nullptr;
+}
+
 bool CJournalEntry::IsChange() const {
-    return kind != "baseline" && kind != "save" && kind != "undo" && kind != "redo";
+    return kind != "baseline" && kind != "save" && kind != "undo" && kind != "redo" && kind != "link" &&
+           kind != "merge";
 }
 
 const char* JournalKindOf(std::string_view stepName) {
@@ -581,6 +590,23 @@ std::string FormatJournalEntry(const CJournalEntry& e) {
         out += ",\"text\":";
         AppendJsonString(out, *e.text);
     }
+    if (!e.plan.empty()) {
+        out += ",\"plan\":";
+        AppendJsonString(out, e.plan);
+    }
+    if (e.mode >= 0) out += ",\"mode\":" + std::to_string(e.mode);
+    if (e.addMine) out += ",\"add\":true";
+    if (!e.state.empty()) {
+        out += ",\"state\":{";
+        for (size_t i = 0; i < e.state.size(); ++i) {
+            if (i) out += ',';
+            AppendJsonString(out, e.state[i].first);
+            out += ":\"";
+            AppendHunkBytes(out, e.state[i].second);
+            out += '"';
+        }
+        out += '}';
+    }
     if (!e.files.empty()) {
         out += ",\"files\":[";
         for (size_t i = 0; i < e.files.size(); ++i) {
@@ -649,6 +675,24 @@ std::optional<CJournalEntry> ParseJournalEntry(std::string_view line, std::strin
         if (t->type != Json::string) return fail("a note's text is not text");
         e.text = t->s;
     }
+    uint64_t mode = 0;
+    if (!text("plan", e.plan, false) || e.plan.size() > 64 || !number("mode", mode, false) || mode > 1)
+        return fail("a field is missing or of the wrong kind");
+    if (root.Get("mode")) e.mode = int(mode);
+    if (const Json* add = root.Get("add")) {
+        if (add->type != Json::boolean) return fail("a field is missing or of the wrong kind");
+        e.addMine = add->flag;
+    }
+    if (const Json* state = root.Get("state")) {
+        if (state->type != Json::object) return fail("a file's bytes are not readable");
+        for (size_t i = 0; i < state->keys.size(); ++i) {
+            auto bytes =
+                state->items[i].type == Json::string ? DecodeHunkBytes(state->items[i].s) : std::nullopt;
+            if (!bytes || state->keys[i].empty() || state->keys[i].size() > 64)
+                return fail("a file's bytes are not readable");
+            e.state.emplace_back(state->keys[i], std::move(*bytes));
+        }
+    }
     if (!ReadRanges(root.Get("read"), e.read) || !ReadRanges(root.Get("lifetime"), e.lifetime) ||
         !ReadIndices(root.Get("done"), e.done) || !ReadIndices(root.Get("undone"), e.undone))
         return fail("a verse range or an assignment is out of bounds");
@@ -679,6 +723,30 @@ std::optional<CJournalEntry> ParseJournalEntry(std::string_view line, std::strin
         }
     }
     return e;
+}
+
+std::string JsonQuote(std::string_view s) {
+    std::string out;
+    AppendJsonString(out, s);
+    return out;
+}
+
+std::optional<std::vector<std::pair<std::string, std::string>>> ParseJsonStrings(std::string_view text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.remove_suffix(1);
+    Json root;
+    if (text.size() > (uint64_t(1) << 20) || !JsonReader(text).Read(root) || root.type != Json::object)
+        return std::nullopt;
+    std::vector<std::pair<std::string, std::string>> out;
+    for (size_t i = 0; i < root.keys.size(); ++i) {
+        if (root.items[i].type != Json::string) return std::nullopt;
+        out.emplace_back(root.keys[i], root.items[i].s);
+    }
+    return out;
+}
+
+bool ValidDeviceId(std::string_view id) {
+    return ValidDevice(id);
 }
 
 std::string DeviceId() {
@@ -827,18 +895,28 @@ bool CJournal::Recover(std::string* error) const {
     return ok;
 }
 
-void CJournal::Number(CJournalEntry& entry) {
-    if (!numbered_) {
-        for (const CJournalEntry& e : ReadTail(1)) {
-            lastSeq_ = e.seq;
-            lastClock_ = std::max(lastClock_, e.clock);
-        }
-        numbered_ = true;
+void CJournal::ReadNumbers() {
+    if (numbered_) return;
+    for (const CJournalEntry& e : ReadTail(1)) {
+        lastSeq_ = e.seq;
+        lastClock_ = std::max(lastClock_, e.clock);
     }
+    numbered_ = true;
+}
+
+void CJournal::Number(CJournalEntry& entry) {
+    ReadNumbers();
     entry.seq = ++lastSeq_;
     entry.clock = ++lastClock_;
     entry.device = device_;
     if (entry.time.empty()) entry.time = JournalNow();
+}
+
+bool CJournal::Witness(uint64_t clock) {
+    ReadNumbers();
+    if (clock <= lastClock_) return false;
+    lastClock_ = clock;
+    return true;
 }
 
 void CJournal::AddTo(CFileTransaction& commit, CJournalEntry& entry) {

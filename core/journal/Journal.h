@@ -53,10 +53,18 @@ struct CJournalEntry {
     int verse = -1;                  // a verse note's verse
     std::optional<std::string> text; // its new text (empty: cleared)
     std::vector<JournalFileChange> files;
+    // What another computer needs to make the same change: the plan it was made on (see PlanId),
+    // the Enter Reading mode chosen, and the whole bytes of the files a change replaces (a new plan,
+    // moved dates, the general notes; every file of a reader for a link).
+    std::string plan;
+    int mode = -1;
+    std::vector<std::pair<std::string, std::string>> state;
+    bool addMine = false; // a link that adds this computer's readings to those already shared
 
     const JournalFileChange* File(std::string_view file) const;
     // A step a reader can undo (not a baseline, a save, an undo or a redo).
     bool IsChange() const;
+    const std::string* State(std::string_view file) const;
 };
 
 // The journal's kind for a step named as the Edit menu names it.
@@ -77,6 +85,12 @@ VerseRanges IncrementedRanges(const std::vector<uint16_t>& was, const std::vecto
 std::string FormatJournalEntry(const CJournalEntry& entry);
 // A line that is not a whole, valid entry gives nothing and says why.
 std::optional<CJournalEntry> ParseJournalEntry(std::string_view line, std::string* why = nullptr);
+
+// A JSON string of s; an object whose values are all strings, read strictly (nothing otherwise).
+std::string JsonQuote(std::string_view s);
+std::optional<std::vector<std::pair<std::string, std::string>>> ParseJsonStrings(std::string_view text);
+// Whether id can name a computer in a file name: 1 to 64 letters, digits, '-' and '_'.
+bool ValidDeviceId(std::string_view id);
 
 // This computer's id: SCRIVANE_DEVICE, or one made at random once and kept in
 // the user's settings directory.
@@ -107,10 +121,14 @@ public:
     bool Recover(std::string* error = nullptr) const;
     // Writes the entry alone (a baseline), as one commit.
     void Append(CJournalEntry& entry);
+    // Another computer's clock seen: this computer's next entries come after it. True when it was
+    // ahead of this journal, so that an entry must keep it.
+    bool Witness(uint64_t clock);
     // After a commit that failed: the numbers it took are read again.
     void ForgetNumbers() { numbered_ = false; }
 
 private:
+    void ReadNumbers();
     void Number(CJournalEntry& entry);
 
     std::string readerDirectory_;

@@ -84,5 +84,7 @@ void SaveGeneralNotesFile(CJournal* journal, const std::string& path, const std:
     std::vector<CJournalEntry> entries(1);
     entries[0].kind = "general-notes";
     entries[0].name = "General Notes";
+    // Another computer takes the whole text, to keep both when both were changed.
+    entries[0].state.emplace_back("general", bytes);
     CommitRecordedFile(*journal, path, was, bytes, entries);
 }

@@ -373,6 +373,9 @@ bool CReadingPlanDoc::WriteBothFiles(const std::string* planBytes, const std::st
                     entry->files.push_back(std::move(change));
                 };
                 if (writePlan) describe(FileNameOf(planPath), onDisk_.plan, written.plan);
+                // A new plan and moved dates replace what they touch: other computers take the bytes.
+                if (writePlan && (entry->kind == "new-plan" || entry->kind == "sync-dates"))
+                    entry->state.emplace_back("plan", *written.plan);
                 if (writeHistory) describe(FileNameOf(historyPath), onDisk_.history, written.history);
                 // A save that changes no byte is no change to record.
                 if (!entry->files.empty() || entry->kind != "save") {
@@ -460,7 +463,121 @@ void CReadingPlanDoc::RecordSnapshot() {
         committedFinished_[i] = IsElementFinished(i);
 }
 
+std::string CReadingPlanDoc::PlanId() const {
+    uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](const void* data, size_t size) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < size; ++i)
+            h = (h ^ p[i]) * 1099511628211ull;
+    };
+    auto mixNumber = [&](uint64_t n) { mix(&n, sizeof n); };
+    for (const std::string* t : {&templateTitle, &templateFormat, &templateDescription}) {
+        mixNumber(t->size());
+        mix(t->data(), t->size());
+    }
+    for (int32_t n : {repeatBooks, planLengthDays, sectionCount, divideBy})
+        mixNumber(uint32_t(n));
+    for (int32_t f : readOnWeekday)
+        mixNumber(uint32_t(f));
+    mixNumber(uint64_t(startDate.GetDayNumber()));
+    mixNumber(inPlan.size());
+    mix(inPlan.data(), inPlan.size());
+    mixNumber(elements.size());
+    for (const CPlanElement& e : elements) {
+        mixNumber(uint64_t(e.GetOriginalDate().GetDayNumber()));
+        for (uint16_t r = 0; r < e.GetRangeCount(); ++r)
+            mixNumber(uint64_t(e.GetRangeStart(r)) << 16 | e.GetRangeEnd(r));
+    }
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(h));
+    return buf;
+}
+
+// --- merging ---------------------------------------------------------------------
+
+void CReadingPlanDoc::LoadBytes(const std::string& plan, const std::string& history) {
+    CArchive p(plan, PlanFilePath()), h(history, HistoryFilePath());
+    Serialize(p);
+    SerializeHistory(h);
+}
+
+std::pair<std::string, std::string> CReadingPlanDoc::StoreBytes() {
+    const FileBytes now = CurrentBytes();
+    return {*now.plan, *now.history};
+}
+
+void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e) {
+    const std::string* bytes = e.State("plan");
+    if (e.kind == "new-plan") {
+        if (!bytes) return;
+        FoldPlanIntoLifetime();
+        CArchive ar(*bytes, PlanFilePath());
+        Serialize(ar);
+    } else if (e.kind == "sync-dates") {
+        // Dates moved on a plan since replaced are nothing to this one.
+        if (!bytes || e.plan != PlanId()) return;
+        CReadingPlanDoc moved(Ui(), reader_);
+        CArchive ar(*bytes, PlanFilePath());
+        moved.Serialize(ar);
+        if (moved.PlanId() != e.plan || moved.elements.size() != elements.size()) return;
+        for (size_t i = 0; i < elements.size(); ++i)
+            elements[i].SetScheduledDate(moved.elements[i].GetScheduledDate());
+        planDirty = true;
+    } else if (e.kind == "reset-plan") {
+        if (e.plan == PlanId()) FoldPlanIntoLifetime();
+    } else if (e.kind == "reset-lifetime") {
+        std::fill(lifetimeCounts.begin(), lifetimeCounts.end(), 0);
+        readingLog.clear();
+        RecountLifetime();
+        historyDirty = true;
+    } else if (e.kind == "finish" || e.kind == "mark" || e.kind == "extra") {
+        // A verse marked on both computers before either saw the other is read once; one marked on
+        // a plan the other computer has since replaced counts in the lifetime history, as the
+        // replaced plan's own readings did.
+        const bool samePlan = e.plan == PlanId();
+        for (const auto& [a, b] : e.read)
+            for (uint32_t v = a; v <= b; ++v) {
+                if (samePlan && v < readInPlan.size()) {
+                    if (readInPlan[v] == 0) {
+                        readInPlan[v] = 1;
+                        planDirty = true;
+                    }
+                } else if (v < lifetimeCounts.size()) {
+                    CountOnce(lifetimeCounts[v]);
+                    historyDirty = true;
+                }
+            }
+        for (const auto& [a, b] : e.lifetime)
+            for (uint32_t v = a; v <= b && v < lifetimeCounts.size(); ++v) {
+                CountOnce(lifetimeCounts[v]);
+                historyDirty = true;
+            }
+        if (e.mode == 0 || e.mode == 1) extraReadingMode = e.mode;
+        RecountPlan();
+        RecountLifetime();
+    }
+}
+
+void CReadingPlanDoc::AddReadingsOf(const CReadingPlanDoc& other) {
+    const bool samePlan = !elements.empty() && other.PlanId() == PlanId();
+    for (size_t v = 0; v < other.readInPlan.size(); ++v) {
+        if (other.readInPlan[v] == 0) continue;
+        if (samePlan && v < readInPlan.size())
+            readInPlan[v] = 1;
+        else if (v < lifetimeCounts.size())
+            CountOnce(lifetimeCounts[v]);
+    }
+    for (size_t v = 0; v < other.lifetimeCounts.size() && v < lifetimeCounts.size(); ++v)
+        lifetimeCounts[v] =
+            uint16_t(std::min<uint32_t>(0xFFFF, uint32_t(lifetimeCounts[v]) + other.lifetimeCounts[v]));
+    planDirty = historyDirty = true;
+    RecountPlan();
+    RecountLifetime();
+}
+
 void CReadingPlanDoc::DescribeChange(CJournalEntry& entry) const {
+    entry.plan = PlanId();
+    if (entry.kind == "extra") entry.mode = extraReadingMode;
     entry.read = RisenRanges(committedRead_, readInPlan);
     entry.lifetime = IncrementedRanges(committedCounts_, lifetimeCounts);
     // A new plan's assignments are other assignments: each finished one is news.

@@ -177,6 +177,13 @@ public:
     // in the lifetime history, whatever the plan says.
     void AddLifetimeReading(uint16_t start, uint16_t end);
 
+    // Merging with other computers, on a document that stands for no window: its files' bytes in and
+    // out, another computer's change made again, and another copy's readings added to these.
+    void LoadBytes(const std::string& plan, const std::string& history);
+    std::pair<std::string, std::string> StoreBytes();
+    void ReplayEntry(const CJournalEntry& entry);
+    void AddReadingsOf(const CReadingPlanDoc& other);
+
     // The commands the document answers itself (the view calls NewPlan).
     void OnEnterReading();
     // Enter Reading with the dialog's verses set to start and end.
@@ -219,6 +226,10 @@ public:
     CJJulian GetStartDate() const { return startDate; }
     void SetStartDate(const CJJulian& d) { startDate = d; }
     PlanSettings Settings() const;
+    // Names the plan as generated: its template, start, verses and assignments, not what was read
+    // nor the dates moved since; a reading marked on another computer counts in this plan only
+    // when that plan had the same name.
+    std::string PlanId() const;
     const std::string& GetTemplateTitle() const { return templateTitle; }
     const std::string& GetTemplateDescription() const { return templateDescription; }
     int32_t GetPlanLengthDays() const { return planLengthDays; }
