@@ -3,7 +3,8 @@
 # Each computer (a home, a device id and a base directory of its own) makes random changes with
 # scrivane-cli and merges now and then while Syncthing copies the journals back and forth; at the
 # end both computers' files must be the same bytes, and those that the entries in the folder give.
-# Usage: syncthing_two_computers.py SCRIVANE-CLI PLAN-TEMPLATE [--changes N] [--seed N]
+# Usage: syncthing_two_computers.py SCRIVANE-CLI PLAN-TEMPLATE [--changes N] [--seed N] [--syncthing PATH]
+# (SCRIVANE_SYNC_SEED=N repeats a run; SCRIVANE_SYNC_KEEP=1 keeps its directory.)
 import argparse
 import ctypes
 import json
@@ -17,7 +18,6 @@ import subprocess
 import sys
 import tempfile
 import time
-import urllib.error
 import urllib.request
 import xml.etree.ElementTree as ET
 
@@ -25,6 +25,7 @@ TODAY = "2027-01-04"
 FOLDER_ID = "scrivane-readers"
 API_KEY = "scrivane-sync-test-key"
 NICK, FIRST, LAST = "Nick", "First", "Last"
+NOTE_VERSES = ("Genesis 1:1", "Psalms 23:1", "John 3:16", "Romans 8:28")
 # The whole test has two minutes; each wait gets a share.
 CONNECT_SECONDS = 30
 ARRIVE_SECONDS = 30
@@ -33,6 +34,10 @@ SETTLE_SECONDS = 40
 
 class Failure(Exception):
     pass
+
+
+class SyncthingFailure(Failure):
+    """A failure of the sync engine itself or of a wait on it: its logs say more."""
 
 
 def log(message):
@@ -51,7 +56,7 @@ def wait_for(what, probe, seconds, interval=0.2):
         if found:
             return found
         if time.monotonic() > end:
-            raise Failure(f"timed out after {seconds} s waiting for {what}; last seen: {last}")
+            raise SyncthingFailure(f"timed out after {seconds} s waiting for {what}; last seen: {last}")
         time.sleep(interval)
 
 
@@ -186,7 +191,7 @@ class Syncthing:
 
     def rest(self, path, method="GET"):
         if self.process is not None and self.process.poll() is not None:
-            raise Failure(f"syncthing {self.name} exited with status {self.process.returncode}")
+            raise SyncthingFailure(f"syncthing {self.name} exited with status {self.process.returncode}")
         request = urllib.request.Request(f"http://127.0.0.1:{self.gui_port}{path}", method=method,
                                          headers={"X-API-Key": API_KEY})
         with urllib.request.urlopen(request, timeout=10) as reply:
@@ -285,6 +290,7 @@ class Computer:
                         SCRIVANE_TODAY=TODAY, SCRIVANE_LOCK_WAIT_MS="5000")
         self.stem = None
         self.changes = 0
+        self.notes_written = 0
 
     def run(self, *args, check=True):
         result = subprocess.run([self.cli, *args], env=self.env, capture_output=True, text=True, timeout=60)
@@ -300,20 +306,34 @@ class Computer:
         self.name = name
         self.stem = os.path.join(self.base, *[p for p in stem.split("\\") if p])
 
-    def sync(self):
-        out = self.run("sync", "--base", self.base).stdout
-        for line in out.splitlines():
-            fields = line.split("\t")
-            if len(fields) != 3 or not fields[1].isdigit():
-                raise Failure(f"on {self.device}: sync printed {line!r}, not DEVICE TAB ENTRIES TAB LASTDATE")
-        return out
+    def sync(self, other):
+        """Merges now; under the reader's name, a line for the other computer once its entries came."""
+        result = self.run("sync", "--base", self.base)
+        lines = result.stdout.splitlines()
+        if result.stderr or not lines or lines[0] != f"reader\t{self.name}" or any(
+                len(f) != 4 or f[0] != other.device or not f[1].isdigit() or not f[3].isdigit()
+                for f in (line.split("\t") for line in lines[1:])):
+            raise Failure(f"on {self.device}: sync said {result.stdout!r} {result.stderr!r}, not 'reader NAME' "
+                          f"and a line DEVICE ENTRIES DATE READINGS for {other.device}")
+        return lines[1:]
 
     def files(self):
-        with open(self.stem + ".vnpln", "rb") as f:
-            plan = f.read()
-        with open(self.stem + ".vnpro", "rb") as f:
-            history = f.read()
-        return plan, history
+        """The plan, history and verse notes files (None for notes never written)."""
+        found = []
+        for extension in (".vnpln", ".vnpro", ".vnnot"):
+            try:
+                with open(self.stem + extension, "rb") as f:
+                    found.append(f.read())
+            except FileNotFoundError:
+                found.append(None)
+        return found
+
+    def notes(self):
+        """The verse notes as notes show lists them: verse index to text."""
+        if not os.path.exists(self.stem + ".vnnot"):
+            return {}
+        lines = self.run("notes", "show", self.stem + ".vnnot").stdout.splitlines()[1:]
+        return {int(f[0]): f[2] for f in (line.split("\t", 2) for line in lines)}
 
 
 def archive_string(data, at):
@@ -365,14 +385,11 @@ def shared_entries(folder):
 def check_against_model(computers, in_plan_verses):
     """Both computers' files: the same bytes, and what the folder's entries give by the merge rules."""
     a, b = computers
-    plan_a, history_a = a.files()
-    plan_b, history_b = b.files()
-    if plan_a != plan_b:
-        raise Failure(f"the plan files differ: {a.device} {len(plan_a)} bytes, {b.device} {len(plan_b)} bytes, "
-                      f"first difference at byte {first_difference(plan_a, plan_b)}")
-    if history_a != history_b:
-        raise Failure(f"the history files differ: {a.device} {len(history_a)} bytes, {b.device} "
-                      f"{len(history_b)} bytes, first difference at byte {first_difference(history_a, history_b)}")
+    files_a, files_b = a.files(), b.files()
+    for name, x, y in zip(("plan", "history", "verse notes"), files_a, files_b):
+        if x != y:
+            raise Failure(f"the {name} files differ: {a.device} {len(x or '')} bytes, {b.device} {len(y or '')} "
+                          f"bytes, first difference at byte {first_difference(x or b'', y or b'')}")
 
     entries = shared_entries(a.folder)
     seen = {}
@@ -382,21 +399,26 @@ def check_against_model(computers, in_plan_verses):
             raise Failure(f"entry {key} appears twice in the folder: {seen[key]} and {where}")
         seen[key] = where
     for c in computers:
-        made = sum(1 for _, e in entries if e["device"] == c.device and e.get("kind") in ("finish", "extra"))
+        made = sum(1 for _, e in entries if e["device"] == c.device and e["kind"] in ("finish", "extra", "note"))
         if made != c.changes:
-            raise Failure(f"{c.device} made {c.changes} changes but the folder holds {made} of its entries")
+            raise Failure(f"{c.device} made {c.changes} changes but the folder holds {made} of them")
 
-    _, read_in_plan = plan_flags(plan_a)
-    counts = lifetime_counts(history_a)
+    # The reader was shared with a plan just made: nothing read before the first entry.
+    plan, history, _ = files_a
+    _, read_in_plan = plan_flags(plan)
+    counts = lifetime_counts(history)
     model_read = bytearray(len(read_in_plan))
     model_counts = [0] * len(counts)
-    for _, entry in entries:
+    model_notes = {}
+    for _, entry in sorted(entries, key=lambda x: (x[1]["clock"], x[1]["device"], x[1]["seq"])):
         for first, last in entry.get("read", []):
             for v in range(first, last + 1):
                 model_read[v] = 1
         for first, last in entry.get("lifetime", []):
             for v in range(first, last + 1):
                 model_counts[v] += 1
+        if entry["kind"] == "note":
+            model_notes[entry["verse"]] = entry["text"]
     if bytes(model_read) != bytes(read_in_plan):
         wrong = [v for v in range(len(model_read)) if model_read[v] != read_in_plan[v]]
         raise Failure(f"{len(wrong)} plan read flags differ from the union of the entries' readings, "
@@ -408,6 +430,7 @@ def check_against_model(computers, in_plan_verses):
     read = sum(model_read)
     if read == 0 or max(model_counts) < 2:
         raise Failure("the changes left no readings to compare: the run tested nothing")
+    model_notes = {v: text for v, text in model_notes.items() if text}
     for c in computers:
         progress = [line for line in c.run("plan", "show", c.stem).stdout.splitlines()
                     if line.startswith("progress\t")]
@@ -415,8 +438,10 @@ def check_against_model(computers, in_plan_verses):
         expected = sum(1 for v in range(len(model_read)) if model_read[v] and v in in_plan_verses)
         if plan_read != expected:
             raise Failure(f"{c.device}'s plan show says {plan_read} plan verses read, the entries {expected}")
+        if c.notes() != model_notes:
+            raise Failure(f"{c.device}'s verse notes {c.notes()} are not the entries' last texts {model_notes}")
     log(f"both computers agree with {len(entries)} entries: {read} plan verses read, "
-        f"{sum(model_counts)} lifetime readings")
+        f"{sum(model_counts)} lifetime readings, {len(model_notes)} verse notes")
 
 
 def first_difference(x, y):
@@ -424,17 +449,20 @@ def first_difference(x, y):
 
 
 def random_change(rng, computer, in_plan, elements, verse_count):
+    """A change as a reader makes one: an assignment finished, a reading entered, a verse note written."""
     kind = rng.random()
     if kind < 0.3:
         computer.run("plan", "finish", computer.stem, str(rng.randrange(elements)))
-    else:
-        if kind < 0.75:
-            first = rng.choice(in_plan)
-        else:
-            first = rng.randrange(verse_count)
+    elif kind < 0.9:
+        first = rng.choice(in_plan) if kind < 0.65 else rng.randrange(verse_count)
         last = min(verse_count - 1, first + rng.randrange(25))
-        extra = ["--lifetime-only"] if 0.6 < kind < 0.75 or kind > 0.9 else []
+        extra = ["--lifetime-only"] if kind >= 0.75 else []
         computer.run("plan", "read", computer.stem, str(first), str(last), *extra)
+    else:
+        # A few verses, so that both computers write the same one before they see each other's.
+        computer.notes_written += 1
+        computer.run("notes", "set", computer.stem + ".vnnot", rng.choice(NOTE_VERSES),
+                     f"{computer.device} {computer.notes_written}")
     computer.changes += 1
 
 
@@ -450,7 +478,8 @@ def main():
     rng = random.Random(seed)
     log(f"seed {seed} (SCRIVANE_SYNC_SEED={seed} repeats this run), {args.changes} changes")
     if not os.access(args.syncthing, os.X_OK):
-        raise Failure(f"no syncthing at {args.syncthing}: scripts/bootstrap installs Debian's package")
+        print(f"FAIL: no syncthing at {args.syncthing}: scripts/bootstrap installs Debian's package", flush=True)
+        return 1
 
     started = time.monotonic()
     root = tempfile.mkdtemp(prefix="scrivane-syncthing-")
@@ -472,10 +501,6 @@ def main():
         round_trip(pair)
         log(f"syncthing connected and copying ({time.monotonic() - started:.1f} s)")
 
-        usage = subprocess.run([args.cli, "help", "reader"], capture_output=True, text=True).stdout
-        if "reader link" not in usage:
-            log("scrivane-cli has no 'reader link' yet: only Syncthing's round trip was checked")
-            return 0
         laptop, desktop = (Computer(args.cli, root, s.name, s.folder) for s in pair)
         computers = (laptop, desktop)
         for c in computers:
@@ -492,42 +517,55 @@ def main():
                           sorted(folder_files(desktop.folder))), ARRIVE_SECONDS)
         desktop.run("reader", "link", desktop.name, desktop.folder, "--join", "--base", desktop.base)
 
+        other_of = {laptop: desktop, desktop: laptop}
+        arrived = 0
         until_sync = {c.device: rng.randint(2, 8) for c in computers}
         for _ in range(args.changes):
             c = rng.choice(computers)
             random_change(rng, c, in_plan, elements, len(in_plan_bytes))
             until_sync[c.device] -= 1
             if until_sync[c.device] == 0:
-                c.sync()
+                arrived += sum(int(line.split("\t")[3]) for line in c.sync(other_of[c]))
                 until_sync[c.device] = rng.randint(2, 8)
-        log(f"{args.changes} changes made ({time.monotonic() - started:.1f} s); letting the folder settle")
+        log(f"{args.changes} changes made ({time.monotonic() - started:.1f} s), {arrived} readings merged "
+            "on the way; letting the folder settle")
+        if arrived == 0:
+            raise Failure("no merge during the changes brought a reading of the other computer: "
+                          "Syncthing copied nothing while they were made")
 
         # A merge may add to the folder; the rounds end when one leaves it as it was.
         for round_number in range(1, 4):
             settle(pair, f"both copies of the folder to agree (round {round_number})")
             before = folder_files(laptop.folder)
             for c in computers:
-                c.sync()
+                c.sync(other_of[c])
             if folder_files(laptop.folder) == before and folder_files(desktop.folder) == before:
                 break
         else:
             raise Failure("the folder still changed after three rounds of merging")
         for c in computers:
-            c.sync()
+            c.sync(other_of[c])
         conflicts = [name for name in folder_files(laptop.folder) if ".sync-conflict-" in name]
         if conflicts:
             raise Failure(f"both computers wrote the same file: Syncthing kept conflict copies {conflicts}")
         check_against_model(computers, set(in_plan))
+        for c in computers:
+            status = c.run("sync", "status", "--base", c.base).stdout
+            if status != f"{c.name}\t{c.folder}\treachable\n":
+                raise Failure(f"on {c.device}: sync status said {status!r}, not that {c.folder} is reachable")
         log(f"passed in {time.monotonic() - started:.1f} s")
     except Failure as e:
         print(f"FAIL: {e}", flush=True)
-        for s in pair:
+        for s in pair if isinstance(e, SyncthingFailure) else ():
             print(f"--- the end of syncthing {s.name}'s log ---\n{s.log_tail()}", flush=True)
         return 1
     finally:
         for s in pair:
             s.stop()
-        shutil.rmtree(root, ignore_errors=True)
+        if os.environ.get("SCRIVANE_SYNC_KEEP"):
+            log(f"kept {root}")
+        else:
+            shutil.rmtree(root, ignore_errors=True)
     return 0
 
 
