@@ -102,8 +102,8 @@ int ReaderLink(const CliArgs& args, std::ostream& out, std::ostream& err) {
         err << "scrivane-cli: " << CliMessage(problem) << "\n";
         return 1;
     }
-    SharedReader names{{}, reader->GetDisplayName(), reader->GetFirstName(), reader->GetLastName(),
-                       reader->GetNickname()};
+    SharedReader names{
+        {}, reader->GetDisplayName(), reader->GetFirstName(), reader->GetLastName(), reader->GetNickname()};
     LinkMode mode = LinkMode::share;
     if (join || addMine) {
         // The shared reader of the same name, or the only one there.
@@ -170,13 +170,15 @@ int Sync(const CliArgs& args, std::ostream& out, std::ostream& err) {
     int exit = 0;
     for (int i = 0; i < readers.env.Readers().GetCount(); ++i) {
         const CReaderData& r = readers.env.Readers().At(i);
-        if (!names.empty() && std::find(names.begin(), names.end(), r.GetDisplayName()) == names.end()) continue;
+        if (!names.empty() && std::find(names.begin(), names.end(), r.GetDisplayName()) == names.end())
+            continue;
         const SyncPaths paths = SyncPathsOf(readers.env, r);
         const std::optional<SyncLink> link = ReadSyncLink(paths.readerDirectory);
         if (!link) {
             if (status) out << CliField(r.GetDisplayName()) << "\tnot linked\n";
             if (!names.empty()) {
-                err << "scrivane-cli: '" << CliMessage(r.GetDisplayName()) << "' is not linked to a sync folder\n";
+                err << "scrivane-cli: '" << CliMessage(r.GetDisplayName())
+                    << "' is not linked to a sync folder\n";
                 exit = 1;
             }
             continue;
@@ -201,8 +203,8 @@ int Sync(const CliArgs& args, std::ostream& out, std::ostream& err) {
         // Under the reader's name, one line a computer: its entries, its newest date, the readings new now.
         out << "reader\t" << CliField(r.GetDisplayName()) << '\n';
         for (const DeviceReport& d : result.devices)
-            out << CliField(d.device) << '\t' << d.entries << '\t' << CliField(d.lastTime.substr(0, 10)) << '\t'
-                << d.newReadings << '\n';
+            out << CliField(d.device) << '\t' << d.entries << '\t' << CliField(d.lastTime.substr(0, 10))
+                << '\t' << d.newReadings << '\n';
     }
     return exit;
 }

@@ -162,6 +162,7 @@ std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptio
     const icaltimetype stamp =
         ical.icaltime_from_timet_with_zone(when, 0, ical.icaltimezone_get_utc_timezone());
     const std::string identity = PlanIdentity(doc, options.readerStem);
+    const CShownForms& forms = options.forms ? *options.forms : EnglishForms();
 
     // Each event is written by libical as soon as it is made and freed again, and the events go
     // between the calendar's own lines: a plan of years is never held as one tree of thousands
@@ -182,16 +183,17 @@ std::string PlanCalendarText(const CReadingPlanDoc& doc, const PlanCalendarOptio
         const CPlanElement& e = doc.Elements()[i];
         texts.clear();
         for (const VerseRange& r : e.Ranges())
-            texts.push_back(RangeText(r.start, r.end));
-        std::string summary = doc.IsElementFinished(i) ? kFinishedPrefix : "";
+            texts.push_back(RangeText(r.start, r.end, forms));
+        std::string summary = doc.IsElementFinished(i) ? forms.Text(kFinishedPrefix) : "";
         std::string description;
         for (size_t k = 0; k < texts.size(); ++k) {
             summary += (k ? "; " : "") + texts[k];
             description += texts[k] + "\n";
         }
-        if (doc.IsElementFinished(i)) description += "Finished.\n";
-        description += "Reading " + std::to_string(i + 1) + " of " + std::to_string(doc.GetElementCount()) +
-                       ", planned for " + e.GetOriginalDate().GetDateText() + ".";
+        if (doc.IsElementFinished(i)) description += forms.Text(TR_NOOP("Core", "Finished.\n"));
+        description +=
+            DatedText(forms, TR_NOOP("Core", "Reading %2 of %3, planned for %1."), e.GetOriginalDate(),
+                      {std::to_string(i + 1), std::to_string(doc.GetElementCount())});
         const std::string uid = UidFor(identity, i, e);
 
         std::unique_ptr<icalcomponent, ComponentFree> event(ical.icalcomponent_new_vevent());

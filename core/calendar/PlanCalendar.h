@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "foundation/Translatable.h"
+
 #include <cstdint>
 #include <ctime>
 #include <string>
 
 class CReadingPlanDoc;
+class CShownForms;
 
 // The plan as an iCalendar (RFC 5545) file: one all-day event per assignment
 // on its scheduled date, its readings as summary and description, finished
@@ -13,12 +16,14 @@ class CReadingPlanDoc;
 // the file again after Synchronize Dates moves its events instead of adding
 // new ones; a new plan gets new UIDs and replaces them.
 
-inline constexpr const char* kFinishedPrefix = "Finished: ";
+inline constexpr const char* kFinishedPrefix = TR_NOOP("Core", "Finished: ");
 
 struct PlanCalendarOptions {
     std::string readerStem;   // part of the plan's identity
     std::string calendarName; // shown by calendars that name a subscription
     std::time_t stamp = 0;    // DTSTAMP, UTC; 0 = now
+    // The language of the events' texts, books and dates; none for the program's own English.
+    const CShownForms* forms = nullptr;
 };
 
 // The plan's identity: the reader and the plan's making (template title and

@@ -90,6 +90,8 @@ inline constexpr int SaveCoverageAsSvg = 0x8703;
 inline constexpr int ViewReadingHistory = 0x8704;
 inline constexpr int SaveHistoryAsPng = 0x8705;
 inline constexpr int SaveHistoryAsSvg = 0x8706;
+// Reading Plan > Sync with Other Computers.
+inline constexpr int SyncWithOtherComputers = 0x8707;
 
 // View > Theme: a block of our own.
 inline constexpr int ThemeDesktop = 0x8B00;

@@ -3,6 +3,7 @@
 
 #include "UiServices.h"
 #include "foundation/FileAccess.h"
+#include "foundation/Translatable.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -17,7 +18,6 @@ bool RescueUnsavedBytes(IUiServices& ui, const std::string& path, std::string_vi
     std::error_code ec;
     std::filesystem::path tmp = std::filesystem::temp_directory_path(ec);
     if (!ec) places.push_back((tmp / name).string());
-    const std::string what = path.empty() ? std::string("The changes") : "The changes to " + path;
     for (const std::string& place : places) {
         // Never replace an earlier rescue: it may hold changes of its own.
         std::string target = place;
@@ -28,10 +28,22 @@ bool RescueUnsavedBytes(IUiServices& ui, const std::string& path, std::string_vi
         } catch (const std::exception&) {
             continue;
         }
-        ReportError(ui, what + " could not be written there.\nThey were kept in " + target + ".");
+        ReportError(ui, path.empty()
+                            ? Say(ui,
+                                  TR_NOOP("Core", "The changes could not be written there.\nThey "
+                                                  "were kept in %1."),
+                                  {target})
+                            : Say(ui,
+                                  TR_NOOP("Core", "The changes to %1 could not be written there.\nThey "
+                                                  "were kept in %2."),
+                                  {path, target}));
         return true;
     }
-    ReportError(ui, what + " could not be written, nor kept anywhere else.");
+    ReportError(
+        ui, path.empty()
+                ? Say(ui, TR_NOOP("Core", "The changes could not be written, nor kept anywhere else."), {})
+                : Say(ui, TR_NOOP("Core", "The changes to %1 could not be written, nor kept anywhere else."),
+                      {path}));
     return false;
 }
 
@@ -40,9 +52,11 @@ bool ReportAndKeepAside(IUiServices& ui, const std::string& message, const std::
     std::string aside = FileExists(path) ? KeepAside(path) : std::string();
     std::string text = message;
     if (!aside.empty())
-        text += "\n\nThe file has been kept as " + aside + "; " + afterwards + ".";
+        text += "\n\n" + Say(ui, TR_NOOP("Core", "The file has been kept as %1; %2."),
+                             {aside, ui.Forms().Text(afterwards.c_str())});
     else if (FileExists(path))
-        text += "\n\nThe file could not be moved aside; it will not be overwritten.";
+        text += "\n\n" + ui.Forms().Text(TR_NOOP("Core", "The file could not be moved aside; it will not be "
+                                                         "overwritten."));
     ReportError(ui, text);
     return aside.empty() ? !FileExists(path) : true;
 }

@@ -39,4 +39,7 @@ public:
     void ShowPlanProperties(const std::string& text) override;
     std::pair<int, int> MainFrameClientSize() override { return clientSize; }
     void ShowStatus(const std::string& text) override { statusTexts.push_back(text); }
+    // The language messages are composed in: the program's English unless a test gives another.
+    const CShownForms* forms = nullptr;
+    const CShownForms& Forms() const override { return forms ? *forms : EnglishForms(); }
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "foundation/JJulian.h"
+#include "scripture/ShownForms.h"
 
 #include <cstdint>
 #include <memory>
@@ -92,7 +93,13 @@ public:
     virtual std::pair<int, int> MainFrameClientSize() = 0;
     // Says what a change just did, where the reader looks for it (the status bar).
     virtual void ShowStatus(const std::string& text) { (void)text; }
+    // The forms messages with numbers and names are composed in: the reader's language in the
+    // windows, the program's own English elsewhere.
+    virtual const CShownForms& Forms() const { return EnglishForms(); }
 };
+
+// A message in the language of ui's forms: form (a TR_NOOP text) with %1, %2 … given by args.
+std::string Say(const IUiServices& ui, const char* form, std::initializer_list<std::string> args);
 
 // Shows an error message with the exclamation icon and an OK button.
 void ReportError(IUiServices& ui, const std::string& text);

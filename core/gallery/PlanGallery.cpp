@@ -6,6 +6,7 @@
 #include "foundation/Clock.h"
 #include "foundation/ErrorMessages.h"
 #include "foundation/FileAccess.h"
+#include "foundation/Translatable.h"
 #include "plan/PlanGenerator.h"
 #include "plan/ReadingPlanDoc.h"
 #include "plan/TemplateText.h"
@@ -182,35 +183,50 @@ std::vector<GalleryEntry> ListGallery(const std::string& shippedDirectory,
     return all;
 }
 
-std::string LengthText(int32_t days) {
-    auto plural = [](int32_t n, const char* one) {
-        return std::to_string(n) + " " + one + (n == 1 ? "" : "s");
-    };
-    if (days > 0 && days % 365 == 0) return plural(days / 365, "year") + " (" + plural(days, "day") + ")";
-    return plural(days, "day");
+namespace {
+
+// n in the singular form when it is 1, else in the plural one.
+std::string Counted(const CShownForms& forms, int64_t n, const char* one, const char* many) {
+    return Substitute(forms.Text(n == 1 ? one : many), {std::to_string(n)});
 }
 
-std::string SummaryText(const GalleryEntry& e) {
-    if (!e.readable) return "Cannot be used: " + e.reason;
-    std::string s = e.explicitReadings ? "A list of readings" : LengthText(e.lengthDays);
-    s += ", " + std::to_string(e.readingDays) + (e.readingDays == 1 ? " reading day" : " reading days");
+} // namespace
+
+std::string LengthText(int32_t days, const CShownForms& forms) {
+    if (days > 0 && days % 365 == 0)
+        return Substitute(forms.Text(days == 365 ? TR_NOOP("Core", "%1 year (%2 days)")
+                                                 : TR_NOOP("Core", "%1 years (%2 days)")),
+                          {std::to_string(days / 365), std::to_string(days)});
+    return Counted(forms, days, TR_NOOP("Core", "%1 day"), TR_NOOP("Core", "%1 days"));
+}
+
+std::string SummaryText(const GalleryEntry& e, const CShownForms& forms) {
+    if (!e.readable) return Substitute(forms.Text(TR_NOOP("Core", "Cannot be used: %1")), {e.reason});
+    // Parts of a list, each with its own number, so each is a sentence of its own to translate.
+    std::string s = e.explicitReadings ? forms.Text(TR_NOOP("Core", "A list of readings"))
+                                       : LengthText(e.lengthDays, forms);
+    s += Counted(forms, e.readingDays, TR_NOOP("Core", ", %1 reading day"),
+                 TR_NOOP("Core", ", %1 reading days"));
     if (!e.explicitReadings)
-        s += ", " + std::to_string(e.sections) + (e.sections == 1 ? " section" : " sections side by side");
-    s += ", " + std::to_string(e.chapters) + (e.chapters == 1 ? " chapter (" : " chapters (") +
-         std::to_string(e.verses) + (e.verses == 1 ? " verse)" : " verses)");
-    if (!e.explicitReadings) s += e.byChapters ? ", whole chapters" : ", divided by verses";
-    if (e.repeats) s += ", repeats";
+        s += Counted(forms, e.sections, TR_NOOP("Core", ", %1 section"),
+                     TR_NOOP("Core", ", %1 sections side by side"));
+    s += Counted(forms, e.chapters, TR_NOOP("Core", ", %1 chapter"), TR_NOOP("Core", ", %1 chapters"));
+    s += Counted(forms, e.verses, TR_NOOP("Core", " (%1 verse)"), TR_NOOP("Core", " (%1 verses)"));
+    if (!e.explicitReadings)
+        s += forms.Text(e.byChapters ? TR_NOOP("Core", ", whole chapters")
+                                     : TR_NOOP("Core", ", divided by verses"));
+    if (e.repeats) s += forms.Text(TR_NOOP("Core", ", repeats"));
     return s;
 }
 
-std::vector<std::string> PreviewLines(const GalleryEntry& e) {
+std::vector<std::string> PreviewLines(const GalleryEntry& e, const CShownForms& forms) {
     std::vector<std::string> lines;
     for (const CPlanElement& el : e.preview) {
-        std::string line = el.GetScheduledDate().GetDateText() + ": ";
-        if (el.Ranges().empty()) line += "(no reading)";
+        std::string readings;
+        if (el.Ranges().empty()) readings = forms.Text(TR_NOOP("Core", "(no reading)"));
         for (size_t i = 0; i < el.Ranges().size(); ++i)
-            line += (i ? "; " : "") + RangeText(el.Ranges()[i].start, el.Ranges()[i].end);
-        lines.push_back(std::move(line));
+            readings += (i ? "; " : "") + RangeText(el.Ranges()[i].start, el.Ranges()[i].end, forms);
+        lines.push_back(DatedText(forms, TR_NOOP("Core", "%1: %2"), el.GetScheduledDate(), {readings}));
     }
     return lines;
 }

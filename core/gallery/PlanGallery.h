@@ -3,6 +3,7 @@
 #include "foundation/JJulian.h"
 #include "plan/PlanElement.h"
 #include "plan/TemplateFile.h"
+#include "scripture/ShownForms.h"
 
 #include <optional>
 #include <string>
@@ -78,8 +79,8 @@ std::vector<GalleryEntry> ListGallery(const std::string& shippedDirectory,
                                       const CJJulian& startDate);
 
 // "1 year (365 days)", "90 days", "2 years (730 days)".
-std::string LengthText(int32_t days);
+std::string LengthText(int32_t days, const CShownForms& forms = EnglishForms());
 // The one-line summary the gallery shows under a title.
-std::string SummaryText(const GalleryEntry& e);
+std::string SummaryText(const GalleryEntry& e, const CShownForms& forms = EnglishForms());
 // "Mon 01/04/2027: Genesis 1:1 through Genesis 3:24" lines, one per preview day.
-std::vector<std::string> PreviewLines(const GalleryEntry& e);
+std::vector<std::string> PreviewLines(const GalleryEntry& e, const CShownForms& forms = EnglishForms());

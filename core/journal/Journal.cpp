@@ -750,9 +750,9 @@ bool ValidDeviceId(std::string_view id) {
 }
 
 std::string DeviceId() {
+    // Read each time, so that one process can stand for several computers (the tests do).
+    if (const char* env = std::getenv("SCRIVANE_DEVICE"); env && ValidDevice(env)) return env;
     static const std::string id = [] {
-        if (const char* env = std::getenv("SCRIVANE_DEVICE"); env && ValidDevice(env))
-            return std::string(env);
         const std::string dir = ConfigDirectory();
         const std::string path = dir.empty() ? std::string() : dir + "/Brennoch/scrivane-device";
         if (!path.empty()) {
@@ -896,7 +896,8 @@ bool CJournal::Recover(std::string* error) const {
 }
 
 void CJournal::ReadNumbers() {
-    if (numbered_) return;
+    // Read again for every entry: the plan window, the notes and a merge each keep a journal object
+    // of their own on the one file, and a number taken twice would make two entries one.
     for (const CJournalEntry& e : ReadTail(1)) {
         lastSeq_ = e.seq;
         lastClock_ = std::max(lastClock_, e.clock);

@@ -55,7 +55,10 @@ std::string CBibleNoteDoc::NotesPath() const {
 }
 
 std::string CBibleNoteDoc::MakeTitle() const {
-    return Possessive(context_.displayName) + " Bible Verse Keyed Notes";
+    return Substitute(
+        Ui().Forms().Text(PossessiveForm(context_.displayName, TR_NOOP("Core", "%1' Bible Verse Keyed Notes"),
+                                         TR_NOOP("Core", "%1's Bible Verse Keyed Notes"))),
+        {context_.displayName});
 }
 
 uint64_t CBibleNoteDoc::MaxFileBytes() const {
@@ -71,7 +74,7 @@ bool CBibleNoteDoc::OnNewDocument() {
     // A save of the notes with its journal entry that a crash interrupted is finished first.
     journal_ = JournalForNotes(path);
     if (std::string why; journal_ && !journal_->Recover(&why))
-        ReportError(Ui(), why + "\nThe verse notes are read as they are.");
+        ReportError(Ui(), why + "\n" + TR_NOOP("Core", "The verse notes are read as they are."));
     // What a crash left half written goes now, not only at the next save.
     if (!path.empty()) RemoveStaleTemporaries(path);
     std::string bytes;
@@ -97,8 +100,8 @@ bool CBibleNoteDoc::OnNewDocument() {
             onDisk_ = std::move(kept);
         } catch (const std::exception& e) {
             map_.Reset();
-            damagedFileInPlace_ =
-                !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path, "the verse notes start empty");
+            damagedFileInPlace_ = !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
+                                                      TR_NOOP("Core", "the verse notes start empty"));
         }
     }
     if (damagedFileInPlace_) journal_.reset();
@@ -126,6 +129,10 @@ void CBibleNoteDoc::OnCloseDocument() {
     CommitViews();
     closing_ = true;
     CDocument::OnCloseDocument();
+}
+
+void CBibleNoteDoc::JournalWrittenElsewhere() {
+    if (journal_) journal_->ForgetNumbers();
 }
 
 void CBibleNoteDoc::DeleteContents() {

@@ -43,6 +43,8 @@ public:
     // file is written if changed. False when it could not be written.
     bool SaveVerseNotes();
     void CommitViews();
+    // Another writer (a merge) added to this reader's journal: the next entry reads its numbers again.
+    void JournalWrittenElsewhere();
     void Serialize(CArchive& ar) override;
     uint64_t MaxFileBytes() const override;
 

@@ -91,13 +91,17 @@ void CGeneralNoteDoc::Serialize(CArchive& ar) {
 void CGeneralNoteDoc::Attach(const std::string& path) {
     // Notes opened beside the environment are no reader's: their path is not
     // the reader's, and their title names no reader.
-    std::string title =
-        environmentNotes_ ? Possessive(context_.displayName) + " General Notes: " : "General Notes: ";
+    const CShownForms& forms = Ui().Forms();
+    const std::string title =
+        environmentNotes_ ? Substitute(forms.Text(PossessiveForm(context_.displayName,
+                                                                 TR_NOOP("Core", "%1' General Notes: %2"),
+                                                                 TR_NOOP("Core", "%1's General Notes: %2"))),
+                                       {context_.displayName, FileNameOf(path)})
+                          : Substitute(forms.Text(TR_NOOP("Core", "General Notes: %1")), {FileNameOf(path)});
     SetPathName(path);
     if (addToRecentFiles) addToRecentFiles(path);
     if (environmentNotes_) context_.generalNotesPath = path;
     SetModifiedFlag(false);
-    title += FileNameOf(path);
     title_ = title;
     SetTitle(title);
     UpdateAllViews(nullptr);
@@ -151,7 +155,8 @@ bool CGeneralNoteDoc::OpenForEnvironment() {
         Attach(path);
     } catch (const std::exception& e) {
         OnNewDocument();
-        if (!ReportAndKeepAside(Ui(), LoadMessage(e, path), path, "the general notes start empty"))
+        if (!ReportAndKeepAside(Ui(), LoadMessage(e, path), path,
+                                TR_NOOP("Core", "the general notes start empty")))
             damagedPath_ = path;
     }
     return true;

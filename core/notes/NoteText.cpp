@@ -20,11 +20,6 @@ std::string StoredTextFromEditor(std::string_view editorText) {
     return out;
 }
 
-std::string Possessive(const std::string& displayName) {
-    bool endsInS = !displayName.empty() && (displayName.back() == 's' || displayName.back() == 'S');
-    return displayName + (endsInS ? "'" : "'s");
-}
-
 NotePageLayout LayoutNotePage(int left, int top, int right, int bottom, int w, int h) {
     NotePageLayout l;
     l.headerX = left + 8 * w;

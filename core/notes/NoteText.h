@@ -9,9 +9,6 @@
 std::string EditorTextFromStored(std::string_view stored);
 std::string StoredTextFromEditor(std::string_view editorText);
 
-// "Anna's" or "James'": a display name as the owner of a window.
-std::string Possessive(const std::string& displayName);
-
 // The page layout of a printed note: header, text rectangle and page number
 // inside the page's drawing rectangle, from the printer's widest character w
 // and line height h.

@@ -58,6 +58,9 @@ uint32_t CountSet(const uint8_t* a, const uint8_t* b, size_t n) {
     return count;
 }
 
+constexpr const char* kCountedOnceMore =
+    TR_NOOP("Core", "%1 counted once more in your lifetime reading \u2014 Ctrl+Z to undo");
+
 // Smallest stored assignment: two dates and an empty range count.
 constexpr uint64_t kMinElementBytes = 8 + 8 + 4;
 constexpr uint64_t kMinLogBytes = 8 + 4;
@@ -93,23 +96,27 @@ char* WriteRangeText(char* p, uint16_t start, uint16_t end) {
     return bible.WriteReferenceTextAt(p + 9, end);
 }
 
-std::string CompactRangeText(uint16_t start, uint16_t end) {
+std::string CompactRangeText(uint16_t start, uint16_t end, const CShownForms& forms) {
     if (start > end) std::swap(start, end);
     CBible& bible = TheBible();
+    auto bookName = [&](uint16_t b) {
+        return forms.books && b >= 1 && b <= 66 ? std::string(forms.books->names[b - 1u])
+                                                : bible.GetBookName(b);
+    };
     const CVerse s = bible.GetVerseAt(start);
     const CVerse e = bible.GetVerseAt(end);
     const uint16_t sb = s.GetBook(), sc = s.GetChapter(), eb = e.GetBook(), ec = e.GetChapter();
     auto oneChapter = [&](uint16_t b) { return bible.GetChapterCount(b) == 1; };
     const bool wholeChapters =
         s.GetVerse() == bible.GetFirstVerse(sb, sc) && e.GetVerse() == bible.GetLastVerse(eb, ec);
-    std::string out = bible.GetBookName(sb);
+    std::string out = bookName(sb);
     if (wholeChapters) {
         auto chapter = [&](uint16_t b, uint16_t c) {
             return oneChapter(b) ? std::string() : " " + std::to_string(c);
         };
         out += chapter(sb, sc);
         if (sb != eb)
-            out += "\u2013" + bible.GetBookName(eb) + chapter(eb, ec);
+            out += "\u2013" + bookName(eb) + chapter(eb, ec);
         else if (sc != ec)
             out += "\u2013" + std::to_string(ec);
         return out;
@@ -121,7 +128,7 @@ std::string CompactRangeText(uint16_t start, uint16_t end) {
     if (start == end) return out;
     out += "\u2013";
     if (sb != eb)
-        out += bible.GetBookName(eb) + " " + place(eb, ec, e.GetVerse());
+        out += bookName(eb) + " " + place(eb, ec, e.GetVerse());
     else if (sc != ec)
         out += place(eb, ec, e.GetVerse());
     else
@@ -155,9 +162,10 @@ CReadingPlanDoc::CReadingPlanDoc(IUiServices& ui, const CReaderContext& reader)
     MapUpdate(Cmd::SynchronizeDates, [this](CCmdUI& ui) { ui.Enable(GetPlanState() != 1); });
 }
 
-std::string CReadingPlanDoc::TitleFor(const std::string& displayName) {
-    const bool endsInS = !displayName.empty() && (displayName.back() == 's' || displayName.back() == 'S');
-    return displayName + (endsInS ? "'" : "'s") + " Reading Plan";
+std::string CReadingPlanDoc::TitleFor(const std::string& displayName, const CShownForms& forms) {
+    return Substitute(forms.Text(PossessiveForm(displayName, TR_NOOP("Core", "%1' Reading Plan"),
+                                                TR_NOOP("Core", "%1's Reading Plan"))),
+                      {displayName});
 }
 
 std::vector<std::string> CReadingPlanDoc::HeldFiles() const {
@@ -216,7 +224,7 @@ bool CReadingPlanDoc::OnNewDocument() {
         InitialiseEmptyPlan();
         InitialiseEmptyHistory();
         setUp_ = false;
-        SetTitle(TitleFor(reader_.displayName));
+        SetTitle(TitleFor(reader_.displayName, Ui().Forms()));
         return true;
     }
     const std::string planPath = PlanFilePath();
@@ -224,7 +232,7 @@ bool CReadingPlanDoc::OnNewDocument() {
     // A save of both files that a crash interrupted is finished before either is read; a
     // document that only looks reads what it leads to instead, and writes nothing.
     if (std::string why; !lookOnly_ && !CFileTransaction::Recover(CommitRecordPath(), &why))
-        ReportError(Ui(), why + "\nThe reading plan and history are read as they are.");
+        ReportError(Ui(), why + "\n" + TR_NOOP("Core", "The reading plan and history are read as they are."));
     if (!lookOnly_) {
         // What a crash left half written goes now, not only at the next save.
         RemoveStaleTemporaries(planPath);
@@ -241,7 +249,7 @@ bool CReadingPlanDoc::OnNewDocument() {
     if (historyFileLocked_) historyDirty = false;
     setUp_ = true;
     OpenJournal();
-    SetTitle(TitleFor(reader_.displayName));
+    SetTitle(TitleFor(reader_.displayName, Ui().Forms()));
     UpdateAllViews(nullptr);
     return true;
 }
@@ -274,9 +282,9 @@ CReadingPlanDoc::Load CReadingPlanDoc::LoadFile(const std::string& path, bool pl
             return Load::unreadable;
         }
         // A file that cannot be moved aside is never written over.
-        const bool locked =
-            !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
-                                plan ? "the reading plan starts empty" : "the reading history starts empty");
+        const bool locked = !ReportAndKeepAside(Ui(), LoadErrorMessage(e, path), path,
+                                                plan ? TR_NOOP("Core", "the reading plan starts empty")
+                                                     : TR_NOOP("Core", "the reading history starts empty"));
         (plan ? planFileLocked_ : historyFileLocked_) = locked;
         return Load::damaged;
     }
@@ -510,6 +518,10 @@ void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e) {
     const std::string* bytes = e.State("plan");
     if (e.kind == "new-plan") {
         if (!bytes) return;
+        // Read whole before anything changes: bytes that are no plan change nothing.
+        CReadingPlanDoc made(Ui(), reader_);
+        CArchive check(*bytes, PlanFilePath());
+        made.Serialize(check);
         FoldPlanIntoLifetime();
         CArchive ar(*bytes, PlanFilePath());
         Serialize(ar);
@@ -760,7 +772,6 @@ void CReadingPlanDoc::RecordAndCommit(const char* name, int element) {
 }
 
 void CReadingPlanDoc::Restore(const Step& step, bool forward) {
-    const char* verb = forward ? "Redone" : "Undone";
     FileBytes target = committed_;
     auto move = [&](std::shared_ptr<const std::string>& bytes, const std::vector<JournalHunk>& hunks,
                     const std::string& before, const std::string& after) {
@@ -777,9 +788,14 @@ void CReadingPlanDoc::Restore(const Step& step, bool forward) {
         // Only bytes this step made can be taken back; anything else would be a guess.
         steps_.clear();
         undoCount_ = 0;
-        ReportError(Ui(), std::string(forward ? "Redo" : "Undo") + " of " + step.name +
-                              " is not possible: the reading plan files no longer hold what it changed.\n"
-                              "The files are kept as they are.");
+        ReportError(
+            Ui(),
+            Say(Ui(),
+                forward ? TR_NOOP("Core", "Redo of %1 is not possible: the reading plan files no "
+                                          "longer hold what it changed.\nThe files are kept as they are.")
+                        : TR_NOOP("Core", "Undo of %1 is not possible: the reading plan files no "
+                                          "longer hold what it changed.\nThe files are kept as they are."),
+                {Ui().Forms().Text(step.name.c_str())}));
         return;
     }
     auto load = [&](const std::shared_ptr<const std::string>& bytes, bool plan) {
@@ -804,7 +820,8 @@ void CReadingPlanDoc::Restore(const Step& step, bool forward) {
     if (commitAtOnce_)
         CommitBytes(planDirty ? target.plan.get() : nullptr, historyDirty ? target.history.get() : nullptr,
                     &entry);
-    lastMessage_ = std::string(verb) + ": " + step.name;
+    lastMessage_ = Say(Ui(), forward ? TR_NOOP("Core", "Redone: %1") : TR_NOOP("Core", "Undone: %1"),
+                       {Ui().Forms().Text(step.name.c_str())});
     Ui().ShowStatus(lastMessage_);
     UpdateAllViews(nullptr, step.element >= 0 ? kHintShowAssignment + step.element : kHintFirstUnfinished);
 }
@@ -823,14 +840,27 @@ void CReadingPlanDoc::Redo() {
 
 std::string CReadingPlanDoc::ReadingMessage(const std::string& what, uint32_t newlyRead, uint32_t again,
                                             bool extra) const {
-    constexpr const char* kUndoHint = " \u2014 Ctrl+Z to undo";
-    if (again == 0) return what + (extra ? " read" : " finished");
+    // Whole sentences, one a case, so that a translation can order and inflect them as it needs.
+    if (again == 0)
+        return Say(Ui(), extra ? TR_NOOP("Core", "%1 read") : TR_NOOP("Core", "%1 finished"), {what});
     if (newlyRead == 0)
-        return what + " counted once more in your lifetime reading" +
-               (extra ? std::string() : std::string(" (it was already read in this plan)")) + kUndoHint;
-    return what + (extra ? " read" : " finished") + "; " + std::to_string(again) +
-           (again == 1 ? " verse" : " verses") + " already read counted once more in your lifetime reading" +
-           kUndoHint;
+        return Say(Ui(),
+                   extra ? kCountedOnceMore
+                         : TR_NOOP("Core",
+                                   "%1 counted once more in your lifetime reading (it was already read in "
+                                   "this plan) \u2014 Ctrl+Z to undo"),
+                   {what});
+    const char* form =
+        extra ? (again == 1
+                     ? TR_NOOP("Core", "%1 read; %2 verse already read counted once more in your lifetime "
+                                       "reading \u2014 Ctrl+Z to undo")
+                     : TR_NOOP("Core", "%1 read; %2 verses already read counted once more in your lifetime "
+                                       "reading \u2014 Ctrl+Z to undo"))
+              : (again == 1 ? TR_NOOP("Core", "%1 finished; %2 verse already read counted once more in your "
+                                              "lifetime reading \u2014 Ctrl+Z to undo")
+                            : TR_NOOP("Core", "%1 finished; %2 verses already read counted once more in your "
+                                              "lifetime reading \u2014 Ctrl+Z to undo"));
+    return Say(Ui(), form, {what, std::to_string(again)});
 }
 
 void CReadingPlanDoc::DeleteContents() {
@@ -1060,7 +1090,7 @@ void CReadingPlanDoc::SetExtraReadingMode(int mode) {
 
 void CReadingPlanDoc::FinishElement(uint16_t i) {
     if (!IsValidElementIndex(i)) return;
-    ChangeScope change(*this, "Finished Reading", i);
+    ChangeScope change(*this, TR_NOOP("Core", "Finished Reading"), i);
     const CPlanElement e = elements[i];
     const uint32_t readBefore = planReadCount_;
     uint32_t verses = 0;
@@ -1069,7 +1099,7 @@ void CReadingPlanDoc::FinishElement(uint16_t i) {
         MarkRangeRead(r.start, r.end);
         verses += static_cast<uint32_t>(std::max(r.start, r.end) - std::min(r.start, r.end)) + 1;
         if (!what.empty()) what += "; ";
-        what += CompactRangeText(r.start, r.end);
+        what += CompactRangeText(r.start, r.end, Ui().Forms());
     }
     const uint32_t newly = planReadCount_ - readBefore;
     if (!what.empty()) change.message = ReadingMessage(what, newly, verses - newly, false);
@@ -1077,12 +1107,12 @@ void CReadingPlanDoc::FinishElement(uint16_t i) {
 }
 
 void CReadingPlanDoc::ReadRangeOf(uint16_t element, uint16_t start, uint16_t end) {
-    ChangeScope change(*this, "Mark Reading", element);
+    ChangeScope change(*this, TR_NOOP("Core", "Mark Reading"), element);
     const uint32_t readBefore = planReadCount_;
     MarkRangeRead(start, end);
     const uint32_t verses = static_cast<uint32_t>(std::max(start, end) - std::min(start, end)) + 1;
     const uint32_t newly = planReadCount_ - readBefore;
-    change.message = ReadingMessage(CompactRangeText(start, end), newly, verses - newly, false);
+    change.message = ReadingMessage(CompactRangeText(start, end, Ui().Forms()), newly, verses - newly, false);
     UpdateAllViews(nullptr);
 }
 
@@ -1111,7 +1141,7 @@ void CReadingPlanDoc::FoldPlanIntoLifetime() {
 }
 
 void CReadingPlanDoc::OnSynchronizeDates() {
-    ChangeScope change(*this, "Synchronize Dates", -1);
+    ChangeScope change(*this, TR_NOOP("Core", "Synchronize Dates"), -1);
     std::vector<CJJulian> before;
     before.reserve(elements.size());
     for (const CPlanElement& e : elements)
@@ -1120,10 +1150,14 @@ void CReadingPlanDoc::OnSynchronizeDates() {
     size_t moved = 0;
     for (size_t i = 0; i < elements.size(); ++i)
         moved += !(elements[i].GetScheduledDate() == before[i]);
-    change.message = moved == 0
-                         ? std::string("Dates synchronized: every unfinished reading was already on its day")
-                         : "Dates synchronized: " + std::to_string(moved) +
-                               (moved == 1 ? " reading" : " readings") + " moved \u2014 Ctrl+Z to undo";
+    change.message =
+        moved == 0
+            ? Say(Ui(),
+                  TR_NOOP("Core", "Dates synchronized: every unfinished reading was already on its day"), {})
+            : Say(Ui(),
+                  moved == 1 ? TR_NOOP("Core", "Dates synchronized: %1 reading moved \u2014 Ctrl+Z to undo")
+                             : TR_NOOP("Core", "Dates synchronized: %1 readings moved \u2014 Ctrl+Z to undo"),
+                  {std::to_string(moved)});
     UpdateAllViews(nullptr, kHintFirstUnfinished);
 }
 
@@ -1160,9 +1194,9 @@ void CReadingPlanDoc::OnEnterReadingOf(uint16_t start, uint16_t end) {
 
 void CReadingPlanDoc::ApplyExtraReading(const std::optional<ExtraReading>& result) {
     if (!result) return;
-    ChangeScope change(*this, "Enter Reading", -1);
+    ChangeScope change(*this, TR_NOOP("Core", "Enter Reading"), -1);
     SetExtraReadingMode(result->mode);
-    const std::string what = CompactRangeText(result->start, result->end);
+    const std::string what = CompactRangeText(result->start, result->end, Ui().Forms());
     if (result->mode == 1) {
         const uint32_t readBefore = planReadCount_;
         MarkRangeRead(result->start, result->end);
@@ -1173,8 +1207,7 @@ void CReadingPlanDoc::ApplyExtraReading(const std::optional<ExtraReading>& resul
         change.message = ReadingMessage(what, newly, verses - newly, true);
     } else if (result->mode == 0) {
         AddLifetimeReading(result->start, result->end);
-        if (result->start <= result->end)
-            change.message = what + " counted once more in your lifetime reading \u2014 Ctrl+Z to undo";
+        if (result->start <= result->end) change.message = Say(Ui(), kCountedOnceMore, {what});
     }
     // Either way the lifetime bar has changed.
     UpdateAllViews(nullptr);
@@ -1186,7 +1219,7 @@ void CReadingPlanDoc::OnResetPlan() {
     question.checkBoxText = kResetFromTodayChoice;
     question.checkBox = &fromToday;
     if (Ui().MessageBox(question) != IDOK) return;
-    ChangeScope change(*this, "Reset Plan", -1);
+    ChangeScope change(*this, TR_NOOP("Core", "Reset Plan"), -1);
     FoldPlanIntoLifetime();
     // Nothing is finished now, so every assignment gets a reading day from today on.
     if (fromToday) SynchronizeDates();
@@ -1199,12 +1232,13 @@ void CReadingPlanDoc::OnResetPlan() {
 
 void CReadingPlanDoc::OnResetLifetimeReadings() {
     if (Ui().MessageBox({kResetLifetimeQuestion, MbButtons::okCancel, MbIcon::question, 1}) == IDOK) {
-        ChangeScope change(*this, "Reset Lifetime Readings", -1);
+        ChangeScope change(*this, TR_NOOP("Core", "Reset Lifetime Readings"), -1);
         readingLog.clear();
         std::fill(lifetimeCounts.begin(), lifetimeCounts.end(), 0);
         lifetimeReadCount_ = 0;
         historyDirty = true;
-        change.message = "Lifetime reading history reset \u2014 Ctrl+Z to undo";
+        change.message =
+            Say(Ui(), TR_NOOP("Core", "Lifetime reading history reset \u2014 Ctrl+Z to undo"), {});
     }
     UpdateAllViews(nullptr);
 }
@@ -1298,7 +1332,7 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
     }
 
     {
-        ChangeScope change(*this, "New Plan", -1);
+        ChangeScope change(*this, TR_NOOP("Core", "New Plan"), -1);
         FoldPlanIntoLifetime();
         std::fill(inPlan.begin(), inPlan.end(), 0);
         // The new plan is made from today's canon; flags of an older, shorter file
@@ -1325,9 +1359,12 @@ bool CReadingPlanDoc::NewPlanFromFile(const std::string& chosen) {
         newPlanStart_.reset();
         newPlanSkipsPast_ = false;
         progress.reset();
-        change.message = "New reading plan made from " + FileNameOf(path) + ": " +
-                         std::to_string(elements.size()) +
-                         (elements.size() == 1 ? " assignment" : " assignments") + " \u2014 Ctrl+Z to undo";
+        change.message =
+            Say(Ui(),
+                elements.size() == 1
+                    ? TR_NOOP("Core", "New reading plan made from %1: %2 assignment \u2014 Ctrl+Z to undo")
+                    : TR_NOOP("Core", "New reading plan made from %1: %2 assignments \u2014 Ctrl+Z to undo"),
+                {FileNameOf(path), std::to_string(elements.size())});
         UpdateAllViews(nullptr, kHintFirstUnfinished);
     }
     // Whatever else left the plan empty is said, so that it is not taken for a fault.

@@ -63,7 +63,7 @@ void AppendRangeText(std::string& out, uint16_t start, uint16_t end,
 char* WriteRangeText(char* p, uint16_t start, uint16_t end);
 
 // The reading as the status bar names it: "Genesis 7–10", "John 3:16–18", "Jude 5".
-std::string CompactRangeText(uint16_t start, uint16_t end);
+std::string CompactRangeText(uint16_t start, uint16_t end, const CShownForms& forms = EnglishForms());
 
 // Hints the plan document gives its views with a change: show the first
 // unfinished assignment, or assignment (hint - kHintShowAssignment).
@@ -110,7 +110,7 @@ public:
     std::string CommitRecordPath() const;
     // Set up for an environment, the plan holds its plan and history files.
     std::vector<std::string> HeldFiles() const override;
-    static std::string TitleFor(const std::string& displayName);
+    static std::string TitleFor(const std::string& displayName, const CShownForms& forms = EnglishForms());
 
     bool GetPlanDirty() const { return planDirty; }
     bool SetPlanDirty(bool v) { return planDirty = v; }
@@ -183,6 +183,10 @@ public:
     std::pair<std::string, std::string> StoreBytes();
     void ReplayEntry(const CJournalEntry& entry);
     void AddReadingsOf(const CReadingPlanDoc& other);
+    // Another writer (a merge) added to this reader's journal: the next entry reads its numbers again.
+    void JournalWrittenElsewhere() {
+        if (journal_) journal_->ForgetNumbers();
+    }
 
     // The commands the document answers itself (the view calls NewPlan).
     void OnEnterReading();

@@ -22,6 +22,9 @@
 
 namespace {
 
+constexpr const char* kNoReaderCalled = TR_NOOP("Core", "There is no reader called \"%1\".");
+constexpr const char* kReaderNotChanged = TR_NOOP("Core", "The reader was not changed.");
+
 // The longest name a directory entry may have here.
 constexpr size_t kMaxNameBytes = NAME_MAX;
 // The longest ending a reader's file name gets beyond its display name: a
@@ -121,23 +124,25 @@ std::string CReaderEnvironment::CheckNames(const ReaderNames& names, int* field)
     int unused = 0;
     int& which = field ? *field : unused;
     which = 2;
-    if (Trim(names.nickname).empty()) return "Please enter a nick name for the reader.";
+    if (Trim(names.nickname).empty()) return TR_NOOP("Core", "Please enter a nick name for the reader.");
     const std::string* fields[] = {&names.firstName, &names.lastName, &names.nickname};
     for (which = 0; which < 3; ++which) {
         const std::string* s = fields[which];
         for (unsigned char c : *s) {
             if (c == '/' || c == '\\')
-                return "A name may not contain a slash (/) or a backslash (\\), because the "
-                       "reader's files are kept in a directory named after the reader.";
+                return TR_NOOP("Core", "A name may not contain a slash (/) or a backslash (\\), because the "
+                                       "reader's files are kept in a directory named after the reader.");
             if (c < 0x20 || c == 0x7f)
-                return "A name may not contain tabs, line breaks or other control characters.";
+                return TR_NOOP("Core",
+                               "A name may not contain tabs, line breaks or other control characters.");
         }
         if (HasBidiControl(*s))
-            return "A name may not contain characters that change the direction of the text (such as "
-                   "U+202E), because the reader's name and the names of its files would show differently "
-                   "from what they are.";
+            return TR_NOOP("Core",
+                           "A name may not contain characters that change the direction of the text "
+                           "(such as U+202E), because the reader's name and the names of its files would "
+                           "show differently from what they are.");
         std::string t = Trim(*s);
-        if (t == "." || t == "..") return "\".\" and \"..\" cannot be used as names.";
+        if (t == "." || t == "..") return TR_NOOP("Core", "\".\" and \"..\" cannot be used as names.");
     }
     which = 2;
     CReaderData probe;
@@ -147,7 +152,7 @@ std::string CReaderEnvironment::CheckNames(const ReaderNames& names, int* field)
     // The longest display name the reader can be given is the qualified one.
     std::string longest = probe.QualifiedName();
     if (ReaderDirectoryName(names, longest).size() - 1 > kMaxNameBytes)
-        return "The names are too long to name the reader's directory. Please shorten them.";
+        return TR_NOOP("Core", "The names are too long to name the reader's directory. Please shorten them.");
     if (longest.size() + kLongestSuffix > kMaxNameBytes)
         return "The names are too long: the reader's files, named \"" + longest +
                "\" and an ending of up to " + std::to_string(kLongestSuffix) +
@@ -178,9 +183,11 @@ std::string CReaderEnvironment::CheckReaderNames(const ReaderNames& names, const
     CReaderArray trial = readers_;
     if (editIndex >= 0) trial.RemoveReader(editing);
     if (trial.FindReader(t) >= 0)
-        return "There is already a reader with the nick name \"" + t.GetNickname() + "\", the first name \"" +
-               t.GetFirstName() + "\" and the last name \"" + t.GetLastName() +
-               "\".\nPlease change one of the names.";
+        return Say(ui_,
+                   TR_NOOP("Core",
+                           "There is already a reader with the nick name \"%1\", the first name \"%2\" "
+                           "and the last name \"%3\".\nPlease change one of the names."),
+                   {t.GetNickname(), t.GetFirstName(), t.GetLastName()});
     // Two readers listed under one name could not be told apart, and the
     // second would take over the first one's files.
     std::set<std::string> before, seen, clashes;
@@ -193,17 +200,21 @@ std::string CReaderEnvironment::CheckReaderNames(const ReaderNames& names, const
         if (!seen.insert(name).second && !before.count(name)) clashes.insert(name);
     }
     if (!clashes.empty())
-        return "These names would list the reader as \"" + d + "\", and another reader as \"" +
-               *clashes.begin() +
-               "\" too, so the two could not be told apart.\nPlease change one of the names.";
+        return Say(ui_,
+                   TR_NOOP("Core",
+                           "These names would list the reader as \"%1\", and another reader as \"%2\" "
+                           "too, so the two could not be told apart.\nPlease change one of the names."),
+                   {d, *clashes.begin()});
     // Two readers never share a directory: deleting one would take the other's files.
     const std::string dir = ReaderDirectoryName(names, d);
     for (int k = 0; k < trial.GetCount(); ++k) {
         const CReaderData& other = trial.At(k);
         if (other.GetDisplayName() != d && ReaderDirectoryOf(other) == dir)
-            return "These names would keep the reader's files in the directory \"" + dir.substr(1) +
-                   "\", which is the reader \"" + other.GetDisplayName() +
-                   "\"'s.\nPlease change one of the names.";
+            return Say(ui_,
+                       TR_NOOP("Core",
+                               "These names would keep the reader's files in the directory \"%1\", which "
+                               "is the reader \"%2\"'s.\nPlease change one of the names."),
+                       {dir.substr(1), other.GetDisplayName()});
     }
     return {};
 }
@@ -278,8 +289,7 @@ std::string CReaderEnvironment::CheckRecordPaths(const CReaderData& r, bool forE
 
 bool CReaderEnvironment::CanEditReader(const std::string& n) {
     int index = readers_.FindDisplayName(n);
-    std::string why =
-        index < 0 ? "There is no reader called \"" + n + "\"." : CheckRecordPaths(readers_.At(index), true);
+    std::string why = index < 0 ? Say(ui_, kNoReaderCalled, {n}) : CheckRecordPaths(readers_.At(index), true);
     if (!why.empty()) ReportError(ui_, why);
     return why.empty();
 }
@@ -303,9 +313,12 @@ int CReaderEnvironment::MakeDisplayNamesUnique() {
         seen.insert(unique);
         r.SetDisplayName(unique);
         ++renamed;
-        ui_.MessageBox({"Two readers in the reader file are both called \"" + name +
-                            "\". The later one is listed as \"" + unique + "\", so that each can be chosen.",
-                        MbButtons::ok, MbIcon::information, 0});
+        ui_.MessageBox(
+            {Say(ui_,
+                 TR_NOOP("Core", "Two readers in the reader file are both called \"%1\". The later one "
+                                 "is listed as \"%2\", so that each can be chosen."),
+                 {name, unique}),
+             MbButtons::ok, MbIcon::information, 0});
     }
     return renamed;
 }
@@ -347,17 +360,19 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
     std::string stem = dir + "\\" + ReaderFileName(d);
     trial.At(i).SetFileStem(stem);
     trial.At(i).SetGeneralNotesPath(FullPath(stem) + ".txt");
-    const std::string notCreated = "\ncould not be created, so the reader was not added.";
+    const std::string notCreated =
+        Say(ui_, TR_NOOP("Core", "The directory\n%1\ncould not be created, so the reader was not added."),
+            {full});
     // An earlier directory of that name is taken over, as it always was.
     const bool exists = IsRealDirectory(full);
     if (!exists && EntryExists(full)) {
-        ReportError(ui_, "The directory\n" + full + notCreated);
+        ReportError(ui_, notCreated);
         return -1;
     }
     if (BaseDirectory().empty()) {
         // No reader file to record it in.
         if (!exists && !MakeDirectory(full)) {
-            ReportError(ui_, "The directory\n" + full + notCreated);
+            ReportError(ui_, notCreated);
             return -1;
         }
         readers_ = std::move(trial);
@@ -371,7 +386,7 @@ int CReaderEnvironment::CreateReader(const ReaderNames& names, const ReaderOptio
     if (!exists) {
         made = UnusedReaderDirectoryName(BaseDirectory(), kNewReaderDirectoryPrefix);
         if (!MakeDirectory(made)) {
-            ReportError(ui_, "The directory\n" + full + notCreated);
+            ReportError(ui_, notCreated);
             return -1;
         }
         commit.Rename(made, full);
@@ -410,14 +425,14 @@ std::string CReaderEnvironment::ReaderDirectoryOf(const CReaderData& r) const {
 int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& names) {
     int index = readers_.FindDisplayName(n);
     if (index < 0) {
-        ReportError(ui_, "There is no reader called \"" + n + "\".");
+        ReportError(ui_, Say(ui_, kNoReaderCalled, {n}));
         return -1;
     }
     if (std::string why = CheckRecordPaths(readers_.At(index), true); !why.empty()) {
         ReportError(ui_, why);
         return -1;
     }
-    if (!Ask(ui_, "Are you sure you want to modify\nReader: " + n + "?")) return -1;
+    if (!Ask(ui_, Say(ui_, TR_NOOP("Core", "Are you sure you want to modify\nReader: %1?"), {n}))) return -1;
     CReaderData r = readers_.GetReaderAt(index);
     r.SetGeneralNotesPath(GeneralNotesPathHere(r));
     CReaderData t = r;
@@ -429,7 +444,7 @@ int CReaderEnvironment::ModifyReader(const std::string& n, const ReaderNames& na
         t.GetNickname() == r.GetNickname())
         return -1;
     if (std::string why = CheckReaderNames(names, n); !why.empty()) {
-        ReportError(ui_, why + "\nThe reader was not changed.");
+        ReportError(ui_, why + "\n" + kReaderNotChanged);
         return -1;
     }
 
@@ -487,16 +502,21 @@ int CReaderEnvironment::CommitReaderChange(ReaderChange c) {
         // A link in place of the directory is renamed itself, never followed.
         if (c.movesDirectory) {
             if (EntryExists(newFull)) {
-                ReportError(ui_, "The reader's directory cannot be renamed to\n" + newFull +
-                                     "\nbecause something of that name exists already. The reader was not "
-                                     "changed.");
+                ReportError(ui_,
+                            Say(ui_,
+                                TR_NOOP("Core", "The reader's directory cannot be renamed to\n%1\nbecause "
+                                                "something of that name exists already. The reader was not "
+                                                "changed."),
+                                {newFull}));
                 return -1;
             }
             commit.Rename(c.oldFull, newFull);
         } else if (!IsRealDirectory(newFull)) {
             if (!MakeDirectory(newFull)) {
-                ReportError(ui_, "The directory\n" + newFull +
-                                     "\ncould not be created. The reader was not changed.");
+                ReportError(ui_, Say(ui_,
+                                     TR_NOOP("Core", "The directory\n%1\ncould not be created. The reader "
+                                                     "was not changed."),
+                                     {newFull}));
                 return -1;
             }
             madeDirectory = true;
@@ -511,7 +531,7 @@ int CReaderEnvironment::CommitReaderChange(ReaderChange c) {
     if (IsRealDirectory(lockedDirectory) &&
         !directoryLock.Acquire(lockedDirectory, std::chrono::seconds(3), std::string())) {
         if (madeDirectory) ::rmdir(newFull.c_str());
-        ReportError(ui_, directoryLock.RefusalMessage(lockedDirectory) + "\nThe reader was not changed.");
+        ReportError(ui_, directoryLock.RefusalMessage(lockedDirectory) + "\n" + kReaderNotChanged);
         return -1;
     }
     const std::string readerFile = ReaderFilePath();
@@ -527,31 +547,34 @@ int CReaderEnvironment::CommitReaderChange(ReaderChange c) {
     } catch (const std::exception& e) {
         if (madeDirectory) ::rmdir(newFull.c_str());
         const auto* f = dynamic_cast<const CFileException*>(&e);
-        ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) +
-                             "\nThe reader was not changed.");
+        ReportError(ui_, SaveErrorMessage(e, f && !f->fileName.empty() ? f->fileName : readerFile) + "\n" +
+                             kReaderNotChanged);
         return -1;
     }
     readers_ = std::move(c.readers);
     if (!c.notRenamed.empty())
-        ReportError(ui_, "These files in\n" + newFull + "\ncould not be renamed to \"" + c.newName +
-                             "\":" + c.notRenamed);
+        ReportError(ui_, Say(ui_, TR_NOOP("Core", "These files in\n%1\ncould not be renamed to \"%2\":%3"),
+                             {newFull, c.newName, c.notRenamed}));
     return c.index;
 }
 
 bool CReaderEnvironment::DeleteReader(const std::string& n) {
     int index = readers_.FindDisplayName(n);
     if (index < 0) {
-        ReportError(ui_, "There is no reader called \"" + n + "\".");
+        ReportError(ui_, Say(ui_, kNoReaderCalled, {n}));
         return false;
     }
     if (std::string why = CheckRecordPaths(readers_.At(index)); !why.empty()) {
         ReportError(ui_, why);
         return false;
     }
-    if (!Ask(ui_, "Are you sure you want to delete\nReader: " + n + "?")) return false;
+    if (!Ask(ui_, Say(ui_, TR_NOOP("Core", "Are you sure you want to delete\nReader: %1?"), {n})))
+        return false;
     std::string dir = ReaderDirectoryOf(readers_.At(index));
     const bool deleteFiles =
-        !dir.empty() && Ask(ui_, "Do you want to delete all the files in the directory\n" + dir + "?");
+        !dir.empty() &&
+        Ask(ui_,
+            Say(ui_, TR_NOOP("Core", "Do you want to delete all the files in the directory\n%1?"), {dir}));
     CReaderArray trial = readers_;
     trial.RemoveReader(n);
     const std::string full = dir.empty() ? std::string() : FullPath(dir);
@@ -559,7 +582,8 @@ bool CReaderEnvironment::DeleteReader(const std::string& n) {
     CDirectoryLock directoryLock;
     if (deleteFiles && IsRealDirectory(full) &&
         !directoryLock.Acquire(full, std::chrono::seconds(3), std::string())) {
-        ReportError(ui_, directoryLock.RefusalMessage(full) + "\nThe reader was not deleted.");
+        ReportError(ui_, directoryLock.RefusalMessage(full) + "\n" +
+                             TR_NOOP("Core", "The reader was not deleted."));
         return false;
     }
     // The directory is renamed away in the commit that drops the record, and
@@ -595,9 +619,16 @@ bool CReaderEnvironment::DeleteReader(const std::string& n) {
         // What is left goes back under the name the user knows.
         if (removed != full && !EntryExists(full) && ::rename(removed.c_str(), full.c_str()) == 0)
             NoteFileOperation();
-        ReportError(ui_, "Not everything in the directory\n" + full +
-                             "\ncould be deleted; what is left was kept" +
-                             (EntryExists(removed) ? " in\n" + removed + "." : std::string(".")));
+        ReportError(
+            ui_, EntryExists(removed)
+                     ? Say(ui_,
+                           TR_NOOP("Core", "Not everything in the directory\n%1\ncould be deleted; what is "
+                                           "left was kept in\n%2."),
+                           {full, removed})
+                     : Say(ui_,
+                           TR_NOOP("Core", "Not everything in the directory\n%1\ncould be deleted; what is "
+                                           "left was kept."),
+                           {full}));
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #include "Reminder.h"
 
 #include "TodayStatus.h"
+#include "foundation/Translatable.h"
 #include "plan/ReadingPlanDoc.h"
 
 #include <cstdio>
@@ -28,35 +29,41 @@ std::optional<int> ParseReminderTime(const std::string& text) {
 }
 
 std::optional<ReminderNotice> ReminderDue(const ReminderSettings& settings, const CReadingPlanDoc& doc,
-                                          const CJJulian& now, std::optional<int32_t> lastShownDay) {
+                                          const CJJulian& now, std::optional<int32_t> lastShownDay,
+                                          const CShownForms& forms) {
     if (!settings.enabled) return std::nullopt;
     if (lastShownDay && *lastShownDay == now.GetDayNumber()) return std::nullopt;
     if (now.GetTimeOfDay() < settings.minuteOfDay * 60000) return std::nullopt;
     if (doc.GetReadOnWeekday(now.GetWeekday()) == 0) return std::nullopt;
-    const TodayStatus s = ComputeTodayStatus(doc, now);
+    const TodayStatus s = ComputeTodayStatus(doc, now, forms);
     if (!IsDueByToday(s, now)) return std::nullopt;
     ReminderNotice notice;
     notice.summary =
-        s.kind == TodayStatus::Kind::overdue ? "Scrivane: reading overdue" : "Scrivane: today's reading";
+        forms.Text(s.kind == TodayStatus::Kind::overdue ? TR_NOOP("Core", "Scrivane: reading overdue")
+                                                        : TR_NOOP("Core", "Scrivane: today's reading"));
     notice.body = s.readings;
     if (s.kind == TodayStatus::Kind::overdue)
-        notice.body += "\n(due " + s.dueDate.GetDateText() + ", " + std::to_string(s.readingDaysBehind) +
-                       (s.readingDaysBehind == 1 ? " reading day" : " reading days") + " behind)";
+        notice.body +=
+            DatedText(forms,
+                      s.readingDaysBehind == 1 ? TR_NOOP("Core", "\n(due %1, %2 reading day behind)")
+                                               : TR_NOOP("Core", "\n(due %1, %2 reading days behind)"),
+                      s.dueDate, {std::to_string(s.readingDaysBehind)});
     return notice;
 }
 
-std::string TodayTooltip(const CReadingPlanDoc& doc, const CJJulian& today) {
-    const TodayStatus s = ComputeTodayStatus(doc, today);
+std::string TodayTooltip(const CReadingPlanDoc& doc, const CJJulian& today, const CShownForms& forms) {
+    const TodayStatus s = ComputeTodayStatus(doc, today, forms);
     switch (s.kind) {
     case TodayStatus::Kind::none:
-        return "Scrivane: no reading plan";
+        return forms.Text(TR_NOOP("Core", "Scrivane: no reading plan"));
     case TodayStatus::Kind::done:
-        return "Scrivane: reading plan completed";
+        return forms.Text(TR_NOOP("Core", "Scrivane: reading plan completed"));
     case TodayStatus::Kind::due:
-        if (s.dueDate.GetDayNumber() == today.GetDayNumber()) return "Today's reading: " + s.readings;
-        return "Next reading (" + s.dueDate.GetDateText() + "): " + s.readings;
+        if (s.dueDate.GetDayNumber() == today.GetDayNumber())
+            return Substitute(forms.Text(TR_NOOP("Core", "Today's reading: %1")), {s.readings});
+        return DatedText(forms, TR_NOOP("Core", "Next reading (%1): %2"), s.dueDate, {s.readings});
     case TodayStatus::Kind::overdue:
-        return "Overdue since " + s.dueDate.GetDateText() + ": " + s.readings;
+        return DatedText(forms, TR_NOOP("Core", "Overdue since %1: %2"), s.dueDate, {s.readings});
     }
     return {};
 }

@@ -24,17 +24,17 @@ int CountReadingDays(const CReadingPlanDoc& doc, const CJJulian& from, const CJJ
     return count > INT32_MAX ? INT32_MAX : int(count);
 }
 
-std::string AssignmentReadings(const CReadingPlanDoc& doc, uint16_t i) {
+std::string AssignmentReadings(const CReadingPlanDoc& doc, uint16_t i, const CShownForms& forms) {
     std::string text;
     if (!doc.IsValidElementIndex(i)) return text;
     for (const VerseRange& r : doc.Elements()[i].Ranges()) {
         if (!text.empty()) text += "; ";
-        text += RangeText(r.start, r.end);
+        text += RangeText(r.start, r.end, forms);
     }
     return text;
 }
 
-TodayStatus ComputeTodayStatus(const CReadingPlanDoc& doc, const CJJulian& today) {
+TodayStatus ComputeTodayStatus(const CReadingPlanDoc& doc, const CJJulian& today, const CShownForms& forms) {
     TodayStatus s;
     const uint16_t count = doc.GetElementCount();
     if (count == 0) return s;
@@ -47,7 +47,7 @@ TodayStatus ComputeTodayStatus(const CReadingPlanDoc& doc, const CJJulian& today
     }
     s.index = i;
     s.dueDate = doc.Elements()[i].GetScheduledDate();
-    s.readings = AssignmentReadings(doc, i);
+    s.readings = AssignmentReadings(doc, i, forms);
     if (s.dueDate.GetDayNumber() >= today.GetDayNumber()) {
         s.kind = TodayStatus::Kind::due;
         return s;

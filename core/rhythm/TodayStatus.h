@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "foundation/JJulian.h"
+#include "scripture/ShownForms.h"
 
 #include <cstdint>
 #include <string>
@@ -23,9 +24,11 @@ struct TodayStatus {
 int CountReadingDays(const CReadingPlanDoc& doc, const CJJulian& from, const CJJulian& to);
 
 // The readings of assignment i, as one line.
-std::string AssignmentReadings(const CReadingPlanDoc& doc, uint16_t i);
+std::string AssignmentReadings(const CReadingPlanDoc& doc, uint16_t i,
+                               const CShownForms& forms = EnglishForms());
 
-TodayStatus ComputeTodayStatus(const CReadingPlanDoc& doc, const CJJulian& today);
+TodayStatus ComputeTodayStatus(const CReadingPlanDoc& doc, const CJJulian& today,
+                               const CShownForms& forms = EnglishForms());
 // An unfinished reading due today or earlier: what a reminder and the tray's Finished Reading are about.
 bool IsDueByToday(const TodayStatus& status, const CJJulian& today);
 

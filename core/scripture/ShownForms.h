@@ -17,8 +17,15 @@ public:
     const CLocalBookNames* books = nullptr;
 };
 
+// Of two forms, the one for a name that ends in "s" ("%1' Reading Plan") or the other ("%1's …"),
+// as English writes its possessive; a translation gives both the same wording.
+const char* PossessiveForm(const std::string& name, const char* afterS, const char* otherwise);
+
 // The program's own English forms.
 const CShownForms& EnglishForms();
 
 // form with %1, %2 … replaced by args in turn: a translated form may put them in another order.
 std::string Substitute(std::string form, std::initializer_list<std::string> args);
+// form in the forms' language with %1 standing for date, as they write days, and %2, %3 … for args.
+std::string DatedText(const CShownForms& forms, const char* form, const CJJulian& date,
+                      std::initializer_list<std::string> args);

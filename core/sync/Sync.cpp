@@ -5,6 +5,7 @@
 #include "foundation/Exceptions.h"
 #include "foundation/FileAccess.h"
 #include "foundation/FileTransaction.h"
+#include "foundation/Translatable.h"
 #include "framework/ReaderContext.h"
 #include "framework/ScriptedUiServices.h"
 #include "journal/Journal.h"
@@ -57,8 +58,8 @@ std::optional<std::string> ReadIfThere(const std::string& path, uint64_t maxByte
 }
 
 std::string Unreachable(const std::string& folder) {
-    return "The sync folder " + folder +
-           " cannot be reached. The readings of this computer are kept, and go there once it is back.";
+    return std::string(TR_NOOP("Core", "The sync folder cannot be reached:")) + "\n" + folder + "\n" +
+           TR_NOOP("Core", "This computer's readings are kept, and go there once it is back.");
 }
 
 // Kept when the general notes were changed on two computers before either saw the other's text.
@@ -224,8 +225,10 @@ std::vector<CJournalEntry> ReadJournalBytes(const std::string& bytes, const std:
         if (e && e->device != device) why = "an entry of another computer";
         if (!e || e->device != device) {
             if (bad++ == 0 && problem)
-                *problem = "Line " + std::to_string(line) + " of the journal of " + device +
-                           " was skipped: " + why + ".";
+                *problem =
+                    std::string(TR_NOOP("Core", "A journal in the sync folder has lines that cannot be read; "
+                                                "they were skipped:")) +
+                    "\nline " + std::to_string(line) + " of the journal of " + device + ": " + why;
             continue;
         }
         out.push_back(std::move(*e));
@@ -322,13 +325,18 @@ MergedFiles MergeEntries(std::vector<CJournalEntry> entries) {
                 if (!text) continue;
                 // Made from the text as it stands here: it replaces it. Made beside another
                 // computer's change: the later text comes first, the other below it.
-                const bool replaces = !e.files.empty() && out.general && Fingerprint(&*out.general) == e.files[0].before;
+                const bool replaces =
+                    !e.files.empty() && out.general && Fingerprint(&*out.general) == e.files[0].before;
                 keepGeneral(*text, e, replaces);
             } else {
                 doc.ReplayEntry(e);
             }
         } catch (const std::exception&) {
             // Bytes that do not load as the files they claim to be: the entry is left out whole.
+            out.refused.push_back(
+                std::string(TR_NOOP("Core", "A change from another computer was skipped: the "
+                                            "files it holds cannot be read.")) +
+                "\n" + e.device + " " + std::to_string(e.seq));
         }
     }
     if (!based) return out;
@@ -349,8 +357,8 @@ namespace {
 
 std::vector<CJournalEntry> OwnEntries(const std::string& readerDirectory, const std::string& device,
                                       size_t* bad) {
-    std::optional<std::string> bytes = ReadIfThere(JournalDirectory(readerDirectory) + "/" + device + ".jsonl",
-                                                   kMaxJournalBytes);
+    std::optional<std::string> bytes =
+        ReadIfThere(JournalDirectory(readerDirectory) + "/" + device + ".jsonl", kMaxJournalBytes);
     if (!bytes) return {};
     return ReadJournalBytes(*bytes, device, *bad);
 }
@@ -361,7 +369,8 @@ CJournalEntry LinkEntry(const SyncPaths& paths, bool addMine) {
     e.name = "Link";
     e.addMine = addMine;
     auto take = [&](const char* key, const std::string& path, uint64_t max) {
-        if (std::optional<std::string> bytes = ReadIfThere(path, max)) e.state.emplace_back(key, std::move(*bytes));
+        if (std::optional<std::string> bytes = ReadIfThere(path, max))
+            e.state.emplace_back(key, std::move(*bytes));
     };
     take("plan", paths.plan, kMaxPlanFileBytes);
     take("history", paths.history, kMaxPlanFileBytes);
@@ -386,8 +395,8 @@ std::string KeepFilesAside(const SyncPaths& paths) {
 
 } // namespace
 
-std::string LinkReader(const SyncPaths& paths, const std::string& folder, LinkMode mode, const SharedReader& names,
-                       const std::string& device, std::string* backup) {
+std::string LinkReader(const SyncPaths& paths, const std::string& folder, LinkMode mode,
+                       const SharedReader& names, const std::string& device, std::string* backup) {
     if (!DirectoryExists(folder)) return Unreachable(folder);
     if (!ValidDeviceId(device)) return "This computer's name '" + device + "' cannot name a journal file.";
     try {
@@ -399,10 +408,11 @@ std::string LinkReader(const SyncPaths& paths, const std::string& folder, LinkMo
             link.readerId = NewReaderId();
             const std::string dir = folder + "/" + link.readerId;
             if (!MakeDirectory(dir)) return "The sync folder " + folder + " cannot be written to.";
-            SaveFileAtomic(dir + "/" + kReaderFile,
-                           "{\"id\":" + JsonQuote(link.readerId) + ",\"name\":" + JsonQuote(names.displayName) +
-                               ",\"first\":" + JsonQuote(names.firstName) + ",\"last\":" +
-                               JsonQuote(names.lastName) + ",\"nick\":" + JsonQuote(names.nickname) + "}\n");
+            SaveFileAtomic(dir + "/" + kReaderFile, "{\"id\":" + JsonQuote(link.readerId) +
+                                                        ",\"name\":" + JsonQuote(names.displayName) +
+                                                        ",\"first\":" + JsonQuote(names.firstName) +
+                                                        ",\"last\":" + JsonQuote(names.lastName) +
+                                                        ",\"nick\":" + JsonQuote(names.nickname) + "}\n");
         } else {
             if (!ValidReaderId(names.id) || !FileExists(folder + "/" + names.id + "/" + kReaderFile))
                 return "The sync folder " + folder + " holds no shared reader " + names.id + ".";
@@ -435,7 +445,7 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
     std::optional<SyncLink> link = ReadSyncLink(paths.readerDirectory);
     if (!link) {
         result.ok = false;
-        result.problem = "This reader is not linked to a sync folder.";
+        result.problem = TR_NOOP("Core", "This reader is not linked to a sync folder.");
         return result;
     }
     const std::string dir = link->folder + "/" + link->readerId;
@@ -457,11 +467,13 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
         const std::string mine = dir + "/" + device + ".jsonl";
         size_t ignored = 0;
         std::optional<std::string> sent = ReadIfThere(mine, kMaxJournalBytes);
-        const std::vector<CJournalEntry> there = sent ? ReadJournalBytes(*sent, device, ignored) : std::vector<CJournalEntry>();
+        const std::vector<CJournalEntry> there =
+            sent ? ReadJournalBytes(*sent, device, ignored) : std::vector<CJournalEntry>();
         const uint64_t sentUpTo = there.empty() ? 0 : there.back().seq;
         std::string lines;
         for (const CJournalEntry& e : own)
-            if (e.seq >= link->exportFrom && e.seq > sentUpTo && Exported(e)) lines += FormatJournalEntry(e) + "\n";
+            if (e.seq >= link->exportFrom && e.seq > sentUpTo && Exported(e))
+                lines += FormatJournalEntry(e) + "\n";
         if (!lines.empty()) AppendLines(mine, lines);
 
         // Every computer's entries, this one's as the folder has them.
@@ -488,7 +500,9 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
             size_t refused = 0;
             std::string why;
             std::vector<CJournalEntry> entries = ReadJournalBytes(*bytes, d, refused, &why);
-            if (refused) result.skipped.push_back(why + (refused > 1 ? " (" + std::to_string(refused) + " lines in all)" : ""));
+            if (refused)
+                result.skipped.push_back(
+                    why + (refused > 1 ? " (" + std::to_string(refused) + " lines in all)" : ""));
             if (d != device) {
                 DeviceReport report{d, entries.size(), {}, 0};
                 const uint64_t seen = link->seen.count(d) ? link->seen[d] : 0;
@@ -505,6 +519,7 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
             }
         }
         const MergedFiles merged = MergeEntries(std::move(all));
+        result.skipped.insert(result.skipped.end(), merged.refused.begin(), merged.refused.end());
 
         // The files become what all the entries give, in one commit with an entry of this journal.
         CFileTransaction commit(paths.readerDirectory + "/sync.commit");
@@ -516,7 +531,8 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
             std::optional<std::string> now = ReadIfThere(path, kMaxNotesFileBytes);
             if (now && *now == *bytes) return;
             commit.Write(path, *bytes);
-            JournalFileChange change{FileNameOf(path), Fingerprint(now ? &*now : nullptr), Fingerprint(&*bytes), {}};
+            JournalFileChange change{
+                FileNameOf(path), Fingerprint(now ? &*now : nullptr), Fingerprint(&*bytes), {}};
             if (now) change.hunks = DiffBytes(*now, *bytes);
             entry.files.push_back(std::move(change));
         };
@@ -531,6 +547,7 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
             journal.AddTo(commit, entry);
             commit.Commit();
             result.changed = !entry.files.empty();
+            result.journalWritten = true;
         }
         WriteSyncLink(paths.readerDirectory, *link);
     } catch (const std::exception& e) {

@@ -60,6 +60,7 @@ struct SyncResult {
     std::vector<std::string> skipped;  // entries refused, one line each
     std::vector<DeviceReport> devices; // the other computers
     bool changed = false;              // this computer's files were rewritten
+    bool journalWritten = false;       // an entry went into this computer's journal
 };
 
 // The state all the entries give together. Entries are deduplicated by device and sequence
@@ -68,6 +69,7 @@ struct SyncResult {
 // and a change that replaces applies in that one order.
 struct MergedFiles {
     std::optional<std::string> plan, history, notes, general;
+    std::vector<std::string> refused; // entries whose bytes are not the files they claim, left out
 };
 MergedFiles MergeEntries(std::vector<CJournalEntry> entries);
 

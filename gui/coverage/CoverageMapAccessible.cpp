@@ -3,7 +3,7 @@
 
 #include "CoverageMap.h"
 #include "framework/DrawnViewAccessible.h"
-#include "framework/TextConvert.h"
+#include "framework/Translation.h"
 #include "scripture/Bible.h"
 
 #include <QCoreApplication>
@@ -49,7 +49,7 @@ public:
         if (chapter == 0) {
             const CoverageTotals t = Map()->Coverage().BookTotals(book);
             item.name = QCoreApplication::translate("Accessibility", "%1: %2 of %3 chapters read")
-                            .arg(ToQ(TheBible().GetBookName(book)))
+                            .arg(ShownBookName(book))
                             .arg(t.chaptersRead)
                             .arg(t.chapters);
             item.rect = Map()->ChapterRect(book, 1).united(

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QTextBrowser>
 #include <QWhatsThis>
 #include <QWidget>
@@ -163,6 +164,24 @@ private:
     QWidget* window_;
 };
 
+// A help page by file name, in the reader's language when it has that page, else the English one.
+QString PageInLanguage(const QString& fileName) {
+    const QString translated = ":/help/" + QLocale().name().section('_', 0, 0) + "/" + fileName;
+    return QFile::exists(translated) ? translated : ":/help/" + fileName;
+}
+
+// Links between the pages are relative, so a page of one language leads to the others of that
+// language; a page a language lacks is taken in English.
+class CHelpBrowser : public QTextBrowser {
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override {
+        QUrl url = name;
+        if (url.scheme() == "qrc" && url.path().startsWith("/help/") && !QFile::exists(":" + url.path()))
+            url.setPath(PageInLanguage(url.fileName()).mid(1));
+        QTextBrowser::doSetSource(url, type);
+    }
+};
+
 void SetWhatsThis(QWidget* root, const std::set<int>& ids) {
     for (int id : ids)
         for (QWidget* w : root->findChildren<QWidget*>(QString::number(id)))
@@ -182,8 +201,8 @@ QString CHelpService::PopupText(int helpId) {
 }
 
 QString CHelpService::TopicPage(int helpId) {
-    QString page = QString(":/help/%1.html").arg(helpId, 0, 16);
-    return QFile::exists(page) ? page : QString(":/help/index.html");
+    const QString name = QString("%1.html").arg(helpId, 0, 16);
+    return PageInLanguage(QFile::exists(":/help/" + name) ? name : QString("index.html"));
 }
 
 void CHelpService::ShowPopup(int helpId, const QPoint& globalPos) {
@@ -195,7 +214,7 @@ void CHelpService::ShowPopup(int helpId, const QPoint& globalPos) {
 
 void CHelpService::ShowTopic(int helpId) {
     if (!browser_) {
-        browser_ = new QTextBrowser;
+        browser_ = new CHelpBrowser;
         browser_->setAttribute(Qt::WA_DeleteOnClose);
         browser_->setObjectName("helpBrowser");
         browser_->setWindowTitle(QCoreApplication::translate("CHelpService", "Scrivane Help"));

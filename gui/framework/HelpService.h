@@ -20,7 +20,8 @@ public:
 
     // The pop-up text of a control's help id; empty when there is none.
     static QString PopupText(int helpId);
-    // The resource path of a topic's page (":/help/…"); the index for an unknown id.
+    // The resource path of a topic's page (":/help/…", or ":/help/LANGUAGE/…" where the reader's
+    // language has the page); the index for an unknown id.
     static QString TopicPage(int helpId);
 
     void ShowPopup(int helpId, const QPoint& globalPos);

@@ -24,6 +24,38 @@ namespace {
 
 constexpr int kEntryRole = Qt::UserRole + 1;
 
+// The titles and descriptions of the plans in plans/, which lupdate cannot read there. A plan
+// added or reworded there needs its texts here too (the translated walk test says which).
+constexpr const char* kShippedPlanTexts[] = {
+    QT_TRANSLATE_NOOP("Gallery", "Bible in one year, three readings a day"),
+    QT_TRANSLATE_NOOP("Gallery",
+                      "The Old Testament, the New Testament and Psalms with Proverbs read side by "
+                      "side, each finished in a year; readings end at verses so that all three last "
+                      "the whole year."),
+    QT_TRANSLATE_NOOP("Gallery", "Bible in one year"),
+    QT_TRANSLATE_NOOP(
+        "Gallery",
+        "Every chapter of the Bible from Genesis to Revelation, a few chapters every day for a year."),
+    QT_TRANSLATE_NOOP("Gallery", "Bible in two years on weekdays"),
+    QT_TRANSLATE_NOOP("Gallery",
+                      "The whole Bible in order over two years, Monday to Friday; weekends are free "
+                      "for catching up."),
+    QT_TRANSLATE_NOOP("Gallery", "Gospels and Acts in 30 days"),
+    QT_TRANSLATE_NOOP("Gallery",
+                      "The four Gospels and the Acts of the Apostles in a month, about four chapters a day."),
+    QT_TRANSLATE_NOOP("Gallery", "New Testament in 90 days"),
+    QT_TRANSLATE_NOOP(
+        "Gallery",
+        "The New Testament from Matthew to Revelation in three months, about three chapters a day."),
+    QT_TRANSLATE_NOOP("Gallery", "Old Testament in one year"),
+    QT_TRANSLATE_NOOP("Gallery",
+                      "The Old Testament from Genesis to Malachi in a year, about three chapters a day."),
+    QT_TRANSLATE_NOOP("Gallery", "Psalms and Proverbs in a month"),
+    QT_TRANSLATE_NOOP("Gallery",
+                      "Five psalms and one chapter of Proverbs a day; read it again each month, the "
+                      "books start over."),
+};
+
 QListWidgetItem* Heading(const QString& text) {
     auto* item = new QListWidgetItem(text);
     QFont f = item->font();
@@ -34,7 +66,19 @@ QListWidgetItem* Heading(const QString& text) {
     return item;
 }
 
+// An entry's title or description as the gallery shows it: a shipped plan's in the reader's
+// language, a reader's own as written.
+QString ShownText(const GalleryEntry& e, const std::string& text) {
+    return e.origin == GalleryOrigin::shipped ? ShippedPlanText(text) : ToQ(text);
+}
+
 } // namespace
+
+QString ShippedPlanText(const std::string& english) {
+    for (const char* text : kShippedPlanTexts)
+        if (english == text) return QCoreApplication::translate("Gallery", text);
+    return ToQ(english);
+}
 
 CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidget* parent)
     : QDialog(parent), entries_(std::move(entries)) {
@@ -130,12 +174,12 @@ CPlanGalleryDialog::CPlanGalleryDialog(std::vector<GalleryEntry> entries, QWidge
             list_->addItem(Heading(tr("Your own templates")));
             own = true;
         }
-        QString text = ToQ(e.title);
+        QString text = ShownText(e, e.title);
         if (e.origin == GalleryOrigin::reader && e.title != FileTitle(e.fileName))
             text += "  (" + ToQ(e.fileName) + ")";
         auto* item = new QListWidgetItem(e.readable ? text : tr("%1 - cannot be used").arg(ToQ(e.fileName)));
         item->setData(kEntryRole, static_cast<int>(i));
-        item->setToolTip(ToQ(SummaryText(e)));
+        item->setToolTip(ToQ(SummaryText(e, ShownForms())));
         // Shown so that the reader knows about it, but never offered.
         if (!e.readable) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
         list_->addItem(item);
@@ -208,11 +252,11 @@ void CPlanGalleryDialog::ShowSelected() {
     else
         previewHeading_->setText(
             QCoreApplication::translate("CPlanGalleryDialog", "The first week, starting today:"));
-    title_->setText(ToQ(e->readable ? e->title : e->fileName));
-    summary_->setText(ToQ(SummaryText(*e)));
-    description_->setText(ToQ(e->description));
+    title_->setText(e->readable ? ShownText(*e, e->title) : ToQ(e->fileName));
+    summary_->setText(ToQ(SummaryText(*e, ShownForms())));
+    description_->setText(ShownText(*e, e->description));
     QStringList lines;
-    for (const std::string& line : PreviewLines(*e))
+    for (const std::string& line : PreviewLines(*e, ShownForms()))
         lines << ToQ(line);
     if (e->readable && lines.isEmpty()) lines << tr("No reading is left from today on.");
     preview_->setText(lines.join('\n'));

@@ -61,6 +61,9 @@ private:
     QCheckBox* skipPast_;
 };
 
+// A shipped plan's title or description in the reader's language; any other text as it is.
+QString ShippedPlanText(const std::string& english);
+
 // The dialog over the shipped templates and those of directories; the chosen file, or nothing on Cancel.
 // start, when given, receives the reader's start date and choice.
 std::optional<std::string> RunPlanGalleryDialog(QWidget* parent, const std::vector<std::string>& directories,

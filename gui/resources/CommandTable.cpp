@@ -135,7 +135,9 @@ std::vector<N> Menu129() {
             kSep,
             {TR_NOOP("Menu", "&Synchronize Dates"), Cmd::SynchronizeDates},
             {TR_NOOP("Menu", "&Reset Plan"), Cmd::ResetPlan},
-            {TR_NOOP("Menu", "Reset &Lifetime Readings"), Cmd::ResetLifetimeReadings}}};
+            {TR_NOOP("Menu", "Reset &Lifetime Readings"), Cmd::ResetLifetimeReadings},
+            kSep,
+            {TR_NOOP("Menu", "S&ync with Other Computers..."), Cmd::SyncWithOtherComputers}}};
     return {DocumentFileMenu(TR_NOOP("Menu", "&Save Reading Plan\tCtrl+S"), Cmd::SaveReadingPlan),
             {TR_NOOP("Menu", "&Edit"),
              0,
@@ -297,6 +299,10 @@ const char* CommandPrompt(int id) {
          TR_NOOP("Command", "Save the reading history as an SVG drawing\nSave History as SVG")},
         {Cmd::EnterReading, TR_NOOP("Command", "Record a reading outside the plan\nEnter Reading")},
         {Cmd::NextReading, TR_NOOP("Command", "Go to the next reading\nNext Reading")},
+        {Cmd::SyncWithOtherComputers,
+         TR_NOOP("Command",
+                 "Keep this reader the same on your other computers, through a folder they share\nSync "
+                 "with Other Computers")},
         {Cmd::SynchronizeDates,
          TR_NOOP("Command", "Move the unfinished readings onto new dates\nSynchronize Dates")},
         {Cmd::ResetPlan, TR_NOOP("Command", "Mark the whole plan as unread\nReset Plan")},

@@ -12,6 +12,7 @@
 #include "framework/CommandMap.h"
 #include "framework/ResourceIcon.h"
 #include "framework/TextConvert.h"
+#include "framework/Translation.h"
 #include "framework/UiServices.h"
 #include "plan/ReadingPlanDoc.h"
 #include "rhythm/Autostart.h"
@@ -66,7 +67,7 @@ void CDailyRhythm::MapCommands(CCommandMap& target) {
 void CDailyRhythm::EnvironmentOpened(CReadingPlanDoc* plan) {
     const CReaderContext reader = host_->Reader();
     const std::string stem = reader.fileStem;
-    const std::string title = CReadingPlanDoc::TitleFor(reader.displayName);
+    const std::string title = CReadingPlanDoc::TitleFor(reader.displayName, ShownForms());
     if (plan)
         plan->SetPlanWrittenObserver(
             [this, stem, title](const CReadingPlanDoc& doc) { RewriteCalendar(doc, stem, title); });
@@ -87,14 +88,16 @@ void CDailyRhythm::RewriteCalendar(const CReadingPlanDoc& doc, const std::string
     PlanCalendarOptions options;
     options.readerStem = fileStem;
     options.calendarName = title;
+    options.forms = &ShownForms();
     try {
         ExportPlanCalendar(doc, options, FromQ(path));
     } catch (const std::exception& e) {
         // Switched off first: the message is shown once, whatever is written next.
         SaveCalendarPath(settings, fileStem, {});
-        ReportError(host_->Ui(), SaveErrorMessage(e, FromQ(path)) +
-                                     "\n\nThe calendar is no longer kept up to date. Choose Export Plan to "
-                                     "Calendar again to write it somewhere else.");
+        ReportError(host_->Ui(),
+                    SaveErrorMessage(e, FromQ(path)) + "\n\n" +
+                        TR_NOOP("Core", "The calendar is no longer kept up to date. Choose Export "
+                                        "Plan to Calendar again to write it somewhere else."));
     }
 }
 
@@ -114,7 +117,8 @@ void CDailyRhythm::ExportPlanToCalendar() {
     if (!path) return;
     PlanCalendarOptions options;
     options.readerStem = reader.fileStem;
-    options.calendarName = CReadingPlanDoc::TitleFor(reader.displayName);
+    options.calendarName = CReadingPlanDoc::TitleFor(reader.displayName, ShownForms());
+    options.forms = &ShownForms();
     try {
         ExportPlanCalendar(*plan, options, *path);
     } catch (const std::exception& e) {
@@ -164,7 +168,7 @@ void CDailyRhythm::FinishTodaysReading() {
 QString CDailyRhythm::TrayToolTip() const {
     const CReadingPlanDoc* plan = reminders_->Plan();
     if (!plan) return tr("Scrivane: no reader environment open");
-    return QString::fromStdString(TodayTooltip(*plan, Today()));
+    return QString::fromStdString(TodayTooltip(*plan, Today(), ShownForms()));
 }
 
 void CDailyRhythm::UpdateTray() {

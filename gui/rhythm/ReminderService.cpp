@@ -3,6 +3,7 @@
 
 #include "DesktopNotifier.h"
 #include "foundation/Clock.h"
+#include "framework/Translation.h"
 #include "plan/ReadingPlanDoc.h"
 #include "rhythm/Reminder.h"
 
@@ -48,7 +49,8 @@ void CReminderService::Reload() {
 void CReminderService::Check() {
     if (!doc_) return;
     const CJJulian now = clock();
-    const auto notice = ReminderDue(current_.reminder, *doc_, now, current_.reminderLastShownDay);
+    const auto notice =
+        ReminderDue(current_.reminder, *doc_, now, current_.reminderLastShownDay, ShownForms());
     if (!notice) return;
     // Remembered before sending, so that a failing service never makes it fire again today.
     current_.reminderLastShownDay = now.GetDayNumber();

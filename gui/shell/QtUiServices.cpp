@@ -185,3 +185,7 @@ std::pair<int, int> CQtUiServices::MainFrameClientSize() {
 void CQtUiServices::ShowStatus(const std::string& text) {
     if (statusText) statusText(TrCore(text));
 }
+
+const CShownForms& CQtUiServices::Forms() const {
+    return ShownForms();
+}

@@ -23,6 +23,7 @@ public:
     void ShowPlanProperties(const std::string& text) override;
     std::pair<int, int> MainFrameClientSize() override;
     void ShowStatus(const std::string& text) override;
+    const CShownForms& Forms() const override;
     // Where ShowStatus puts its text (the main window's status bar).
     std::function<void(const QString&)> statusText;
 

@@ -25,6 +25,8 @@
 #include "framework/Theme.h"
 #include "framework/Translation.h"
 #include "gallery/ReadingList.h"
+#include "notes/BibleNoteDoc.h"
+#include "notes/GeneralNoteDoc.h"
 #include "notes/NotePrinting.h"
 #include "plan/ReadingPlanDoc.h"
 #include "plan/TemplateFile.h"
@@ -33,6 +35,8 @@
 #include "rhythm/Autostart.h"
 #include "rhythm/DailyRhythm.h"
 #include "rhythm/RhythmSettings.h"
+#include "sync/SyncDialog.h"
+#include "sync/SyncWatcher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -184,6 +188,8 @@ void CScrivaneApp::MapCommands() {
         },
         hasPlan);
     target_.MapCommand(
+        Cmd::SyncWithOtherComputers, [this] { OnSyncWithOtherComputers(); }, hasPlan);
+    target_.MapCommand(
         Cmd::NewPlanFromUnreadChapters,
         [this] {
             if (CReadingPlanDoc* plan = EnvironmentPlan())
@@ -331,10 +337,74 @@ void CScrivaneApp::OpenEnvironmentDocuments() {
     if (plan) OpenEnvironmentDocument(*plan, "");
     if (rhythm_) rhythm_->EnvironmentOpened(EnvironmentPlan());
     mainFrame_->UpdateCommandUi();
+    if (!sync_) {
+        CSyncWatcher::Hooks hooks;
+        hooks.paths = [this]() -> std::optional<SyncPaths> {
+            if (!env_.IsOpen() || environmentDocuments_.empty()) return std::nullopt;
+            return SyncPathsOf(env_, env_.CurrentReader());
+        };
+        hooks.save = [this] { SaveEnvironmentDocuments(); };
+        hooks.reload = [this] { ReloadEnvironmentDocuments(); };
+        hooks.renumber = [this] {
+            for (CDocument* doc : environmentDocuments_) {
+                if (auto* plan = dynamic_cast<CReadingPlanDoc*>(doc)) plan->JournalWrittenElsewhere();
+                if (auto* verses = dynamic_cast<CBibleNoteDoc*>(doc)) verses->JournalWrittenElsewhere();
+            }
+        };
+        hooks.status = [this](const QString& text) {
+            if (mainFrame_) mainFrame_->statusBar()->showMessage(text, 20000);
+        };
+        sync_ = new CSyncWatcher(std::move(hooks), this);
+    }
+    sync_->Start();
+}
+
+void CScrivaneApp::SaveEnvironmentDocuments() {
+    for (CDocument* doc : environmentDocuments_) {
+        if (auto* plan = dynamic_cast<CReadingPlanDoc*>(doc))
+            plan->SaveDirtyFiles();
+        else if (auto* verses = dynamic_cast<CBibleNoteDoc*>(doc))
+            verses->SaveVerseNotes();
+        else if (auto* general = dynamic_cast<CGeneralNoteDoc*>(doc))
+            general->SaveIfModified();
+    }
+}
+
+void CScrivaneApp::ReloadEnvironmentDocuments() {
+    // What the other computers brought is in the files now: each window reads them again.
+    for (CDocument* doc : environmentDocuments_) {
+        if (auto* plan = dynamic_cast<CReadingPlanDoc*>(doc)) {
+            plan->OnNewDocument();
+            plan->UpdateAllViews(nullptr, kHintFirstUnfinished);
+        } else if (auto* verses = dynamic_cast<CBibleNoteDoc*>(doc)) {
+            verses->OnNewDocument();
+            verses->UpdateAllViews(nullptr);
+        } else if (auto* general = dynamic_cast<CGeneralNoteDoc*>(doc)) {
+            general->OpenForEnvironment();
+            general->UpdateAllViews(nullptr);
+        }
+    }
+    if (mainFrame_) mainFrame_->UpdateCommandUi();
+}
+
+void CScrivaneApp::OnSyncWithOtherComputers() {
+    if (!env_.IsOpen() || !sync_) return;
+    const CReaderData& r = env_.CurrentReader();
+    CSyncDialog dialog(
+        SyncPathsOf(env_, r), {{}, r.GetDisplayName(), r.GetFirstName(), r.GetLastName(), r.GetNickname()},
+        [this] { return sync_->SyncNow(); }, mainFrame_);
+    dialog.exec();
+    // Linked or unlinked in the dialog: watched from now on, or no longer.
+    sync_->Start();
 }
 
 void CScrivaneApp::CloseReaderEnvironment() {
     CMainFrame::ActivationBatch batch(mainFrame_);
+    // The last changes go to the sync folder before the windows do.
+    if (sync_) {
+        sync_->SyncNow();
+        sync_->Stop();
+    }
     // The windows that show the environment's plan go before it does.
     if (mainFrame_) {
         CCoverageFrame::CloseAll(mainFrame_->MdiArea());

@@ -21,6 +21,8 @@ class QSettings;
 
 // The program's root: settings, the reader environments, the document types
 // and the main window, and the commands that belong to none of the windows.
+class CSyncWatcher;
+
 class CScrivaneApp : public QObject {
     Q_OBJECT
 public:
@@ -76,6 +78,10 @@ private:
     // Takes the current reader's directory for this program; false (the user told, nothing open) when another
     // holds it.
     bool LockCurrentReader();
+    // Other computers: the open reader's files, saved before a merge and read again after one.
+    void SaveEnvironmentDocuments();
+    void ReloadEnvironmentDocuments();
+    void OnSyncWithOtherComputers();
     bool IsEnvironmentDocument(const CDocument* doc) const;
     // The files every open document but except holds.
     std::vector<std::string> FilesHeldByOthers(const CDocument* except) const;
@@ -96,6 +102,7 @@ private:
     QStringList recent_;
     QObject* splashFilter_ = nullptr;
     std::unique_ptr<CDailyRhythm> rhythm_;
+    CSyncWatcher* sync_ = nullptr;
     // Held from start-up to exit, and while an environment is open.
     CDirectoryLock baseLock_;
     CDirectoryLock readerLock_;

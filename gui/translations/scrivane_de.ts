@@ -1368,6 +1368,12 @@ Save History as SVG</source>
         <translation>Den Leseverlauf als SVG-Zeichnung speichern
 Verlauf als SVG speichern</translation>
     </message>
+    <message>
+        <source>Keep this reader the same on your other computers, through a folder they share
+Sync with Other Computers</source>
+        <translation>Diesen Leser auf Ihren anderen Rechnern gleich halten, über einen gemeinsamen Ordner
+Mit anderen Rechnern abgleichen</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1626,6 +1632,530 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     <message>
         <source>Finished on %1</source>
         <translation>Erledigt am %1</translation>
+    </message>
+    <message>
+        <source>The calendar is no longer kept up to date. Choose Export Plan to Calendar again to write it somewhere else.</source>
+        <translation>Der Kalender wird nicht mehr auf dem neuesten Stand gehalten. Wählen Sie erneut „Plan in Kalender exportieren“, um ihn an anderer Stelle zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Finished.
+</source>
+        <translation>Abgeschlossen.
+</translation>
+    </message>
+    <message>
+        <source>Reading %2 of %3, planned for %1.</source>
+        <translation>Lesung %2 von %3, vorgesehen für %1.</translation>
+    </message>
+    <message>
+        <source>Finished: </source>
+        <translation>Abgeschlossen: </translation>
+    </message>
+    <message>
+        <source>%1 year (%2 days)</source>
+        <translation>%1 Jahr (%2 Tage)</translation>
+    </message>
+    <message>
+        <source>%1 years (%2 days)</source>
+        <translation>%1 Jahre (%2 Tage)</translation>
+    </message>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>Cannot be used: %1</source>
+        <translation>Nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>A list of readings</source>
+        <translation>Eine Liste von Lesungen</translation>
+    </message>
+    <message>
+        <source>, %1 reading day</source>
+        <translation>, %1 Lesetag</translation>
+    </message>
+    <message>
+        <source>, %1 reading days</source>
+        <translation>, %1 Lesetage</translation>
+    </message>
+    <message>
+        <source>, %1 section</source>
+        <translation>, %1 Abschnitt</translation>
+    </message>
+    <message>
+        <source>, %1 sections side by side</source>
+        <translation>, %1 Abschnitte nebeneinander</translation>
+    </message>
+    <message>
+        <source>, %1 chapter</source>
+        <translation>, %1 Kapitel</translation>
+    </message>
+    <message>
+        <source>, %1 chapters</source>
+        <translation>, %1 Kapitel</translation>
+    </message>
+    <message>
+        <source> (%1 verse)</source>
+        <translation> (%1 Vers)</translation>
+    </message>
+    <message>
+        <source> (%1 verses)</source>
+        <translation> (%1 Verse)</translation>
+    </message>
+    <message>
+        <source>, whole chapters</source>
+        <translation>, ganze Kapitel</translation>
+    </message>
+    <message>
+        <source>, divided by verses</source>
+        <translation>, nach Versen geteilt</translation>
+    </message>
+    <message>
+        <source>, repeats</source>
+        <translation>, wiederholt sich</translation>
+    </message>
+    <message>
+        <source>(no reading)</source>
+        <translation>(keine Lesung)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos; Bible Verse Keyed Notes</source>
+        <translation>Notizen zu Bibelversen von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Bible Verse Keyed Notes</source>
+        <translation>Notizen zu Bibelversen von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos; General Notes: %2</source>
+        <translation>Allgemeine Notizen von %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s General Notes: %2</source>
+        <translation>Allgemeine Notizen von %1: %2</translation>
+    </message>
+    <message>
+        <source>General Notes: %1</source>
+        <translation>Allgemeine Notizen: %1</translation>
+    </message>
+    <message>
+        <source>%1 counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 ein weiteres Mal in Ihrer lebenslangen Lesung gezählt — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>%1&apos; Reading Plan</source>
+        <translation>Leseplan von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Reading Plan</source>
+        <translation>Leseplan von %1</translation>
+    </message>
+    <message>
+        <source>Redo of %1 is not possible: the reading plan files no longer hold what it changed.
+The files are kept as they are.</source>
+        <translation>„%1“ kann nicht wiederhergestellt werden: Die Leseplandateien enthalten nicht mehr, was dabei geändert wurde.
+Die Dateien bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Undo of %1 is not possible: the reading plan files no longer hold what it changed.
+The files are kept as they are.</source>
+        <translation>„%1“ kann nicht rückgängig gemacht werden: Die Leseplandateien enthalten nicht mehr, was dabei geändert wurde.
+Die Dateien bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1 gelesen</translation>
+    </message>
+    <message>
+        <source>%1 finished</source>
+        <translation>%1 abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 counted once more in your lifetime reading (it was already read in this plan) — Ctrl+Z to undo</source>
+        <translation>%1 ein weiteres Mal in Ihrer lebenslangen Lesung gezählt (in diesem Plan schon gelesen) — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>%1 read; %2 verse already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 gelesen; %2 schon gelesener Vers ein weiteres Mal in Ihrer lebenslangen Lesung gezählt — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>%1 read; %2 verses already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 gelesen; %2 schon gelesene Verse ein weiteres Mal in Ihrer lebenslangen Lesung gezählt — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>%1 finished; %2 verse already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 abgeschlossen; %2 schon gelesener Vers ein weiteres Mal in Ihrer lebenslangen Lesung gezählt — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>%1 finished; %2 verses already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 abgeschlossen; %2 schon gelesene Verse ein weiteres Mal in Ihrer lebenslangen Lesung gezählt — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>Finished Reading</source>
+        <translation>Abschluss der Lesung</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>Markieren der Lesung</translation>
+    </message>
+    <message>
+        <source>Synchronize Dates</source>
+        <translation>Abgleich der Lesedaten</translation>
+    </message>
+    <message>
+        <source>Dates synchronized: every unfinished reading was already on its day</source>
+        <translation>Lesedaten abgeglichen: Jede offene Lesung lag schon auf ihrem Tag</translation>
+    </message>
+    <message>
+        <source>Dates synchronized: %1 reading moved — Ctrl+Z to undo</source>
+        <translation>Lesedaten abgeglichen: %1 Lesung verschoben — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>Dates synchronized: %1 readings moved — Ctrl+Z to undo</source>
+        <translation>Lesedaten abgeglichen: %1 Lesungen verschoben — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>Enter Reading</source>
+        <translation>Eintragen der Lesung</translation>
+    </message>
+    <message>
+        <source>Reset Plan</source>
+        <translation>Zurücksetzen des Plans</translation>
+    </message>
+    <message>
+        <source>Reset Lifetime Readings</source>
+        <translation>Zurücksetzen der lebenslangen Lesungen</translation>
+    </message>
+    <message>
+        <source>Lifetime reading history reset — Ctrl+Z to undo</source>
+        <translation>Lebenslanger Leseverlauf zurückgesetzt — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>New Plan</source>
+        <translation>Erstellen des neuen Plans</translation>
+    </message>
+    <message>
+        <source>New reading plan made from %1: %2 assignment — Ctrl+Z to undo</source>
+        <translation>Neuer Leseplan aus %1 erstellt: %2 Lesung — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>New reading plan made from %1: %2 assignments — Ctrl+Z to undo</source>
+        <translation>Neuer Leseplan aus %1 erstellt: %2 Lesungen — Strg+Z macht es rückgängig</translation>
+    </message>
+    <message>
+        <source>There is no reader called &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Leser namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The reader was not changed.</source>
+        <translation>Der Leser wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Please enter a nick name for the reader.</source>
+        <translation>Bitte geben Sie einen Rufnamen für den Leser ein.</translation>
+    </message>
+    <message>
+        <source>A name may not contain a slash (/) or a backslash (\), because the reader&apos;s files are kept in a directory named after the reader.</source>
+        <translation>Ein Name darf keinen Schrägstrich (/) und keinen umgekehrten Schrägstrich (\) enthalten, weil die Dateien des Lesers in einem nach ihm benannten Verzeichnis liegen.</translation>
+    </message>
+    <message>
+        <source>A name may not contain tabs, line breaks or other control characters.</source>
+        <translation>Ein Name darf keine Tabulatoren, Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A name may not contain characters that change the direction of the text (such as U+202E), because the reader&apos;s name and the names of its files would show differently from what they are.</source>
+        <translation>Ein Name darf keine Zeichen enthalten, die die Schreibrichtung ändern (etwa U+202E), weil der Name des Lesers und die Namen seiner Dateien sonst anders angezeigt würden, als sie sind.</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; and &quot;..&quot; cannot be used as names.</source>
+        <translation>„.“ und „..“ können nicht als Namen verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The names are too long to name the reader&apos;s directory. Please shorten them.</source>
+        <translation>Die Namen sind zu lang, um das Verzeichnis des Lesers danach zu benennen. Bitte kürzen Sie sie.</translation>
+    </message>
+    <message>
+        <source>There is already a reader with the nick name &quot;%1&quot;, the first name &quot;%2&quot; and the last name &quot;%3&quot;.
+Please change one of the names.</source>
+        <translation>Es gibt schon einen Leser mit dem Rufnamen „%1“, dem Vornamen „%2“ und dem Nachnamen „%3“.
+Bitte ändern Sie einen der Namen.</translation>
+    </message>
+    <message>
+        <source>These names would list the reader as &quot;%1&quot;, and another reader as &quot;%2&quot; too, so the two could not be told apart.
+Please change one of the names.</source>
+        <translation>Mit diesen Namen würde der Leser als „%1“ geführt und ein anderer Leser ebenfalls als „%2“, sodass die beiden nicht zu unterscheiden wären.
+Bitte ändern Sie einen der Namen.</translation>
+    </message>
+    <message>
+        <source>These names would keep the reader&apos;s files in the directory &quot;%1&quot;, which is the reader &quot;%2&quot;&apos;s.
+Please change one of the names.</source>
+        <translation>Mit diesen Namen lägen die Dateien des Lesers im Verzeichnis „%1“, das dem Leser „%2“ gehört.
+Bitte ändern Sie einen der Namen.</translation>
+    </message>
+    <message>
+        <source>Two readers in the reader file are both called &quot;%1&quot;. The later one is listed as &quot;%2&quot;, so that each can be chosen.</source>
+        <translation>Zwei Leser in der Leserdatei heißen beide „%1“. Der spätere wird als „%2“ geführt, damit jeder gewählt werden kann.</translation>
+    </message>
+    <message>
+        <source>The directory
+%1
+could not be created, so the reader was not added.</source>
+        <translation>Das Verzeichnis
+%1
+konnte nicht angelegt werden; der Leser wurde daher nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to modify
+Reader: %1?</source>
+        <translation>Möchten Sie wirklich
+den Leser %1 ändern?</translation>
+    </message>
+    <message>
+        <source>The reader&apos;s directory cannot be renamed to
+%1
+because something of that name exists already. The reader was not changed.</source>
+        <translation>Das Verzeichnis des Lesers kann nicht umbenannt werden in
+%1
+weil es schon etwas mit diesem Namen gibt. Der Leser wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The directory
+%1
+could not be created. The reader was not changed.</source>
+        <translation>Das Verzeichnis
+%1
+konnte nicht angelegt werden. Der Leser wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>These files in
+%1
+could not be renamed to &quot;%2&quot;:%3</source>
+        <translation>Diese Dateien in
+%1
+konnten nicht in „%2“ umbenannt werden:%3</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete
+Reader: %1?</source>
+        <translation>Möchten Sie wirklich
+den Leser %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all the files in the directory
+%1?</source>
+        <translation>Möchten Sie alle Dateien im Verzeichnis
+%1
+löschen?</translation>
+    </message>
+    <message>
+        <source>The reader was not deleted.</source>
+        <translation>Der Leser wurde nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>Not everything in the directory
+%1
+could be deleted; what is left was kept in
+%2.</source>
+        <translation>Nicht alles im Verzeichnis
+%1
+konnte gelöscht werden; der Rest wurde aufbewahrt in
+%2.</translation>
+    </message>
+    <message>
+        <source>Not everything in the directory
+%1
+could be deleted; what is left was kept.</source>
+        <translation>Nicht alles im Verzeichnis
+%1
+konnte gelöscht werden; der Rest wurde aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Scrivane: reading overdue</source>
+        <translation>Scrivane: Lesung überfällig</translation>
+    </message>
+    <message>
+        <source>Scrivane: today&apos;s reading</source>
+        <translation>Scrivane: heutige Lesung</translation>
+    </message>
+    <message>
+        <source>
+(due %1, %2 reading day behind)</source>
+        <translation>
+(fällig am %1, %2 Lesetag im Rückstand)</translation>
+    </message>
+    <message>
+        <source>
+(due %1, %2 reading days behind)</source>
+        <translation>
+(fällig am %1, %2 Lesetage im Rückstand)</translation>
+    </message>
+    <message>
+        <source>Scrivane: no reading plan</source>
+        <translation>Scrivane: kein Leseplan</translation>
+    </message>
+    <message>
+        <source>Scrivane: reading plan completed</source>
+        <translation>Scrivane: Leseplan erledigt</translation>
+    </message>
+    <message>
+        <source>Today&apos;s reading: %1</source>
+        <translation>Heutige Lesung: %1</translation>
+    </message>
+    <message>
+        <source>Next reading (%1): %2</source>
+        <translation>Nächste Lesung (%1): %2</translation>
+    </message>
+    <message>
+        <source>Overdue since %1: %2</source>
+        <translation>Überfällig seit %1: %2</translation>
+    </message>
+    <message>
+        <source>The changes could not be written there.
+They were kept in %1.</source>
+        <translation>Die Änderungen konnten dort nicht geschrieben werden.
+Sie wurden in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written there.
+They were kept in %2.</source>
+        <translation>Die Änderungen an %1 konnten dort nicht geschrieben werden.
+Sie wurden in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The changes could not be written, nor kept anywhere else.</source>
+        <translation>Die Änderungen konnten weder geschrieben noch anderswo aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written, nor kept anywhere else.</source>
+        <translation>Die Änderungen an %1 konnten weder geschrieben noch anderswo aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The file has been kept as %1; %2.</source>
+        <translation>Die Datei wurde als %1 aufbewahrt; %2.</translation>
+    </message>
+    <message>
+        <source>The file could not be moved aside; it will not be overwritten.</source>
+        <translation>Die Datei konnte nicht beiseitegelegt werden; sie wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The verse notes are read as they are.</source>
+        <translation>Die Versnotizen werden gelesen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>the verse notes start empty</source>
+        <translation>die Versnotizen beginnen leer</translation>
+    </message>
+    <message>
+        <source>the general notes start empty</source>
+        <translation>die allgemeinen Notizen beginnen leer</translation>
+    </message>
+    <message>
+        <source>The reading plan and history are read as they are.</source>
+        <translation>Leseplan und Leseverlauf werden gelesen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>the reading plan starts empty</source>
+        <translation>der Leseplan beginnt leer</translation>
+    </message>
+    <message>
+        <source>the reading history starts empty</source>
+        <translation>der Leseverlauf beginnt leer</translation>
+    </message>
+    <message>
+        <source>This reader is not linked to a sync folder.</source>
+        <translation>Dieser Leser ist mit keinem Synchronisationsordner verknüpft.</translation>
+    </message>
+    <message>
+        <source>The sync folder cannot be reached:</source>
+        <translation>Der Synchronisationsordner ist nicht erreichbar:</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s readings are kept, and go there once it is back.</source>
+        <translation>Die Lesungen dieses Rechners bleiben erhalten und gehen dorthin, sobald er wieder erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>A journal in the sync folder has lines that cannot be read; they were skipped:</source>
+        <translation>Ein Journal im Synchronisationsordner hat unlesbare Zeilen; sie wurden übersprungen:</translation>
+    </message>
+    <message>
+        <source>A change from another computer was skipped: the files it holds cannot be read.</source>
+        <translation>Eine Änderung von einem anderen Rechner wurde übersprungen: Die enthaltenen Dateien sind unlesbar.</translation>
+    </message>
+</context>
+<context>
+    <name>Gallery</name>
+    <message>
+        <source>Bible in one year, three readings a day</source>
+        <translation>Die Bibel in einem Jahr, drei Lesungen am Tag</translation>
+    </message>
+    <message>
+        <source>The Old Testament, the New Testament and Psalms with Proverbs read side by side, each finished in a year; readings end at verses so that all three last the whole year.</source>
+        <translation>Das Alte Testament, das Neue Testament und die Psalmen mit den Sprüchen nebeneinander gelesen, jedes in einem Jahr; die Lesungen enden mitten im Kapitel, damit alle drei das ganze Jahr reichen.</translation>
+    </message>
+    <message>
+        <source>Bible in one year</source>
+        <translation>Die Bibel in einem Jahr</translation>
+    </message>
+    <message>
+        <source>Every chapter of the Bible from Genesis to Revelation, a few chapters every day for a year.</source>
+        <translation>Jedes Kapitel der Bibel von 1. Mose bis zur Offenbarung, jeden Tag einige Kapitel, ein Jahr lang.</translation>
+    </message>
+    <message>
+        <source>Bible in two years on weekdays</source>
+        <translation>Die Bibel in zwei Jahren an Werktagen</translation>
+    </message>
+    <message>
+        <source>The whole Bible in order over two years, Monday to Friday; weekends are free for catching up.</source>
+        <translation>Die ganze Bibel der Reihe nach in zwei Jahren, montags bis freitags; die Wochenenden bleiben zum Aufholen frei.</translation>
+    </message>
+    <message>
+        <source>Gospels and Acts in 30 days</source>
+        <translation>Evangelien und Apostelgeschichte in 30 Tagen</translation>
+    </message>
+    <message>
+        <source>The four Gospels and the Acts of the Apostles in a month, about four chapters a day.</source>
+        <translation>Die vier Evangelien und die Apostelgeschichte in einem Monat, etwa vier Kapitel am Tag.</translation>
+    </message>
+    <message>
+        <source>New Testament in 90 days</source>
+        <translation>Das Neue Testament in 90 Tagen</translation>
+    </message>
+    <message>
+        <source>The New Testament from Matthew to Revelation in three months, about three chapters a day.</source>
+        <translation>Das Neue Testament von Matthäus bis zur Offenbarung in drei Monaten, etwa drei Kapitel am Tag.</translation>
+    </message>
+    <message>
+        <source>Old Testament in one year</source>
+        <translation>Das Alte Testament in einem Jahr</translation>
+    </message>
+    <message>
+        <source>The Old Testament from Genesis to Malachi in a year, about three chapters a day.</source>
+        <translation>Das Alte Testament von 1. Mose bis Maleachi in einem Jahr, etwa drei Kapitel am Tag.</translation>
+    </message>
+    <message>
+        <source>Psalms and Proverbs in a month</source>
+        <translation>Psalmen und Sprüche in einem Monat</translation>
+    </message>
+    <message>
+        <source>Five psalms and one chapter of Proverbs a day; read it again each month, the books start over.</source>
+        <translation>Fünf Psalmen und ein Kapitel aus den Sprüchen am Tag; jeden Monat beginnen die Bücher von vorn.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2598,123 @@ Klicken Sie auf &quot;OK&quot;, um einen anderen Dateinamen zu wählen.</transla
     <message>
         <source>Save &amp;History as SVG...</source>
         <translation>Verlauf als S&amp;VG speichern...</translation>
+    </message>
+    <message>
+        <source>S&amp;ync with Other Computers...</source>
+        <translation>Mit anderen &amp;Rechnern abgleichen...</translation>
+    </message>
+</context>
+<context>
+    <name>Sync</name>
+    <message>
+        <source>Sync with Other Computers</source>
+        <translation>Mit anderen Rechnern abgleichen</translation>
+    </message>
+    <message>
+        <source>Keep this reader&apos;s readings and notes the same on your other computers. Choose a folder that your file-sync tool (such as Syncthing, Nextcloud or Dropbox) shares between them. Only this computer&apos;s journal is kept there, never the reader&apos;s files.</source>
+        <translation>Halten Sie die Lesungen und Notizen dieses Lesers auf Ihren anderen Rechnern gleich. Wählen Sie einen Ordner, den Ihr Synchronisationsprogramm (etwa Syncthing, Nextcloud oder Dropbox) zwischen ihnen teilt. Dort liegt nur das Journal dieses Rechners, nie die Dateien des Lesers.</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder:</source>
+        <translation>Bereits in diesem Ordner geteilte Leser:</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder</source>
+        <translation>Bereits in diesem Ordner geteilte Leser</translation>
+    </message>
+    <message>
+        <source>&amp;Share this reader from this computer</source>
+        <translation>Diesen Leser von diesem Rechner aus &amp;teilen</translation>
+    </message>
+    <message>
+        <source>&amp;Use the readings from the other computers</source>
+        <translation>Die Lesungen der anderen Rechner ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Add this computer&apos;s readings too</source>
+        <translation>Die Lesungen dieses Rechners &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader are kept beside them as a backup.</source>
+        <translation>Die eigenen Dateien dieses Rechners für den Leser werden daneben als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Link</source>
+        <translation>&amp;Verknüpfen</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>New readings</source>
+        <translation>Neue Lesungen</translation>
+    </message>
+    <message>
+        <source>Other computers</source>
+        <translation>Andere Rechner</translation>
+    </message>
+    <message>
+        <source>Sync &amp;Now</source>
+        <translation>&amp;Jetzt abgleichen</translation>
+    </message>
+    <message>
+        <source>Unlin&amp;k</source>
+        <translation>Verknüpfung &amp;lösen</translation>
+    </message>
+    <message>
+        <source>Sync Folder</source>
+        <translation>Synchronisationsordner</translation>
+    </message>
+    <message>
+        <source>%1 is linked to the sync folder %2.</source>
+        <translation>%1 ist mit dem Synchronisationsordner %2 verknüpft.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader were kept in:</source>
+        <translation>Die eigenen Dateien dieses Rechners für den Leser wurden aufbewahrt in:</translation>
+    </message>
+    <message>
+        <source>Stop syncing this reader with the other computers?
+Its files stay as they are on this computer, and the sync folder is left as it is.</source>
+        <translation>Diesen Leser nicht mehr mit den anderen Rechnern abgleichen?
+Seine Dateien bleiben auf diesem Rechner, wie sie sind, und der Synchronisationsordner bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>No other computer has written to the folder yet.</source>
+        <translation>Noch hat kein anderer Rechner in den Ordner geschrieben.</translation>
+    </message>
+    <message>
+        <source>Everything from the other computers is here.</source>
+        <translation>Alles von den anderen Rechnern ist hier.</translation>
+    </message>
+    <message>
+        <source>Merged 1 reading from %1 (%2)</source>
+        <translation>1 Lesung von %1 übernommen (%2)</translation>
+    </message>
+    <message>
+        <source>Merged %1 readings from %2 (%3)</source>
+        <translation>%1 Lesungen von %2 übernommen (%3)</translation>
+    </message>
+    <message>
+        <source>Merged the changes made on the other computers</source>
+        <translation>Die Änderungen der anderen Rechner wurden übernommen</translation>
     </message>
 </context>
 </TS>

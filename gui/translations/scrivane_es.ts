@@ -1368,6 +1368,12 @@ Save History as SVG</source>
         <translation>Guardar el historial de lectura como dibujo SVG
 Guardar historial como SVG</translation>
     </message>
+    <message>
+        <source>Keep this reader the same on your other computers, through a folder they share
+Sync with Other Computers</source>
+        <translation>Mantener este lector igual en sus otros equipos, mediante una carpeta que comparten
+Sincronizar con otros equipos</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1626,6 +1632,529 @@ Pulse &quot;Aceptar&quot; para elegir otro nombre de archivo.</translation>
     <message>
         <source>Finished on %1</source>
         <translation>Terminada el %1</translation>
+    </message>
+    <message>
+        <source>The calendar is no longer kept up to date. Choose Export Plan to Calendar again to write it somewhere else.</source>
+        <translation>El calendario ya no se mantiene al día. Elija de nuevo Exportar plan al calendario para escribirlo en otro lugar.</translation>
+    </message>
+    <message>
+        <source>Finished.
+</source>
+        <translation>Terminada.
+</translation>
+    </message>
+    <message>
+        <source>Reading %2 of %3, planned for %1.</source>
+        <translation>Lectura %2 de %3, prevista para el %1.</translation>
+    </message>
+    <message>
+        <source>Finished: </source>
+        <translation>Terminada: </translation>
+    </message>
+    <message>
+        <source>%1 year (%2 days)</source>
+        <translation>%1 año (%2 días)</translation>
+    </message>
+    <message>
+        <source>%1 years (%2 days)</source>
+        <translation>%1 años (%2 días)</translation>
+    </message>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 día</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+    <message>
+        <source>Cannot be used: %1</source>
+        <translation>No se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>A list of readings</source>
+        <translation>Una lista de lecturas</translation>
+    </message>
+    <message>
+        <source>, %1 reading day</source>
+        <translation>, %1 día de lectura</translation>
+    </message>
+    <message>
+        <source>, %1 reading days</source>
+        <translation>, %1 días de lectura</translation>
+    </message>
+    <message>
+        <source>, %1 section</source>
+        <translation>, %1 sección</translation>
+    </message>
+    <message>
+        <source>, %1 sections side by side</source>
+        <translation>, %1 secciones en paralelo</translation>
+    </message>
+    <message>
+        <source>, %1 chapter</source>
+        <translation>, %1 capítulo</translation>
+    </message>
+    <message>
+        <source>, %1 chapters</source>
+        <translation>, %1 capítulos</translation>
+    </message>
+    <message>
+        <source> (%1 verse)</source>
+        <translation> (%1 versículo)</translation>
+    </message>
+    <message>
+        <source> (%1 verses)</source>
+        <translation> (%1 versículos)</translation>
+    </message>
+    <message>
+        <source>, whole chapters</source>
+        <translation>, capítulos enteros</translation>
+    </message>
+    <message>
+        <source>, divided by verses</source>
+        <translation>, dividido por versículos</translation>
+    </message>
+    <message>
+        <source>, repeats</source>
+        <translation>, se repite</translation>
+    </message>
+    <message>
+        <source>(no reading)</source>
+        <translation>(sin lectura)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos; Bible Verse Keyed Notes</source>
+        <translation>Notas de versículos de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Bible Verse Keyed Notes</source>
+        <translation>Notas de versículos de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos; General Notes: %2</source>
+        <translation>Notas generales de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s General Notes: %2</source>
+        <translation>Notas generales de %1: %2</translation>
+    </message>
+    <message>
+        <source>General Notes: %1</source>
+        <translation>Notas generales: %1</translation>
+    </message>
+    <message>
+        <source>%1 counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 contado una vez más en su lectura de toda la vida — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>%1&apos; Reading Plan</source>
+        <translation>Plan de lectura de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Reading Plan</source>
+        <translation>Plan de lectura de %1</translation>
+    </message>
+    <message>
+        <source>Redo of %1 is not possible: the reading plan files no longer hold what it changed.
+The files are kept as they are.</source>
+        <translation>No se puede rehacer &quot;%1&quot;: los archivos del plan de lectura ya no contienen lo que cambió.
+Los archivos se conservan tal como están.</translation>
+    </message>
+    <message>
+        <source>Undo of %1 is not possible: the reading plan files no longer hold what it changed.
+The files are kept as they are.</source>
+        <translation>No se puede deshacer &quot;%1&quot;: los archivos del plan de lectura ya no contienen lo que cambió.
+Los archivos se conservan tal como están.</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>%1 read</source>
+        <translation>%1 leído</translation>
+    </message>
+    <message>
+        <source>%1 finished</source>
+        <translation>%1 terminado</translation>
+    </message>
+    <message>
+        <source>%1 counted once more in your lifetime reading (it was already read in this plan) — Ctrl+Z to undo</source>
+        <translation>%1 contado una vez más en su lectura de toda la vida (ya estaba leído en este plan) — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>%1 read; %2 verse already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 leído; %2 versículo ya leído contado una vez más en su lectura de toda la vida — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>%1 read; %2 verses already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 leído; %2 versículos ya leídos contados una vez más en su lectura de toda la vida — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>%1 finished; %2 verse already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 terminado; %2 versículo ya leído contado una vez más en su lectura de toda la vida — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>%1 finished; %2 verses already read counted once more in your lifetime reading — Ctrl+Z to undo</source>
+        <translation>%1 terminado; %2 versículos ya leídos contados una vez más en su lectura de toda la vida — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>Finished Reading</source>
+        <translation>lectura terminada</translation>
+    </message>
+    <message>
+        <source>Mark Reading</source>
+        <translation>marca de lectura</translation>
+    </message>
+    <message>
+        <source>Synchronize Dates</source>
+        <translation>sincronización de fechas</translation>
+    </message>
+    <message>
+        <source>Dates synchronized: every unfinished reading was already on its day</source>
+        <translation>Fechas sincronizadas: cada lectura pendiente ya estaba en su día</translation>
+    </message>
+    <message>
+        <source>Dates synchronized: %1 reading moved — Ctrl+Z to undo</source>
+        <translation>Fechas sincronizadas: %1 lectura cambiada de fecha — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>Dates synchronized: %1 readings moved — Ctrl+Z to undo</source>
+        <translation>Fechas sincronizadas: %1 lecturas cambiadas de fecha — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>Enter Reading</source>
+        <translation>registro de lectura</translation>
+    </message>
+    <message>
+        <source>Reset Plan</source>
+        <translation>reinicio del plan</translation>
+    </message>
+    <message>
+        <source>Reset Lifetime Readings</source>
+        <translation>reinicio de las lecturas de toda la vida</translation>
+    </message>
+    <message>
+        <source>Lifetime reading history reset — Ctrl+Z to undo</source>
+        <translation>Historial de lectura de toda la vida reiniciado — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>New Plan</source>
+        <translation>plan nuevo</translation>
+    </message>
+    <message>
+        <source>New reading plan made from %1: %2 assignment — Ctrl+Z to undo</source>
+        <translation>Nuevo plan de lectura creado a partir de %1: %2 lectura — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>New reading plan made from %1: %2 assignments — Ctrl+Z to undo</source>
+        <translation>Nuevo plan de lectura creado a partir de %1: %2 lecturas — Ctrl+Z para deshacer</translation>
+    </message>
+    <message>
+        <source>There is no reader called &quot;%1&quot;.</source>
+        <translation>No hay ningún lector llamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The reader was not changed.</source>
+        <translation>El lector no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>Please enter a nick name for the reader.</source>
+        <translation>Escriba un apodo para el lector.</translation>
+    </message>
+    <message>
+        <source>A name may not contain a slash (/) or a backslash (\), because the reader&apos;s files are kept in a directory named after the reader.</source>
+        <translation>Un nombre no puede contener una barra (/) ni una barra invertida (\), porque los archivos del lector se guardan en un directorio que lleva su nombre.</translation>
+    </message>
+    <message>
+        <source>A name may not contain tabs, line breaks or other control characters.</source>
+        <translation>Un nombre no puede contener tabuladores, saltos de línea ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>A name may not contain characters that change the direction of the text (such as U+202E), because the reader&apos;s name and the names of its files would show differently from what they are.</source>
+        <translation>Un nombre no puede contener caracteres que cambien la dirección del texto (como U+202E), porque el nombre del lector y los nombres de sus archivos se mostrarían de forma distinta de lo que son.</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; and &quot;..&quot; cannot be used as names.</source>
+        <translation>&quot;.&quot; y &quot;..&quot; no se pueden usar como nombres.</translation>
+    </message>
+    <message>
+        <source>The names are too long to name the reader&apos;s directory. Please shorten them.</source>
+        <translation>Los nombres son demasiado largos para dar nombre al directorio del lector. Acórtelos, por favor.</translation>
+    </message>
+    <message>
+        <source>There is already a reader with the nick name &quot;%1&quot;, the first name &quot;%2&quot; and the last name &quot;%3&quot;.
+Please change one of the names.</source>
+        <translation>Ya hay un lector con el apodo &quot;%1&quot;, el nombre &quot;%2&quot; y el apellido &quot;%3&quot;.
+Cambie uno de los nombres, por favor.</translation>
+    </message>
+    <message>
+        <source>These names would list the reader as &quot;%1&quot;, and another reader as &quot;%2&quot; too, so the two could not be told apart.
+Please change one of the names.</source>
+        <translation>Con estos nombres el lector figuraría como &quot;%1&quot; y otro lector también como &quot;%2&quot;, así que no se podrían distinguir.
+Cambie uno de los nombres, por favor.</translation>
+    </message>
+    <message>
+        <source>These names would keep the reader&apos;s files in the directory &quot;%1&quot;, which is the reader &quot;%2&quot;&apos;s.
+Please change one of the names.</source>
+        <translation>Con estos nombres los archivos del lector irían al directorio &quot;%1&quot;, que es el del lector &quot;%2&quot;.
+Cambie uno de los nombres, por favor.</translation>
+    </message>
+    <message>
+        <source>Two readers in the reader file are both called &quot;%1&quot;. The later one is listed as &quot;%2&quot;, so that each can be chosen.</source>
+        <translation>Dos lectores del archivo de lectores se llaman &quot;%1&quot;. El segundo figura como &quot;%2&quot;, para que se pueda elegir cada uno.</translation>
+    </message>
+    <message>
+        <source>The directory
+%1
+could not be created, so the reader was not added.</source>
+        <translation>No se pudo crear el directorio
+%1
+así que el lector no se ha añadido.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to modify
+Reader: %1?</source>
+        <translation>¿Seguro que desea modificar
+el lector %1?</translation>
+    </message>
+    <message>
+        <source>The reader&apos;s directory cannot be renamed to
+%1
+because something of that name exists already. The reader was not changed.</source>
+        <translation>El directorio del lector no se puede renombrar como
+%1
+porque ya existe algo con ese nombre. El lector no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>The directory
+%1
+could not be created. The reader was not changed.</source>
+        <translation>No se pudo crear el directorio
+%1
+El lector no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>These files in
+%1
+could not be renamed to &quot;%2&quot;:%3</source>
+        <translation>Estos archivos de
+%1
+no se pudieron renombrar como &quot;%2&quot;:%3</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete
+Reader: %1?</source>
+        <translation>¿Seguro que desea eliminar
+el lector %1?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete all the files in the directory
+%1?</source>
+        <translation>¿Desea eliminar todos los archivos del directorio
+%1?</translation>
+    </message>
+    <message>
+        <source>The reader was not deleted.</source>
+        <translation>El lector no se ha eliminado.</translation>
+    </message>
+    <message>
+        <source>Not everything in the directory
+%1
+could be deleted; what is left was kept in
+%2.</source>
+        <translation>No se pudo eliminar todo lo que había en el directorio
+%1
+lo que queda se ha conservado en
+%2.</translation>
+    </message>
+    <message>
+        <source>Not everything in the directory
+%1
+could be deleted; what is left was kept.</source>
+        <translation>No se pudo eliminar todo lo que había en el directorio
+%1
+lo que queda se ha conservado.</translation>
+    </message>
+    <message>
+        <source>Scrivane: reading overdue</source>
+        <translation>Scrivane: lectura atrasada</translation>
+    </message>
+    <message>
+        <source>Scrivane: today&apos;s reading</source>
+        <translation>Scrivane: lectura de hoy</translation>
+    </message>
+    <message>
+        <source>
+(due %1, %2 reading day behind)</source>
+        <translation>
+(prevista para el %1, %2 día de lectura de retraso)</translation>
+    </message>
+    <message>
+        <source>
+(due %1, %2 reading days behind)</source>
+        <translation>
+(prevista para el %1, %2 días de lectura de retraso)</translation>
+    </message>
+    <message>
+        <source>Scrivane: no reading plan</source>
+        <translation>Scrivane: ningún plan de lectura</translation>
+    </message>
+    <message>
+        <source>Scrivane: reading plan completed</source>
+        <translation>Scrivane: plan de lectura completado</translation>
+    </message>
+    <message>
+        <source>Today&apos;s reading: %1</source>
+        <translation>Lectura de hoy: %1</translation>
+    </message>
+    <message>
+        <source>Next reading (%1): %2</source>
+        <translation>Próxima lectura (%1): %2</translation>
+    </message>
+    <message>
+        <source>Overdue since %1: %2</source>
+        <translation>Atrasada desde el %1: %2</translation>
+    </message>
+    <message>
+        <source>The changes could not be written there.
+They were kept in %1.</source>
+        <translation>Los cambios no se pudieron escribir allí.
+Se han conservado en %1.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written there.
+They were kept in %2.</source>
+        <translation>Los cambios de %1 no se pudieron escribir allí.
+Se han conservado en %2.</translation>
+    </message>
+    <message>
+        <source>The changes could not be written, nor kept anywhere else.</source>
+        <translation>Los cambios no se pudieron escribir ni conservar en ningún otro lugar.</translation>
+    </message>
+    <message>
+        <source>The changes to %1 could not be written, nor kept anywhere else.</source>
+        <translation>Los cambios de %1 no se pudieron escribir ni conservar en ningún otro lugar.</translation>
+    </message>
+    <message>
+        <source>The file has been kept as %1; %2.</source>
+        <translation>El archivo se ha conservado como %1; %2.</translation>
+    </message>
+    <message>
+        <source>The file could not be moved aside; it will not be overwritten.</source>
+        <translation>El archivo no se pudo apartar; no se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>The verse notes are read as they are.</source>
+        <translation>Las notas de versículos se leen tal como están.</translation>
+    </message>
+    <message>
+        <source>the verse notes start empty</source>
+        <translation>las notas de versículos empiezan vacías</translation>
+    </message>
+    <message>
+        <source>the general notes start empty</source>
+        <translation>las notas generales empiezan vacías</translation>
+    </message>
+    <message>
+        <source>The reading plan and history are read as they are.</source>
+        <translation>El plan de lectura y el historial se leen tal como están.</translation>
+    </message>
+    <message>
+        <source>the reading plan starts empty</source>
+        <translation>el plan de lectura empieza vacío</translation>
+    </message>
+    <message>
+        <source>the reading history starts empty</source>
+        <translation>el historial de lectura empieza vacío</translation>
+    </message>
+    <message>
+        <source>This reader is not linked to a sync folder.</source>
+        <translation>Este lector no está vinculado a ninguna carpeta de sincronización.</translation>
+    </message>
+    <message>
+        <source>The sync folder cannot be reached:</source>
+        <translation>No se puede acceder a la carpeta de sincronización:</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s readings are kept, and go there once it is back.</source>
+        <translation>Las lecturas de este equipo se conservan y se enviarán allí cuando vuelva a estar disponible.</translation>
+    </message>
+    <message>
+        <source>A journal in the sync folder has lines that cannot be read; they were skipped:</source>
+        <translation>Un diario de la carpeta de sincronización tiene líneas que no se pueden leer; se omitieron:</translation>
+    </message>
+    <message>
+        <source>A change from another computer was skipped: the files it holds cannot be read.</source>
+        <translation>Se omitió un cambio de otro equipo: no se pueden leer los archivos que contiene.</translation>
+    </message>
+</context>
+<context>
+    <name>Gallery</name>
+    <message>
+        <source>Bible in one year, three readings a day</source>
+        <translation>La Biblia en un año, tres lecturas al día</translation>
+    </message>
+    <message>
+        <source>The Old Testament, the New Testament and Psalms with Proverbs read side by side, each finished in a year; readings end at verses so that all three last the whole year.</source>
+        <translation>El Antiguo Testamento, el Nuevo Testamento y Salmos con Proverbios leídos en paralelo, cada uno terminado en un año; las lecturas acaban en un versículo para que las tres duren todo el año.</translation>
+    </message>
+    <message>
+        <source>Bible in one year</source>
+        <translation>La Biblia en un año</translation>
+    </message>
+    <message>
+        <source>Every chapter of the Bible from Genesis to Revelation, a few chapters every day for a year.</source>
+        <translation>Todos los capítulos de la Biblia, de Génesis a Apocalipsis, unos pocos cada día durante un año.</translation>
+    </message>
+    <message>
+        <source>Bible in two years on weekdays</source>
+        <translation>La Biblia en dos años, de lunes a viernes</translation>
+    </message>
+    <message>
+        <source>The whole Bible in order over two years, Monday to Friday; weekends are free for catching up.</source>
+        <translation>Toda la Biblia en orden a lo largo de dos años, de lunes a viernes; los fines de semana quedan libres para ponerse al día.</translation>
+    </message>
+    <message>
+        <source>Gospels and Acts in 30 days</source>
+        <translation>Evangelios y Hechos en 30 días</translation>
+    </message>
+    <message>
+        <source>The four Gospels and the Acts of the Apostles in a month, about four chapters a day.</source>
+        <translation>Los cuatro Evangelios y los Hechos de los Apóstoles en un mes, unos cuatro capítulos al día.</translation>
+    </message>
+    <message>
+        <source>New Testament in 90 days</source>
+        <translation>El Nuevo Testamento en 90 días</translation>
+    </message>
+    <message>
+        <source>The New Testament from Matthew to Revelation in three months, about three chapters a day.</source>
+        <translation>El Nuevo Testamento, de Mateo a Apocalipsis, en tres meses, unos tres capítulos al día.</translation>
+    </message>
+    <message>
+        <source>Old Testament in one year</source>
+        <translation>El Antiguo Testamento en un año</translation>
+    </message>
+    <message>
+        <source>The Old Testament from Genesis to Malachi in a year, about three chapters a day.</source>
+        <translation>El Antiguo Testamento, de Génesis a Malaquías, en un año, unos tres capítulos al día.</translation>
+    </message>
+    <message>
+        <source>Psalms and Proverbs in a month</source>
+        <translation>Salmos y Proverbios en un mes</translation>
+    </message>
+    <message>
+        <source>Five psalms and one chapter of Proverbs a day; read it again each month, the books start over.</source>
+        <translation>Cinco salmos y un capítulo de Proverbios al día; cada mes se vuelve a leer y los libros empiezan de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2597,123 @@ Pulse &quot;Aceptar&quot; para elegir otro nombre de archivo.</translation>
     <message>
         <source>Save &amp;History as SVG...</source>
         <translation>Guardar &amp;historial como SVG...</translation>
+    </message>
+    <message>
+        <source>S&amp;ync with Other Computers...</source>
+        <translation>Sincronizar con otros &amp;equipos...</translation>
+    </message>
+</context>
+<context>
+    <name>Sync</name>
+    <message>
+        <source>Sync with Other Computers</source>
+        <translation>Sincronizar con otros equipos</translation>
+    </message>
+    <message>
+        <source>Keep this reader&apos;s readings and notes the same on your other computers. Choose a folder that your file-sync tool (such as Syncthing, Nextcloud or Dropbox) shares between them. Only this computer&apos;s journal is kept there, never the reader&apos;s files.</source>
+        <translation>Mantenga iguales las lecturas y las notas de este lector en sus otros equipos. Elija una carpeta que su herramienta de sincronización de archivos (como Syncthing, Nextcloud o Dropbox) comparta entre ellos. Allí solo se guarda el diario de este equipo, nunca los archivos del lector.</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder:</source>
+        <translation>Lectores ya compartidos en esta carpeta:</translation>
+    </message>
+    <message>
+        <source>Readers already shared in this folder</source>
+        <translation>Lectores ya compartidos en esta carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Share this reader from this computer</source>
+        <translation>Co&amp;mpartir este lector desde este equipo</translation>
+    </message>
+    <message>
+        <source>&amp;Use the readings from the other computers</source>
+        <translation>&amp;Usar las lecturas de los otros equipos</translation>
+    </message>
+    <message>
+        <source>&amp;Add this computer&apos;s readings too</source>
+        <translation>&amp;Añadir también las lecturas de este equipo</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader are kept beside them as a backup.</source>
+        <translation>Los archivos propios de este equipo para el lector se guardan junto a ellos como copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>&amp;Link</source>
+        <translation>&amp;Vincular</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Último cambio</translation>
+    </message>
+    <message>
+        <source>New readings</source>
+        <translation>Lecturas nuevas</translation>
+    </message>
+    <message>
+        <source>Other computers</source>
+        <translation>Otros equipos</translation>
+    </message>
+    <message>
+        <source>Sync &amp;Now</source>
+        <translation>Sincronizar a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Unlin&amp;k</source>
+        <translation>&amp;Desvincular</translation>
+    </message>
+    <message>
+        <source>Sync Folder</source>
+        <translation>Carpeta de sincronización</translation>
+    </message>
+    <message>
+        <source>%1 is linked to the sync folder %2.</source>
+        <translation>%1 está vinculado a la carpeta de sincronización %2.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s own files for the reader were kept in:</source>
+        <translation>Los archivos propios de este equipo para el lector se guardaron en:</translation>
+    </message>
+    <message>
+        <source>Stop syncing this reader with the other computers?
+Its files stay as they are on this computer, and the sync folder is left as it is.</source>
+        <translation>¿Dejar de sincronizar este lector con los otros equipos?
+Sus archivos quedan como están en este equipo, y la carpeta de sincronización no se toca.</translation>
+    </message>
+    <message>
+        <source>No other computer has written to the folder yet.</source>
+        <translation>Ningún otro equipo ha escrito todavía en la carpeta.</translation>
+    </message>
+    <message>
+        <source>Everything from the other computers is here.</source>
+        <translation>Todo lo de los otros equipos ya está aquí.</translation>
+    </message>
+    <message>
+        <source>Merged 1 reading from %1 (%2)</source>
+        <translation>Se combinó 1 lectura de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Merged %1 readings from %2 (%3)</source>
+        <translation>Se combinaron %1 lecturas de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Merged the changes made on the other computers</source>
+        <translation>Se combinaron los cambios hechos en los otros equipos</translation>
     </message>
 </context>
 </TS>

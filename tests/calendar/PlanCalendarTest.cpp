@@ -45,6 +45,15 @@ std::string Yyyymmdd(const CJJulian& d) {
     return buf;
 }
 
+// The windows' forms, made to stand out: each text bracketed, books named as in Spanish.
+class CMarkedForms : public CShownForms {
+public:
+    CMarkedForms() { books = LocalBookNames("es"); }
+    std::string Text(const char* english, const CJJulian* date) const override {
+        return "[" + CShownForms::Text(english, date) + "]";
+    }
+};
+
 class PlanCalendar : public PlanDocFixture {
 protected:
     CReadingPlanDoc& MakeWeekPlan() {
@@ -98,6 +107,16 @@ TEST_F(PlanCalendar, EveryAssignmentIsAnAllDayEventOnItsDate) {
         EXPECT_LE(pos - lineStart, 75u) << text.substr(lineStart, pos - lineStart);
     EXPECT_EQ(lineStart, text.size());
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+    // Exported from the windows: the texts are the language's forms, books its names.
+    const CMarkedForms marked;
+    PlanCalendarOptions shown = Options();
+    shown.forms = &marked;
+    const std::vector<Event> translated = ParseBack(PlanCalendarText(d, shown));
+    ASSERT_EQ(translated.size(), events.size());
+    EXPECT_EQ(translated[0].summary, "[Finished: ]G\u00e9nesis 1:1[ through ]G\u00e9nesis 1:31");
+    EXPECT_EQ(translated[0].description,
+              "G\u00e9nesis 1:1[ through ]G\u00e9nesis 1:31\n[Finished.\n][Reading 1 of 4, "
+              "planned for Mon 12/07/2026.]");
 }
 
 TEST_F(PlanCalendar, UidsStayWhenThePlanIsRedatedAndChangeWithANewPlan) {

@@ -123,6 +123,18 @@ TEST(Journal, ATornLastLineIsLeftAndTheTailIsTheNewest) {
     EXPECT_EQ(tail.front().seq, 26u);
     EXPECT_EQ(tail.back().seq, 30u);
     EXPECT_EQ(journal.ReadAll().size(), 30u);
+
+    // Two writers of one journal in one program (the plan window and the notes) take turns: each
+    // entry gets a number of its own, and the clock never goes back.
+    SaveFileAtomic(journal.Path(), bytes);
+    CJournal notes(dir.Path(), "dev");
+    for (int i = 0; i < 4; ++i) {
+        CJournalEntry e;
+        e.kind = "finish";
+        (i % 2 ? notes : journal).Append(e);
+        EXPECT_EQ(e.seq, 31u + uint64_t(i));
+        EXPECT_EQ(e.clock, 31u + uint64_t(i));
+    }
 }
 
 // Reading days and streaks: a day off the plan neither counts against a streak nor ends it,

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every menu bar, menu, window and dialog: no two items in one scope share a mnemonic, so that
 // Alt+letter always does what its underline says. Under LANGUAGE=es or de the same walk runs in that
-// language, and every text it saw is also looked for among those the English walk showed.
+// language, and every text it saw is also looked for among those the English walk showed; so are the
+// help pages.
 #include "ModalHelpers.h"
+#include "Screenshots.h"
+#include "coverage/CoverageMap.h"
 #include "coverage/UnreadPlanDialog.h"
+#include "foundation/Clock.h"
 #include "framework/CommandIds.h"
+#include "framework/HelpService.h"
 #include "framework/ScriptedUiServices.h"
+#include "framework/TextConvert.h"
 #include "framework/Translation.h"
 #include "gallery/PlanGalleryDialog.h"
 #include "notes/FindReplaceDialog.h"
@@ -14,6 +20,7 @@
 #include "planview/EnterExtraReadingDialog.h"
 #include "planview/PlanLoadProgressDialog.h"
 #include "planview/PlanPropertiesDialog.h"
+#include "planview/ReadingPlanView.h"
 #include "planview/SelectDateDialog.h"
 #include "planview/SelectVerseDialog.h"
 #include "rhythm/ReminderDialog.h"
@@ -27,6 +34,9 @@
 #include "shell/SplashWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
@@ -36,6 +46,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -164,7 +175,23 @@ class TestMnemonics : public QObject {
         });
         frame->OnCommand(Cmd::OpenReaderEnvironment);
         if (!app.Environment().IsOpen()) return {"the reader environment did not open"};
+        // A plan with a reading finished: the windows' titles, the plan's drawn lines, the status bar
+        // and Undo then show texts made of names and numbers too.
+        auto* planView = frame->findChild<CReadingPlanView*>();
+        if (!planView ||
+            !planView->Document().NewPlanFromFile(ShippedPlansDirectory() + "/Bible in one year.txt"))
+            return {"no plan"};
+        planView->OnFinishedReading();
+        Show(TrCore(planView->Document().UndoName()));
+        Show(frame->statusBar()->currentMessage());
+        for (const CReadingPlanView::DrawnLine& line : planView->Layout(16, 8, false, Qt::black))
+            Show(line.text);
         frame->OnCommand(Cmd::ViewBibleCoverage);
+        // The map is drawn; what a screen reader hears of its first book stands for its texts.
+        if (auto* map = frame->findChild<CCoverageMap*>())
+            if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(map);
+                a && a->childCount() > 0)
+                Show(a->child(0)->text(QAccessible::Name));
         for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
             if (w->inherits("CPlanChildFrame")) frame->MdiArea()->setActiveSubWindow(w);
         frame->OnCommand(Cmd::ReadAssignment);
@@ -174,8 +201,11 @@ class TestMnemonics : public QObject {
         for (QMdiSubWindow* w : windows) {
             frame->MdiArea()->setActiveSubWindow(w);
             QCoreApplication::processEvents();
+            Show(w->windowTitle());
+            Show(frame->windowTitle());
             checkBar(w->windowTitle(), w);
         }
+        SaveScreenshot(frame, "main-" + DesktopLanguage());
         frame->close();
         return clashes;
     }
@@ -190,7 +220,7 @@ class TestMnemonics : public QObject {
         dialogs.emplace_back(new CReaderDialog(CReaderDialog::editReader, {"A", "B", "C"}));
         dialogs.emplace_back(new CAboutDialog);
         dialogs.emplace_back(new CReminderDialog({}, false, true));
-        dialogs.emplace_back(new CPlanGalleryDialog({}));
+        dialogs.emplace_back(new CPlanGalleryDialog(ListGallery(ShippedPlansDirectory(), {}, Today())));
         dialogs.emplace_back(new CUnreadPlanDialog(10));
         dialogs.emplace_back(new CEnterExtraReadingDialog);
         dialogs.emplace_back(new CSelectDateDialog);
@@ -205,6 +235,7 @@ class TestMnemonics : public QObject {
             Scope scope{d->metaObject()->className(), {}, &clashes};
             Show(d->windowTitle());
             AddWidgets(d.get(), scope);
+            SaveScreenshot(d.get(), QString(d->metaObject()->className()) + "-" + DesktopLanguage());
         }
         return clashes;
     }
@@ -259,6 +290,50 @@ private slots:
             return;
         }
         QFAIL("no case for the language");
+    }
+
+    // Every help page in the language and none left as the English one; its links are the English
+    // page's and lead to pages of the language.
+    void helpPagesAreTheLanguages() {
+        if (language_.startsWith("en")) QSKIP("the pages are written in English");
+        const QString language = language_.section('_', 0, 0);
+        static const QRegularExpression link("href=\"([^\"#]*)#?([^\"]*)\"");
+        auto read = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        auto links = [](const QString& page) {
+            QStringList found;
+            for (auto it = link.globalMatch(page); it.hasNext();)
+                found << it.next().captured(0);
+            return found;
+        };
+        QStringList faults;
+        const QStringList pages = QDir(":/help").entryList({"*.html"}, QDir::Files);
+        QVERIFY(pages.size() >= 18);
+        for (const QString& name : pages) {
+            const QString english = read(":/help/" + name), page = read(":/help/" + language + "/" + name);
+            if (page.isEmpty()) faults << name + ": no page";
+            if (page == english) faults << name + ": still the English page";
+            if (links(page) != links(english)) faults << name + ": its links are not the English page's";
+            for (auto it = link.globalMatch(page); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                const QString target =
+                    read(":/help/" + language + "/" + (m.captured(1).isEmpty() ? name : m.captured(1)));
+                const QString anchor = m.captured(2);
+                if (target.isEmpty() || (!anchor.isEmpty() && !target.contains("id=\"" + anchor + "\"") &&
+                                         !target.contains("name=\"" + anchor + "\"")))
+                    faults << name + ": " + m.captured(0) + " leads nowhere";
+            }
+        }
+        if (!faults.isEmpty()) QFAIL(qPrintable(faults.join('\n')));
+        QCOMPARE(CHelpService::TopicPage(0x20081), ":/help/" + language + "/20081.html");
+        CHelpService::Instance().ShowTopic(0x20081);
+        SaveScreenshot(CHelpService::Instance().Browser(), "help-" + language);
+        // The shipped plans, which the walk sees only one of.
+        for (const GalleryEntry& e : ListGallery(ShippedPlansDirectory(), {}, Today()))
+            for (const std::string& text : {e.title, e.description})
+                QVERIFY2(ShippedPlanText(text) != ToQ(text), text.c_str());
     }
 
     void nothingIsLeftInEnglish() {
