@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "GenesisTemplate.h"
 #include "ModalHelpers.h"
 #include "Screenshots.h"
 #include "foundation/Archive.h"
@@ -48,22 +49,6 @@ namespace {
 
 CJJulian Day(int y, int m, int d) {
     return CJJulian::Day(int16_t(y), int16_t(m), int16_t(d));
-}
-
-// Genesis, a chapter a day, every day.
-std::string WriteGenesisTemplate(const QString& dir) {
-    CPlanTemplate t = CPlanTemplate::EditorDefaults();
-    t.sectionCount = 1;
-    t.divideBy = 0;
-    t.planYears = 0;
-    t.planMonths = 0;
-    t.planDays = 50;
-    t.readOnWeekday = {1, 1, 1, 1, 1, 1, 1};
-    for (size_t b = 0; b < t.bookSection.size(); ++b)
-        t.bookSection[b] = b == 0 ? 1 : 0;
-    const std::string path = QDir(dir).filePath("Genesis.vntpl").toStdString();
-    SaveTemplateFile(path, t);
-    return path;
 }
 
 // The bytes the document would write now, beside those on disk.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "GenesisTemplate.h"
 #include "ModalHelpers.h"
 #include "Screenshots.h"
 #include "foundation/Clock.h"
@@ -57,20 +58,6 @@ Prepared PrepareReader(const QString& base, const std::string& templatePath) {
     return {SyncPathsOf(env, env.CurrentReader()), env.Context()};
 }
 
-std::string GenesisTemplate(const QString& dir) {
-    CPlanTemplate t = CPlanTemplate::EditorDefaults();
-    t.sectionCount = 1;
-    t.divideBy = 0;
-    t.planYears = t.planMonths = 0;
-    t.planDays = 50;
-    t.readOnWeekday = {1, 1, 1, 1, 1, 1, 1};
-    for (size_t b = 0; b < t.bookSection.size(); ++b)
-        t.bookSection[b] = b == 0 ? 1 : 0;
-    const std::string path = QDir(dir).filePath("Genesis.vntpl").toStdString();
-    SaveTemplateFile(path, t);
-    return path;
-}
-
 } // namespace
 
 class TestSync : public QObject {
@@ -91,7 +78,7 @@ private slots:
         const QString folder = root_.filePath("Shared");
         for (const QString& d : {desk, laptop, folder})
             QDir().mkpath(d);
-        const std::string genesis = GenesisTemplate(root_.path());
+        const std::string genesis = WriteGenesisTemplate(root_.path());
         qputenv("SCRIVANE_DEVICE", "desk");
         const SyncPaths deskPaths = PrepareReader(desk, genesis).paths;
         QCOMPARE(LinkReader(deskPaths, folder.toStdString(), LinkMode::share,
