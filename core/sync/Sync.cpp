@@ -422,15 +422,15 @@ std::string LinkReader(const SyncPaths& paths, const std::string& folder, LinkMo
             const std::string kept = KeepFilesAside(paths);
             if (backup) *backup = kept;
         }
-        size_t bad = 0;
-        const std::vector<CJournalEntry> own = OwnEntries(paths.readerDirectory, device, &bad);
-        link.exportFrom = own.empty() ? 1 : own.back().seq + 1;
-        if (mode != LinkMode::join) {
-            // This computer's files as they are: the base others start from, or what is added to it.
-            CJournalEntry entry = LinkEntry(paths, mode == LinkMode::addMine);
-            journal.Append(entry);
-            link.exportFrom = entry.seq;
-        }
+        // This computer's files as they are: the base others start from, or what is added to it. A
+        // join keeps nothing of them, but its entry still marks where Undo stops: a change made
+        // before the link is in no journal of the folder, so taking it back could not reach the others.
+        CJournalEntry entry =
+            mode == LinkMode::join ? CJournalEntry() : LinkEntry(paths, mode == LinkMode::addMine);
+        entry.kind = "link";
+        entry.name = "Link";
+        journal.Append(entry);
+        link.exportFrom = entry.seq;
         WriteSyncLink(paths.readerDirectory, link);
     } catch (const std::exception& e) {
         return e.what();
@@ -549,7 +549,8 @@ SyncResult Synchronize(const SyncPaths& paths, const std::string& device) {
             result.changed = !entry.files.empty();
             result.journalWritten = true;
         }
-        WriteSyncLink(paths.readerDirectory, *link);
+        if (link->seen != ReadSyncLink(paths.readerDirectory).value_or(SyncLink()).seen)
+            WriteSyncLink(paths.readerDirectory, *link);
     } catch (const std::exception& e) {
         result.ok = false;
         result.problem = e.what();

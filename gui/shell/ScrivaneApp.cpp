@@ -399,7 +399,10 @@ void CScrivaneApp::OnSyncWithOtherComputers() {
     CSyncDialog dialog(
         SyncPathsOf(env_, r), {{}, r.GetDisplayName(), r.GetFirstName(), r.GetLastName(), r.GetNickname()},
         [this] { return sync_->SyncNow(); }, mainFrame_);
+    const bool wasLinked = ReadSyncLink(SyncPathsOf(env_, r).readerDirectory).has_value();
     dialog.exec();
+    // Newly linked: the windows read the files and the journal again, so that Undo stops at the link.
+    if (!wasLinked && ReadSyncLink(SyncPathsOf(env_, r).readerDirectory)) ReloadEnvironmentDocuments();
     // Linked or unlinked in the dialog: watched from now on, or no longer.
     sync_->Start();
 }
