@@ -514,7 +514,7 @@ std::pair<std::string, std::string> CReadingPlanDoc::StoreBytes() {
     return {*now.plan, *now.history};
 }
 
-void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e) {
+void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e, ReplacedPlans& replaced) {
     const std::string* bytes = e.State("plan");
     if (e.kind == "new-plan") {
         if (!bytes) return;
@@ -522,6 +522,10 @@ void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e) {
         CReadingPlanDoc made(Ui(), reader_);
         CArchive check(*bytes, PlanFilePath());
         made.Serialize(check);
+        std::vector<uint8_t>& was = replaced[PlanId()];
+        was.resize(std::max(was.size(), readInPlan.size()));
+        for (size_t v = 0; v < readInPlan.size(); ++v)
+            was[v] |= readInPlan[v];
         FoldPlanIntoLifetime();
         CArchive ar(*bytes, PlanFilePath());
         Serialize(ar);
@@ -547,6 +551,7 @@ void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e) {
         // a plan the other computer has since replaced counts in the lifetime history, as the
         // replaced plan's own readings did.
         const bool samePlan = e.plan == PlanId();
+        const auto gone = samePlan ? replaced.end() : replaced.find(e.plan);
         for (const auto& [a, b] : e.read)
             for (uint32_t v = a; v <= b; ++v) {
                 if (samePlan && v < readInPlan.size()) {
@@ -554,7 +559,14 @@ void CReadingPlanDoc::ReplayEntry(const CJournalEntry& e) {
                         readInPlan[v] = 1;
                         planDirty = true;
                     }
-                } else if (v < lifetimeCounts.size()) {
+                    continue;
+                }
+                // Read in the replaced plan already, by the other computer: its fold counted it.
+                if (gone != replaced.end() && v < gone->second.size()) {
+                    if (gone->second[v] != 0) continue;
+                    gone->second[v] = 1;
+                }
+                if (v < lifetimeCounts.size()) {
                     CountOnce(lifetimeCounts[v]);
                     historyDirty = true;
                 }

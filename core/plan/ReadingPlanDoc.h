@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -181,7 +182,10 @@ public:
     // out, another computer's change made again, and another copy's readings added to these.
     void LoadBytes(const std::string& plan, const std::string& history);
     std::pair<std::string, std::string> StoreBytes();
-    void ReplayEntry(const CJournalEntry& entry);
+    // The plans a merge replaced, with the flags each had when it went: a reading made on one of them
+    // elsewhere counts in the lifetime history once, as the plan's own readings did.
+    using ReplacedPlans = std::map<std::string, std::vector<uint8_t>>;
+    void ReplayEntry(const CJournalEntry& entry, ReplacedPlans& replaced);
     void AddReadingsOf(const CReadingPlanDoc& other);
     // Another writer (a merge) added to this reader's journal: the next entry reads its numbers again.
     void JournalWrittenElsewhere() {

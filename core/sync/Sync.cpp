@@ -260,6 +260,7 @@ MergedFiles MergeEntries(std::vector<CJournalEntry> entries) {
     CScriptedUiServices ui;
     CReaderContext reader;
     CReadingPlanDoc doc(ui, reader);
+    CReadingPlanDoc::ReplacedPlans replaced;
     CBibleNoteMap notes;
     bool based = false, haveNotes = false;
     std::string generalDevice, generalTime;
@@ -329,7 +330,7 @@ MergedFiles MergeEntries(std::vector<CJournalEntry> entries) {
                     !e.files.empty() && out.general && Fingerprint(&*out.general) == e.files[0].before;
                 keepGeneral(*text, e, replaces);
             } else {
-                doc.ReplayEntry(e);
+                doc.ReplayEntry(e, replaced);
             }
         } catch (const std::exception&) {
             // Bytes that do not load as the files they claim to be: the entry is left out whole.

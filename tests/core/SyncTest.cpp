@@ -6,6 +6,7 @@
 #include "PlanDocFixture.h"
 #include "foundation/FileAccess.h"
 #include "journal/Journal.h"
+#include "notes/NoteFiles.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -248,6 +249,71 @@ TEST(Sync, EveryComputerEndsWithTheSameBytesAndTheModelsReadings) {
     EXPECT_EQ(merged.ReadInPlan(), model.read);
     EXPECT_EQ(merged.LifetimeCounts(), model.lifetime);
     EXPECT_GT(merged.CountPlanVersesRead(), 0u);
+}
+
+// The rules where the two computers changed the same thing before either saw the other.
+TEST(Sync, ChangesMadeOnTwoComputersAtOnce) {
+    TempDir root;
+    const std::string templatePath = TemplateFile(root);
+    SetTodayOverride(CJJulian::Day(2027, 1, 4));
+    Computer desk("desk", root.Path()), laptop("laptop", root.Path());
+    ASSERT_TRUE(desk.Doc().NewPlanFromFile(templatePath));
+    desk.Close();
+    SharedReader names{{}, "Bob", "Bob", "Smith", "Bob"};
+    ASSERT_EQ(LinkReader(desk.Paths(), desk.Folder(), LinkMode::share, names, "desk"), "");
+    ASSERT_TRUE(desk.Sync().ok);
+    names.id = ReadSyncLink(desk.Paths().readerDirectory)->readerId;
+    std::mt19937 random(1);
+    Carry(desk, laptop, names.id, "desk", random, Delivery::whole);
+    ASSERT_EQ(LinkReader(laptop.Paths(), laptop.Folder(), LinkMode::join, names, "laptop"), "");
+    ASSERT_TRUE(laptop.Sync().ok);
+    const CPlanElement first = laptop.Doc().GetElement(0), second = laptop.Doc().GetElement(1);
+
+    // Both finish the first day; the laptop also the second, on the plan the desk meanwhile replaces.
+    desk.Doc().FinishElement(0);
+    laptop.Doc().FinishElement(0);
+    laptop.Doc().FinishElement(1);
+    SetTodayOverride(CJJulian::Day(2027, 1, 11));
+    ASSERT_TRUE(desk.Doc().NewPlanFromFile(templatePath));
+    // Both write the general notes.
+    desk.Close();
+    laptop.Close();
+    ::setenv("SCRIVANE_DEVICE", "desk", 1);
+    SaveGeneralNotesFile(JournalForNotes(desk.Paths().general).get(), desk.Paths().general,
+                         "Psalms at night\r\n");
+    ::setenv("SCRIVANE_DEVICE", "laptop", 1);
+    SaveGeneralNotesFile(JournalForNotes(laptop.Paths().general).get(), laptop.Paths().general,
+                         "Pray for Ann\r\n");
+
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(desk.Sync().ok);
+        ASSERT_TRUE(laptop.Sync().ok);
+        Carry(desk, laptop, names.id, "desk", random, Delivery::whole);
+        Carry(laptop, desk, names.id, "laptop", random, Delivery::whole);
+    }
+    ASSERT_TRUE(desk.Sync().ok);
+    ASSERT_TRUE(laptop.Sync().ok);
+    EXPECT_EQ(ReadWholeFile(desk.Paths().plan), ReadWholeFile(laptop.Paths().plan));
+    EXPECT_EQ(ReadWholeFile(desk.Paths().history), ReadWholeFile(laptop.Paths().history));
+
+    // The new plan stands, nothing read in it; the first day, finished twice at once, counts once in the
+    // lifetime history (folded in by the new plan), and the second day, finished on the replaced plan,
+    // counts there too.
+    CReadingPlanDoc& merged = desk.Doc();
+    EXPECT_EQ(merged.CountPlanVersesRead(), 0u);
+    EXPECT_EQ(merged.GetStartDate(), CJJulian::Day(2027, 1, 11));
+    for (const CPlanElement* e : {&first, &second})
+        for (uint32_t v = e->GetRangeStart(0); v <= e->GetRangeEnd(0); ++v)
+            EXPECT_EQ(merged.GetLifetimeCount(uint16_t(v)), 1) << v;
+
+    // No typed word is lost: the later text first, the other below a heading that names its computer.
+    const std::string general = ReadWholeFile(desk.Paths().general);
+    EXPECT_EQ(general, ReadWholeFile(laptop.Paths().general));
+    const bool deskLater = general.rfind("Psalms at night", 0) == 0;
+    EXPECT_NE(general.find(deskLater ? "Also written on laptop" : "Also written on desk"), std::string::npos)
+        << general;
+    EXPECT_NE(general.find("Psalms at night"), std::string::npos);
+    EXPECT_NE(general.find("Pray for Ann"), std::string::npos);
 }
 
 } // namespace
