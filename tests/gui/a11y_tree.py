@@ -200,7 +200,8 @@ def main():
                                     stderr=subprocess.DEVNULL)
         procs.append(app_proc)
         Atspi.init()
-        app = wait_for("the program on the accessibility bus", lambda: application(app_proc.pid))
+        # A program slowed by the sanitizers, beside other heavy tests, can take long to start.
+        app = wait_for("the program on the accessibility bus", lambda: application(app_proc.pid), seconds=120.0)
         check(app)
     finally:
         for p in reversed(procs):
